@@ -1,0 +1,49 @@
+#pragma once
+// How the engineering code speaks to the user without knowing about windows.
+// The program installs the message-box version at start; tests install a
+// recorder that fails on any message it was not told to expect; the command
+// line installs one that writes to stderr.
+//
+// Texts are the program's fixed English texts; "\r" inside a text is a line
+// break.
+
+#include <string>
+
+namespace zorvik {
+
+class Notices {
+public:
+    virtual ~Notices() = default;
+    // The system's exclamation sound.
+    virtual void Beep() = 0;
+    // A modal warning box with one OK button.
+    virtual void Warning(const std::string& text) = 0;
+    // A modal error box with one OK button.
+    virtual void Error(const std::string& text) = 0;
+    // A modal warning box with OK and Cancel; true for OK.
+    virtual bool Question(const std::string& text) = 0;
+    // A modal warning box with the single button Cancel.
+    virtual void CancelWarning(const std::string& text) = 0;
+};
+
+// The notices in force. Until a window layer installs its own, notices are
+// dropped silently.
+Notices& CurrentNotices();
+
+// Installs notices for the rest of the run (nullptr puts back the silent
+// ones) and returns the previous ones.
+Notices* InstallNotices(Notices* notices);
+
+// The small interface through which the engineering code reads an entry
+// field of a window.
+class EntryField {
+public:
+    virtual ~EntryField() = default;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    // False while the field is hidden by the current layout.
+    virtual bool IsShowing() const = 0;
+    virtual void SetFocus() = 0;
+};
+
+}  // namespace zorvik

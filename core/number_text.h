@@ -1,0 +1,28 @@
+#pragma once
+// Reading numbers typed by the user. The decimal point is always ".",
+// whatever the system settings say, so files and fields read the same
+// everywhere.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvik {
+
+// A complete decimal number: optional + or - sign, digits with an optional
+// "." and fraction digits (at least one digit in all), optional exponent
+// (E or e, optional sign, digits). Anything else - blanks included, "inf",
+// "nan", hex, a comma - and any number too large for a double is not a
+// number. A number too small for a double reads as 0.
+std::optional<double> ParseNumber(std::string_view text);
+
+// A whole decimal number with an optional sign that fits in 32 bits.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+// Removes every blank (code 32 only) from the end of text; tabs stay.
+void TrimTrailingBlanks(std::string& text);
+
+// Removes every blank (code 32 only) from the start of text.
+void TrimLeadingBlanks(std::string& text);
+
+}  // namespace zorvik

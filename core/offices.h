@@ -1,0 +1,28 @@
+#pragma once
+// The manufacturer's regional offices. Every printout names the chosen
+// office's company (field 1) and its telephone and fax lines (fields 6, 7).
+
+#include <array>
+#include <string>
+
+namespace zorvik {
+
+// One office: 0 region name (empty marks an empty entry), 1-5 address lines
+// (1 is the company name, 5 may be empty), 6 telephone line, 7 fax line.
+struct TAddressData {
+    std::array<std::string, 8> Field;
+};
+
+inline constexpr int OfficeCount = 12;
+using OfficeTable = std::array<TAddressData, OfficeCount>;
+
+// Fills entries 0-9 with the built-in table, clears 10-11 and sets
+// Shared.OfficeIndex to 1.
+void InitOffices();
+
+// The office that printouts name: Offices[OfficeIndex], or entry 0 when the
+// index lies outside the table (a stored index can come from an older or
+// edited file, and no report may read outside the table).
+const TAddressData& ChosenOffice();
+
+}  // namespace zorvik

@@ -1,0 +1,97 @@
+#pragma once
+// The process-wide shared state. Windows pass the operating point to one
+// another through these values, and the performance model leaves its
+// intermediate results here for the next call to read (see the calling order
+// in performance_model.h). Everything runs on the one GUI thread: no locks.
+//
+// All pressures are psig, flows and air uses scfm, vessel volumes cubic feet.
+
+#include <array>
+#include <cstdint>
+
+#include "core/catalogue.h"
+#include "core/offices.h"
+
+namespace zorvik {
+
+// What the graph window's picture shows.
+enum DisplayModes : std::uint8_t {
+    DisplayNothing = 0,
+    DisplayDrawingInches = 1,
+    DisplayDrawingMm = 2,
+    DisplayChartPsi = 4,
+    DisplayChartBar = 5,
+};
+
+// Application types of the selection window.
+enum ApplicationTypes : std::uint8_t {
+    ApplicationFlow = 0,          // constant source feeding a continuous process
+    ApplicationFillCylinder = 1,  // constant source charging a vessel or cylinder
+};
+
+inline constexpr int ChargePoints = 11;  // start pressure and ten equal steps
+
+struct SharedState {
+    std::uint8_t ApplicationType = ApplicationFlow;
+    std::uint8_t DisplayMode = DisplayNothing;
+    TPumpRecord CurrentPump;          // written only by SelectPump
+    std::int32_t EntryErrorCount = 0; // consecutive empty entries seen by ParseEntry
+    bool EntryValid = false;          // result flag of the last numeric entry
+    std::int32_t PumpIndex = 1;       // model number the windows work on
+
+    // Operating point.
+    double OutletPsi = 0;
+    double InletPsi = 0;
+    double AirDrivePsi = 0;
+    double AirAvailableScfm = 0;
+
+    // Results of the performance model.
+    double StallAirPsi = 0;           // drive pressure at which the model stalls at the outlet pressure
+    double SpeedFraction = 0;         // cycling speed / MaxCyclesPerMin
+    double CompressionRatio = 0;      // absolute, never below 1.0
+    double VolumetricEfficiency = 0;
+    double FlowScfm = 0;              // stored by the callers
+    double AirUseScfm = 0;
+
+    // Operating point of the performance chart.
+    double GraphAirDrivePsi = 90.0;
+    double GraphInletScale = 1.0;     // chart inlet = trunc(GraphInletPsi x scale + 0.5)
+    double GraphMaxInletPsi = 0;
+
+    // Selection inputs.
+    double FlowRequiredScfm = 0;
+    double OutStartPsi = 0;
+    double OutFinalPsi = 0;
+    double OutCapacityFt3 = 0;
+    double AirUseOutletPsi = 0;       // outlet pressure of the next AirUse evaluation
+    bool AirLimited = false;          // the operating point was reduced to the air available
+    bool ShowChargeCurve = false;     // the chart also draws the selection overlay
+    bool IgnoreAirAvailable = false;  // copies of the selection window's check boxes,
+    bool IgnoreFlowRate = false;      // set by every selection run
+
+    OfficeTable Offices;
+    std::int32_t OfficeIndex = 1;     // chosen office, 0-based
+
+    // Row of model n is ChargeFlowTable[n - 1]: flow at the start pressure,
+    // then at ten equal pressure steps of the last vessel-charging search.
+    std::array<std::array<double, ChargePoints>, PumpCount> ChargeFlowTable{};
+
+    bool MetricUnits = false;         // the selection window shows bar and litres
+
+    // Working tables of the performance model; they hold whatever the last
+    // call left and are never reset, so every caller recomputes what it reads.
+    std::array<double, 12> SpeedRowAtDrive{};  // [0] drive psig, [k] stall-equivalent psig at speed k/10
+    std::array<double, 12> AirUseBySpeed{};    // drive air use at speed i/10, scfm
+    double LineAirUseScfm = 0;                 // the loaded air-use line
+    std::array<double, 11> LineOutletPsi{};
+    std::array<double, 11> LineFlowScfm{};     // 0 = the line has no point there
+};
+
+extern SharedState Shared;
+
+// The start-up initialisation: everything to its default, model 1 current,
+// chart drive pressure 90 psig, built-in offices with office 1 chosen.
+// Tests run it again to start from a clean state.
+void InitialiseSharedState();
+
+}  // namespace zorvik

@@ -1,0 +1,141 @@
+#pragma once
+// A raster drawing surface with the rules the program's drawings are laid
+// out by: coordinates in whole device pixels, y downwards; a pen with a
+// current position; line ends, and the right and bottom edges of rectangles
+// and ellipses, are not painted; text is placed by its top-left corner and is
+// drawn on the brush colour while the brush is solid, transparently while it
+// is clear. Font sizes are points at the surface's resolution (96 dpi for
+// pictures, so 12 pt is 16 px).
+//
+// The same routines draw onto a picture, onto a printer page and into a
+// file: they only ever see a Canvas.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class QPaintDevice;
+
+namespace zorvik {
+
+enum class PenStyle { Solid, Dotted };
+enum class BrushStyle { Solid, Clear };
+
+namespace colors {
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+inline const QColor Blue(0, 0, 255);
+inline const QColor Red(255, 0, 0);
+inline const QColor Magenta(255, 0, 255);
+inline const QColor Silver(192, 192, 192);
+inline const QColor Olive(128, 128, 0);
+inline const QColor Purple(128, 0, 128);
+inline const QColor Green(0, 128, 0);
+inline const QColor Maroon(128, 0, 0);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor Grey(128, 128, 128);
+}  // namespace colors
+
+class Canvas {
+public:
+    // Draws into a picture at 96 dpi.
+    explicit Canvas(QImage& image);
+    // Draws onto a printer page or another device; fonts are sized for dpi.
+    Canvas(QPaintDevice& device, int dpi);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // False when the device could not be opened for drawing (a printer whose
+    // file cannot be written, say); drawing then does nothing.
+    bool IsActive() const { return painter_.isActive(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Dpi() const { return dpi_; }
+
+    // Pen.
+    void SetPenColor(const QColor& color);
+    void SetPenWidth(int width);
+    void SetPenStyle(PenStyle style);
+    QColor PenColor() const { return penColor_; }
+    int PenWidth() const { return penWidth_; }
+    PenStyle PenStyleNow() const { return penStyle_; }
+    QPoint PenPos() const { return penPos_; }
+    void MoveTo(int x, int y);
+    // A line from the pen position to (x, y), the end point not painted; the
+    // pen moves there.
+    void LineTo(int x, int y);
+
+    // Brush.
+    void SetBrushColor(const QColor& color);
+    void SetBrushStyle(BrushStyle style);
+    QColor BrushColor() const { return brushColor_; }
+    BrushStyle BrushStyleNow() const { return brushStyle_; }
+
+    // Shapes, given by (left, top)-(right, bottom) with right and bottom
+    // outside the shape.
+    void Rectangle(int left, int top, int right, int bottom);  // pen outline, brush inside
+    void FillRect(int left, int top, int right, int bottom);   // brush only
+    void FrameRect(int left, int top, int right, int bottom);  // 1-pixel border in the brush colour
+    void Ellipse(int left, int top, int right, int bottom);
+    void Polygon(const std::vector<QPoint>& points);           // pen outline, brush inside
+
+    // Font.
+    void SetFontName(const QString& name);
+    void SetFontSize(int points);
+    void SetFontBold(bool on);
+    void SetFontItalic(bool on);
+    void SetFontUnderline(bool on);
+    void SetFontColor(const QColor& color);
+    void SetFont(const QString& name, int points, bool bold = false, bool italic = false,
+                 bool underline = false);
+    int FontSize() const { return fontPoints_; }
+    QColor FontColor() const { return fontColor_; }
+    QFont CurrentFont() const { return font_; }
+
+    // Text with its top-left corner at (x, y); the pen moves to the end of it.
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    // The colour of a pixel; white outside the surface or on a device that
+    // cannot be read back (a printer).
+    QColor Pixel(int x, int y) const;
+
+    // A stored picture, unscaled, with its top-left corner at (x, y).
+    void Draw(int x, int y, const QImage& picture);
+    // A stored picture stretched into a rectangle (right and bottom outside).
+    void StretchDraw(int left, int top, int right, int bottom, const QImage& picture);
+
+private:
+    void ApplyPen();
+    void ApplyFont();
+
+    QPainter painter_;
+    const QImage* image_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int dpi_ = 96;
+
+    QColor penColor_ = colors::Black;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    QPoint penPos_;
+    QColor brushColor_ = colors::White;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    QFont font_;
+    int fontPoints_ = 10;
+    QColor fontColor_ = colors::Black;
+};
+
+// Points to device pixels the way the drawings expect: 12 pt at 96 dpi is
+// 16 px (rounded to the nearest pixel).
+int PointsToPixels(int points, int dpi);
+
+}  // namespace zorvik

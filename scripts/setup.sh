@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the Debian packages the build and
+# the tests need (only those missing; apt-get update at most once), then
+# configures and builds the given tree. Safe to run again and again: with
+# nothing missing or changed it takes seconds.
+#
+#   scripts/setup.sh <build-dir> [extra cmake arguments...]
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="$1"
+shift
+
+missing=()
+while read -r package; do
+  [ -z "$package" ] && continue
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done < "$root/scripts/packages.txt"
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build_dir" -G Ninja "$@"
+fi
+cmake --build "$build_dir" --parallel "$(nproc)"

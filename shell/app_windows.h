@@ -1,0 +1,54 @@
+#pragma once
+// The windows of a run. All of them are created at start, in a fixed order,
+// and live until the program ends; each keeps its state between showings.
+
+#include <memory>
+
+#include "drawings/drawing_images_form.h"
+#include "drawings/image_display_form.h"
+#include "drawings/model_selection_chart_form.h"
+#include "graph/adjust_air_drive_form.h"
+#include "graph/graph_form.h"
+#include "graph/model_data_form.h"
+#include "graph/product_images_form.h"
+#include "selection/amplifier_selection_form.h"
+#include "shell/applications_form.h"
+#include "shell/calc_cycle_speed_form.h"
+#include "shell/general_description_form.h"
+#include "shell/introduction_form.h"
+#include "shell/main_form.h"
+#include "shell/operational_guide_form.h"
+#include "shell/saturated_air_form.h"
+#include "shell/sizing_amplifiers_form.h"
+#include "shell/using_curves_form.h"
+
+namespace zorvik {
+
+struct AppWindows {
+    std::unique_ptr<TZorvAmpMainForm> ZorvAmpMainForm;
+    std::unique_ptr<TAdjustAirDriveForm> AdjustAirDriveForm;
+    std::unique_ptr<TZampCalcCycleSpeedForm> ZampCalcCycleSpeedForm;
+    std::unique_ptr<TmodelDataForm> modelDataForm;
+    std::unique_ptr<TZampGeneralDescriptionForm> ZampGeneralDescriptionForm;
+    std::unique_ptr<TzampGraph1Form> zampGraph1Form;
+    std::unique_ptr<TimageDisplayForm> imageDisplayForm;
+    std::unique_ptr<TzampImagesForm> zampImagesForm;
+    std::unique_ptr<TZampModelSelectionChartForm> ZampModelSelectionChartForm;
+    std::unique_ptr<TZampApplicationsForm> ZampApplicationsForm;
+    std::unique_ptr<TAmplifierSelectionForm> AmplifierSelectionForm;
+    std::unique_ptr<TZampSizingAmplifiersForm> ZampSizingAmplifiersForm;
+    std::unique_ptr<TZampOperationalGuideForm> ZampOperationalGuideForm;
+    std::unique_ptr<TZampSaturatedAirForm> ZampSaturatedAirForm;
+    std::unique_ptr<TZampUsingCurvesForm> ZampUsingCurvesForm;
+    std::unique_ptr<TAmplifiersDrgImagesForm> AmplifiersDrgImagesForm;
+    std::unique_ptr<TZorvikAmpIntroductionForm> ZorvikAmpIntroductionForm;
+
+    AppWindows();
+    ~AppWindows();
+};
+
+// Creates the seventeen windows, hidden, in the program's start-up order, and
+// wires each to the windows it opens or borrows from.
+std::unique_ptr<AppWindows> CreateAppWindows();
+
+}  // namespace zorvik

@@ -1,0 +1,28 @@
+#pragma once
+// An entry field without a window, for tests of the code that reads fields.
+
+#include <string>
+
+#include "core/notices.h"
+
+namespace zorvik::testing {
+
+class FakeEntryField final : public EntryField {
+public:
+    explicit FakeEntryField(std::string text = "", bool showing = true)
+        : text_(std::move(text)), showing_(showing) {}
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    bool IsShowing() const override { return showing_; }
+    void SetFocus() override { ++focusRequests_; }
+
+    void SetShowing(bool showing) { showing_ = showing; }
+    int FocusRequests() const { return focusRequests_; }
+
+private:
+    std::string text_;
+    bool showing_;
+    int focusRequests_ = 0;
+};
+
+}  // namespace zorvik::testing

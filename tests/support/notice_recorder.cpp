@@ -1,0 +1,46 @@
+#include "support/notice_recorder.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvik::testing {
+namespace {
+
+const char* NameOf(NoticeKind kind) {
+    switch (kind) {
+        case NoticeKind::Warning: return "warning";
+        case NoticeKind::Error: return "error";
+        case NoticeKind::Question: return "question";
+        case NoticeKind::CancelWarning: return "cancel-only warning";
+    }
+    return "?";
+}
+
+}  // namespace
+
+NoticeRecorder::NoticeRecorder() { previous_ = InstallNotices(this); }
+
+NoticeRecorder::~NoticeRecorder() {
+    InstallNotices(previous_);
+    for (const Expected& e : expected_)
+        ADD_FAILURE() << "expected " << NameOf(e.kind) << " \"" << e.text << "\" was never shown";
+}
+
+NoticeRecorder& NoticeRecorder::Expect(NoticeKind kind, const std::string& text, bool answer) {
+    expected_.push_back({kind, text, answer});
+    return *this;
+}
+
+bool NoticeRecorder::Take(NoticeKind kind, const std::string& text) {
+    shown_.push_back({kind, text});
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected " << NameOf(kind) << ": \"" << text << "\"";
+        return false;
+    }
+    const Expected e = expected_.front();
+    expected_.pop_front();
+    EXPECT_EQ(NameOf(e.kind), std::string(NameOf(kind))) << "for \"" << text << "\"";
+    EXPECT_EQ(e.text, text);
+    return e.answer;
+}
+
+}  // namespace zorvik::testing
