@@ -1,0 +1,44 @@
+#include "cli/arguments.h"
+
+namespace zorvik::cli {
+
+std::string Arguments::Value(const std::string& name, const std::string& fallback) const {
+    const auto it = values.find(name);
+    return it != values.end() ? it->second : fallback;
+}
+
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+                                        std::string& error) {
+    Arguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.rfind("--", 0) != 0 || word.size() == 2) {
+            error = "unexpected argument \"" + word + "\"";
+            return std::nullopt;
+        }
+        const std::string name = word.substr(2);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : specs)
+            if (s.name == name) spec = &s;
+        if (spec == nullptr) {
+            error = "unknown option \"" + word + "\"";
+            return std::nullopt;
+        }
+        if (parsed.Has(name)) {
+            error = "option \"" + word + "\" given twice";
+            return std::nullopt;
+        }
+        if (!spec->takesValue) {
+            parsed.flags.insert(name);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = "option \"" + word + "\" needs a value";
+            return std::nullopt;
+        }
+        parsed.values[name] = args[++i];
+    }
+    return parsed;
+}
+
+}  // namespace zorvik::cli

@@ -1,0 +1,36 @@
+#pragma once
+// Command-line options of zorvik-select: "--name value" pairs and bare
+// "--flag" switches after a command word. Every command declares the options
+// it takes; anything else is a usage error.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zorvik::cli {
+
+struct OptionSpec {
+    std::string name;   // without the leading "--"
+    bool takesValue;    // "--name value" when true, "--name" alone when false
+};
+
+struct Arguments {
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+
+    bool Has(const std::string& name) const { return values.count(name) != 0 || flags.count(name) != 0; }
+    std::string Value(const std::string& name, const std::string& fallback = "") const;
+};
+
+// Reads args (the words after the command word). On a usage error returns
+// nothing and sets error to a one-line explanation.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+                                        std::string& error);
+
+// Exit statuses shared by every command.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 2;  // usage error, invalid entry, failed validation
+
+}  // namespace zorvik::cli

@@ -1,0 +1,19 @@
+#pragma once
+// The commands of zorvik-select. Each takes the words after its command word
+// and returns the exit status; output goes to stdout, messages to stderr.
+
+#include <string>
+#include <vector>
+
+namespace zorvik::cli {
+
+using Words = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* summary;                    // one line for the overview
+    int (*run)(const Words& args);
+    void (*help)();                          // prints the command's options
+};
+
+}  // namespace zorvik::cli

@@ -1,0 +1,137 @@
+#include "cli/point_command.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/output.h"
+#include "cli/stderr_notices.h"
+#include "core/fixed_format.h"
+#include "core/number_text.h"
+#include "core/numeric_entry.h"
+#include "core/performance_model.h"
+#include "core/shared_state.h"
+
+namespace zorvik::cli {
+namespace {
+
+const std::vector<OptionSpec> kOptions = {
+    {"model", true}, {"drive", true}, {"inlet", true}, {"outlet", true}, {"format", true},
+};
+
+void Help() {
+    std::printf(
+        "usage: zorvik-select point --model N --drive P --inlet P --outlet P [--format table|json]\n\n"
+        "The performance model of one amplifier at one operating point.\n\n"
+        "  --model N     catalogue model number, 1 to 15\n"
+        "  --drive P     air drive pressure, psig\n"
+        "  --inlet P     gas inlet pressure, psig\n"
+        "  --outlet P    outlet pressure, psig\n"
+        "  --format F    table (default) or json\n\n"
+        "Prints the stall air pressure (psig), speed fraction, cycles per minute,\n"
+        "compression ratio, volumetric efficiency, outlet flow (scfm) and drive air\n"
+        "use (scfm, evaluated at the outlet pressure and that flow).\n");
+}
+
+struct PointResult {
+    double stallAirPsi, speedFraction, cyclesPerMin, compressionRatio, volumetricEfficiency, flowScfm, airUseScfm;
+};
+
+PointResult Evaluate(int model, double drive, double inlet, double outlet) {
+    SelectPump(model);
+    PointResult r{};
+    r.flowScfm = OutletFlow(outlet, inlet, drive);
+    r.stallAirPsi = Shared.StallAirPsi;
+    r.speedFraction = Shared.SpeedFraction;
+    r.cyclesPerMin = Shared.SpeedFraction * Shared.CurrentPump.MaxCyclesPerMin;
+    r.compressionRatio = Shared.CompressionRatio;
+    r.volumetricEfficiency = Shared.VolumetricEfficiency;
+    Shared.FlowScfm = r.flowScfm;
+    Shared.AirUseOutletPsi = outlet;
+    r.airUseScfm = AirUse(drive, Shared.SpeedFraction);
+    return r;
+}
+
+void PrintTable(const PointResult& r) {
+    const std::string name = Shared.CurrentPump.DisplayName();
+    std::printf("model                   %d  %s\n", Shared.CurrentPump.PumpNo, name.c_str());
+    const struct {
+        const char* label;
+        double value;
+        int decimals;
+    } lines[] = {
+        {"stall air pressure psig", r.stallAirPsi, 3},  {"speed fraction         ", r.speedFraction, 5},
+        {"cycles per minute      ", r.cyclesPerMin, 2}, {"compression ratio      ", r.compressionRatio, 4},
+        {"volumetric efficiency  ", r.volumetricEfficiency, 5}, {"flow scfm              ", r.flowScfm, 4},
+        {"drive air use scfm     ", r.airUseScfm, 3},
+    };
+    for (const auto& l : lines) std::printf("%s %s\n", l.label, FormatFixed(l.value, 15, l.decimals).c_str());
+}
+
+void PrintJson(const PointResult& r) {
+    std::printf(
+        "{\"model\": %d, \"name\": %s, \"stall_air_psi\": %s, \"speed_fraction\": %s, \"cycles_per_min\": %s, "
+        "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s}\n",
+        Shared.CurrentPump.PumpNo, JsonString(Shared.CurrentPump.DisplayName()).c_str(),
+        FullPrecision(r.stallAirPsi).c_str(), FullPrecision(r.speedFraction).c_str(),
+        FullPrecision(r.cyclesPerMin).c_str(), FullPrecision(r.compressionRatio).c_str(),
+        FullPrecision(r.volumetricEfficiency).c_str(), FullPrecision(r.flowScfm).c_str(),
+        FullPrecision(r.airUseScfm).c_str());
+}
+
+// The model number, or a usage error.
+std::optional<int> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
+    if (!parsed) return std::nullopt;
+    if (!(parsed->Has("model") && parsed->Has("drive") && parsed->Has("inlet") && parsed->Has("outlet"))) {
+        error = "point needs --model, --drive, --inlet and --outlet";
+        return std::nullopt;
+    }
+    const std::string format = parsed->Value("format", "table");
+    if (format != "table" && format != "json") {
+        error = "--format must be table or json";
+        return std::nullopt;
+    }
+    const auto model = ParseWholeNumber(parsed->Value("model"));
+    if (!model || *model < 1 || *model > PumpCount) {
+        error = "--model must be a whole number from 1 to 15";
+        return std::nullopt;
+    }
+    return model;
+}
+
+int Run(const Words& args) {
+    std::string error;
+    const auto parsed = ParseArguments(args, kOptions, error);
+    const auto model = CheckUsage(parsed, error);
+    if (!model) {
+        std::fprintf(stderr, "zorvik-select point: %s\n", error.c_str());
+        return ExitFailed;
+    }
+    const std::string format = parsed->Value("format", "table");
+
+    StderrNotices notices;
+    InstallNotices(&notices);
+    double pressures[3] = {0, 0, 0};
+    const char* names[3] = {"drive", "inlet", "outlet"};
+    for (int i = 0; i < 3; ++i) {
+        OptionField field(parsed->Value(names[i]));
+        pressures[i] = ReadEntryField(field, PressureEntry);
+        if (!Shared.EntryValid) {
+            InstallNotices(nullptr);
+            return ExitFailed;
+        }
+    }
+    InstallNotices(nullptr);
+
+    const PointResult r = Evaluate(*model, pressures[0], pressures[1], pressures[2]);
+    if (format == "json") PrintJson(r);
+    else PrintTable(r);
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command PointCommand = {"point", "performance of one model at one operating point", Run, Help};
+
+}  // namespace zorvik::cli

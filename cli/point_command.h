@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/commands.h"
+
+namespace zorvik::cli {
+
+// The performance model of one model at one operating point.
+extern const Command PointCommand;
+
+}  // namespace zorvik::cli

@@ -1,0 +1,53 @@
+#pragma once
+// Notices of the command line: messages go to stderr, line breaks as line
+// breaks; questions get the answer chosen on the command line.
+
+#include <cstdio>
+#include <string>
+
+#include "core/notices.h"
+
+namespace zorvik::cli {
+
+class StderrNotices final : public Notices {
+public:
+    explicit StderrNotices(bool answerQuestions = true) : answer_(answerQuestions) {}
+    void Beep() override {}
+    void Warning(const std::string& text) override { Print(text); }
+    void Error(const std::string& text) override { Print(text); }
+    bool Question(const std::string& text) override {
+        Print(text + (answer_ ? "\r(answered OK)" : "\r(answered Cancel)"));
+        return answer_;
+    }
+    void CancelWarning(const std::string& text) override { Print(text); }
+
+    // Each message shown, for commands that also report it in their output.
+    const std::string& LastMessage() const { return last_; }
+
+private:
+    void Print(const std::string& text) {
+        last_ = text;
+        std::string shown = text;
+        for (char& c : shown)
+            if (c == '\r') c = '\n';
+        std::fprintf(stderr, "%s\n", shown.c_str());
+    }
+
+    bool answer_;
+    std::string last_;
+};
+
+// An option value standing in for a window's entry field.
+class OptionField final : public EntryField {
+public:
+    explicit OptionField(std::string text) : text_(std::move(text)) {}
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    bool IsShowing() const override { return true; }
+    void SetFocus() override {}
+
+private:
+    std::string text_;
+};
+
+}  // namespace zorvik::cli
