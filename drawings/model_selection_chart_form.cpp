@@ -52,9 +52,9 @@ void TZampModelSelectionChartForm::flipUnitBitBtnClick() {
 }
 
 void TZampModelSelectionChartForm::PrintBitBtnClick() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!AskPrintDialog(printer, this)) return;
-    PrintChart(printer);
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintChart(*PrintDialog1Printer);
 }
 
 void TZampModelSelectionChartForm::CloseBitBtnClick() { close(); }

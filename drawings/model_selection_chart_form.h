@@ -48,6 +48,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::unique_ptr<Ui::TZampModelSelectionChartForm> ui;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
     bool ChartInMetric = true;
 };
 

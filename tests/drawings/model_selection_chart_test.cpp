@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -61,8 +62,31 @@ protected:
         const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
         const auto printer = MakePdfPrinter(pdf);
         EXPECT_TRUE(form.PrintChart(*printer));
+        pageWidth = printer->width();
+        resolution = printer->resolution();
         return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     }
+
+    struct Word {
+        double x;  // left edge, points
+        double y;  // top, points
+        QString text;
+    };
+    // The words of the last printout with their places.
+    std::vector<Word> PrintedWords() {
+        const QString html = RunTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), dir.filePath(QStringLiteral("chart.pdf")),
+                                      QStringLiteral("-")});
+        static const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+        std::vector<Word> words;
+        for (const QRegularExpressionMatch& m : word.globalMatch(html))
+            words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
+        return words;
+    }
+    double PrinterPixelsToPoints(int pixels) const { return pixels * 72.0 / resolution; }
+
+    int pageWidth = 0;
+    int resolution = 0;
 
     TZampModelSelectionChartForm form;
     QTemporaryDir dir;
@@ -230,6 +254,41 @@ TEST_F(ModelSelectionChartTest, PrintoutFollowsTheUnitsOnScreen) {
     for (const char* text : {"(psig)", "(Cu. In.)", "(In.)", "CRB19 -2.5 2.5:1 125 320 2.5 Pa 2.4 125 2.87"})
         EXPECT_TRUE(imperial.simplified().contains(QString::fromUtf8(text))) << text;
     EXPECT_FALSE(imperial.contains(QStringLiteral("(barg)")));
+}
+
+// The columns start at the margin a = W/20 plus 0, 5, 9, 13, 17, 23, 27 and 31
+// units of b = W/40, W being the page width.
+TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
+    EXPECT_TRUE(PrintedText().contains(ShortDate()));
+    const std::vector<Word> words = PrintedWords();
+    // The company name stands at the margin; the first heading line is the
+    // first line with "Model" there.
+    ASSERT_FALSE(words.empty());
+    const double margin = words.front().x;
+    const auto heading = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+        return w.text == "Model" && std::abs(w.x - margin) < 0.3;
+    });
+    ASSERT_NE(heading, words.end());
+    std::vector<Word> line;
+    for (const Word& w : words)
+        if (std::abs(w.y - heading->y) < 0.5) line.push_back(w);
+    const std::vector<std::pair<QString, int>> expected = {{"Model", 0},  {"Max.", 9},   {"Max.", 13}, {"Static", 17},
+                                                          {"Outlet", 17}, {"Piston", 23}, {"Max.", 27}, {"Drive", 31}};
+    ASSERT_EQ(line.size(), expected.size());
+    const double b = PrinterPixelsToPoints(pageWidth / 40);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        EXPECT_EQ(line[i].text, expected[i].first);
+        if (line[i].text != "Outlet") {  // the second word of "Static Outlet"
+            EXPECT_NEAR(line[i].x - heading->x, expected[i].second * b, 0.3) << i;
+        }
+    }
+    // "Ratio" stands in column 2 on the next line; the rows start at the margin.
+    const auto ratio = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "Ratio"; });
+    ASSERT_NE(ratio, words.end());
+    EXPECT_NEAR(ratio->x - heading->x, 5 * b, 0.3);
+    const auto row = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "8RBW"; });
+    ASSERT_NE(row, words.end());
+    EXPECT_NEAR(row->x, heading->x, 0.3);
 }
 
 TEST_F(ModelSelectionChartTest, PrintoutNamesTheFirstOfficeForAnIndexOutsideTheTable) {
