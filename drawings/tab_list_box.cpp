@@ -37,7 +37,9 @@ public:
         const QStringList pieces = row.split(QLatin1Char('\t'));
         const std::vector<int> starts = list_->PieceStarts(row);
         const int width = starts.back() + QFontMetrics(option.font).horizontalAdvance(pieces.back()) + 4;
-        return {width, QStyledItemDelegate::sizeHint(option, index).height()};
+        const int height = list_->itemHeight() > 0 ? list_->itemHeight()
+                                                   : QStyledItemDelegate::sizeHint(option, index).height();
+        return {width, height};
     }
 
 private:
@@ -57,6 +59,11 @@ void TTabListBox::SetTabStops(const std::vector<int>& positions, double factor) 
     stopsDu_.clear();
     for (int p : positions) stopsDu_.push_back(static_cast<int>(p * factor / DialogBaseUnit));
     viewport()->update();
+}
+
+void TTabListBox::setItemHeight(int height) {
+    itemHeight_ = height > 0 ? height : 0;
+    scheduleDelayedItemsLayout();
 }
 
 std::vector<int> TTabListBox::TabStopPixels() const {

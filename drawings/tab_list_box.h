@@ -13,6 +13,7 @@ namespace zorvik {
 
 class TTabListBox : public QListWidget {
     Q_OBJECT
+    Q_PROPERTY(int itemHeight READ itemHeight WRITE setItemHeight)
 public:
     // The horizontal dialog base unit (pixels per average character of the
     // dialog font) that pixel positions are converted with.
@@ -36,6 +37,11 @@ public:
     // tab-separated piece of `row` starts in the current font.
     std::vector<int> PieceStarts(const QString& row) const;
 
+    // A fixed row height in pixels, as a window's layout states it; 0 (the
+    // default) leaves it to the font and style.
+    void setItemHeight(int height);
+    int itemHeight() const { return itemHeight_; }
+
     void AddRow(const QString& row) { addItem(row); }
     QString RowText(int row) const;
     QStringList Rows() const;
@@ -44,6 +50,7 @@ public:
 
 private:
     std::vector<int> stopsDu_;
+    int itemHeight_ = 0;
 };
 
 }  // namespace zorvik

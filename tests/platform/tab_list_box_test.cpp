@@ -44,5 +44,16 @@ TEST(TabListBoxTest, SelectedRow) {
     EXPECT_EQ(list.SelectedRow(), -1);
 }
 
+TEST(TabListBoxTest, RowsTakeTheStatedItemHeight) {
+    TTabListBox list;
+    list.resize(300, 200);
+    list.AddRow("\tRB\t-15");
+    list.AddRow("\tRBW\t-30");
+    list.setItemHeight(18);
+    list.show();
+    EXPECT_EQ(list.visualItemRect(list.item(1)).top(), 18);
+    EXPECT_EQ(list.visualItemRect(list.item(1)).height(), 18);
+}
+
 }  // namespace
 }  // namespace zorvik

@@ -1,0 +1,17 @@
+#pragma once
+// The model selection chart on one printed page.
+
+#include <QStringList>
+
+class QPrinter;
+
+namespace zorvik {
+
+// Prints, on one page of `printer`: the chosen office's company name, the
+// title and today's date, the four heading lines, the unit line (metric or
+// imperial by `metric`), `rows` as the chart's list holds them (a tab before
+// each of the eight fields, leading blanks kept), the Pa/Ps key and the
+// office's contact lines. False when the printer could not be started.
+bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric);
+
+}  // namespace zorvik
