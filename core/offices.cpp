@@ -45,6 +45,18 @@ void InitOffices() {
     }
 }
 
+namespace {
+
+std::string WithWord(const std::string& word, const std::string& line) {
+    return line.rfind(word, 0) == 0 ? line : word + " " + line;
+}
+
+}  // namespace
+
+std::string TelFaxLine(const TAddressData& office) {
+    return WithWord("Tel", office.Field[6]) + "    " + WithWord("Fax", office.Field[7]);
+}
+
 const TAddressData& ChosenOffice() {
     const int i = Shared.OfficeIndex;
     return Shared.Offices[(i >= 0 && i < OfficeCount) ? i : 0];

@@ -25,4 +25,10 @@ void InitOffices();
 // edited file, and no report may read outside the table).
 const TAddressData& ChosenOffice();
 
+// The contact line under a printed report: "Tel " + telephone line + four
+// blanks + "Fax " + fax line. The office table writes its telephone and fax
+// lines out in full ("Tel: ...", "Fax: ..."), so a line that already starts
+// with its word does not get it twice ("Tel Tel: ..." on paper).
+std::string TelFaxLine(const TAddressData& office);
+
 }  // namespace zorvik

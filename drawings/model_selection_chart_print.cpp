@@ -105,8 +105,7 @@ bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool m
     y += 5 * p.g + e;
     c.TextOut(p.a, y, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
     y += e;
-    c.TextOut(p.a, y, QStringLiteral("Tel ") + QString::fromStdString(office.Field[6]) + QStringLiteral("    Fax ") +
-                          QString::fromStdString(office.Field[7]));
+    c.TextOut(p.a, y, QString::fromStdString(TelFaxLine(office)));
     page.End();
     return true;
 }

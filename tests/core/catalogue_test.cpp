@@ -68,3 +68,28 @@ TEST_F(CatalogueTest, EveryRowIsConsistent) {
 
 }  // namespace
 }  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+TEST(OfficesTest, ContactLineNamesTelephoneAndFaxOnce) {
+    TAddressData office;
+    office.Field[6] = "Tel: +44 1";
+    office.Field[7] = "Fax: +44 2";
+    EXPECT_EQ(TelFaxLine(office), "Tel: +44 1    Fax: +44 2");
+    office.Field[6] = "+44 1";
+    office.Field[7] = "";
+    EXPECT_EQ(TelFaxLine(office), "Tel +44 1    Fax ");
+}
+
+TEST(OfficesTest, ChosenOfficeNeverReadsOutsideTheTable) {
+    InitialiseSharedState();
+    EXPECT_EQ(ChosenOffice().Field[0], "UK.");
+    for (int index : {-1, 12, 1 << 30}) {
+        Shared.OfficeIndex = index;
+        EXPECT_EQ(ChosenOffice().Field[0], "U.S.A.") << index;
+    }
+}
+
+}  // namespace
+}  // namespace zorvik
