@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/chart_command.h"
 #include "cli/commands.h"
 #include "cli/point_command.h"
 
@@ -17,6 +18,7 @@ namespace {
 // Each command lives in its own file.
 const Command* const kCommands[] = {
     &PointCommand,
+    &ChartCommand,
 };
 
 void PrintOverview() {

@@ -1,0 +1,21 @@
+#pragma once
+// The curve layers of the performance chart, drawn over its grid in this
+// order: air-use lines, inlet curves, selection overlay.
+
+#include "graph/chart_scale.h"
+#include "platform/canvas.h"
+
+namespace zorvik {
+
+// Lines of constant drive air use: the measured lines of models 1-4 and 15,
+// or the computed levels 20 to 240 scfm of models 5-14.
+void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes);
+
+// Flow against outlet pressure from each inlet pressure up to its stall.
+void DrawInletCurves(Canvas& canvas, const ChartAxes& axes);
+
+// The operating point (continuous flow) or the eleven charging points
+// (vessel charging) handed over by the selection.
+void DrawSelectionOverlay(Canvas& canvas, const ChartAxes& axes);
+
+}  // namespace zorvik

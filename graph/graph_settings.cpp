@@ -1,0 +1,86 @@
+#include "graph/graph_settings.h"
+
+#include <cmath>
+
+#include "core/notices.h"
+#include "core/performance_model.h"
+#include "core/shared_state.h"
+#include "graph/chart_text.h"
+#include "graph/performance_chart.h"
+
+namespace zorvik {
+namespace {
+
+// The chart draws nothing below this inlet pressure, psig.
+constexpr double kLowestChartInletPsi = 5;
+
+// Share of the drive-pressure multiple allowed as inlet on the chart.
+constexpr double kChartInletShareOfDrive = 0.8;
+
+struct FixedRange {
+    int pumpNo;
+    double outletPsi;
+    double flowScfm;
+    bool atLeast;  // a minimum instead of a fixed value
+};
+
+constexpr FixedRange kFixedRanges[] = {
+//   model outlet  flow  at least
+    {1,    350,    6,    false},
+    {2,    450,    4,    false},
+    {3,    600,    3,    false},
+    {4,    250,    40,   true},
+    {15,   250,    225,  true},
+};
+
+}  // namespace
+
+void ApplyGraphSettings() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    Shared.AirDrivePsi = Shared.GraphAirDrivePsi;
+    if (Shared.AirDrivePsi > pump.MaxAirDrivePsi) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning("Air drive pressure is too high!\rReset to maximum air drive pressure");
+        Shared.AirDrivePsi = pump.MaxAirDrivePsi;
+    }
+    Shared.InletPsi = std::trunc(pump.GraphInletPsi * Shared.GraphInletScale + 0.5);
+    Shared.GraphMaxInletPsi = pump.MaxInletPsi >= 0
+                                  ? pump.MaxInletPsi
+                                  : std::fabs(pump.MaxInletPsi) * Shared.AirDrivePsi * kChartInletShareOfDrive;
+    if (Shared.InletPsi > Shared.GraphMaxInletPsi) Shared.InletPsi = Shared.GraphMaxInletPsi;
+    if (Shared.InletPsi < pump.MinInletPsi) Shared.InletPsi = pump.MinInletPsi;
+    if (Shared.InletPsi < kLowestChartInletPsi) Shared.InletPsi = kLowestChartInletPsi;
+    if (pump.InletIsDriveAir) Shared.InletPsi = Shared.AirDrivePsi;
+}
+
+GraphAxisRange GraphRange() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    GraphAxisRange r{};
+    r.outletMaxPsi = StallOutletPsi(Shared.AirDrivePsi, Shared.InletPsi);
+    double probePsi = 0.6666666 * r.outletMaxPsi;
+    if (1.3333 * Shared.InletPsi < probePsi) probePsi = 1.3333 * Shared.InletPsi;
+    r.flowMaxScfm = OutletFlow(probePsi, Shared.InletPsi, pump.MaxAirDrivePsi);
+    for (const FixedRange& f : kFixedRanges) {
+        if (f.pumpNo != pump.PumpNo) continue;
+        if (!f.atLeast || r.outletMaxPsi < f.outletPsi) r.outletMaxPsi = f.outletPsi;
+        if (!f.atLeast || r.flowMaxScfm < f.flowScfm) r.flowMaxScfm = f.flowScfm;
+    }
+    if (r.flowMaxScfm <= 11) r.flowMaxScfm += 2;
+    return r;
+}
+
+void DrawGraphSettings(Canvas& canvas) {
+    ApplyGraphSettings();
+    const GraphAxisRange range = GraphRange();
+    DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
+}
+
+void DrawGraphSettings(GraphWindowSurface& window) {
+    {
+        Canvas canvas(window.PerformanceGraphImage());
+        DrawGraphSettings(canvas);
+    }
+    window.SetDrivePressureCaption(DrivePressureCaption(Shared.AirDrivePsi, Shared.DisplayMode == DisplayChartBar));
+}
+
+}  // namespace zorvik

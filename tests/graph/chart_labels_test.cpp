@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "core/shared_state.h"
+#include "graph/chart_labels.h"
+
+namespace zorvik {
+namespace {
+
+QImage WhitePicture() {
+    QImage image(200, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+
+class ChartLabelsTest : public ::testing::Test {
+protected:
+    void SetUp() override { InitialiseSharedState(); }
+};
+
+// The chart goes on drawing from where each label leaves the pen.
+TEST_F(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
+    QImage image = WhitePicture();
+    Canvas canvas(image);
+    canvas.SetPenColor(colors::Magenta);
+    const QString text = QStringLiteral("15.0");
+    const int w = canvas.TextWidth(text);
+
+    DrawBalloon(canvas, 60, 50, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(60, 50));
+
+    SelectPump(10);
+    DrawAirUseTag(canvas, 60, 90, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(60, 90));
+
+    // At the end of its text, which starts half a text width left of x.
+    DrawLineLabel(canvas, 140, 60, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(140 - w / 2 + w, 60 + 3 - 16));
+    EXPECT_EQ(canvas.BrushStyleNow(), BrushStyle::Solid);
+    EXPECT_EQ(canvas.FontColor(), colors::Black);
+}
+
+// A single-acting model's tag stands 10 pixels above its point; the others
+// put it to the right, level with the point.
+TEST_F(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
+    const struct {
+        int model;
+        int dx, dy;  // top-left corner of the tag's box from the point, with w2 = half the text width
+        bool besideUsesHalfWidth;
+    } cases[] = {{6, -3, -28, true}, {10, 0, -18, false}};
+    for (const auto& c : cases) {
+        SelectPump(c.model);
+        QImage image = WhitePicture();
+        int w2 = 0;
+        {
+            Canvas canvas(image);
+            canvas.SetPenColor(colors::Magenta);
+            w2 = canvas.TextWidth("20") / 2;
+            DrawAirUseTag(canvas, 100, 80, QStringLiteral("20"));
+        }
+        const int left = 100 + c.dx - (c.besideUsesHalfWidth ? w2 : 0);
+        const int top = 80 + c.dy;
+        EXPECT_EQ(At(image, left, top), colors::Magenta) << "model " << c.model;
+        EXPECT_EQ(At(image, left - 1, top), colors::White) << "model " << c.model;
+        EXPECT_EQ(At(image, left, top - 1), colors::White) << "model " << c.model;
+    }
+}
+
+TEST_F(ChartLabelsTest, BalloonStandsOnItsPoint) {
+    QImage image = WhitePicture();
+    {
+        Canvas canvas(image);
+        canvas.SetPenColor(colors::Red);
+        DrawBalloon(canvas, 100, 60, QStringLiteral(" Ps"));
+    }
+    // Ellipse (79, 39)-(121, 60): its lowest point is on the row above y.
+    EXPECT_EQ(At(image, 100, 59), colors::Red);
+    EXPECT_EQ(At(image, 100, 60), colors::White);
+    EXPECT_EQ(At(image, 100, 39), colors::Red);
+    EXPECT_EQ(At(image, 79, 49), colors::Red);
+}
+
+}  // namespace
+}  // namespace zorvik
