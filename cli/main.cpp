@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/point_command.h"
+#include "cli/selection_commands.h"
 
 namespace zorvik::cli {
 namespace {
@@ -17,6 +18,8 @@ namespace {
 // Each command lives in its own file.
 const Command* const kCommands[] = {
     &PointCommand,
+    &FlowCommand,
+    &FillCommand,
 };
 
 void PrintOverview() {
