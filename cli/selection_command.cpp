@@ -13,11 +13,11 @@ namespace zorvik::cli {
 namespace {
 
 // The command line prints cells without their padding, so the measure only
-// has to be near Arial 12 pt (about 9 pixels a digit, 4 a blank) and let
-// the padding end.
+// has to be near Arial 12 pt (9 pixels a digit; 4 a blank, a tab, a point)
+// and let the padding end.
 int ApproximateArialWidth(const std::string& text) {
     int width = 0;
-    for (const char c : text) width += c == ' ' ? 4 : 9;
+    for (const char c : text) width += c == ' ' || c == '\t' || c == '.' || c == ',' ? 4 : 9;
     return width;
 }
 

@@ -41,9 +41,15 @@ public:
 
 // Width in pixels of a text in Arial 12 pt regular at 96 dpi (16 pixels
 // high), as the window's fontSizeImage canvas measures it. Row cells are
-// padded with blanks until they measure 50 pixels, so the measure must give
-// a blank a width of at least one pixel.
-using TextWidth = std::function<int(const std::string& text)>;
+// padded with blanks until they measure 50 pixels, tab included, so the
+// measure must give a blank at least one pixel.
+//
+// A cell's tab counts with the font's own advance for it, which in Arial is
+// that of a blank (4 pixels); it is not expanded to a tab stop. Qt's
+// QFontMetrics::horizontalAdvance(QString) does expand tabs (to 80 pixels,
+// which would stop all padding), so a Qt measure replaces each tab with a
+// blank first.
+using TextMeasure = std::function<int(const std::string& text)>;
 
 // Everything a selection run takes from the window.
 struct SelectionControls {
@@ -51,7 +57,7 @@ struct SelectionControls {
     bool disableAirQtyLimitChecked = false;    // " Ignore air available setting"
     bool disableFlowrateLimitChecked = false;  // " Ignore flow rate setting"
     SearchingNotice* searchingMemo = nullptr;  // may be null: no notice
-    TextWidth textWidth;                       // measures row cells; required
+    TextMeasure textWidth;                     // measures row cells; required
     char decimalSeparator = '.';               // the system's, for the row numbers
 };
 

@@ -21,7 +21,7 @@ std::string Fixed(double value, int decimals, char separator) {
 }
 
 // Blanks in front, one at a time, until the cell measures 50 pixels.
-std::string Padded(std::string cell, const TextWidth& textWidth) {
+std::string Padded(std::string cell, const TextMeasure& textWidth) {
     while (cell.size() < kMaxCellChars && textWidth(cell) < kCellPixels) cell.insert(cell.begin(), ' ');
     return cell;
 }
@@ -67,7 +67,7 @@ SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flow
 }
 
 std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText,
-                               double cyclesPerMin, double air, double flowOrTime, const TextWidth& textWidth,
+                               double cyclesPerMin, double air, double flowOrTime, const TextMeasure& textWidth,
                                char decimalSeparator) {
     const SelectionCells c = FormatSelectionCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
     std::string row = "\t" + series + ratioText + "\t";

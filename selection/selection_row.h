@@ -39,7 +39,7 @@ SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flow
 // air use (scfm) and flow (scfm); for vessel charging average cycles per
 // minute, total drive air (standard cubic feet) and fill time (minutes).
 std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText,
-                               double cyclesPerMin, double air, double flowOrTime, const TextWidth& textWidth,
+                               double cyclesPerMin, double air, double flowOrTime, const TextMeasure& textWidth,
                                char decimalSeparator);
 
 // The model number at the end of a row: everything up to the sixth tab is
