@@ -68,6 +68,7 @@ struct ChargeSteps {
 ChargeSteps StepsOfCharge() {
     // Gas to deliver, standard cubic feet = (final - start) psi / 14.5 x capacity ft^3
     const double Q = (Shared.OutFinalPsi - Shared.OutStartPsi) / units::AtmospherePsi * Shared.OutCapacityFt3;
+    // gas per step, scf = Q / 10; pressure per step, psi = (final - start) / 10
     double dQ = Q / kSteps;
     if (!(dQ > 0)) dQ = kNoGasPerStep;
     return {dQ, (Shared.OutFinalPsi - Shared.OutStartPsi) / kSteps};
@@ -130,6 +131,7 @@ void ChargeVessel(const ChargeSteps& steps, Fill& fill, std::array<double, Charg
     Rates previous = StartOfCharge(fill);
     flows[0] = Shared.FlowScfm;
     for (int j = 1; j <= kSteps; ++j) {
+        // vessel pressure, psig = start + j x dP
         Rates r = RatesAt(Shared.OutStartPsi + j * steps.dP);
         // A model cut back to the air available stays within its cut-back
         // start; its cycle rate is not capped.
