@@ -11,12 +11,15 @@
 #include "cli/chart_command.h"
 #include "cli/commands.h"
 #include "cli/point_command.h"
+#include "cli/selection_commands.h"
 
 namespace zorvik::cli {
 namespace {
 
 // Each command lives in its own file.
 const Command* const kCommands[] = {
+    &FlowCommand,
+    &FillCommand,
     &PointCommand,
     &ChartCommand,
 };

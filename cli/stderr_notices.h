@@ -17,11 +17,13 @@ public:
     void Error(const std::string& text) override { Print(text); }
     bool Question(const std::string& text) override {
         Print(text + (answer_ ? "\r(answered OK)" : "\r(answered Cancel)"));
+        last_ = text;
         return answer_;
     }
     void CancelWarning(const std::string& text) override { Print(text); }
 
-    // Each message shown, for commands that also report it in their output.
+    // The last message shown (a question without its answer), for commands
+    // that also report it in their output.
     const std::string& LastMessage() const { return last_; }
 
 private:

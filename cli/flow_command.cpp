@@ -1,0 +1,54 @@
+#include <cstdio>
+
+#include "cli/selection_command.h"
+#include "cli/selection_commands.h"
+#include "core/shared_state.h"
+#include "selection/continuous_process.h"
+
+namespace zorvik::cli {
+namespace {
+
+const SelectionCommandSpec kFlow = {
+    "flow",
+    ApplicationFlow,
+    {
+        {"drive", &SelectionFields::pAirDrivePsiEdit},
+        {"air", &SelectionFields::qAirScfmEdit},
+        {"inlet", &SelectionFields::pSupplyPsiEdit},
+        {"outlet", &SelectionFields::pOutletPsiEdit},
+        {"flow", &SelectionFields::FlowrateReqdScfmEdit},
+    },
+    {"metric", "ignore-air", "ignore-flow"},
+    ContinuousProcessSelection,
+};
+
+void Help() {
+    std::printf(
+        "usage: zorvik-select flow --drive P --air Q --inlet P --outlet P --flow Q\n"
+        "                          [--metric] [--ignore-air] [--ignore-flow] [--format table|csv|json]\n\n"
+        "Lists the amplifiers that deliver a required flow continuously from a gas\n"
+        "source at constant pressure, as the selection window's \"Flow\" application.\n"
+        "Values are typed as into the window's fields (\".\" as decimal point).\n\n"
+        "  --drive P      air drive pressure, psig (barg with --metric); 40 to 150 psig\n"
+        "  --air Q        drive air flow available, scfm (nl/min with --metric)\n"
+        "  --inlet P      gas inlet (supply) pressure, psig (barg)\n"
+        "  --outlet P     required outlet pressure, psig (barg); not below the inlet\n"
+        "  --flow Q       required outlet flow, scfm (nl/min); above 0\n"
+        "  --metric       enter and show barg, nl/min and n.m3/min\n"
+        "  --ignore-air   do not cut models back to the drive air available\n"
+        "  --ignore-flow  list models whatever their flow\n"
+        "  --format F     table (default), csv or json\n\n"
+        "Columns: flow (scfm; nl/min metric), drive air used (scfm; n.m3/min metric)\n"
+        "and cycles per minute, with the window's decimals. JSON rows also give\n"
+        "\"flow_scfm\", \"air_scfm\" and \"cycles_per_min\" at full precision.\n"
+        "Exit status 0 when the search ran (with or without selections); 2 for a\n"
+        "usage error, an invalid value or a failed check (message on stderr).\n");
+}
+
+int Run(const Words& args) { return RunSelectionCommand(kFlow, args); }
+
+}  // namespace
+
+const Command FlowCommand = {"flow", "models for a constant source feeding a continuous process", Run, Help};
+
+}  // namespace zorvik::cli

@@ -1,0 +1,80 @@
+#include "cli/selection_command.h"
+
+#include <cstdio>
+#include <deque>
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/selection_output.h"
+#include "cli/stderr_notices.h"
+#include "core/shared_state.h"
+
+namespace zorvik::cli {
+namespace {
+
+// The command line prints cells without their padding, so the measure only
+// has to be near Arial 12 pt (9 pixels a digit; 4 a blank, a tab, a point)
+// and let the padding end.
+int ApproximateArialWidth(const std::string& text) {
+    int width = 0;
+    for (const char c : text) width += c == ' ' || c == '\t' || c == '.' || c == ',' ? 4 : 9;
+    return width;
+}
+
+bool HasAllFields(const SelectionCommandSpec& spec, const Arguments& parsed, std::string& error) {
+    std::string missing;
+    for (const FieldOption& f : spec.fields)
+        if (!parsed.Has(f.name)) missing += std::string(missing.empty() ? "" : ", ") + "--" + f.name;
+    if (!missing.empty()) error = std::string(spec.name) + " needs " + missing;
+    return missing.empty();
+}
+
+std::optional<Arguments> CheckUsage(const SelectionCommandSpec& spec, const Words& args, std::string& error) {
+    std::vector<OptionSpec> options = {{"format", true}};
+    for (const FieldOption& f : spec.fields) options.push_back({f.name, true});
+    for (const char* s : spec.switches) options.push_back({s, false});
+    auto parsed = ParseArguments(args, options, error);
+    if (!parsed || !HasAllFields(spec, *parsed, error)) return std::nullopt;
+    if (!ParseSelectionFormat(parsed->Value("format", "table"))) {
+        error = "--format must be table, csv or json";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+}  // namespace
+
+int RunSelectionCommand(const SelectionCommandSpec& spec, const Words& args) {
+    std::string error;
+    const auto parsed = CheckUsage(spec, args, error);
+    if (!parsed) {
+        std::fprintf(stderr, "zorvik-select %s: %s\n", spec.name, error.c_str());
+        return ExitFailed;
+    }
+    const SelectionFormat format = *ParseSelectionFormat(parsed->Value("format", "table"));
+
+    Shared.ApplicationType = spec.applicationType;
+    Shared.MetricUnits = parsed->Has("metric");
+    std::deque<OptionField> fields;  // stable addresses for the pointers below
+    SelectionControls controls;
+    for (const FieldOption& f : spec.fields) controls.fields.*f.field = &fields.emplace_back(parsed->Value(f.name));
+    controls.disableAirQtyLimitChecked = parsed->Has("ignore-air");
+    controls.disableFlowrateLimitChecked = parsed->Has("ignore-flow");
+    controls.textWidth = ApproximateArialWidth;
+    controls.decimalSeparator = '.';
+
+    StderrNotices notices(!parsed->Has("no-equalise"));
+    InstallNotices(&notices);
+    const SelectionResult result = spec.select(controls);
+    InstallNotices(nullptr);
+
+    if (!result.Completed()) {
+        PrintStoppedSelection(result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),
+                              format);
+        return ExitFailed;
+    }
+    PrintSelection(result, format);
+    return ExitOk;
+}
+
+}  // namespace zorvik::cli

@@ -1,0 +1,34 @@
+#pragma once
+// What the flow and fill commands share: option values become the texts of
+// the selection window's fields and run through the same entry routine, unit
+// conversion and selection procedure as the window.
+
+#include <cstdint>
+#include <vector>
+
+#include "cli/commands.h"
+#include "selection/selection_controls.h"
+#include "selection/selection_result.h"
+
+namespace zorvik::cli {
+
+// An option whose value is the text of one of the window's fields.
+struct FieldOption {
+    const char* name;  // without "--"
+    EntryField* SelectionFields::*field;
+};
+
+struct SelectionCommandSpec {
+    const char* name;
+    std::uint8_t applicationType;
+    std::vector<FieldOption> fields;   // all required
+    std::vector<const char*> switches; // of "metric", "ignore-air", "ignore-flow", "no-equalise"
+    SelectionResult (*select)(const SelectionControls& controls);
+};
+
+// Exit status 0 with rows or none; 2 for a usage error, a refused entry, a
+// failed validation or a cancelled question (its message on stderr, and in
+// JSON output).
+int RunSelectionCommand(const SelectionCommandSpec& spec, const Words& args);
+
+}  // namespace zorvik::cli

@@ -1,0 +1,152 @@
+#include "cli/selection_output.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "cli/output.h"
+#include "core/shared_state.h"
+#include "selection/selection_row.h"
+
+namespace zorvik::cli {
+namespace {
+
+// One column of formatted figures: its heading in each unit system, its JSON
+// key and the cell of the row it shows.
+struct CellColumn {
+    const char* imperial;
+    const char* metric;
+    const char* key;
+    std::string SelectionCells::*cell;
+};
+
+constexpr CellColumn kFlowColumns[] = {
+    {"Flow scfm",     "Flow nl/min",       "flow",     &SelectionCells::timeOrFlow},
+    {"Air used scfm", "Air used n.m3/min", "air_used", &SelectionCells::air},
+    {"Cycles/min",    "Cycles/min",        "cycles",   &SelectionCells::cycles},
+};
+
+constexpr CellColumn kFillColumns[] = {
+    {"Fill time min",     "Fill time min",         "fill_time",        &SelectionCells::timeOrFlow},
+    {"Avg air used scfm", "Avg air used n.m3/min", "average_air_used", &SelectionCells::air},
+    {"Avg cycles/min",    "Avg cycles/min",        "average_cycles",   &SelectionCells::cycles},
+    {"Total air scf",     "Total air n.m3",        "total_air",        &SelectionCells::totalAir},
+};
+
+// A full-precision figure of a row, in internal units.
+struct Figure {
+    const char* key;
+    double value;
+};
+
+bool IsFill() { return Shared.ApplicationType == ApplicationFillCylinder; }
+
+std::vector<CellColumn> Columns() {
+    if (IsFill()) return {std::begin(kFillColumns), std::end(kFillColumns)};
+    return {std::begin(kFlowColumns), std::end(kFlowColumns)};
+}
+
+const char* Heading(const CellColumn& c) { return Shared.MetricUnits ? c.metric : c.imperial; }
+
+std::vector<Figure> Figures(const SelectionRow& r) {
+    if (IsFill())
+        return {{"fill_minutes", r.flowOrTime},
+                {"total_air_scf", r.air},
+                {"average_air_scfm", r.air / r.flowOrTime},
+                {"average_cycles_per_min", r.cyclesPerMin}};
+    return {{"flow_scfm", r.flowOrTime}, {"air_scfm", r.air}, {"cycles_per_min", r.cyclesPerMin}};
+}
+
+SelectionCells CellsOf(const SelectionRow& r) {
+    return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, '.');
+}
+
+std::string NameOf(const SelectionRow& r) { return r.series + r.ratioText; }
+
+// Model number and name to the left, figures right-aligned under headings
+// that name their units.
+void PrintTable(const SelectionResult& result) {
+    const std::vector<CellColumn> columns = Columns();
+    std::vector<std::vector<std::string>> lines;
+    std::vector<std::string> headings = {"No.", "Model"};
+    for (const CellColumn& c : columns) headings.push_back(Heading(c));
+    lines.push_back(headings);
+    for (const SelectionRow& r : result.rows) {
+        const SelectionCells cells = CellsOf(r);
+        std::vector<std::string> line = {std::to_string(r.pumpNo), NameOf(r)};
+        for (const CellColumn& c : columns) line.push_back(cells.*c.cell);
+        lines.push_back(line);
+    }
+    std::vector<std::size_t> widths(headings.size(), 0);
+    for (const auto& line : lines)
+        for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], line[i].size());
+
+    for (const auto& line : lines) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const std::string pad(widths[i] - line[i].size(), ' ');
+            const bool leftAligned = i == 1;
+            text += (i == 0 ? "" : "  ") + (leftAligned ? line[i] + pad : pad + line[i]);
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        std::printf("%s\n", text.c_str());
+    }
+    if (result.rows.empty()) std::printf("No selections\n");
+}
+
+std::string CsvQuoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+void PrintCsv(const SelectionResult& result) {
+    std::string header = "model,name";
+    for (const CellColumn& c : Columns()) header += std::string(",") + Heading(c);
+    std::printf("%s\n", header.c_str());
+    for (const SelectionRow& r : result.rows) {
+        const SelectionCells cells = CellsOf(r);
+        std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
+        for (const CellColumn& c : Columns()) line += "," + cells.*c.cell;
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+std::string JsonRow(const SelectionRow& r) {
+    std::string out = "{\"model\": " + std::to_string(r.pumpNo) + ", \"name\": " + JsonString(NameOf(r));
+    const SelectionCells cells = CellsOf(r);
+    for (const CellColumn& c : Columns()) out += ", \"" + std::string(c.key) + "\": " + JsonString(cells.*c.cell);
+    for (const Figure& f : Figures(r)) out += ", \"" + std::string(f.key) + "\": " + FullPrecision(f.value);
+    return out + "}";
+}
+
+void PrintJson(const std::vector<SelectionRow>& rows, const std::string* message) {
+    std::printf("{\"application\": \"%s\", \"units\": \"%s\", \"message\": %s, \"rows\": [", IsFill() ? "fill" : "flow",
+                Shared.MetricUnits ? "metric" : "imperial", message != nullptr ? JsonString(*message).c_str() : "null");
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        std::printf("%s\n  %s", i == 0 ? "" : ",", JsonRow(rows[i]).c_str());
+    std::printf("%s]}\n", rows.empty() ? "" : "\n");
+}
+
+}  // namespace
+
+std::optional<SelectionFormat> ParseSelectionFormat(const std::string& text) {
+    if (text == "table") return SelectionFormat::Table;
+    if (text == "csv") return SelectionFormat::Csv;
+    if (text == "json") return SelectionFormat::Json;
+    return std::nullopt;
+}
+
+void PrintSelection(const SelectionResult& result, SelectionFormat format) {
+    switch (format) {
+        case SelectionFormat::Table: PrintTable(result); break;
+        case SelectionFormat::Csv: PrintCsv(result); break;
+        case SelectionFormat::Json: PrintJson(result.rows, nullptr); break;
+    }
+}
+
+void PrintStoppedSelection(const std::string& message, SelectionFormat format) {
+    if (format == SelectionFormat::Json) PrintJson({}, &message);
+}
+
+}  // namespace zorvik::cli

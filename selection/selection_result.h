@@ -1,0 +1,39 @@
+#pragma once
+// What a selection run hands back to the window: the rows of the models
+// that qualify, in model order, or the reason it stopped early. An empty
+// list after a complete run is what the window shows as "No selections";
+// that row is the window's, never one of these.
+
+#include <string>
+#include <vector>
+
+namespace zorvik {
+
+enum class SelectionStop {
+    None,              // the run went through the fifteen models
+    EntryInvalid,      // a field was refused; ReadEntryField has shown why
+    Cancelled,         // the user answered Cancel to the vessel charging question
+    ValidationFailed,  // message holds the last failing check's text
+};
+
+// One listed model: the text of its list row and the figures the row was
+// made from (FormatSelectionRow's arguments), in internal units.
+struct SelectionRow {
+    std::string text;
+    int pumpNo = 0;
+    std::string series;
+    std::string ratioText;
+    double cyclesPerMin = 0;  // flow: cycles/min; fill: average cycles/min
+    double air = 0;           // flow: drive air use, scfm; fill: total drive air, standard ft^3
+    double flowOrTime = 0;    // flow: delivered flow, scfm; fill: fill time, minutes
+};
+
+struct SelectionResult {
+    SelectionStop stop = SelectionStop::None;
+    std::string message;  // the validation message shown, when stop is ValidationFailed
+    std::vector<SelectionRow> rows;
+
+    bool Completed() const { return stop == SelectionStop::None; }
+};
+
+}  // namespace zorvik

@@ -1,0 +1,173 @@
+// End-to-end runs of the built zorvik-select flow and fill commands. The
+// expected figures come from a separate throwaway computation (and, for
+// RB -15 in the flow application, by hand: 3.06275 scfm, 75.535 scfm of
+// drive air, 118.106 cycles per minute).
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs zorvik-select with the given words, each quoted for the shell.
+Outcome Select(const std::vector<std::string>& words) {
+    const std::string base = ::testing::TempDir() + "zorvik_select_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string command = "'" ZORVIK_SELECT_PATH "'";
+    for (const std::string& w : words) command += " '" + w + "'";
+    command += " >'" + base + ".out' 2>'" + base + ".err'";
+    const int raw = std::system(command.c_str());
+    Outcome o;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.out = ReadFile(base + ".out");
+    o.err = ReadFile(base + ".err");
+    std::remove((base + ".out").c_str());
+    std::remove((base + ".err").c_str());
+    return o;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+const std::vector<std::string> kFlowDefaults = {"flow",    "--drive", "100", "--air", "100", "--inlet",
+                                                "100",     "--outlet", "200", "--flow", "2.00"};
+const std::vector<std::string> kFillDefaults = {"fill",  "--drive", "100",   "--air",   "100",   "--inlet",
+                                                "100",   "--initial", "100", "--final", "1000", "--capacity", "1.00"};
+
+std::vector<std::string> With(std::vector<std::string> words, const std::vector<std::string>& more) {
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
+}
+
+TEST(SelectCommandTest, ExitStatusAndMessages) {
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        const char* err;  // expected on stderr
+    } cases[] = {
+        {kFlowDefaults, 0, ""},
+        {{"flow", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--outlet", "13.8", "--flow", "56.6",
+          "--metric", "--ignore-air", "--ignore-flow"},
+         0, ""},
+        {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "0"},
+         2, "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
+        {{"flow", "--drive", "abc", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
+         2, "abc is not valid value\n"},
+        {{"flow", "--drive", "", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
+         2, "Null is not valid value\n"},
+        {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--flow", "2"},
+         2, "zorvik-select flow: flow needs --outlet\n"},
+        {With(kFlowDefaults, {"--no-equalise"}), 2, "zorvik-select flow: unknown option \"--no-equalise\"\n"},
+        {With(kFlowDefaults, {"--format", "xml"}), 2, "zorvik-select flow: --format must be table, csv or json\n"},
+        {kFillDefaults, 0, ""},
+        {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "50", "--final", "1000",
+          "--capacity", "1"},
+         0,
+         "Initial outlet pressure is lower than supply pressure!\nequalise pressures before starting amplifier.\n"
+         "(answered OK)\n"},
+        {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "50", "--final", "1000",
+          "--capacity", "1", "--no-equalise"},
+         2,
+         "Initial outlet pressure is lower than supply pressure!\nequalise pressures before starting amplifier.\n"
+         "(answered Cancel)\n"},
+        {{"fill", "--drive", "30", "--air", "100", "--inlet", "100", "--initial", "1200", "--final", "1000",
+          "--capacity", "1"},
+         2, "Initial outlet pressure must be less than final outlet pressure!\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Select(c.words);
+        EXPECT_EQ(o.status, c.status) << c.words[2] << " " << o.err;
+        EXPECT_EQ(o.err, c.err);
+    }
+}
+
+TEST(SelectCommandTest, TableShowsTheWindowsFiguresUnderUnitHeadings) {
+    const std::vector<std::string> lines = Lines(Select(kFlowDefaults).out);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "No.  Model       Flow scfm  Air used scfm  Cycles/min");
+    EXPECT_EQ(lines[5], "  6  RB-15            3.06             76         118");
+
+    const Outcome none = Select({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200",
+                                 "--flow", "1000"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(Lines(none.out).back(), "No selections");
+}
+
+TEST(SelectCommandTest, CsvHeaderThenOneLinePerRow) {
+    const std::vector<std::string> flow = Lines(Select(With(kFlowDefaults, {"--format", "csv"})).out);
+    ASSERT_EQ(flow.size(), 11u);
+    EXPECT_EQ(flow[0], "model,name,Flow scfm,Air used scfm,Cycles/min");
+    EXPECT_EQ(flow[5], "6,\"RB-15 \",3.06,76,118");
+
+    const std::vector<std::string> fill =
+        Lines(Select({"fill", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--initial", "6.9", "--final",
+                      "68.9", "--capacity", "28.3", "--metric", "--format", "csv"})
+                  .out);
+    ASSERT_EQ(fill.size(), 8u);
+    EXPECT_EQ(fill[0], "model,name,Fill time min,Avg air used n.m3/min,Avg cycles/min,Total air n.m3");
+    EXPECT_EQ(fill[1], "6,\"RB-15 \",28,1.9,102,54.1");
+    EXPECT_EQ(fill[7], "14,\"RBZ-30/50\",50,2.2,92,107.9");
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
+    const std::string flow = Select(With(kFlowDefaults, {"--format", "json"})).out;
+    EXPECT_TRUE(Contains(flow, "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": null, \"rows\": ["));
+    EXPECT_TRUE(Contains(flow, "{\"model\": 6, \"name\": \"RB-15 \", \"flow\": \"3.06\", \"air_used\": \"76\", "
+                               "\"cycles\": \"118\", \"flow_scfm\": 3.062747516529632, "
+                               "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617}"))
+        << flow;
+
+    const std::string fill = Select(With(kFillDefaults, {"--format", "json"})).out;
+    EXPECT_TRUE(Contains(fill, "\"application\": \"fill\""));
+    EXPECT_TRUE(Contains(fill, "{\"model\": 6, \"name\": \"RB-15 \", \"fill_time\": \"28\", "
+                               "\"average_air_used\": \"68\", \"average_cycles\": \"102\", \"total_air\": \"1914\", "
+                               "\"fill_minutes\": 28.216819070392624, \"total_air_scf\": 1913.8930964863973, "))
+        << fill;
+    EXPECT_TRUE(Contains(fill, "\"average_cycles_per_min\": 101.71304946547977}"));
+
+    const Outcome failed = Select({"flow", "--drive", "30", "--air", "100", "--inlet", "100", "--outlet", "50",
+                                   "--flow", "0", "--format", "json"});
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_EQ(failed.out,
+              "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": \"Outlet pressure must be "
+              "greater\\rthan inlet pressure!\", \"rows\": []}\n");
+}
+
+TEST(SelectCommandTest, HelpNamesEveryOptionWithItsUnit) {
+    const Outcome flow = Select({"flow", "--help"});
+    EXPECT_EQ(flow.status, 0);
+    for (const char* part : {"--drive P", "--air Q", "--inlet P", "--outlet P", "--flow Q", "--metric",
+                             "--ignore-air", "--ignore-flow", "--format", "psig", "barg", "scfm", "nl/min"})
+        EXPECT_TRUE(Contains(flow.out, part)) << part;
+    const Outcome fill = Select({"fill", "--help"});
+    for (const char* part : {"--initial P", "--final P", "--capacity V", "--no-equalise", "cubic feet", "litres"})
+        EXPECT_TRUE(Contains(fill.out, part)) << part;
+}
+
+}  // namespace
