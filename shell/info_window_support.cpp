@@ -58,6 +58,9 @@ void OnMemoEnter(std::initializer_list<QTextEdit*> memos, QObject* owner,
                  std::function<void(QWidget*, Qt::FocusReason)> enter) {
     auto* filter = new MemoEnterFilter(owner, std::move(enter));
     for (QTextEdit* memo : memos) {
+        // A text that never keeps the focus shows no caret and offers no
+        // selection that could not be copied anyway.
+        memo->setTextInteractionFlags(Qt::NoTextInteraction);
         memo->setProperty(PassesFocusOn, true);
         memo->installEventFilter(filter);
     }

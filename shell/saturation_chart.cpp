@@ -31,7 +31,7 @@ const ChartScale& ScaleOf(TemperatureScale scale) {
     static const ChartScale celsius{
         QStringLiteral("barg"), Degree + "C", moisture::AtmosphereBar, 7,
         -40, 40, 10,
-        5, 250, {5, 7, 10, 20, 50, 100, 200},
+        5, 250, {7, 10, 20, 50, 100, 200},
         {10, 0, -10, -20, -40}, 20, false};
     static const ChartScale fahrenheit{
         QStringLiteral("psig"), Degree + "F", moisture::AtmospherePsi, 100,
@@ -182,14 +182,12 @@ void DrawExamples(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
             DrawMark(p, QPointF(x, g.Y(pressure)), e.number);
             continue;
         }
-        // Beyond the top of the chart: the mark stands below the top edge
-        // with an arrow pointing up past it.
-        const QPointF at(x, Plot.top() + 16);
-        p.setPen(QPen(MarkColour, 1.4));
-        p.drawLine(QPointF(x, at.y() - 6), QPointF(x, Plot.top() + 1));
+        // Beyond the top of the chart: the mark sits on the top edge with an
+        // arrow pointing up past it.
+        const QPointF at(x, Plot.top() + 3);
         p.setBrush(MarkColour);
         p.setPen(Qt::NoPen);
-        p.drawPolygon(QPolygonF({QPointF(x - 3.5, Plot.top() + 5), QPointF(x + 3.5, Plot.top() + 5), QPointF(x, Plot.top() - 1)}));
+        p.drawPolygon(QPolygonF({QPointF(x - 4, at.y() - 8), QPointF(x + 4, at.y() - 8), QPointF(x, at.y() - 14)}));
         DrawMark(p, at, e.number);
     }
 }

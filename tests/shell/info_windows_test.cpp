@@ -293,6 +293,11 @@ TEST(InfoWindowsTest, GrabsForReview) {
             window->grab().save(QDir(folder).filePath(QStringLiteral("%1%2.png").arg(info.name).arg(tabs ? QString::number(tab) : QString())));
         }
         if (tabs) tabs->setCurrentIndex(0);
+        if (auto* fahrenheit = window->findChild<QRadioButton*>(QStringLiteral("DegFRadioButton"))) {
+            fahrenheit->click();
+            window->grab().save(QDir(folder).filePath(QStringLiteral("%1F.png").arg(info.name)));
+            Child<QRadioButton>(window, "DegCRadioButton")->click();
+        }
         window->hide();
     }
 }
