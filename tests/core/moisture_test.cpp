@@ -42,6 +42,14 @@ TEST(MoistureTest, VeryDryShopAirSaturatesAtAboutTenBarg) {
     EXPECT_NEAR(CondensationGauge(dewpoint, 0, 20, AtmospherePsi), 148.6, 0.5);
 }
 
+TEST(MoistureTest, PressureDewpointIsFarAboveTheAtmosphericDewpoint) {
+    // 10 degC (50 degF) at 7 barg is about -18 degC (0 degF) at atmospheric
+    // pressure, as the saturated-air text says.
+    const double vapour = SaturationVapourPressureHpa(10) * AtmosphereBar / (7 + AtmosphereBar);
+    EXPECT_NEAR(DewpointC(vapour), -17.5, 0.3);
+    EXPECT_NEAR(CelsiusToFahrenheit(DewpointC(vapour)), 0.5, 0.6);
+}
+
 TEST(MoistureTest, AirBelowItsDewpointPressureIsStillDry) {
     // A saturation line passes through its own dewpoint at the dryer's
     // pressure and rises with temperature.
