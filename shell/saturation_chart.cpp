@@ -97,7 +97,7 @@ void DrawTitle(QPainter& p, const ChartScale& s) {
                QStringLiteral("pressure dewpoint of the air at %1 %2").arg(Number(s.dryerGauge), s.pressureUnit));
 }
 
-void DrawGrid(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
+void DrawAxes(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
     p.setFont(ChartFont(7.5));
     p.setPen(QPen(Grid, 1));
     // Log grid: every whole step of each decade.
@@ -118,7 +118,6 @@ void DrawGrid(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
     p.drawText(QRectF(0, Plot.top() - 13, Plot.left() + 10, 12), Qt::AlignLeft, s.pressureUnit);
     p.drawText(QRectF(Plot.left(), Plot.bottom() + 15, Plot.width() - 30, 13), Qt::AlignHCenter,
                QStringLiteral("Air temperature, %1").arg(s.temperatureUnit));
-    p.setFont(ChartFont(7.5));
     p.drawText(QRectF(Plot.left(), Plot.bottom() + 33, 150, 13), Qt::AlignLeft,
                QStringLiteral("Water condenses left of a line"));
 
@@ -206,7 +205,7 @@ QImage SaturationChart(TemperatureScale scale, QSize size, qreal ratio) {
     const ChartScale& s = ScaleOf(scale);
     const ChartGeometry g(s);
     DrawTitle(p, s);
-    DrawGrid(p, s, g);
+    DrawAxes(p, s, g);
     DrawReferenceLines(p, s, g);
     DrawSaturationLines(p, s, g);
     DrawExamples(p, s, g);
