@@ -46,6 +46,8 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
     w->ZorvikAmpIntroductionForm = std::make_unique<TZorvikAmpIntroductionForm>();
 
     w->ZorvAmpMainForm->SetMenuWindows(w.get());
+    w->ZampGeneralDescriptionForm->SetSubWindows(w->ZampUsingCurvesForm.get(), w->ZampSizingAmplifiersForm.get());
+    w->ZampOperationalGuideForm->SetSubWindows(w->ZampCalcCycleSpeedForm.get(), w->ZampSaturatedAirForm.get());
     return w;
 }
 

@@ -1,10 +1,25 @@
 #include "shell/calc_cycle_speed_form.h"
 
+#include "shell/info_window_support.h"
+#include "ui_calc_cycle_speed_form.h"
+
 namespace zorvik {
 
-TZampCalcCycleSpeedForm::TZampCalcCycleSpeedForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Calculation of Cycle Speed"));
-    setFixedSize(692, 533);
+TZampCalcCycleSpeedForm::TZampCalcCycleSpeedForm(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TZampCalcCycleSpeedForm>()) {
+    ui->setupUi(this);
+    PrepareMemos(this);
+    ShowArtwork(ui->NormalLitresCycleImage, QStringLiteral("info_formula_normal_litres"));
+    ShowArtwork(ui->ScfCycleImage, QStringLiteral("info_formula_scf"));
+    OnMemoEnter({ui->CyclingSpeedMemo, ui->Eample1Memo, ui->Example2Memo, ui->WhenTheMemo}, this,
+                [this](QWidget* memo, Qt::FocusReason reason) { CyclingSpeedMemoEnter(memo, reason); });
+    connect(ui->CloseBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TZampCalcCycleSpeedForm::~TZampCalcCycleSpeedForm() = default;
+
+void TZampCalcCycleSpeedForm::CyclingSpeedMemoEnter(QWidget* memo, Qt::FocusReason reason) {
+    PassFocusOn(memo, reason);
 }
 
 }  // namespace zorvik

@@ -1,7 +1,12 @@
 #pragma once
-// Explains how a flow is turned into a cycle speed.
+// Working out an amplifier's cycle speed from its displacement per cycle.
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TZampCalcCycleSpeedForm;
+}
 
 namespace zorvik {
 
@@ -9,6 +14,12 @@ class TZampCalcCycleSpeedForm : public QDialog {
     Q_OBJECT
 public:
     explicit TZampCalcCycleSpeedForm(QWidget* parent = nullptr);
+    ~TZampCalcCycleSpeedForm() override;
+
+private:
+    void CyclingSpeedMemoEnter(QWidget* memo, Qt::FocusReason reason);
+
+    std::unique_ptr<Ui::TZampCalcCycleSpeedForm> ui;
 };
 
 }  // namespace zorvik

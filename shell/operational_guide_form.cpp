@@ -1,10 +1,40 @@
 #include "shell/operational_guide_form.h"
 
+#include "shell/calc_cycle_speed_form.h"
+#include "shell/info_window_support.h"
+#include "shell/saturated_air_form.h"
+#include "ui_operational_guide_form.h"
+
 namespace zorvik {
 
-TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Zorvik Air Pressure Amplifiers  -  Operational Guidelines"));
-    setFixedSize(792, 573);
+TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TZampOperationalGuideForm>()) {
+    ui->setupUi(this);
+    PrepareMemos(this);
+    ShowArtwork(ui->RBW3Image, QStringLiteral("info_double_acting"));
+    OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo,
+                 ui->IsAFactorMemo, ui->CyclingRateMemo},
+                this, [this](QWidget* memo, Qt::FocusReason reason) { WhileZorvikMemoEnter(memo, reason); });
+    connect(ui->CalcCycleSpeedBitBtn, &QPushButton::clicked, this,
+            &TZampOperationalGuideForm::CalcCycleSpeedBitBtnClick);
+    connect(ui->SaturatedAirBitBtn, &QPushButton::clicked, this, &TZampOperationalGuideForm::SaturatedAirBitBtnClick);
+    connect(ui->CloseBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TZampOperationalGuideForm::~TZampOperationalGuideForm() = default;
+
+void TZampOperationalGuideForm::SetSubWindows(TZampCalcCycleSpeedForm* cycleSpeed,
+                                              TZampSaturatedAirForm* saturatedAir) {
+    cycleSpeed_ = cycleSpeed;
+    saturatedAir_ = saturatedAir;
+}
+
+void TZampOperationalGuideForm::CalcCycleSpeedBitBtnClick() { ShowModalFrom(this, cycleSpeed_); }
+
+void TZampOperationalGuideForm::SaturatedAirBitBtnClick() { ShowModalFrom(this, saturatedAir_); }
+
+void TZampOperationalGuideForm::WhileZorvikMemoEnter(QWidget* memo, Qt::FocusReason reason) {
+    PassFocusOn(memo, reason);
 }
 
 }  // namespace zorvik

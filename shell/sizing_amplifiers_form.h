@@ -1,7 +1,12 @@
 #pragma once
-// How to size an amplifier.
+// The questions that size an amplifier, and how to determine the flow.
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TZampSizingAmplifiersForm;
+}
 
 namespace zorvik {
 
@@ -9,6 +14,12 @@ class TZampSizingAmplifiersForm : public QDialog {
     Q_OBJECT
 public:
     explicit TZampSizingAmplifiersForm(QWidget* parent = nullptr);
+    ~TZampSizingAmplifiersForm() override;
+
+private:
+    void SeveralFactorsMemoEnter(QWidget* memo, Qt::FocusReason reason);
+
+    std::unique_ptr<Ui::TZampSizingAmplifiersForm> ui;
 };
 
 }  // namespace zorvik
