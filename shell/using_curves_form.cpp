@@ -1,5 +1,8 @@
 #include "shell/using_curves_form.h"
 
+#include "core/shared_state.h"
+#include "graph/graph_settings.h"
+#include "graph/performance_chart.h"
 #include "platform/canvas.h"
 #include "shell/info_window_support.h"
 #include "ui_using_curves_form.h"
@@ -16,14 +19,30 @@ TZampUsingCurvesForm::TZampUsingCurvesForm(QWidget* parent)
 
 TZampUsingCurvesForm::~TZampUsingCurvesForm() = default;
 
-// The page on which the example graph stands: white, in a thin grey frame.
+// The example is the RBW-2's own chart at 100 psig drive and 100 psig inlet,
+// the operating point the worked example in the text reads off it, drawn by
+// the chart code at its full size and scaled to the picture. Drawing a
+// chart moves the shared operating point, so the run's own is put back.
 void TZampUsingCurvesForm::DrawExampleGraph() {
+    const SharedState saved = Shared;
+    SelectPump(8);
+    Shared.GraphAirDrivePsi = 100;
+    Shared.GraphInletScale = 100 / Shared.CurrentPump.GraphInletPsi;
+    Shared.DisplayMode = DisplayChartPsi;
+    Shared.ShowChargeCurve = false;
+    QImage chart(ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32);
+    {
+        Canvas canvas(chart);
+        DrawGraphSettings(canvas);
+    }
+    Shared = saved;
+
     QImage& picture = ui->RBW2ExampleGraphImage->Picture();
+    const QImage scaled = chart.scaled(picture.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Canvas canvas(picture);
     canvas.SetBrushColor(colors::White);
     canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-    canvas.SetBrushColor(colors::Silver);
-    canvas.FrameRect(0, 0, canvas.Width(), canvas.Height());
+    canvas.Draw((canvas.Width() - scaled.width()) / 2, (canvas.Height() - scaled.height()) / 2, scaled);
     ui->RBW2ExampleGraphImage->Changed();
 }
 

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/shared_state.h"
+#include "platform/picture_box.h"
 #include "shell/app_windows.h"
 
 namespace zorvik {
@@ -281,6 +283,23 @@ TEST(InfoWindowsTest, NoTextIsClippedOrCovered) {
 
 // Not a check: with ZORVIK_GRAB_DIR set, every window is saved there as a
 // PNG for a person to look at.
+// The example graph is the chart code's own drawing, and drawing it leaves
+// the run's model and operating point as they were.
+TEST(InfoWindowsTest, ExampleGraphIsDrawnWithoutMovingTheOperatingPoint) {
+    zorvik::InitialiseSharedState();
+    zorvik::SelectPump(11);
+    zorvik::Shared.AirDrivePsi = 77;
+    zorvik::TZampUsingCurvesForm form;
+    EXPECT_EQ(zorvik::Shared.CurrentPump.PumpNo, 11);
+    EXPECT_EQ(zorvik::Shared.AirDrivePsi, 77);
+    const QImage picture = form.findChild<zorvik::PictureBox*>("RBW2ExampleGraphImage")->Picture();
+    int red = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (QColor(picture.pixel(x, y)).red() - QColor(picture.pixel(x, y)).green() > 60) ++red;
+    EXPECT_GT(red, 100) << "the red inlet curve and balloons of the example chart";
+}
+
 TEST(InfoWindowsTest, GrabsForReview) {
     const QString folder = qEnvironmentVariable("ZORVIK_GRAB_DIR");
     if (folder.isEmpty()) GTEST_SKIP() << "set ZORVIK_GRAB_DIR to grab the windows";
