@@ -6,6 +6,7 @@
 #include "core/offices_file.h"
 #include "core/shared_state.h"
 #include "platform/artwork.h"
+#include "platform/screen_placement.h"
 #include "ui_introduction_form.h"
 
 namespace zorvik {
@@ -13,12 +14,11 @@ namespace {
 
 constexpr const char* kIntroduction[] = {
     "For more than forty years Zorvik has designed and built air-driven equipment for industry: "
-    "pumps, valves and pressure amplifiers that run on ordinary plant air, with no electrical "
-    "supply needed where they work.",
-    "Our products are made in our own plants in England and Scotland and are supported by a "
-    "worldwide network of regional offices and trained distributors.",
-    "The Zorvik range of air pressure amplifiers raises plant air or gas to as much as 345 bar "
-    "(5000 psi), from compact single-acting boosters to large double-acting and two-stage models.",
+    "pumps, valves and pressure amplifiers that run on plant air alone.",
+    "Our products are made in our own plants in England and Scotland and supported by a "
+    "worldwide network of offices and distributors.",
+    "The Zorvik air pressure amplifier range boosts air or gas to 345 bar (5000 psi), from compact "
+    "single-acting units to large double-acting and two-stage models.",
     "Continued investment in modern machining, assembly and test facilities means that every "
     "amplifier is pressure-tested before it leaves the factory.",
 };
@@ -40,11 +40,6 @@ QString IntroductionHtml() {
 TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TZorvikAmpIntroductionForm>()) {
     ui->setupUi(this);
-    ui->ZorvikNameImage->setPixmap(QPixmap::fromImage(Artwork(QStringLiteral("zorvik_name"), ui->ZorvikNameImage->size())));
-    ui->WorldNetworkImage->setPixmap(
-        QPixmap::fromImage(Artwork(QStringLiteral("world_network"), ui->WorldNetworkImage->size())));
-    ui->ZorvikFactoryImage->setPixmap(
-        QPixmap::fromImage(Artwork(QStringLiteral("zorvik_factory"), ui->ZorvikFactoryImage->size())));
     ui->ZorvikIntroMemo->setHtml(IntroductionHtml());
     ui->HeadOfficeAddrMemo->setPlainText(QString::fromUtf8(kHeadOffice));
     ui->HeadOfficeAddrMemo->document()->setDocumentMargin(3);
@@ -62,9 +57,11 @@ void TZorvikAmpIntroductionForm::showEvent(QShowEvent* event) {
 }
 
 void TZorvikAmpIntroductionForm::FormShow() {
-    if (!countryListFilled_) {
+    CentreOnScreen(*this);
+    if (!firstShowDone_) {
+        ShowPictures();
         FillCountryList();
-        countryListFilled_ = true;
+        firstShowDone_ = true;
     }
     // A stored office that is not in the list (a shorter office file, say)
     // falls back to the first region.
@@ -75,6 +72,18 @@ void TZorvikAmpIntroductionForm::FormShow() {
     }
     ui->CountryComboBox->setCurrentIndex(static_cast<int>(item - listedOffices_.begin()));
     CountryComboBoxClick();
+}
+
+// The pictures are drawn when the window is first opened, not at start, so
+// that starting the program does not wait for a window it may never show.
+void TZorvikAmpIntroductionForm::ShowPictures() {
+    const std::pair<QLabel*, const char*> pictures[] = {
+        {ui->ZorvikNameImage, "zorvik_name"},
+        {ui->WorldNetworkImage, "world_network"},
+        {ui->ZorvikFactoryImage, "zorvik_factory"},
+    };
+    for (const auto& [label, name] : pictures)
+        label->setPixmap(QPixmap::fromImage(RenderArtwork(QString::fromLatin1(name), label->size())));
 }
 
 void TZorvikAmpIntroductionForm::FillCountryList() {

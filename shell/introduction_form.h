@@ -31,6 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowPictures();
     void FillCountryList();
 
     std::unique_ptr<Ui::TZorvikAmpIntroductionForm> ui;
@@ -38,7 +39,7 @@ private:
     // entry k; this map keeps the address shown, stored and printed the one
     // of the region the user picked.
     std::vector<int> listedOffices_;
-    bool countryListFilled_ = false;
+    bool firstShowDone_ = false;
 };
 
 }  // namespace zorvik

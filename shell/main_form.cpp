@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "core/notices.h"
 #include "core/offices.h"
 #include "platform/artwork.h"
 #include "platform/canvas.h"
 #include "platform/process_start.h"
+#include "platform/screen_placement.h"
 #include "platform/program_folder.h"
 #include "platform/system_message.h"
 #include "shell/app_windows.h"
@@ -61,12 +61,17 @@ void TZorvAmpMainForm::FormCreate() {
     InitOffices();
     LoadOfficesFile();
 
+    // The cover's lettering lets clicks through to the cover beneath.
     for (QWidget* overlay : {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1),
                              static_cast<QWidget*>(ui->Label2)})
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui->Image2->setPixmap(QPixmap::fromImage(Artwork(QStringLiteral("cover_emblem"), ui->Image2->size())));
-    redBallImage = Artwork(QStringLiteral("red_ball"), {20, 18});
-    DrawCover();
+    for (QLabel* label : {ui->Label1, ui->Label2}) {
+        QFont font = label->font();
+        font.setPixelSize(21);
+        label->setFont(font);
+    }
+    ui->Image2->setPixmap(QPixmap::fromImage(RenderArtwork(QStringLiteral("cover_emblem"), ui->Image2->size())));
+    redBallImage = RenderArtwork(QStringLiteral("red_ball"), {20, 18});
 
     ProductDisplayTimer.setInterval(kPageInterval);
     connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
@@ -78,8 +83,8 @@ void TZorvAmpMainForm::FormCreate() {
 void TZorvAmpMainForm::DrawCover() {
     QImage& cover = ui->FrontCoverImage->Picture();
     Canvas canvas(cover);
-    canvas.Draw(0, 0, Artwork(QStringLiteral("front_cover"), cover.size()));
-    canvas.Draw(6, 232, Artwork(QStringLiteral("rbz_two_stage"), {196, 159}));
+    canvas.Draw(0, 0, RenderArtwork(QStringLiteral("front_cover"), cover.size()));
+    canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(QStringLiteral("Arial"), 8);
     canvas.TextOut(10, 434, QStringLiteral("Version 2.03"));
@@ -90,8 +95,11 @@ void TZorvAmpMainForm::DrawCover() {
     }
 }
 
+// The cover shows a picture of the picture store, which is made after this
+// window; so the cover is drawn here, once the windows are wired.
 void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
     windows_ = windows;
+    DrawCover();
     const std::pair<QPushButton*, QDialog*> menu[] = {
         {ui->ZorvikIntroBitBtn, windows->ZorvikAmpIntroductionForm.get()},
         {ui->ApplicationsBitBtn, windows->ZampApplicationsForm.get()},
@@ -117,8 +125,7 @@ void TZorvAmpMainForm::showEvent(QShowEvent* event) {
 }
 
 void TZorvAmpMainForm::FormShow() {
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    CentreOnScreen(*this);
     ProductDisplayActive = true;
     DrawProductPage(0);
     SetTimerInterval(kFirstTickInterval);
@@ -142,7 +149,7 @@ void TZorvAmpMainForm::DrawProductPage(int n) {
     if (!ProductDisplayActive || windows_ == nullptr) return;
     const ProductPage& page = ProductPages[n];
     Canvas canvas(ui->ProductDisplayImage->Picture());
-    zorvik::DrawProductPage(canvas, page, windows_->zampImagesForm.get()->*page.Picture, redBallImage);
+    zorvik::DrawProductPage(canvas, page, windows_->zampImagesForm->Picture(page.Picture), redBallImage);
     ui->ProductDisplayImage->Changed();
 }
 

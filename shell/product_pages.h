@@ -15,7 +15,7 @@ inline constexpr int ProductPageCount = 6;
 inline constexpr int ProductPageLines = 9;
 
 struct ProductPage {
-    QImage TzampImagesForm::*Picture;  // which picture of the picture store
+    TzampImagesForm::PictureName Picture;  // which picture of the picture store
     int PictureX;
     int PictureY;
     // Trailing blanks are part of the heading: they stretch its band.

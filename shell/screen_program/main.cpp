@@ -3,6 +3,7 @@
 // back, then tells the main program so through the named message.
 
 #include <QApplication>
+#include <QScreen>
 
 #include "shell/saver_message.h"
 #include "shell/screen_program/product_show.h"
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ZorvikScreen03"));
     zorvik::ProductShow show(QString::fromLatin1(zorvik::SaverClosedMessageName));
     QObject::connect(&show, &zorvik::ProductShow::finished, &app, &QApplication::quit);
+    // Without a window manager a full-screen request alone leaves the window
+    // at its default size, so it is given the screen's size as well.
+    show.setGeometry(show.screen()->geometry());
     show.showFullScreen();
     show.activateWindow();
     return QApplication::exec();

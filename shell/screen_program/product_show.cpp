@@ -25,17 +25,19 @@ const QColor kAccent(120, 180, 235);
 struct Family {
     const char* series;
     const char* picture;
+    int pictureWidth;
+    int pictureHeight;
     const char* title;
     const char* action;
 };
 
 constexpr Family kFamilies[] = {
-    {"CRB19", "crb_single_stage", "CRB19 Air Pressure Amplifiers", "Single acting, single stage, compact"},
-    {"RB", "rb_single_acting", "RB Air Pressure Amplifiers", "Single acting, single stage"},
-    {"RBW", "rbw_double_acting", "RBW Air Pressure Amplifiers", "Double acting, single stage"},
-    {"4RBW", "rbw_double_acting", "4RBW Air Pressure Amplifier", "Double acting, single stage, high flow"},
-    {"RBZ", "rbz_two_stage", "RBZ Two-Stage Air Pressure Amplifiers", "Two stages for the highest pressures"},
-    {"8RBW", "eight_rbw_double_acting", "8RBW Air Pressure Amplifier", "Double acting, 203 mm (8\") air drive"},
+    {"CRB19", "crb_single_stage", 140, 189, "CRB19 Air Pressure Amplifiers", "Single acting, single stage, compact"},
+    {"RB", "rb_single_acting", 227, 228, "RB Air Pressure Amplifiers", "Single acting, single stage"},
+    {"RBW", "rbw_double_acting", 227, 228, "RBW Air Pressure Amplifiers", "Double acting, single stage"},
+    {"4RBW", "rbw_double_acting", 227, 228, "4RBW Air Pressure Amplifier", "Double acting, single stage, high flow"},
+    {"RBZ", "rbz_two_stage", 284, 231, "RBZ Two-Stage Air Pressure Amplifiers", "Two stages for the highest pressures"},
+    {"8RBW", "eight_rbw_double_acting", 274, 160, "8RBW Air Pressure Amplifier", "Double acting, 203 mm (8\") air drive"},
 };
 
 QString ModelsOf(const std::string& series, double& maxOutletPsi) {
@@ -57,14 +59,15 @@ std::vector<ShowSlide> ProductShowSlides() {
     for (const Family& family : kFamilies) {
         double maxOutletPsi = 0;
         const QString models = ModelsOf(family.series, maxOutletPsi);
-        slides.push_back({QString::fromLatin1(family.picture), QString::fromLatin1(family.title),
+        slides.push_back({QString::fromLatin1(family.picture), QSize(family.pictureWidth, family.pictureHeight),
+                          QString::fromLatin1(family.title),
                           {QString::fromUtf8(family.action),
                            QStringLiteral("Outlet pressure up to %1 psi (%2 bar)")
                                .arg(maxOutletPsi, 0, 'f', 0)
                                .arg(std::round(maxOutletPsi / kPsiPerBar), 0, 'f', 0),
                            models}});
     }
-    slides.push_back({QStringLiteral("high_pressure_gauges"), QStringLiteral("High Pressure Gauges"),
+    slides.push_back({QStringLiteral("high_pressure_gauges"), QSize(285, 271), QStringLiteral("High Pressure Gauges"),
                       {QStringLiteral("Matched to every amplifier in the range"),
                        QStringLiteral("Glycerine-filled, stainless steel cases"),
                        QStringLiteral("Dual scales in psi and bar")}});
@@ -151,8 +154,10 @@ void ProductShow::PaintSlide(QPainter& painter, const ShowSlide& slide, qreal op
     const QPoint topLeft = centre - QPoint(card.width() / 2, card.height() / 2);
 
     painter.setOpacity(opacity);
-    const QImage picture = Artwork(slide.Picture, pictureSize);
-    painter.drawImage(topLeft, picture.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QSize fitted = slide.PictureSize.scaled(pictureSize, Qt::KeepAspectRatio);
+    painter.drawImage(topLeft + QPoint((pictureSize.width() - fitted.width()) / 2,
+                                       (pictureSize.height() - fitted.height()) / 2),
+                      Artwork(slide.Picture, fitted));
 
     const int textLeft = topLeft.x() + pictureSize.width() + unit / 20;
     const int textWidth = card.width() - pictureSize.width() - unit / 20;
@@ -161,9 +166,11 @@ void ProductShow::PaintSlide(QPainter& painter, const ShowSlide& slide, qreal op
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    int y = topLeft.y() + card.height() / 5;
-    painter.drawText(QRect(textLeft, y, textWidth, unit / 12), Qt::AlignLeft | Qt::TextWordWrap, slide.Title);
-    y += unit / 12;
+    int y = topLeft.y() + card.height() / 6;
+    const QRect titleArea = painter.boundingRect(QRect(textLeft, y, textWidth, card.height()),
+                                                 Qt::AlignLeft | Qt::TextWordWrap, slide.Title);
+    painter.drawText(titleArea, Qt::AlignLeft | Qt::TextWordWrap, slide.Title);
+    y = titleArea.bottom() + unit / 60;
     painter.fillRect(QRect(textLeft, y, unit / 8, std::max(2, unit / 300)), kAccent);
     y += unit / 30;
     QFont facts(QStringLiteral("Arial"));

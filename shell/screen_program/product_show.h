@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +17,7 @@ namespace zorvik {
 
 struct ShowSlide {
     QString Picture;  // artwork name
+    QSize PictureSize;  // its natural size, for its proportions
     QString Title;
     QStringList Facts;
 };

@@ -28,13 +28,13 @@ TEST(ProductPagesTest, HeadingsKeepTheirBlanks) {
 
 TEST(ProductPagesTest, PicturesAndTheirPlaces) {
     struct Place {
-        QImage TzampImagesForm::*picture;
+        TzampImagesForm::PictureName picture;
         int x, y;
     };
     const Place places[] = {
-        {&TzampImagesForm::CRBSingleStageImage, 100, 0},   {&TzampImagesForm::RBSingleActingImage, 90, 0},
-        {&TzampImagesForm::RbwDoubleActingImage, 70, 0},   {&TzampImagesForm::RbzTwoStageImage, 40, 0},
-        {&TzampImagesForm::EightRbwDoubleActingImage, 50, 50}, {&TzampImagesForm::highPressureGaugesImage, 40, 70},
+        {TzampImagesForm::CRBSingleStageImage, 100, 0},   {TzampImagesForm::RBSingleActingImage, 90, 0},
+        {TzampImagesForm::RbwDoubleActingImage, 70, 0},   {TzampImagesForm::RbzTwoStageImage, 40, 0},
+        {TzampImagesForm::EightRbwDoubleActingImage, 50, 50}, {TzampImagesForm::highPressureGaugesImage, 40, 70},
     };
     for (int n = 0; n < ProductPageCount; ++n) {
         EXPECT_EQ(ProductPages[n].Picture, places[n].picture) << n;
