@@ -1,6 +1,7 @@
 #include "shell/main_form.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 
 #include "core/notices.h"
@@ -176,7 +177,8 @@ void TZorvAmpMainForm::SaverClosedMessageReceived() { IdleTicks = 0; }
 void TZorvAmpMainForm::StartScreenProgram() {
     const QString path = ProgramFile(QString::fromLatin1(kScreenProgram));
     if (!StartProgram(path))
-        CurrentNotices().CancelWarning("Loading " + path.toStdString() + "\r" + "loading error.");
+        CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
+                                       "loading error.");
 }
 
 // An interval of 0 stops the timer; any other restarts it with that period.
