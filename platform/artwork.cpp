@@ -10,14 +10,7 @@ namespace {
 
 QString PathOf(const QString& name) { return QStringLiteral(":/art/%1.svg").arg(name); }
 
-QImage Render(const QString& name, QSize size, const QColor& ground) {
-    // Pictures are rendered once per size and shared: windows keep them for
-    // the whole run, and redraws must not re-parse SVG.
-    static QHash<QString, QImage> cache;
-    const QString key = QStringLiteral("%1@%2x%3/%4").arg(name).arg(size.width()).arg(size.height()).arg(ground.name(QColor::HexArgb));
-    const auto found = cache.constFind(key);
-    if (found != cache.constEnd()) return *found;
-
+QImage RenderUncached(const QString& name, QSize size, const QColor& ground) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(ground);
     QPainter painter(&image);
@@ -30,6 +23,17 @@ QImage Render(const QString& name, QSize size, const QColor& ground) {
         painter.drawText(QRect(0, 0, size.width(), size.height()), Qt::AlignCenter, name);
     }
     painter.end();
+    return image;
+}
+
+QImage Render(const QString& name, QSize size, const QColor& ground) {
+    // Pictures are rendered once per size and shared: windows keep them for
+    // the whole run, and redraws must not re-parse SVG.
+    static QHash<QString, QImage> cache;
+    const QString key = QStringLiteral("%1@%2x%3/%4").arg(name).arg(size.width()).arg(size.height()).arg(ground.name(QColor::HexArgb));
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd()) return *found;
+    const QImage image = RenderUncached(name, size, ground);
     cache.insert(key, image);
     return image;
 }
@@ -37,6 +41,8 @@ QImage Render(const QString& name, QSize size, const QColor& ground) {
 }  // namespace
 
 QImage Artwork(const QString& name, QSize size) { return Render(name, size, Qt::transparent); }
+
+QImage RenderArtwork(const QString& name, QSize size) { return RenderUncached(name, size, Qt::transparent); }
 
 QImage ArtworkOnWhite(const QString& name, QSize size) { return Render(name, size, Qt::white); }
 

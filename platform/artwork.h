@@ -13,6 +13,10 @@ namespace zorvik {
 // ground. A missing drawing gives a grey placeholder frame, never a crash.
 QImage Artwork(const QString& name, QSize size);
 
+// The same, rendered afresh and not kept: for pictures that their window
+// draws once and keeps itself, so the picture is not held twice.
+QImage RenderArtwork(const QString& name, QSize size);
+
 // The same on a white ground, for pictures that stand on a page.
 QImage ArtworkOnWhite(const QString& name, QSize size);
 

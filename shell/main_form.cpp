@@ -1,46 +1,195 @@
 #include "shell/main_form.h"
 
-#include <QDialog>
-#include <QPushButton>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
 
+#include "core/notices.h"
+#include "core/offices.h"
+#include "platform/artwork.h"
+#include "platform/canvas.h"
+#include "platform/process_start.h"
+#include "platform/program_folder.h"
+#include "platform/screen_placement.h"
+#include "platform/system_message.h"
 #include "shell/app_windows.h"
+#include "shell/office_files.h"
+#include "shell/product_pages.h"
+#include "ui_main_form.h"
 
 namespace zorvik {
+namespace {
 
-TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Zorvik Air Pressure Amplifiers"));
-    setFixedSize(792, 573);
+constexpr int kPageInterval = 10000;  // ms per product page
+constexpr int kFirstTickInterval = 10;
+constexpr int kClickInterval = 5;
+constexpr int kIdleTicksBeforeScreenProgram = 18;  // three minutes of pages
+
+#ifdef Q_OS_WIN
+constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
+#else
+constexpr const char* kScreenProgram = "ZorvikScreen03";
+#endif
+
+// Drawn under the version line on the cover.
+constexpr const char* kCreditLines[] = {
+    "Air amplifier selection and sizing program",
+    "Performance data: Zorvik Engineering",
+    "(c) Zorvik Pneumatics Ltd.",
+    "All rights reserved.",
+};
+
+}  // namespace
+
+TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
+    ui->setupUi(this);
+    FormCreate();
 }
 
+TZorvAmpMainForm::~TZorvAmpMainForm() { qApp->removeEventFilter(this); }
+
+void TZorvAmpMainForm::FormCreate() {
+    SaverClosedMessage = new NamedSystemMessage(QString::fromLatin1(SaverClosedMessageName), this);
+    connect(SaverClosedMessage, &NamedSystemMessage::received, this,
+            &TZorvAmpMainForm::SaverClosedMessageReceived);
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) ApplicationActivate();
+        else ApplicationDeactivate();
+    });
+
+    InitOffices();
+    LoadOfficesFile();
+
+    // The cover's lettering lets clicks through to the cover beneath.
+    for (QWidget* overlay : {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1),
+                             static_cast<QWidget*>(ui->Label2)})
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* label : {ui->Label1, ui->Label2}) {
+        QFont font = label->font();
+        font.setPixelSize(21);
+        label->setFont(font);
+    }
+    ui->Image2->setPixmap(QPixmap::fromImage(RenderArtwork(QStringLiteral("cover_emblem"), ui->Image2->size())));
+    redBallImage = RenderArtwork(QStringLiteral("red_ball"), {20, 18});
+
+    ProductDisplayTimer.setInterval(kPageInterval);
+    connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
+    connect(ui->FrontCoverImage, &PictureBox::clicked, this, &TZorvAmpMainForm::FrontCoverImageClick);
+    connect(ui->closeBitBtn, &QPushButton::clicked, this, &TZorvAmpMainForm::closeBitBtnClick);
+    ui->ZorvikIntroBitBtn->setFocus();
+}
+
+void TZorvAmpMainForm::DrawCover() {
+    QImage& cover = ui->FrontCoverImage->Picture();
+    Canvas canvas(cover);
+    canvas.Draw(0, 0, RenderArtwork(QStringLiteral("front_cover"), cover.size()));
+    canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(QStringLiteral("Arial"), 8);
+    canvas.TextOut(10, 434, QStringLiteral("Version 2.03"));
+    int y = 445;
+    for (const char* line : kCreditLines) {
+        canvas.TextOut(10, y, QString::fromUtf8(line));
+        y += 11;
+    }
+}
+
+// The cover shows a picture of the picture store, which is made after this
+// window; so the cover is drawn here, once the windows are wired.
 void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
     windows_ = windows;
-    struct Entry {
-        const char* caption;
-        int top;
-        QDialog* window;
+    DrawCover();
+    const std::pair<QPushButton*, QDialog*> menu[] = {
+        {ui->ZorvikIntroBitBtn, windows->ZorvikAmpIntroductionForm.get()},
+        {ui->ApplicationsBitBtn, windows->ZampApplicationsForm.get()},
+        {ui->GeneralDescriptionBitBtn, windows->ZampGeneralDescriptionForm.get()},
+        {ui->GuidelinesBitBtn, windows->ZampOperationalGuideForm.get()},
+        {ui->ModelSelectionChartBitBtn, windows->ZampModelSelectionChartForm.get()},
+        {ui->SelectionBitBtn, windows->AmplifierSelectionForm.get()},
+        {ui->DimensionsBitBtn, windows->zampGraph1Form.get()},
     };
-    const Entry entries[] = {
-        {"&Zorvik Introduction", 196, windows->ZorvikAmpIntroductionForm.get()},
-        {" &Applications && Benefits", 232, windows->ZampApplicationsForm.get()},
-        {"&General Description", 268, windows->ZampGeneralDescriptionForm.get()},
-        {"&Operational Guidelines", 304, windows->ZampOperationalGuideForm.get()},
-        {"  &Model Selection Chart", 340, windows->ZampModelSelectionChartForm.get()},
-        {"&Select an Air Amplifier", 376, windows->AmplifierSelectionForm.get()},
-        {"&Dimensions && Graphs", 412, windows->zampGraph1Form.get()},
-    };
-    for (const Entry& e : entries) {
-        auto* button = new QPushButton(QString::fromUtf8(e.caption), this);
-        button->setGeometry(608, e.top, 165, 29);
-        QDialog* window = e.window;
-        connect(button, &QPushButton::clicked, this, [this, window] { ShowMenuWindow(window); });
-    }
-    auto* close = new QPushButton(QStringLiteral("   &Close"), this);
-    close->setGeometry(672, 460, 101, 29);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    for (const auto& [button, window] : menu)
+        connect(button, &QPushButton::clicked, this, [this, window = window] { ShowMenuWindow(window); });
 }
 
-void TZorvAmpMainForm::ShowMenuWindow(QWidget* window) {
-    if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->exec();
+void TZorvAmpMainForm::ShowMenuWindow(QDialog* window) {
+    ProductDisplayActive = false;
+    window->exec();
+    ProductDisplayActive = true;
+}
+
+void TZorvAmpMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TZorvAmpMainForm::FormShow() {
+    CentreOnScreen(*this);
+    ProductDisplayActive = true;
+    DrawProductPage(0);
+    SetTimerInterval(kFirstTickInterval);
+    ReadOfficeIndexFile();
+    update();
+}
+
+void TZorvAmpMainForm::ProductDisplayTimerTimer() {
+    PageIndex = (PageIndex + 1) % ProductPageCount;
+    DrawProductPage(PageIndex);
+    SetTimerInterval(kPageInterval);
+    if (++IdleTicks >= kIdleTicksBeforeScreenProgram) {
+        StartScreenProgram();
+        IdleTicks = 0;
+    }
+}
+
+void TZorvAmpMainForm::FrontCoverImageClick() { SetTimerInterval(kClickInterval); }
+
+void TZorvAmpMainForm::DrawProductPage(int n) {
+    if (!ProductDisplayActive || windows_ == nullptr) return;
+    const ProductPage& page = ProductPages[n];
+    Canvas canvas(ui->ProductDisplayImage->Picture());
+    zorvik::DrawProductPage(canvas, page, windows_->zampImagesForm->Picture(page.Picture), redBallImage);
+    ui->ProductDisplayImage->Changed();
+}
+
+// Typing a character or moving the mouse anywhere in the program, also in a
+// modal window, is activity; other keys (arrows, shift) are not.
+bool TZorvAmpMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove ||
+        (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->text().isEmpty()))
+        IdleTicks = 0;
+    return QWidget::eventFilter(watched, event);
+}
+
+void TZorvAmpMainForm::ApplicationDeactivate() { SetTimerInterval(0); }
+
+// The first activation comes right after the window is shown; it must not
+// hold back the quick first page change, so a running timer keeps its pace.
+void TZorvAmpMainForm::ApplicationActivate() {
+    if (!ProductDisplayTimer.isActive()) SetTimerInterval(kPageInterval);
+    IdleTicks = 0;
+}
+
+void TZorvAmpMainForm::SaverClosedMessageReceived() { IdleTicks = 0; }
+
+void TZorvAmpMainForm::StartScreenProgram() {
+    const QString path = ProgramFile(QString::fromLatin1(kScreenProgram));
+    if (!StartProgram(path))
+        CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
+                                       "loading error.");
+}
+
+// An interval of 0 stops the timer; any other restarts it with that period.
+void TZorvAmpMainForm::SetTimerInterval(int ms) {
+    if (ms == 0) ProductDisplayTimer.stop();
+    else ProductDisplayTimer.start(ms);
+}
+
+void TZorvAmpMainForm::closeBitBtnClick() {
+    SaveOfficeIndexFile();
+    close();
 }
 
 }  // namespace zorvik

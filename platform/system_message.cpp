@@ -1,0 +1,58 @@
+#include "platform/system_message.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+namespace zorvik {
+namespace {
+
+constexpr char kMessageByte[] = "!";
+
+bool SomeoneListens(const QString& name) {
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    const bool live = probe.waitForConnected(200);
+    probe.abort();
+    return live;
+}
+
+}  // namespace
+
+NamedSystemMessage::NamedSystemMessage(const QString& name, QObject* parent)
+    : QObject(parent), name_(name), server_(new QLocalServer(this)) {
+    // Listening would silently take the name from a live program, so ask
+    // first; a name nobody answers on is left over from a crash.
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!SomeoneListens(name_)) {
+        QLocalServer::removeServer(name_);
+        server_->listen(name_);
+    }
+    connect(server_, &QLocalServer::newConnection, this, &NamedSystemMessage::TakeConnections);
+}
+
+NamedSystemMessage::~NamedSystemMessage() = default;
+
+bool NamedSystemMessage::IsListening() const { return server_->isListening(); }
+
+// A message is a connection that delivers the message byte; a probe from
+// another program asking whether the name is taken delivers nothing.
+void NamedSystemMessage::TakeConnections() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->readAll().isEmpty()) emit received();
+        });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    }
+}
+
+bool SendNamedSystemMessage(const QString& name, int timeoutMs) {
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs)) return false;
+    socket.write(kMessageByte, 1);
+    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+}  // namespace zorvik
