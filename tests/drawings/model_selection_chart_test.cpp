@@ -232,7 +232,7 @@ TEST_F(ModelSelectionChartTest, PrintoutFollowsTheUnitsOnScreen) {
                              "Pressure", "Formula", "Displ.", "Supply", "Outlet", "Cycle", "(barg)", "(litre)",
                              "(mm)", "Pa = Air Drive Pressure", "Ps = Supply Inlet Gas Pressure",
                              "Please contact Zorvik Pneumatics Ltd. if you require assistance.",
-                             "Tel: +44 (0)1986 555 210    Fax: +44 (0)1986 555 211"})
+                             "Tel: +44 (0)1632 960 210    Fax: +44 (0)1632 960 211"})
         EXPECT_TRUE(metric.simplified().contains(QString::fromUtf8(text).simplified())) << text;
     EXPECT_FALSE(metric.contains(QStringLiteral("(psig)")));
     // The rows come in the chart's order, each with its figures on one line.
