@@ -9,6 +9,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/drawing_command.h"
 #include "cli/point_command.h"
 
 namespace zorvik::cli {
@@ -17,6 +18,7 @@ namespace {
 // Each command lives in its own file.
 const Command* const kCommands[] = {
     &PointCommand,
+    &DrawingCommand,
 };
 
 void PrintOverview() {
