@@ -7,7 +7,7 @@ namespace {
 
 struct StoredPicture {
     DrgImage which;
-    const char* artwork;  // resources/art/drawings/<artwork without "drg_">.svg
+    const char* artwork;  // ":/art/<artwork>.svg", from resources/art/drawings
     int width;
     int height;
 };

@@ -50,8 +50,8 @@ constexpr NoteRow kOption6Notes[] = {
     {72,  308,     50,  60,    1,   "Base Mounting 4 holes\r10 mm dia (3/8\" dia)"},
 };
 
-// The dimension above without a text carries the 3.00" span's second
-// extension down to this line.
+// The 3.00" span is dimensioned from outside; its left end (the arrow without
+// a text above) is carried up to the mounting panel by this plain line.
 constexpr QPoint kOption6LineFrom(410, 265);
 constexpr QPoint kOption6LineTo(410, 315);
 

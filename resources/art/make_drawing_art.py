@@ -108,7 +108,7 @@ def four_rbw2_front(p):
     p.hex_side_h(162, 172, 276, 279)
     rbw4_muffler(p, 5, 25)
     rbw4_muffler(p, 254, 274)
-    p.centre(0, 109, 279, 109)
+    p.centre(0, 109, 274, 109)
 
 
 @picture("4rbw2_side_elevation", 150, 175)
@@ -366,6 +366,9 @@ def long_unit_drive_section(p):
     p.screw_head(249, 58, 2)
     p.rect(231, 79, 245, 93, DETAIL)
     p.port(238, 86, 5.5)
+    # the right foot carries the gas cylinder on a bracket
+    p.rect(266, 80, 282, 141)
+    p.thin(266, 86, 282, 86)
     for cx in (117, 274):
         p.rect(cx - 26, 141, cx + 26, 153)
         p.hidden(cx - 4, 141, cx - 4, 153)
@@ -389,10 +392,10 @@ def chamfered_head(p, x1, x2, top, bottom, chamfer, inner_side):
     p.polyline(pts, OUTLINE, closed=True, fill="#fff")
 
 
-def end_view_10_14(p, right_edge, valve_block):
+def end_view_10_14(p, right_edge, valve_block, feet_right):
     # End view from x 375: drive cap 392.. with the muffler on its back out
     # to 375 (from y 95), gas head in front with both ports' lowest points at
-    # y 89, feet along the bottom.
+    # y 89, feet along the bottom as far right as the picture allows.
     cap_right = right_edge
     p.rect(392, 0, cap_right, 141)
     p.rect(397, 5, cap_right - 5, 136, DETAIL)
@@ -408,8 +411,8 @@ def end_view_10_14(p, right_edge, valve_block):
     p.screw_head(468, 84, 2)
     if valve_block:
         valve_block(p)
-    p.rect(375, 141, 526, 153)
-    for cx in (385, 516):
+    p.rect(375, 141, feet_right, 153)
+    for cx in (385, feet_right - 10):
         p.hidden(cx - 4, 141, cx - 4, 153)
         p.hidden(cx + 4, 141, cx + 4, 153)
 
@@ -431,7 +434,7 @@ def rbw15(p):
 
     def valve_block(p):
         p.rect(519, 45, 526, 100)
-    end_view_10_14(p, 519, valve_block)
+    end_view_10_14(p, 519, valve_block, 526)
 
 
 @picture("rbz15", 562, 155)
@@ -456,7 +459,7 @@ def rbz15(p):
         p.thin(535, 58, 535, 112)
         p.screw_head(546, 66, 2)
         p.screw_head(546, 104, 2)
-    end_view_10_14(p, 530, valve_block)
+    end_view_10_14(p, 530, valve_block, 540)
 
 
 # Model 15 --------------------------------------------------------------------
@@ -853,28 +856,42 @@ def option_61307(p):
     p.path("M10.5,40.5 L120.5,40.5 L120.5,250.5 L10.5,250.5 C18,215 4,180 12,145 C18,110 4,75 10.5,40.5 Z",
            fill="#fff")
     p.thin(100, 40, 100, 250)
-    p.port(60, 210, 9)
+    for cy in (56, 234):
+        p.hexagon(32, cy, 8)
+        p.circle(32, cy, 3.5, 0.6)
+    p.port(60, 196, 9)
     p.rect(120, 90, 140, 200)
-    for y in (100, 190):
-        p.screw_head(130, y, 3)
-    p.rect(140, 70, 250, 220)
-    p.thin(140, 84, 250, 84)
-    p.thin(140, 206, 250, 206)
-    p.rect(250, 110, 280, 180)
-    p.rect(280, 128, 292, 162, DETAIL)
-    p.rect(170, 40, 220, 70)
-    p.thin(170, 48, 220, 48)
-    p.screw_head(178, 62, 2)
-    p.screw_head(212, 62, 2)
-    p.port(195, 150, 10)
-    pipe_v(p, 60, 219, 240, 6)
-    elbow(p, 60, 244, 12)
-    pipe_h(p, 66, 300, 244, 6)
-    elbow(p, 300, 244, 12)
-    pipe_v(p, 300, 30, 238, 6)
-    elbow(p, 300, 28, 12)
-    pipe_h(p, 195, 294, 28, 6)
-    pipe_v(p, 195, 30, 40, 6)
+    for y in (98, 192):
+        p.hex_side_h(y - 5, y + 5, 140, 146)
+    p.rect(146, 70, 250, 220)
+    p.thin(146, 84, 250, 84)
+    p.thin(146, 206, 250, 206)
+    for cx, cy in ((160, 100), (236, 190)):
+        p.hexagon(cx, cy, 6)
+        p.circle(cx, cy, 2.5, 0.6)
+    p.port(198, 150, 11)
+    p.rect(172, 44, 224, 70)
+    p.thin(172, 52, 224, 52)
+    p.screw_head(180, 62, 2.5)
+    p.screw_head(216, 62, 2.5)
+    p.rect(250, 108, 276, 182)
+    for y in (116, 174):
+        p.screw_head(263, y, 2.5)
+    p.hex_side_h(136, 154, 276, 284)
+    p.rect(284, 140, 304, 150, DETAIL)
+    p.thin(290, 140, 290, 150)
+    p.thin(296, 140, 296, 150)
+    # pilot tube from the outlet port up to the pilot cap
+    pipe_v(p, 60, 205, 250, 6)
+    p.hex_side_v(54, 66, 205, 213)
+    elbow(p, 60, 256, 12)
+    pipe_h(p, 66, 306, 256, 6)
+    elbow(p, 312, 256, 12)
+    pipe_v(p, 312, 30, 250, 6)
+    elbow(p, 312, 24, 12)
+    pipe_h(p, 198, 306, 24, 6)
+    pipe_v(p, 198, 30, 44, 6)
+    p.hex_side_v(192, 204, 34, 44)
 
 
 @picture("option_61308", 420, 295)
@@ -920,8 +937,8 @@ def option_61309(p):
     p.rect(200, 20, 260, 60)
     p.thin(200, 27, 260, 27)
     pipe_v(p, 230, 60, 70, 8)
-    ports_y, _ = filter_regulator(p, 300, 8, width=30, gauge_left=False)
-    pipe_h(p, 260, 285, 40, 8)
+    ports_y, _ = filter_regulator(p, 75, 20, width=30, gauge_left=True)
+    pipe_h(p, 90, 200, ports_y, 6)
     downstream_regulator(p, 480, 130, k=0.45, pipe_len=100, gauges=True)
     elbow(p, 440, 130, 10)
     pipe_v(p, 440, 135, 170, 6)
