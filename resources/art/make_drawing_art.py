@@ -44,6 +44,8 @@ def lrb_side_elevation(p):
     p.cylinder_shading_v(18, 108, 39, 158)
     for x in (12, 111):
         p.rect(x, 39, x + 3, 158, DETAIL)
+        p.hex_side_v(x - 3, x + 6, 39, 45)
+        p.hex_side_v(x - 3, x + 6, 152, 158)
     p.rect(10, 0, 116, 39)
     p.rect(49, 3, 93, 20, DETAIL)
     p.screw_head(54, 11)
@@ -704,16 +706,16 @@ def option_61303(p):
 def option_air_controls(p):
     # Filter-regulator with gauge, shut-off valve on the supply, elbow down
     # to the amplifier's air drive inlet.
-    ports_y, _ = filter_regulator(p, 220, 22, width=68)
-    pipe_h(p, 60, 186, ports_y, 10)
+    ports_y, _ = filter_regulator(p, 200, 22, width=68, gauge_left=False)
+    pipe_h(p, 60, 166, ports_y, 10)
     ball_valve(p, 104, ports_y, 28)
     p.hex_side_h(ports_y - 9, ports_y + 9, 40, 60)
-    pipe_h(p, 254, 330, ports_y, 10)
+    pipe_h(p, 234, 330, ports_y, 10)
     elbow(p, 338, ports_y, 18)
     pipe_v(p, 338, ports_y + 9, 250, 10)
     p.hex_side_v(328, 348, 250, 266)
     p.rect(332, 266, 344, 280, DETAIL)
-    flow_arrow(p, 204, 236, ports_y)
+    flow_arrow(p, 184, 216, ports_y)
 
 
 @picture("option_61302", 438, 313)
@@ -733,13 +735,14 @@ def option_61302(p):
     pipe_v(p, 185, 232, 268, 4)
     elbow(p, 216, 128, 8)
     pipe_h(p, 210, 216, 128, 4)
-    ports_y, bowl = filter_regulator(p, 390, 90, width=34, gauge_left=False)
+    ports_y, bowl = filter_regulator(p, 388, 90, width=34, gauge_left=True)
     pipe_h(p, 54, 373, 275, 6)
     pipe_v(p, 54, 208, 275, 6)
     elbow(p, 54, 275, 10)
     pipe_h(p, 407, 430, ports_y, 6)
     pipe_v(p, 356, ports_y, 275, 6)
-    pipe_h(p, 356, 373, ports_y, 6)
+    pipe_h(p, 356, 371, ports_y, 6)
+    elbow(p, 356, ports_y, 10)
     elbow(p, 356, 275, 10)
 
 
@@ -836,16 +839,16 @@ def option_61305(p):
 def option_8rbw_controls(p):
     # The larger air controls of the 8RBW: full-bore shut-off valve, filter-
     # regulator with gauge, elbow down to the air drive inlet flange.
-    ports_y, _ = filter_regulator(p, 190, 28, width=80)
-    pipe_h(p, 40, 150, ports_y, 16)
-    ball_valve(p, 90, ports_y, 36)
+    ports_y, _ = filter_regulator(p, 170, 28, width=80, gauge_left=False)
+    pipe_h(p, 40, 130, ports_y, 16)
+    ball_valve(p, 80, ports_y, 36)
     p.hex_side_h(ports_y - 14, ports_y + 14, 16, 40)
-    pipe_h(p, 230, 310, ports_y, 16)
+    pipe_h(p, 210, 310, ports_y, 16)
     elbow(p, 320, ports_y, 26)
     pipe_v(p, 320, ports_y + 13, 290, 16)
     p.rect(300, 290, 340, 298)
     p.rect(306, 298, 334, 312, DETAIL)
-    flow_arrow(p, 170, 210, ports_y)
+    flow_arrow(p, 150, 190, ports_y)
 
 
 @picture("option_61307", 321, 277)
