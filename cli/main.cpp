@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/chart_command.h"
 #include "cli/commands.h"
+#include "cli/drawing_command.h"
 #include "cli/point_command.h"
 #include "cli/selection_commands.h"
 
@@ -22,6 +23,7 @@ const Command* const kCommands[] = {
     &FillCommand,
     &PointCommand,
     &ChartCommand,
+    &DrawingCommand,
 };
 
 void PrintOverview() {

@@ -1,14 +1,59 @@
 #pragma once
 // Holds the outline pictures of the dimension drawings; never shown.
+//
+// Each picture is the program's own line drawing (resources/art/drawings),
+// rendered once onto white at exactly the size the drawings' dimension
+// coordinates were laid out for, and drawn unscaled. The drawings read the
+// pictures through Picture(), which needs no window, so the command line can
+// draw without creating this form; the form renders them all when the program
+// starts so that the first drawing does not wait.
 
 #include <QDialog>
+#include <QImage>
+#include <QSize>
+#include <QString>
 
 namespace zorvik {
+
+enum class DrgImage {
+    LrbSideElevationImage,
+    LrbTopImage,
+    FourRBW2DrgImage,
+    FourRBW2SideElevationImage,
+    RB8DrgImage,
+    RB30DrgImage,
+    RBW2drgImage,
+    RBW5drgImage,
+    RBW15drgImage,
+    RBZ15drgImage,
+    VRBW2drgImage,
+    fixPlanImage,
+    Option61301Image,
+    option61302Image,
+    option61303Image,
+    optionStndAirControlImage,
+    optionQP1Image,
+    option61306Image,
+    option61304Image,
+    option61305Image,
+    option8RBWCImage,
+    option61307Image,
+    option61308Image,
+    option61309Image,
+};
+
+inline constexpr int DrgImageCount = 24;
 
 class TAmplifiersDrgImagesForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAmplifiersDrgImagesForm(QWidget* parent = nullptr);
+
+    // The stored picture, opaque white ground, at its stated size.
+    static QImage Picture(DrgImage which);
+    static QSize PictureSize(DrgImage which);
+    // The name Artwork() knows the drawing by.
+    static QString ArtworkName(DrgImage which);
 };
 
 }  // namespace zorvik
