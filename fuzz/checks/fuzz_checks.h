@@ -1,0 +1,42 @@
+#pragma once
+// One check per fuzz target. Each takes the raw bytes libFuzzer made (or a
+// saved input), feeds them to one text-reading routine of the program and
+// asserts what the program relies on: no crash, no hang, results finite and
+// not negative where they must be, the promised messages, and round trips
+// where a text can be written back. Where a routine has modes, the first
+// byte of the input chooses them and the rest is the text.
+
+#include <string_view>
+
+namespace zorvik::fuzz {
+
+// ParseEntry, the adjust dialog's routine. Byte 0: bit 0 messages on,
+// bits 1-3 the consecutive-empty count before the call, less one (-1 to 6).
+void CheckParseEntry(std::string_view data);
+
+// ReadEntryField, the selection window's routine. Byte 0: bit 0 metric
+// units, bits 1-2 the field kind (0 pressure, 1 flow, 2 and 3 kinds the
+// routine does not convert), bit 3 a hidden field.
+void CheckReadEntryField(std::string_view data);
+
+// ParseOfficesFile, the reader of ZorvikAmplifierAddresses.txt. All bytes
+// are the file.
+void CheckOfficesFile(std::string_view data);
+
+// DecodeOfficeIndex, the reader of ZCompanyIdx03.dat. All bytes are the
+// file.
+void CheckOfficeIndexFile(std::string_view data);
+
+// ModelNumberOfRow, the way back from a result row to its model. Byte 0:
+// bit 0 clear, the rest is a row as the list could hold it; set, the rest
+// gives a model number, units, application type, decimal separator and
+// three doubles for FormatSelectionRow, whose row must lead back to it.
+void CheckSelectionRow(std::string_view data);
+
+// zorvik-select's option parser and the option values of its flow, fill
+// and point commands. The bytes are the command line's words separated by
+// NUL; the first byte of the first word chooses the command (0 flow, 1
+// fill, 2 point, 3 the option parser alone with every option name).
+void CheckSelectArguments(std::string_view data);
+
+}  // namespace zorvik::fuzz
