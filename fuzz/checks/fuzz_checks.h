@@ -39,4 +39,20 @@ void CheckSelectionRow(std::string_view data);
 // fill, 2 point, 3 the option parser alone with every option name).
 void CheckSelectArguments(std::string_view data);
 
+// Every target by the name of its folders in fuzz/corpus/ and
+// fuzz/regressions/ (and of its binary, fuzz_<name>).
+struct FuzzTarget {
+    const char* name;
+    void (*check)(std::string_view data);
+};
+
+inline constexpr FuzzTarget FuzzTargets[] = {
+    {"parse_entry", CheckParseEntry},
+    {"read_entry_field", CheckReadEntryField},
+    {"offices_file", CheckOfficesFile},
+    {"office_index_file", CheckOfficeIndexFile},
+    {"selection_row", CheckSelectionRow},
+    {"select_arguments", CheckSelectArguments},
+};
+
 }  // namespace zorvik::fuzz
