@@ -256,6 +256,31 @@ TEST_F(SelectionWindowTest, KeyFilterPassesDigitsSeparatorAndEditingKeys) {
     EXPECT_EQ(QApplication::focusWidget(), Edit("qAirScfmEdit"));
 }
 
+TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
+    const QStringList flowOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",       "pOutletPsiEdit",       "FlowrateReqdScfmEdit",
+                                   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox", "disableFlowrateLimitCheckBox",
+                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
+    const QStringList fillOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",       "OutStartPsiEdit",      "OutFinalPsiEdit",
+                                   "OutCapacityFt3Edit",   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox",
+                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
+    for (const QStringList* order : {&flowOrder, &fillOrder}) {
+        if (order == &fillOrder) ChooseFill();
+        Edit("pAirDrivePsiEdit")->setFocus(Qt::TabFocusReason);
+        QStringList visited = {QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order->size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(visited, *order);
+    }
+}
+
 TEST_F(SelectionWindowTest, InletEqualToDriveFollowsTheDriveField) {
     ListSelections();
     ASSERT_GT(List()->count(), 1);
@@ -282,6 +307,13 @@ TEST_F(SelectionWindowTest, EveryInputChangeClearsTheList) {
     std::vector<Case> cases;
     for (const char* field : {"pAirDrivePsiEdit", "qAirScfmEdit", "pSupplyPsiEdit", "FlowrateReqdScfmEdit", "pOutletPsiEdit"})
         cases.push_back({field, [field](SelectionWindowTest& t) { QTest::keyClick(t.Edit(field), Qt::Key_0); }});
+    for (const char* field : {"OutStartPsiEdit", "OutFinalPsiEdit", "OutCapacityFt3Edit"})
+        cases.push_back({field, [field](SelectionWindowTest& t) {
+                             t.ChooseFill();
+                             t.ListSelections();
+                             ASSERT_GT(t.List()->count(), 1);
+                             QTest::keyClick(t.Edit(field), Qt::Key_Backspace);
+                         }});
     for (const char* box : {"disableAirQtyLimitCheckBox", "disableFlowrateLimitCheckBox", "PsEqualToPaCheckBox"})
         cases.push_back({box, [box](SelectionWindowTest& t) { t.ClickBox(box); }});
     cases.push_back({"layout", [](SelectionWindowTest& t) { t.Click("systemAImage"); }});
