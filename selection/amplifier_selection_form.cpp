@@ -178,7 +178,7 @@ SelectionResult TAmplifierSelectionForm::RunSelection() {
     SearchingMemoNotice notice(ui->searchingMemo);
 
     SelectionControls controls;
-    controls.fields = {&fields[DriveEntry],  &fields[AirEntry],    &fields[InletEntry], &fields[FlowReqdEntry],
+    controls.fields = {&fields[DriveEntry],  &fields[AirEntry],   &fields[InletEntry], &fields[FlowReqdEntry],
                        &fields[OutletEntry], &fields[StartEntry], &fields[FinalEntry], &fields[CapacityEntry]};
     controls.disableAirQtyLimitChecked = ui->disableAirQtyLimitCheckBox->isChecked();
     controls.disableFlowrateLimitChecked = ui->disableFlowrateLimitCheckBox->isChecked();
@@ -205,8 +205,10 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
     ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(Shared.MetricUnits)));
     ShowEntryCaptions();
     for (int e = 0; e < SelectionEntryCount; ++e) {
-        if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked()) ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
-        else ConvertEntryUnits(SelectionEntry(e));
+        if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked())
+            ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
+        else
+            ConvertEntryUnits(SelectionEntry(e));
     }
     ShowLayout(Shared.ApplicationType, true);
     if (hadSelection) ListSelectionsBitBtnClick();
@@ -219,8 +221,9 @@ void TAmplifierSelectionForm::ShowEntryCaptions() {
 
 void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
     QLineEdit* edit = entryEdits[entry];
-    const std::optional<std::string> converted = ConvertedEntryText(
-        EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind, Shared.MetricUnits, decimalSeparator);
+    const std::optional<std::string> converted =
+        ConvertedEntryText(EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind,
+                           Shared.MetricUnits, decimalSeparator);
     if (!converted) {
         CurrentNotices().Beep();
         CurrentNotices().Error(edit->text().toStdString() + kNotAValidValue);
@@ -231,7 +234,8 @@ void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
 
 void TAmplifierSelectionForm::pOutletPsiEditChange(SelectionEntry entry) {
     ClearSelections();
-    if (entry == DriveEntry && ui->PsEqualToPaCheckBox->isChecked()) ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
+    if (entry == DriveEntry && ui->PsEqualToPaCheckBox->isChecked())
+        ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
 }
 
 bool TAmplifierSelectionForm::pAirDrivePsiEditKeyPress(const QKeyEvent& event) const {

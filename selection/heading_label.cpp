@@ -19,7 +19,8 @@ QStringList HeadingLines(const QString& text, const QFontMetrics& metrics, int w
             lines << rest;
             break;
         }
-        for (int next = rest.indexOf(QLatin1Char(' '), cut + 1); next > 0; next = rest.indexOf(QLatin1Char(' '), next + 1)) {
+        for (int next = rest.indexOf(QLatin1Char(' '), cut + 1); next > 0;
+             next = rest.indexOf(QLatin1Char(' '), next + 1)) {
             if (metrics.horizontalAdvance(rest.left(next).trimmed()) > width) break;
             cut = next;
         }
