@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace zorvik {
 namespace {
@@ -36,7 +37,8 @@ public:
         const QString row = index.data().toString();
         const QStringList pieces = row.split(QLatin1Char('\t'));
         const std::vector<int> starts = list_->PieceStarts(row);
-        const int width = starts.back() + QFontMetrics(option.font).horizontalAdvance(pieces.back()) + 4;
+        int width = starts.back() + QFontMetrics(option.font).horizontalAdvance(pieces.back()) + 4;
+        if (list_->horizontalExtent() > 0) width = std::min(width, list_->horizontalExtent());
         const int height = list_->itemHeight() > 0 ? list_->itemHeight()
                                                    : QStyledItemDelegate::sizeHint(option, index).height();
         return {width, height};
@@ -63,6 +65,11 @@ void TTabListBox::SetTabStops(const std::vector<int>& positions, double factor) 
 
 void TTabListBox::setItemHeight(int height) {
     itemHeight_ = height > 0 ? height : 0;
+    scheduleDelayedItemsLayout();
+}
+
+void TTabListBox::setHorizontalExtent(int pixels) {
+    horizontalExtent_ = pixels > 0 ? pixels : 0;
     scheduleDelayedItemsLayout();
 }
 

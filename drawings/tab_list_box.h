@@ -14,6 +14,7 @@ namespace zorvik {
 class TTabListBox : public QListWidget {
     Q_OBJECT
     Q_PROPERTY(int itemHeight READ itemHeight WRITE setItemHeight)
+    Q_PROPERTY(int horizontalExtent READ horizontalExtent WRITE setHorizontalExtent)
 public:
     // The horizontal dialog base unit (pixels per average character of the
     // dialog font) that pixel positions are converted with.
@@ -42,6 +43,14 @@ public:
     void setItemHeight(int height);
     int itemHeight() const { return itemHeight_; }
 
+    // How far, in pixels, the horizontal scroll bar lets the rows be
+    // scrolled; 0 (the default) is as wide as the widest row. A list whose
+    // rows carry data past their last visible column (the selection rows end
+    // with their model number) stops it at the visible columns, so that no
+    // scroll bar appears for cells nobody is meant to read.
+    void setHorizontalExtent(int pixels);
+    int horizontalExtent() const { return horizontalExtent_; }
+
     void AddRow(const QString& row) { addItem(row); }
     QString RowText(int row) const;
     QStringList Rows() const;
@@ -51,6 +60,7 @@ public:
 private:
     std::vector<int> stopsDu_;
     int itemHeight_ = 0;
+    int horizontalExtent_ = 0;
 };
 
 }  // namespace zorvik

@@ -1,14 +1,78 @@
 #pragma once
-// Lists the models that suit an application.
+// The selection window: the user picks an application (continuous process
+// or vessel charging), enters its conditions over a schematic, and lists
+// the models that can do the job. Fields, layout, options, units and the
+// last list stay from one showing to the next.
+//
+// What it shares with the rest of the program: ApplicationType and
+// MetricUnits (Shared), set by its layouts and its unit switch; the operating
+// point read by the last search (Shared); and the result list
+// (SelectionTabListBox), whose rows end, after their sixth tab, with the
+// model number (ModelNumberOfRow reads it back).
 
 #include <QDialog>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "selection/selection_layouts.h"
+#include "selection/selection_result.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class TAmplifierSelectionForm;
+}
 
 namespace zorvik {
+
+class Canvas;
 
 class TAmplifierSelectionForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
+    ~TAmplifierSelectionForm() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void MainMenuBitBtnClick();
+    void systemAImageClick();
+    void systemBImageClick();
+    void ApplicationTypeComboBoxClick(int index);
+    void ListSelectionsBitBtnClick();
+    void metricImperialUnitsBitBtnClick();
+    void pOutletPsiEditChange(SelectionEntry entry);
+    bool pAirDrivePsiEditKeyPress(const QKeyEvent& event) const;
+    void disableAirQtyLimitCheckBoxClick();
+    void disableFlowrateLimitCheckBoxClick();
+    void Timer1Timer();
+    void InstructMemoEnter(bool forward);
+
+    void ShowInstructions();
+    void ConvertEntryUnits(SelectionEntry entry);
+    void ShowLayout(int applicationType, bool focusDrive);
+    void ShowEntryCaptions();
+    void ClearSelections();
+    SelectionResult RunSelection();
+    int RowTextWidth(const std::string& text) const;
+    void SetButtonGlyphs();
+
+    std::unique_ptr<Ui::TAmplifierSelectionForm> ui;
+    // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
+    // cells of the result rows.
+    std::unique_ptr<Canvas> fontSizeCanvas;
+    std::array<QLineEdit*, SelectionEntryCount> entryEdits{};
+    std::array<QLabel*, SelectionEntryCount> entryLabels{};
+    QTimer Timer1;
+    char decimalSeparator = '.';
 };
 
 }  // namespace zorvik

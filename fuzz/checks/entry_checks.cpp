@@ -14,6 +14,7 @@
 #include "core/units.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
+#include "selection/entry_units.h"
 
 namespace zorvik::fuzz {
 namespace {
@@ -145,6 +146,48 @@ void CheckReadEntryField(std::string_view data) {
                    "a refused field did not give 0 with one beep and the focus back");
     const std::string message = trimmed.empty() ? kNull : trimmed + kNotValid;
     ZORVIK_REQUIRE(notices.warnings == std::vector<std::string>{message}, "wrong message for \"" + trimmed + "\"");
+}
+
+void CheckConvertEntryUnits(std::string_view data) {
+    if (data.empty()) return;
+    const auto flags = static_cast<unsigned char>(data[0]);
+    const bool toMetric = (flags & 1) != 0;
+    const EntryKind kind = (flags & 2) != 0 ? FlowEntry : PressureEntry;
+    const char separator = (flags & 4) != 0 ? ',' : '.';
+    const std::string typed(data.substr(1));
+
+    const std::string read = EntryNumberText(typed, separator);
+    ZORVIK_REQUIRE(read.size() == typed.size(), "reading a field's text changed more than its separator");
+    const std::optional<std::string> converted = ConvertedEntryText(read, kind, toMetric, separator);
+    const std::optional<double> value = ParseNumber(read);
+    // Imperial = metric x factor: psig per barg, cubic feet per litre.
+    const double factor = kind == PressureEntry ? units::PsiPerBar : units::CubicFeetPerLitre;
+    const double exact = value ? (toMetric ? *value / factor : *value * factor) : 0;
+    if (!value || !std::isfinite(exact)) {
+        ZORVIK_REQUIRE(!converted, "\"" + typed + "\" converted though it is no number, or too large");
+        return;
+    }
+    ZORVIK_REQUIRE(converted.has_value(), "\"" + typed + "\" is a number but did not convert");
+
+    // What the field then shows reads back as the converted value, rounded
+    // to its decimals or to ten significant digits.
+    const std::optional<double> shown = ParseNumber(EntryNumberText(*converted, separator));
+    ZORVIK_REQUIRE(shown.has_value(), "the converted text \"" + *converted + "\" does not read back");
+    const double halfStep = kind == PressureEntry && !toMetric ? 0.5 : 0.05;
+    ZORVIK_REQUIRE(std::fabs(*shown - exact) <= (halfStep + std::fabs(exact) * 5e-10) * (1 + 1e-9),
+                   "\"" + typed + "\" converted to \"" + *converted + "\", off by more than its rounding");
+
+    // Switching back lands near the number typed: each way rounds once.
+    const std::optional<std::string> again = ConvertedEntryText(EntryNumberText(*converted, separator), kind,
+                                                                !toMetric, separator);
+    if (!again) return;
+    const std::optional<double> returned = ParseNumber(EntryNumberText(*again, separator));
+    ZORVIK_REQUIRE(returned.has_value(), "the text switched back, \"" + *again + "\", does not read");
+    const double backFactor = toMetric ? factor : 1 / factor;  // what the first rounding is multiplied by
+    const double backStep = kind == PressureEntry && toMetric ? 0.5 : 0.05;
+    const double bound = halfStep * backFactor + backStep + std::fabs(*value) * 1e-8;
+    ZORVIK_REQUIRE(std::fabs(*returned - *value) <= bound,
+                   "\"" + typed + "\" came back from a unit switch and back as \"" + *again + "\"");
 }
 
 }  // namespace zorvik::fuzz

@@ -19,6 +19,12 @@ void CheckParseEntry(std::string_view data);
 // routine does not convert), bit 3 a hidden field.
 void CheckReadEntryField(std::string_view data);
 
+// ConvertEntryUnits, the selection window's unit switch, on a field's text
+// as typed. Byte 0: bit 0 to metric (else to imperial), bit 1 a flow or
+// volume field (else pressure), bit 2 a system decimal separator of ","
+// (else ".").
+void CheckConvertEntryUnits(std::string_view data);
+
 // ParseOfficesFile, the reader of ZorvikAmplifierAddresses.txt. All bytes
 // are the file.
 void CheckOfficesFile(std::string_view data);
@@ -49,6 +55,7 @@ struct FuzzTarget {
 inline constexpr FuzzTarget FuzzTargets[] = {
     {"parse_entry", CheckParseEntry},
     {"read_entry_field", CheckReadEntryField},
+    {"convert_entry_units", CheckConvertEntryUnits},
     {"offices_file", CheckOfficesFile},
     {"office_index_file", CheckOfficeIndexFile},
     {"selection_row", CheckSelectionRow},

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScrollBar>
+
 #include "drawings/tab_list_box.h"
 
 namespace zorvik {
@@ -53,6 +56,23 @@ TEST(TabListBoxTest, RowsTakeTheStatedItemHeight) {
     list.show();
     EXPECT_EQ(list.visualItemRect(list.item(1)).top(), 18);
     EXPECT_EQ(list.visualItemRect(list.item(1)).height(), 18);
+}
+
+// Rows that carry a hidden cell past the last visible column scroll no
+// further than the extent the list is given.
+TEST(TabListBoxTest, HorizontalExtentStopsTheScrollBar) {
+    TTabListBox list;
+    list.resize(300, 200);
+    list.SetTabStops({5, 160, 250}, 3.55);
+    list.AddRow("\tRB -15\t   2.51\t             hidden past the right edge");
+    list.show();
+    QApplication::processEvents();
+    EXPECT_GT(list.horizontalScrollBar()->maximum(), 0);
+
+    list.setHorizontalExtent(250);
+    QApplication::processEvents();
+    EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
 }
 
 }  // namespace

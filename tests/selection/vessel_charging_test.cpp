@@ -187,8 +187,8 @@ TEST_F(VesselChargingTest, OneStepOverFiveHundredMinutesLeavesTheModelOut) {
     final.SetText("1430");
     NoticeRecorder notices;
     capacity.SetText("27.2");
-    const SelectionResult under = Run();
-    const SelectionRow* six = RowOf(under, 6);
+    const SelectionResult listed = Run();
+    const SelectionRow* six = RowOf(listed, 6);
     ASSERT_NE(six, nullptr);
     EXPECT_LT(six->flowOrTime / 10, 200);
     capacity.SetText("27.25");

@@ -1,0 +1,15 @@
+#pragma once
+// The schematic over the selection window's entry fields: the amplifier
+// with its drive air, gas supply and outlet piping, drawn from stored
+// pieces at fixed places, with the application's caption.
+
+#include <QImage>
+
+namespace zorvik {
+
+// Draws the schematic of an application type onto the whole picture (the
+// window's picture is 657 x 233): white ground, 1-pixel black frame, the
+// pieces, then the caption in bold blue 12 pt on white at (100, 204).
+void DrawSelectionSchematic(QImage& picture, int applicationType);
+
+}  // namespace zorvik
