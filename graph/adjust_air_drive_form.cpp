@@ -164,14 +164,15 @@ void TAdjustAirDriveForm::cancelBitBtnClick() {
     reject();
 }
 
-// The field being left is checked first, so the values handed over are
-// always within the limits.
+// The field being left is checked first, and so is the field that still has
+// the focus when the button is worked from the keyboard, so the values
+// handed over are always within the limits.
 void TAdjustAirDriveForm::newGraphBitBtnClick() {
-    if (!RunFieldExit(true)) {
-        QWidget* focused = focusWidget();
-        if (focused == ui->AdjustAirDrivePsiEdit || focused == ui->AdjustInletPsiEdit)
-            RunExit(static_cast<QLineEdit*>(focused));
-    }
+    const QLineEdit* checked = pendingExit_;
+    RunFieldExit(true);
+    QWidget* focused = focusWidget();
+    if ((focused == ui->AdjustAirDrivePsiEdit || focused == ui->AdjustInletPsiEdit) && focused != checked)
+        RunExit(static_cast<QLineEdit*>(focused));
     Shared.GraphAirDrivePsi = NewAirDrivePsi;
     Shared.GraphInletScale = NewInletPsi / Shared.CurrentPump.GraphInletPsi;
     done(NewGraphResult);

@@ -140,7 +140,7 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
     OptionDrawingInMm = ui->optionMMRadioButton->isChecked();
     ui->OptionDimensionsPanel->hide();
     const OptionRowFields option =
-        SplitOptionRow(ui->TabListBox2->RowText(ui->TabListBox2->SelectedRow()).toStdString());
+        SplitOptionRow(ui->TabListBox2->RowText(ui->TabListBox2->currentRow()).toStdString());
     if (!OptionHasDrawing(option.index)) {
         if (ShowsDrawing()) {
             DrawModel();

@@ -11,7 +11,9 @@ class QListWidget;
 
 namespace zorvik {
 
-// Calls `handler` once per click on `list`. Rows the program selects itself
+// Calls `handler` once per click on `list`; the handler reads the row from
+// currentRow(), because a press is reported before the selection follows it.
+// Rows the program selects itself
 // report nothing as long as the list's signals are blocked meanwhile
 // (QSignalBlocker).
 void ConnectListClick(QListWidget* list, std::function<void()> handler);
