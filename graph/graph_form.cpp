@@ -128,11 +128,11 @@ void TzampGraph1Form::TabListBox1Click() {
         DrawModel();
         FillOptionList(Shared.PumpIndex);
         ShowDrawingCaption();
-        ui->ShowDrawingBitBtn->show();
-        ui->ShowAmplifierBitBtn->hide();
+        ShowModelButtons();
     } else if (ShowsChart()) {
         DrawChart();
         FillOptionList(Shared.PumpIndex);
+        ShowModelButtons();
     }
 }
 
@@ -145,10 +145,10 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         if (ShowsDrawing()) {
             DrawModel();
             ShowDrawingCaption();
-            ui->ShowDrawingBitBtn->show();
-            ui->ShowAmplifierBitBtn->hide();
+            ShowModelButtons();
         } else if (ShowsChart()) {
             DrawChart();
+            ShowModelButtons();
         }
         return;
     }
@@ -174,8 +174,7 @@ void TzampGraph1Form::DrawGraphBitBtnClick() {
         Shared.DisplayMode = DisplayChartPsi;
     }
     ShowModeControls();
-    ui->ShowDrawingBitBtn->show();
-    ui->ShowAmplifierBitBtn->hide();
+    ShowModelButtons();
     ui->OptionDimensionsPanel->hide();
     DrawChart();
 }
@@ -193,8 +192,7 @@ void TzampGraph1Form::ShowDrawingBitBtnClick() {
 }
 
 void TzampGraph1Form::ShowAmplifierBitBtnClick() {
-    ui->ShowDrawingBitBtn->show();
-    ui->ShowAmplifierBitBtn->hide();
+    ShowModelButtons();
     DrawModel();
     ui->OptionDimensionsPanel->hide();
 }
@@ -266,6 +264,13 @@ void TzampGraph1Form::ShowModeControls() {
 void TzampGraph1Form::ShowDrawingCaption() {
     if (Shared.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
     if (Shared.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
+}
+
+// "Show Amplifier" belongs to an option drawing; once the model's drawing or
+// chart is back, the drawing button takes its place again.
+void TzampGraph1Form::ShowModelButtons() {
+    ui->ShowDrawingBitBtn->show();
+    ui->ShowAmplifierBitBtn->hide();
 }
 
 void TzampGraph1Form::DrawModel() {

@@ -68,6 +68,7 @@ private:
     void ShowModelType();
     void ShowModeControls();
     void ShowDrawingCaption();
+    void ShowModelButtons();
     void DrawModel();
     void DrawChart();
 

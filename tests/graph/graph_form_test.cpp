@@ -200,11 +200,22 @@ TEST_F(GraphFormTest, AnOptionWithoutDrawingOnlyRedrawsTheChart) {
     EXPECT_FALSE(Button("ShowAmplifierBitBtn")->isVisible());
     EXPECT_TRUE(Button("AdjustAirDriveBitBtn")->isEnabled());
 
-    // An option with a drawing shows it over the chart mode.
+    // An option with a drawing shows it over the chart mode; the chart, back
+    // again, brings back the drawing button.
     ClickRow(Options(), 0);
     EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", "Air (F-R, Gauge & Valve) Controls", true));
     EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
     EXPECT_TRUE(Button("ShowAmplifierBitBtn")->isVisible());
+    ClickRow(Options(), 3);
+    EXPECT_EQ(Shown(), chart);
+    EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
+    EXPECT_FALSE(Button("ShowAmplifierBitBtn")->isVisible());
+
+    ClickRow(Options(), 2);
+    ChooseModel(7);
+    EXPECT_EQ(Shown(), Chart());
+    EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
+    EXPECT_FALSE(Button("ShowAmplifierBitBtn")->isVisible());
 }
 
 TEST_F(GraphFormTest, AnOptionWithoutDrawingBringsBackTheModelDrawing) {
