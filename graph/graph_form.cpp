@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QPrinter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/catalogue.h"
 #include "core/notices.h"
@@ -39,7 +40,7 @@ constexpr ModelTypeLines kModelTypes[] = {
 
 bool ShowsChart() { return Shared.DisplayMode == DisplayChartPsi || Shared.DisplayMode == DisplayChartBar; }
 
-bool ShowsDrawing() { return Shared.DisplayMode < 3; }
+bool ShowsDrawing() { return Shared.DisplayMode <= DisplayDrawingMm; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -113,27 +114,21 @@ void TzampGraph1Form::FormShow() {
 
 void TzampGraph1Form::TabListBox1Click() {
     ui->OptionDimensionsPanel->hide();
-    int row = ui->TabListBox1->currentRow();
-    if (row < 0) row = 0;
-    if (ui->TabListBox1->SelectedRow() != row) {
-        // A control-click can unselect the row; the window always shows a model.
-        const QSignalBlocker quiet(ui->TabListBox1);
-        ui->TabListBox1->SelectRow(row);
-    }
-    Shared.PumpIndex = row + 1;
+    Shared.PumpIndex = ChosenModelRow() + 1;
     SelectPump(Shared.PumpIndex);
     ShowModelType();
     Shared.GraphInletScale = 1.0;
-    if (ShowsDrawing()) {
-        DrawModel();
-        FillOptionList(Shared.PumpIndex);
-        ShowDrawingCaption();
-        ShowModelButtons();
-    } else if (ShowsChart()) {
-        DrawChart();
-        FillOptionList(Shared.PumpIndex);
-        ShowModelButtons();
+    if (ShowModelPicture()) FillOptionList(Shared.PumpIndex);
+}
+
+// A control-click can unselect the row; the window always shows a model.
+int TzampGraph1Form::ChosenModelRow() {
+    const int row = std::max(ui->TabListBox1->currentRow(), 0);
+    if (ui->TabListBox1->SelectedRow() != row) {
+        const QSignalBlocker quiet(ui->TabListBox1);
+        ui->TabListBox1->SelectRow(row);
     }
+    return row;
 }
 
 void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
@@ -142,14 +137,7 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
     const OptionRowFields option =
         SplitOptionRow(ui->TabListBox2->RowText(ui->TabListBox2->currentRow()).toStdString());
     if (!OptionHasDrawing(option.index)) {
-        if (ShowsDrawing()) {
-            DrawModel();
-            ShowDrawingCaption();
-            ShowModelButtons();
-        } else if (ShowsChart()) {
-            DrawChart();
-            ShowModelButtons();
-        }
+        ShowModelPicture();
         return;
     }
     if (OptionHasDimensionUnits(option.index)) {
@@ -179,14 +167,10 @@ void TzampGraph1Form::DrawGraphBitBtnClick() {
     DrawChart();
 }
 
+// Inches and millimetres take turns; from a chart (or nothing yet) the
+// drawing comes in inches.
 void TzampGraph1Form::ShowDrawingBitBtnClick() {
-    if (Shared.DisplayMode == DisplayDrawingInches) {
-        Shared.DisplayMode = DisplayDrawingMm;
-    } else if (Shared.DisplayMode == DisplayDrawingMm) {
-        Shared.DisplayMode = DisplayDrawingInches;
-    } else {
-        Shared.DisplayMode = DisplayDrawingInches;
-    }
+    Shared.DisplayMode = Shared.DisplayMode == DisplayDrawingInches ? DisplayDrawingMm : DisplayDrawingInches;
     ShowModeControls();
     DrawModel();
 }
@@ -264,6 +248,21 @@ void TzampGraph1Form::ShowModeControls() {
 void TzampGraph1Form::ShowDrawingCaption() {
     if (Shared.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
     if (Shared.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
+}
+
+// The model's drawing or chart, by the mode in force; false, with nothing
+// drawn, in any other mode.
+bool TzampGraph1Form::ShowModelPicture() {
+    if (ShowsDrawing()) {
+        DrawModel();
+    } else if (ShowsChart()) {
+        DrawChart();
+    } else {
+        return false;
+    }
+    ShowDrawingCaption();
+    ShowModelButtons();
+    return true;
 }
 
 // "Show Amplifier" belongs to an option drawing; once the model's drawing or

@@ -65,6 +65,8 @@ private:
     void CloseBitBtnClick();
 
     void FillOptionList(int pumpNo);
+    int ChosenModelRow();
+    bool ShowModelPicture();
     void ShowModelType();
     void ShowModeControls();
     void ShowDrawingCaption();
