@@ -39,6 +39,12 @@ void CheckOfficeIndexFile(std::string_view data);
 // three doubles for FormatSelectionRow, whose row must lead back to it.
 void CheckSelectionRow(std::string_view data);
 
+// SplitOptionRow, the graph window's reading of an accessory option row
+// (part number, description, index; 0 when the index is no whole number).
+// Byte 0: bit 0 clear, the rest is any row; set, bytes 1-4 are an index and
+// the rest a part number and a description, which must split back out.
+void CheckOptionRow(std::string_view data);
+
 // zorvik-select's option parser and the option values of its flow, fill
 // and point commands. The bytes are the command line's words separated by
 // NUL; the first byte of the first word chooses the command (0 flow, 1
@@ -59,6 +65,7 @@ inline constexpr FuzzTarget FuzzTargets[] = {
     {"offices_file", CheckOfficesFile},
     {"office_index_file", CheckOfficeIndexFile},
     {"selection_row", CheckSelectionRow},
+    {"option_row", CheckOptionRow},
     {"select_arguments", CheckSelectArguments},
 };
 

@@ -12,6 +12,7 @@
 #include "core/numeric_entry.h"
 #include "core/shared_state.h"
 #include "core/units.h"
+#include "any_notices.h"
 #include "hostile_texts.h"
 #include "selection/continuous_process.h"
 #include "selection/vessel_charging.h"
@@ -21,29 +22,10 @@
 namespace zorvik {
 namespace {
 
+using testing::AnyNotices;
 using testing::FakeEntryField;
 using testing::HostileText;
 using testing::HostileTexts;
-
-// Counts what would have been shown, whatever it is; the questions of vessel
-// charging are answered OK.
-class AnyNotices final : public Notices {
-public:
-    AnyNotices() : previous_(InstallNotices(this)) {}
-    ~AnyNotices() override { InstallNotices(previous_); }
-    void Beep() override { ++beeps; }
-    void Warning(const std::string& text) override { warnings.push_back(text); }
-    void Error(const std::string& text) override { errors.push_back(text); }
-    bool Question(const std::string&) override { return true; }
-    void CancelWarning(const std::string& text) override { errors.push_back(text); }
-
-    int beeps = 0;
-    std::vector<std::string> warnings;
-    std::vector<std::string> errors;
-
-private:
-    Notices* previous_;
-};
 
 std::string Trimmed(std::string text) {
     const auto first = text.find_first_not_of(' ');

@@ -14,6 +14,7 @@
 
 #include "core/shared_state.h"
 #include "drawings/tab_list_box.h"
+#include "any_notices.h"
 #include "hostile_texts.h"
 #include "selection/amplifier_selection_form.h"
 #include "selection/entry_units.h"
@@ -21,31 +22,9 @@
 namespace zorvik {
 namespace {
 
+using testing::AnyNotices;
 using testing::HostileText;
 using testing::HostileTexts;
-
-class AnyNotices final : public Notices {
-public:
-    AnyNotices() : previous_(InstallNotices(this)) {}
-    ~AnyNotices() override { InstallNotices(previous_); }
-    void Beep() override { ++beeps; }
-    void Warning(const std::string& text) override { warnings.push_back(text); }
-    void Error(const std::string& text) override { errors.push_back(text); }
-    bool Question(const std::string&) override { return true; }
-    void CancelWarning(const std::string& text) override { errors.push_back(text); }
-    void Clear() {
-        beeps = 0;
-        warnings.clear();
-        errors.clear();
-    }
-
-    int beeps = 0;
-    std::vector<std::string> warnings;
-    std::vector<std::string> errors;
-
-private:
-    Notices* previous_;
-};
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
