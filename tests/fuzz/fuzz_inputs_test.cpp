@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -21,6 +22,13 @@ std::string Bytes(const std::filesystem::path& file) {
     bytes << in.rdbuf();
     return bytes.str();
 }
+
+}  // namespace
+
+// Names the target in the test's listing instead of dumping its bytes.
+void PrintTo(const FuzzTarget& target, std::ostream* out) { *out << target.name; }
+
+namespace {
 
 class SavedFuzzInputs : public ::testing::TestWithParam<FuzzTarget> {};
 
