@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <optional>
 #include <string>
@@ -80,6 +81,31 @@ TEST_F(HostileOfficeFilesTest, OfficeTablesOfEveryShape) {
         EXPECT_EQ(Regions(), c.regions) << c.what;
         EXPECT_EQ(Shared.Offices[0].Field[1], c.firstCompany) << c.what;
         EXPECT_EQ(Shared.OfficeIndex, c.officeIndex) << c.what;
+    }
+}
+
+// The introduction window lists what such tables hold and shows the chosen
+// address, however long its lines.
+TEST_F(HostileOfficeFilesTest, TheIntroductionWindowShowsHostileTables) {
+    const QByteArray longLine(100000, 'x');
+    const struct {
+        const char* what;
+        QByteArray file;
+        int regions;
+        int addressLength;  // characters in the address memo
+    } cases[] = {
+        {"1,000 sections", Sections(1000), 12, 4 + 5 + 2},
+        {"lines of 100,000 characters", "[" + longLine + "]\n" + longLine + "\n" + longLine + "\n", 1,
+         2 * 100000 + 5 + 2},
+        {"a NUL byte in the name", QByteArray("[A\0B]\nCo\n", 9), 1, 2 + 5 + 2},
+    };
+    for (const auto& c : cases) {
+        Load(c.file);
+        TZorvikAmpIntroductionForm intro;
+        intro.FormShow();
+        EXPECT_EQ(intro.Controls().CountryComboBox->count(), c.regions) << c.what;
+        EXPECT_EQ(intro.Controls().CountryComboBox->currentIndex(), 0) << c.what;
+        EXPECT_EQ(intro.Controls().UkOfficeAddrMemo->toPlainText().size(), c.addressLength) << c.what;
     }
 }
 
