@@ -4,14 +4,17 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QPrinter>
 #include <vector>
 
 #include "core/notices.h"
 #include "core/shared_state.h"
 #include "platform/artwork.h"
 #include "platform/canvas.h"
+#include "platform/printing.h"
 #include "selection/continuous_process.h"
 #include "selection/selection_entry.h"
+#include "selection/selection_report.h"
 #include "selection/selection_schematic.h"
 #include "selection/vessel_charging.h"
 #include "ui_amplifier_selection_form.h"
@@ -29,6 +32,8 @@ const QSize SystemPictureSize(104, 54);
 
 const char kNoSelections[] = "No selections";
 const char kNotAValidValue[] = " is not a valid value!";
+const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
+const char kPrinterNotStarted[] = "The list could not be printed: the printer could not be started.";
 
 // The "Please wait" memo as the procedures show it.
 class SearchingMemoNotice final : public SearchingNotice {
@@ -66,6 +71,7 @@ TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent)
     connect(ui->metricImperialUnitsBitBtn, &QPushButton::clicked, this,
             &TAmplifierSelectionForm::metricImperialUnitsBitBtnClick);
     connect(ui->MainMenuBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::MainMenuBitBtnClick);
+    connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::PrintBitBtnClick);
     // clicked, not toggled: only the user's clicks count as input changes.
     for (QCheckBox* box : {ui->disableAirQtyLimitCheckBox, ui->PsEqualToPaCheckBox})
         connect(box, &QCheckBox::clicked, this, &TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick);
@@ -250,6 +256,34 @@ void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
 }
 
 void TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick() { ClearSelections(); }
+
+void TAmplifierSelectionForm::PrintBitBtnClick() {
+    if (ui->SelectionTabListBox->SelectedRow() < 0) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToPrint);
+        return;
+    }
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintList(*PrintDialog1Printer);
+}
+
+bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
+    SelectionReport report;
+    report.applicationType = Shared.ApplicationType;
+    report.metric = Shared.MetricUnits;
+    report.airDrive = ui->pAirDrivePsiEdit->text();
+    report.inlet = ui->pSupplyPsiEdit->text();
+    report.outlet = ui->pOutletPsiEdit->text();
+    report.initial = ui->OutStartPsiEdit->text();
+    report.final = ui->OutFinalPsiEdit->text();
+    report.capacity = ui->OutCapacityFt3Edit->text();
+    report.rows = ui->SelectionTabListBox->Rows();
+    if (PrintSelectionReport(printer, report)) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(kPrinterNotStarted);
+    return false;
+}
 
 // The memos only inform; the caret moves on past them, backwards when the
 // user came back with Shift+Tab.

@@ -9,6 +9,9 @@
 // point read by the last search (Shared); and the result list
 // (SelectionTabListBox), whose rows end, after their sixth tab, with the
 // model number (ModelNumberOfRow reads it back).
+//
+// "&Print List" prints the conditions and every row of the list on one page
+// (selection_report.h).
 
 #include <QDialog>
 #include <QTimer>
@@ -21,6 +24,7 @@
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 
 namespace Ui {
 class TAmplifierSelectionForm;
@@ -35,6 +39,11 @@ class TAmplifierSelectionForm : public QDialog {
 public:
     explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
     ~TAmplifierSelectionForm() override;
+
+    // Draws the list report as the window stands onto a printer the caller
+    // has set up. False, after telling the user, when the printer cannot be
+    // started.
+    bool PrintList(QPrinter& printer);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,6 +64,7 @@ private:
     void disableFlowrateLimitCheckBoxClick();
     void Timer1Timer();
     void InstructMemoEnter(bool forward);
+    void PrintBitBtnClick();
 
     void ShowInstructions();
     void ConvertEntryUnits(SelectionEntry entry);
@@ -72,6 +82,9 @@ private:
     std::array<QLineEdit*, SelectionEntryCount> entryEdits{};
     std::array<QLabel*, SelectionEntryCount> entryLabels{};
     QTimer Timer1;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
     char decimalSeparator = '.';
 };
 
