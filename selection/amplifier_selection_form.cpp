@@ -13,8 +13,10 @@
 #include "platform/canvas.h"
 #include "platform/printing.h"
 #include "selection/continuous_process.h"
+#include "selection/model_hand_off.h"
 #include "selection/selection_entry.h"
 #include "selection/selection_report.h"
+#include "selection/selection_row.h"
 #include "selection/selection_schematic.h"
 #include "selection/vessel_charging.h"
 #include "ui_amplifier_selection_form.h"
@@ -33,6 +35,7 @@ const QSize SystemPictureSize(104, 54);
 const char kNoSelections[] = "No selections";
 const char kNotAValidValue[] = " is not a valid value!";
 const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
+const char kNoAmplifierToShow[] = "No air amplifier selected...";
 const char kPrinterNotStarted[] = "The list could not be printed: the printer could not be started.";
 
 // The "Please wait" memo as the procedures show it.
@@ -72,6 +75,8 @@ TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent)
             &TAmplifierSelectionForm::metricImperialUnitsBitBtnClick);
     connect(ui->MainMenuBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::MainMenuBitBtnClick);
     connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::PrintBitBtnClick);
+    for (QPushButton* show : {ui->ShowDrawingBitBtn, ui->DrawGraphBitBtn})
+        connect(show, &QPushButton::clicked, this, &TAmplifierSelectionForm::ShowDrawingBitBtnClick);
     // clicked, not toggled: only the user's clicks count as input changes.
     for (QCheckBox* box : {ui->disableAirQtyLimitCheckBox, ui->PsEqualToPaCheckBox})
         connect(box, &QCheckBox::clicked, this, &TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick);
@@ -256,6 +261,22 @@ void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
 }
 
 void TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick() { ClearSelections(); }
+
+// "Show &Drawing" and "Show &Graph": the model of the selected row, made
+// current for the picture viewer. Instruction rows and "No selections" name
+// no model.
+void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
+    const ModelView view = sender() == ui->DrawGraphBitBtn ? ModelView::Graph : ModelView::Drawing;
+    const int row = ui->SelectionTabListBox->SelectedRow();
+    const std::optional<int> model =
+        row < 0 ? std::nullopt : ModelNumberOfRow(ui->SelectionTabListBox->RowText(row).toStdString());
+    if (!model) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToShow);
+        return;
+    }
+    PrepareModelView(*model, view);
+}
 
 void TAmplifierSelectionForm::PrintBitBtnClick() {
     if (ui->SelectionTabListBox->SelectedRow() < 0) {

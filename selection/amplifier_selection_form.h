@@ -65,6 +65,7 @@ private:
     void Timer1Timer();
     void InstructMemoEnter(bool forward);
     void PrintBitBtnClick();
+    void ShowDrawingBitBtnClick();
 
     void ShowInstructions();
     void ConvertEntryUnits(SelectionEntry entry);
