@@ -19,6 +19,9 @@ Canvas::Canvas(QImage& image) : image_(&image), width_(image.width()), height_(i
 
 Canvas::Canvas(QPaintDevice& device, int dpi) : width_(device.width()), height_(device.height()), dpi_(dpi) {
     painter_.begin(&device);
+    // Pictures on a page are line drawings and charts: a PDF would otherwise
+    // store them as JPEG, which blurs every line and figure.
+    painter_.setRenderHint(QPainter::LosslessImageRendering);
     SetFont("arial", 10);
 }
 

@@ -48,6 +48,8 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
     w->ZorvAmpMainForm->SetMenuWindows(w.get());
     w->ZampGeneralDescriptionForm->SetSubWindows(w->ZampUsingCurvesForm.get(), w->ZampSizingAmplifiersForm.get());
     w->ZampOperationalGuideForm->SetSubWindows(w->ZampCalcCycleSpeedForm.get(), w->ZampSaturatedAirForm.get());
+    w->zampGraph1Form->SetSubWindows(w->AdjustAirDriveForm.get(), w->modelDataForm.get());
+    w->imageDisplayForm->SetGraphWindow(w->zampGraph1Form.get());
     return w;
 }
 
