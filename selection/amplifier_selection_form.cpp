@@ -9,6 +9,7 @@
 
 #include "core/notices.h"
 #include "core/shared_state.h"
+#include "drawings/image_display_form.h"
 #include "platform/artwork.h"
 #include "platform/canvas.h"
 #include "platform/printing.h"
@@ -276,6 +277,7 @@ void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
         return;
     }
     PrepareModelView(*model, view);
+    if (imageDisplayForm != nullptr) imageDisplayForm->exec();
 }
 
 void TAmplifierSelectionForm::PrintBitBtnClick() {

@@ -11,7 +11,9 @@
 // model number (ModelNumberOfRow reads it back).
 //
 // "&Print List" prints the conditions and every row of the list on one page
-// (selection_report.h).
+// (selection_report.h). "Show &Drawing" and "Show &Graph" make the model of
+// the selected row current (model_hand_off.h) and open the picture viewer on
+// its drawing or its performance graph.
 
 #include <QDialog>
 #include <QTimer>
@@ -33,12 +35,17 @@ class TAmplifierSelectionForm;
 namespace zorvik {
 
 class Canvas;
+class TimageDisplayForm;
 
 class TAmplifierSelectionForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
     ~TAmplifierSelectionForm() override;
+
+    // The picture viewer that "Show &Drawing" and "Show &Graph" open; wired
+    // at start-up.
+    void SetImageDisplayForm(TimageDisplayForm* viewer) { imageDisplayForm = viewer; }
 
     // Draws the list report as the window stands onto a printer the caller
     // has set up. False, after telling the user, when the printer cannot be
@@ -86,6 +93,7 @@ private:
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;
+    TimageDisplayForm* imageDisplayForm = nullptr;
     char decimalSeparator = '.';
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include "core/shared_state.h"
 #include "platform/printing.h"
 #include "selection_window_fixture.h"
+#include "support/modal_dialog.h"
 #include "support/printed_pdf.h"
 
 namespace zorvik {
@@ -252,6 +254,20 @@ TEST_F(SelectionReportTest, ALongFigurePushesItsUnitWordOn) {
         EXPECT_GT(line[3].x, line[2].right + 1) << caption;
     }
     EXPECT_EQ(LineOf(words, "Vessel")[2].text, "123456.75");
+}
+
+// With a row selected the button asks the print dialog; cancelled, it
+// prints nothing and says nothing.
+TEST_F(SelectionReportTest, CancelledPrintDialogPrintsNothing) {
+    ListSelections();
+    bool asked = false;
+    testing::WhenModalOpens([&](QWidget* dialog) {
+        asked = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    PressPrint();
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(notices.Beeps(), 0);
 }
 
 TEST_F(SelectionReportTest, APrinterThatCannotStartIsReported) {
