@@ -7,7 +7,7 @@ std::string Arguments::Value(const std::string& name, const std::string& fallbac
     return it != values.end() ? it->second : fallback;
 }
 
-std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& known,
                                         std::string& error) {
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -17,10 +17,10 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, co
             return std::nullopt;
         }
         const std::string name = word.substr(2);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (s.name == name) spec = &s;
-        if (spec == nullptr) {
+        const OptionSpec* option = nullptr;
+        for (const OptionSpec& s : known)
+            if (s.name == name) option = &s;
+        if (option == nullptr) {
             error = "unknown option \"" + word + "\"";
             return std::nullopt;
         }
@@ -28,7 +28,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, co
             error = "option \"" + word + "\" given twice";
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             parsed.flags.insert(name);
             continue;
         }

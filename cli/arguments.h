@@ -26,7 +26,7 @@ struct Arguments {
 
 // Reads args (the words after the command word). On a usage error returns
 // nothing and sets error to a one-line explanation.
-std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& known,
                                         std::string& error);
 
 // Exit statuses shared by every command.

@@ -21,20 +21,20 @@ int ApproximateArialWidth(const std::string& text) {
     return width;
 }
 
-bool HasAllFields(const SelectionCommandSpec& spec, const Arguments& parsed, std::string& error) {
+bool HasAllFields(const SelectionCommandSpec& command, const Arguments& parsed, std::string& error) {
     std::string missing;
-    for (const FieldOption& f : spec.fields)
+    for (const FieldOption& f : command.fields)
         if (!parsed.Has(f.name)) missing += std::string(missing.empty() ? "" : ", ") + "--" + f.name;
-    if (!missing.empty()) error = std::string(spec.name) + " needs " + missing;
+    if (!missing.empty()) error = std::string(command.name) + " needs " + missing;
     return missing.empty();
 }
 
-std::optional<Arguments> CheckUsage(const SelectionCommandSpec& spec, const Words& args, std::string& error) {
+std::optional<Arguments> CheckUsage(const SelectionCommandSpec& command, const Words& args, std::string& error) {
     std::vector<OptionSpec> options = {{"format", true}};
-    for (const FieldOption& f : spec.fields) options.push_back({f.name, true});
-    for (const char* s : spec.switches) options.push_back({s, false});
+    for (const FieldOption& f : command.fields) options.push_back({f.name, true});
+    for (const char* s : command.switches) options.push_back({s, false});
     auto parsed = ParseArguments(args, options, error);
-    if (!parsed || !HasAllFields(spec, *parsed, error)) return std::nullopt;
+    if (!parsed || !HasAllFields(command, *parsed, error)) return std::nullopt;
     if (!ParseSelectionFormat(parsed->Value("format", "table"))) {
         error = "--format must be table, csv or json";
         return std::nullopt;
@@ -44,20 +44,20 @@ std::optional<Arguments> CheckUsage(const SelectionCommandSpec& spec, const Word
 
 }  // namespace
 
-int RunSelectionCommand(const SelectionCommandSpec& spec, const Words& args) {
+int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args) {
     std::string error;
-    const auto parsed = CheckUsage(spec, args, error);
+    const auto parsed = CheckUsage(command, args, error);
     if (!parsed) {
-        std::fprintf(stderr, "zorvik-select %s: %s\n", spec.name, error.c_str());
+        std::fprintf(stderr, "zorvik-select %s: %s\n", command.name, error.c_str());
         return ExitFailed;
     }
     const SelectionFormat format = *ParseSelectionFormat(parsed->Value("format", "table"));
 
-    Shared.ApplicationType = spec.applicationType;
+    Shared.ApplicationType = command.applicationType;
     Shared.MetricUnits = parsed->Has("metric");
     std::deque<OptionField> fields;  // stable addresses for the pointers below
     SelectionControls controls;
-    for (const FieldOption& f : spec.fields) controls.fields.*f.field = &fields.emplace_back(parsed->Value(f.name));
+    for (const FieldOption& f : command.fields) controls.fields.*f.field = &fields.emplace_back(parsed->Value(f.name));
     controls.disableAirQtyLimitChecked = parsed->Has("ignore-air");
     controls.disableFlowrateLimitChecked = parsed->Has("ignore-flow");
     controls.textWidth = ApproximateArialWidth;
@@ -65,7 +65,7 @@ int RunSelectionCommand(const SelectionCommandSpec& spec, const Words& args) {
 
     StderrNotices notices(!parsed->Has("no-equalise"));
     InstallNotices(&notices);
-    const SelectionResult result = spec.select(controls);
+    const SelectionResult result = command.select(controls);
     InstallNotices(nullptr);
 
     if (!result.Completed()) {

@@ -29,6 +29,6 @@ struct SelectionCommandSpec {
 // Exit status 0 with rows or none; 2 for a usage error, a refused entry, a
 // failed validation or a cancelled question (its message on stderr, and in
 // JSON output).
-int RunSelectionCommand(const SelectionCommandSpec& spec, const Words& args);
+int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args);
 
 }  // namespace zorvik::cli

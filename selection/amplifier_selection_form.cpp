@@ -4,14 +4,20 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QPrinter>
 #include <vector>
 
 #include "core/notices.h"
 #include "core/shared_state.h"
+#include "drawings/image_display_form.h"
 #include "platform/artwork.h"
 #include "platform/canvas.h"
+#include "platform/printing.h"
 #include "selection/continuous_process.h"
+#include "selection/model_hand_off.h"
 #include "selection/selection_entry.h"
+#include "selection/selection_report.h"
+#include "selection/selection_row.h"
 #include "selection/selection_schematic.h"
 #include "selection/vessel_charging.h"
 #include "ui_amplifier_selection_form.h"
@@ -29,6 +35,9 @@ const QSize SystemPictureSize(104, 54);
 
 const char kNoSelections[] = "No selections";
 const char kNotAValidValue[] = " is not a valid value!";
+const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
+const char kNoAmplifierToShow[] = "No air amplifier selected...";
+const char kPrinterNotStarted[] = "The list could not be printed: the printer could not be started.";
 
 // The "Please wait" memo as the procedures show it.
 class SearchingMemoNotice final : public SearchingNotice {
@@ -66,6 +75,9 @@ TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent)
     connect(ui->metricImperialUnitsBitBtn, &QPushButton::clicked, this,
             &TAmplifierSelectionForm::metricImperialUnitsBitBtnClick);
     connect(ui->MainMenuBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::MainMenuBitBtnClick);
+    connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::PrintBitBtnClick);
+    for (QPushButton* show : {ui->ShowDrawingBitBtn, ui->DrawGraphBitBtn})
+        connect(show, &QPushButton::clicked, this, &TAmplifierSelectionForm::ShowDrawingBitBtnClick);
     // clicked, not toggled: only the user's clicks count as input changes.
     for (QCheckBox* box : {ui->disableAirQtyLimitCheckBox, ui->PsEqualToPaCheckBox})
         connect(box, &QCheckBox::clicked, this, &TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick);
@@ -250,6 +262,51 @@ void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
 }
 
 void TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick() { ClearSelections(); }
+
+// "Show &Drawing" and "Show &Graph": the model of the selected row, made
+// current for the picture viewer. Instruction rows and "No selections" name
+// no model.
+void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
+    const ModelView view = sender() == ui->DrawGraphBitBtn ? ModelView::Graph : ModelView::Drawing;
+    const int row = ui->SelectionTabListBox->SelectedRow();
+    const std::optional<int> model =
+        row < 0 ? std::nullopt : ModelNumberOfRow(ui->SelectionTabListBox->RowText(row).toStdString());
+    if (!model) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToShow);
+        return;
+    }
+    PrepareModelView(*model, view);
+    if (imageDisplayForm != nullptr) imageDisplayForm->exec();
+}
+
+void TAmplifierSelectionForm::PrintBitBtnClick() {
+    if (ui->SelectionTabListBox->SelectedRow() < 0) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToPrint);
+        return;
+    }
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintList(*PrintDialog1Printer);
+}
+
+bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
+    SelectionReport report;
+    report.applicationType = Shared.ApplicationType;
+    report.metric = Shared.MetricUnits;
+    report.airDrive = ui->pAirDrivePsiEdit->text();
+    report.inlet = ui->pSupplyPsiEdit->text();
+    report.outlet = ui->pOutletPsiEdit->text();
+    report.initial = ui->OutStartPsiEdit->text();
+    report.final = ui->OutFinalPsiEdit->text();
+    report.capacity = ui->OutCapacityFt3Edit->text();
+    report.rows = ui->SelectionTabListBox->Rows();
+    if (PrintSelectionReport(printer, report)) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(kPrinterNotStarted);
+    return false;
+}
 
 // The memos only inform; the caret moves on past them, backwards when the
 // user came back with Shift+Tab.

@@ -9,6 +9,11 @@
 // point read by the last search (Shared); and the result list
 // (SelectionTabListBox), whose rows end, after their sixth tab, with the
 // model number (ModelNumberOfRow reads it back).
+//
+// "&Print List" prints the conditions and every row of the list on one page
+// (selection_report.h). "Show &Drawing" and "Show &Graph" make the model of
+// the selected row current (model_hand_off.h) and open the picture viewer on
+// its drawing or its performance graph.
 
 #include <QDialog>
 #include <QTimer>
@@ -21,6 +26,7 @@
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 
 namespace Ui {
 class TAmplifierSelectionForm;
@@ -29,12 +35,22 @@ class TAmplifierSelectionForm;
 namespace zorvik {
 
 class Canvas;
+class TimageDisplayForm;
 
 class TAmplifierSelectionForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
     ~TAmplifierSelectionForm() override;
+
+    // The picture viewer that "Show &Drawing" and "Show &Graph" open; wired
+    // at start-up.
+    void SetImageDisplayForm(TimageDisplayForm* viewer) { imageDisplayForm = viewer; }
+
+    // Draws the list report as the window stands onto a printer the caller
+    // has set up. False, after telling the user, when the printer cannot be
+    // started.
+    bool PrintList(QPrinter& printer);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,6 +71,8 @@ private:
     void disableFlowrateLimitCheckBoxClick();
     void Timer1Timer();
     void InstructMemoEnter(bool forward);
+    void PrintBitBtnClick();
+    void ShowDrawingBitBtnClick();
 
     void ShowInstructions();
     void ConvertEntryUnits(SelectionEntry entry);
@@ -72,6 +90,10 @@ private:
     std::array<QLineEdit*, SelectionEntryCount> entryEdits{};
     std::array<QLabel*, SelectionEntryCount> entryLabels{};
     QTimer Timer1;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
+    TimageDisplayForm* imageDisplayForm = nullptr;
     char decimalSeparator = '.';
 };
 

@@ -50,6 +50,7 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
     w->ZampOperationalGuideForm->SetSubWindows(w->ZampCalcCycleSpeedForm.get(), w->ZampSaturatedAirForm.get());
     w->zampGraph1Form->SetSubWindows(w->AdjustAirDriveForm.get(), w->modelDataForm.get());
     w->imageDisplayForm->SetGraphWindow(w->zampGraph1Form.get());
+    w->AmplifierSelectionForm->SetImageDisplayForm(w->imageDisplayForm.get());
     return w;
 }
 

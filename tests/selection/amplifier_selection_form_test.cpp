@@ -20,65 +20,17 @@
 #include "selection/amplifier_selection_form.h"
 #include "selection/selection_row.h"
 #include "support/notice_recorder.h"
+#include "selection_window_fixture.h"
 
 namespace zorvik {
 namespace {
 
+using testing::kFieldNames;
 using testing::NoticeKind;
-using testing::NoticeRecorder;
+using testing::SelectionWindowTest;
 
 const QStringList kInstructionRows = {" ", " ", " ", "\t\tEnter data for this type of application",
                                       "\t\tand click list selections to", "\t\tdisplay possible options."};
-const char* const kFieldNames[] = {"pAirDrivePsiEdit", "qAirScfmEdit",    "pSupplyPsiEdit",  "FlowrateReqdScfmEdit",
-                                   "pOutletPsiEdit",   "OutStartPsiEdit", "OutFinalPsiEdit", "OutCapacityFt3Edit"};
-
-class SelectionWindowTest : public ::testing::Test {
-public:
-    void SetUp() override { Reopen(); }
-
-    // A new window with the start-up state.
-    void Reopen() {
-        InitialiseSharedState();
-        form = std::make_unique<TAmplifierSelectionForm>();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    template <class T>
-    T* Find(const char* name) {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
-    QString Text(const char* name) { return Edit(name)->text(); }
-    QString Label(const char* name) { return Find<QLabel>(name)->text(); }
-    TTabListBox* List() { return Find<TTabListBox>("SelectionTabListBox"); }
-    void Click(const char* name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
-    void ClickBox(const char* name) {
-        QCheckBox* box = Find<QCheckBox>(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    }
-    void Retype(const char* name, const char* text) {
-        QLineEdit* edit = Edit(name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromLatin1(text));
-    }
-    void ListSelections() { Click("ListSelectionsBitBtn"); }
-    void ChooseFill() { Click("systemBImage"); }
-    QStringList Visible(const std::vector<const char*>& names) {
-        QStringList shown;
-        for (const char* n : names)
-            if (Find<QWidget>(n)->isVisible()) shown << QString::fromLatin1(n);
-        return shown;
-    }
-    QStringList VisibleFields() { return Visible({std::begin(kFieldNames), std::end(kFieldNames)}); }
-
-    NoticeRecorder notices;
-    std::unique_ptr<TAmplifierSelectionForm> form;
-};
 
 TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
     EXPECT_EQ(form->windowTitle(), "Zorvik Air Pressure Amplifiers  -  Selection");

@@ -1,0 +1,36 @@
+#pragma once
+// The selection list on one printed page: the chosen office, the title and
+// date, the application and its conditions as the user typed them, the
+// column headings and units, every row of the result list, the note on air
+// use and the office's contact lines.
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+namespace zorvik {
+
+// What the page shows of the selection window. The condition texts are the
+// entry fields' texts as they stand (in the units on screen); only those of
+// the application's layout are printed.
+struct SelectionReport {
+    int applicationType = 0;  // ApplicationFlow or ApplicationFillCylinder
+    bool metric = false;      // barg, nl/min, n.m3 and litres instead of psig, scfm and ft.3
+    QString airDrive;         // pAirDrivePsiEdit
+    QString inlet;            // pSupplyPsiEdit
+    QString outlet;           // pOutletPsiEdit (continuous process)
+    QString initial;          // OutStartPsiEdit (vessel charging)
+    QString final;            // OutFinalPsiEdit (vessel charging)
+    QString capacity;         // OutCapacityFt3Edit (vessel charging)
+    // The result list as it stands: tab-separated rows whose five cells after
+    // the first tab are printed in five columns; the model number after the
+    // sixth tab is not. A row without tabs prints as an empty line.
+    QStringList rows;
+};
+
+// Prints the report on one portrait page of `printer`, titled "Zorvik air
+// amplifiers". False when the printer could not be started (nothing printed).
+bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report);
+
+}  // namespace zorvik

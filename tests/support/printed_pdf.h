@@ -1,0 +1,25 @@
+#pragma once
+// Reads a printout back: tests print to a PDF file and look at its text and
+// where each word stands (poppler-utils' pdftotext and pdfinfo).
+
+#include <QString>
+#include <vector>
+
+namespace zorvik::testing {
+
+// The text of the PDF as pdftotext -layout lays it out; "\f" ends each page.
+QString PdfText(const QString& pdf);
+
+// One word of a printout; positions in points from the page's top-left.
+struct PdfWord {
+    double x;      // left edge
+    double y;      // top
+    double right;  // right edge
+    QString text;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf);
+
+// The document title recorded in the PDF.
+QString PdfTitle(const QString& pdf);
+
+}  // namespace zorvik::testing
