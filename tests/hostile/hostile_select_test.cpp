@@ -25,7 +25,10 @@ struct Outcome {
 // Runs zorvik-select with exactly these words: no shell between, so any
 // byte but NUL reaches the program as it stands.
 Outcome Select(const std::vector<std::string>& words) {
-    const std::string errFile = ::testing::TempDir() + "zorvik_hostile_select.err";
+    // One file per test and process: ctest runs the tests side by side.
+    const std::string errFile = ::testing::TempDir() + "zorvik_hostile_select_" +
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                                std::to_string(getpid()) + ".err";
     const pid_t child = fork();
     if (child == 0) {
         const int null = open("/dev/null", O_WRONLY);
@@ -101,7 +104,8 @@ TEST(HostileSelectTest, OptionValuesAreReadOrRefused) {
 // left behind; the tests may run as root, so the place is under a regular
 // file rather than in a read-only folder.
 TEST(HostileSelectTest, PicturesThatCannotBeWrittenLeaveNoFile) {
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "zorvik_hostile_pictures";
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / ("zorvik_hostile_pictures_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "a-file") << "not a folder";
