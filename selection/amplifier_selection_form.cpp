@@ -51,9 +51,10 @@ private:
 
 }  // namespace
 
-TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TAmplifierSelectionForm>()) {
-    ui->setupUi(this);
+TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TAmplifierSelectionForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     decimalSeparator = SystemDecimalSeparator();
     entryEdits = {ui->pAirDrivePsiEdit, ui->qAirScfmEdit,    ui->pSupplyPsiEdit,  ui->FlowrateReqdScfmEdit,
