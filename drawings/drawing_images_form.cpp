@@ -48,7 +48,6 @@ const StoredPicture& Entry(DrgImage which) { return kPictures[static_cast<int>(w
 TAmplifiersDrgImagesForm::TAmplifiersDrgImagesForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TAmplifiersDrgImagesForm"));
     setFixedSize(648, 488);
-    for (const StoredPicture& p : kPictures) Picture(p.which);
 }
 
 QImage TAmplifiersDrgImagesForm::Picture(DrgImage which) {

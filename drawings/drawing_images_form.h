@@ -2,11 +2,12 @@
 // Holds the outline pictures of the dimension drawings; never shown.
 //
 // Each picture is the program's own line drawing (resources/art/drawings),
-// rendered once onto white at exactly the size the drawings' dimension
+// rendered onto white at exactly the size the drawings' dimension
 // coordinates were laid out for, and drawn unscaled. The drawings read the
 // pictures through Picture(), which needs no window, so the command line can
-// draw without creating this form; the form renders them all when the program
-// starts so that the first drawing does not wait.
+// draw without creating this form. A picture is rendered the first time a
+// drawing needs it and kept for the run: rendering all 24 at start would hold
+// up every start for drawings most runs never show.
 
 #include <QDialog>
 #include <QImage>

@@ -13,9 +13,10 @@
 
 namespace zorvik {
 
-TimageDisplayForm::TimageDisplayForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TimageDisplayForm>()) {
-    ui->setupUi(this);
+TimageDisplayForm::TimageDisplayForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TimageDisplayForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     connect(ui->flipUnitsBitBtn, &QPushButton::clicked, this, &TimageDisplayForm::flipUnitsBitBtnClick);
     connect(ui->printBitBtn, &QPushButton::clicked, this, &TimageDisplayForm::printBitBtnClick);

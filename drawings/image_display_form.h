@@ -13,9 +13,9 @@
 // here stays in DisplayMode. The chart is drawn with ShowChargeCurve set,
 // which the graph window clears again when it is next shown.
 
-#include <QDialog>
 #include <QImage>
-#include <memory>
+
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TimageDisplayForm;
@@ -25,7 +25,7 @@ namespace zorvik {
 
 class TzampGraph1Form;
 
-class TimageDisplayForm : public QDialog {
+class TimageDisplayForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TimageDisplayForm(QWidget* parent = nullptr);
@@ -45,6 +45,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Build() override;
     void FormShow();
     void flipUnitsBitBtnClick();
     void printBitBtnClick();
@@ -54,7 +55,7 @@ private:
     void ComputeViewRange();
     void Redraw();
 
-    std::unique_ptr<Ui::TimageDisplayForm> ui;
+    LazyUi<Ui::TimageDisplayForm> ui{this};
     TzampGraph1Form* zampGraph1Form = nullptr;
     QImage shownPicture_;
 };

@@ -26,9 +26,10 @@ char SystemDecimalSeparator() {
 
 }  // namespace
 
-TZampModelSelectionChartForm::TZampModelSelectionChartForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampModelSelectionChartForm>()) {
-    ui->setupUi(this);
+TZampModelSelectionChartForm::TZampModelSelectionChartForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampModelSelectionChartForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     connect(ui->flipUnitBitBtn, &QPushButton::clicked, this, &TZampModelSelectionChartForm::flipUnitBitBtnClick);
     connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TZampModelSelectionChartForm::PrintBitBtnClick);

@@ -3,10 +3,11 @@
 // outlet pressure formula, displacement, air drive and drive size of all
 // fifteen models, in metric or imperial units, with a one-page printout.
 
-#include <QDialog>
 #include <QString>
 #include <memory>
 #include <string_view>
+
+#include "platform/lazy_dialog.h"
 
 class QPrinter;
 
@@ -16,7 +17,7 @@ class TZampModelSelectionChartForm;
 
 namespace zorvik {
 
-class TZampModelSelectionChartForm : public QDialog {
+class TZampModelSelectionChartForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampModelSelectionChartForm(QWidget* parent = nullptr);
@@ -36,6 +37,7 @@ public:
     bool PrintChart(QPrinter& printer);
 
 private:
+    void Build() override;
     void FormCreate();
     void flipUnitBitBtnClick();
     void PrintBitBtnClick();
@@ -47,7 +49,7 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    std::unique_ptr<Ui::TZampModelSelectionChartForm> ui;
+    LazyUi<Ui::TZampModelSelectionChartForm> ui{this};
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;

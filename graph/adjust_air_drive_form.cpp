@@ -37,9 +37,10 @@ bool LeavesTheField(Qt::FocusReason reason) {
 
 }  // namespace
 
-TAdjustAirDriveForm::TAdjustAirDriveForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TAdjustAirDriveForm>()) {
-    ui->setupUi(this);
+TAdjustAirDriveForm::TAdjustAirDriveForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TAdjustAirDriveForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     connect(ui->airDrivePsiSpinButton, &SpinButton::upClick, this, &TAdjustAirDriveForm::airDrivePsiSpinButtonUpClick);
     connect(ui->airDrivePsiSpinButton, &SpinButton::downClick, this,

@@ -8,9 +8,9 @@
 // GraphInletScale then hold the new conditions. Any other result changes
 // nothing shared.
 
-#include <QDialog>
 #include <QString>
-#include <memory>
+
+#include "platform/lazy_dialog.h"
 
 class QLineEdit;
 
@@ -20,7 +20,7 @@ class TAdjustAirDriveForm;
 
 namespace zorvik {
 
-class TAdjustAirDriveForm : public QDialog {
+class TAdjustAirDriveForm : public LazyDialog {
     Q_OBJECT
 public:
     static constexpr int NewGraphResult = QDialog::Accepted;
@@ -41,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Build() override;
     void FormShow();
     void airDrivePsiSpinButtonUpClick();
     void airDrivePsiSpinButtonDownClick();
@@ -63,7 +64,7 @@ private:
     bool RunFieldExit(bool evenWhileButtonDown);
     void RunExit(QLineEdit* edit);
 
-    std::unique_ptr<Ui::TAdjustAirDriveForm> ui;
+    LazyUi<Ui::TAdjustAirDriveForm> ui{this};
     // A field whose exit has yet to be checked: leaving a field is checked
     // once the focus has settled, or by the button whose press took it.
     QLineEdit* pendingExit_ = nullptr;

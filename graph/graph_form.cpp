@@ -46,8 +46,10 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TzampGraph1Form::TzampGraph1Form(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TzampGraph1Form>()) {
-    ui->setupUi(this);
+TzampGraph1Form::TzampGraph1Form(QWidget* parent) : LazyDialog(parent) {}
+
+void TzampGraph1Form::Build() {
+    ui.SetUp();
     setFixedSize(size());
     FormCreate();
     ConnectListClick(ui->TabListBox1, [this] { TabListBox1Click(); });

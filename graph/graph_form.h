@@ -4,11 +4,11 @@
 // model's performance chart, with the data sheet, the adjust dialog, copy and
 // print. The picture viewer borrows its picture and its print.
 
-#include <QDialog>
 #include <QImage>
 #include <memory>
 
 #include "graph/graph_settings.h"
+#include "platform/lazy_dialog.h"
 
 class QPrinter;
 class QRadioButton;
@@ -22,7 +22,7 @@ namespace zorvik {
 class TAdjustAirDriveForm;
 class TmodelDataForm;
 
-class TzampGraph1Form : public QDialog, public GraphWindowSurface {
+class TzampGraph1Form : public LazyDialog, public GraphWindowSurface {
     Q_OBJECT
 public:
     explicit TzampGraph1Form(QWidget* parent = nullptr);
@@ -51,6 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Build() override;
     void FormCreate();
     void FormShow();
     void TabListBox1Click();
@@ -74,7 +75,7 @@ private:
     void DrawModel();
     void DrawChart();
 
-    std::unique_ptr<Ui::TzampGraph1Form> ui;
+    LazyUi<Ui::TzampGraph1Form> ui{this};
     TAdjustAirDriveForm* AdjustAirDriveForm = nullptr;
     TmodelDataForm* modelDataForm = nullptr;
     // Made at the first print and kept, so the print dialog offers the

@@ -20,8 +20,10 @@ QString SheetNumber(double value, int decimals) { return ChartNumber(value, Shee
 
 }  // namespace
 
-TmodelDataForm::TmodelDataForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TmodelDataForm>()) {
-    ui->setupUi(this);
+TmodelDataForm::TmodelDataForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TmodelDataForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TmodelDataForm::BitBtn1Click);
 }

@@ -3,8 +3,7 @@
 // pressures in barg and psig side by side whatever units the rest of the
 // program shows. Filled anew at every showing; changes nothing.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TmodelDataForm;
@@ -12,7 +11,7 @@ class TmodelDataForm;
 
 namespace zorvik {
 
-class TmodelDataForm : public QDialog {
+class TmodelDataForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TmodelDataForm(QWidget* parent = nullptr);
@@ -22,13 +21,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Build() override;
     void FormShow();
     void BitBtn1Click();
 
     void ShowInletRows();
     void ShowStallFormula();
 
-    std::unique_ptr<Ui::TmodelDataForm> ui;
+    LazyUi<Ui::TmodelDataForm> ui{this};
 };
 
 }  // namespace zorvik

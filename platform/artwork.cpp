@@ -10,10 +10,9 @@ namespace {
 
 QString PathOf(const QString& name) { return QStringLiteral(":/art/%1.svg").arg(name); }
 
-QImage RenderUncached(const QString& name, QSize size, const QColor& ground) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(ground);
-    QPainter painter(&image);
+void Paint(QImage& surface, const QString& name) {
+    const QSize size = surface.size();
+    QPainter painter(&surface);
     QSvgRenderer renderer(PathOf(name));
     if (renderer.isValid()) {
         renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
@@ -22,7 +21,12 @@ QImage RenderUncached(const QString& name, QSize size, const QColor& ground) {
         painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
         painter.drawText(QRect(0, 0, size.width(), size.height()), Qt::AlignCenter, name);
     }
-    painter.end();
+}
+
+QImage RenderUncached(const QString& name, QSize size, const QColor& ground) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(ground);
+    Paint(image, name);
     return image;
 }
 
@@ -42,9 +46,13 @@ QImage Render(const QString& name, QSize size, const QColor& ground) {
 
 QImage Artwork(const QString& name, QSize size) { return Render(name, size, Qt::transparent); }
 
-QImage RenderArtwork(const QString& name, QSize size) { return RenderUncached(name, size, Qt::transparent); }
+QImage RenderArtwork(const QString& name, QSize size, const QColor& ground) {
+    return RenderUncached(name, size, ground);
+}
 
 QImage ArtworkOnWhite(const QString& name, QSize size) { return Render(name, size, Qt::white); }
+
+void PaintArtwork(QImage& surface, const QString& name) { Paint(surface, name); }
 
 bool HasArtwork(const QString& name) {
     if (!QFile::exists(PathOf(name))) return false;

@@ -1,5 +1,7 @@
 #include "platform/system_message.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -9,6 +11,12 @@ namespace {
 constexpr char kMessageByte[] = "!";
 
 bool SomeoneListens(const QString& name) {
+#ifdef Q_OS_UNIX
+    // Here the name is a socket file in the temporary folder. Without the
+    // file nobody can be listening, and the program starts without loading
+    // the socket code a probe would bring in.
+    if (!QFileInfo::exists(QDir(QDir::tempPath()).filePath(name))) return false;
+#endif
     QLocalSocket probe;
     probe.connectToServer(name);
     const bool live = probe.waitForConnected(200);

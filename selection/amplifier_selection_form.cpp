@@ -51,9 +51,10 @@ private:
 
 }  // namespace
 
-TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TAmplifierSelectionForm>()) {
-    ui->setupUi(this);
+TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TAmplifierSelectionForm::Build() {
+    ui.SetUp();
     setFixedSize(size());
     decimalSeparator = SystemDecimalSeparator();
     entryEdits = {ui->pAirDrivePsiEdit, ui->qAirScfmEdit,    ui->pSupplyPsiEdit,  ui->FlowrateReqdScfmEdit,
@@ -100,13 +101,13 @@ void TAmplifierSelectionForm::SetButtonGlyphs() {
         {ui->MainMenuBitBtn, "sel_glyph_main_menu"},  {ui->metricImperialUnitsBitBtn, "sel_glyph_units"},
     };
     for (const auto& [button, artwork] : glyphs)
-        button->setIcon(QIcon(QPixmap::fromImage(Artwork(QString::fromLatin1(artwork), GlyphSize))));
+        button->setIcon(QIcon(QPixmap::fromImage(RenderArtwork(QString::fromLatin1(artwork), GlyphSize))));
     const std::pair<PictureBox*, const char*> systems[] = {
         {ui->systemAImage, "sel_system_a_chosen"}, {ui->systemAxImage, "sel_system_a"},
         {ui->systemBImage, "sel_system_b_chosen"}, {ui->systemBxImage, "sel_system_b"},
     };
     for (const auto& [picture, artwork] : systems)
-        picture->SetPicture(ArtworkOnWhite(QString::fromLatin1(artwork), SystemPictureSize));
+        picture->SetPicture(RenderArtwork(QString::fromLatin1(artwork), SystemPictureSize, Qt::white));
 }
 
 void TAmplifierSelectionForm::FormCreate() {

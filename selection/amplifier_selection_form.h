@@ -15,11 +15,11 @@
 // the selected row current (model_hand_off.h) and open the picture viewer on
 // its drawing or its performance graph.
 
-#include <QDialog>
 #include <QTimer>
 #include <array>
 #include <memory>
 
+#include "platform/lazy_dialog.h"
 #include "selection/selection_layouts.h"
 #include "selection/selection_result.h"
 
@@ -37,7 +37,7 @@ namespace zorvik {
 class Canvas;
 class TimageDisplayForm;
 
-class TAmplifierSelectionForm : public QDialog {
+class TAmplifierSelectionForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
@@ -57,6 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Build() override;
     void FormCreate();
     void FormShow();
     void MainMenuBitBtnClick();
@@ -83,7 +84,7 @@ private:
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
 
-    std::unique_ptr<Ui::TAmplifierSelectionForm> ui;
+    LazyUi<Ui::TAmplifierSelectionForm> ui{this};
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
     // cells of the result rows.
     std::unique_ptr<Canvas> fontSizeCanvas;

@@ -1,6 +1,9 @@
 #pragma once
 // The windows of a run. All of them are created at start, in a fixed order,
 // and live until the program ends; each keeps its state between showings.
+// Only the main window is built at start: the others build their controls
+// and pictures when they are first shown or first used (LazyDialog), and the
+// two picture stores render each picture when it is first drawn.
 
 #include <memory>
 

@@ -11,9 +11,10 @@ constexpr int FeatureCount = 6;
 constexpr int BulletSize = 16;
 }  // namespace
 
-TZampApplicationsForm::TZampApplicationsForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampApplicationsForm>()) {
-    ui->setupUi(this);
+TZampApplicationsForm::TZampApplicationsForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampApplicationsForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     SetLineHeight(ui->KeyFeaturesMemo, FeaturePitch);
     ShowArtwork(ui->TypicalApplicationsImage, QStringLiteral("info_typical_applications"));

@@ -1,8 +1,7 @@
 #pragma once
 // Typical applications and key features.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampApplicationsForm;
@@ -10,16 +9,17 @@ class TZampApplicationsForm;
 
 namespace zorvik {
 
-class TZampApplicationsForm : public QDialog {
+class TZampApplicationsForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampApplicationsForm(QWidget* parent = nullptr);
     ~TZampApplicationsForm() override;
 
 private:
+    void Build() override;
     void AnAlternativeMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampApplicationsForm> ui;
+    LazyUi<Ui::TZampApplicationsForm> ui{this};
 };
 
 }  // namespace zorvik

@@ -5,9 +5,10 @@
 
 namespace zorvik {
 
-TZampCalcCycleSpeedForm::TZampCalcCycleSpeedForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampCalcCycleSpeedForm>()) {
-    ui->setupUi(this);
+TZampCalcCycleSpeedForm::TZampCalcCycleSpeedForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampCalcCycleSpeedForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     ShowArtwork(ui->NormalLitresCycleImage, QStringLiteral("info_formula_normal_litres"));
     ShowArtwork(ui->ScfCycleImage, QStringLiteral("info_formula_scf"));

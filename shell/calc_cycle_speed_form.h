@@ -1,8 +1,7 @@
 #pragma once
 // Working out an amplifier's cycle speed from its displacement per cycle.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampCalcCycleSpeedForm;
@@ -10,16 +9,17 @@ class TZampCalcCycleSpeedForm;
 
 namespace zorvik {
 
-class TZampCalcCycleSpeedForm : public QDialog {
+class TZampCalcCycleSpeedForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampCalcCycleSpeedForm(QWidget* parent = nullptr);
     ~TZampCalcCycleSpeedForm() override;
 
 private:
+    void Build() override;
     void CyclingSpeedMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampCalcCycleSpeedForm> ui;
+    LazyUi<Ui::TZampCalcCycleSpeedForm> ui{this};
 };
 
 }  // namespace zorvik

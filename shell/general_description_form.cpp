@@ -7,9 +7,10 @@
 
 namespace zorvik {
 
-TZampGeneralDescriptionForm::TZampGeneralDescriptionForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampGeneralDescriptionForm>()) {
-    ui->setupUi(this);
+TZampGeneralDescriptionForm::TZampGeneralDescriptionForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampGeneralDescriptionForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     ShowArtwork(ui->LRBSingleStageImage, QStringLiteral("info_single_stage"));
     ShowArtwork(ui->RBW5SectionImage, QStringLiteral("info_double_acting_section"));

@@ -2,8 +2,7 @@
 // What an air pressure amplifier is and how it works; opens the windows on
 // performance curves and on sizing.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampGeneralDescriptionForm;
@@ -14,7 +13,7 @@ namespace zorvik {
 class TZampUsingCurvesForm;
 class TZampSizingAmplifiersForm;
 
-class TZampGeneralDescriptionForm : public QDialog {
+class TZampGeneralDescriptionForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampGeneralDescriptionForm(QWidget* parent = nullptr);
@@ -24,11 +23,12 @@ public:
     void SetSubWindows(TZampUsingCurvesForm* usingCurves, TZampSizingAmplifiersForm* sizing);
 
 private:
+    void Build() override;
     void UseCurvesBitBtnClick();
     void SizingBitBtnClick();
     void AnAirPressurreMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampGeneralDescriptionForm> ui;
+    LazyUi<Ui::TZampGeneralDescriptionForm> ui{this};
     TZampUsingCurvesForm* usingCurves_ = nullptr;
     TZampSizingAmplifiersForm* sizing_ = nullptr;
 };

@@ -77,21 +77,21 @@ void PassFocusOn(QWidget* memo, Qt::FocusReason reason) {
 
 void ShowArtwork(QLabel* label, const QString& artName) {
     const qreal ratio = PixelRatio(label);
-    QImage picture = Artwork(artName, (QSizeF(label->size()) * ratio).toSize());
+    QImage picture = RenderArtwork(artName, (QSizeF(label->size()) * ratio).toSize());
     picture.setDevicePixelRatio(ratio);
-    label->setPixmap(QPixmap::fromImage(picture));
+    label->setPixmap(QPixmap::fromImage(std::move(picture)));
 }
 
 void ShowBulletColumn(QLabel* label, int count, int pitch, int diameter) {
     const qreal ratio = PixelRatio(label);
-    const QImage bullet = Artwork(BulletArt, QSize(diameter, diameter) * ratio);
+    const QImage bullet = RenderArtwork(BulletArt, QSize(diameter, diameter) * ratio);
     QImage column((QSizeF(label->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     column.fill(Qt::transparent);
     QPainter painter(&column);
     for (int i = 0; i < count; ++i) painter.drawImage(QPointF(0, i * pitch * ratio), bullet);
     painter.end();
     column.setDevicePixelRatio(ratio);
-    label->setPixmap(QPixmap::fromImage(column));
+    label->setPixmap(QPixmap::fromImage(std::move(column)));
 }
 
 void ShowModalFrom(QDialog* opener, QDialog* window) {

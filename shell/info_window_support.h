@@ -37,7 +37,7 @@ void OnMemoEnter(std::initializer_list<QTextEdit*> memos, QObject* owner,
 void PassFocusOn(QWidget* memo, Qt::FocusReason reason);
 
 // Shows the picture `artName` in `label` at the label's own size, rendered
-// for the screen's pixel density.
+// for the screen's pixel density. The label's pixmap is the only copy kept.
 void ShowArtwork(QLabel* label, const QString& artName);
 
 // Shows `count` red bullets in `label`, one every `pitch` pixels downwards,

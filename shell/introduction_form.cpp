@@ -37,9 +37,10 @@ QString IntroductionHtml() {
 
 }  // namespace
 
-TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZorvikAmpIntroductionForm>()) {
-    ui->setupUi(this);
+TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZorvikAmpIntroductionForm::Build() {
+    ui.SetUp();
     ui->ZorvikIntroMemo->setHtml(IntroductionHtml());
     ui->HeadOfficeAddrMemo->setPlainText(QString::fromUtf8(kHeadOffice));
     ui->HeadOfficeAddrMemo->document()->setDocumentMargin(3);
@@ -47,6 +48,7 @@ TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(QWidget* parent)
                           static_cast<QWidget*>(ui->HeadOfficeAddrMemo)})
         memo->installEventFilter(this);
     connect(ui->CountryComboBox, &QComboBox::activated, this, &TZorvikAmpIntroductionForm::CountryComboBoxClick);
+    ShowPictures();
 }
 
 TZorvikAmpIntroductionForm::~TZorvikAmpIntroductionForm() = default;
@@ -58,10 +60,9 @@ void TZorvikAmpIntroductionForm::showEvent(QShowEvent* event) {
 
 void TZorvikAmpIntroductionForm::FormShow() {
     CentreOnScreen(*this);
-    if (!firstShowDone_) {
-        ShowPictures();
+    if (!countryListFilled_) {
         FillCountryList();
-        firstShowDone_ = true;
+        countryListFilled_ = true;
     }
     // A stored office that is not in the list (a shorter office file, say)
     // falls back to the first region.
@@ -74,8 +75,6 @@ void TZorvikAmpIntroductionForm::FormShow() {
     CountryComboBoxClick();
 }
 
-// The pictures are drawn when the window is first opened, not at start, so
-// that starting the program does not wait for a window it may never show.
 void TZorvikAmpIntroductionForm::ShowPictures() {
     const std::pair<QLabel*, const char*> pictures[] = {
         {ui->ZorvikNameImage, "zorvik_name"},

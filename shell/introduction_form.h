@@ -2,9 +2,9 @@
 // The manufacturer, its regional offices and the choice of the office that
 // every printout names.
 
-#include <QDialog>
-#include <memory>
 #include <vector>
+
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZorvikAmpIntroductionForm;
@@ -12,7 +12,7 @@ class TZorvikAmpIntroductionForm;
 
 namespace zorvik {
 
-class TZorvikAmpIntroductionForm : public QDialog {
+class TZorvikAmpIntroductionForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZorvikAmpIntroductionForm(QWidget* parent = nullptr);
@@ -31,15 +31,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Build() override;
     void ShowPictures();
     void FillCountryList();
 
-    std::unique_ptr<Ui::TZorvikAmpIntroductionForm> ui;
+    LazyUi<Ui::TZorvikAmpIntroductionForm> ui{this};
     // Entries with an empty region name are not listed, so item k need not be
     // entry k; this map keeps the address shown, stored and printed the one
     // of the region the user picked.
     std::vector<int> listedOffices_;
-    bool firstShowDone_ = false;
+    // The region list is made from the office table at the first showing and
+    // kept for the run.
+    bool countryListFilled_ = false;
 };
 
 }  // namespace zorvik

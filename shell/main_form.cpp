@@ -84,8 +84,8 @@ void TZorvAmpMainForm::FormCreate() {
 
 void TZorvAmpMainForm::DrawCover() {
     QImage& cover = ui->FrontCoverImage->Picture();
+    PaintArtwork(cover, QStringLiteral("front_cover"));
     Canvas canvas(cover);
-    canvas.Draw(0, 0, RenderArtwork(QStringLiteral("front_cover"), cover.size()));
     canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(QStringLiteral("Arial"), 8);

@@ -7,9 +7,10 @@
 
 namespace zorvik {
 
-TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampOperationalGuideForm>()) {
-    ui->setupUi(this);
+TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampOperationalGuideForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     ShowArtwork(ui->RBW3Image, QStringLiteral("info_double_acting"));
     OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo,

@@ -1,8 +1,7 @@
 #pragma once
 // Operating guidelines; opens the windows on cycle speed and saturated air.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampOperationalGuideForm;
@@ -13,7 +12,7 @@ namespace zorvik {
 class TZampCalcCycleSpeedForm;
 class TZampSaturatedAirForm;
 
-class TZampOperationalGuideForm : public QDialog {
+class TZampOperationalGuideForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampOperationalGuideForm(QWidget* parent = nullptr);
@@ -23,11 +22,12 @@ public:
     void SetSubWindows(TZampCalcCycleSpeedForm* cycleSpeed, TZampSaturatedAirForm* saturatedAir);
 
 private:
+    void Build() override;
     void CalcCycleSpeedBitBtnClick();
     void SaturatedAirBitBtnClick();
     void WhileZorvikMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampOperationalGuideForm> ui;
+    LazyUi<Ui::TZampOperationalGuideForm> ui{this};
     TZampCalcCycleSpeedForm* cycleSpeed_ = nullptr;
     TZampSaturatedAirForm* saturatedAir_ = nullptr;
 };

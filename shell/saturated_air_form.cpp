@@ -6,9 +6,10 @@
 
 namespace zorvik {
 
-TZampSaturatedAirForm::TZampSaturatedAirForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampSaturatedAirForm>()) {
-    ui->setupUi(this);
+TZampSaturatedAirForm::TZampSaturatedAirForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampSaturatedAirForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     // The window description carries the tab captions; a tab bar cannot hold
     // them itself.

@@ -3,8 +3,7 @@
 // dryer examples chosen by tabs. The tab and the unit stay as the user left
 // them when the window is opened again.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampSaturatedAirForm;
@@ -12,18 +11,19 @@ class TZampSaturatedAirForm;
 
 namespace zorvik {
 
-class TZampSaturatedAirForm : public QDialog {
+class TZampSaturatedAirForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampSaturatedAirForm(QWidget* parent = nullptr);
     ~TZampSaturatedAirForm() override;
 
 private:
+    void Build() override;
     void TabSet1Click();
     void DegCRadioButtonClick();
     void Refrig32FMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampSaturatedAirForm> ui;
+    LazyUi<Ui::TZampSaturatedAirForm> ui{this};
 };
 
 }  // namespace zorvik

@@ -11,9 +11,10 @@ constexpr int ParameterPitch = 18;
 constexpr int QuestionPitch = 19;
 }  // namespace
 
-TZampSizingAmplifiersForm::TZampSizingAmplifiersForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampSizingAmplifiersForm>()) {
-    ui->setupUi(this);
+TZampSizingAmplifiersForm::TZampSizingAmplifiersForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampSizingAmplifiersForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     SetLineHeight(ui->ParametersMemo, ParameterPitch);
     SetLineHeight(ui->AppDataMemo, QuestionPitch);

@@ -1,8 +1,7 @@
 #pragma once
 // The questions that size an amplifier, and how to determine the flow.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampSizingAmplifiersForm;
@@ -10,16 +9,17 @@ class TZampSizingAmplifiersForm;
 
 namespace zorvik {
 
-class TZampSizingAmplifiersForm : public QDialog {
+class TZampSizingAmplifiersForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampSizingAmplifiersForm(QWidget* parent = nullptr);
     ~TZampSizingAmplifiersForm() override;
 
 private:
+    void Build() override;
     void SeveralFactorsMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
-    std::unique_ptr<Ui::TZampSizingAmplifiersForm> ui;
+    LazyUi<Ui::TZampSizingAmplifiersForm> ui{this};
 };
 
 }  // namespace zorvik

@@ -9,9 +9,10 @@
 
 namespace zorvik {
 
-TZampUsingCurvesForm::TZampUsingCurvesForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TZampUsingCurvesForm>()) {
-    ui->setupUi(this);
+TZampUsingCurvesForm::TZampUsingCurvesForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TZampUsingCurvesForm::Build() {
+    ui.SetUp();
     PrepareMemos(this);
     DrawExampleGraph();
     connect(ui->CloseBitBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,8 +3,7 @@
 // double-acting model. Its texts, unlike those of the other information
 // windows, keep the focus when entered.
 
-#include <QDialog>
-#include <memory>
+#include "platform/lazy_dialog.h"
 
 namespace Ui {
 class TZampUsingCurvesForm;
@@ -12,16 +11,17 @@ class TZampUsingCurvesForm;
 
 namespace zorvik {
 
-class TZampUsingCurvesForm : public QDialog {
+class TZampUsingCurvesForm : public LazyDialog {
     Q_OBJECT
 public:
     explicit TZampUsingCurvesForm(QWidget* parent = nullptr);
     ~TZampUsingCurvesForm() override;
 
 private:
+    void Build() override;
     void DrawExampleGraph();
 
-    std::unique_ptr<Ui::TZampUsingCurvesForm> ui;
+    LazyUi<Ui::TZampUsingCurvesForm> ui{this};
 };
 
 }  // namespace zorvik

@@ -49,7 +49,11 @@ QString RunTool(const QString& tool, const QStringList& arguments) {
 
 class ModelSelectionChartTest : public ::testing::Test {
 protected:
-    void SetUp() override { InitialiseSharedState(); }
+    // The window as the program has it once it is first needed: built.
+    void SetUp() override {
+        InitialiseSharedState();
+        form.EnsureBuilt();
+    }
 
     TTabListBox* List() { return form.findChild<TTabListBox*>(QStringLiteral("TabListBox1")); }
     QString LabelText(const char* name) { return form.findChild<QLabel*>(QString::fromLatin1(name))->text(); }

@@ -69,6 +69,12 @@ void ShowActive(QDialog* window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
+// A window as its user finds it: built, as it is when first opened.
+QDialog* Built(LazyDialog* window) {
+    window->EnsureBuilt();
+    return window;
+}
+
 struct InfoWindow {
     const char* name;
     QDialog* (*get)();
@@ -77,19 +83,19 @@ struct InfoWindow {
 };
 
 const InfoWindow Info[] = {
-    {"Applications", [] { return static_cast<QDialog*>(Windows().ZampApplicationsForm.get()); },
+    {"Applications", [] { return Built(Windows().ZampApplicationsForm.get()); },
      "Zorvik Air Pressure Amplifiers  -  Applications and Benefits", {792, 573}},
-    {"GeneralDescription", [] { return static_cast<QDialog*>(Windows().ZampGeneralDescriptionForm.get()); },
+    {"GeneralDescription", [] { return Built(Windows().ZampGeneralDescriptionForm.get()); },
      "Zorvik Air Pressure Amplifiers  -  General Description", {792, 573}},
-    {"UsingCurves", [] { return static_cast<QDialog*>(Windows().ZampUsingCurvesForm.get()); },
+    {"UsingCurves", [] { return Built(Windows().ZampUsingCurvesForm.get()); },
      "Zorvik Air Pressure Amplifiers  -  Using Performance Curves", {792, 573}},
-    {"Sizing", [] { return static_cast<QDialog*>(Windows().ZampSizingAmplifiersForm.get()); },
+    {"Sizing", [] { return Built(Windows().ZampSizingAmplifiersForm.get()); },
      "Zorvik Air Pressure Amplifiers  -  Sizing", {792, 573}},
-    {"OperationalGuide", [] { return static_cast<QDialog*>(Windows().ZampOperationalGuideForm.get()); },
+    {"OperationalGuide", [] { return Built(Windows().ZampOperationalGuideForm.get()); },
      "Zorvik Air Pressure Amplifiers  -  Operational Guidelines", {792, 573}},
-    {"CycleSpeed", [] { return static_cast<QDialog*>(Windows().ZampCalcCycleSpeedForm.get()); },
+    {"CycleSpeed", [] { return Built(Windows().ZampCalcCycleSpeedForm.get()); },
      "Calculation of Cycle Speed", {692, 533}},
-    {"SaturatedAir", [] { return static_cast<QDialog*>(Windows().ZampSaturatedAirForm.get()); },
+    {"SaturatedAir", [] { return Built(Windows().ZampSaturatedAirForm.get()); },
      "Saturated Air - Some Precautions", {792, 573}},
 };
 
@@ -204,7 +210,7 @@ TEST(InfoWindowsTest, SubWindowsOpenOverTheirOpenerAndReturnToIt) {
 }
 
 TEST(InfoWindowsTest, SaturatedAirKeepsTabAndUnitAcrossReopening) {
-    QDialog* window = Windows().ZampSaturatedAirForm.get();
+    QDialog* window = Built(Windows().ZampSaturatedAirForm.get());
     auto* tabs = Child<QTabBar>(window, "TabSet1");
     ASSERT_EQ(tabs->count(), 4);
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("&10°C (50°F) dewpoint dryer"));
@@ -290,6 +296,7 @@ TEST(InfoWindowsTest, ExampleGraphIsDrawnWithoutMovingTheOperatingPoint) {
     zorvik::SelectPump(11);
     zorvik::Shared.AirDrivePsi = 77;
     zorvik::TZampUsingCurvesForm form;
+    form.EnsureBuilt();
     EXPECT_EQ(zorvik::Shared.CurrentPump.PumpNo, 11);
     EXPECT_EQ(zorvik::Shared.AirDrivePsi, 77);
     const QImage picture = form.findChild<zorvik::PictureBox*>("RBW2ExampleGraphImage")->Picture();

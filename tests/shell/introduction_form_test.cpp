@@ -13,6 +13,8 @@ namespace {
 
 class IntroductionFormTest : public testing::ProgramFolderTest {
 protected:
+    IntroductionFormTest() { form_.EnsureBuilt(); }
+
     QStringList Regions() const {
         QStringList names;
         for (int i = 0; i < ui().CountryComboBox->count(); ++i) names << ui().CountryComboBox->itemText(i);
