@@ -17,6 +17,9 @@
 namespace zorvik::cli {
 namespace {
 
+// The lowest air drive pressure of a chart, psig.
+constexpr double kLowestDrivePsi = 40;
+
 const std::vector<OptionSpec> kOptions = {
     {"model", true}, {"drive", true}, {"inlet-scale", true}, {"units", true}, {"out", true},
 };
@@ -27,8 +30,9 @@ void Help() {
         "Draws the performance chart of one model, 617 x 461 pixels, as the\n"
         "Dimensions & Graphs window shows it.\n\n"
         "  --model N        catalogue model number, 1 to 15\n"
-        "  --drive P        air drive pressure of the chart, psig (default 90); above\n"
-        "                   the model's maximum it is drawn at the maximum, with a warning\n"
+        "  --drive P        air drive pressure of the chart, psig (default 90), 40 at\n"
+        "                   least; above the model's maximum it is drawn at the\n"
+        "                   maximum, with a warning\n"
         "  --inlet-scale F  gas inlet pressure as a fraction of the model's reference\n"
         "                   inlet pressure (default 1.0); held to the model's limits\n"
         "  --units U        psi (psi and scfm, the default) or bar (bar and nl/min)\n"
@@ -122,6 +126,12 @@ int Run(const Words& args) {
         drivePsi = ReadEntryField(field, PressureEntry);
         InstallNotices(nullptr);
         if (!Shared.EntryValid) return ExitFailed;
+        // The adjust dialog takes nothing below 40 psig either; below it the
+        // model stalls at once and the chart would come out empty.
+        if (drivePsi < kLowestDrivePsi) {
+            notices.Warning("Air drive pressure is too low!");
+            return ExitFailed;
+        }
     }
     return DrawChart(*request, drivePsi, notices);
 }

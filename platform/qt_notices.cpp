@@ -6,18 +6,26 @@
 namespace zorvik {
 namespace {
 
-// The program's texts mark line breaks with "\r".
-QString BoxText(const std::string& text) {
-    return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
+// A message box grows with its longest line up to a limit well below a
+// screen's width, and cuts what lies beyond it.
+constexpr qsizetype kLongestLine = 80;  // characters
+constexpr qsizetype kKeptAtEachEnd = 38;
 
 QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, const std::string& text,
                                  QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, BoxText(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, title, MessageBoxText(text), buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace
+
+QString MessageBoxText(const std::string& text) {
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\r'));
+    for (QString& line : lines)
+        if (line.size() > kLongestLine)
+            line = line.left(kKeptAtEachEnd) + QChar(0x2026) + line.right(kKeptAtEachEnd);
+    return lines.join(QLatin1Char('\n'));
+}
 
 void QtNotices::Beep() { QApplication::beep(); }
 

@@ -17,6 +17,7 @@
 #include "core/notices.h"
 #include "core/numeric_entry.h"
 #include "platform/line_edit_field.h"
+#include "selection/entry_units.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -27,9 +28,7 @@ namespace zorvik {
 // system's is not a single ASCII character.
 char SystemDecimalSeparator();
 
-// The text as the entry routines read it: with `separator` in place of "."
-// when that makes it a number, otherwise exactly as typed (so a message
-// quotes what the user sees).
+// EntryNumberText of a line edit's text (see entry_units.h).
 std::string EntryNumberText(const QString& text, char separator);
 
 // The key filter of the six fields that take digits only: a key that would
@@ -38,15 +37,6 @@ std::string EntryNumberText(const QString& text, char separator);
 // Tab, Return, Escape, copy/paste and other shortcuts - are the platform's
 // and always pass.
 bool EntryKeyPasses(const QKeyEvent& event, char separator);
-
-// The text of a field after a unit switch: the value, parsed from the text
-// as it stands, converted with MetricUnits already switched (toMetric):
-//   pressure  psig -> barg  value / 14.50377, 1 decimal;  barg -> psig  value x 14.50377, 0 decimals
-//   flow/vol  scfm -> nl/min, ft3 -> litres  value / 0.03531466621266132, 1 decimal;
-//             back  value x 0.03531466621266132, 1 decimal
-// written fixed-point with up to 10 significant digits. Nothing when the
-// text is not a number.
-std::optional<std::string> ConvertedEntryText(const std::string& text, EntryKind kind, bool toMetric, char separator);
 
 // A line edit as the selection procedures read it, taking the window's
 // decimal separator into account both ways.

@@ -6,6 +6,7 @@
 
 #include "core/notices.h"
 #include "core/offices.h"
+#include "core/offices_file.h"
 #include "platform/artwork.h"
 #include "platform/canvas.h"
 #include "platform/process_start.h"
@@ -187,8 +188,15 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
     else ProductDisplayTimer.start(ms);
 }
 
+// A folder that cannot be written (a program installed read-only, a full
+// disk) must not lose the user's choice without a word; the program still
+// closes, and the previous file stays whole.
 void TZorvAmpMainForm::closeBitBtnClick() {
-    SaveOfficeIndexFile();
+    if (!SaveOfficeIndexFile())
+        CurrentNotices().Warning("The chosen office could not be saved in\r" +
+                                 QDir::toNativeSeparators(ProgramFile(QString::fromLatin1(OfficeIndexFileName)))
+                                     .toStdString() +
+                                 "\rIt will not be remembered at the next start.");
     close();
 }
 

@@ -38,6 +38,16 @@ TEST(ConvertedEntryTextTest, TakesTheTextAsItStands) {
     EXPECT_EQ(ConvertedEntryText("2", FlowEntry, false, ','), "0,1");
 }
 
+// A number that converts to more than a double holds is refused like text
+// that is no number: the field would otherwise show "INF", which no entry
+// reads and no switch back turns into the number again.
+TEST(ConvertedEntryTextTest, RefusesWhatWouldOverflow) {
+    EXPECT_EQ(ConvertedEntryText("1e308", PressureEntry, false, '.'), std::nullopt);
+    EXPECT_EQ(ConvertedEntryText("1e307", FlowEntry, true, '.'), std::nullopt);
+    EXPECT_EQ(ConvertedEntryText("1e308", PressureEntry, true, '.'), "6.894759087E306");
+    EXPECT_EQ(ConvertedEntryText("1e308", FlowEntry, false, '.'), "3.531466621E306");
+}
+
 // Where the system writes decimals with a comma, what the window wrote or
 // the user typed with the comma still reads as a number; anything else is
 // quoted as typed.

@@ -155,6 +155,10 @@ TEST_F(MainFormTest, CloseButtonStoresTheOfficeTitleBarCloseDoesNot) {
 TEST_F(MainFormTest, CloseButtonClosesEvenWhenTheIndexCannotBeStored) {
     ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("ZCompanyIdx03.dat/keep")));
     form_->show();
+    notices_.Expect(testing::NoticeKind::Warning,
+                    "The chosen office could not be saved in\r" +
+                        QDir::toNativeSeparators(PathOf(QStringLiteral("ZCompanyIdx03.dat"))).toStdString() +
+                        "\rIt will not be remembered at the next start.");
     form_->Controls().closeBitBtn->click();
     EXPECT_FALSE(form_->isVisible());
 }

@@ -1,0 +1,69 @@
+#pragma once
+// What the fuzz checks share: a failed property throws CheckFailed, which
+// libFuzzer takes for a crash (it keeps the input) and the replay test
+// reports with the name of the input file; notices that are counted instead
+// of shown; a field that is only a text.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/notices.h"
+
+namespace zorvik::fuzz {
+
+struct CheckFailed : std::logic_error {
+    using std::logic_error::logic_error;
+};
+
+[[noreturn]] void Fail(const std::string& what);
+
+// The message is only built when the property does not hold.
+#define ZORVIK_REQUIRE(condition, what)              \
+    do {                                             \
+        if (!(condition)) ::zorvik::fuzz::Fail(what); \
+    } while (false)
+
+// Installed for as long as it lives; remembers every notice.
+class CountingNotices final : public Notices {
+public:
+    explicit CountingNotices(bool answer = true);
+    ~CountingNotices() override;
+    CountingNotices(const CountingNotices&) = delete;
+    CountingNotices& operator=(const CountingNotices&) = delete;
+
+    void Beep() override { ++beeps; }
+    void Warning(const std::string& text) override { warnings.push_back(text); }
+    void Error(const std::string& text) override { errors.push_back(text); }
+    bool Question(const std::string& text) override {
+        questions.push_back(text);
+        return answer_;
+    }
+    void CancelWarning(const std::string& text) override { errors.push_back(text); }
+
+    int beeps = 0;
+    std::vector<std::string> warnings;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;
+
+private:
+    bool answer_;
+    Notices* previous_;
+};
+
+class TextField final : public EntryField {
+public:
+    TextField(std::string text, bool showing) : text_(std::move(text)), showing_(showing) {}
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    bool IsShowing() const override { return showing_; }
+    void SetFocus() override { ++focusRequests; }
+
+    int focusRequests = 0;
+
+private:
+    std::string text_;
+    bool showing_;
+};
+
+}  // namespace zorvik::fuzz
