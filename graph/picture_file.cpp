@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace zorvik {
@@ -13,16 +14,17 @@ constexpr int kScreenDpi = 96;
 
 QString SuffixOf(const QString& fileName) { return QFileInfo(fileName).suffix().toLower(); }
 
-bool DrawPng(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw) {
+bool DrawPng(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         Canvas canvas(image);
         draw(canvas);
     }
-    return image.save(fileName, "PNG");
+    return image.save(&file, "PNG");
 }
 
+// The canvas ends its painting (and the device writes out) when it goes.
 bool DrawOnDevice(QPaintDevice& device, const std::function<void(Canvas&)>& draw) {
     Canvas canvas(device, kScreenDpi);
     if (!canvas.IsActive()) return false;
@@ -30,17 +32,17 @@ bool DrawOnDevice(QPaintDevice& device, const std::function<void(Canvas&)>& draw
     return true;
 }
 
-bool DrawSvg(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw) {
+bool DrawSvg(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
     QSvgGenerator svg;
-    svg.setFileName(fileName);
+    svg.setOutputDevice(&file);
     svg.setSize(QSize(width, height));
     svg.setViewBox(QRect(0, 0, width, height));
     svg.setResolution(kScreenDpi);
     return DrawOnDevice(svg, draw);
 }
 
-bool DrawPdf(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw) {
-    QPdfWriter pdf(fileName);
+bool DrawPdf(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
+    QPdfWriter pdf(&file);
     pdf.setResolution(kScreenDpi);
     pdf.setPageSize(QPageSize(QSizeF(width, height) / kScreenDpi, QPageSize::Inch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -57,14 +59,18 @@ bool IsPictureFileName(const QString& fileName) {
 bool DrawPictureFile(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw,
                      QString& error) {
     const QString suffix = SuffixOf(fileName);
-    bool written = false;
-    if (suffix == "png") written = DrawPng(fileName, width, height, draw);
-    else if (suffix == "svg") written = DrawSvg(fileName, width, height, draw);
-    else if (suffix == "pdf") written = DrawPdf(fileName, width, height, draw);
-    else {
+    if (!IsPictureFileName(fileName)) {
         error = QStringLiteral("the file name must end in .png, .svg or .pdf");
         return false;
     }
+    // Written beside the file and renamed over it only when complete, so a
+    // full disk or a failed drawing never leaves half a picture behind.
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written && suffix == "png") written = DrawPng(file, width, height, draw);
+    if (written && suffix == "svg") written = DrawSvg(file, width, height, draw);
+    if (written && suffix == "pdf") written = DrawPdf(file, width, height, draw);
+    written = written && file.commit();
     if (!written) error = QStringLiteral("cannot write \"%1\"").arg(fileName);
     return written;
 }

@@ -81,7 +81,9 @@ TEST_F(ModelHandOffTest, GraphPointOfAChargeIsItsStart) {
             PrepareModelView(row.pumpNo, ModelView::Graph);
             EXPECT_EQ(Shared.FlowScfm, Shared.ChargeFlowTable[row.pumpNo - 1][0]);
             EXPECT_EQ(Shared.AirLimited, !ignoreAir);
-            if (ignoreAir) EXPECT_EQ(Shared.AirUseOutletPsi, Shared.OutStartPsi);
+            if (ignoreAir) {
+                EXPECT_EQ(Shared.AirUseOutletPsi, Shared.OutStartPsi);
+            }
         }
     }
 }

@@ -276,10 +276,10 @@ TEST(InfoWindowsTest, NoTextIsClippedOrCovered) {
                                                   << text.height() << " px high in " << field.height();
                 EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << info.name << " " << NameOf(memo);
                 for (qsizetype i = stack.indexOf(memo) + 1; i < stack.size(); ++i)
-                    if (stack[i]->isVisible())
+                    if (stack[i]->isVisible()) {
                         EXPECT_FALSE(stack[i]->geometry().intersects(text))
-                            << info.name << " " << NameOf(memo) << " under "
-                            << NameOf(stack[i]);
+                            << info.name << " " << NameOf(memo) << " under " << NameOf(stack[i]);
+                    }
             }
         }
         if (tabs) tabs->setCurrentIndex(0);
