@@ -1,18 +1,18 @@
 #include "cli/chart_command.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <optional>
 #include <string>
 
 #include "cli/arguments.h"
+#include "cli/offscreen_application.h"
 #include "cli/stderr_notices.h"
 #include "core/number_text.h"
 #include "core/numeric_entry.h"
 #include "core/shared_state.h"
 #include "graph/graph_settings.h"
 #include "graph/performance_chart.h"
-#include "graph/picture_file.h"
+#include "platform/picture_file.h"
 
 namespace zorvik::cli {
 namespace {
@@ -81,14 +81,8 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     return r;
 }
 
-// Drawing needs a Qt application for its fonts; without a display it runs
-// offscreen, so the command also works in scripts and on servers.
 int DrawChart(const ChartRequest& r, double drivePsi, StderrNotices& notices) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zorvik-select";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenApplication app;
 
     SelectPump(r.model);
     Shared.PumpIndex = r.model;

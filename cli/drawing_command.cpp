@@ -1,21 +1,17 @@
 #include "cli/drawing_command.h"
 
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <cstdio>
 #include <optional>
 #include <string>
 
 #include "cli/arguments.h"
+#include "cli/offscreen_application.h"
 #include "core/catalogue.h"
 #include "core/number_text.h"
 #include "core/shared_state.h"
 #include "drawings/dimension_drawings.h"
 #include "platform/canvas.h"
+#include "platform/picture_file.h"
 
 namespace zorvik::cli {
 namespace {
@@ -23,7 +19,6 @@ namespace {
 // The graph window's picture, which every drawing is laid out on.
 constexpr int kPageWidth = 617;
 constexpr int kPageHeight = 461;
-constexpr int kPageDpi = 96;
 
 const std::vector<OptionSpec> kOptions = {
     {"model", true}, {"option", true}, {"title", true}, {"units", true}, {"out", true},
@@ -43,24 +38,13 @@ void Help() {
         "  --out FILE      .png, .svg or .pdf\n");
 }
 
-enum class FileKind { Png, Svg, Pdf };
-
 struct DrawingRequest {
     int model = 0;
     std::optional<int> option;
     QString title;
     bool mm = true;
     QString out;
-    FileKind kind = FileKind::Png;
 };
-
-std::optional<FileKind> KindOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png")) return FileKind::Png;
-    if (suffix == QLatin1String("svg")) return FileKind::Svg;
-    if (suffix == QLatin1String("pdf")) return FileKind::Pdf;
-    return std::nullopt;
-}
 
 std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
     if (!parsed) return std::nullopt;
@@ -94,12 +78,10 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
     }
     r.mm = units == "mm";
     r.out = QString::fromStdString(parsed->Value("out"));
-    const auto kind = KindOf(r.out);
-    if (!kind) {
+    if (!IsPictureFileName(r.out)) {
         error = "--out must name a .png, .svg or .pdf file";
         return std::nullopt;
     }
-    r.kind = *kind;
     return r;
 }
 
@@ -112,41 +94,6 @@ void Paint(Canvas& canvas, const DrawingRequest& r) {
     else DrawModelDrawing(canvas);
 }
 
-bool WritePng(const DrawingRequest& r) {
-    QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
-    {
-        Canvas canvas(image);
-        Paint(canvas, r);
-    }
-    return image.save(r.out, "PNG");
-}
-
-bool WriteSvg(const DrawingRequest& r) {
-    QSvgGenerator svg;
-    svg.setFileName(r.out);
-    svg.setSize(QSize(kPageWidth, kPageHeight));
-    svg.setViewBox(QRect(0, 0, kPageWidth, kPageHeight));
-    svg.setResolution(kPageDpi);
-    svg.setTitle(QStringLiteral("Zorvik Air Pressure Amplifiers"));
-    Canvas canvas(svg, kPageDpi);
-    if (!canvas.IsActive()) return false;
-    Paint(canvas, r);
-    return true;
-}
-
-bool WritePdf(const DrawingRequest& r) {
-    QPdfWriter pdf(r.out);
-    pdf.setResolution(kPageDpi);
-    pdf.setPageSize(QPageSize(QSizeF(kPageWidth * 72.0 / kPageDpi, kPageHeight * 72.0 / kPageDpi),
-                              QPageSize::Point, QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(QStringLiteral("Zorvik Air Pressure Amplifiers"));
-    Canvas canvas(pdf, kPageDpi);
-    if (!canvas.IsActive()) return false;
-    Paint(canvas, r);
-    return true;
-}
-
 int Run(const Words& args) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
@@ -156,23 +103,11 @@ int Run(const Words& args) {
         return ExitFailed;
     }
 
-    // Fonts and pictures need a GUI application, but no display: the other
-    // commands never create one.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "zorvik-select";
-    char* argv[] = {name, nullptr};
-    std::optional<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr) app.emplace(argc, argv);
-
-    bool written = false;
-    switch (request->kind) {
-        case FileKind::Png: written = WritePng(*request); break;
-        case FileKind::Svg: written = WriteSvg(*request); break;
-        case FileKind::Pdf: written = WritePdf(*request); break;
-    }
-    if (!written) {
-        std::fprintf(stderr, "zorvik-select drawing: cannot write \"%s\"\n", request->out.toLocal8Bit().constData());
+    const OffscreenApplication app;
+    QString writeError;
+    if (!DrawPictureFile(request->out, kPageWidth, kPageHeight, [&](Canvas& canvas) { Paint(canvas, *request); },
+                         writeError)) {
+        std::fprintf(stderr, "zorvik-select drawing: %s\n", writeError.toLocal8Bit().constData());
         return ExitFailed;
     }
     return ExitOk;

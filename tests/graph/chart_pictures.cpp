@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "graph/performance_chart.h"
-#include "graph/picture_file.h"
+#include "platform/picture_file.h"
 
 namespace zorvik::testing {
 

@@ -1,4 +1,4 @@
-#include "graph/picture_file.h"
+#include "platform/picture_file.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -11,6 +11,7 @@ namespace zorvik {
 namespace {
 
 constexpr int kScreenDpi = 96;
+const QString kDocumentTitle = QStringLiteral("Zorvik Air Pressure Amplifiers");
 
 QString SuffixOf(const QString& fileName) { return QFileInfo(fileName).suffix().toLower(); }
 
@@ -38,14 +39,18 @@ bool DrawSvg(QIODevice& file, int width, int height, const std::function<void(Ca
     svg.setSize(QSize(width, height));
     svg.setViewBox(QRect(0, 0, width, height));
     svg.setResolution(kScreenDpi);
+    svg.setTitle(kDocumentTitle);
     return DrawOnDevice(svg, draw);
 }
 
 bool DrawPdf(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
     QPdfWriter pdf(&file);
     pdf.setResolution(kScreenDpi);
-    pdf.setPageSize(QPageSize(QSizeF(width, height) / kScreenDpi, QPageSize::Inch));
+    // Exactly the picture's size in points, not rounded to a listed page.
+    pdf.setPageSize(QPageSize(QSizeF(width, height) * 72.0 / kScreenDpi, QPageSize::Point, QString(),
+                              QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(kDocumentTitle);
     return DrawOnDevice(pdf, draw);
 }
 

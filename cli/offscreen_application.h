@@ -1,0 +1,25 @@
+#pragma once
+// Fonts and pictures need a GUI application, but no display. Only the
+// commands that draw make one, offscreen unless QT_QPA_PLATFORM says
+// otherwise, so the other commands run anywhere, servers included.
+
+#include <QGuiApplication>
+#include <optional>
+
+namespace zorvik::cli {
+
+class OffscreenApplication {
+public:
+    OffscreenApplication() {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (QCoreApplication::instance() == nullptr) app_.emplace(argc_, argv_);
+    }
+
+private:
+    int argc_ = 1;
+    char name_[14] = "zorvik-select";
+    char* argv_[2] = {name_, nullptr};
+    std::optional<QGuiApplication> app_;
+};
+
+}  // namespace zorvik::cli
