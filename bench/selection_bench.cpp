@@ -15,18 +15,6 @@
 namespace zorvik {
 namespace {
 
-class TextField final : public EntryField {
-public:
-    explicit TextField(std::string text) : text_(std::move(text)) {}
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-    bool IsShowing() const override { return true; }
-    void SetFocus() override {}
-
-private:
-    std::string text_;
-};
-
 int NinePixelsACharacter(const std::string& text) { return static_cast<int>(text.size()) * 9; }
 
 // The selection window's default texts, with the drive air given.
@@ -35,7 +23,7 @@ struct Window {
         controls.fields = {&drive, &air, &inlet, &flow, &outlet, &start, &final, &capacity};
         controls.textWidth = NinePixelsACharacter;
     }
-    TextField drive{"100"}, air, inlet{"100"}, flow{"2.00"}, outlet{"200"}, start{"100"}, final{"1000"},
+    TextEntryField drive{"100"}, air, inlet{"100"}, flow{"2.00"}, outlet{"200"}, start{"100"}, final{"1000"},
         capacity{"1.00"};
     SelectionControls controls;
 };

@@ -39,17 +39,7 @@ private:
     std::string last_;
 };
 
-// An option value standing in for a window's entry field.
-class OptionField final : public EntryField {
-public:
-    explicit OptionField(std::string text) : text_(std::move(text)) {}
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-    bool IsShowing() const override { return true; }
-    void SetFocus() override {}
-
-private:
-    std::string text_;
-};
+// An option value stands in for a window's entry field.
+using OptionField = TextEntryField;
 
 }  // namespace zorvik::cli

@@ -8,6 +8,7 @@
 // break.
 
 #include <string>
+#include <utility>
 
 namespace zorvik {
 
@@ -44,6 +45,20 @@ public:
     // False while the field is hidden by the current layout.
     virtual bool IsShowing() const = 0;
     virtual void SetFocus() = 0;
+};
+
+// A field that is only a text, always showing: what callers without windows
+// (the command line's option values, benchmarks) hand to the entry routines.
+class TextEntryField final : public EntryField {
+public:
+    explicit TextEntryField(std::string text = "") : text_(std::move(text)) {}
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    bool IsShowing() const override { return true; }
+    void SetFocus() override {}
+
+private:
+    std::string text_;
 };
 
 }  // namespace zorvik

@@ -1,8 +1,8 @@
 #pragma once
 // What the fuzz checks share: a failed property throws CheckFailed, which
 // libFuzzer takes for a crash (it keeps the input) and the replay test
-// reports with the name of the input file; notices that are counted instead
-// of shown; a field that is only a text.
+// reports with the name of the input file; and notices that are counted
+// instead of shown.
 
 #include <stdexcept>
 #include <string>
@@ -49,21 +49,6 @@ public:
 private:
     bool answer_;
     Notices* previous_;
-};
-
-class TextField final : public EntryField {
-public:
-    TextField(std::string text, bool showing) : text_(std::move(text)), showing_(showing) {}
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-    bool IsShowing() const override { return showing_; }
-    void SetFocus() override { ++focusRequests; }
-
-    int focusRequests = 0;
-
-private:
-    std::string text_;
-    bool showing_;
 };
 
 }  // namespace zorvik::fuzz

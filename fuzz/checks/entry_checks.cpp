@@ -14,6 +14,7 @@
 #include "core/units.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
+#include "tests/support/fake_entry_field.h"
 #include "selection/entry_units.h"
 
 namespace zorvik::fuzz {
@@ -116,7 +117,7 @@ void CheckReadEntryField(std::string_view data) {
     Shared.MetricUnits = (flags & 1) != 0;
 
     CountingNotices notices;
-    TextField field(text, !hidden);
+    testing::FakeEntryField field(text, !hidden);
     const double value = ReadEntryField(field, kind);
     RequireUsable(value);
     ZORVIK_REQUIRE(field.Text() == text, "reading a field changed its text");
@@ -124,7 +125,7 @@ void CheckReadEntryField(std::string_view data) {
 
     if (hidden) {
         ZORVIK_REQUIRE(!Shared.EntryValid && value == 0, "a hidden field was read");
-        ZORVIK_REQUIRE(notices.beeps == 0 && notices.warnings.empty() && field.focusRequests == 0,
+        ZORVIK_REQUIRE(notices.beeps == 0 && notices.warnings.empty() && field.FocusRequests() == 0,
                        "a hidden field beeped, spoke or took the focus");
         return;
     }
@@ -138,11 +139,11 @@ void CheckReadEntryField(std::string_view data) {
     ZORVIK_REQUIRE(Shared.EntryValid == expected.has_value(), "\"" + trimmed + "\": wrong validity");
     if (expected) {
         ZORVIK_REQUIRE(value == *expected, "\"" + trimmed + "\": wrong value or conversion");
-        ZORVIK_REQUIRE(notices.beeps == 0 && notices.warnings.empty() && field.focusRequests == 0,
+        ZORVIK_REQUIRE(notices.beeps == 0 && notices.warnings.empty() && field.FocusRequests() == 0,
                        "a valid field beeped, spoke or took the focus");
         return;
     }
-    ZORVIK_REQUIRE(value == 0 && notices.beeps == 1 && field.focusRequests == 1,
+    ZORVIK_REQUIRE(value == 0 && notices.beeps == 1 && field.FocusRequests() == 1,
                    "a refused field did not give 0 with one beep and the focus back");
     const std::string message = trimmed.empty() ? kNull : trimmed + kNotValid;
     ZORVIK_REQUIRE(notices.warnings == std::vector<std::string>{message}, "wrong message for \"" + trimmed + "\"");

@@ -2,6 +2,7 @@
 // An entry field without a window, for tests of the code that reads fields.
 
 #include <string>
+#include <utility>
 
 #include "core/notices.h"
 
