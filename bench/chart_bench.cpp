@@ -3,7 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include "core/shared_state.h"
@@ -32,13 +31,3 @@ BENCHMARK(BM_Chart_Model15_Bar)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zorvik
-
-// Text needs a Qt application for its fonts; offscreen, as in the tests.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

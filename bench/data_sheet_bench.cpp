@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -64,12 +63,3 @@ BENCHMARK(BM_ViewerChartRedraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zorvik
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,16 +7,8 @@
 
 namespace zorvik {
 
-// From Shared.AirDrivePsi, Shared.InletPsi and the current model:
-//   outlet axis top = AirDrivePsi x AirStallFactor + InletPsi x SupplyStallFactor;
-//   flow axis top = OutletFlow at two thirds of that (or 1.3333 x InletPsi,
-//     if lower), InletPsi and the model's maximum drive pressure;
-//   models 1-4 and 15 have fixed or minimum ranges; then PadSmallFlowAxis.
-// Evaluating the flow overwrites the performance model's shared results.
+// AxisRangeWith the viewer's fixed ranges, from Shared.AirDrivePsi,
+// Shared.InletPsi and the current model.
 GraphAxisRange SelectionViewRange();
-
-// A flow axis of 11 scfm or less gets 2 scfm more, so that the curves of the
-// small models do not run along the top edge.
-double PadSmallFlowAxis(double flowScfm);
 
 }  // namespace zorvik

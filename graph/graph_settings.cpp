@@ -17,14 +17,7 @@ constexpr double kLowestChartInletPsi = 5;
 // Share of the drive-pressure multiple allowed as inlet on the chart.
 constexpr double kChartInletShareOfDrive = 0.8;
 
-struct FixedRange {
-    int pumpNo;
-    double outletPsi;
-    double flowScfm;
-    bool atLeast;  // a minimum instead of a fixed value
-};
-
-constexpr FixedRange kFixedRanges[] = {
+constexpr FixedAxisRange kGraphFixedRanges[] = {
 //   model outlet  flow  at least
     {1,    350,    6,    false},
     {2,    450,    4,    false},
@@ -32,6 +25,9 @@ constexpr FixedRange kFixedRanges[] = {
     {4,    250,    40,   true},
     {15,   250,    225,  true},
 };
+
+constexpr double kSmallFlowAxisScfm = 11;
+constexpr double kSmallFlowAxisPadScfm = 2;
 
 }  // namespace
 
@@ -53,20 +49,26 @@ void ApplyGraphSettings() {
     if (pump.InletIsDriveAir) Shared.InletPsi = Shared.AirDrivePsi;
 }
 
-GraphAxisRange GraphRange() {
+GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges) {
     const TPumpRecord& pump = Shared.CurrentPump;
     GraphAxisRange r{};
     r.outletMaxPsi = StallOutletPsi(Shared.AirDrivePsi, Shared.InletPsi);
     double probePsi = 0.6666666 * r.outletMaxPsi;
     if (1.3333 * Shared.InletPsi < probePsi) probePsi = 1.3333 * Shared.InletPsi;
     r.flowMaxScfm = OutletFlow(probePsi, Shared.InletPsi, pump.MaxAirDrivePsi);
-    for (const FixedRange& f : kFixedRanges) {
+    for (const FixedAxisRange& f : fixedRanges) {
         if (f.pumpNo != pump.PumpNo) continue;
         if (!f.atLeast || r.outletMaxPsi < f.outletPsi) r.outletMaxPsi = f.outletPsi;
         if (!f.atLeast || r.flowMaxScfm < f.flowScfm) r.flowMaxScfm = f.flowScfm;
     }
-    if (r.flowMaxScfm <= 11) r.flowMaxScfm += 2;
+    r.flowMaxScfm = PadSmallFlowAxis(r.flowMaxScfm);
     return r;
+}
+
+GraphAxisRange GraphRange() { return AxisRangeWith(kGraphFixedRanges); }
+
+double PadSmallFlowAxis(double flowScfm) {
+    return flowScfm <= kSmallFlowAxisScfm ? flowScfm + kSmallFlowAxisPadScfm : flowScfm;
 }
 
 void DrawGraphSettings(Canvas& canvas) {

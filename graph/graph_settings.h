@@ -3,6 +3,8 @@
 // pressure (Shared.GraphAirDrivePsi) and at the model's reference inlet
 // pressure scaled by Shared.GraphInletScale.
 
+#include <span>
+
 #include <QImage>
 #include <QString>
 
@@ -38,11 +40,27 @@ struct GraphAxisRange {
 //     for models whose limit is a multiple of the drive pressure.
 void ApplyGraphSettings();
 
+// A model whose chart has set axis ranges instead of computed ones.
+struct FixedAxisRange {
+    int pumpNo;
+    double outletPsi;
+    double flowScfm;
+    bool atLeast;  // a minimum instead of a fixed value
+};
+
 // Axis maxima for the operating point in AirDrivePsi and InletPsi: the
 // stall outlet pressure, and the flow at two thirds of it (or 1.3333 x the
-// inlet, if lower) at the model's maximum drive pressure; models 1-4 and 15
-// have fixed or minimum ranges; a flow axis of 11 scfm or less gets 2 more.
+// inlet, if lower) at the model's maximum drive pressure; then the current
+// model's entry in fixedRanges, if any; then PadSmallFlowAxis. Evaluating
+// the flow overwrites the performance model's shared results.
+GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges);
+
+// AxisRangeWith the graph window's ranges for models 1-4 and 15.
 GraphAxisRange GraphRange();
+
+// A flow axis of 11 scfm or less gets 2 scfm more, so that the curves of the
+// small models do not run along the top edge.
+double PadSmallFlowAxis(double flowScfm);
 
 // ApplyGraphSettings, GraphRange and the chart with the origin at (50, 384),
 // onto any canvas.

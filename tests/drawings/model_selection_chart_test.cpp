@@ -5,11 +5,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +16,7 @@
 #include "drawings/tab_list_box.h"
 #include "platform/printing.h"
 #include "support/notice_recorder.h"
+#include "support/printed_pdf.h"
 
 namespace zorvik {
 namespace {
@@ -33,18 +31,6 @@ QStringList Fields(const QString& row) {
 
 QStringList FixedFields(std::string_view row) {
     return QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())).split(QLatin1Char(','));
-}
-
-QString RunTool(const QString& tool, const QStringList& arguments) {
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty()) {
-        ADD_FAILURE() << tool.toStdString() << " is not installed (scripts/packages.txt: poppler-utils)";
-        return {};
-    }
-    QProcess process;
-    process.start(path, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 class ModelSelectionChartTest : public ::testing::Test {
@@ -68,25 +54,11 @@ protected:
         EXPECT_TRUE(form.PrintChart(*printer));
         pageWidth = printer->width();
         resolution = printer->resolution();
-        return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        return testing::PdfText(pdf);
     }
 
-    struct Word {
-        double x;  // left edge, points
-        double y;  // top, points
-        QString text;
-    };
     // The words of the last printout with their places.
-    std::vector<Word> PrintedWords() {
-        const QString html = RunTool(QStringLiteral("pdftotext"),
-                                     {QStringLiteral("-bbox"), dir.filePath(QStringLiteral("chart.pdf")),
-                                      QStringLiteral("-")});
-        static const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-        std::vector<Word> words;
-        for (const QRegularExpressionMatch& m : word.globalMatch(html))
-            words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
-        return words;
-    }
+    std::vector<testing::PdfWord> PrintedWords() { return testing::PdfWords(dir.filePath(QStringLiteral("chart.pdf"))); }
     double PrinterPixelsToPoints(int pixels) const { return pixels * 72.0 / resolution; }
 
     int pageWidth = 0;
@@ -264,17 +236,17 @@ TEST_F(ModelSelectionChartTest, PrintoutFollowsTheUnitsOnScreen) {
 // units of b = W/40, W being the page width.
 TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
     EXPECT_TRUE(PrintedText().contains(ShortDate()));
-    const std::vector<Word> words = PrintedWords();
+    const std::vector<testing::PdfWord> words = PrintedWords();
     // The company name stands at the margin; the first heading line is the
     // first line with "Model" there.
     ASSERT_FALSE(words.empty());
     const double margin = words.front().x;
-    const auto heading = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+    const auto heading = std::find_if(words.begin(), words.end(), [&](const testing::PdfWord& w) {
         return w.text == "Model" && std::abs(w.x - margin) < 0.3;
     });
     ASSERT_NE(heading, words.end());
-    std::vector<Word> line;
-    for (const Word& w : words)
+    std::vector<testing::PdfWord> line;
+    for (const testing::PdfWord& w : words)
         if (std::abs(w.y - heading->y) < 0.5) line.push_back(w);
     const std::vector<std::pair<QString, int>> expected = {{"Model", 0},  {"Max.", 9},   {"Max.", 13}, {"Static", 17},
                                                           {"Outlet", 17}, {"Piston", 23}, {"Max.", 27}, {"Drive", 31}};
@@ -287,10 +259,10 @@ TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
         }
     }
     // "Ratio" stands in column 2 on the next line; the rows start at the margin.
-    const auto ratio = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "Ratio"; });
+    const auto ratio = std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "Ratio"; });
     ASSERT_NE(ratio, words.end());
     EXPECT_NEAR(ratio->x - heading->x, 5 * b, 0.3);
-    const auto row = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "8RBW"; });
+    const auto row = std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "8RBW"; });
     ASSERT_NE(row, words.end());
     EXPECT_NEAR(row->x, heading->x, 0.3);
 }

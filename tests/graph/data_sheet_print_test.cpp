@@ -1,28 +1,15 @@
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "core/offices.h"
 #include "platform/printing.h"
 #include "graph_window_fixture.h"
 #include "support/notice_recorder.h"
+#include "support/printed_pdf.h"
 
 namespace zorvik::testing {
 namespace {
-
-QByteArray RunTool(const QString& tool, const QStringList& arguments) {
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty()) {
-        ADD_FAILURE() << tool.toStdString() << " is not installed (scripts/packages.txt: poppler-utils)";
-        return {};
-    }
-    QProcess process;
-    process.start(path, arguments);
-    process.waitForFinished(30000);
-    return process.readAllStandardOutput();
-}
 
 bool Dark(const QImage& page, int x, int y) { return qGray(page.pixel(x, y)) < 128; }
 
@@ -55,11 +42,10 @@ protected:
             EXPECT_TRUE(form.PrintDataSheetOn(*printer));
         }
         const QString png = dir.filePath(QStringLiteral("sheet"));
-        RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+        RunPdfTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                                              QStringLiteral("-singlefile"), pdf, png});
         rendered = QImage(png + QStringLiteral(".png"));
-        return QString::fromUtf8(
-            RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+        return PdfText(pdf);
     }
 
     QTemporaryDir dir;
@@ -109,7 +95,7 @@ TEST_F(DataSheetPrintTest, ThePrintedPictureIsTheWindowsPicture) {
     Press(Button("DrawGraphBitBtn"));
     Print(QPageSize::A4);
     const QString prefix = dir.filePath(QStringLiteral("picture"));
-    RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), dir.filePath(QStringLiteral("sheet.pdf")), prefix});
+    RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), dir.filePath(QStringLiteral("sheet.pdf")), prefix});
     const QImage printed(prefix + QStringLiteral("-000.png"));
     ASSERT_FALSE(printed.isNull());
     EXPECT_EQ(printed.convertToFormat(QImage::Format_RGB32), Shown());

@@ -9,18 +9,6 @@
 namespace zorvik::testing {
 namespace {
 
-QString RunTool(const QString& tool, const QStringList& arguments) {
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty()) {
-        ADD_FAILURE() << tool.toStdString() << " is not installed (scripts/packages.txt: poppler-utils)";
-        return {};
-    }
-    QProcess process;
-    process.start(path, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString Unescaped(QString text) {
     text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
     text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
@@ -31,12 +19,24 @@ QString Unescaped(QString text) {
 
 }  // namespace
 
+QByteArray RunPdfTool(const QString& tool, const QStringList& arguments) {
+    const QString path = QStandardPaths::findExecutable(tool);
+    if (path.isEmpty()) {
+        ADD_FAILURE() << tool.toStdString() << " is not installed (scripts/packages.txt: poppler-utils)";
+        return {};
+    }
+    QProcess process;
+    process.start(path, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
+    return process.readAllStandardOutput();
+}
+
 QString PdfText(const QString& pdf) {
-    return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
 }
 
 std::vector<PdfWord> PdfWords(const QString& pdf) {
-    const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString html = QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     static const QRegularExpression word(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     std::vector<PdfWord> words;
@@ -48,7 +48,7 @@ std::vector<PdfWord> PdfWords(const QString& pdf) {
 
 QString PdfTitle(const QString& pdf) {
     static const QRegularExpression title(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption);
-    return title.match(RunTool(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
+    return title.match(QString::fromUtf8(RunPdfTool(QStringLiteral("pdfinfo"), {pdf}))).captured(1).trimmed();
 }
 
 }  // namespace zorvik::testing

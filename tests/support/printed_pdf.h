@@ -2,10 +2,16 @@
 // Reads a printout back: tests print to a PDF file and look at its text and
 // where each word stands (poppler-utils' pdftotext and pdfinfo).
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace zorvik::testing {
+
+// Runs one of poppler-utils' tools and returns what it wrote; a missing tool
+// fails the test with the package to install.
+QByteArray RunPdfTool(const QString& tool, const QStringList& arguments);
 
 // The text of the PDF as pdftotext -layout lays it out; "\f" ends each page.
 QString PdfText(const QString& pdf);
