@@ -13,18 +13,8 @@ namespace {
 
 using testing::NoticeKind;
 using testing::NoticeRecorder;
-
-std::vector<int> Models(const SelectionResult& result) {
-    std::vector<int> models;
-    for (const SelectionRow& r : result.rows) models.push_back(r.pumpNo);
-    return models;
-}
-
-const SelectionRow* RowOf(const SelectionResult& result, int model) {
-    for (const SelectionRow& r : result.rows)
-        if (r.pumpNo == model) return &r;
-    return nullptr;
-}
+using testing::Models;
+using testing::RowOf;
 
 class ContinuousProcessTest : public testing::SelectionTest {
 protected:

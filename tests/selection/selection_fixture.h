@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/shared_state.h"
 #include "selection/selection_controls.h"
+#include "selection/selection_result.h"
 #include "support/fake_entry_field.h"
 
 namespace zorvik::testing {
@@ -18,6 +20,20 @@ public:
     void Show() override { ++shown; }
     int shown = 0;
 };
+
+// The model numbers of a search's rows, in their order.
+inline std::vector<int> Models(const SelectionResult& result) {
+    std::vector<int> models;
+    for (const SelectionRow& r : result.rows) models.push_back(r.pumpNo);
+    return models;
+}
+
+// The row of a model, or null when the search did not list it.
+inline const SelectionRow* RowOf(const SelectionResult& result, int model) {
+    for (const SelectionRow& r : result.rows)
+        if (r.pumpNo == model) return &r;
+    return nullptr;
+}
 
 inline int TenPixelsACharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
 

@@ -16,21 +16,11 @@ namespace {
 
 using testing::NoticeKind;
 using testing::NoticeRecorder;
+using testing::Models;
+using testing::RowOf;
 
 const char kQuestion[] =
     "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.";
-
-std::vector<int> Models(const SelectionResult& result) {
-    std::vector<int> models;
-    for (const SelectionRow& r : result.rows) models.push_back(r.pumpNo);
-    return models;
-}
-
-const SelectionRow* RowOf(const SelectionResult& result, int model) {
-    for (const SelectionRow& r : result.rows)
-        if (r.pumpNo == model) return &r;
-    return nullptr;
-}
 
 class VesselChargingTest : public testing::SelectionTest {
 protected:
