@@ -86,9 +86,9 @@ void CheckParser(const std::vector<std::string>& args) {
     }
     words += parsed->flags.size();
     ZORVIK_REQUIRE(words == args.size(), "the parse did not account for every word");
-    for (const cli::OptionSpec& spec : kAllOptions) {
-        if (spec.takesValue) ZORVIK_REQUIRE(parsed->flags.count(spec.name) == 0, "--" + spec.name + " lost its value");
-        else ZORVIK_REQUIRE(parsed->values.count(spec.name) == 0, "--" + spec.name + " took a value");
+    for (const cli::OptionSpec& option : kAllOptions) {
+        if (option.takesValue) ZORVIK_REQUIRE(parsed->flags.count(option.name) == 0, "--" + option.name + " lost its value");
+        else ZORVIK_REQUIRE(parsed->values.count(option.name) == 0, "--" + option.name + " took a value");
     }
 }
 
