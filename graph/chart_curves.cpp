@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "core/air_use_lines.h"
 #include "core/catalogue.h"
@@ -23,6 +25,50 @@ constexpr int kCurveSteps = 24;
 
 const QColor kCurveColors[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
 
+struct InletCurve {
+    int step;  // of the five inlet steps, top first; sets the colour
+    double inletPsi;
+    QPoint start;    // where the curve starts
+    QPoint balloon;  // where its balloon stands
+};
+
+// The inlet curves the chart draws, top curve first. Each balloon stands
+// on its curve's start, kept off the axis; where curves start so close
+// that balloons would hide each other, a balloon goes up above the one
+// below it.
+std::vector<InletCurve> InletCurves(const ChartAxes& a) {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
+    if (pump.InletIsDriveAir) inlets[0] = Shared.AirDrivePsi;
+    std::vector<InletCurve> curves;
+    for (int j = 0; j < 5; ++j) {
+        if (inlets[j] < pump.MinInletPsi) break;
+        if (inlets[j] < 0) continue;
+        const double p = inlets[j];
+        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(OutletFlow(p, p, Shared.AirDrivePsi)));
+        curves.push_back({j, p, start, {std::max(start.x(), a.x0 + 22) - 5, start.y()}});
+        if (pump.InletIsDriveAir) break;
+    }
+    for (auto below = curves.rbegin(); below != curves.rend(); ++below)
+        for (auto above = below + 1; above != curves.rend(); ++above)
+            if (BalloonBox(above->balloon).intersects(BalloonBox(below->balloon)))
+                above->balloon.setY(BalloonBox(below->balloon).top() - 1);
+    return curves;
+}
+
+std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
+    std::vector<QRect> boxes;
+    for (const InletCurve& curve : InletCurves(a)) boxes.push_back(BalloonBox(curve.balloon));
+    return boxes;
+}
+
+// Point i of the measured line loaded last.
+QPoint MeasuredPoint(const ChartAxes& a, int i) {
+    return {a.PressureX(Shared.LineOutletPsi[i]), a.y0 - a.FlowOffset(Shared.LineFlowScfm[i])};
+}
+
+constexpr int kMeasuredPoints = 11;
+
 // The measured lines of models 1-4 and 15, each labelled at its last point.
 // A line starts at its first point above the axis.
 void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
@@ -32,19 +78,29 @@ void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
         LoadAirUseLine(pumpNo, line);
         c.SetPenStyle(PenStyle::Dotted);
         bool started = false;
-        for (int i = 0; i < 11; ++i) {
-            const int x = a.PressureX(Shared.LineOutletPsi[i]);
-            const int dy = a.FlowOffset(Shared.LineFlowScfm[i]);
+        for (int i = 0; i < kMeasuredPoints; ++i) {
+            const QPoint p = MeasuredPoint(a, i);
             if (started) {
-                c.LineTo(x, a.y0 - dy);
+                c.LineTo(p.x(), p.y());
             } else {
-                c.MoveTo(x, a.y0 - dy);
-                started = dy > 0;
+                c.MoveTo(p.x(), p.y());
+                started = p.y() < a.y0;
             }
         }
         c.SetPenStyle(PenStyle::Solid);
         DrawLineLabel(c, c.PenPos().x(), c.PenPos().y(), LineLabelText(Shared.LineAirUseScfm, a.barMode));
     }
+}
+
+std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartAxes& a) {
+    const int pumpNo = Shared.CurrentPump.PumpNo;
+    std::vector<QRect> boxes;
+    for (int line = 1; line <= AirUseLineCount(pumpNo); ++line) {
+        LoadAirUseLine(pumpNo, line);
+        const QPoint end = MeasuredPoint(a, kMeasuredPoints - 1);
+        boxes.push_back(LineLabelBox(c, end.x(), end.y(), LineLabelText(Shared.LineAirUseScfm, a.barMode)));
+    }
+    return boxes;
 }
 
 struct LevelPoints {
@@ -68,21 +124,29 @@ std::array<LevelPoints, kHighestLevel + 1> ComputeLevels(const std::array<double
     return levels;
 }
 
+// Where level k's tag stands: on the top inlet curve, or nothing once the
+// level falls off the chart (which ends the levels above it too).
+std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
+    const int dx = a.PressureOffset(level.outletPsi[0]);
+    const int dy = std::min(a.FlowOffset(level.flowScfm[0]), ChartAxisLengthY);
+    if (dx <= 0 || dy <= 0) return std::nullopt;
+    return QPoint(a.x0 + dx, a.y0 - dy);
+}
+
 // The computed levels of models 5-14, tagged where they meet the top inlet
-// curve and joined across the lower inlet curves. The first level that
-// falls off the chart ends them all.
+// curve and joined across the lower inlet curves.
 void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
     const std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
     const auto levels = ComputeLevels(inlets, a.barMode);
+    const std::vector<QRect> balloons = BalloonBoxes(a);
     c.SetPenColor(colors::Magenta);
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
-        const int dx = a.PressureOffset(levels[k].outletPsi[0]);
-        const int dy = std::min(a.FlowOffset(levels[k].flowScfm[0]), ChartAxisLengthY);
-        if (dx <= 0 || dy <= 0) return;
-        c.MoveTo(a.x0 + dx, a.y0 - dy);
+        const std::optional<QPoint> tag = TagPoint(a, levels[k]);
+        if (!tag) return;
+        c.MoveTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Solid);
-        DrawAirUseTag(c, a.x0 + dx, a.y0 - dy, AirUseTagText(k, a.barMode));
-        c.LineTo(a.x0 + dx, a.y0 - dy);
+        DrawAirUseTag(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons);
+        c.LineTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Dotted);
         for (int j = 1; j < 5; ++j) {
             if (inlets[j] < Shared.CurrentPump.MinInletPsi) break;
@@ -94,14 +158,25 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
     }
 }
 
-// One inlet curve from inlet pressure p to stall, labelled at its start.
-void DrawInletCurve(Canvas& c, const ChartAxes& a, double p) {
+std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartAxes& a) {
+    const auto levels = ComputeLevels(InletPressures(Shared.InletPsi, a.barMode), a.barMode);
+    const std::vector<QRect> balloons = BalloonBoxes(a);
+    std::vector<QRect> boxes;
+    for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
+        const std::optional<QPoint> tag = TagPoint(a, levels[k]);
+        if (!tag) break;
+        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons));
+    }
+    return boxes;
+}
+
+// One inlet curve from its inlet pressure to stall, with its balloon.
+void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
+    const double p = curve.inletPsi;
     const double stall = StallOutletPsi(Shared.AirDrivePsi, p);
     const double d = (stall - p) / kCurveSteps;
-    const int sx = a.PressureX(p);
-    const int sy = a.y0 - a.FlowOffsetRounded(OutletFlow(p, p, Shared.AirDrivePsi));
-    DrawBalloon(c, std::max(sx, a.x0 + 22) - 5, sy, InletLabelText(p, a.barMode));
-    QPoint previous(sx, sy);
+    DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(p, a.barMode));
+    QPoint previous = curve.start;
     for (int i = 1; i <= kCurveSteps; ++i) {
         const double outlet = p + i * d;
         const double flow = OutletFlow(outlet, p, Shared.AirDrivePsi);
@@ -147,17 +222,16 @@ void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes) {
     else DrawComputedAirUseLevels(canvas, axes);
 }
 
+std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes) {
+    return UsesAirUseLines(Shared.CurrentPump.PumpNo) ? MeasuredLineLabelBoxes(canvas, axes)
+                                                      : ComputedLevelTagBoxes(canvas, axes);
+}
+
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    std::array<double, 5> inlets = InletPressures(Shared.InletPsi, axes.barMode);
-    if (pump.InletIsDriveAir) inlets[0] = Shared.AirDrivePsi;
     canvas.SetPenStyle(PenStyle::Solid);
-    for (int j = 0; j < 5; ++j) {
-        if (inlets[j] < pump.MinInletPsi) return;
-        if (inlets[j] < 0) continue;
-        canvas.SetPenColor(kCurveColors[j]);
-        DrawInletCurve(canvas, axes, inlets[j]);
-        if (pump.InletIsDriveAir) return;
+    for (const InletCurve& curve : InletCurves(axes)) {
+        canvas.SetPenColor(kCurveColors[curve.step]);
+        DrawInletCurve(canvas, axes, curve);
     }
 }
 

@@ -2,6 +2,9 @@
 // The curve layers of the performance chart, drawn over its grid in this
 // order: air-use lines, inlet curves, selection overlay.
 
+#include <QRect>
+#include <vector>
+
 #include "graph/chart_scale.h"
 #include "platform/canvas.h"
 
@@ -10,6 +13,11 @@ namespace zorvik {
 // Lines of constant drive air use: the measured lines of models 1-4 and 15,
 // or the computed levels 20 to 240 scfm of models 5-14.
 void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes);
+
+// Where DrawAirUseLines will put its labels and tags, in the canvas's
+// current font, without drawing: so that other texts can keep clear of
+// them. Like the drawing, it overwrites the performance model's results.
+std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes);
 
 // Flow against outlet pressure from each inlet pressure up to its stall.
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes);

@@ -1,5 +1,7 @@
 #include "graph/chart_labels.h"
 
+#include <algorithm>
+
 #include "core/shared_state.h"
 
 namespace zorvik {
@@ -8,6 +10,8 @@ namespace {
 int HalfWidth(const Canvas& canvas, const QString& text) { return canvas.TextWidth(text) / 2; }
 
 }  // namespace
+
+QRect BalloonBox(QPoint p) { return QRect(QPoint(p.x() - 21, p.y() - 21), QPoint(p.x() + 20, p.y() - 1)); }
 
 void DrawBalloon(Canvas& canvas, int x, int y, const QString& text) {
     const int w2 = HalfWidth(canvas, text);
@@ -20,29 +24,46 @@ void DrawBalloon(Canvas& canvas, int x, int y, const QString& text) {
     canvas.MoveTo(x, y);
 }
 
-void DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text) {
+QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear) {
     const int w2 = HalfWidth(canvas, text);
     const bool singleActing = Shared.CurrentPump.ActionCode == "SA";
     const int tx = singleActing ? x : x + 3 + w2;
-    const int ty = singleActing ? y - 10 : y;
+    int ty = singleActing ? y - 10 : y;
+    // Balloons are taken lowest first, so a tag lifted over one is checked
+    // against those above it too.
+    std::vector<QRect> clear = keepClear;
+    std::sort(clear.begin(), clear.end(), [](const QRect& a, const QRect& b) { return a.top() > b.top(); });
+    for (const QRect& box : clear)
+        if (QRect(QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)).intersects(box)) ty = box.top() - 2;
+    return {QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)};
+}
+
+void DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear) {
+    const QRect box = AirUseTagBox(canvas, x, y, text, keepClear);
+    const int tx = box.left() + HalfWidth(canvas, text) + 3;
+    const int ty = box.bottom();
     canvas.MoveTo(x, y);
     canvas.LineTo(tx, ty);
     canvas.SetBrushColor(colors::White);
-    canvas.Rectangle(tx - w2 - 3, ty - 18, tx + w2 + 3, ty + 1);
+    canvas.Rectangle(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
     canvas.SetFontColor(colors::Black);
-    canvas.TextOut(tx - w2, ty - 16, text);
+    canvas.TextOut(box.left() + 3, ty - 16, text);
     canvas.MoveTo(tx, ty);
     canvas.LineTo(x, y);
 }
 
-void DrawLineLabel(Canvas& canvas, int x, int y, const QString& text) {
+QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text) {
     const int w2 = HalfWidth(canvas, text);
-    const int ty = y + 3;
-    canvas.MoveTo(x, ty);
+    return {QPoint(x - w2 - 3, y + 3 - 18), QPoint(x + w2 + 2, y + 3)};
+}
+
+void DrawLineLabel(Canvas& canvas, int x, int y, const QString& text) {
+    const QRect box = LineLabelBox(canvas, x, y, text);
+    canvas.MoveTo(x, box.bottom());
     canvas.SetBrushColor(colors::White);
-    canvas.Rectangle(x - w2 - 3, ty - 18, x + w2 + 3, ty + 1);
+    canvas.Rectangle(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
     canvas.SetFontColor(colors::Black);
-    canvas.TextOut(x - w2, ty - 16, text);
+    canvas.TextOut(box.left() + 3, box.top() + 2, text);
 }
 
 }  // namespace zorvik

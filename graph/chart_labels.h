@@ -3,7 +3,9 @@
 // with the current pen, its text in black in the current font, and leaves
 // the pen where its description says, since the chart goes on from there.
 
+#include <QRect>
 #include <QString>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -13,12 +15,19 @@ namespace zorvik {
 // text centred in it; the pen ends at (x, y).
 void DrawBalloon(Canvas& canvas, int x, int y, const QString& text);
 
+// The box a balloon standing on a point covers.
+QRect BalloonBox(QPoint standsOn);
+
 // Air-use tag: a boxed text joined to (x, y) by a leader, above the point
 // for single-acting models, to its right for the others; the pen ends at
-// (x, y).
-void DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text);
+// (x, y). A tag whose box would cover one of `keepClear` (the inlet
+// balloons, drawn over it later) goes up above it on a longer leader, so
+// that neither hides the other's figure.
+void DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear = {});
+QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear = {});
 
 // Boxed text hanging under (x, y); the pen ends at the end of the text.
 void DrawLineLabel(Canvas& canvas, int x, int y, const QString& text);
+QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text);
 
 }  // namespace zorvik

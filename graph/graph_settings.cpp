@@ -29,6 +29,9 @@ constexpr FixedAxisRange kGraphFixedRanges[] = {
 constexpr double kSmallFlowAxisScfm = 11;
 constexpr double kSmallFlowAxisPadScfm = 2;
 
+// Share of the top curve's starting flow an axis raised to it ends at.
+constexpr double kBalloonHeadroom = 1.1;
+
 }  // namespace
 
 void ApplyGraphSettings() {
@@ -62,6 +65,12 @@ GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges) {
         if (!f.atLeast || r.flowMaxScfm < f.flowScfm) r.flowMaxScfm = f.flowScfm;
     }
     r.flowMaxScfm = PadSmallFlowAxis(r.flowMaxScfm);
+    // The top curve starts at its highest flow, which a raised inlet
+    // pressure can put above the axis: the curve and its balloon would run
+    // off the chart. The axis then takes that flow, with room for the balloon.
+    const double inletPsi = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
+    const double startFlowScfm = OutletFlow(inletPsi, inletPsi, Shared.AirDrivePsi);
+    if (startFlowScfm > r.flowMaxScfm) r.flowMaxScfm = startFlowScfm * kBalloonHeadroom;
     return r;
 }
 

@@ -51,7 +51,8 @@ struct FixedAxisRange {
 // Axis maxima for the operating point in AirDrivePsi and InletPsi: the
 // stall outlet pressure, and the flow at two thirds of it (or 1.3333 x the
 // inlet, if lower) at the model's maximum drive pressure; then the current
-// model's entry in fixedRanges, if any; then PadSmallFlowAxis. Evaluating
+// model's entry in fixedRanges, if any; then PadSmallFlowAxis; and where
+// the top inlet curve starts above that, 1.1 x its starting flow. Evaluating
 // the flow overwrites the performance model's shared results.
 GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges);
 

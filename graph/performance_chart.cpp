@@ -1,5 +1,8 @@
 #include "graph/performance_chart.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/shared_state.h"
 #include "graph/chart_curves.h"
 #include "graph/chart_labels.h"
@@ -68,10 +71,21 @@ void DrawShadedBand(Canvas& c, const ChartAxes& a, int m) {
     c.SetBrushColor(colors::White);
 }
 
-void DrawShadedNote(Canvas& c, const ChartAxes& a) {
-    c.FillRect(a.x0 + 420, a.y0 - 307, a.x0 + 515, a.y0 - 267);
-    c.TextOut(a.x0 + 425, a.y0 - 304, QStringLiteral("Do not use in"));
-    c.TextOut(a.x0 + 425, a.y0 - 287, QStringLiteral("shaded area."));
+// The note stands top right; where a label of the air-use lines would
+// cover it, it moves left of that label, as long as it stays on the chart.
+void DrawShadedNote(Canvas& c, const ChartAxes& a, const std::vector<QRect>& labels) {
+    constexpr int kWidth = 95;
+    constexpr int kGap = 4;
+    int left = a.x0 + 420;
+    std::vector<QRect> byRight = labels;
+    std::sort(byRight.begin(), byRight.end(), [](const QRect& p, const QRect& q) { return p.right() > q.right(); });
+    for (const QRect& label : byRight) {
+        const QRect note(left, a.y0 - 307, kWidth, 40);
+        if (note.intersects(label) && label.left() - kGap - kWidth > a.x0) left = label.left() - kGap - kWidth;
+    }
+    c.FillRect(left, a.y0 - 307, left + kWidth, a.y0 - 267);
+    c.TextOut(left + 5, a.y0 - 304, QStringLiteral("Do not use in"));
+    c.TextOut(left + 5, a.y0 - 287, QStringLiteral("shaded area."));
 }
 
 void DrawPressureTicks(Canvas& c, const ChartAxes& a) {
@@ -130,7 +144,7 @@ void DrawPerformanceGraph(Canvas& canvas, int x0, int y0, double outletMaxPsi, d
     if (shaded) DrawShadedBand(canvas, axes, m);
     DrawPressureTicks(canvas, axes);
     DrawFlowTicks(canvas, axes);
-    if (shaded) DrawShadedNote(canvas, axes);
+    if (shaded) DrawShadedNote(canvas, axes, AirUseLabelBoxes(canvas, axes));
 
     DrawAirUseLines(canvas, axes);
     DrawInletCurves(canvas, axes);

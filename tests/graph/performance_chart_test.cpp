@@ -302,5 +302,34 @@ TEST_F(PerformanceChartTest, DrawsAboutAnyOrigin) {
     EXPECT_GT(CountColor(image, QRect(121, 440 - 311, 520, 311), colors::Red), 100);
 }
 
+// Labels are placed where the model's figures put them, so on some charts
+// a tag, a balloon and the shaded-area note would meet: every model's
+// chart, in both unit systems, at low, usual and high drive pressures and
+// inlet pressures, keeps its words apart.
+TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
+    const struct {
+        double drivePsi, inletScale;
+    } settings[] = {{40, 0.5}, {90, 1.0}, {120, 1.5}};
+    for (int model = 1; model <= PumpCount; ++model) {
+        for (const auto& [drivePsi, inletScale] : settings)
+        for (const std::uint8_t mode : {DisplayChartPsi, DisplayChartBar}) {
+            InitialiseSharedState();
+            SelectPump(model);
+            Shared.GraphAirDrivePsi = drivePsi;
+            Shared.GraphInletScale = inletScale;
+            Shared.DisplayMode = mode;
+            const std::vector<testing::PlacedWord> words = DrawnWords(FromSettings());
+            for (std::size_t i = 0; i < words.size(); ++i)
+                for (std::size_t j = i + 1; j < words.size(); ++j) {
+                    const QRectF overlap = words[i].box.adjusted(1, 1, -1, -1) & words[j].box.adjusted(1, 1, -1, -1);
+                    EXPECT_TRUE(overlap.isEmpty())
+                        << "model " << model << " at " << drivePsi << " psig, inlet x " << inletScale
+                        << (mode == DisplayChartBar ? " bar: \"" : " psi: \"")
+                        << words[i].text.toStdString() << "\" over \"" << words[j].text.toStdString() << "\"";
+                }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zorvik
