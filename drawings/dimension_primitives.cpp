@@ -17,9 +17,9 @@ void ExtensionLine(Canvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.LineTo(x2, y2);
 }
 
-// Text drawn on the dimension line takes the colour of the page just inside
-// its start as an opaque ground, so it hides the line beneath it; all other
-// text is transparent.
+// Text drawn on the dimension line (or across an extension line) takes the
+// colour of the page just inside its start as an opaque ground, so it hides
+// the line beneath it; all other text is transparent.
 void SetDimensionTextGround(Canvas& canvas, bool onTheLine, int x, int y) {
     if (onTheLine) {
         canvas.SetBrushStyle(BrushStyle::Solid);
@@ -51,7 +51,6 @@ void DrawHorizontalDimension(Canvas& canvas, int x, int y, int length, int arrow
 
     const int w = canvas.TextWidth(text);
     const int h = canvas.TextHeight(QStringLiteral("W")) + 1;
-    SetDimensionTextGround(canvas, textPos >= 3 && textPos <= 5, x, y);
     const int o = textOffset;
     const int left = x + 10 + o;
     const int centre = x + (length - w) / 2 + o;
@@ -61,8 +60,16 @@ void DrawHorizontalDimension(Canvas& canvas, int x, int y, int length, int arrow
         {left, y - h / 2}, {centre, y - h / 2}, {right, y - h / 2},
         {left, y + 2}, {centre, y + 2}, {right, y + 2},
     }};
-    if (textPos >= 0 && textPos <= 8 && !text.isEmpty())
-        canvas.TextOut(corners[textPos].x(), corners[textPos].y(), text);
+    if (textPos >= 0 && textPos <= 8 && !text.isEmpty()) {
+        // A text wider than its dimension reaches over the extension lines;
+        // like a text on the line, it then breaks them instead of being
+        // struck through.
+        const int textLeft = corners[textPos].x();
+        const auto crosses = [&](int lineX) { return textLeft <= lineX && lineX < textLeft + w; };
+        const bool onTheLine = textPos >= 3 && textPos <= 5;
+        SetDimensionTextGround(canvas, onTheLine || crosses(x) || crosses(x + length), x, y);
+        canvas.TextOut(textLeft, corners[textPos].y(), text);
+    }
     canvas.SetBrushStyle(BrushStyle::Solid);
 }
 

@@ -31,8 +31,9 @@ inline const QColor DrawingFill(255, 255, 0);
 // `metric`, else the inch text; textPos 0-8 puts it above (0-2), on (3-5,
 // opaque on the page colour found just inside the start, hiding the line) or
 // below (6-8) the line, at its start, middle or end, moved right by
-// textOffset. Leaves the brush solid in the fill colour, or in the page
-// colour it took for textPos 3-5.
+// textOffset; a text that reaches over an extension line is opaque too.
+// Leaves the brush solid in the fill colour, or in the page colour it took
+// for an opaque text.
 void DrawHorizontalDimension(Canvas& canvas, int x, int y, int length, int arrows, const QString& inchText,
                              const QString& mmText, bool metric, int textPos, int textOffset, int startExtFrom,
                              int startExtTo, int endExtFrom, int endExtTo, const QColor& fill);

@@ -188,6 +188,23 @@ TEST(DimensionPrimitivesTest, OnTheLineTextHidesTheLineAndOthersDoNot) {
     EXPECT_EQ(lineShowsUnderText(7), 40);
 }
 
+// A text wider than its dimension breaks the extension lines it reaches
+// over, above or below the line; a text that fits leaves them whole.
+TEST(DimensionPrimitivesTest, WideTextBreaksTheExtensionLinesItCrosses) {
+    const QString wide = QStringLiteral("WWWWWWWW");
+    const int h = TextH() + 1;
+    for (const auto& [pos, textTop] : {std::pair{1, 100 - h}, std::pair{7, 102}}) {
+        const auto extensionInkUnderText = [&](int length) {
+            const QImage image = Draw([&](Canvas& c) { Horizontal(c, 100, 100, length, ArrowBoth, wide, pos, 0, 30); });
+            int black = 0;
+            for (int y = textTop + 2; y < textTop + h - 2; ++y) black += At(image, 100, y) == colors::Black;
+            return black;
+        };
+        EXPECT_EQ(extensionInkUnderText(TextW(wide) - 20), 0) << "textPos " << pos;
+        EXPECT_EQ(extensionInkUnderText(TextW(wide) + 40), h - 4) << "textPos " << pos;
+    }
+}
+
 TEST(DimensionPrimitivesTest, BrushIsLeftSolid) {
     const QColor ground(180, 180, 250);
     QImage image = Page(ground);
