@@ -33,9 +33,10 @@ QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, cons
     // against those above it too.
     std::vector<QRect> clear = keepClear;
     std::sort(clear.begin(), clear.end(), [](const QRect& a, const QRect& b) { return a.top() > b.top(); });
+    const auto tagBox = [&] { return QRect(QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)); };
     for (const QRect& box : clear)
-        if (QRect(QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)).intersects(box)) ty = box.top() - 2;
-    return {QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)};
+        if (tagBox().intersects(box)) ty = box.top() - 2;
+    return tagBox();
 }
 
 void DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear) {
