@@ -7,6 +7,7 @@
 // on the brush the last piece left).
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 #include "platform/canvas.h"
@@ -60,6 +61,8 @@ void DrawTextLines(Canvas& canvas, int x, int y, const QString& text);
 
 // The page of a drawing that does not exist. Leaves the brush white.
 void DrawNotWrittenMessage(Canvas& canvas, int x, int y);
+// Where model and option drawings put it.
+inline constexpr QPoint NotWrittenMessageAt(50, 150);
 
 // The title at (500, 430) in 12 point bold underlined blue, opaque on the
 // current brush.

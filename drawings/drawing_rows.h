@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <span>
 
+#include "drawings/drawing_images_form.h"
 #include "platform/canvas.h"
 
 namespace zorvik {
@@ -50,5 +51,8 @@ struct NoteRow {
 void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionRow> rows, bool metric,
                        int pumpNo = 0);
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo = 0);
+
+// A stored outline picture with its top-left corner at `at`, unscaled.
+void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture);
 
 }  // namespace zorvik

@@ -205,11 +205,6 @@ constexpr QPoint kModels10To14Origin(15, 100);
 constexpr QPoint kModel15Origin(50, 100);
 constexpr QPoint kFixingPlanSmallModels(30, 370);  // models 5 to 7
 constexpr QPoint kFixingPlanLargeModels(30, 385);  // models 8 to 14
-constexpr QPoint kNotWrittenAt(50, 150);
-
-void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture) {
-    canvas.Draw(at.x(), at.y(), TAmplifiersDrgImagesForm::Picture(picture));
-}
 
 void DrawModels1To3(Canvas& canvas, bool metric) {
     const QPoint o = kModels1To3Origin;
@@ -300,7 +295,7 @@ void DrawModelDrawing(Canvas& canvas) {
             DrawModel15(canvas, metric);
             break;
         default:
-            DrawNotWrittenMessage(canvas, kNotWrittenAt.x(), kNotWrittenAt.y());
+            DrawNotWrittenMessage(canvas, NotWrittenMessageAt.x(), NotWrittenMessageAt.y());
             break;
     }
     DrawDrawingTitle(canvas, QString::fromStdString(Shared.CurrentPump.DisplayName()));

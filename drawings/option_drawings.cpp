@@ -112,11 +112,6 @@ constexpr PicturePage kPicturePages[] = {
 constexpr QPoint kOption6Origin(70, 60);
 constexpr QPoint kOption14Origin(35, 60);
 constexpr QPoint kOption30Origin(35, 30);
-constexpr QPoint kNotWrittenAt(50, 150);
-
-void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture) {
-    canvas.Draw(at.x(), at.y(), TAmplifiersDrgImagesForm::Picture(picture));
-}
 
 void DrawOption6(Canvas& canvas, bool metric) {
     const QPoint o = kOption6Origin;
@@ -168,7 +163,7 @@ void DrawOptionDrawing(Canvas& canvas, int optionIndex, const QString& title, co
     } else if (const PicturePage* page = FindPicturePage(optionIndex)) {
         DrawPicture(canvas, page->origin, page->picture);
     } else {
-        DrawNotWrittenMessage(canvas, kNotWrittenAt.x(), kNotWrittenAt.y());
+        DrawNotWrittenMessage(canvas, NotWrittenMessageAt.x(), NotWrittenMessageAt.y());
     }
     DrawDrawingTitle(canvas, title);
 }
