@@ -28,7 +28,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# ccache keeps object files across build trees and clean clones: paths are
+# taken relative to the checkout, so another clone of the same sources hits.
+export CCACHE_BASEDIR="$root"
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build_dir" -G Ninja "$@"
+  cmake -S "$root" -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
 fi
 cmake --build "$build_dir" --parallel "$(nproc)"
