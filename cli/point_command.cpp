@@ -34,25 +34,6 @@ void Help() {
         "use (scfm, evaluated at the outlet pressure and that flow).\n");
 }
 
-struct PointResult {
-    double stallAirPsi, speedFraction, cyclesPerMin, compressionRatio, volumetricEfficiency, flowScfm, airUseScfm;
-};
-
-PointResult Evaluate(int model, double drive, double inlet, double outlet) {
-    SelectPump(model);
-    PointResult r{};
-    r.flowScfm = OutletFlow(outlet, inlet, drive);
-    r.stallAirPsi = Shared.StallAirPsi;
-    r.speedFraction = Shared.SpeedFraction;
-    r.cyclesPerMin = Shared.SpeedFraction * Shared.CurrentPump.MaxCyclesPerMin;
-    r.compressionRatio = Shared.CompressionRatio;
-    r.volumetricEfficiency = Shared.VolumetricEfficiency;
-    Shared.FlowScfm = r.flowScfm;
-    Shared.AirUseOutletPsi = outlet;
-    r.airUseScfm = AirUse(drive, Shared.SpeedFraction);
-    return r;
-}
-
 void PrintTable(const PointResult& r) {
     const std::string name = Shared.CurrentPump.DisplayName();
     std::printf("model                   %d  %s\n", Shared.CurrentPump.PumpNo, name.c_str());
@@ -124,7 +105,8 @@ int Run(const Words& args) {
     }
     InstallNotices(nullptr);
 
-    const PointResult r = Evaluate(*model, pressures[0], pressures[1], pressures[2]);
+    SelectPump(*model);
+    const PointResult r = EvaluatePoint(Shared.CurrentPump, {pressures[0], pressures[1], pressures[2]});
     if (format == "json") PrintJson(r);
     else PrintTable(r);
     return ExitOk;

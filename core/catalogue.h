@@ -1,7 +1,8 @@
 #pragma once
-// The fifteen amplifier models. Every calculation, chart, drawing and data
-// sheet reads the current model's figures from Shared.CurrentPump, never from
-// this table; SelectPump is the only way a row gets there.
+// The fifteen amplifier models. The performance model and the selection
+// procedures take a row as an argument; the windows work on the current
+// model in Shared.CurrentPump, and SelectPump is the only way a row gets
+// there.
 
 #include <array>
 #include <string>

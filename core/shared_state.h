@@ -1,8 +1,9 @@
 #pragma once
-// The process-wide shared state. Windows pass the operating point to one
-// another through these values, and the performance model leaves its
-// intermediate results here for the next call to read (see the calling order
-// in performance_model.h). Everything runs on the one GUI thread: no locks.
+// The state the windows share with one another: the operating point the
+// user typed, the current model, what the graph window shows, the offices
+// and the results a window shows. The performance model and the selection
+// procedures never read it; windows read it and pass values in. Everything
+// runs on the one GUI thread: no locks.
 //
 // All pressures are psig, flows and air uses scfm, vessel volumes cubic feet.
 
@@ -45,13 +46,11 @@ struct SharedState {
     double AirDrivePsi = 0;
     double AirAvailableScfm = 0;
 
-    // Results of the performance model.
-    double StallAirPsi = 0;           // drive pressure at which the model stalls at the outlet pressure
-    double SpeedFraction = 0;         // cycling speed / MaxCyclesPerMin
-    double CompressionRatio = 0;      // absolute, never below 1.0
-    double VolumetricEfficiency = 0;
-    double FlowScfm = 0;              // stored by the callers
+    // The selection's result for the model a window shows: its delivered
+    // flow and drive air use, and whether the air available cut them back.
+    double FlowScfm = 0;
     double AirUseScfm = 0;
+    bool AirLimited = false;
 
     // Operating point of the performance chart.
     double GraphAirDrivePsi = 90.0;
@@ -63,8 +62,6 @@ struct SharedState {
     double OutStartPsi = 0;
     double OutFinalPsi = 0;
     double OutCapacityFt3 = 0;
-    double AirUseOutletPsi = 0;       // outlet pressure of the next AirUse evaluation
-    bool AirLimited = false;          // the operating point was reduced to the air available
     bool ShowChargeCurve = false;     // the chart also draws the selection overlay
     bool IgnoreAirAvailable = false;  // copies of the selection window's check boxes,
     bool IgnoreFlowRate = false;      // set by every selection run
@@ -77,14 +74,6 @@ struct SharedState {
     std::array<std::array<double, ChargePoints>, PumpCount> ChargeFlowTable{};
 
     bool MetricUnits = false;         // the selection window shows bar and litres
-
-    // Working tables of the performance model; they hold whatever the last
-    // call left and are never reset, so every caller recomputes what it reads.
-    std::array<double, 12> SpeedRowAtDrive{};  // [0] drive psig, [k] stall-equivalent psig at speed k/10
-    std::array<double, 12> AirUseBySpeed{};    // drive air use at speed i/10, scfm
-    double LineAirUseScfm = 0;                 // the loaded air-use line
-    std::array<double, 11> LineOutletPsi{};
-    std::array<double, 11> LineFlowScfm{};     // 0 = the line has no point there
 };
 
 extern SharedState Shared;

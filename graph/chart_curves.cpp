@@ -25,6 +25,11 @@ constexpr int kCurveSteps = 24;
 
 const QColor kCurveColors[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
 
+// Delivered flow, scfm, of the current model at the chart's drive pressure.
+double ChartFlow(double outletPsi, double inletPsi) {
+    return OutletFlow(Shared.CurrentPump, {Shared.AirDrivePsi, inletPsi, outletPsi}).flowScfm;
+}
+
 struct InletCurve {
     int step;  // of the five inlet steps, top first; sets the colour
     double inletPsi;
@@ -45,7 +50,7 @@ std::vector<InletCurve> InletCurves(const ChartAxes& a) {
         if (inlets[j] < pump.MinInletPsi) break;
         if (inlets[j] < 0) continue;
         const double p = inlets[j];
-        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(OutletFlow(p, p, Shared.AirDrivePsi)));
+        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(p, p)));
         curves.push_back({j, p, start, {std::max(start.x(), a.x0 + 22) - 5, start.y()}});
         if (pump.InletIsDriveAir) break;
     }
@@ -62,9 +67,9 @@ std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
     return boxes;
 }
 
-// Point i of the measured line loaded last.
-QPoint MeasuredPoint(const ChartAxes& a, int i) {
-    return {a.PressureX(Shared.LineOutletPsi[i]), a.y0 - a.FlowOffset(Shared.LineFlowScfm[i])};
+// Point i of a measured line.
+QPoint MeasuredPoint(const ChartAxes& a, const AirUseLineValues& line, int i) {
+    return {a.PressureX(line.outletPsi[i]), a.y0 - a.FlowOffset(line.flowScfm[i])};
 }
 
 constexpr int kMeasuredPoints = 11;
@@ -74,12 +79,12 @@ constexpr int kMeasuredPoints = 11;
 void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
     const int pumpNo = Shared.CurrentPump.PumpNo;
     c.SetPenColor(colors::Magenta);
-    for (int line = 1; line <= AirUseLineCount(pumpNo); ++line) {
-        LoadAirUseLine(pumpNo, line);
+    for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
+        const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
         c.SetPenStyle(PenStyle::Dotted);
         bool started = false;
         for (int i = 0; i < kMeasuredPoints; ++i) {
-            const QPoint p = MeasuredPoint(a, i);
+            const QPoint p = MeasuredPoint(a, line, i);
             if (started) {
                 c.LineTo(p.x(), p.y());
             } else {
@@ -88,17 +93,17 @@ void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
             }
         }
         c.SetPenStyle(PenStyle::Solid);
-        DrawLineLabel(c, c.PenPos().x(), c.PenPos().y(), LineLabelText(Shared.LineAirUseScfm, a.barMode));
+        DrawLineLabel(c, c.PenPos().x(), c.PenPos().y(), LineLabelText(line.airUseScfm, a.barMode));
     }
 }
 
 std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartAxes& a) {
     const int pumpNo = Shared.CurrentPump.PumpNo;
     std::vector<QRect> boxes;
-    for (int line = 1; line <= AirUseLineCount(pumpNo); ++line) {
-        LoadAirUseLine(pumpNo, line);
-        const QPoint end = MeasuredPoint(a, kMeasuredPoints - 1);
-        boxes.push_back(LineLabelBox(c, end.x(), end.y(), LineLabelText(Shared.LineAirUseScfm, a.barMode)));
+    for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
+        const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
+        const QPoint end = MeasuredPoint(a, line, kMeasuredPoints - 1);
+        boxes.push_back(LineLabelBox(c, end.x(), end.y(), LineLabelText(line.airUseScfm, a.barMode)));
     }
     return boxes;
 }
@@ -108,17 +113,18 @@ struct LevelPoints {
     std::array<double, 5> flowScfm;
 };
 
-// Where each air-use level meets each inlet pressure. The speed row and the
-// air use by speed are refreshed for every level, as OutletAtAirUse needs.
+// Where each air-use level meets each inlet pressure (models 5-14, whose
+// air use depends on drive and speed alone).
 std::array<LevelPoints, kHighestLevel + 1> ComputeLevels(const std::array<double, 5>& inlets, bool barMode) {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    const SpeedRow row = FindSpeedRow(pump, Shared.AirDrivePsi);
+    const AirUseBySpeedTable airUseBySpeed = FillAirUseBySpeed(pump, Shared.AirDrivePsi, 0, 0);
     std::array<LevelPoints, kHighestLevel + 1> levels{};
     for (int k = kHighestLevel; k >= kLowestLevel; --k) {
         const double airUse = barMode ? 10.0 * k * units::ChartNormalPerStandard : 10.0 * k;
-        FindSpeedFraction(Shared.AirDrivePsi);
-        FillAirUseBySpeed();
         for (int j = 0; j < 5; ++j) {
-            levels[k].outletPsi[j] = OutletAtAirUse(airUse, inlets[j]);
-            levels[k].flowScfm[j] = OutletFlow(levels[k].outletPsi[j], inlets[j], Shared.AirDrivePsi);
+            levels[k].outletPsi[j] = OutletAtAirUse(pump, row, airUseBySpeed, airUse, inlets[j]);
+            levels[k].flowScfm[j] = ChartFlow(levels[k].outletPsi[j], inlets[j]);
         }
     }
     return levels;
@@ -173,13 +179,13 @@ std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartAxes& a) {
 // One inlet curve from its inlet pressure to stall, with its balloon.
 void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
     const double p = curve.inletPsi;
-    const double stall = StallOutletPsi(Shared.AirDrivePsi, p);
+    const double stall = StallOutletPsi(Shared.CurrentPump, Shared.AirDrivePsi, p);
     const double d = (stall - p) / kCurveSteps;
     DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(p, a.barMode));
     QPoint previous = curve.start;
     for (int i = 1; i <= kCurveSteps; ++i) {
         const double outlet = p + i * d;
-        const double flow = OutletFlow(outlet, p, Shared.AirDrivePsi);
+        const double flow = ChartFlow(outlet, p);
         const QPoint next(a.PressureX(outlet), a.y0 - std::max(0, a.FlowOffsetRounded(flow)));
         c.MoveTo(previous.x(), previous.y());
         c.LineTo(next.x(), next.y());

@@ -55,10 +55,10 @@ void ApplyGraphSettings() {
 GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges) {
     const TPumpRecord& pump = Shared.CurrentPump;
     GraphAxisRange r{};
-    r.outletMaxPsi = StallOutletPsi(Shared.AirDrivePsi, Shared.InletPsi);
+    r.outletMaxPsi = StallOutletPsi(pump, Shared.AirDrivePsi, Shared.InletPsi);
     double probePsi = 0.6666666 * r.outletMaxPsi;
     if (1.3333 * Shared.InletPsi < probePsi) probePsi = 1.3333 * Shared.InletPsi;
-    r.flowMaxScfm = OutletFlow(probePsi, Shared.InletPsi, pump.MaxAirDrivePsi);
+    r.flowMaxScfm = OutletFlow(pump, {pump.MaxAirDrivePsi, Shared.InletPsi, probePsi}).flowScfm;
     for (const FixedAxisRange& f : fixedRanges) {
         if (f.pumpNo != pump.PumpNo) continue;
         if (!f.atLeast || r.outletMaxPsi < f.outletPsi) r.outletMaxPsi = f.outletPsi;
@@ -69,7 +69,7 @@ GraphAxisRange AxisRangeWith(std::span<const FixedAxisRange> fixedRanges) {
     // pressure can put above the axis: the curve and its balloon would run
     // off the chart. The axis then takes that flow, with room for the balloon.
     const double inletPsi = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
-    const double startFlowScfm = OutletFlow(inletPsi, inletPsi, Shared.AirDrivePsi);
+    const double startFlowScfm = OutletFlow(pump, {Shared.AirDrivePsi, inletPsi, inletPsi}).flowScfm;
     if (startFlowScfm > r.flowMaxScfm) r.flowMaxScfm = startFlowScfm * kBalloonHeadroom;
     return r;
 }

@@ -1,9 +1,5 @@
 #include "selection/air_limit.h"
 
-#include "core/catalogue.h"
-#include "core/performance_model.h"
-#include "core/shared_state.h"
-
 namespace zorvik {
 namespace {
 
@@ -11,40 +7,35 @@ constexpr int kSteps = 50;  // the stall pressure is reached in fiftieths
 
 }  // namespace
 
-void LimitByAvailableAir(double& flow, double& airUse, bool& limited, double airDrivePsi, double inletPsi) {
-    const double P = airDrivePsi;
-    const double I = inletPsi;
-    const double savedSpeed = Shared.SpeedFraction;
-    limited = false;
-
+DeliveredPoint LimitByAvailableAir(const TPumpRecord& pump, const OperatingPoint& point, double airAvailableScfm,
+                                   const DeliveredPoint& unlimited) {
+    const double P = point.drivePsi;
+    const double I = point.inletPsi;
     // Outlet stall pressure, psig = P x AirStallFactor + I x SupplyStallFactor;
     // trial step, psi = (stall - I) / 50.
-    const double stall = StallOutletPsi(P, I);
-    const double step = (stall - I) / kSteps;
+    const double step = (StallOutletPsi(pump, P, I) - I) / kSteps;
 
-    // The no-compression point first. Its air use is taken at its own speed
-    // for models 5-14; models 1-4 and 15 read AirUseOutletPsi and FlowScfm,
-    // still those of the caller's point.
-    double w = OutletFlow(I, I, P);
-    double v = AirUse(P, Shared.SpeedFraction);
+    double flow = unlimited.flowScfm;
+    FlowResult trial = OutletFlow(pump, {P, I, I});
+    double v = AirUse(pump, P, trial.speedFraction, point.outletPsi, flow);
+    bool limited = false;
 
-    const bool readsFlow = UsesAirUseLines(Shared.CurrentPump.PumpNo);
-    for (int i = 0; v > Shared.AirAvailableScfm && i <= kSteps; ++i) {
+    const bool readsFlow = UsesAirUseLines(pump.PumpNo);
+    for (int i = 0; v > airAvailableScfm && i <= kSteps; ++i) {
         const double B = I + i * step;  // trial outlet, psig
-        w = OutletFlow(B, I, P);
-        Shared.AirUseOutletPsi = B;
-        if (readsFlow) flow = w;
-        v = AirUse(P, Shared.SpeedFraction);
+        trial = OutletFlow(pump, {P, I, B});
+        if (readsFlow) flow = trial.flowScfm;
+        v = AirUse(pump, P, trial.speedFraction, B, flow);
         limited = true;
     }
 
-    if (w > flow) {
-        Shared.SpeedFraction = savedSpeed;
-    } else {
-        flow = w;
-        airUse = v;
+    DeliveredPoint result{flow, unlimited.airUseScfm, unlimited.speedFraction, limited};
+    if (!(trial.flowScfm > flow)) {
+        result.flowScfm = trial.flowScfm;
+        result.airUseScfm = v;
+        if (limited) result.speedFraction = trial.speedFraction;
     }
-    if (!limited) Shared.SpeedFraction = savedSpeed;
+    return result;
 }
 
 }  // namespace zorvik

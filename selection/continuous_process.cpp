@@ -2,19 +2,13 @@
 
 #include "core/catalogue.h"
 #include "core/numeric_entry.h"
-#include "core/performance_model.h"
 #include "core/shared_state.h"
-#include "selection/air_limit.h"
-#include "selection/model_limits.h"
+#include "selection/flow_search.h"
 #include "selection/selection_row.h"
 #include "selection/selection_run.h"
 
 namespace zorvik {
 namespace {
-
-constexpr double kMinDrivePsi = 40;
-constexpr double kMaxDrivePsi = 150;
-constexpr double kNoFlowScfm = 0.0011;  // OutletFlow's token 0.001 scfm means "cannot deliver"
 
 bool ReadInputs(const SelectionFields& f) {
     return ReadSelectionFields({
@@ -26,42 +20,18 @@ bool ReadInputs(const SelectionFields& f) {
     });
 }
 
-// The message of the last failing check, or empty when all pass.
-std::string ValidationMessage() {
-    std::string message;
-    if (!(Shared.FlowRequiredScfm > 0)) message = "Flow rate cannot be zero!\rNo Amplifier needed.";
-    if (Shared.AirDrivePsi < kMinDrivePsi) message = "Drive air pressure is too low!";
-    if (Shared.AirDrivePsi > kMaxDrivePsi) message = "Drive air pressure is too high!";
-    if (Shared.OutletPsi < Shared.InletPsi) message = "Outlet pressure must be greater\rthan inlet pressure!";
-    return message;
+FlowDuty DutyFromShared() {
+    return {Shared.AirDrivePsi,       Shared.AirAvailableScfm,   Shared.InletPsi, Shared.OutletPsi,
+            Shared.FlowRequiredScfm, Shared.IgnoreAirAvailable, Shared.IgnoreFlowRate};
 }
 
-// Evaluates the current model at the operating point, leaving its flow and
-// air use in FlowScfm and AirUseScfm (reduced to the air available unless
-// that is ignored). Returns cycles per minute; applicationRatio receives the
-// compression ratio of the requested point, which the air limit overwrites.
-double EvaluateModel(double& applicationRatio) {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    Shared.FlowScfm = OutletFlow(Shared.OutletPsi, Shared.InletPsi, Shared.AirDrivePsi);
-    applicationRatio = Shared.CompressionRatio;
-    // cycles per minute = SpeedFraction x MaxCyclesPerMin
-    double cycles = Shared.SpeedFraction * pump.MaxCyclesPerMin;
-    Shared.AirUseOutletPsi = Shared.OutletPsi;
-    Shared.AirUseScfm = AirUse(Shared.AirDrivePsi, Shared.SpeedFraction);
-    Shared.AirLimited = false;
-    if (!Shared.IgnoreAirAvailable) {
-        LimitByAvailableAir(Shared.FlowScfm, Shared.AirUseScfm, Shared.AirLimited, Shared.AirDrivePsi,
-                            Shared.InletPsi);
-        cycles = Shared.SpeedFraction * pump.MaxCyclesPerMin;
-    }
-    return cycles;
-}
-
-bool Qualifies(double applicationRatio) {
-    const double flow = Shared.FlowScfm;
-    return (flow > Shared.FlowRequiredScfm || Shared.IgnoreFlowRate) && flow > kNoFlowScfm &&
-           WithinModelLimits(Shared.CurrentPump, Shared.InletPsi, Shared.OutletPsi, Shared.AirDrivePsi,
-                             applicationRatio);
+// The windows read the last model's figures as the search leaves them.
+void LeaveLastModelCurrent(const FlowCandidate& last) {
+    Shared.PumpIndex = last.pumpNo;
+    SelectPump(last.pumpNo);
+    Shared.FlowScfm = last.delivered.flowScfm;
+    Shared.AirUseScfm = last.delivered.airUseScfm;
+    Shared.AirLimited = last.delivered.airLimited;
 }
 
 }  // namespace
@@ -73,20 +43,21 @@ SelectionResult ContinuousProcessSelection(const SelectionControls& controls) {
         result.stop = SelectionStop::EntryInvalid;
         return result;
     }
-    if (const std::string message = ValidationMessage(); !message.empty()) return FailedValidation(message);
+    const FlowDuty duty = DutyFromShared();
+    if (const std::string message = FlowValidationMessage(duty); !message.empty()) return FailedValidation(message);
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
-    for (int n = 1; n <= PumpCount; ++n) {
-        Shared.PumpIndex = n;
-        SelectPump(n);
-        double applicationRatio = 0;
-        const double cycles = EvaluateModel(applicationRatio);
-        if (!Qualifies(applicationRatio)) continue;
-        const TPumpRecord& p = Shared.CurrentPump;
-        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, cycles, Shared.AirUseScfm,
-                                                  Shared.FlowScfm, controls.textWidth, controls.decimalSeparator),
-                               p.PumpNo, p.Series, p.RatioText, cycles, Shared.AirUseScfm, Shared.FlowScfm});
+    const std::vector<FlowCandidate> candidates = SearchContinuousProcess(duty);
+    for (const FlowCandidate& c : candidates) {
+        if (!c.Listed()) continue;
+        const TPumpRecord& p = CatalogueRow(c.pumpNo);
+        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin,
+                                                  c.delivered.airUseScfm, c.delivered.flowScfm, controls.textWidth,
+                                                  controls.decimalSeparator),
+                               p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm,
+                               c.delivered.flowScfm});
     }
+    LeaveLastModelCurrent(candidates.back());
     return result;
 }
 

@@ -21,9 +21,8 @@ namespace zorvik {
 // ignored, listing those that qualify. Call with Shared.ApplicationType 0:
 // the rows follow it.
 //
-// Leaves PumpIndex 15, model 15 current, and FlowScfm, AirUseScfm,
-// SpeedFraction, CompressionRatio, AirUseOutletPsi and AirLimited as
-// model 15's evaluation left them.
+// Leaves PumpIndex 15, model 15 current, and FlowScfm, AirUseScfm and
+// AirLimited as model 15's evaluation left them.
 SelectionResult ContinuousProcessSelection(const SelectionControls& controls);
 
 }  // namespace zorvik

@@ -9,16 +9,17 @@ namespace zorvik {
 namespace {
 
 // The operating point of the chosen model as the last search left the
-// inputs: the same calls, in the same order, as the search made for it.
+// inputs, evaluated as the search evaluated it.
 void EvaluateAtLastSearch() {
     const double outlet = Shared.ApplicationType == ApplicationFillCylinder ? Shared.OutStartPsi : Shared.OutletPsi;
-    Shared.FlowScfm = OutletFlow(outlet, Shared.InletPsi, Shared.AirDrivePsi);
-    Shared.AirUseOutletPsi = outlet;
-    Shared.AirUseScfm = AirUse(Shared.AirDrivePsi, Shared.SpeedFraction);
-    Shared.AirLimited = false;
+    const OperatingPoint point{Shared.AirDrivePsi, Shared.InletPsi, outlet};
+    const PointResult r = EvaluatePoint(Shared.CurrentPump, point);
+    DeliveredPoint delivered{r.flowScfm, r.airUseScfm, r.speedFraction, false};
     if (!Shared.IgnoreAirAvailable)
-        LimitByAvailableAir(Shared.FlowScfm, Shared.AirUseScfm, Shared.AirLimited, Shared.AirDrivePsi,
-                            Shared.InletPsi);
+        delivered = LimitByAvailableAir(Shared.CurrentPump, point, Shared.AirAvailableScfm, delivered);
+    Shared.FlowScfm = delivered.flowScfm;
+    Shared.AirUseScfm = delivered.airUseScfm;
+    Shared.AirLimited = delivered.airLimited;
 }
 
 }  // namespace

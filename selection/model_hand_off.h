@@ -15,13 +15,11 @@ enum class ModelView {
 //  - Drawing: DisplayMode 1 (inches) becomes 2 (millimetres), anything else
 //    becomes 1, so showing the same drawing twice gives both units.
 //  - Graph: DisplayMode 4, and the model is evaluated again at the operating
-//    point of the last search, as the search evaluated it: FlowScfm at
-//    OutletPsi (continuous process) or OutStartPsi (vessel charging), with
-//    InletPsi and AirDrivePsi; AirUseOutletPsi that outlet pressure;
-//    AirUseScfm at the resulting SpeedFraction; AirLimited false, then the
-//    air limit unless the search ignored the air available
-//    (IgnoreAirAvailable as it left it). So the graph's point is the
-//    listed row's.
+//    point of the last search, as the search evaluated it: at OutletPsi
+//    (continuous process) or OutStartPsi (vessel charging), with InletPsi
+//    and AirDrivePsi, then the air limit unless the search ignored the air
+//    available (IgnoreAirAvailable as it left it). FlowScfm, AirUseScfm and
+//    AirLimited take the result, so the graph's point is the listed row's.
 void PrepareModelView(int modelNumber, ModelView view);
 
 }  // namespace zorvik

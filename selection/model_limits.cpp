@@ -16,11 +16,14 @@ double SelectionMaxInletPsi(const TPumpRecord& pump, double airDrivePsi) {
     return std::fabs(pump.MaxInletPsi * airDrivePsi * kInterstageMargin);
 }
 
-bool WithinModelLimits(const TPumpRecord& pump, double inletPsi, double outletPsi, double airDrivePsi,
-                       double compressionRatio) {
-    return inletPsi >= pump.MinInletPsi - 1 && inletPsi <= SelectionMaxInletPsi(pump, airDrivePsi) &&
-           outletPsi <= pump.MaxOutletPsi && compressionRatio <= pump.MaxCompressionRatio &&
-           (!pump.InletIsDriveAir || inletPsi == airDrivePsi);
+Rejection FirstExceededLimit(const TPumpRecord& pump, double inletPsi, double outletPsi, double airDrivePsi,
+                             double compressionRatio) {
+    if (!(inletPsi >= pump.MinInletPsi - 1)) return Rejection::InletBelowMinimum;
+    if (!(inletPsi <= SelectionMaxInletPsi(pump, airDrivePsi))) return Rejection::InletAboveMaximum;
+    if (!(outletPsi <= pump.MaxOutletPsi)) return Rejection::OutletAboveMaximum;
+    if (!(compressionRatio <= pump.MaxCompressionRatio)) return Rejection::RatioAboveMaximum;
+    if (pump.InletIsDriveAir && inletPsi != airDrivePsi) return Rejection::InletNotDriveAir;
+    return Rejection::None;
 }
 
 }  // namespace zorvik

@@ -8,11 +8,6 @@
 
 namespace zorvik {
 
-// Minutes to deliver dQ standard cubic feet between two flows (scfm), on
-// the trapezoid rule: 2 x dQ / (previousFlow + flow); 1001 minutes when the
-// flows add up to exactly 0, which fails the 500-minute step limit.
-double StepMinutes(double previousFlow, double flow, double dQ);
-
 // Reads, in this order, the drive pressure, drive air flow, inlet, initial,
 // final and capacity fields of controls (into AirDrivePsi, AirAvailableScfm,
 // InletPsi, OutStartPsi, OutFinalPsi, OutCapacityFt3, converted to psig,
@@ -35,8 +30,7 @@ double StepMinutes(double previousFlow, double flow, double dQ);
 //
 // Writes ChargeFlowTable's row of every model whose flow at the final
 // pressure reaches 0.3 scfm (other rows keep what they held), and leaves
-// PumpIndex 15, model 15 current and the per-model results as its
-// evaluation left them.
+// PumpIndex 15 and model 15 current.
 SelectionResult VesselChargingSelection(const SelectionControls& controls);
 
 }  // namespace zorvik

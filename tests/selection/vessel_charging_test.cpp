@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/shared_state.h"
+#include "selection/charge_search.h"
 #include "selection/vessel_charging.h"
 #include "selection_fixture.h"
 #include "support/notice_recorder.h"

@@ -38,7 +38,7 @@ std::vector<std::pair<const char*, LazyDialog*>> BuiltWhenNeeded(AppWindows& w) 
 struct RunState {
     int applicationType, displayMode, pumpIndex, pumpNo, officeIndex;
     bool metricUnits, showChargeCurve;
-    double airDrivePsi, inletPsi, outletPsi, flowScfm, graphAirDrivePsi, graphInletScale, speedFraction, airUseScfm;
+    double airDrivePsi, inletPsi, outletPsi, flowScfm, graphAirDrivePsi, graphInletScale, airUseScfm;
     bool operator==(const RunState&) const = default;
 };
 
@@ -46,7 +46,7 @@ RunState Now() {
     return {Shared.ApplicationType, Shared.DisplayMode,   Shared.PumpIndex, Shared.CurrentPump.PumpNo,
             Shared.OfficeIndex,     Shared.MetricUnits,   Shared.ShowChargeCurve, Shared.AirDrivePsi,
             Shared.InletPsi,        Shared.OutletPsi,     Shared.FlowScfm,  Shared.GraphAirDrivePsi,
-            Shared.GraphInletScale, Shared.SpeedFraction, Shared.AirUseScfm};
+            Shared.GraphInletScale, Shared.AirUseScfm};
 }
 
 class AppWindowsTest : public testing::ProgramFolderTest {
