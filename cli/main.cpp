@@ -33,8 +33,8 @@ void PrintOverview() {
                 "amplifiers from the command line.\n\ncommands:\n");
     for (const Command* c : kCommands) std::printf("  %-9s %s\n", c->name, c->summary);
     std::printf("\noptions:\n"
-                "  --help    this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
-                "  --version the program's version\n"
+                "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
+                "  --version  the program's version\n"
                 "\nIt reads and writes no settings; the office files of the window program are\n"
                 "described in zorvik-amplifiers(1).\n");
 }

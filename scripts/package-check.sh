@@ -32,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 
 echo "==== install"
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Use-Pty=0 "$deb"
 
 echo "==== installed programs"
 /usr/bin/zorvik-select --version
@@ -63,6 +63,6 @@ program_pid=""
 [ "$before" = "$(ls -la /usr/bin /usr/libexec/zorvik-amplifiers)" ] || { echo "the program wrote into the system's folders" >&2; exit 1; }
 
 echo "==== remove"
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq zorvik-amplifiers
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq -o Dpkg::Use-Pty=0 zorvik-amplifiers
 [ ! -e /usr/bin/zorvik-amplifiers ] || { echo "removing left /usr/bin/zorvik-amplifiers" >&2; exit 1; }
 echo "package check passed"
