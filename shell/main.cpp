@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     zorvik::SetUpProgramOptions(parser);
     parser.process(app);
+    // Lets a Wayland desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
 
     zorvik::QtNotices notices;
