@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "build_info.h"
 #include "cli/arguments.h"
 #include "cli/chart_command.h"
 #include "cli/commands.h"
@@ -27,9 +28,15 @@ const Command* const kCommands[] = {
 };
 
 void PrintOverview() {
-    std::printf("usage: zorvik-select <command> [options]\n\ncommands:\n");
+    std::printf("usage: zorvik-select <command> [options]\n"
+                "Selection, performance figures, charts and drawings of Zorvik air pressure\n"
+                "amplifiers from the command line.\n\ncommands:\n");
     for (const Command* c : kCommands) std::printf("  %-9s %s\n", c->name, c->summary);
-    std::printf("\n\"zorvik-select <command> --help\" lists the options of a command.\n");
+    std::printf("\noptions:\n"
+                "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
+                "  --version  the program's version\n"
+                "\nIt reads and writes no settings; the office files of the window program are\n"
+                "described in zorvik-amplifiers(1).\n");
 }
 
 }  // namespace
@@ -38,6 +45,10 @@ int Main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
         PrintOverview();
         return argc < 2 ? ExitFailed : ExitOk;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zorvik-select %s\n", ZORVIK_VERSION);
+        return ExitOk;
     }
     const std::string name = argv[1];
     const Words args(argv + 2, argv + argc);

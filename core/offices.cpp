@@ -15,7 +15,7 @@ struct BuiltInOffice {
 
 constexpr BuiltInOffice kBuiltIn[10] = {
     {{"U.S.A.", "Zorvik Pneumatics Inc.", "4180 Harbor Point Drive", "Suite 200", "Kenmore Falls, OH 44710",
-      "United States of America", "Tel: +1 (330) 555 0142", "Fax: +1 (330) 555 0143"}},
+      "USA", "Tel: +1 (330) 555 0142", "Fax: +1 (330) 555 0143"}},
     {{"UK.", "Zorvik Pneumatics Ltd.", "Unit 7, Brindley Park", "Carrow Road", "Halesworth, Suffolk",
       "IP19 8ZX", "Tel: +44 (0)1632 960 210", "Fax: +44 (0)1632 960 211"}},
     {{"Asia", "Zorvik Pneumatics Asia Pte. Ltd.", "18 Tanjong Keris Crescent", "#04-11 Keris Industrial Park",

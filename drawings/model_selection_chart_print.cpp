@@ -5,6 +5,7 @@
 #include "core/offices.h"
 #include "drawings/model_chart_rows.h"
 #include "platform/printing.h"
+#include "platform/text_fit.h"
 
 namespace zorvik {
 namespace {
@@ -72,7 +73,8 @@ bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool m
     c.SetBrushStyle(BrushStyle::Solid);
     // One line step, measured in the bold underlined font, serves the page.
     const int e = c.TextHeight(company) + 1;
-    c.TextOut(p.a, 0, company);
+    const int lineWidth = width - 2 * p.a;
+    TextOutFitted(c, p.a, 0, lineWidth, {}, company);
 
     c.SetFontUnderline(false);
     int y = 2 * p.g + e;
@@ -103,9 +105,10 @@ bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool m
 
     c.SetFont(QStringLiteral("arial"), StartFontPoints, true);
     y += 5 * p.g + e;
-    c.TextOut(p.a, y, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
+    TextOutFitted(c, p.a, y, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
     y += e;
-    c.TextOut(p.a, y, QString::fromStdString(TelFaxLine(office)));
+    TextOutFitted(c, p.a, y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
     page.End();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/offices.h"
 #include "platform/printing.h"
+#include "platform/text_fit.h"
 
 namespace zorvik {
 namespace {
@@ -30,10 +31,11 @@ bool PrintDataSheet(QPrinter& printer, const QImage& picture) {
     int printY = static_cast<int>(ppi * TopMarginInches);
     const TAddressData& office = ChosenOffice();
     const QString company = QString::fromStdString(office.Field[1]);
+    const int lineWidth = static_cast<int>(width - ppi * LeftMarginInches - ppi * RightMarginInches);
 
     c.SetFont(QStringLiteral("Arial"), FontPoints, true, false, true);
     const int line = c.TextHeight(QStringLiteral("ABCD")) + 2;
-    c.TextOut(printX, printY, company);
+    TextOutFitted(c, printX, printY, lineWidth, {}, company);
 
     printY += (height / 320) * 2 + line;
     c.TextOut(printX, printY, QStringLiteral("Data sheet"));
@@ -47,9 +49,10 @@ bool PrintDataSheet(QPrinter& printer, const QImage& picture) {
 
     c.SetFont(QStringLiteral("arial"), FontPoints, true);
     printY += pictureHeight + line + (height / 320) * 5;
-    c.TextOut(printX, printY, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
+    TextOutFitted(c, printX, printY, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
     printY += line;
-    c.TextOut(printX, printY, QString::fromStdString(TelFaxLine(office)));
+    TextOutFitted(c, printX, printY, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
     sheet.End();
     return true;
 }

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+#include "build_info.h"
 
 namespace zorvik {
 namespace {
@@ -16,6 +19,14 @@ QString ProgramFolder() {
 }
 
 QString ProgramFile(const QString& name) { return QDir(ProgramFolder()).filePath(name); }
+
+QString HelperProgramFile(const QString& name) {
+    const QString beside = ProgramFile(name);
+    if (QFileInfo(beside).isFile()) return beside;
+    const QString installed =
+        QDir::cleanPath(QDir(ProgramFolder()).filePath(QStringLiteral(ZORVIK_HELPER_FOLDER "/") + name));
+    return QFileInfo(installed).isFile() ? installed : beside;
+}
 
 void SetProgramFolder(const QString& folder) { Override() = folder; }
 

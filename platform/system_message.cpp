@@ -1,24 +1,25 @@
 #include "platform/system_message.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include "platform/session_names.h"
 
 namespace zorvik {
 namespace {
 
 constexpr char kMessageByte[] = "!";
 
-bool SomeoneListens(const QString& name) {
+bool SomeoneListens(const QString& socket) {
 #ifdef Q_OS_UNIX
-    // Here the name is a socket file in the temporary folder. Without the
-    // file nobody can be listening, and the program starts without loading
-    // the socket code a probe would bring in.
-    if (!QFileInfo::exists(QDir(QDir::tempPath()).filePath(name))) return false;
+    // Here the socket is a file. Without the file nobody can be listening,
+    // and the program starts without loading the socket code a probe would
+    // bring in.
+    if (!QFileInfo::exists(socket)) return false;
 #endif
     QLocalSocket probe;
-    probe.connectToServer(name);
+    probe.connectToServer(socket);
     const bool live = probe.waitForConnected(200);
     probe.abort();
     return live;
@@ -27,13 +28,13 @@ bool SomeoneListens(const QString& name) {
 }  // namespace
 
 NamedSystemMessage::NamedSystemMessage(const QString& name, QObject* parent)
-    : QObject(parent), name_(name), server_(new QLocalServer(this)) {
+    : QObject(parent), name_(name), socket_(SessionSocketName(name)), server_(new QLocalServer(this)) {
     // Listening would silently take the name from a live program, so ask
     // first; a name nobody answers on is left over from a crash.
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!SomeoneListens(name_)) {
-        QLocalServer::removeServer(name_);
-        server_->listen(name_);
+    if (!SomeoneListens(socket_)) {
+        QLocalServer::removeServer(socket_);
+        server_->listen(socket_);
     }
     connect(server_, &QLocalServer::newConnection, this, &NamedSystemMessage::TakeConnections);
 }
@@ -55,7 +56,7 @@ void NamedSystemMessage::TakeConnections() {
 
 bool SendNamedSystemMessage(const QString& name, int timeoutMs) {
     QLocalSocket socket;
-    socket.connectToServer(name);
+    socket.connectToServer(SessionSocketName(name));
     if (!socket.waitForConnected(timeoutMs)) return false;
     socket.write(kMessageByte, 1);
     const bool sent = socket.waitForBytesWritten(timeoutMs);

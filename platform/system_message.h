@@ -1,7 +1,8 @@
 #pragma once
-// A named system-wide message between two programs of the suite: one program
-// listens under the name, another sends it. It carries no data; receiving it
-// is the news. Underneath it is a local socket named after the message.
+// A named message between two programs of the suite in one desktop session:
+// one program listens under the name, another sends it. It carries no data;
+// receiving it is the news. Underneath it is a local socket named after the
+// message, kept apart per user and display (platform/session_names.h).
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,8 @@ public:
 
     bool IsListening() const;
     QString Name() const { return name_; }
+    // The socket underneath (on Unix the path of its file).
+    QString SocketName() const { return socket_; }
 
 signals:
     void received();
@@ -29,6 +32,7 @@ private:
     void TakeConnections();
 
     QString name_;
+    QString socket_;
     QLocalServer* server_;
 };
 

@@ -6,6 +6,7 @@
 #include "core/offices.h"
 #include "core/shared_state.h"
 #include "platform/printing.h"
+#include "platform/text_fit.h"
 
 namespace zorvik {
 namespace {
@@ -148,7 +149,8 @@ bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
     ReportPrinter out(c, p);
     const int L = p.Pitch();
 
-    c.TextOut(p.Margin(), 0, company);
+    const int lineWidth = page.Width() - 2 * p.Margin();
+    TextOutFitted(c, p.Margin(), 0, lineWidth, {}, company);
 
     c.SetFontUnderline(false);
     const int y1 = 2 * (page.Height() / 240) + L;
@@ -189,9 +191,10 @@ bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
     y += L;
     c.TextOut(p.Margin(), y, QStringLiteral("Add outlet air quantity to obtain total input required."));
     y += 2 * L;
-    c.TextOut(p.Margin(), y, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
+    TextOutFitted(c, p.Margin(), y, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
     y += L;
-    c.TextOut(p.Margin(), y, QString::fromStdString(TelFaxLine(office)));
+    TextOutFitted(c, p.Margin(), y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
     page.End();
     return true;
 }

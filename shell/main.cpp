@@ -2,14 +2,26 @@
 // the main window's message loop until it closes.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
 
+#include "build_info.h"
 #include "platform/qt_notices.h"
 #include "shell/app_windows.h"
+#include "shell/program_options.h"
 
 int main(int argc, char* argv[]) {
+    // The name is also the name of the user's configuration folder.
+    QCoreApplication::setApplicationName(QStringLiteral("zorvik-amplifiers"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
+    zorvik::AnswerHelpOrVersion(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvik Air Pressure Amplifiers"));
+    QCommandLineParser parser;
+    zorvik::SetUpProgramOptions(parser);
+    parser.process(app);
+    // Lets a Wayland desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
 
     zorvik::QtNotices notices;

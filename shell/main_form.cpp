@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QKeyEvent>
 
+#include "build_info.h"
 #include "core/notices.h"
 #include "core/offices.h"
 #include "core/offices_file.h"
@@ -89,7 +90,7 @@ void TZorvAmpMainForm::DrawCover() {
     canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(QStringLiteral("Arial"), 8);
-    canvas.TextOut(10, 434, QStringLiteral("Version 2.03"));
+    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
     int y = 445;
     for (const char* line : kCreditLines) {
         canvas.TextOut(10, y, QString::fromUtf8(line));
@@ -140,8 +141,8 @@ void TZorvAmpMainForm::ProductDisplayTimerTimer() {
     DrawProductPage(PageIndex);
     SetTimerInterval(kPageInterval);
     if (++IdleTicks >= kIdleTicksBeforeScreenProgram) {
-        StartScreenProgram();
         IdleTicks = 0;
+        StartScreenProgram();
     }
 }
 
@@ -175,11 +176,17 @@ void TZorvAmpMainForm::ApplicationActivate() {
 
 void TZorvAmpMainForm::SaverClosedMessageReceived() { IdleTicks = 0; }
 
+// The pages keep turning under the modal "loading error." box, and its loop
+// delivers their ticks: a user who is away must find one box, not one per
+// three minutes stacked on top of each other.
 void TZorvAmpMainForm::StartScreenProgram() {
-    const QString path = ProgramFile(QString::fromLatin1(kScreenProgram));
-    if (!StartProgram(path))
-        CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
-                                       "loading error.");
+    if (loadingErrorShown_) return;
+    const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
+    if (StartProgram(path)) return;
+    loadingErrorShown_ = true;
+    CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
+                                   "loading error.");
+    loadingErrorShown_ = false;
 }
 
 // An interval of 0 stops the timer; any other restarts it with that period.
@@ -194,7 +201,7 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
 void TZorvAmpMainForm::closeBitBtnClick() {
     if (!SaveOfficeIndexFile())
         CurrentNotices().Warning("The chosen office could not be saved in\r" +
-                                 QDir::toNativeSeparators(ProgramFile(QString::fromLatin1(OfficeIndexFileName)))
+                                 QDir::toNativeSeparators(OfficeIndexSavePath())
                                      .toStdString() +
                                  "\rIt will not be remembered at the next start.");
     close();

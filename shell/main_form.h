@@ -65,6 +65,7 @@ private:
     NamedSystemMessage* SaverClosedMessage = nullptr;
     QImage redBallImage;
     AppWindows* windows_ = nullptr;
+    bool loadingErrorShown_ = false;
 };
 
 }  // namespace zorvik

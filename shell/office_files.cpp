@@ -1,5 +1,6 @@
 #include "shell/office_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -9,6 +10,7 @@
 #include "core/offices_file.h"
 #include "core/shared_state.h"
 #include "platform/program_folder.h"
+#include "platform/user_files.h"
 
 namespace zorvik {
 namespace {
@@ -25,8 +27,10 @@ std::string TextAsUtf8(const QByteArray& bytes) {
 }  // namespace
 
 void LoadOfficesFile() {
-    QFile file(ProgramFile(QString::fromLatin1(OfficesFileName)));
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+    const QString path = FindConfigFile(QString::fromLatin1(OfficesFileName));
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
     std::istringstream text(TextAsUtf8(file.readAll()));
     const OfficesFileContents read = ParseOfficesFile(text);
     Shared.Offices = read.Offices;
@@ -34,8 +38,12 @@ void LoadOfficesFile() {
     if (!read.Error.empty()) CurrentNotices().Error(read.Error);
 }
 
+// A user who has not chosen yet gets what an installation of the program
+// beside its own file left behind.
 void ReadOfficeIndexFile() {
-    QFile file(ProgramFile(QString::fromLatin1(OfficeIndexFileName)));
+    const QString name = QString::fromLatin1(OfficeIndexFileName);
+    const QString own = UserConfigFile(name);
+    QFile file(QFile::exists(own) ? own : ProgramFile(name));
     if (file.open(QIODevice::ReadOnly)) {
         if (const auto stored = DecodeOfficeIndex(file.read(4).toStdString())) {
             Shared.OfficeIndex = *stored;
@@ -45,8 +53,11 @@ void ReadOfficeIndexFile() {
     if (Shared.OfficeIndex < 0) Shared.OfficeIndex = 1;
 }
 
+QString OfficeIndexSavePath() { return UserConfigFile(QString::fromLatin1(OfficeIndexFileName)); }
+
 bool SaveOfficeIndexFile() {
-    QSaveFile file(ProgramFile(QString::fromLatin1(OfficeIndexFileName)));
+    if (!QDir().mkpath(UserConfigFolder())) return false;
+    QSaveFile file(OfficeIndexSavePath());
     if (!file.open(QIODevice::WriteOnly)) return false;
     const std::string bytes = EncodeOfficeIndex(Shared.OfficeIndex);
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));

@@ -3,6 +3,7 @@
 #include "shell/calc_cycle_speed_form.h"
 #include "shell/info_window_support.h"
 #include "shell/saturated_air_form.h"
+#include "shell/text_flow.h"
 #include "ui_operational_guide_form.h"
 
 namespace zorvik {
@@ -12,6 +13,7 @@ TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent) : LazyDial
 void TZampOperationalGuideForm::Build() {
     ui.SetUp();
     PrepareMemos(this);
+    FlowText(*ui->WhileZorvikMemo, *ui->LevelDoesMemo);
     ShowArtwork(ui->RBW3Image, QStringLiteral("info_double_acting"));
     OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo,
                  ui->IsAFactorMemo, ui->CyclingRateMemo},

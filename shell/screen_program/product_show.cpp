@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 
@@ -39,6 +40,22 @@ constexpr Family kFamilies[] = {
     {"RBZ", "rbz_two_stage", 284, 231, "RBZ Two-Stage Air Pressure Amplifiers", "Two stages for the highest pressures"},
     {"8RBW", "eight_rbw_double_acting", 274, 160, "8RBW Air Pressure Amplifier", "Double acting, 203 mm (8\") air drive"},
 };
+
+int Margin(const QSize& screen) { return screen.height() / 24; }
+
+QFont BrandFont(const QSize& screen) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(16, screen.height() / 28));
+    font.setBold(true);
+    font.setLetterSpacing(QFont::PercentageSpacing, 130);
+    return font;
+}
+
+QFont NoteFont(const QSize& screen) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(11, screen.height() / 60));
+    return font;
+}
 
 QString ModelsOf(const std::string& series, double& maxOutletPsi) {
     QStringList names;
@@ -123,64 +140,91 @@ void ProductShow::paintEvent(QPaintEvent*) {
     const qreal fadeIn = std::min<qreal>(1.0, qreal(inSlide) / kFadeMs);
     const qreal fadeOut = std::min<qreal>(1.0, qreal(kSlideMs - inSlide) / kFadeMs);
     PaintSlide(painter, slide, std::min(fadeIn, fadeOut), ms);
-
     painter.setOpacity(1.0);
+    PaintFrame(painter);
+}
+
+void ProductShow::PaintFrame(QPainter& painter) {
+    const QRect inside = rect().adjusted(Margin(size()), Margin(size()), -Margin(size()), -Margin(size()));
     painter.setPen(kAccent);
-    QFont brand(QStringLiteral("Arial"));
-    brand.setPixelSize(std::max(16, height() / 28));
-    brand.setBold(true);
-    brand.setLetterSpacing(QFont::PercentageSpacing, 130);
-    painter.setFont(brand);
-    const int margin = height() / 24;
-    painter.drawText(QRect(margin, margin, width() - 2 * margin, height() - 2 * margin),
-                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ZORVIK"));
-    QFont note(QStringLiteral("Arial"));
-    note.setPixelSize(std::max(11, height() / 60));
-    painter.setFont(note);
+    painter.setFont(BrandFont(size()));
+    painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ZORVIK"));
+    painter.setFont(NoteFont(size()));
     painter.setPen(QColor(150, 170, 200));
-    painter.drawText(QRect(margin, margin, width() - 2 * margin, height() - 2 * margin),
-                     Qt::AlignRight | Qt::AlignBottom,
+    painter.drawText(inside, Qt::AlignRight | Qt::AlignBottom,
                      QStringLiteral("Air Pressure Amplifiers   -   move the mouse or press a key to return"));
 }
 
-// The slide drifts on a slow ellipse around the middle of the screen.
-void ProductShow::PaintSlide(QPainter& painter, const ShowSlide& slide, qreal opacity, qint64 ms) {
-    const int unit = std::min(width(), height() * 4 / 3);
-    const QSize pictureSize(unit * 2 / 5, unit * 2 / 5 * 3 / 4);
-    const QSize card(unit * 9 / 10, pictureSize.height());
-    const double phase = ms / 23000.0 * 2 * M_PI;
-    const QPoint centre(width() / 2 + int(std::cos(phase) * width() / 12),
-                        height() / 2 + int(std::sin(phase * 1.3) * height() / 10));
-    const QPoint topLeft = centre - QPoint(card.width() / 2, card.height() / 2);
+QRect SlideLayout::Bounds() const {
+    QRect all = Picture | Title | Rule;
+    for (const QRect& fact : Facts) all |= fact;
+    return all;
+}
 
-    painter.setOpacity(opacity);
-    const QSize fitted = slide.PictureSize.scaled(pictureSize, Qt::KeepAspectRatio);
-    painter.drawImage(topLeft + QPoint((pictureSize.width() - fitted.width()) / 2,
-                                       (pictureSize.height() - fitted.height()) / 2),
-                      Artwork(slide.Picture, fitted));
+QRect SlideStage(const QSize& screen) {
+    const int margin = Margin(screen);
+    const int top = margin + 2 * QFontMetrics(BrandFont(screen)).height();
+    const int bottom = margin + 2 * QFontMetrics(NoteFont(screen)).height();
+    return QRect(QPoint(0, 0), screen).adjusted(margin, top, -margin, -bottom);
+}
 
-    const int textLeft = topLeft.x() + pictureSize.width() + unit / 20;
-    const int textWidth = card.width() - pictureSize.width() - unit / 20;
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(std::max(18, unit / 24));
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(Qt::white);
-    int y = topLeft.y() + card.height() / 6;
-    const QRect titleArea = painter.boundingRect(QRect(textLeft, y, textWidth, card.height()),
-                                                 Qt::AlignLeft | Qt::TextWordWrap, slide.Title);
-    painter.drawText(titleArea, Qt::AlignLeft | Qt::TextWordWrap, slide.Title);
-    y = titleArea.bottom() + unit / 60;
-    painter.fillRect(QRect(textLeft, y, unit / 8, std::max(2, unit / 300)), kAccent);
+// The text column is laid out first at its widest; the slide is then as
+// wide and as tall as its picture and text need, and drifts on a slow
+// ellipse over what the stage leaves free.
+SlideLayout LayOutSlide(const ShowSlide& slide, const QSize& screen, qint64 ms) {
+    const QRect stage = SlideStage(screen);
+    const int unit = std::min(stage.width(), stage.height() * 4 / 3);
+    const QSize pictureArea(unit * 2 / 5, unit * 2 / 5 * 3 / 4);
+    const int gap = unit / 20;
+    const int textWidth = std::min(unit * 9 / 10, stage.width()) - pictureArea.width() - gap;
+
+    SlideLayout layout;
+    layout.TitleFont = QFont(QStringLiteral("Arial"));
+    layout.TitleFont.setPixelSize(std::max(18, unit / 24));
+    layout.TitleFont.setBold(true);
+    layout.FactFont = QFont(QStringLiteral("Arial"));
+    layout.FactFont.setPixelSize(std::max(13, unit / 40));
+    const int wrap = Qt::AlignLeft | Qt::TextWordWrap;
+    const QRect column(0, 0, textWidth, 100000);
+    layout.Title = QFontMetrics(layout.TitleFont).boundingRect(column, wrap, slide.Title);
+    int y = layout.Title.bottom() + 1 + unit / 60;
+    layout.Rule = QRect(0, y, unit / 8, std::max(2, unit / 300));
     y += unit / 30;
-    QFont facts(QStringLiteral("Arial"));
-    facts.setPixelSize(std::max(13, unit / 40));
-    painter.setFont(facts);
-    painter.setPen(QColor(205, 220, 240));
     for (const QString& fact : slide.Facts) {
-        painter.drawText(QRect(textLeft, y, textWidth, unit / 16), Qt::AlignLeft | Qt::TextWordWrap, fact);
-        y += unit / 22;
+        layout.Facts.push_back(QFontMetrics(layout.FactFont).boundingRect(column, wrap, fact).translated(0, y));
+        y = layout.Facts.back().bottom() + 1 + unit / 90;
     }
+    const QSize card(pictureArea.width() + gap + textWidth, std::max(pictureArea.height(), y));
+
+    const double phase = ms / 23000.0 * 2 * M_PI;
+    const QPoint freedom((stage.width() - card.width()) / 2, (stage.height() - card.height()) / 2);
+    const QPoint topLeft = stage.center() - QPoint(card.width() / 2, card.height() / 2) +
+                           QPoint(int(std::cos(phase) * std::max(0, freedom.x())),
+                                  int(std::sin(phase * 1.3) * std::max(0, freedom.y())));
+
+    const QSize fitted = slide.PictureSize.scaled(pictureArea, Qt::KeepAspectRatio);
+    layout.Picture = QRect(topLeft + QPoint((pictureArea.width() - fitted.width()) / 2,
+                                            (card.height() - fitted.height()) / 2),
+                           fitted);
+    const QPoint textTopLeft = topLeft + QPoint(pictureArea.width() + gap, (card.height() - y) / 2);
+    layout.Title.translate(textTopLeft);
+    layout.Rule.translate(textTopLeft);
+    for (QRect& fact : layout.Facts) fact.translate(textTopLeft);
+    return layout;
+}
+
+void ProductShow::PaintSlide(QPainter& painter, const ShowSlide& slide, qreal opacity, qint64 ms) {
+    const SlideLayout layout = LayOutSlide(slide, size(), ms);
+    const int wrap = Qt::AlignLeft | Qt::TextWordWrap;
+    painter.setOpacity(opacity);
+    painter.drawImage(layout.Picture.topLeft(), Artwork(slide.Picture, layout.Picture.size()));
+    painter.setFont(layout.TitleFont);
+    painter.setPen(Qt::white);
+    painter.drawText(layout.Title, wrap, slide.Title);
+    painter.fillRect(layout.Rule, kAccent);
+    painter.setFont(layout.FactFont);
+    painter.setPen(QColor(205, 220, 240));
+    for (std::size_t i = 0; i < slide.Facts.size(); ++i) painter.drawText(layout.Facts[i], wrap, slide.Facts[i]);
 }
 
 }  // namespace zorvik

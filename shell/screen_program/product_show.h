@@ -5,8 +5,10 @@
 // ends it; it then tells the main program so.
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QTimer>
@@ -24,6 +26,25 @@ struct ShowSlide {
 
 // One slide per product family, its facts taken from the catalogue.
 std::vector<ShowSlide> ProductShowSlides();
+
+// Where a slide is drawn on a screen of `screen` size, `ms` into the show:
+// the picture, then the title, the rule under it and the fact lines, each
+// with the room its wrapped text takes. The whole slide drifts inside the
+// margins of the screen and never beyond them.
+struct SlideLayout {
+    QFont TitleFont;
+    QFont FactFont;
+    QRect Picture;
+    QRect Title;
+    QRect Rule;
+    std::vector<QRect> Facts;
+    QRect Bounds() const;  // everything drawn
+};
+SlideLayout LayOutSlide(const ShowSlide& slide, const QSize& screen, qint64 ms);
+
+// The part of the screen that slides may use: inside the margins and clear
+// of the name at the top and the note at the bottom.
+QRect SlideStage(const QSize& screen);
 
 class ProductShow : public QWidget {
     Q_OBJECT
@@ -45,6 +66,7 @@ protected:
 
 private:
     void PaintSlide(QPainter& painter, const ShowSlide& slide, qreal opacity, qint64 ms);
+    void PaintFrame(QPainter& painter);
 
     QString messageName_;
     std::vector<ShowSlide> slides_;

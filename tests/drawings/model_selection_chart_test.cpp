@@ -177,6 +177,19 @@ TEST_F(ModelSelectionChartTest, NothingNeedsScrolling) {
     form.close();
 }
 
+// The two explanation lines are bullet points, in a character the memo's
+// font has: no currency sign left over from a symbol font.
+TEST_F(ModelSelectionChartTest, ExplanationLinesShowABullet) {
+    const auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("PaExplanationMemo"));
+    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.startsWith(QChar(0x2022))) << line.toStdString();
+        EXPECT_FALSE(line.contains(QChar(0x00A4))) << line.toStdString();
+    }
+    EXPECT_TRUE(QFontMetrics(memo->font()).inFontUcs4(0x2022));
+}
+
 TEST_F(ModelSelectionChartTest, TheMemosPassTheFocusOn) {
     form.show();
     QApplication::setActiveWindow(&form);

@@ -74,6 +74,31 @@ TEST_F(DataSheetPrintTest, NamesTheOfficeTheDateAndHowToGetHelp) {
     EXPECT_TRUE(other.contains(QStringLiteral("Please contact ") + company)) << other.toStdString();
 }
 
+// A company name or telephone line from a hand-written office file that is
+// wider than the page is shortened at a whole character and ends in "…":
+// every printed word stays inside the right margin.
+TEST_F(DataSheetPrintTest, OverLongOfficeLinesStayOnThePage) {
+    Open();
+    ChooseModel(8);
+    Press(Button("DrawGraphBitBtn"));
+    Shared.OfficeIndex = 0;
+    Shared.Offices[0].Field[1] = "Zorvik " + std::string(80, 'W') + " Very Long Compressed Air Holdings Ltd.";
+    Shared.Offices[0].Field[6] = std::string(120, '9');
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    double pageWidthPoints = 0;
+    {
+        const auto printer = MakePdfPrinter(pdf);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        pageWidthPoints = printer->pageLayout().fullRect(QPageLayout::Point).width();
+        ASSERT_TRUE(form.PrintDataSheetOn(*printer));
+    }
+    const QString text = PdfText(pdf);
+    EXPECT_EQ(text.count(QChar(0x2026)), 3) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" if you require assistance."))) << text.toStdString();
+    for (const PdfWord& word : PdfWords(pdf))
+        EXPECT_LT(word.right, pageWidthPoints - 18) << word.text.toStdString();
+}
+
 // The 617 x 461 picture is printed at 617 : 485 across the printable width
 // less half-inch margins, whatever the paper.
 TEST_F(DataSheetPrintTest, ThePictureKeepsItsPrintedProportions) {

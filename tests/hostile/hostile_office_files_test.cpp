@@ -4,8 +4,7 @@
 // falls back to the first office, and a folder that cannot be written
 // leaves no half-written file and says so.
 
-#include <unistd.h>
-
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -169,52 +168,61 @@ TEST_F(HostileOfficeFilesTest, IndexFilesOfEveryLength) {
     }
 }
 
-// chmod makes a folder read-only for everyone but root, and the tests may
-// run as root: then the folder is put where no folder can be made, under a
+// The user's configuration folder cannot be made: it would lie under a
 // regular file, which stops root as well.
-class UnwritableFolderTest : public HostileOfficeFilesTest {
+class UnwritableConfigFolderTest : public HostileOfficeFilesTest {
 protected:
     void SetUp() override {
         HostileOfficeFilesTest::SetUp();
-        if (geteuid() == 0) {
-            Write(QStringLiteral("a-file"), "not a folder");
-            unwritable_ = PathOf(QStringLiteral("a-file/program"));
-        } else {
-            unwritable_ = PathOf(QStringLiteral("read-only"));
-            ASSERT_TRUE(QDir().mkpath(unwritable_));
-            ASSERT_TRUE(QFile::setPermissions(unwritable_, QFile::ReadOwner | QFile::ExeOwner));
-        }
-        SetProgramFolder(unwritable_);
-    }
-    void TearDown() override {
-        QFile::setPermissions(unwritable_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        HostileOfficeFilesTest::TearDown();
+        Write(QStringLiteral("a-file"), "not a folder");
+        qputenv("XDG_CONFIG_HOME", PathOf(QStringLiteral("a-file/config")).toLocal8Bit());
     }
     QStringList FilesLeft() const {
-        return QDir(unwritable_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-
-    QString unwritable_;
 };
 
-TEST_F(UnwritableFolderTest, SavingFailsAndLeavesNoFile) {
+TEST_F(UnwritableConfigFolderTest, SavingFailsAndLeavesNoFile) {
     Shared.OfficeIndex = 5;
     EXPECT_FALSE(SaveOfficeIndexFile());
-    EXPECT_EQ(FilesLeft(), QStringList());
-    EXPECT_FALSE(QFile::exists(ProgramFile(QStringLiteral("ZCompanyIdx03.dat"))));
+    EXPECT_EQ(FilesLeft(), QStringList{QStringLiteral("a-file")});
 }
 
-TEST_F(UnwritableFolderTest, TheMainWindowSaysSoAndStillCloses) {
+TEST_F(UnwritableConfigFolderTest, TheMainWindowSaysSoAndStillCloses) {
     QApplication::setQuitOnLastWindowClosed(false);
     auto windows = CreateAppWindows();
     windows->ZorvAmpMainForm->show();
     notices_.Expect(NoticeKind::Warning,
                     "The chosen office could not be saved in\r" +
-                        QDir::toNativeSeparators(unwritable_ + QStringLiteral("/ZCompanyIdx03.dat")).toStdString() +
+                        QDir::toNativeSeparators(PathOf(QStringLiteral("a-file/config/")) +
+                                                 QCoreApplication::applicationName() +
+                                                 QStringLiteral("/ZCompanyIdx03.dat"))
+                            .toStdString() +
                         "\rIt will not be remembered at the next start.");
     windows->ZorvAmpMainForm->Controls().closeBitBtn->click();
     EXPECT_FALSE(windows->ZorvAmpMainForm->isVisible());
-    EXPECT_EQ(FilesLeft(), QStringList());
+    EXPECT_EQ(FilesLeft(), QStringList{QStringLiteral("a-file")});
+}
+
+// An installed program's folder is the system's: the choice an older
+// installation left there is read while the user has none of their own,
+// the user's choice goes to their own folder, and the file beside the
+// program stays as it was (chmod stops every user but root; the test checks
+// that nothing was written, which holds for root too).
+TEST_F(HostileOfficeFilesTest, AReadOnlyProgramFolderKeepsItsOldChoice) {
+    WriteIndexBesideProgram(QByteArray("\x04\x00\x00\x00", 4));
+    ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const QStringList before = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    ReadOfficeIndexFile();
+    EXPECT_EQ(Shared.OfficeIndex, 4);
+    Shared.OfficeIndex = 6;
+    EXPECT_TRUE(SaveOfficeIndexFile());
+    Shared.OfficeIndex = 1;
+    ReadOfficeIndexFile();
+    EXPECT_EQ(Shared.OfficeIndex, 6);
+    EXPECT_EQ(Read(QStringLiteral("ZCompanyIdx03.dat")), QByteArray("\x04\x00\x00\x00", 4));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace

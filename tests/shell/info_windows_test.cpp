@@ -287,6 +287,23 @@ TEST(InfoWindowsTest, NoTextIsClippedOrCovered) {
     }
 }
 
+// The text that runs on from one memo into the one below leaves no hole
+// between them: the first ends within a line of where the second begins.
+TEST(InfoWindowsTest, ContinuedTextRunsOnWithoutAHole) {
+    QDialog* window = Built(Windows().ZampOperationalGuideForm.get());
+    window->show();
+    auto* first = window->findChild<QTextEdit*>(QStringLiteral("WhileZorvikMemo"));
+    auto* second = window->findChild<QTextEdit*>(QStringLiteral("LevelDoesMemo"));
+    const QRect upper = TextArea(first);
+    const QRect lower = TextArea(second);
+    const int lineHeight = second->document()->firstBlock().layout()->lineAt(0).height();
+    EXPECT_LE(upper.bottom(), lower.top());
+    EXPECT_LT(lower.top() - upper.bottom(), lineHeight / 2);
+    EXPECT_FALSE(first->toPlainText().endsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(second->toPlainText().startsWith(QLatin1Char(' ')));
+    window->hide();
+}
+
 // Not a check: with ZORVIK_GRAB_DIR set, every window is saved there as a
 // PNG for a person to look at.
 // The example graph is the chart code's own drawing, and drawing it leaves

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTest>
 
 #include "program_folder_fixture.h"
@@ -95,6 +97,21 @@ TEST_F(IntroductionFormTest, ReadOnlyTextsPassTheFocusOn) {
         memo->setFocus();
         QApplication::processEvents();
         EXPECT_FALSE(memo->hasFocus()) << memo->objectName().toStdString();
+    }
+    form_.hide();
+}
+
+// Every built-in address shows whole: no line wraps and nothing hides
+// under a scroll bar.
+TEST_F(IntroductionFormTest, EveryBuiltInAddressFitsItsMemo) {
+    form_.show();
+    for (int item = 0; item < ui().CountryComboBox->count(); ++item) {
+        Choose(item);
+        QApplication::processEvents();
+        QPlainTextEdit* memo = ui().UkOfficeAddrMemo;
+        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << Regions()[item].toStdString();
+        EXPECT_FALSE(memo->verticalScrollBar()->isVisible()) << Regions()[item].toStdString();
+        EXPECT_EQ(memo->document()->lineCount(), memo->document()->blockCount()) << Regions()[item].toStdString();
     }
     form_.hide();
 }

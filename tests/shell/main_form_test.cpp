@@ -51,7 +51,41 @@ TEST_F(MainFormTest, MissingScreenProgramAfterEighteenIdleTicks) {
     Ticks(1);
 }
 
+// A user away for an hour finds one box: the ticks delivered under it open
+// no other, and the idle count starts again from nothing.
+TEST_F(MainFormTest, NoSecondLoadingErrorWhileOneIsShown) {
+    const std::string loadingError = "Loading " + ScreenProgramPath().toStdString() + "\rloading error.";
+    notices_.Expect(testing::NoticeKind::CancelWarning, loadingError);
+    int idleUnderTheBox = -1;
+    notices_.WhileNextIsShown([&] {
+        idleUnderTheBox = form_->IdleTicks;
+        Ticks(360);
+    });
+    Ticks(18);
+    EXPECT_EQ(idleUnderTheBox, 0);
+    EXPECT_EQ(notices_.Shown().size(), 1u);
+    form_->IdleTicks = 0;
+    notices_.Expect(testing::NoticeKind::CancelWarning, loadingError);
+    Ticks(18);
+    EXPECT_EQ(notices_.Shown().size(), 2u);
+}
+
 #ifdef Q_OS_UNIX
+// An installation keeps the screen program among the helpers; the one
+// beside the program, as in the build folder, comes first.
+TEST_F(MainFormTest, ScreenProgramIsFoundBesideTheProgramThenInTheHelperFolder) {
+    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("libexec/zorvik-amplifiers")));
+    SetProgramFolder(PathOf(QStringLiteral("bin")));
+    const QString installed = PathOf(QStringLiteral("libexec/zorvik-amplifiers/ZorvikScreen03"));
+    const QString beside = PathOf(QStringLiteral("bin/ZorvikScreen03"));
+    EXPECT_EQ(HelperProgramFile(QStringLiteral("ZorvikScreen03")), beside);
+    Write(QStringLiteral("libexec/zorvik-amplifiers/ZorvikScreen03"), "#!/bin/sh\n");
+    EXPECT_EQ(HelperProgramFile(QStringLiteral("ZorvikScreen03")), installed);
+    Write(QStringLiteral("bin/ZorvikScreen03"), "#!/bin/sh\n");
+    EXPECT_EQ(HelperProgramFile(QStringLiteral("ZorvikScreen03")), beside);
+}
+
 TEST_F(MainFormTest, ScreenProgramIsStartedFromTheProgramFolder) {
     Write(QStringLiteral("ZorvikScreen03"), QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(PathOf("started")).toUtf8());
     QFile::setPermissions(ScreenProgramPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -153,11 +187,11 @@ TEST_F(MainFormTest, CloseButtonStoresTheOfficeTitleBarCloseDoesNot) {
 }
 
 TEST_F(MainFormTest, CloseButtonClosesEvenWhenTheIndexCannotBeStored) {
-    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("ZCompanyIdx03.dat/keep")));
+    ASSERT_TRUE(QDir().mkpath(UserPathOf(QStringLiteral("ZCompanyIdx03.dat/keep"))));
     form_->show();
     notices_.Expect(testing::NoticeKind::Warning,
                     "The chosen office could not be saved in\r" +
-                        QDir::toNativeSeparators(PathOf(QStringLiteral("ZCompanyIdx03.dat"))).toStdString() +
+                        QDir::toNativeSeparators(UserPathOf(QStringLiteral("ZCompanyIdx03.dat"))).toStdString() +
                         "\rIt will not be remembered at the next start.");
     form_->Controls().closeBitBtn->click();
     EXPECT_FALSE(form_->isVisible());

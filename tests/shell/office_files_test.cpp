@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <optional>
 
 #include "core/offices.h"
@@ -44,6 +45,57 @@ TEST_F(OfficeFilesTest, PrecedenceOfTheOfficeAtStart) {
     }
 }
 
+// The address file is looked for in the user's configuration folder, then
+// in the system's, then beside the program; the first found is read alone,
+// never merged with another.
+TEST_F(OfficeFilesTest, TheFirstAddressFileFoundIsReadAlone) {
+    const QString name = QStringLiteral("ZorvikAmplifierAddresses.txt");
+    const QString user = UserPathOf(name);
+    const QString system = QDir(home_.SystemConfigFolder(QCoreApplication::applicationName())).filePath(name);
+    const QString beside = PathOf(name);
+    struct Case {
+        bool inUser, inSystem, besideProgram;
+        std::string first;   // company of office 0
+        std::string second;  // company of office 1: only the file beside the program has one
+    };
+    InitOffices();
+    const std::string builtIn[] = {Shared.Offices[0].Field[1], Shared.Offices[1].Field[1]};
+    const Case cases[] = {
+        {true, true, true, "User Co", ""},
+        {false, true, true, "System Co", ""},
+        {false, false, true, "Beside Co", "More Co"},
+        {true, false, true, "User Co", ""},
+        {false, true, false, "System Co", ""},
+        {false, false, false, builtIn[0], builtIn[1]},
+    };
+    for (const Case& c : cases) {
+        for (const QString& path : {user, system, beside}) QFile::remove(path);
+        if (c.inUser) testing::WriteFile(user, "[User]\nUser Co\n");
+        if (c.inSystem) testing::WriteFile(system, "[System]\nSystem Co\n");
+        if (c.besideProgram) testing::WriteFile(beside, "[Beside]\nBeside Co\n[More]\nMore Co\n");
+        InitOffices();
+        LoadOfficesFile();
+        EXPECT_EQ(Shared.Offices[0].Field[1], c.first) << c.first;
+        EXPECT_EQ(Shared.Offices[1].Field[1], c.second) << c.first;
+    }
+}
+
+// The index file of the user wins; the one beside the program is read only
+// while the user has none, and a save never touches it.
+TEST_F(OfficeFilesTest, TheUsersIndexFileFirstTheProgramsWhileThereIsNone) {
+    WriteIndexBesideProgram(QByteArray("\x04\x00\x00\x00", 4));
+    ReadOfficeIndexFile();
+    EXPECT_EQ(Shared.OfficeIndex, 4);
+    Shared.OfficeIndex = 7;
+    ASSERT_TRUE(SaveOfficeIndexFile());
+    Shared.OfficeIndex = 1;
+    ReadOfficeIndexFile();
+    EXPECT_EQ(Shared.OfficeIndex, 7);
+    EXPECT_EQ(Read(QStringLiteral("ZCompanyIdx03.dat")), QByteArray("\x04\x00\x00\x00", 4));
+    EXPECT_EQ(OfficeIndexSavePath(), UserPathOf(QStringLiteral("ZCompanyIdx03.dat")));
+    EXPECT_TRUE(OfficeIndexSavePath().startsWith(home_.Path(QStringLiteral("home/.config/"))));
+}
+
 TEST_F(OfficeFilesTest, OfficeFileReplacesTheWholeTable) {
     WriteOfficesFile(kTwoOffices);
     InitOffices();
@@ -84,16 +136,18 @@ TEST_F(OfficeFilesTest, SavedIndexIsFourLittleEndianBytesAndNothingElseIsLeft) {
     Shared.OfficeIndex = 0x0203;
     ASSERT_TRUE(SaveOfficeIndexFile());
     EXPECT_EQ(StoredOfficeIndex(), QByteArray("\x03\x02\x00\x00", 4));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZCompanyIdx03.dat")});
+    EXPECT_EQ(QDir(UserConfigFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("ZCompanyIdx03.dat")});
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // Something in the way of the file (here a folder of that name) makes the
 // save fail; it reports so and leaves no half-written file behind.
 TEST_F(OfficeFilesTest, FailedSaveLeavesNothingBehind) {
-    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("ZCompanyIdx03.dat/keep")));
+    ASSERT_TRUE(QDir().mkpath(UserPathOf(QStringLiteral("ZCompanyIdx03.dat/keep"))));
     Shared.OfficeIndex = 8;
     EXPECT_FALSE(SaveOfficeIndexFile());
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir(UserConfigFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 }  // namespace

@@ -52,5 +52,26 @@ TEST(ProductShowSlidesTest, FactsComeFromTheCatalogue) {
     for (const auto& slide : slides) EXPECT_FALSE(slide.Picture.isEmpty());
 }
 
+// Every slide stays whole inside the stage, whatever the screen and
+// wherever its drift has taken it; the stage itself keeps a margin from
+// every edge.
+TEST(ProductShowSlidesTest, EverySlideStaysOnEveryScreen) {
+    const QSize screens[] = {{1024, 768}, {1280, 1024}, {1366, 768}, {1920, 1080}, {1920, 1200}, {2560, 1440},
+                             {3840, 2160}, {1080, 1920}};
+    const auto slides = ProductShowSlides();
+    for (const QSize& screen : screens) {
+        const QRect stage = SlideStage(screen);
+        EXPECT_TRUE(QRect(QPoint(0, 0), screen).adjusted(1, 1, -1, -1).contains(stage)) << screen.width();
+        for (const ShowSlide& slide : slides) {
+            for (qint64 ms = 0; ms < 46000; ms += 1000) {
+                const SlideLayout layout = LayOutSlide(slide, screen, ms);
+                EXPECT_TRUE(stage.contains(layout.Bounds()))
+                    << screen.width() << "x" << screen.height() << " " << slide.Title.toStdString() << " at " << ms;
+                EXPECT_FALSE(layout.Picture.intersects(layout.Title)) << slide.Title.toStdString();
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zorvik

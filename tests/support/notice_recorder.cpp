@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zorvik::testing {
 namespace {
 
@@ -32,6 +34,7 @@ NoticeRecorder& NoticeRecorder::Expect(NoticeKind kind, const std::string& text,
 
 bool NoticeRecorder::Take(NoticeKind kind, const std::string& text) {
     shown_.push_back({kind, text});
+    if (whileShown_) std::exchange(whileShown_, nullptr)();
     if (expected_.empty()) {
         ADD_FAILURE() << "unexpected " << NameOf(kind) << ": \"" << text << "\"";
         return false;

@@ -4,6 +4,7 @@
 // can pass while the program shows a message nobody looked at.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // answered with `answer` (true for OK).
     NoticeRecorder& Expect(NoticeKind kind, const std::string& text, bool answer = true);
 
+    // Runs once while the next notice is shown, as the events a modal box's
+    // loop delivers (a timer's ticks) would run.
+    void WhileNextIsShown(std::function<void()> events) { whileShown_ = std::move(events); }
+
     int Beeps() const { return beeps_; }
     const std::vector<RecordedNotice>& Shown() const { return shown_; }
     bool AllMet() const { return expected_.empty(); }
@@ -48,6 +53,7 @@ private:
     Notices* previous_ = nullptr;
     std::deque<Expected> expected_;
     std::vector<RecordedNotice> shown_;
+    std::function<void()> whileShown_;
     int beeps_ = 0;
 };
 

@@ -1,0 +1,58 @@
+// zorvik-screenshots: the README's pictures of the program, taken from the
+// program's own windows offscreen (scripts/screenshots.sh runs it), so that
+// they show what the code of today draws.
+//
+//   zorvik-screenshots <folder>
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "shell/app_windows.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& folder, const char* name) {
+    window.show();
+    QTest::qWait(300);
+    const QString path = QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    window.hide();
+    return saved;
+}
+
+void ClickRow(QListWidget& list, int row) {
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("arial")));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zorvik-screenshots <folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const auto windows = zorvik::CreateAppWindows();
+
+    bool ok = Save(*windows->ZorvAmpMainForm, folder, "main_window");
+
+    auto& graph = *windows->zampGraph1Form;
+    graph.show();
+    QApplication::processEvents();
+    ClickRow(*graph.findChild<QListWidget*>(QStringLiteral("TabListBox1")), 7);
+    QTest::mouseClick(graph.findChild<QPushButton*>(QStringLiteral("DrawGraphBitBtn")), Qt::LeftButton);
+    ok = Save(graph, folder, "performance_chart") && ok;
+
+    ok = Save(*windows->ZampModelSelectionChartForm, folder, "model_selection_chart") && ok;
+    return ok ? 0 : 1;
+}
