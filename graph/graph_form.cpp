@@ -217,11 +217,18 @@ bool TzampGraph1Form::eventFilter(QObject* watched, QEvent* event) {
 
 void TzampGraph1Form::CloseBitBtnClick() { close(); }
 
+// The refilled list starts at its top with no current row, and it is told
+// so: a list view that has not been given a current row makes its first row
+// current when the focus comes to it (the window shown again, a print
+// dialog closed), which would show the first option's drawing while the
+// window's mode still says chart.
 void TzampGraph1Form::FillOptionList(int pumpNo) {
     const QSignalBlocker quiet(ui->TabListBox2);
     ui->TabListBox2->clear();
     for (std::string_view row : OptionRows(pumpNo))
         ui->TabListBox2->AddRow(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
+    ui->TabListBox2->setCurrentIndex(QModelIndex());
+    ui->TabListBox2->scrollToTop();
 }
 
 void TzampGraph1Form::ShowModelType() {
