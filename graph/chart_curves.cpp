@@ -62,6 +62,11 @@ std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
     return boxes;
 }
 
+// The plot inside the axes: tags stay within it.
+QRect PlotArea(const ChartAxes& a) {
+    return {QPoint(a.x0 + 1, a.y0 - ChartAxisLengthY), QPoint(a.x0 + ChartAxisLengthX, a.y0 - 1)};
+}
+
 // Point i of the measured line loaded last.
 QPoint MeasuredPoint(const ChartAxes& a, int i) {
     return {a.PressureX(Shared.LineOutletPsi[i]), a.y0 - a.FlowOffset(Shared.LineFlowScfm[i])};
@@ -138,14 +143,15 @@ std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
 void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
     const std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
     const auto levels = ComputeLevels(inlets, a.barMode);
-    const std::vector<QRect> balloons = BalloonBoxes(a);
+    std::vector<QRect> keepClear = BalloonBoxes(a);
     c.SetPenColor(colors::Magenta);
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) return;
         c.MoveTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Solid);
-        DrawAirUseTag(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons);
+        const QString text = AirUseTagText(k, a.barMode);
+        keepClear.push_back(DrawAirUseTag(c, tag->x(), tag->y(), text, keepClear, PlotArea(a)));
         c.LineTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Dotted);
         for (int j = 1; j < 5; ++j) {
@@ -160,12 +166,13 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
 
 std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartAxes& a) {
     const auto levels = ComputeLevels(InletPressures(Shared.InletPsi, a.barMode), a.barMode);
-    const std::vector<QRect> balloons = BalloonBoxes(a);
+    std::vector<QRect> keepClear = BalloonBoxes(a);
     std::vector<QRect> boxes;
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) break;
-        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons));
+        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), keepClear, PlotArea(a)));
+        keepClear.push_back(boxes.back());
     }
     return boxes;
 }
@@ -225,6 +232,13 @@ void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes) {
 std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes) {
     return UsesAirUseLines(Shared.CurrentPump.PumpNo) ? MeasuredLineLabelBoxes(canvas, axes)
                                                       : ComputedLevelTagBoxes(canvas, axes);
+}
+
+double TopCurveEndPsi() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    const double top = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
+    if (top < pump.MinInletPsi || top < 0) return 0;
+    return StallOutletPsi(Shared.AirDrivePsi, top);
 }
 
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {

@@ -19,6 +19,10 @@ void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes);
 // them. Like the drawing, it overwrites the performance model's results.
 std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes);
 
+// The outlet pressure at which the top inlet curve stalls, psig; 0 when no
+// curve is drawn. Evaluating it overwrites the performance model's results.
+double TopCurveEndPsi();
+
 // Flow against outlet pressure from each inlet pressure up to its stall.
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes);
 

@@ -129,7 +129,7 @@ void DrawFlowTicks(Canvas& c, const ChartAxes& a) {
 void DrawPerformanceGraph(Canvas& canvas, int x0, int y0, double outletMaxPsi, double flowMaxScfm) {
     ClearPicture(canvas);
     const bool barMode = Shared.DisplayMode == DisplayChartBar;
-    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, barMode);
+    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, barMode, TopCurveEndPsi());
     if (!axes.Drawable()) return;
 
     DrawTitles(canvas, axes);

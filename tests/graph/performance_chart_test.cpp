@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "chart_pictures.h"
+#include "core/catalogue.h"
 #include "core/shared_state.h"
 #include "graph/graph_settings.h"
 #include "graph/performance_chart.h"
@@ -302,33 +304,61 @@ TEST_F(PerformanceChartTest, DrawsAboutAnyOrigin) {
     EXPECT_GT(CountColor(image, QRect(121, 440 - 311, 520, 311), colors::Red), 100);
 }
 
-// Labels are placed where the model's figures put them, so on some charts
-// a tag, a balloon and the shaded-area note would meet: every model's
-// chart, in both unit systems, at low, usual and high drive pressures and
-// inlet pressures, keeps its words apart.
-TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
-    const struct {
-        double drivePsi, inletScale;
-    } settings[] = {{40, 0.5}, {90, 1.0}, {120, 1.5}};
+// One chart of the grid the label tests walk.
+struct ChartSetting {
+    int model;
+    bool bar;
+    double drivePsi;
+    double inletScale;
+};
+
+std::string Describe(const ChartSetting& s) {
+    std::ostringstream out;
+    out << "model " << s.model << " at " << s.drivePsi << " psig, inlet x " << s.inletScale
+        << (s.bar ? " bar" : " psi");
+    return out.str();
+}
+
+// Every model in both units at the lowest drive pressure, at its highest and
+// at `drivesBetween` steps between them, each at the inlet scales given.
+std::vector<ChartSetting> ChartGrid(int drivesBetween, std::initializer_list<double> inletScales) {
+    std::vector<ChartSetting> grid;
     for (int model = 1; model <= PumpCount; ++model) {
-        for (const auto& [drivePsi, inletScale] : settings)
-        for (const std::uint8_t mode : {DisplayChartPsi, DisplayChartBar}) {
-            InitialiseSharedState();
-            SelectPump(model);
-            Shared.GraphAirDrivePsi = drivePsi;
-            Shared.GraphInletScale = inletScale;
-            Shared.DisplayMode = mode;
-            const std::vector<testing::PlacedWord> words = DrawnWords(FromSettings());
-            for (std::size_t i = 0; i < words.size(); ++i)
-                for (std::size_t j = i + 1; j < words.size(); ++j) {
-                    const QRectF overlap = words[i].box.adjusted(1, 1, -1, -1) & words[j].box.adjusted(1, 1, -1, -1);
-                    EXPECT_TRUE(overlap.isEmpty())
-                        << "model " << model << " at " << drivePsi << " psig, inlet x " << inletScale
-                        << (mode == DisplayChartBar ? " bar: \"" : " psi: \"")
-                        << words[i].text.toStdString() << "\" over \"" << words[j].text.toStdString() << "\"";
-                }
+        const double maxDrive = CatalogueRow(model).MaxAirDrivePsi;
+        for (int step = 0; step <= drivesBetween + 1; ++step) {
+            const double drive = std::round(40 + (maxDrive - 40) * step / (drivesBetween + 1));
+            for (double scale : inletScales)
+                for (bool bar : {false, true}) grid.push_back({model, bar, drive, scale});
         }
     }
+    return grid;
+}
+
+std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
+    return [s](Canvas& c) {
+        InitialiseSharedState();
+        SelectPump(s.model);
+        Shared.GraphAirDrivePsi = s.drivePsi;
+        Shared.GraphInletScale = s.inletScale;
+        Shared.DisplayMode = s.bar ? DisplayChartBar : DisplayChartPsi;
+        DrawGraphSettings(c);
+    };
+}
+
+// Labels are placed where the model's figures put them, so on some charts
+// a tag, a balloon and the shaded-area note would meet: every model's
+// chart, in both unit systems, from the lowest drive pressure to the
+// highest and from half to one and a half times the reference inlet
+// pressure, keeps its words apart.
+TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
+    const std::vector<ChartSetting> grid = ChartGrid(3, {0.5, 1.0, 1.5});
+    std::vector<std::function<void(Canvas&)>> charts;
+    for (const ChartSetting& s : grid) charts.push_back(ChartOf(s));
+    const auto pages = testing::DrawnWordsOfEach(charts);
+    for (std::size_t i = 0; i < grid.size(); ++i)
+        for (const auto& [a, b] : testing::OverlappingWords(pages[i]))
+            ADD_FAILURE() << Describe(grid[i]) << ": \"" << a.text.toStdString() << "\" over \""
+                          << b.text.toStdString() << "\"";
 }
 
 }  // namespace
