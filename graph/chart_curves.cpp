@@ -32,8 +32,15 @@ struct InletCurve {
     QPoint balloon;  // where its balloon stands
 };
 
+// A balloon stands this far at least from the flow axis, and from the end
+// of the pressure axis, and a curve that starts at the top of the plot has
+// its balloon hung from the top, so that it stays on the plot.
+constexpr int kBalloonFromAxis = 22;
+constexpr int kBalloonFromEnd = 15;
+constexpr int kBalloonHeight = 21;
+
 // The inlet curves the chart draws, top curve first. Each balloon stands
-// on its curve's start, kept off the axis; where curves start so close
+// on its curve's start, kept off the axes' ends; where curves start so close
 // that balloons would hide each other, a balloon goes up above the one
 // below it.
 std::vector<InletCurve> InletCurves(const ChartAxes& a) {
@@ -46,7 +53,9 @@ std::vector<InletCurve> InletCurves(const ChartAxes& a) {
         if (inlets[j] < 0) continue;
         const double p = inlets[j];
         const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(OutletFlow(p, p, Shared.AirDrivePsi)));
-        curves.push_back({j, p, start, {std::max(start.x(), a.x0 + 22) - 5, start.y()}});
+        const int balloonX = std::clamp(start.x(), a.x0 + kBalloonFromAxis, a.x0 + ChartAxisLengthX - kBalloonFromEnd);
+        const int balloonY = std::max(start.y(), a.y0 - ChartAxisLengthY + kBalloonHeight);
+        curves.push_back({j, p, start, {balloonX - 5, balloonY}});
         if (pump.InletIsDriveAir) break;
     }
     for (auto below = curves.rbegin(); below != curves.rend(); ++below)
@@ -234,11 +243,13 @@ std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes)
                                                       : ComputedLevelTagBoxes(canvas, axes);
 }
 
+std::vector<QRect> InletBalloonBoxes(const ChartAxes& axes) { return BalloonBoxes(axes); }
+
 double TopCurveEndPsi() {
     const TPumpRecord& pump = Shared.CurrentPump;
     const double top = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
     if (top < pump.MinInletPsi || top < 0) return 0;
-    return StallOutletPsi(Shared.AirDrivePsi, top);
+    return std::max(top, StallOutletPsi(Shared.AirDrivePsi, top));
 }
 
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {

@@ -102,7 +102,8 @@ ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm,
     a.barMode = barMode;
     a.x0 = x0;
     a.y0 = y0;
-    const double outletMax = barMode ? std::trunc(outletMaxPsi / units::PsiPerBar) : outletMaxPsi;
+    const double reachPsi = curvesEndPsi > outletMaxPsi ? curvesEndPsi : outletMaxPsi;
+    const double outletMax = barMode ? std::trunc(reachPsi / units::PsiPerBar) : reachPsi;
     a.x = TickStep(AxisNumber(outletMax + 0.49));
     if (barMode) ReachCurvesEnd(a.x, curvesEndPsi / units::PsiPerBar);
     a.XUnitsPerPixel = static_cast<double>(a.x.count) * a.x.step / ChartAxisLengthX;

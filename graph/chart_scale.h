@@ -54,9 +54,9 @@ struct ChartAxes {
 };
 
 // The axes for an outlet-pressure maximum (psig) and a flow maximum (scfm).
-// The bar axis, counted from the whole bar below the maximum, takes one
-// tick more where it would end short of curvesEndPsi (where the top inlet
-// curve stalls), so no curve runs past the axis end.
+// The pressure axis reaches curvesEndPsi too (the highest pressure of the
+// top inlet curve), so no curve runs past its end: the bar axis, counted
+// from the whole bar below, takes one tick more where it would end short.
 ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode,
                         double curvesEndPsi = 0);
 

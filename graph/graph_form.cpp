@@ -1,6 +1,8 @@
 #include "graph/graph_form.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPrinter>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include "core/shared_state.h"
 #include "drawings/dimension_drawings.h"
 #include "graph/adjust_air_drive_form.h"
+#include "graph/chart_text.h"
 #include "graph/data_sheet_print.h"
 #include "graph/list_click.h"
 #include "graph/model_data_form.h"
@@ -25,6 +28,11 @@ namespace {
 const std::vector<int> ModelListTabStops = {5, 79};
 const std::vector<int> OptionListTabStops = {25, 110, 530};
 constexpr double TabStopScale = 3.55;
+
+// Every drive pressure caption keeps the margin the psi caption at the
+// usual drive pressure has in its panel, set smaller down to this size.
+constexpr double kUsualDrivePsi = 90;
+constexpr double kSmallestCaptionPoints = 7;
 
 struct ModelTypeLines {
     const char* actionCode;
@@ -51,6 +59,7 @@ TzampGraph1Form::TzampGraph1Form(QWidget* parent) : LazyDialog(parent) {}
 void TzampGraph1Form::Build() {
     ui.SetUp();
     setFixedSize(size());
+    captionFont_ = ui->DrivePressurePanel->font();
     FormCreate();
     ConnectListClick(ui->TabListBox1, [this] { TabListBox1Click(); });
     ConnectListClick(ui->TabListBox2, [this] { TabListBox2Click(); });
@@ -78,8 +87,16 @@ void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelD
 
 QImage& TzampGraph1Form::PerformanceGraphImage() { return ui->PerformanceGraphImage->Picture(); }
 
+// A longer caption (the bar one, or three digits of psig) is set a little
+// smaller where it would otherwise fill the panel from edge to edge.
 void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
-    ui->DrivePressurePanel->setText(caption);
+    QLabel* panel = ui->DrivePressurePanel;
+    const int room = QFontMetrics(captionFont_).horizontalAdvance(DrivePressureCaption(kUsualDrivePsi, false));
+    QFont font = captionFont_;
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > kSmallestCaptionPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    panel->setFont(font);
+    panel->setText(caption);
     PictureChanged();
 }
 

@@ -412,6 +412,34 @@ TEST_F(GraphFormTest, EveryCaptionFits) {
     ExpectEveryTextFits(form);
 }
 
+// The bar caption, and the psi caption at three digits, are longer than
+// the psi caption at the usual drive pressure; they keep at least its
+// margin, and that one keeps the layout's own size.
+TEST_F(GraphFormTest, DrivePressureCaptionKeepsItsMarginInBar) {
+    Open();
+    auto* panel = Control<QLabel>("DrivePressurePanel");
+    const auto margin = [panel] {
+        return (panel->contentsRect().width() - panel->fontMetrics().horizontalAdvance(panel->text())) / 2;
+    };
+    const double layoutPoints = panel->font().pointSizeF();
+    Shared.GraphAirDrivePsi = 90;
+    ChooseModel(10);
+    Press(Button("DrawGraphBitBtn"));
+    ASSERT_EQ(panel->text(), QStringLiteral("Air drive pressure  90 Psig"));
+    const int psiMargin = margin();
+    EXPECT_EQ(panel->font().pointSizeF(), layoutPoints);
+    EXPECT_GE(psiMargin, 6);
+    for (double drivePsi : {40.0, 99.0, 145.0, 150.0}) {
+        Shared.GraphAirDrivePsi = drivePsi;
+        ChooseModel(10);
+        EXPECT_GE(margin(), psiMargin) << panel->text().toStdString();
+        Press(Button("DrawGraphBitBtn"));
+        ASSERT_TRUE(panel->text().endsWith(QStringLiteral(" barg")));
+        EXPECT_GE(margin(), psiMargin) << panel->text().toStdString();
+        Press(Button("DrawGraphBitBtn"));
+    }
+}
+
 TEST_F(GraphFormTest, MainMenuClosesTheWindow) {
     Open();
     Press(Button("CloseBitBtn"));

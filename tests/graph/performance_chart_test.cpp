@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QStringList>
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -321,7 +322,7 @@ std::string Describe(const ChartSetting& s) {
 
 // Every model in both units at the lowest drive pressure, at its highest and
 // at `drivesBetween` steps between them, each at the inlet scales given.
-std::vector<ChartSetting> ChartGrid(int drivesBetween, std::initializer_list<double> inletScales) {
+std::vector<ChartSetting> ChartGrid(int drivesBetween, const std::vector<double>& inletScales) {
     std::vector<ChartSetting> grid;
     for (int model = 1; model <= PumpCount; ++model) {
         const double maxDrive = CatalogueRow(model).MaxAirDrivePsi;
@@ -332,6 +333,20 @@ std::vector<ChartSetting> ChartGrid(int drivesBetween, std::initializer_list<dou
         }
     }
     return grid;
+}
+
+// The grid of the word-overlap check: four drive pressures and four inlet
+// scales, or - for a finer look by hand (scripts/check_chart_labels.sh) -
+// ZORVIK_LABEL_GRID="D,S": D drive pressures between the lowest and the
+// highest, S inlet scales from 0.5 to 1.5.
+std::vector<ChartSetting> LabelGrid() {
+    const QStringList fine = qEnvironmentVariable("ZORVIK_LABEL_GRID").split(u',');
+    const int drivesBetween = fine.size() == 2 ? fine[0].toInt() : -1;
+    const int scales = fine.size() == 2 ? fine[1].toInt() : 0;
+    if (drivesBetween < 0 || scales < 2) return ChartGrid(2, {0.5, 0.8, 1.2, 1.5});
+    std::vector<double> inletScales;
+    for (int i = 0; i < scales; ++i) inletScales.push_back(0.5 + 1.0 * i / (scales - 1));
+    return ChartGrid(drivesBetween, inletScales);
 }
 
 std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
@@ -351,7 +366,7 @@ std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
 // highest and from half to one and a half times the reference inlet
 // pressure, keeps its words apart.
 TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
-    const std::vector<ChartSetting> grid = ChartGrid(3, {0.5, 1.0, 1.5});
+    const std::vector<ChartSetting> grid = LabelGrid();
     std::vector<std::function<void(Canvas&)>> charts;
     for (const ChartSetting& s : grid) charts.push_back(ChartOf(s));
     const auto pages = testing::DrawnWordsOfEach(charts);
@@ -359,6 +374,23 @@ TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
         for (const auto& [a, b] : testing::OverlappingWords(pages[i]))
             ADD_FAILURE() << Describe(grid[i]) << ": \"" << a.text.toStdString() << "\" over \""
                           << b.text.toStdString() << "\"";
+}
+
+// Curves, air-use lines and their tags stay on the plot: nothing of theirs
+// right of the axis end (the bar axis reaches the top curve's stall) and no
+// tag above the plot, where the legends are.
+TEST_F(PerformanceChartTest, CurvesAndTagsStayOnThePlot) {
+    const QRect rightOfAxis(kX0 + 521, kPlot.top() - 1, ChartPictureWidth - kX0 - 522, kY0 - kPlot.top() + 2);
+    const QRect abovePlot(kX0, 1, 521, kPlot.top() - 2);
+    const QRect legends[] = {{129, 23, 43, 22}, {360, 24, 30, 22}};  // the Ps balloon and the QA box
+    for (const ChartSetting& s : ChartGrid(1, {0.5, 1.5})) {
+        const QImage image = DrawnPicture(ChartOf(s));
+        for (const QColor& colour : {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Magenta})
+            EXPECT_EQ(CountColor(image, rightOfAxis, colour), 0) << Describe(s) << " " << colour.name().toStdString();
+        int legendMagenta = 0;
+        for (const QRect& legend : legends) legendMagenta += CountColor(image, legend, colors::Magenta);
+        EXPECT_EQ(CountColor(image, abovePlot, colors::Magenta), legendMagenta) << Describe(s);
+    }
 }
 
 }  // namespace
