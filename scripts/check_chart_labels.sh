@@ -2,7 +2,7 @@
 # Walks a finer grid of performance charts than the test suite does and
 # lists every pair of words that cover each other: every model, both units,
 # D drive pressures between 40 psig and the model's highest, S inlet scales
-# from 0.5 to 1.5 (default 10 and 11: 3960 charts, about 20 s).
+# from 0.5 to 1.5 (default 10 and 11: 3960 charts, about ten seconds).
 #
 #   scripts/check_chart_labels.sh [build-dir] [D] [S]
 set -euo pipefail
