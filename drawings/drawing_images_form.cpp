@@ -10,11 +10,12 @@ struct StoredPicture {
     const char* artwork;  // ":/art/<artwork>.svg", from resources/art/drawings
     int width;
     int height;
+    int reachLeft = 0;  // pixels the art reaches left of its drawing's origin
 };
 
 // In the order of DrgImage.
 constexpr StoredPicture kPictures[DrgImageCount] = {
-    // picture                                 artwork                           width  height
+    // picture                                 artwork                           width  height  reach left
     {DrgImage::LrbSideElevationImage,        "drg_lrb_side_elevation",           128,   202},
     {DrgImage::LrbTopImage,                  "drg_lrb_plan",                     118,    88},
     {DrgImage::FourRBW2DrgImage,             "drg_4rbw2_front",                  280,   175},
@@ -22,7 +23,7 @@ constexpr StoredPicture kPictures[DrgImageCount] = {
     {DrgImage::RB8DrgImage,                  "drg_rb8",                          390,   240},
     {DrgImage::RB30DrgImage,                 "drg_rb30",                         390,   240},
     {DrgImage::RBW2drgImage,                 "drg_rbw2",                         470,   274},
-    {DrgImage::RBW5drgImage,                 "drg_rbw5",                         500,   225},
+    {DrgImage::RBW5drgImage,                 "drg_rbw5",                         510,   225,    10},
     {DrgImage::RBW15drgImage,                "drg_rbw15",                        528,   154},
     {DrgImage::RBZ15drgImage,                "drg_rbz15",                        562,   155},
     {DrgImage::VRBW2drgImage,                "drg_8rbw2",                        555,   200},
@@ -55,6 +56,8 @@ QImage TAmplifiersDrgImagesForm::Picture(DrgImage which) {
 }
 
 QSize TAmplifiersDrgImagesForm::PictureSize(DrgImage which) { return {Entry(which).width, Entry(which).height}; }
+
+int TAmplifiersDrgImagesForm::ReachLeft(DrgImage which) { return Entry(which).reachLeft; }
 
 QString TAmplifiersDrgImagesForm::ArtworkName(DrgImage which) { return QString::fromLatin1(Entry(which).artwork); }
 

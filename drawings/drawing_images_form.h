@@ -53,6 +53,9 @@ public:
     // The stored picture, opaque white ground, at its stated size.
     static QImage Picture(DrgImage which);
     static QSize PictureSize(DrgImage which);
+    // How far the picture reaches left of the point its drawing places it
+    // at: the feet of model 9 stand out beyond its overall width.
+    static int ReachLeft(DrgImage which);
     // The name Artwork() knows the drawing by.
     static QString ArtworkName(DrgImage which);
 };

@@ -40,7 +40,8 @@ void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, 
 }
 
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture) {
-    canvas.Draw(at.x(), at.y(), TAmplifiersDrgImagesForm::Picture(picture));
+    const int left = at.x() - TAmplifiersDrgImagesForm::ReachLeft(picture);
+    canvas.Draw(left, at.y(), TAmplifiersDrgImagesForm::Picture(picture));
 }
 
 }  // namespace zorvik

@@ -52,7 +52,8 @@ void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionR
                        int pumpNo = 0);
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo = 0);
 
-// A stored outline picture with its top-left corner at `at`, unscaled.
+// A stored outline picture placed at the drawing's origin `at`, unscaled:
+// its top-left corner there, or left of it by the picture's ReachLeft.
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture);
 
 }  // namespace zorvik

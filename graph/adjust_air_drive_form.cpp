@@ -11,6 +11,7 @@
 #include "core/numeric_entry.h"
 #include "core/shared_state.h"
 #include "core/units.h"
+#include "graph/graph_settings.h"
 #include "graph/pressure_text.h"
 #include "platform/screen_placement.h"
 #include "ui_adjust_air_drive_form.h"
@@ -18,15 +19,9 @@
 namespace zorvik {
 namespace {
 
-// The two-stage models store their inlet limit as a negative multiple of the
-// drive pressure; three quarters of that multiple is offered here.
-constexpr double kTwoStageInletShareOfDrive = 0.75;
-
-double MaxInletFor(double airDrivePsi) {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    if (pump.MaxInletPsi >= 0) return pump.MaxInletPsi;
-    return std::fabs(pump.MaxInletPsi) * airDrivePsi * kTwoStageInletShareOfDrive;
-}
+// The chart's own limit: a smaller share of the drive pressure here would
+// refuse the inlet pressure the chart was drawn at.
+double MaxInletFor(double airDrivePsi) { return GraphMaxInletFor(Shared.CurrentPump, airDrivePsi); }
 
 // Leaving a field is a user's move to another control; the focus that goes
 // to a message box or another window and comes back is not.

@@ -37,8 +37,15 @@ struct InletCurve {
     QPoint balloon;  // where its balloon stands
 };
 
+// A balloon stands this far at least from the flow axis, and from the end
+// of the pressure axis, and a curve that starts at the top of the plot has
+// its balloon hung from the top, so that it stays on the plot.
+constexpr int kBalloonFromAxis = 22;
+constexpr int kBalloonFromEnd = 15;
+constexpr int kBalloonHeight = 21;
+
 // The inlet curves the chart draws, top curve first. Each balloon stands
-// on its curve's start, kept off the axis; where curves start so close
+// on its curve's start, kept off the axes' ends; where curves start so close
 // that balloons would hide each other, a balloon goes up above the one
 // below it.
 std::vector<InletCurve> InletCurves(const ChartAxes& a) {
@@ -51,7 +58,9 @@ std::vector<InletCurve> InletCurves(const ChartAxes& a) {
         if (inlets[j] < 0) continue;
         const double p = inlets[j];
         const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(p, p)));
-        curves.push_back({j, p, start, {std::max(start.x(), a.x0 + 22) - 5, start.y()}});
+        const int balloonX = std::clamp(start.x(), a.x0 + kBalloonFromAxis, a.x0 + ChartAxisLengthX - kBalloonFromEnd);
+        const int balloonY = std::max(start.y(), a.y0 - ChartAxisLengthY + kBalloonHeight);
+        curves.push_back({j, p, start, {balloonX - 5, balloonY}});
         if (pump.InletIsDriveAir) break;
     }
     for (auto below = curves.rbegin(); below != curves.rend(); ++below)
@@ -65,6 +74,11 @@ std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
     std::vector<QRect> boxes;
     for (const InletCurve& curve : InletCurves(a)) boxes.push_back(BalloonBox(curve.balloon));
     return boxes;
+}
+
+// The plot inside the axes: tags stay within it.
+QRect PlotArea(const ChartAxes& a) {
+    return {QPoint(a.x0 + 1, a.y0 - ChartAxisLengthY), QPoint(a.x0 + ChartAxisLengthX, a.y0 - 1)};
 }
 
 // Point i of a measured line.
@@ -144,14 +158,15 @@ std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
 void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
     const std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
     const auto levels = ComputeLevels(inlets, a.barMode);
-    const std::vector<QRect> balloons = BalloonBoxes(a);
+    std::vector<QRect> keepClear = BalloonBoxes(a);
     c.SetPenColor(colors::Magenta);
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) return;
         c.MoveTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Solid);
-        DrawAirUseTag(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons);
+        const QString text = AirUseTagText(k, a.barMode);
+        keepClear.push_back(DrawAirUseTag(c, tag->x(), tag->y(), text, keepClear, PlotArea(a)));
         c.LineTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Dotted);
         for (int j = 1; j < 5; ++j) {
@@ -166,12 +181,13 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
 
 std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartAxes& a) {
     const auto levels = ComputeLevels(InletPressures(Shared.InletPsi, a.barMode), a.barMode);
-    const std::vector<QRect> balloons = BalloonBoxes(a);
+    std::vector<QRect> keepClear = BalloonBoxes(a);
     std::vector<QRect> boxes;
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) break;
-        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), balloons));
+        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), keepClear, PlotArea(a)));
+        keepClear.push_back(boxes.back());
     }
     return boxes;
 }
@@ -231,6 +247,15 @@ void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes) {
 std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes) {
     return UsesAirUseLines(Shared.CurrentPump.PumpNo) ? MeasuredLineLabelBoxes(canvas, axes)
                                                       : ComputedLevelTagBoxes(canvas, axes);
+}
+
+std::vector<QRect> InletBalloonBoxes(const ChartAxes& axes) { return BalloonBoxes(axes); }
+
+double TopCurveEndPsi() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    const double top = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
+    if (top < pump.MinInletPsi || top < 0) return 0;
+    return std::max(top, StallOutletPsi(pump, Shared.AirDrivePsi, top));
 }
 
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {

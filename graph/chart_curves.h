@@ -19,6 +19,15 @@ void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes);
 // them. Like the drawing, it overwrites the performance model's results.
 std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes);
 
+// The highest outlet pressure the top inlet curve reaches, psig: where it
+// stalls, or its inlet pressure where the drive cannot lift the gas above
+// that; 0 when no curve is drawn. Evaluating it overwrites the performance
+// model's results.
+double TopCurveEndPsi();
+
+// Where DrawInletCurves will put the balloons of its curves.
+std::vector<QRect> InletBalloonBoxes(const ChartAxes& axes);
+
 // Flow against outlet pressure from each inlet pressure up to its stall.
 void DrawInletCurves(Canvas& canvas, const ChartAxes& axes);
 

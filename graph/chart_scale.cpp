@@ -58,6 +58,14 @@ int Pixels(double offset) {
     return static_cast<int>(std::trunc(std::fmax(-ChartFarPixels, std::fmin(offset, ChartFarPixels))));
 }
 
+// The bar axis counts its ticks from the whole bar below the highest
+// pressure, so the top curve could run up to a bar past the axis end; one
+// more tick then takes the axis past it.
+void ReachCurvesEnd(TickSpacing& ticks, double curvesEndBar) {
+    if (ticks.count > 0 && ticks.count < 50 && static_cast<double>(ticks.count) * ticks.step < curvesEndBar)
+        ++ticks.count;
+}
+
 }  // namespace
 
 TickSpacing TickStep(int n) {
@@ -89,13 +97,15 @@ std::array<double, 5> InletPressures(double inletPsi, bool barMode) {
     return {inletPsi, base + 3 * s, base + 2 * s, base + s, base};
 }
 
-ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode) {
+ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode, double curvesEndPsi) {
     ChartAxes a;
     a.barMode = barMode;
     a.x0 = x0;
     a.y0 = y0;
-    const double outletMax = barMode ? std::trunc(outletMaxPsi / units::PsiPerBar) : outletMaxPsi;
+    const double reachPsi = curvesEndPsi > outletMaxPsi ? curvesEndPsi : outletMaxPsi;
+    const double outletMax = barMode ? std::trunc(reachPsi / units::PsiPerBar) : reachPsi;
     a.x = TickStep(AxisNumber(outletMax + 0.49));
+    if (barMode) ReachCurvesEnd(a.x, curvesEndPsi / units::PsiPerBar);
     a.XUnitsPerPixel = static_cast<double>(a.x.count) * a.x.step / ChartAxisLengthX;
     const double flowMax = barMode ? std::trunc(flowMaxScfm * units::LitresPerCubicFootChart) : flowMaxScfm;
     a.y = TickStep(AxisNumber(flowMax + 0.49));

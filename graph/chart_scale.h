@@ -54,7 +54,11 @@ struct ChartAxes {
 };
 
 // The axes for an outlet-pressure maximum (psig) and a flow maximum (scfm).
-ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode);
+// The pressure axis reaches curvesEndPsi too (the highest pressure of the
+// top inlet curve), so no curve runs past its end: the bar axis, counted
+// from the whole bar below, takes one tick more where it would end short.
+ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode,
+                        double curvesEndPsi = 0);
 
 // Offsets are held within this many pixels of the origin, so a point far
 // off the picture can neither overflow a pixel coordinate nor send the

@@ -1,6 +1,8 @@
 #include "graph/graph_form.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPrinter>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include "core/shared_state.h"
 #include "drawings/dimension_drawings.h"
 #include "graph/adjust_air_drive_form.h"
+#include "graph/chart_text.h"
 #include "graph/data_sheet_print.h"
 #include "graph/list_click.h"
 #include "graph/model_data_form.h"
@@ -25,6 +28,11 @@ namespace {
 const std::vector<int> ModelListTabStops = {5, 79};
 const std::vector<int> OptionListTabStops = {25, 110, 530};
 constexpr double TabStopScale = 3.55;
+
+// Every drive pressure caption keeps the margin the psi caption at the
+// usual drive pressure has in its panel, set smaller down to this size.
+constexpr double kUsualDrivePsi = 90;
+constexpr double kSmallestCaptionPoints = 7;
 
 struct ModelTypeLines {
     const char* actionCode;
@@ -51,6 +59,7 @@ TzampGraph1Form::TzampGraph1Form(QWidget* parent) : LazyDialog(parent) {}
 void TzampGraph1Form::Build() {
     ui.SetUp();
     setFixedSize(size());
+    captionFont_ = ui->DrivePressurePanel->font();
     FormCreate();
     ConnectListClick(ui->TabListBox1, [this] { TabListBox1Click(); });
     ConnectListClick(ui->TabListBox2, [this] { TabListBox2Click(); });
@@ -78,8 +87,16 @@ void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelD
 
 QImage& TzampGraph1Form::PerformanceGraphImage() { return ui->PerformanceGraphImage->Picture(); }
 
+// A longer caption (the bar one, or three digits of psig) is set a little
+// smaller where it would otherwise fill the panel from edge to edge.
 void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
-    ui->DrivePressurePanel->setText(caption);
+    QLabel* panel = ui->DrivePressurePanel;
+    const int room = QFontMetrics(captionFont_).horizontalAdvance(DrivePressureCaption(kUsualDrivePsi, false));
+    QFont font = captionFont_;
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > kSmallestCaptionPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    panel->setFont(font);
+    panel->setText(caption);
     PictureChanged();
 }
 
@@ -217,11 +234,18 @@ bool TzampGraph1Form::eventFilter(QObject* watched, QEvent* event) {
 
 void TzampGraph1Form::CloseBitBtnClick() { close(); }
 
+// The refilled list starts at its top with no current row, and it is told
+// so: a list view that has not been given a current row makes its first row
+// current when the focus comes to it (the window shown again, a print
+// dialog closed), which would show the first option's drawing while the
+// window's mode still says chart.
 void TzampGraph1Form::FillOptionList(int pumpNo) {
     const QSignalBlocker quiet(ui->TabListBox2);
     ui->TabListBox2->clear();
     for (std::string_view row : OptionRows(pumpNo))
         ui->TabListBox2->AddRow(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
+    ui->TabListBox2->setCurrentIndex(QModelIndex());
+    ui->TabListBox2->scrollToTop();
 }
 
 void TzampGraph1Form::ShowModelType() {

@@ -4,6 +4,7 @@
 // model's performance chart, with the data sheet, the adjust dialog, copy and
 // print. The picture viewer borrows its picture and its print.
 
+#include <QFont>
 #include <QImage>
 #include <memory>
 
@@ -76,6 +77,8 @@ private:
     void DrawChart();
 
     LazyUi<Ui::TzampGraph1Form> ui{this};
+    // The drive pressure panel's font as the window's layout gives it.
+    QFont captionFont_;
     TAdjustAirDriveForm* AdjustAirDriveForm = nullptr;
     TmodelDataForm* modelDataForm = nullptr;
     // Made at the first print and kept, so the print dialog offers the

@@ -34,6 +34,11 @@ constexpr double kBalloonHeadroom = 1.1;
 
 }  // namespace
 
+double GraphMaxInletFor(const TPumpRecord& pump, double airDrivePsi) {
+    if (pump.MaxInletPsi >= 0) return pump.MaxInletPsi;
+    return std::fabs(pump.MaxInletPsi) * airDrivePsi * kChartInletShareOfDrive;
+}
+
 void ApplyGraphSettings() {
     const TPumpRecord& pump = Shared.CurrentPump;
     Shared.AirDrivePsi = Shared.GraphAirDrivePsi;
@@ -43,9 +48,7 @@ void ApplyGraphSettings() {
         Shared.AirDrivePsi = pump.MaxAirDrivePsi;
     }
     Shared.InletPsi = std::trunc(pump.GraphInletPsi * Shared.GraphInletScale + 0.5);
-    Shared.GraphMaxInletPsi = pump.MaxInletPsi >= 0
-                                  ? pump.MaxInletPsi
-                                  : std::fabs(pump.MaxInletPsi) * Shared.AirDrivePsi * kChartInletShareOfDrive;
+    Shared.GraphMaxInletPsi = GraphMaxInletFor(pump, Shared.AirDrivePsi);
     if (Shared.InletPsi > Shared.GraphMaxInletPsi) Shared.InletPsi = Shared.GraphMaxInletPsi;
     if (Shared.InletPsi < pump.MinInletPsi) Shared.InletPsi = pump.MinInletPsi;
     if (Shared.InletPsi < kLowestChartInletPsi) Shared.InletPsi = kLowestChartInletPsi;

@@ -8,9 +8,16 @@
 #include <QImage>
 #include <QString>
 
+#include "core/catalogue.h"
 #include "platform/canvas.h"
 
 namespace zorvik {
+
+// The highest gas inlet pressure the chart takes at a drive pressure, psig:
+// MaxInletPsi, or |MaxInletPsi| x airDrivePsi x 0.8 for the models whose
+// limit is a multiple of the drive pressure. The adjust dialog holds its
+// field to the same limit, so the inlet it opens with is always accepted.
+double GraphMaxInletFor(const TPumpRecord& pump, double airDrivePsi);
 
 // What DrawGraphSettings needs of the graph window, so that the chart can be
 // drawn without the window class. TzampGraph1Form implements it.
@@ -36,8 +43,7 @@ struct GraphAxisRange {
 //   InletPsi := trunc(GraphInletPsi x GraphInletScale + 0.5), held to
 //     GraphMaxInletPsi, then to MinInletPsi, then to 5 psig at least; the
 //     drive pressure for models that boost their own drive air.
-//   GraphMaxInletPsi := MaxInletPsi, or |MaxInletPsi| x AirDrivePsi x 0.8
-//     for models whose limit is a multiple of the drive pressure.
+//   GraphMaxInletPsi := GraphMaxInletFor(AirDrivePsi).
 void ApplyGraphSettings();
 
 // A model whose chart has set axis ranges instead of computed ones.

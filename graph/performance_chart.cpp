@@ -71,8 +71,17 @@ void DrawShadedBand(Canvas& c, const ChartAxes& a, int m) {
     c.SetBrushColor(colors::White);
 }
 
-// The note stands top right; where a label of the air-use lines would
-// cover it, it moves left of that label, as long as it stays on the chart.
+// The labels drawn over the plot later: the air-use labels and tags and
+// the inlet balloons.
+std::vector<QRect> LabelBoxes(const Canvas& c, const ChartAxes& a) {
+    std::vector<QRect> labels = AirUseLabelBoxes(c, a);
+    const std::vector<QRect> balloons = InletBalloonBoxes(a);
+    labels.insert(labels.end(), balloons.begin(), balloons.end());
+    return labels;
+}
+
+// The note stands top right; where a label drawn later would cover it, it
+// moves left of that label, as long as it stays on the chart.
 void DrawShadedNote(Canvas& c, const ChartAxes& a, const std::vector<QRect>& labels) {
     constexpr int kWidth = 95;
     constexpr int kGap = 4;
@@ -129,7 +138,7 @@ void DrawFlowTicks(Canvas& c, const ChartAxes& a) {
 void DrawPerformanceGraph(Canvas& canvas, int x0, int y0, double outletMaxPsi, double flowMaxScfm) {
     ClearPicture(canvas);
     const bool barMode = Shared.DisplayMode == DisplayChartBar;
-    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, barMode);
+    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, barMode, TopCurveEndPsi());
     if (!axes.Drawable()) return;
 
     DrawTitles(canvas, axes);
@@ -144,7 +153,7 @@ void DrawPerformanceGraph(Canvas& canvas, int x0, int y0, double outletMaxPsi, d
     if (shaded) DrawShadedBand(canvas, axes, m);
     DrawPressureTicks(canvas, axes);
     DrawFlowTicks(canvas, axes);
-    if (shaded) DrawShadedNote(canvas, axes, AirUseLabelBoxes(canvas, axes));
+    if (shaded) DrawShadedNote(canvas, axes, LabelBoxes(canvas, axes));
 
     DrawAirUseLines(canvas, axes);
     DrawInletCurves(canvas, axes);

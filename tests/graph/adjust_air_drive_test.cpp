@@ -163,22 +163,44 @@ TEST_F(AdjustAirDriveTest, ArrowsStepWholePsig) {
 TEST_F(AdjustAirDriveTest, TwoStageInletLimitFollowsTheChartsDrivePressure) {
     NoticeRecorder notices;
     Open(12, 100, 135);
-    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 150 psig )"));
+    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 160 psig )"));
     Type(Air(), QStringLiteral("120"));
-    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 180 psig )"));
-    EXPECT_EQ(Text("maxInletBarLabel"), QStringLiteral("12.4 barg"));
+    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 192 psig )"));
+    EXPECT_EQ(Text("maxInletBarLabel"), QStringLiteral("13.2 barg"));
 
-    Type(Inlet(), QStringLiteral("149"));
+    Type(Inlet(), QStringLiteral("159"));
     for (int i = 0; i < 3; ++i) QTest::mouseClick(Arrow("inletPsiSpinButton", true), Qt::LeftButton);
-    EXPECT_EQ(dialog.NewInletPsi, 150);
+    EXPECT_EQ(dialog.NewInletPsi, 160);
 
     notices.Expect(NoticeKind::Warning, kInletTooHigh);
-    Type(Inlet(), QStringLiteral("160"));
+    Type(Inlet(), QStringLiteral("170"));
     Leave(Inlet());
-    EXPECT_EQ(dialog.NewInletPsi, 150);
-    EXPECT_EQ(Inlet()->text(), QStringLiteral("150"));
+    EXPECT_EQ(dialog.NewInletPsi, 160);
+    EXPECT_EQ(Inlet()->text(), QStringLiteral("160"));
     EXPECT_TRUE(Inlet()->hasFocus());
-    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 180 psig )"));
+    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 192 psig )"));
+}
+
+// The chart holds a raised inlet to its own limit; the dialog opened on that
+// chart takes the same pressure back, left as shown or typed again.
+TEST_F(AdjustAirDriveTest, TheInletTheChartWasDrawnAtIsAccepted) {
+    NoticeRecorder notices;  // any warning fails the test
+    for (int model : {12, 13, 14})
+        for (double drivePsi : {40.0, 45.0, 90.0, 150.0}) {
+            SelectPump(model);
+            Shared.GraphAirDrivePsi = drivePsi;
+            Shared.GraphInletScale = 1.5;
+            ApplyGraphSettings();
+            const double chartInlet = Shared.InletPsi;
+            for (bool retype : {false, true}) {
+                Open(model, Shared.AirDrivePsi, chartInlet);
+                if (retype) Type(Inlet(), Inlet()->text());
+                else Inlet()->setFocus(Qt::TabFocusReason);
+                Leave(Inlet());
+                EXPECT_EQ(dialog.NewInletPsi, chartInlet) << "model " << model << " at " << drivePsi;
+                dialog.close();
+            }
+        }
 }
 
 TEST_F(AdjustAirDriveTest, LeavingAFieldBelowItsMinimumRaisesIt) {

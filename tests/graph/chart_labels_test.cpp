@@ -69,6 +69,37 @@ TEST_F(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
     }
 }
 
+// A tag keeps its place unless it would cover a label placed before it or
+// leave the plot: it then goes up above what it covers, left of its point
+// at the plot's right edge, or down where going up would leave the plot.
+TEST_F(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
+    QImage image = WhitePicture();
+    Canvas canvas(image);
+    const QString text = QStringLiteral("40");
+    const int w2 = canvas.TextWidth(text) / 2;
+    const QRect plot(QPoint(10, 20), QPoint(190, 115));
+    const struct {
+        int model;
+        QPoint at;
+        std::vector<QRect> keepClear;
+        QPoint topLeft;  // of the tag's box, before w2s half text widths are added to x
+        int w2s;
+    } cases[] = {
+        {10, {60, 80}, {}, {60, 62}, 0},                         // beside the point, as always
+        {10, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},    // lifted over a tag placed before
+        {10, {180, 80}, {}, {173, 62}, -2},                      // left of a point at the right edge
+        {6, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},    // would leave the plot going up: down
+        {6, {60, 25}, {}, {57, 21}, -1},                         // a point at the top: held inside
+    };
+    for (const auto& c : cases) {
+        SelectPump(c.model);
+        const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.keepClear, plot);
+        EXPECT_EQ(box.topLeft(), c.topLeft + QPoint(c.w2s * w2, 0)) << "model " << c.model << " at " << c.at.x();
+        EXPECT_TRUE(plot.contains(box)) << "model " << c.model << " at " << c.at.x();
+        for (const QRect& other : c.keepClear) EXPECT_FALSE(box.intersects(other)) << "model " << c.model;
+    }
+}
+
 TEST_F(ChartLabelsTest, BalloonStandsOnItsPoint) {
     QImage image = WhitePicture();
     {

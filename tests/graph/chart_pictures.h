@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -30,5 +31,13 @@ struct PlacedWord {
 std::vector<PlacedWord> DrawnWords(const std::function<void(Canvas&)>& draw);
 
 std::vector<PlacedWord> WordsNamed(const std::vector<PlacedWord>& words, const QString& text);
+
+// The same for many pictures at once, each on its own page of one PDF: one
+// reading for the lot keeps a grid of charts quick.
+std::vector<std::vector<PlacedWord>> DrawnWordsOfEach(const std::vector<std::function<void(Canvas&)>>& draws);
+
+// Pairs of words whose boxes, each shrunk by a pixel all round (a glyph's
+// box has that much air), still overlap.
+std::vector<std::pair<PlacedWord, PlacedWord>> OverlappingWords(const std::vector<PlacedWord>& words);
 
 }  // namespace zorvik::testing

@@ -88,6 +88,33 @@ TEST(ChartAxesTest, PixelsOfPressuresAndFlows) {
     EXPECT_EQ(bar.FlowOffsetRounded(2), 74);
 }
 
+// The pressure axis reaches the top curve: the bar axis, counted from the
+// whole bar below the maximum, takes a tick more where it would end short
+// of the curve; an inlet above its own stall widens either axis to it.
+TEST(ChartAxesTest, ThePressureAxisReachesTheTopCurve) {
+    const struct {
+        double outletMaxPsi, curvesEndPsi;
+        bool bar;
+        int step, count;
+    } cases[] = {
+        {240, 240, true, 2, 9},       // 16.55 bar: 16 would end short
+        {240, 0, true, 2, 8},         // no curve given: as before
+        {350, 225, true, 4, 6},       // a fixed range beyond the curve: 24 bar
+        {232, 232, true, 2, 8},       // 15.996 bar: the whole-bar axis suffices
+        {300.3, 300.3, false, 50, 6}, // psi: within half a psi of the axis end
+        {560, 1050, false, 100, 11},  // inlet above its stall
+        {560, 1050, true, 10, 8},     // 72.4 bar
+    };
+    for (const auto& c : cases) {
+        const ChartAxes a = MakeChartAxes(50, 384, c.outletMaxPsi, 10, c.bar, c.curvesEndPsi);
+        EXPECT_EQ(a.x.step, c.step) << c.outletMaxPsi << " " << c.curvesEndPsi << (c.bar ? " bar" : " psi");
+        EXPECT_EQ(a.x.count, c.count) << c.outletMaxPsi << " " << c.curvesEndPsi << (c.bar ? " bar" : " psi");
+        if (c.curvesEndPsi > 0) {
+            EXPECT_LE(a.PressureOffset(c.curvesEndPsi), ChartAxisLengthX);
+        }
+    }
+}
+
 TEST(ChartAxesTest, AnAxisWithoutLengthLeavesNothingToDraw) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "graph/option_rows.h"
 #include "graph_window_fixture.h"
@@ -231,6 +232,50 @@ TEST_F(GraphFormTest, AnOptionWithoutDrawingBringsBackTheModelDrawing) {
     EXPECT_FALSE(Button("ShowAmplifierBitBtn")->isVisible());
 }
 
+// A model change refills the option list: it starts at its top, and no
+// row of it is current, so the focus arriving in it picks nothing.
+TEST_F(GraphFormTest, ARefilledOptionListStartsAtItsTopWithNothingPicked) {
+    Open();
+    ChooseModel(8);
+    Press(Button("DrawGraphBitBtn"));
+    ClickRow(Options(), 1);
+    QTest::keyClick(Options(), Qt::Key_End);
+    QApplication::processEvents();
+    ASSERT_GT(Options()->verticalScrollBar()->value(), 0);
+    ChooseModel(10);
+    QApplication::processEvents();
+    EXPECT_EQ(Options()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(Options()->indexAt(QPoint(2, 2)).row(), 0);
+
+    Options()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Shown(), Chart());
+    EXPECT_EQ(Options()->currentRow(), -1);
+    // The keyboard still picks the first row, and shows its drawing.
+    QTest::keyClick(Options(), Qt::Key_Down);
+    EXPECT_EQ(Options()->currentRow(), 0);
+    EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", "Air (F-R, Gauge & Valve) Controls", true));
+}
+
+// The window shown again gives the focus back to the option list it was
+// left in; the chart it showed must come back, not the first option's
+// drawing.
+TEST_F(GraphFormTest, ShowingAgainWithTheFocusInTheOptionsKeepsTheChart) {
+    Open();
+    Press(Button("DrawGraphBitBtn"));
+    ChooseModel(5);
+    ClickRow(Options(), 3);  // no drawing of its own: the chart stays
+    ASSERT_TRUE(Options()->hasFocus());
+    for (int showing = 0; showing < 2; ++showing) {
+        form.close();
+        Open();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
+        EXPECT_EQ(Shown(), Chart()) << "showing " << showing;
+        EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
+    }
+}
+
 TEST_F(GraphFormTest, ChoosingAModelStartsFromItsReferenceInlet) {
     Open();
     Press(Button("DrawGraphBitBtn"));
@@ -365,6 +410,34 @@ TEST_F(GraphFormTest, EveryCaptionFits) {
     ExpectEveryTextFits(form);
     Press(Button("DrawGraphBitBtn"));
     ExpectEveryTextFits(form);
+}
+
+// The bar caption, and the psi caption at three digits, are longer than
+// the psi caption at the usual drive pressure; they keep at least its
+// margin, and that one keeps the layout's own size.
+TEST_F(GraphFormTest, DrivePressureCaptionKeepsItsMarginInBar) {
+    Open();
+    auto* panel = Control<QLabel>("DrivePressurePanel");
+    const auto margin = [panel] {
+        return (panel->contentsRect().width() - panel->fontMetrics().horizontalAdvance(panel->text())) / 2;
+    };
+    const double layoutPoints = panel->font().pointSizeF();
+    Shared.GraphAirDrivePsi = 90;
+    ChooseModel(10);
+    Press(Button("DrawGraphBitBtn"));
+    ASSERT_EQ(panel->text(), QStringLiteral("Air drive pressure  90 Psig"));
+    const int psiMargin = margin();
+    EXPECT_EQ(panel->font().pointSizeF(), layoutPoints);
+    EXPECT_GE(psiMargin, 6);
+    for (double drivePsi : {40.0, 99.0, 145.0, 150.0}) {
+        Shared.GraphAirDrivePsi = drivePsi;
+        ChooseModel(10);
+        EXPECT_GE(margin(), psiMargin) << panel->text().toStdString();
+        Press(Button("DrawGraphBitBtn"));
+        ASSERT_TRUE(panel->text().endsWith(QStringLiteral(" barg")));
+        EXPECT_GE(margin(), psiMargin) << panel->text().toStdString();
+        Press(Button("DrawGraphBitBtn"));
+    }
 }
 
 TEST_F(GraphFormTest, MainMenuClosesTheWindow) {
