@@ -5,9 +5,9 @@
 
 #include <QImage>
 
-#include "core/shared_state.h"
-#include "graph/graph_settings.h"
-#include "graph/performance_chart.h"
+#include "shared_state.h"
+#include "graph_settings.h"
+#include "performance_chart.h"
 
 namespace zorvik {
 namespace {

@@ -9,12 +9,12 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "core/shared_state.h"
-#include "drawings/view_range.h"
-#include "graph/data_sheet_print.h"
-#include "graph/graph_settings.h"
-#include "graph/performance_chart.h"
-#include "platform/printing.h"
+#include "shared_state.h"
+#include "view_range.h"
+#include "data_sheet_print.h"
+#include "graph_settings.h"
+#include "performance_chart.h"
+#include "printing.h"
 
 namespace zorvik {
 namespace {

@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "core/shared_state.h"
-#include "drawings/dimension_drawings.h"
-#include "drawings/drawing_images_form.h"
+#include "shared_state.h"
+#include "dimension_drawings.h"
+#include "drawing_pictures.h"
 
 namespace zorvik {
 namespace {
@@ -46,10 +46,10 @@ void BM_RenderAllOutlinePictures(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < DrgImageCount; ++i) {
             const auto which = static_cast<DrgImage>(i);
-            QImage image(TAmplifiersDrgImagesForm::PictureSize(which), QImage::Format_ARGB32_Premultiplied);
+            QImage image(DrawingPictures::PictureSize(which), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::white);
             QPainter painter(&image);
-            QSvgRenderer(QStringLiteral(":/art/%1.svg").arg(TAmplifiersDrgImagesForm::ArtworkName(which)))
+            QSvgRenderer(QStringLiteral(":/art/%1.svg").arg(DrawingPictures::ArtworkName(which)))
                 .render(&painter, QRectF(QPointF(0, 0), image.size()));
         }
     }

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/catalogue.h"
-#include "core/performance_model.h"
+#include "catalogue.h"
+#include "performance_model.h"
 
 namespace zorvik {
 namespace {

@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "core/notices.h"
-#include "core/shared_state.h"
-#include "selection/charge_search.h"
-#include "selection/continuous_process.h"
-#include "selection/flow_search.h"
-#include "selection/vessel_charging.h"
+#include "notices.h"
+#include "shared_state.h"
+#include "charge_search.h"
+#include "continuous_process.h"
+#include "flow_search.h"
+#include "vessel_charging.h"
 
 namespace zorvik {
 namespace {

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/shared_state.h"
-#include "drawings/tab_list_box.h"
-#include "selection/amplifier_selection_form.h"
+#include "shared_state.h"
+#include "tab_list_box.h"
+#include "amplifier_selection_form.h"
 
 namespace zorvik {
 namespace {

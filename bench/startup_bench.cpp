@@ -29,9 +29,9 @@
 #include <QWidget>
 #include <cstring>
 
-#include "core/shared_state.h"
-#include "platform/program_folder.h"
-#include "shell/app_windows.h"
+#include "shared_state.h"
+#include "program_folder.h"
+#include "app_windows.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/arguments.h"
+#include "arguments.h"
 
 namespace zorvik::cli {
 

@@ -1,18 +1,18 @@
-#include "cli/chart_command.h"
+#include "chart_command.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/offscreen_application.h"
-#include "cli/stderr_notices.h"
-#include "core/number_text.h"
-#include "core/numeric_entry.h"
-#include "core/shared_state.h"
-#include "graph/graph_settings.h"
-#include "graph/performance_chart.h"
-#include "platform/picture_file.h"
+#include "arguments.h"
+#include "offscreen_application.h"
+#include "stderr_notices.h"
+#include "number_text.h"
+#include "numeric_entry.h"
+#include "shared_state.h"
+#include "graph_settings.h"
+#include "performance_chart.h"
+#include "picture_file.h"
 
 namespace zorvik::cli {
 namespace {

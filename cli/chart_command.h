@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/commands.h"
+#include "commands.h"
 
 namespace zorvik::cli {
 

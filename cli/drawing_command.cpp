@@ -1,17 +1,17 @@
-#include "cli/drawing_command.h"
+#include "drawing_command.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/offscreen_application.h"
-#include "core/catalogue.h"
-#include "core/number_text.h"
-#include "core/shared_state.h"
-#include "drawings/dimension_drawings.h"
-#include "platform/canvas.h"
-#include "platform/picture_file.h"
+#include "arguments.h"
+#include "offscreen_application.h"
+#include "catalogue.h"
+#include "number_text.h"
+#include "shared_state.h"
+#include "dimension_drawings.h"
+#include "canvas.h"
+#include "picture_file.h"
 
 namespace zorvik::cli {
 namespace {

@@ -1,9 +1,9 @@
 #include <cstdio>
 
-#include "cli/selection_command.h"
-#include "cli/selection_commands.h"
-#include "core/shared_state.h"
-#include "selection/vessel_charging.h"
+#include "selection_command.h"
+#include "selection_commands.h"
+#include "shared_state.h"
+#include "vessel_charging.h"
 
 namespace zorvik::cli {
 namespace {

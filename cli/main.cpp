@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "build_info.h"
-#include "cli/arguments.h"
-#include "cli/chart_command.h"
-#include "cli/commands.h"
-#include "cli/drawing_command.h"
-#include "cli/point_command.h"
-#include "cli/selection_commands.h"
+#include "arguments.h"
+#include "chart_command.h"
+#include "commands.h"
+#include "drawing_command.h"
+#include "point_command.h"
+#include "selection_commands.h"
 
 namespace zorvik::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/output.h"
+#include "output.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,17 +1,17 @@
-#include "cli/point_command.h"
+#include "point_command.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/output.h"
-#include "cli/stderr_notices.h"
-#include "core/fixed_format.h"
-#include "core/number_text.h"
-#include "core/numeric_entry.h"
-#include "core/performance_model.h"
-#include "core/shared_state.h"
+#include "arguments.h"
+#include "output.h"
+#include "stderr_notices.h"
+#include "fixed_format.h"
+#include "number_text.h"
+#include "numeric_entry.h"
+#include "performance_model.h"
+#include "shared_state.h"
 
 namespace zorvik::cli {
 namespace {

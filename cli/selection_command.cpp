@@ -1,13 +1,13 @@
-#include "cli/selection_command.h"
+#include "selection_command.h"
 
 #include <cstdio>
 #include <deque>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/selection_output.h"
-#include "cli/stderr_notices.h"
-#include "core/shared_state.h"
+#include "arguments.h"
+#include "selection_output.h"
+#include "stderr_notices.h"
+#include "shared_state.h"
 
 namespace zorvik::cli {
 namespace {

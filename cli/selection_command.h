@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/commands.h"
-#include "selection/selection_controls.h"
-#include "selection/selection_result.h"
+#include "commands.h"
+#include "selection_controls.h"
+#include "selection_result.h"
 
 namespace zorvik::cli {
 

@@ -1,12 +1,12 @@
-#include "cli/selection_output.h"
+#include "selection_output.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "cli/output.h"
-#include "core/shared_state.h"
-#include "selection/selection_row.h"
+#include "output.h"
+#include "shared_state.h"
+#include "selection_row.h"
 
 namespace zorvik::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "selection/selection_result.h"
+#include "selection_result.h"
 
 namespace zorvik::cli {
 

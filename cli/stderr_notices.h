@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/notices.h"
+#include "notices.h"
 
 namespace zorvik::cli {
 

@@ -10,9 +10,9 @@ file(RELATIVE_PATH ZORVIK_HELPER_FOLDER
 configure_file(${CMAKE_CURRENT_LIST_DIR}/build_info.h.in ${CMAKE_BINARY_DIR}/generated/build_info.h @ONLY)
 
 set(zorvik_build_info_users
-  "platform/program_folder.cpp|zorvik_platform"
-  "shell/main_form.cpp|zorvik_ui"
-  "shell/main.cpp|zorvik-amplifiers"
+  "windows/platform/program_folder.cpp|zorvik_windows"
+  "windows/shell/main_form.cpp|zorvik_windows"
+  "app/main.cpp|zorvik-amplifiers"
   "cli/main.cpp|zorvik-select")
 foreach(entry IN LISTS zorvik_build_info_users)
   string(REPLACE "|" ";" entry "${entry}")

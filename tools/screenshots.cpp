@@ -12,7 +12,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "shell/app_windows.h"
+#include "app_windows.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <optional>
 #include <string>
 
-#include "core/number_text.h"
-#include "core/numeric_entry.h"
-#include "core/shared_state.h"
-#include "core/units.h"
+#include "number_text.h"
+#include "numeric_entry.h"
+#include "shared_state.h"
+#include "units.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "tests/support/fake_entry_field.h"
-#include "selection/entry_units.h"
+#include "entry_units.h"
 
 namespace zorvik::fuzz {
 namespace {

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/offices.h"
-#include "core/offices_file.h"
-#include "core/shared_state.h"
+#include "offices.h"
+#include "offices_file.h"
+#include "shared_state.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
 

@@ -10,12 +10,12 @@
 #include <cstring>
 #include <string>
 
-#include "core/catalogue.h"
-#include "core/shared_state.h"
+#include "catalogue.h"
+#include "shared_state.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
-#include "graph/option_rows.h"
-#include "selection/selection_row.h"
+#include "option_rows.h"
+#include "selection_row.h"
 
 namespace zorvik::fuzz {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "cli/point_command.h"
-#include "cli/selection_commands.h"
-#include "core/notices.h"
-#include "core/shared_state.h"
+#include "arguments.h"
+#include "commands.h"
+#include "point_command.h"
+#include "selection_commands.h"
+#include "notices.h"
+#include "shared_state.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
 

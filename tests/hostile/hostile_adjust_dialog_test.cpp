@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "core/number_text.h"
-#include "core/shared_state.h"
-#include "core/units.h"
-#include "graph/adjust_air_drive_form.h"
+#include "number_text.h"
+#include "shared_state.h"
+#include "units.h"
+#include "adjust_air_drive_form.h"
 #include "any_notices.h"
 #include "hostile_texts.h"
 

@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "core/numeric_entry.h"
-#include "core/shared_state.h"
-#include "core/units.h"
+#include "numeric_entry.h"
+#include "shared_state.h"
+#include "units.h"
 #include "any_notices.h"
 #include "hostile_texts.h"
-#include "selection/continuous_process.h"
-#include "selection/vessel_charging.h"
+#include "continuous_process.h"
+#include "vessel_charging.h"
 #include "support/fake_entry_field.h"
-#include "tests/selection/selection_fixture.h"
+#include "selection_fixture.h"
 
 namespace zorvik {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "platform/qt_notices.h"
+#include "qt_notices.h"
 
 namespace zorvik {
 namespace {

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "core/offices.h"
-#include "core/offices_file.h"
-#include "shell/app_windows.h"
-#include "shell/introduction_form.h"
-#include "shell/office_files.h"
-#include "tests/shell/program_folder_fixture.h"
+#include "offices.h"
+#include "offices_file.h"
+#include "app_windows.h"
+#include "introduction_form.h"
+#include "office_files.h"
+#include "program_folder_fixture.h"
 #include "ui_introduction_form.h"
 #include "ui_main_form.h"
 

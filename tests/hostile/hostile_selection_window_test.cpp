@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "core/shared_state.h"
-#include "drawings/tab_list_box.h"
+#include "shared_state.h"
+#include "tab_list_box.h"
 #include "any_notices.h"
 #include "hostile_texts.h"
-#include "selection/amplifier_selection_form.h"
-#include "selection/entry_units.h"
+#include "amplifier_selection_form.h"
+#include "entry_units.h"
 
 namespace zorvik {
 namespace {

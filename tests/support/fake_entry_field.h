@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "core/notices.h"
+#include "notices.h"
 
 namespace zorvik::testing {
 

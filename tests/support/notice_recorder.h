@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/notices.h"
+#include "notices.h"
 
 namespace zorvik::testing {
 

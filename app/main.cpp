@@ -1,0 +1,35 @@
+// The program: shared state first (done before main), then the windows, then
+// the main window's message loop until it closes.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+
+#include "build_info.h"
+#include "qt_notices.h"
+#include "app_windows.h"
+#include "program_options.h"
+
+int main(int argc, char* argv[]) {
+    // The name is also the name of the user's configuration folder.
+    QCoreApplication::setApplicationName(QStringLiteral("zorvik-amplifiers"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
+    zorvik::AnswerHelpOrVersion(argc, argv);
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    zorvik::SetUpProgramOptions(parser);
+    parser.process(app);
+    // Lets a Wayland desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
+    QApplication::setFont(QFont(QStringLiteral("arial")));
+
+    zorvik::QtNotices notices;
+    zorvik::InstallNotices(&notices);
+
+    const auto windows = zorvik::CreateAppWindows();
+    windows->ZorvAmpMainForm->show();
+    const int result = QApplication::exec();
+    zorvik::InstallNotices(nullptr);
+    return result;
+}

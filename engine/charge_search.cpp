@@ -1,0 +1,146 @@
+#include "charge_search.h"
+
+#include "performance_model.h"
+#include "units.h"
+#include "air_limit.h"
+
+namespace zorvik {
+namespace {
+
+constexpr double kMinDrivePsi = 40;
+constexpr double kMaxDrivePsi = 150;
+constexpr double kNoGasPerStep = 0.001;     // scf per step when there is nothing to deliver
+constexpr double kMinFinalFlowScfm = 0.3;   // a model must still deliver this at the final pressure
+constexpr double kMaxCyclesPerMin = 2000;
+constexpr double kMaxStepMinutes = 500;     // one tenth of the gas may take no longer
+constexpr double kEmptyStepMinutes = 1001;  // a step between two zero flows never ends
+constexpr double kMinGasPerStep = 0.01;     // scf
+constexpr double kMinFillMinutes = 0.16;
+
+// The rates at one end of a step.
+struct Rates {
+    double flow;    // scfm
+    double air;     // scfm
+    double cycles;  // cycles per minute
+};
+
+// Keeps the first reason a charge fails.
+void Reject(ChargeCandidate& c, Rejection why) {
+    if (c.rejection == Rejection::None) c.rejection = why;
+}
+
+// A charge in progress: the start's flow and air use after the air limit,
+// which every later step reads.
+struct Charge {
+    const TPumpRecord& pump;
+    const ChargeDuty& duty;
+    DeliveredPoint start;
+
+    // The rates at vessel pressure p. Models 1-4 and 15 take their air use
+    // at the start's flow.
+    Rates RatesAt(double p, double& ratio) const {
+        const FlowResult f = OutletFlow(pump, {duty.drivePsi, duty.inletPsi, p});
+        ratio = f.compressionRatio;
+        return {f.flowScfm, AirUse(pump, duty.drivePsi, f.speedFraction, p, start.flowScfm),
+                f.speedFraction * pump.MaxCyclesPerMin};
+    }
+};
+
+// The start of the charge. The returned flow and air are those from before
+// the limit; the cycles are those after it.
+Rates StartOfCharge(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandidate& c, DeliveredPoint& start) {
+    const OperatingPoint point{duty.drivePsi, duty.inletPsi, duty.startPsi};
+    const PointResult r = EvaluatePoint(pump, point);
+    Rates rates{r.flowScfm, r.airUseScfm, r.cyclesPerMin};
+    if (rates.cycles > kMaxCyclesPerMin) Reject(c, Rejection::TooFastAtStart);
+    start = {r.flowScfm, r.airUseScfm, r.speedFraction, false};
+    if (!duty.ignoreAirAvailable) {
+        start = LimitByAvailableAir(pump, point, duty.airAvailableScfm, start);
+        rates.cycles = start.speedFraction * pump.MaxCyclesPerMin;
+    }
+    return rates;
+}
+
+void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandidate& c) {
+    const double dQ = duty.GasPerStepScf();
+    Charge charge{pump, duty, {}};
+    Rates previous = StartOfCharge(pump, duty, c, charge.start);
+    c.airLimited = charge.start.airLimited;
+    c.flowScfm[0] = charge.start.flowScfm;
+    for (int j = 1; j <= ChargeSteps; ++j) {
+        Rates r = charge.RatesAt(duty.PressureAtStep(j), c.finalRatio);
+        // A model cut back to the air available stays within its cut-back
+        // start; its cycle rate is not capped.
+        if (charge.start.airLimited) {
+            if (c.flowScfm[0] < previous.flow) previous.flow = c.flowScfm[0];
+            if (charge.start.flowScfm < r.flow) r.flow = charge.start.flowScfm;
+            if (charge.start.airUseScfm < previous.air) previous.air = charge.start.airUseScfm;
+            if (charge.start.airUseScfm < r.air) r.air = charge.start.airUseScfm;
+        }
+        // The flow never rises as the vessel fills.
+        if (previous.flow < r.flow) r.flow = previous.flow;
+        c.flowScfm[j] = r.flow;
+
+        const double dt = StepMinutes(previous.flow, r.flow, dQ);
+        if (dt > kMaxStepMinutes) Reject(c, Rejection::StepTooSlow);
+        c.fillMinutes += dt;
+        c.minutes[j] = c.fillMinutes;
+        // drive air, scf += mean air use, scfm x minutes;  cycles += mean cycles/min x minutes
+        c.driveAirScf += (previous.air + r.air) * dt / 2;
+        c.cycles += (previous.cycles + r.cycles) * dt / 2;
+        previous = r;
+    }
+}
+
+}  // namespace
+
+double ChargeDuty::GasPerStepScf() const {
+    const double Q = (finalPsi - startPsi) / units::AtmospherePsi * capacityFt3;
+    const double dQ = Q / ChargeSteps;
+    return dQ > 0 ? dQ : kNoGasPerStep;
+}
+
+double ChargeDuty::PressureAtStep(int j) const { return startPsi + j * ((finalPsi - startPsi) / ChargeSteps); }
+
+std::string ChargeValidationMessage(const ChargeDuty& duty) {
+    std::string message;
+    if (duty.drivePsi < kMinDrivePsi) message = "Drive air pressure is too low!";
+    if (duty.drivePsi > kMaxDrivePsi) message = "Drive air pressure is too high!";
+    if (duty.startPsi > duty.finalPsi) message = "Initial outlet pressure must be less than final outlet pressure!";
+    return message;
+}
+
+double StepMinutes(double previousFlow, double flow, double dQ) {
+    const double sum = previousFlow + flow;
+    if (sum == 0) return kEmptyStepMinutes;
+    return 2 * dQ / sum;
+}
+
+ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& duty) {
+    ChargeCandidate c;
+    c.pumpNo = pump.PumpNo;
+    const FlowResult atFinal = OutletFlow(pump, {duty.drivePsi, duty.inletPsi, duty.finalPsi});
+    c.finalRatio = atFinal.compressionRatio;
+    c.charged = atFinal.flowScfm >= kMinFinalFlowScfm;
+    if (!c.charged) {
+        c.rejection = Rejection::FinalFlowTooLow;
+        return c;
+    }
+    ChargeVessel(pump, duty, c);
+    c.averageCyclesPerMin = c.cycles / c.fillMinutes;
+    if (c.rejection != Rejection::None) return c;
+    c.rejection = FirstExceededLimit(pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio);
+    if (c.rejection != Rejection::None) return c;
+    if (!(duty.GasPerStepScf() > kMinGasPerStep)) c.rejection = Rejection::TooLittleGas;
+    else if (!(c.fillMinutes > kMinFillMinutes)) c.rejection = Rejection::FillTooQuick;
+    return c;
+}
+
+std::vector<ChargeCandidate> SearchVesselCharging(const ChargeDuty& duty) {
+    std::vector<ChargeCandidate> candidates;
+    candidates.reserve(PumpCount);
+    for (int n = 1; n <= PumpCount; ++n) candidates.push_back(EvaluateForCharge(CatalogueRow(n), duty));
+    return candidates;
+}
+
+}  // namespace zorvik

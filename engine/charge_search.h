@@ -1,0 +1,79 @@
+#pragma once
+// Selection for charging a vessel, as values: a gas source at constant
+// pressure charges a closed vessel of known capacity from an initial to a
+// final pressure through the amplifier. Pressures psig, flows scfm, volumes
+// cubic feet, times minutes.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "model_limits.h"
+
+namespace zorvik {
+
+inline constexpr int ChargeSteps = 10;                 // equal pressure steps from start to final
+inline constexpr int ChargeCurvePoints = ChargeSteps + 1;
+
+struct ChargeDuty {
+    double drivePsi = 0;
+    double airAvailableScfm = 0;
+    double inletPsi = 0;
+    double startPsi = 0;  // not below the inlet: the window equalises first
+    double finalPsi = 0;
+    double capacityFt3 = 0;
+    bool ignoreAirAvailable = false;
+
+    // Gas delivered per step, standard cubic feet:
+    //   (final - start) psi / 14.5 x capacity / 10, or 0.001 when that is not above 0.
+    double GasPerStepScf() const;
+    // Vessel pressure after step j, psig = start + j x (final - start) / 10.
+    double PressureAtStep(int j) const;
+};
+
+// One model charging the vessel.
+struct ChargeCandidate {
+    int pumpNo = 0;
+    // The flow at the final pressure reached 0.3 scfm, so the model was
+    // charged and flows/minutes hold its charge.
+    bool charged = false;
+    std::array<double, ChargeCurvePoints> flowScfm{};  // at the start and after each step
+    std::array<double, ChargeCurvePoints> minutes{};   // time elapsed at those points
+    double fillMinutes = 0;          // = minutes[10]
+    double driveAirScf = 0;          // drive air used over the fill, standard cubic feet
+    double cycles = 0;               // strokes over the fill
+    double averageCyclesPerMin = 0;  // cycles / fill minutes
+    double finalRatio = 1;           // compression ratio at the last step
+    bool airLimited = false;         // the start was cut back to the air available
+    Rejection rejection = Rejection::None;
+
+    bool Listed() const { return rejection == Rejection::None; }
+    // Average drive air, scfm = total drive air / fill minutes.
+    double AverageAirScfm() const { return driveAirScf / fillMinutes; }
+};
+
+// The message of the last failing check, or empty when all pass:
+//   1. drive below 40 psig        "Drive air pressure is too low!"
+//   2. drive above 150 psig       "Drive air pressure is too high!"
+//   3. initial above final        "Initial outlet pressure must be less than final outlet pressure!"
+std::string ChargeValidationMessage(const ChargeDuty& duty);
+
+// Minutes to deliver dQ standard cubic feet between two flows (scfm), on
+// the trapezoid rule: 2 x dQ / (previousFlow + flow); 1001 minutes when the
+// flows add up to exactly 0, which fails the 500-minute step limit.
+double StepMinutes(double previousFlow, double flow, double dQ);
+
+// Steps the vessel pressure from start to final, integrating time, air and
+// cycles on the trapezoid rule over the gas delivered: every step delivers
+// dQ in dt = dQ / mean flow, with mean air and cycle rates over dt. A model
+// qualifies when its flow at the final pressure reaches 0.3 scfm, it starts
+// at no more than 2000 cycles/min, no step takes over 500 minutes, it is
+// within its limits at the final pressure and ratio, each step delivers over
+// 0.01 scf and the fill takes over 0.16 minutes.
+ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& duty);
+
+// Models 1 to 15 in turn, listed or not.
+std::vector<ChargeCandidate> SearchVesselCharging(const ChargeDuty& duty);
+
+}  // namespace zorvik

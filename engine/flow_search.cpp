@@ -1,0 +1,48 @@
+#include "flow_search.h"
+
+namespace zorvik {
+namespace {
+
+constexpr double kMinDrivePsi = 40;
+constexpr double kMaxDrivePsi = 150;
+constexpr double kNoFlowScfm = 0.0011;  // OutletFlow's token 0.001 scfm means "cannot deliver"
+
+Rejection FirstFailedTest(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c) {
+    const double flow = c.delivered.flowScfm;
+    if (!(flow > duty.flowRequiredScfm || duty.ignoreFlowRate)) return Rejection::FlowBelowRequired;
+    if (!(flow > kNoFlowScfm)) return Rejection::NoFlow;
+    return FirstExceededLimit(pump, duty.inletPsi, duty.outletPsi, duty.drivePsi, c.requested.compressionRatio);
+}
+
+}  // namespace
+
+std::string FlowValidationMessage(const FlowDuty& duty) {
+    std::string message;
+    if (!(duty.flowRequiredScfm > 0)) message = "Flow rate cannot be zero!\rNo Amplifier needed.";
+    if (duty.drivePsi < kMinDrivePsi) message = "Drive air pressure is too low!";
+    if (duty.drivePsi > kMaxDrivePsi) message = "Drive air pressure is too high!";
+    if (duty.outletPsi < duty.inletPsi) message = "Outlet pressure must be greater\rthan inlet pressure!";
+    return message;
+}
+
+FlowCandidate EvaluateForFlow(const TPumpRecord& pump, const FlowDuty& duty) {
+    FlowCandidate c;
+    c.pumpNo = pump.PumpNo;
+    c.requested = EvaluatePoint(pump, duty.Point());
+    c.delivered = {c.requested.flowScfm, c.requested.airUseScfm, c.requested.speedFraction, false};
+    if (!duty.ignoreAirAvailable)
+        c.delivered = LimitByAvailableAir(pump, duty.Point(), duty.airAvailableScfm, c.delivered);
+    // cycles per minute = SpeedFraction x MaxCyclesPerMin
+    c.cyclesPerMin = c.delivered.speedFraction * pump.MaxCyclesPerMin;
+    c.rejection = FirstFailedTest(pump, duty, c);
+    return c;
+}
+
+std::vector<FlowCandidate> SearchContinuousProcess(const FlowDuty& duty) {
+    std::vector<FlowCandidate> candidates;
+    candidates.reserve(PumpCount);
+    for (int n = 1; n <= PumpCount; ++n) candidates.push_back(EvaluateForFlow(CatalogueRow(n), duty));
+    return candidates;
+}
+
+}  // namespace zorvik

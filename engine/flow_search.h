@@ -1,0 +1,54 @@
+#pragma once
+// Selection for a continuous process, as values: a gas source at constant
+// pressure feeds an amplifier that must deliver at least a required flow at
+// a given outlet pressure. Pressures psig, flows scfm.
+
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "performance_model.h"
+#include "air_limit.h"
+#include "model_limits.h"
+
+namespace zorvik {
+
+struct FlowDuty {
+    double drivePsi = 0;
+    double airAvailableScfm = 0;
+    double inletPsi = 0;
+    double outletPsi = 0;
+    double flowRequiredScfm = 0;
+    bool ignoreAirAvailable = false;
+    bool ignoreFlowRate = false;
+
+    OperatingPoint Point() const { return {drivePsi, inletPsi, outletPsi}; }
+};
+
+// One model at the duty.
+struct FlowCandidate {
+    int pumpNo = 0;
+    PointResult requested;    // at the duty's outlet pressure, before the air limit
+    DeliveredPoint delivered; // after the air limit (or the requested point when it is ignored)
+    double cyclesPerMin = 0;  // delivered speed x MaxCyclesPerMin
+    Rejection rejection = Rejection::None;
+
+    bool Listed() const { return rejection == Rejection::None; }
+};
+
+// The message of the last failing check, or empty when all pass:
+//   1. required flow not above 0   "Flow rate cannot be zero!\rNo Amplifier needed."
+//   2. drive below 40 psig         "Drive air pressure is too low!"
+//   3. drive above 150 psig        "Drive air pressure is too high!"
+//   4. outlet below inlet          "Outlet pressure must be greater\rthan inlet pressure!"
+std::string FlowValidationMessage(const FlowDuty& duty);
+
+// A model qualifies when it delivers more than the required flow (unless
+// the flow rate is ignored) and more than 0.0011 scfm, within its limits
+// at the requested point's compression ratio.
+FlowCandidate EvaluateForFlow(const TPumpRecord& pump, const FlowDuty& duty);
+
+// Models 1 to 15 in turn, listed or not.
+std::vector<FlowCandidate> SearchContinuousProcess(const FlowDuty& duty);
+
+}  // namespace zorvik

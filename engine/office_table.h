@@ -1,0 +1,28 @@
+#pragma once
+// The manufacturer's regional offices. Every printout names the chosen
+// office's company (field 1) and its telephone and fax lines (fields 6, 7).
+
+#include <array>
+#include <string>
+
+namespace zorvik {
+
+// One office: 0 region name (empty marks an empty entry), 1-5 address lines
+// (1 is the company name, 5 may be empty), 6 telephone line, 7 fax line.
+struct TAddressData {
+    std::array<std::string, 8> Field;
+};
+
+inline constexpr int OfficeCount = 12;
+using OfficeTable = std::array<TAddressData, OfficeCount>;
+
+// The built-in table: entries 0-9 filled, 10-11 empty.
+OfficeTable BuiltInOffices();
+
+// The contact line under a printed report: "Tel " + telephone line + four
+// blanks + "Fax " + fax line. The office table writes its telephone and fax
+// lines out in full ("Tel: ...", "Fax: ..."), so a line that already starts
+// with its word does not get it twice ("Tel Tel: ..." on paper).
+std::string TelFaxLine(const TAddressData& office);
+
+}  // namespace zorvik

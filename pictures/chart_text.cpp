@@ -1,0 +1,53 @@
+#include "chart_text.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "fixed_format.h"
+#include "units.h"
+
+namespace zorvik {
+namespace {
+
+char SystemDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const char c = point.isEmpty() ? '\0' : point.at(0).toLatin1();
+    return c > ' ' ? c : '.';
+}
+
+// Above this, in psig, the bar label has lost its decimal: 100 barg.
+constexpr double kWholeBarLabelsFromPsi = 1450;
+
+}  // namespace
+
+QString ChartNumber(double value, int precision, int decimals) {
+    return QString::fromStdString(FormatFixed(value, precision, decimals, SystemDecimalSeparator()));
+}
+
+QString ChartWholeNumber(double value) { return ChartNumber(std::trunc(value), 15, 0); }
+
+QString DrivePressureCaption(double airDrivePsi, bool barMode) {
+    if (barMode)
+        return QStringLiteral("Air drive pressure  ") + ChartNumber(airDrivePsi / units::PsiPerBarShort, 3, 1) +
+               QStringLiteral(" barg");
+    return QStringLiteral("Air drive pressure  ") + ChartNumber(airDrivePsi, 3, 0) + QStringLiteral(" Psig");
+}
+
+QString InletLabelText(double inletPsi, bool barMode) {
+    if (!barMode) return ChartWholeNumber(inletPsi);
+    if (inletPsi < kWholeBarLabelsFromPsi) return ChartNumber(inletPsi / units::PsiPerBar, 5, 1);
+    return ChartNumber(inletPsi / units::PsiPerBar, 4, 0);
+}
+
+QString LineLabelText(double airUseScfm, bool barMode) {
+    if (barMode) return ChartNumber(airUseScfm * units::LitresPerCubicFootChart / 1000, 4, 2);
+    return ChartNumber(airUseScfm, 4, 1);
+}
+
+QString AirUseTagText(int level, bool barMode) {
+    if (barMode)
+        return ChartNumber(10.0 * level * units::LitresPerCubicFootChart * units::ChartNormalPerStandard / 1000, 4, 2);
+    return ChartWholeNumber(10.0 * level);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,19 @@
+#include "view_range.h"
+
+namespace zorvik {
+namespace {
+
+constexpr FixedAxisRange kViewerFixedRanges[] = {
+//   model outlet  flow  at least
+    {1,    350,    6,    false},
+    {2,    450,    4,    false},
+    {3,    550,    3,    false},
+    {4,    250,    40,   true},
+    {15,   250,    225,  true},
+};
+
+}  // namespace
+
+GraphAxisRange SelectionViewRange() { return AxisRangeWith(kViewerFixedRanges); }
+
+}  // namespace zorvik

@@ -1,0 +1,44 @@
+#include "entry_units.h"
+
+#include <cmath>
+
+#include "fixed_format.h"
+#include "number_text.h"
+#include "units.h"
+
+namespace zorvik {
+namespace {
+
+constexpr int kSignificantDigits = 10;
+
+}  // namespace
+
+std::string EntryNumberText(const std::string& typed, char separator) {
+    if (separator == '.') return typed;
+    std::string dotted = typed;
+    for (char& c : dotted)
+        if (c == separator) c = '.';
+    std::string trimmed = dotted;
+    TrimLeadingBlanks(trimmed);
+    TrimTrailingBlanks(trimmed);
+    return ParseNumber(trimmed) ? dotted : typed;
+}
+
+std::optional<std::string> ConvertedEntryText(const std::string& text, EntryKind kind, bool toMetric, char separator) {
+    const std::optional<double> value = ParseNumber(text);
+    if (!value) return std::nullopt;
+    double converted = 0;
+    int decimals = 1;
+    if (kind == PressureEntry) {
+        // barg = psig / 14.50377;  psig = barg x 14.50377
+        converted = toMetric ? *value / units::PsiPerBar : *value * units::PsiPerBar;
+        decimals = toMetric ? 1 : 0;
+    } else {
+        // litres = cubic feet / 0.0353146...;  cubic feet = litres x 0.0353146... (per minute alike)
+        converted = toMetric ? *value / units::CubicFeetPerLitre : *value * units::CubicFeetPerLitre;
+    }
+    if (!std::isfinite(converted)) return std::nullopt;
+    return FormatFixed(converted, kSignificantDigits, decimals, separator);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,73 @@
+#pragma once
+// The texts and field sets of the selection window's two layouts and two
+// unit systems: which entry fields each application shows, their captions,
+// the column headings over the result list and the schematic's caption.
+
+#include <array>
+
+#include "numeric_entry.h"
+
+namespace zorvik {
+
+// The eight entry fields, in the order a unit switch converts them.
+enum SelectionEntry : int {
+    DriveEntry,     // pAirDrivePsiEdit
+    AirEntry,       // qAirScfmEdit
+    InletEntry,     // pSupplyPsiEdit
+    FlowReqdEntry,  // FlowrateReqdScfmEdit
+    OutletEntry,    // pOutletPsiEdit
+    StartEntry,     // OutStartPsiEdit
+    FinalEntry,     // OutFinalPsiEdit
+    CapacityEntry,  // OutCapacityFt3Edit
+    SelectionEntryCount
+};
+
+struct SelectionEntryInfo {
+    EntryKind kind;         // how ReadEntryField and the unit switch take it
+    bool flowLayout;        // shown for a continuous process
+    bool fillLayout;        // shown for vessel charging
+    bool keyFiltered;       // only digits, backspace and the decimal separator may be typed
+    const char* imperial;   // caption of its label
+    const char* metric;
+};
+
+// clang-format off
+inline constexpr std::array<SelectionEntryInfo, SelectionEntryCount> SelectionEntries = {{
+    //  kind           flow   fill   filter  imperial caption        metric caption
+    {PressureEntry,  true,  true,  true,  "Air Drive psig",       "Air Drive barg"},
+    {FlowEntry,      true,  true,  true,  "Air Drive Flow scfm",  "Air Drive Flow nl/min"},
+    {PressureEntry,  true,  true,  true,  "Air / Gas Inlet psig", "Air / Gas Inlet barg"},
+    {FlowEntry,      true,  false, true,  "Flow rate scfm",       "Flow rate nl/min"},
+    {PressureEntry,  true,  false, false, "Outlet psig",          "Outlet barg"},
+    {PressureEntry,  false, true,  false, "Initial psig",         "Initial barg"},
+    {PressureEntry,  false, true,  true,  "Final psig",           "Final barg"},
+    {FlowEntry,      false, true,  true,  "Capacity ft.3",        "Capacity litres"},
+}};
+// clang-format on
+
+bool ShownInLayout(SelectionEntry entry, int applicationType);
+const char* EntryCaption(SelectionEntry entry, bool metric);
+
+// The texts over the result columns, by application and units.
+struct SelectionHeadings {
+    const char* flowOrTime;  // FlowrateHdLabel
+    const char* air;         // AirConsumpHdLabel
+    const char* totalAir;    // TotalAirConsumpHdLabel
+    const char* cycles;      // cyclesMinHdLabel
+};
+SelectionHeadings HeadingsOf(int applicationType, bool metric);
+
+// The caption under the schematic of an application.
+const char* SchematicCaption(int applicationType);
+
+const char* UnitSwitchCaption(bool metric);
+
+// The rows ShowInstructions writes into the empty result list.
+inline constexpr std::array<const char*, 6> InstructionRows = {
+    " ", " ", " ",
+    "\t\tEnter data for this type of application",
+    "\t\tand click list selections to",
+    "\t\tdisplay possible options.",
+};
+
+}  // namespace zorvik

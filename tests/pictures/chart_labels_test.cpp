@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "shared_state.h"
+#include "chart_labels.h"
+
+namespace zorvik {
+namespace {
+
+QImage WhitePicture() {
+    QImage image(200, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+
+class ChartLabelsTest : public ::testing::Test {
+protected:
+    void SetUp() override { InitialiseSharedState(); }
+};
+
+// The chart goes on drawing from where each label leaves the pen.
+TEST_F(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
+    QImage image = WhitePicture();
+    Canvas canvas(image);
+    canvas.SetPenColor(colors::Magenta);
+    const QString text = QStringLiteral("15.0");
+    const int w = canvas.TextWidth(text);
+
+    DrawBalloon(canvas, 60, 50, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(60, 50));
+
+    SelectPump(10);
+    DrawAirUseTag(canvas, 60, 90, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(60, 90));
+
+    // At the end of its text, which starts half a text width left of x.
+    DrawLineLabel(canvas, 140, 60, text);
+    EXPECT_EQ(canvas.PenPos(), QPoint(140 - w / 2 + w, 60 + 3 - 16));
+    EXPECT_EQ(canvas.BrushStyleNow(), BrushStyle::Solid);
+    EXPECT_EQ(canvas.FontColor(), colors::Black);
+}
+
+// A single-acting model's tag stands 10 pixels above its point; the others
+// put it to the right, level with the point.
+TEST_F(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
+    const struct {
+        int model;
+        int dx, dy;  // top-left corner of the tag's box from the point, with w2 = half the text width
+        bool besideUsesHalfWidth;
+    } cases[] = {{6, -3, -28, true}, {10, 0, -18, false}};
+    for (const auto& c : cases) {
+        SelectPump(c.model);
+        QImage image = WhitePicture();
+        int w2 = 0;
+        {
+            Canvas canvas(image);
+            canvas.SetPenColor(colors::Magenta);
+            w2 = canvas.TextWidth("20") / 2;
+            DrawAirUseTag(canvas, 100, 80, QStringLiteral("20"));
+        }
+        const int left = 100 + c.dx - (c.besideUsesHalfWidth ? w2 : 0);
+        const int top = 80 + c.dy;
+        EXPECT_EQ(At(image, left, top), colors::Magenta) << "model " << c.model;
+        EXPECT_EQ(At(image, left - 1, top), colors::White) << "model " << c.model;
+        EXPECT_EQ(At(image, left, top - 1), colors::White) << "model " << c.model;
+    }
+}
+
+// A tag keeps its place unless it would cover a label placed before it or
+// leave the plot: it then goes up above what it covers, left of its point
+// at the plot's right edge, or down where going up would leave the plot.
+TEST_F(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
+    QImage image = WhitePicture();
+    Canvas canvas(image);
+    const QString text = QStringLiteral("40");
+    const int w2 = canvas.TextWidth(text) / 2;
+    const QRect plot(QPoint(10, 20), QPoint(190, 115));
+    const struct {
+        int model;
+        QPoint at;
+        std::vector<QRect> keepClear;
+        QPoint topLeft;  // of the tag's box, before w2s half text widths are added to x
+        int w2s;
+    } cases[] = {
+        {10, {60, 80}, {}, {60, 62}, 0},                         // beside the point, as always
+        {10, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},    // lifted over a tag placed before
+        {10, {180, 80}, {}, {173, 62}, -2},                      // left of a point at the right edge
+        {6, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},    // would leave the plot going up: down
+        {6, {60, 25}, {}, {57, 21}, -1},                         // a point at the top: held inside
+    };
+    for (const auto& c : cases) {
+        SelectPump(c.model);
+        const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.keepClear, plot);
+        EXPECT_EQ(box.topLeft(), c.topLeft + QPoint(c.w2s * w2, 0)) << "model " << c.model << " at " << c.at.x();
+        EXPECT_TRUE(plot.contains(box)) << "model " << c.model << " at " << c.at.x();
+        for (const QRect& other : c.keepClear) EXPECT_FALSE(box.intersects(other)) << "model " << c.model;
+    }
+}
+
+TEST_F(ChartLabelsTest, BalloonStandsOnItsPoint) {
+    QImage image = WhitePicture();
+    {
+        Canvas canvas(image);
+        canvas.SetPenColor(colors::Red);
+        DrawBalloon(canvas, 100, 60, QStringLiteral(" Ps"));
+    }
+    // Ellipse (79, 39)-(121, 60): its lowest point is on the row above y.
+    EXPECT_EQ(At(image, 100, 59), colors::Red);
+    EXPECT_EQ(At(image, 100, 60), colors::White);
+    EXPECT_EQ(At(image, 100, 39), colors::Red);
+    EXPECT_EQ(At(image, 79, 49), colors::Red);
+}
+
+}  // namespace
+}  // namespace zorvik

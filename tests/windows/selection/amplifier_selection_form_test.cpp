@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "shared_state.h"
+#include "tab_list_box.h"
+#include "picture_box.h"
+#include "amplifier_selection_form.h"
+#include "selection_row.h"
+#include "support/notice_recorder.h"
+#include "selection_window_fixture.h"
+
+namespace zorvik {
+namespace {
+
+using testing::kFieldNames;
+using testing::NoticeKind;
+using testing::SelectionWindowTest;
+
+const QStringList kInstructionRows = {" ", " ", " ", "\t\tEnter data for this type of application",
+                                      "\t\tand click list selections to", "\t\tdisplay possible options."};
+
+TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
+    EXPECT_EQ(form->windowTitle(), "Zorvik Air Pressure Amplifiers  -  Selection");
+    EXPECT_EQ(form->size(), QSize(792, 573));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const char* const defaults[] = {"100", "100", "100", "2.00", "200", "100", "1000", "1.00"};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), defaults[i]) << kFieldNames[i];
+    EXPECT_EQ(Shared.ApplicationType, ApplicationFlow);
+    EXPECT_FALSE(Shared.MetricUnits);
+    EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentText(), "Flow");
+    EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Metric &Units ");
+    EXPECT_EQ(List()->Rows(), kInstructionRows);
+    EXPECT_FALSE(Find<QWidget>("searchingMemo")->isVisible());
+    EXPECT_EQ(Label("modelHdLabel"), "Model       Number   ");
+    for (const char* name : {"ShowDrawingBitBtn", "DrawGraphBitBtn", "PrintBitBtn"}) EXPECT_TRUE(Find<QPushButton>(name)->isVisible());
+}
+
+// Every way of choosing an application lands on the same layout.
+TEST_F(SelectionWindowTest, LayoutsFromPicturesAndList) {
+    struct Case {
+        const char* what;
+        std::function<void(SelectionWindowTest&)> choose;
+        int type;
+    };
+    const auto pick = [](int index) {
+        return [index](SelectionWindowTest& t) {
+            QComboBox* box = t.Find<QComboBox>("ApplicationTypeComboBox");
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+        };
+    };
+    const Case cases[] = {
+        {"system B picture", [](SelectionWindowTest& t) { t.Click("systemBImage"); }, ApplicationFillCylinder},
+        {"system A picture, dimmed", [](SelectionWindowTest& t) { t.Click("systemAxImage"); }, ApplicationFlow},
+        {"system B picture, dimmed", [](SelectionWindowTest& t) { t.Click("systemBxImage"); }, ApplicationFillCylinder},
+        {"system A picture", [](SelectionWindowTest& t) { t.Click("systemAImage"); }, ApplicationFlow},
+        {"Fill Cylinder in the list", pick(1), ApplicationFillCylinder},
+        {"Flow in the list", pick(0), ApplicationFlow},
+    };
+    const QStringList flowFields = {"pAirDrivePsiEdit", "qAirScfmEdit", "pSupplyPsiEdit", "FlowrateReqdScfmEdit",
+                                    "pOutletPsiEdit"};
+    const QStringList fillFields = {"pAirDrivePsiEdit", "qAirScfmEdit",    "pSupplyPsiEdit",
+                                    "OutStartPsiEdit",  "OutFinalPsiEdit", "OutCapacityFt3Edit"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Retype("pOutletPsiEdit", "250");  // leaves a changed list behind
+        c.choose(*this);
+        const bool fill = c.type == ApplicationFillCylinder;
+        EXPECT_EQ(Shared.ApplicationType, c.type);
+        EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentIndex(), c.type);
+        EXPECT_EQ(VisibleFields(), fill ? fillFields : flowFields);
+        EXPECT_EQ(Visible({"FlowRateScfmLabel", "OutletPsigLabel", "OutStartPsigLabel", "OutFinalPsigLabel",
+                           "OutCapacityFt3Label", "GasInletPsigLabel"}),
+                  fill ? QStringList({"OutStartPsigLabel", "OutFinalPsigLabel", "OutCapacityFt3Label", "GasInletPsigLabel"})
+                       : QStringList({"FlowRateScfmLabel", "OutletPsigLabel", "GasInletPsigLabel"}));
+        EXPECT_EQ(Find<QCheckBox>("disableFlowrateLimitCheckBox")->isVisible(), !fill);
+        EXPECT_EQ(Label("FlowrateHdLabel"), fill ? "Fill Time Minutes" : "Flow rate Scfm");
+        EXPECT_EQ(Label("AirConsumpHdLabel"), fill ? "Average Air Used Scfm" : "Air Used Scfm");
+        EXPECT_EQ(Label("TotalAirConsumpHdLabel"), fill ? "Total Air S.Cu.Ft" : "");
+        EXPECT_EQ(Label("cyclesMinHdLabel"), fill ? "Average Cycles / Min" : "Cycles / Min");
+        // The chosen system's picture lies on top of its dimmed one.
+        EXPECT_EQ(form->childAt(730, 30)->objectName(), fill ? "systemAxImage" : "systemAImage");
+        EXPECT_EQ(form->childAt(730, 90)->objectName(), fill ? "systemBImage" : "systemBxImage");
+        EXPECT_EQ(QApplication::focusWidget(), Edit("pAirDrivePsiEdit"));
+        EXPECT_EQ(List()->Rows(), kInstructionRows);
+    }
+}
+
+TEST_F(SelectionWindowTest, SchematicFollowsTheLayout) {
+    const QImage& picture = Find<PictureBox>("SelectionLayoutImage")->Picture();
+    ASSERT_EQ(picture.size(), QSize(657, 233));
+    const auto blueCaption = [&picture] {
+        for (int y = 204; y < 222; ++y)
+            for (int x = 100; x < 520; ++x)
+                if (picture.pixel(x, y) == qRgb(0, 0, 255)) return true;
+        return false;
+    };
+    const auto white = [&picture](int x, int y) { return picture.pixel(x, y) == qRgb(255, 255, 255); };
+    for (int type : {ApplicationFlow, ApplicationFillCylinder, ApplicationFlow}) {
+        Click(type == ApplicationFlow ? "systemAImage" : "systemBImage");
+        SCOPED_TRACE(type);
+        EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(picture.pixel(656, 232), qRgb(0, 0, 0));
+        EXPECT_TRUE(white(1, 1));
+        EXPECT_TRUE(blueCaption());
+        EXPECT_FALSE(white(350, 100));  // the amplifier
+        EXPECT_FALSE(white(130, 179));  // the gas supply pipe
+        EXPECT_FALSE(white(450, 65));   // the outlet pipe
+        const QColor outlet = picture.pixel(575, 65);
+        EXPECT_EQ(outlet.red() > 180 && outlet.green() < 90, type == ApplicationFlow) << "red outlet arrow";
+        EXPECT_EQ(white(530, 90), type == ApplicationFlow) << "receiver saddle";
+    }
+}
+
+TEST_F(SelectionWindowTest, UnitSwitchConvertsEveryFieldAndBack) {
+    const char* const metric[] = {"6.9", "2831.7", "6.9", "56.6", "13.8", "6.9", "68.9", "28.3"};
+    const char* const imperial[] = {"100", "100.0", "100", "2.0", "200", "100", "999", "1.0"};
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_TRUE(Shared.MetricUnits);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), metric[i]) << kFieldNames[i];
+    EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Imperial &Units");
+    EXPECT_EQ(Label("AirDrivePsigLabel"), "Air Drive barg");
+    EXPECT_EQ(Label("AirDriveFlowScfmLabel"), "Air Drive Flow nl/min");
+    EXPECT_EQ(Label("OutCapacityFt3Label"), "Capacity litres");
+    EXPECT_EQ(Label("FlowrateHdLabel"), "Flow rate nl/min");
+    EXPECT_EQ(Label("AirConsumpHdLabel"), "Air used n.m3");
+    EXPECT_EQ(List()->Rows(), kInstructionRows);
+    ChooseFill();
+    EXPECT_EQ(Label("AirConsumpHdLabel"), "Average Air used n.m3");
+    EXPECT_EQ(Label("TotalAirConsumpHdLabel"), "Total Air n.m3");
+
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_FALSE(Shared.MetricUnits);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), imperial[i]) << kFieldNames[i];
+    EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Metric &Units");
+    EXPECT_EQ(Label("OutStartPsigLabel"), "Initial psig");
+    EXPECT_EQ(Label("TotalAirConsumpHdLabel"), "Total Air S.Cu.Ft");
+    EXPECT_EQ(Shared.ApplicationType, ApplicationFillCylinder);
+}
+
+TEST_F(SelectionWindowTest, UnitSwitchKeepsAnUnreadableFieldAndConvertsTheRest) {
+    Retype("pOutletPsiEdit", "2OO");
+    notices.Expect(NoticeKind::Error, "2OO is not a valid value!");
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_EQ(Text("pOutletPsiEdit"), "2OO");
+    EXPECT_EQ(Text("pAirDrivePsiEdit"), "6.9");
+    EXPECT_EQ(Text("OutCapacityFt3Edit"), "28.3");
+    EXPECT_EQ(notices.Beeps(), 1);
+}
+
+TEST_F(SelectionWindowTest, KeyFilterPassesDigitsSeparatorAndEditingKeys) {
+    QApplication::clipboard()->setText(QStringLiteral("4.5"));
+    struct Case {
+        const char* field;
+        std::function<void(QLineEdit*)> keys;
+        const char* text;
+    };
+    const auto typed = [](const char* s) { return [s](QLineEdit* e) { QTest::keyClicks(e, QString::fromLatin1(s)); }; };
+    const Case cases[] = {
+        {"pAirDrivePsiEdit", typed("a1b2.5 -e"), "12.5"},
+        {"qAirScfmEdit", typed("7x"), "7"},
+        {"pSupplyPsiEdit", typed("+9"), "9"},
+        {"FlowrateReqdScfmEdit", typed("3,5"), "35"},
+        {"OutFinalPsiEdit", typed("E3"), "3"},
+        {"OutCapacityFt3Edit", typed(" 2"), "2"},
+        {"pOutletPsiEdit", typed("2a0"), "2a0"},  // no filter: ReadEntryField answers later
+        {"OutStartPsiEdit", typed("-5"), "-5"},
+        {"pAirDrivePsiEdit",
+         [](QLineEdit* e) {
+             QTest::keyClicks(e, "123");
+             QTest::keyClick(e, Qt::Key_Home);
+             QTest::keyClick(e, Qt::Key_Delete);
+             QTest::keyClick(e, Qt::Key_End);
+             QTest::keyClick(e, Qt::Key_Left);
+             QTest::keyClick(e, Qt::Key_Backspace);
+         },
+         "3"},
+        {"qAirScfmEdit",
+         [](QLineEdit* e) {
+             QTest::keyClicks(e, "1");
+             QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+         },
+         "14.5"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* edit = Edit(c.field);
+        edit->clear();
+        edit->setFocus();
+        c.keys(edit);
+        EXPECT_EQ(edit->text(), c.text) << c.field;
+    }
+    // Tab still moves on from a filtered field.
+    Edit("pAirDrivePsiEdit")->setFocus();
+    QTest::keyClick(Edit("pAirDrivePsiEdit"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Edit("qAirScfmEdit"));
+}
+
+TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
+    const QStringList flowOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",       "pOutletPsiEdit",       "FlowrateReqdScfmEdit",
+                                   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox", "disableFlowrateLimitCheckBox",
+                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
+    const QStringList fillOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",       "OutStartPsiEdit",      "OutFinalPsiEdit",
+                                   "OutCapacityFt3Edit",   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox",
+                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
+    for (const QStringList* order : {&flowOrder, &fillOrder}) {
+        if (order == &fillOrder) ChooseFill();
+        Edit("pAirDrivePsiEdit")->setFocus(Qt::TabFocusReason);
+        QStringList visited = {QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order->size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(visited, *order);
+    }
+}
+
+TEST_F(SelectionWindowTest, InletEqualToDriveFollowsTheDriveField) {
+    ListSelections();
+    ASSERT_GT(List()->count(), 1);
+    ClickBox("PsEqualToPaCheckBox");
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_FALSE(Edit("pSupplyPsiEdit")->isEnabled());
+    Retype("pAirDrivePsiEdit", "85");
+    EXPECT_EQ(Text("pSupplyPsiEdit"), "85");
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_EQ(Text("pAirDrivePsiEdit"), "5.9");
+    EXPECT_EQ(Text("pSupplyPsiEdit"), "5.9");
+    ClickBox("PsEqualToPaCheckBox");
+    EXPECT_TRUE(Edit("pSupplyPsiEdit")->isEnabled());
+    Retype("pAirDrivePsiEdit", "7");
+    EXPECT_EQ(Text("pSupplyPsiEdit"), "5.9");
+}
+
+// Listed results always belong to the inputs on screen.
+TEST_F(SelectionWindowTest, EveryInputChangeClearsTheList) {
+    struct Case {
+        const char* what;
+        std::function<void(SelectionWindowTest&)> change;
+    };
+    std::vector<Case> cases;
+    for (const char* field : {"pAirDrivePsiEdit", "qAirScfmEdit", "pSupplyPsiEdit", "FlowrateReqdScfmEdit", "pOutletPsiEdit"})
+        cases.push_back({field, [field](SelectionWindowTest& t) { QTest::keyClick(t.Edit(field), Qt::Key_0); }});
+    for (const char* field : {"OutStartPsiEdit", "OutFinalPsiEdit", "OutCapacityFt3Edit"})
+        cases.push_back({field, [field](SelectionWindowTest& t) {
+                             t.ChooseFill();
+                             t.ListSelections();
+                             ASSERT_GT(t.List()->count(), 1);
+                             QTest::keyClick(t.Edit(field), Qt::Key_Backspace);
+                         }});
+    for (const char* box : {"disableAirQtyLimitCheckBox", "disableFlowrateLimitCheckBox", "PsEqualToPaCheckBox"})
+        cases.push_back({box, [box](SelectionWindowTest& t) { t.ClickBox(box); }});
+    cases.push_back({"layout", [](SelectionWindowTest& t) { t.Click("systemAImage"); }});
+    cases.push_back({"units, nothing selected", [](SelectionWindowTest& t) {
+                         t.List()->SelectRow(-1);
+                         t.Click("metricImperialUnitsBitBtn");
+                     }});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Reopen();
+        ListSelections();
+        ASSERT_GT(List()->count(), 1);
+        ASSERT_NE(List()->RowText(0), "No selections");
+        c.change(*this);
+        EXPECT_TRUE(List()->count() == 0 || List()->Rows() == kInstructionRows) << List()->Rows().join('|').toStdString();
+    }
+}
+
+TEST_F(SelectionWindowTest, ListShowsTheModelsWithTheFirstSelected) {
+    for (int type : {ApplicationFlow, ApplicationFillCylinder}) {
+        SCOPED_TRACE(type);
+        Click(type == ApplicationFlow ? "systemAImage" : "systemBImage");
+        ListSelections();
+        EXPECT_EQ(List()->TabStopDialogUnits(), (std::vector<int>{2, 71, 114, 161, 213, 221}));
+        ASSERT_GT(List()->count(), 0);
+        for (const QString& row : List()->Rows())
+            EXPECT_TRUE(ModelNumberOfRow(row.toStdString()).has_value()) << row.toStdString();
+        EXPECT_EQ(List()->SelectedRow(), 0);
+        EXPECT_EQ(QApplication::focusWidget(), List());
+        EXPECT_TRUE(Find<QWidget>("searchingMemo")->isVisible());
+        // The hidden model numbers give the list no horizontal scroll bar.
+        EXPECT_FALSE(List()->horizontalScrollBar()->isVisible());
+        EXPECT_EQ(List()->horizontalScrollBar()->maximum(), 0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!Find<QWidget>("searchingMemo")->isVisible(), 3000);
+}
+
+// Each figure stands under its own heading; the model number lies past the
+// list's right edge.
+TEST_F(SelectionWindowTest, RowsLineUpUnderTheirHeadings) {
+    const QFontMetrics metrics(List()->font());
+    for (int type : {ApplicationFlow, ApplicationFillCylinder}) {
+        Click(type == ApplicationFlow ? "systemAImage" : "systemBImage");
+        ListSelections();
+        const char* const headings[] = {"modelHdLabel", "modelHdLabel", "FlowrateHdLabel", "AirConsumpHdLabel",
+                                        "cyclesMinHdLabel", "TotalAirConsumpHdLabel"};
+        const int listLeft = List()->viewport()->mapTo(form.get(), QPoint(0, 0)).x();
+        for (const QString& row : List()->Rows()) {
+            const QStringList pieces = row.split(QLatin1Char('\t'));
+            const std::vector<int> starts = List()->PieceStarts(row);
+            ASSERT_EQ(pieces.size(), 7);
+            for (int i = 1; i <= (type == ApplicationFlow ? 4 : 5); ++i) {
+                const QString figure = pieces[i].trimmed();
+                const int right = listLeft + starts[i] + metrics.horizontalAdvance(pieces[i]);
+                const int left = right - metrics.horizontalAdvance(figure);
+                const QLabel* heading = Find<QLabel>(headings[i]);
+                EXPECT_GE(left, heading->x()) << figure.toStdString() << " under " << headings[i];
+                EXPECT_LE(right, heading->x() + heading->width()) << figure.toStdString() << " under " << headings[i];
+            }
+            EXPECT_GE(starts[6], List()->viewport()->width()) << row.toStdString();
+        }
+    }
+}
+
+TEST_F(SelectionWindowTest, NoSelectionsWhenNothingQualifies) {
+    Retype("FlowrateReqdScfmEdit", "5000");
+    ListSelections();
+    EXPECT_EQ(List()->Rows(), QStringList{"No selections"});
+    EXPECT_EQ(List()->SelectedRow(), -1);
+}
+
+// One message per attempt: the first refused field's, with the focus back
+// on it, and an empty list.
+TEST_F(SelectionWindowTest, FirstBadFieldOnly) {
+    struct Case {
+        int type;
+        std::vector<std::pair<const char*, const char*>> entries;
+        NoticeKind kind;
+        const char* message;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {ApplicationFlow, {{"pAirDrivePsiEdit", ""}}, NoticeKind::Warning, "Null is not valid value", "pAirDrivePsiEdit"},
+        {ApplicationFlow, {{"pOutletPsiEdit", "2x0"}, {"FlowrateReqdScfmEdit", ""}}, NoticeKind::Warning,
+         "2x0 is not valid value", "pOutletPsiEdit"},
+        {ApplicationFlow, {{"pOutletPsiEdit", "-5"}}, NoticeKind::Warning, "-5 is not valid value", "pOutletPsiEdit"},
+        {ApplicationFillCylinder, {{"OutStartPsiEdit", "1O0"}, {"OutCapacityFt3Edit", ""}}, NoticeKind::Warning,
+         "1O0 is not valid value", "OutStartPsiEdit"},
+        {ApplicationFlow, {{"pAirDrivePsiEdit", "30"}, {"FlowrateReqdScfmEdit", "0"}}, NoticeKind::Error,
+         "Drive air pressure is too low!", "pAirDrivePsiEdit"},
+        {ApplicationFillCylinder, {{"OutFinalPsiEdit", "150"}, {"OutStartPsiEdit", "200"}}, NoticeKind::Error,
+         "Initial outlet pressure must be less than final outlet pressure!", "OutStartPsiEdit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Reopen();
+        if (c.type == ApplicationFillCylinder) ChooseFill();
+        for (const auto& [field, text] : c.entries) Edit(field)->setText(QString::fromLatin1(text));
+        Edit(c.focus)->clearFocus();
+        notices.Expect(c.kind, c.message);
+        QTest::mouseClick(Find<QPushButton>("ListSelectionsBitBtn"), Qt::LeftButton);
+        EXPECT_TRUE(notices.AllMet());
+        EXPECT_EQ(List()->count(), 0);
+        EXPECT_FALSE(Find<QWidget>("searchingMemo")->isVisible());
+        if (c.kind == NoticeKind::Warning) {
+            EXPECT_EQ(QApplication::focusWidget(), Edit(c.focus));
+        }
+    }
+}
+
+TEST_F(SelectionWindowTest, UnitSwitchRelistsWhenARowWasSelected) {
+    ListSelections();
+    const QStringList imperialRows = List()->Rows();
+    ASSERT_GT(imperialRows.size(), 1);
+    Click("metricImperialUnitsBitBtn");
+    ASSERT_EQ(List()->count(), imperialRows.size());
+    EXPECT_NE(List()->Rows(), imperialRows);
+    EXPECT_EQ(List()->SelectedRow(), 0);
+    for (int i = 0; i < List()->count(); ++i)
+        EXPECT_EQ(ModelNumberOfRow(List()->RowText(i).toStdString()), ModelNumberOfRow(imperialRows[i].toStdString()));
+
+    List()->SelectRow(-1);
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_EQ(List()->Rows(), kInstructionRows);
+}
+
+TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {
+    ChooseFill();
+    Retype("OutStartPsiEdit", "50");
+    notices.Expect(NoticeKind::Question,
+                   "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.",
+                   true);
+    ListSelections();
+    EXPECT_EQ(Text("OutStartPsiEdit"), "100");
+    ASSERT_GT(List()->count(), 0);
+    EXPECT_NE(List()->RowText(0), "No selections");
+    EXPECT_EQ(List()->SelectedRow(), 0);
+    EXPECT_DOUBLE_EQ(Shared.OutStartPsi, 100);
+}
+
+TEST_F(SelectionWindowTest, EqualiseQuestionCancelLeavesTheListEmpty) {
+    ChooseFill();
+    Retype("OutStartPsiEdit", "50");
+    notices.Expect(NoticeKind::Question,
+                   "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.",
+                   false);
+    ListSelections();
+    EXPECT_EQ(Text("OutStartPsiEdit"), "50");
+    EXPECT_EQ(List()->count(), 0);
+}
+
+TEST_F(SelectionWindowTest, MemosPassTheFocusOnAndMainMenuCloses) {
+    for (const char* memo : {"InstructMemo", "searchingMemo"}) {
+        QPlainTextEdit* edit = Find<QPlainTextEdit>(memo);
+        edit->show();
+        edit->setFocus(Qt::MouseFocusReason);
+        EXPECT_NE(QApplication::focusWidget(), edit) << memo;
+    }
+    Click("MainMenuBitBtn");
+    EXPECT_FALSE(form->isVisible());
+    // Shown again, the window keeps its state and shows the instructions.
+    Retype("pOutletPsiEdit", "300");
+    form->show();
+    EXPECT_EQ(Text("pOutletPsiEdit"), "300");
+    EXPECT_EQ(List()->Rows(), kInstructionRows);
+}
+
+}  // namespace
+}  // namespace zorvik

@@ -1,0 +1,116 @@
+#include "model_selection_chart_print.h"
+
+#include <array>
+
+#include "offices.h"
+#include "model_chart_rows.h"
+#include "printing.h"
+#include "text_fit.h"
+
+namespace zorvik {
+namespace {
+
+// The printout starts from Arial at 10 points (13 px on screen).
+constexpr int StartFontPoints = 10;
+
+// Where the eight columns start: margin a = W/20 plus these many units of
+// b = W/40, W being the page width.
+constexpr std::array<int, ChartFieldCount> ColumnStartUnits = {0, 5, 9, 13, 17, 23, 27, 31};
+
+// The heading lines over the eight columns; nullptr leaves the place empty.
+constexpr const char* HeadingLines[4][ChartFieldCount] = {
+    {"Model",  nullptr, "Max.",   "Max.",   "Static Outlet", "Piston", "Max.",  "Drive"},
+    {"Number", "Ratio", "Rated",  "Rated",  "Pressure",      "Displ.", "Air",   "Size"},
+    {nullptr,  nullptr, "Gas",    "Gas",    "Formula",       "Per",    "Drive", nullptr},
+    {nullptr,  nullptr, "Supply", "Outlet", nullptr,         "Cycle",  nullptr, nullptr},
+};
+
+// Page geometry, in printer pixels.
+struct ChartPageLayout {
+    int a = 0;  // left margin
+    int g = 0;  // small vertical gap
+    std::array<int, ChartFieldCount> column{};
+};
+
+ChartPageLayout LayOut(int width, int height) {
+    ChartPageLayout p;
+    p.a = width / 20;
+    const int b = width / 40;
+    p.g = height / 320;
+    for (int i = 0; i < ChartFieldCount; ++i) p.column[i] = p.a + ColumnStartUnits[i] * b;
+    return p;
+}
+
+// A list row without its leading tab: the first seven fields in their own
+// columns, whatever follows the seventh tab in the eighth.
+void PrintRow(Canvas& c, const ChartPageLayout& p, int y, const QString& row) {
+    const QStringList fields = (row.startsWith(QLatin1Char('\t')) ? row.mid(1) : row).split(QLatin1Char('\t'));
+    for (int i = 0; i < fields.size() && i < ChartFieldCount - 1; ++i) c.TextOut(p.column[i], y, fields[i]);
+    if (fields.size() >= ChartFieldCount)
+        c.TextOut(p.column[ChartFieldCount - 1], y, fields.mid(ChartFieldCount - 1).join(QLatin1Char('\t')));
+}
+
+void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
+    const ChartUnitTexts units = ChartUnits(metric);
+    for (int i : {2, 3, 6}) c.TextOut(p.column[i], y, units.Pressure);
+    c.TextOut(p.column[5], y, units.Displacement);
+    c.TextOut(p.column[7], y, units.DriveSize);
+}
+
+}  // namespace
+
+bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
+    PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    if (!page.IsOpen()) return false;
+    Canvas& c = page.Page();
+    const int width = page.Width();
+    const ChartPageLayout p = LayOut(width, page.Height());
+    const TAddressData& office = ChosenOffice();
+    const QString company = QString::fromStdString(office.Field[1]);
+
+    c.SetFont(QStringLiteral("Arial"), StartFontPoints, true, false, true);
+    c.SetPenWidth(1);
+    c.SetBrushStyle(BrushStyle::Solid);
+    // One line step, measured in the bold underlined font, serves the page.
+    const int e = c.TextHeight(company) + 1;
+    const int lineWidth = width - 2 * p.a;
+    TextOutFitted(c, p.a, 0, lineWidth, {}, company);
+
+    c.SetFontUnderline(false);
+    int y = 2 * p.g + e;
+    c.TextOut(p.a, y, QStringLiteral("Air Amplifier  Model Selection Chart"));
+    c.SetFontBold(false);
+    c.TextOut(width / 8 * 7, y, ShortDate());
+
+    c.SetFontBold(true);
+    y += 2 * e;
+    for (const auto& line : HeadingLines) {
+        for (int i = 0; i < ChartFieldCount; ++i)
+            if (line[i] != nullptr) c.TextOut(p.column[i], y, QString::fromLatin1(line[i]));
+        y += e;
+    }
+    c.SetFontBold(false);
+    PrintUnitLine(c, p, y, metric);
+
+    // A print job started from Qt's print dialog cannot be cancelled while
+    // the page is drawn, so the page is drawn whole.
+    y += 2 * e;
+    for (const QString& row : rows) {
+        PrintRow(c, p, y, row);
+        y += e;
+    }
+
+    y += e;
+    c.TextOut(p.a, y, QStringLiteral("Pa = Air Drive Pressure       Ps = Supply Inlet Gas Pressure"));
+
+    c.SetFont(QStringLiteral("arial"), StartFontPoints, true);
+    y += 5 * p.g + e;
+    TextOutFitted(c, p.a, y, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
+    y += e;
+    TextOutFitted(c, p.a, y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
+    page.End();
+    return true;
+}
+
+}  // namespace zorvik

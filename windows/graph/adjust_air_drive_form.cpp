@@ -1,0 +1,254 @@
+#include "adjust_air_drive_form.h"
+
+#include <QFocusEvent>
+#include <QTimer>
+#include <cmath>
+#include <utility>
+
+#include "fixed_format.h"
+#include "notices.h"
+#include "number_text.h"
+#include "numeric_entry.h"
+#include "shared_state.h"
+#include "units.h"
+#include "graph_settings.h"
+#include "pressure_text.h"
+#include "screen_placement.h"
+#include "ui_adjust_air_drive_form.h"
+
+namespace zorvik {
+namespace {
+
+// The chart's own limit: a smaller share of the drive pressure here would
+// refuse the inlet pressure the chart was drawn at.
+double MaxInletFor(double airDrivePsi) { return GraphMaxInletFor(Shared.CurrentPump, airDrivePsi); }
+
+// Leaving a field is a user's move to another control; the focus that goes
+// to a message box or another window and comes back is not.
+bool LeavesTheField(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+TAdjustAirDriveForm::TAdjustAirDriveForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TAdjustAirDriveForm::Build() {
+    ui.SetUp();
+    setFixedSize(size());
+    connect(ui->airDrivePsiSpinButton, &SpinButton::upClick, this, &TAdjustAirDriveForm::airDrivePsiSpinButtonUpClick);
+    connect(ui->airDrivePsiSpinButton, &SpinButton::downClick, this,
+            &TAdjustAirDriveForm::airDrivePsiSpinButtonDownClick);
+    connect(ui->inletPsiSpinButton, &SpinButton::upClick, this, &TAdjustAirDriveForm::inletPsiSpinButtonUpClick);
+    connect(ui->inletPsiSpinButton, &SpinButton::downClick, this, &TAdjustAirDriveForm::inletPsiSpinButtonDownClick);
+    // Only the user's typing counts as a change, not the dialog's own writes.
+    connect(ui->AdjustAirDrivePsiEdit, &QLineEdit::textEdited, this, &TAdjustAirDriveForm::AdjustAirDrivePsiEditChange);
+    connect(ui->AdjustInletPsiEdit, &QLineEdit::textEdited, this, &TAdjustAirDriveForm::AdjustInletPsiEditChange);
+    connect(ui->cancelBitBtn, &QPushButton::clicked, this, &TAdjustAirDriveForm::cancelBitBtnClick);
+    connect(ui->newGraphBitBtn, &QPushButton::clicked, this, &TAdjustAirDriveForm::newGraphBitBtnClick);
+    // A press on a button that is dragged off releases without a click; the
+    // field left for it is checked then.
+    for (QPushButton* button : {ui->cancelBitBtn, ui->newGraphBitBtn})
+        connect(button, &QPushButton::released, this,
+                [this] { QTimer::singleShot(0, this, [this] { RunFieldExit(false); }); });
+    ui->AdjustAirDrivePsiEdit->installEventFilter(this);
+    ui->AdjustInletPsiEdit->installEventFilter(this);
+}
+
+TAdjustAirDriveForm::~TAdjustAirDriveForm() = default;
+
+void TAdjustAirDriveForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TAdjustAirDriveForm::FormShow() {
+    CentreOnScreen(*this);
+    pendingExit_ = nullptr;
+    const TPumpRecord& pump = Shared.CurrentPump;
+    MinAirDrivePsi = 40.0;
+    ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
+    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi));
+    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi));
+    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi));
+    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi));
+    const QString unit = AdjustShowsBar ? QStringLiteral("barg") : QStringLiteral("psig");
+    ui->psiBarLabel1->setText(unit);
+    ui->psiBarLabel2->setText(unit);
+
+    NewAirDrivePsi = Shared.AirDrivePsi;
+    ShowMaxInletLimits();
+    ShowPressureInEdit(ui->AdjustAirDrivePsiEdit, NewAirDrivePsi);
+    NewInletPsi = Shared.InletPsi;
+    ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
+
+    // Models that boost their own drive air take their inlet from the drive.
+    ui->gasInletDataPanel->setVisible(!pump.InletIsDriveAir);
+    ui->gasInletDataPanel2->setVisible(!pump.InletIsDriveAir);
+    ui->Label1->setVisible(pump.InletIsDriveAir);
+    ui->AdjustAirDrivePsiEdit->setFocus();
+    ui->AdjustAirDrivePsiEdit->selectAll();
+}
+
+// The arrows step whole psig in either display unit: the value is first cut
+// to its whole psig.
+void TAdjustAirDriveForm::airDrivePsiSpinButtonUpClick() {
+    NewAirDrivePsi = std::trunc(NewAirDrivePsi);
+    if (NewAirDrivePsi < Shared.CurrentPump.MaxAirDrivePsi) NewAirDrivePsi += 1;
+    ShowPressureInEdit(ui->AdjustAirDrivePsiEdit, NewAirDrivePsi);
+    ShowMaxInletLimits();
+}
+
+void TAdjustAirDriveForm::airDrivePsiSpinButtonDownClick() {
+    NewAirDrivePsi = std::trunc(NewAirDrivePsi);
+    if (NewAirDrivePsi > MinAirDrivePsi) NewAirDrivePsi -= 1;
+    ShowPressureInEdit(ui->AdjustAirDrivePsiEdit, NewAirDrivePsi);
+    ShowMaxInletLimits();
+}
+
+// The inlet limit belongs to the drive pressure the chart was drawn at, not
+// to the one being edited.
+void TAdjustAirDriveForm::inletPsiSpinButtonUpClick() {
+    const double limit = MaxInletFor(Shared.AirDrivePsi);
+    NewInletPsi = std::trunc(NewInletPsi);
+    if (NewInletPsi < limit) NewInletPsi += 1;
+    ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
+}
+
+void TAdjustAirDriveForm::inletPsiSpinButtonDownClick() {
+    NewInletPsi = std::trunc(NewInletPsi);
+    if (NewInletPsi > Shared.CurrentPump.MinInletPsi) NewInletPsi -= 1;
+    ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
+}
+
+// While typing no limit applies; text that is not a number is reported and
+// counts as 0 until it is corrected.
+void TAdjustAirDriveForm::AdjustAirDrivePsiEditChange() {
+    NewAirDrivePsi = TypedPressure(ui->AdjustAirDrivePsiEdit->text());
+    ShowMaxInletLimits();
+}
+
+void TAdjustAirDriveForm::AdjustInletPsiEditChange() {
+    NewInletPsi = TypedPressure(ui->AdjustInletPsiEdit->text());
+}
+
+void TAdjustAirDriveForm::AdjustAirDrivePsiEditExit() {
+    QLineEdit* edit = ui->AdjustAirDrivePsiEdit;
+    ReadLeftField(edit, NewAirDrivePsi);
+    if (NewAirDrivePsi < MinAirDrivePsi) {
+        RefuseOutOfRange(edit, NewAirDrivePsi, MinAirDrivePsi, "Air drive pressure is too low!");
+    } else if (NewAirDrivePsi > Shared.CurrentPump.MaxAirDrivePsi) {
+        RefuseOutOfRange(edit, NewAirDrivePsi, Shared.CurrentPump.MaxAirDrivePsi, "Air drive pressure is too high!");
+    }
+    ShowMaxInletLimits();
+}
+
+void TAdjustAirDriveForm::AdjustInletPsiEditExit() {
+    QLineEdit* edit = ui->AdjustInletPsiEdit;
+    const double limit = MaxInletFor(Shared.AirDrivePsi);
+    ReadLeftField(edit, NewInletPsi);
+    if (NewInletPsi < Shared.CurrentPump.MinInletPsi) {
+        RefuseOutOfRange(edit, NewInletPsi, Shared.CurrentPump.MinInletPsi, "Gas inlet pressure is too low!");
+    } else if (NewInletPsi > limit) {
+        RefuseOutOfRange(edit, NewInletPsi, limit, "Gas inlet pressure is too high!");
+    }
+}
+
+void TAdjustAirDriveForm::cancelBitBtnClick() {
+    pendingExit_ = nullptr;
+    reject();
+}
+
+// The field being left is checked first, and so is the field that still has
+// the focus when the button is worked from the keyboard, so the values
+// handed over are always within the limits.
+void TAdjustAirDriveForm::newGraphBitBtnClick() {
+    const QLineEdit* checked = pendingExit_;
+    RunFieldExit(true);
+    QWidget* focused = focusWidget();
+    if ((focused == ui->AdjustAirDrivePsiEdit || focused == ui->AdjustInletPsiEdit) && focused != checked)
+        RunExit(static_cast<QLineEdit*>(focused));
+    Shared.GraphAirDrivePsi = NewAirDrivePsi;
+    Shared.GraphInletScale = NewInletPsi / Shared.CurrentPump.GraphInletPsi;
+    done(NewGraphResult);
+}
+
+// Fields are written with "." whatever the system's separator, because they
+// are read back with ".".
+void TAdjustAirDriveForm::ShowPressureInEdit(QLineEdit* edit, double psi) {
+    const std::string text = AdjustShowsBar ? FormatFixed(psi / units::PsiPerBar, 6, 1) : FormatFixed(psi, 5, 0);
+    const QString shown = QString::fromStdString(text);
+    edit->setText(shown);
+    (edit == ui->AdjustAirDrivePsiEdit ? airDriveWritten_ : inletWritten_) = shown;
+}
+
+void TAdjustAirDriveForm::ShowMaxInletLimits() {
+    const double limit = MaxInletFor(NewAirDrivePsi);
+    ui->maxInletBarLabel->setText(BarLimitText(limit));
+    ui->maxInletPsiLabel->setText(PsiLimitText(limit));
+}
+
+double TAdjustAirDriveForm::TypedPressure(const QString& text) const {
+    const double value = ParseEntry(text.toStdString(), true);
+    return AdjustShowsBar ? value * units::PsiPerBar : value;
+}
+
+// A field left as the dialog wrote it keeps the exact pressure behind its
+// rounded text. Otherwise the text is read again; text that is not a number
+// is reported and the pressure keeps its last value, which the limits then
+// check, so a pressure is never stored from text nobody could read.
+void TAdjustAirDriveForm::ReadLeftField(QLineEdit* edit, double& pressurePsi) {
+    const QString text = edit->text();
+    if (text == (edit == ui->AdjustAirDrivePsiEdit ? airDriveWritten_ : inletWritten_)) return;
+    std::string number = text.toStdString();
+    TrimLeadingBlanks(number);
+    TrimTrailingBlanks(number);
+    const std::optional<double> value = ParseNumber(number);
+    if (!value) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning("'" + text.toStdString() + "' is not a valid floating point value");
+        return;
+    }
+    pressurePsi = AdjustShowsBar ? *value * units::PsiPerBar : *value;
+}
+
+void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi,
+                                           const char* message) {
+    CurrentNotices().Beep();
+    CurrentNotices().Warning(message);
+    pressurePsi = limitPsi;
+    ShowPressureInEdit(edit, limitPsi);
+    edit->setFocus();
+}
+
+bool TAdjustAirDriveForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        (watched == ui->AdjustAirDrivePsiEdit || watched == ui->AdjustInletPsiEdit) &&
+        LeavesTheField(static_cast<QFocusEvent*>(event)->reason()))
+        QueueFieldExit(static_cast<QLineEdit*>(watched));
+    return QDialog::eventFilter(watched, event);
+}
+
+// A warning shown in the middle of a focus change would upset it, so the
+// check waits until the focus has settled. A press on "&New Graph" or
+// "&Cancel" leaves it to that button: the first checks before it stores,
+// the second throws the edits away.
+void TAdjustAirDriveForm::QueueFieldExit(QLineEdit* edit) {
+    pendingExit_ = edit;
+    QTimer::singleShot(0, this, [this] { RunFieldExit(false); });
+}
+
+bool TAdjustAirDriveForm::RunFieldExit(bool evenWhileButtonDown) {
+    if (pendingExit_ == nullptr || !isVisible()) return false;
+    if (!evenWhileButtonDown && (ui->newGraphBitBtn->isDown() || ui->cancelBitBtn->isDown())) return false;
+    RunExit(std::exchange(pendingExit_, nullptr));
+    return true;
+}
+
+void TAdjustAirDriveForm::RunExit(QLineEdit* edit) {
+    if (edit == ui->AdjustAirDrivePsiEdit) AdjustAirDrivePsiEditExit();
+    if (edit == ui->AdjustInletPsiEdit) AdjustInletPsiEditExit();
+}
+
+}  // namespace zorvik

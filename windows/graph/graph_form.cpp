@@ -1,0 +1,311 @@
+#include "graph_form.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "catalogue.h"
+#include "notices.h"
+#include "shared_state.h"
+#include "dimension_drawings.h"
+#include "adjust_air_drive_form.h"
+#include "chart_text.h"
+#include "data_sheet_print.h"
+#include "list_click.h"
+#include "model_data_form.h"
+#include "option_rows.h"
+#include "clipboard.h"
+#include "printing.h"
+#include "screen_placement.h"
+#include "ui_graph_form.h"
+
+namespace zorvik {
+namespace {
+
+const std::vector<int> ModelListTabStops = {5, 79};
+const std::vector<int> OptionListTabStops = {25, 110, 530};
+constexpr double TabStopScale = 3.55;
+
+// Every drive pressure caption keeps the margin the psi caption at the
+// usual drive pressure has in its panel, set smaller down to this size.
+constexpr double kUsualDrivePsi = 90;
+constexpr double kSmallestCaptionPoints = 7;
+
+struct ModelTypeLines {
+    const char* actionCode;
+    const char* firstLine;
+    const char* secondLine;
+};
+
+constexpr ModelTypeLines kModelTypes[] = {
+    {"SA", "  Single acting", "  Single stage"},
+    {"DA", "  Double acting", "  Single stage"},
+    {"TS", "  Double acting", "  Two stage"},
+};
+
+bool ShowsChart() { return Shared.DisplayMode == DisplayChartPsi || Shared.DisplayMode == DisplayChartBar; }
+
+bool ShowsDrawing() { return Shared.DisplayMode <= DisplayDrawingMm; }
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TzampGraph1Form::TzampGraph1Form(QWidget* parent) : LazyDialog(parent) {}
+
+void TzampGraph1Form::Build() {
+    ui.SetUp();
+    setFixedSize(size());
+    captionFont_ = ui->DrivePressurePanel->font();
+    FormCreate();
+    ConnectListClick(ui->TabListBox1, [this] { TabListBox1Click(); });
+    ConnectListClick(ui->TabListBox2, [this] { TabListBox2Click(); });
+    connect(ui->optionMMRadioButton, &QRadioButton::clicked, this,
+            [this] { TabListBox2Click(ui->optionMMRadioButton); });
+    connect(ui->OptionInchRadioButton, &QRadioButton::clicked, this,
+            [this] { TabListBox2Click(ui->OptionInchRadioButton); });
+    connect(ui->DrawGraphBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::DrawGraphBitBtnClick);
+    connect(ui->ShowDrawingBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::ShowDrawingBitBtnClick);
+    connect(ui->ShowAmplifierBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::ShowAmplifierBitBtnClick);
+    connect(ui->AdjustAirDriveBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::AdjustAirDriveBitBtnClick);
+    connect(ui->ShowDataBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::ShowDataBitBtnClick);
+    connect(ui->CopyToClipboardBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::CopyToClipboardBitBtnClick);
+    connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::PrintBitBtnClick);
+    connect(ui->CloseBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::CloseBitBtnClick);
+    ui->ModelDetailsMemo->installEventFilter(this);
+}
+
+TzampGraph1Form::~TzampGraph1Form() = default;
+
+void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData) {
+    AdjustAirDriveForm = adjustAirDrive;
+    modelDataForm = modelData;
+}
+
+QImage& TzampGraph1Form::PerformanceGraphImage() { return ui->PerformanceGraphImage->Picture(); }
+
+// A longer caption (the bar one, or three digits of psig) is set a little
+// smaller where it would otherwise fill the panel from edge to edge.
+void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
+    QLabel* panel = ui->DrivePressurePanel;
+    const int room = QFontMetrics(captionFont_).horizontalAdvance(DrivePressureCaption(kUsualDrivePsi, false));
+    QFont font = captionFont_;
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > kSmallestCaptionPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    panel->setFont(font);
+    panel->setText(caption);
+    PictureChanged();
+}
+
+void TzampGraph1Form::PictureChanged() { ui->PerformanceGraphImage->Changed(); }
+
+// The model names are read from the catalogue, so that making the window
+// leaves the current model alone.
+void TzampGraph1Form::FormCreate() {
+    move(0, 0);
+    ui->TabListBox1->SetTabStops(ModelListTabStops, TabStopScale);
+    ui->TabListBox2->SetTabStops(OptionListTabStops, TabStopScale);
+    for (int n = 1; n <= PumpCount; ++n) {
+        const TPumpRecord& pump = CatalogueRow(n);
+        ui->TabListBox1->AddRow(QLatin1Char('\t') + Text(pump.Series) + QLatin1Char('\t') + Text(pump.RatioText));
+    }
+    ui->TabListBox1->SelectRow(0);
+}
+
+void TzampGraph1Form::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+// Choosing the model draws the picture for the mode in force, so it is drawn
+// once here. The buttons are set from the mode as well: the picture viewer
+// may have changed it since this window was last open.
+void TzampGraph1Form::FormShow() {
+    CentreOnScreen(*this);
+    Shared.ShowChargeCurve = false;
+    TabListBox1Click();
+    ShowModeControls();
+    ui->ModelDetailsMemo->moveCursor(QTextCursor::Start);
+}
+
+void TzampGraph1Form::TabListBox1Click() {
+    ui->OptionDimensionsPanel->hide();
+    Shared.PumpIndex = ChosenModelRow() + 1;
+    SelectPump(Shared.PumpIndex);
+    ShowModelType();
+    Shared.GraphInletScale = 1.0;
+    if (ShowModelPicture()) FillOptionList(Shared.PumpIndex);
+}
+
+// A control-click can unselect the row; the window always shows a model.
+int TzampGraph1Form::ChosenModelRow() {
+    const int row = std::max(ui->TabListBox1->currentRow(), 0);
+    if (ui->TabListBox1->SelectedRow() != row) {
+        const QSignalBlocker quiet(ui->TabListBox1);
+        ui->TabListBox1->SelectRow(row);
+    }
+    return row;
+}
+
+void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
+    OptionDrawingInMm = ui->optionMMRadioButton->isChecked();
+    ui->OptionDimensionsPanel->hide();
+    const OptionRowFields option =
+        SplitOptionRow(ui->TabListBox2->RowText(ui->TabListBox2->currentRow()).toStdString());
+    if (!OptionHasDrawing(option.index)) {
+        ShowModelPicture();
+        return;
+    }
+    if (OptionHasDimensionUnits(option.index)) {
+        ui->OptionDimensionsPanel->show();
+        if (fromRadioButton != nullptr) fromRadioButton->setFocus();
+    }
+    {
+        Canvas canvas(PerformanceGraphImage());
+        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), OptionDrawingInMm);
+    }
+    PictureChanged();
+    ui->ShowDrawingBitBtn->hide();
+    ui->ShowAmplifierBitBtn->show();
+}
+
+void TzampGraph1Form::DrawGraphBitBtnClick() {
+    if (Shared.DisplayMode < DisplayChartPsi) {
+        Shared.DisplayMode = DisplayChartPsi;
+    } else if (Shared.DisplayMode == DisplayChartPsi) {
+        Shared.DisplayMode = DisplayChartBar;
+    } else if (Shared.DisplayMode == DisplayChartBar) {
+        Shared.DisplayMode = DisplayChartPsi;
+    }
+    ShowModeControls();
+    ShowModelButtons();
+    ui->OptionDimensionsPanel->hide();
+    DrawChart();
+}
+
+// Inches and millimetres take turns; from a chart (or nothing yet) the
+// drawing comes in inches.
+void TzampGraph1Form::ShowDrawingBitBtnClick() {
+    Shared.DisplayMode = Shared.DisplayMode == DisplayDrawingInches ? DisplayDrawingMm : DisplayDrawingInches;
+    ShowModeControls();
+    DrawModel();
+}
+
+void TzampGraph1Form::ShowAmplifierBitBtnClick() {
+    ShowModelButtons();
+    DrawModel();
+    ui->OptionDimensionsPanel->hide();
+}
+
+void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
+    AdjustAirDriveForm->AdjustShowsBar = Shared.DisplayMode == DisplayChartBar;
+    if (AdjustAirDriveForm->exec() == TAdjustAirDriveForm::NewGraphResult) DrawChart();
+}
+
+void TzampGraph1Form::ShowDataBitBtnClick() { modelDataForm->exec(); }
+
+void TzampGraph1Form::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(PerformanceGraphImage()); }
+
+void TzampGraph1Form::PrintBitBtnClick() {
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintDataSheetOn(*PrintDialog1Printer);
+}
+
+bool TzampGraph1Form::PrintDataSheetOn(QPrinter& printer) {
+    if (PrintDataSheet(printer, PerformanceGraphImage())) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error("The data sheet could not be printed: the printer could not be started.");
+    return false;
+}
+
+// The memo only describes the model; the focus moves on past it, backwards
+// when the user came back with Shift+Tab so that the way back is not blocked.
+void TzampGraph1Form::ModelDetailsMemoEnter(bool forward) { focusNextPrevChild(forward); }
+
+bool TzampGraph1Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->ModelDetailsMemo && event->type() == QEvent::FocusIn)
+        ModelDetailsMemoEnter(static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason);
+    return QDialog::eventFilter(watched, event);
+}
+
+void TzampGraph1Form::CloseBitBtnClick() { close(); }
+
+// The refilled list starts at its top with no current row, and it is told
+// so: a list view that has not been given a current row makes its first row
+// current when the focus comes to it (the window shown again, a print
+// dialog closed), which would show the first option's drawing while the
+// window's mode still says chart.
+void TzampGraph1Form::FillOptionList(int pumpNo) {
+    const QSignalBlocker quiet(ui->TabListBox2);
+    ui->TabListBox2->clear();
+    for (std::string_view row : OptionRows(pumpNo))
+        ui->TabListBox2->AddRow(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
+    ui->TabListBox2->setCurrentIndex(QModelIndex());
+    ui->TabListBox2->scrollToTop();
+}
+
+void TzampGraph1Form::ShowModelType() {
+    ui->ModelDetailsMemo->clear();
+    for (const ModelTypeLines& type : kModelTypes) {
+        if (Shared.CurrentPump.ActionCode != type.actionCode) continue;
+        ui->ModelDetailsMemo->setPlainText(QString::fromLatin1(type.firstLine) + QLatin1Char('\n') +
+                                           QString::fromLatin1(type.secondLine));
+    }
+}
+
+// The buttons offer what the picture does not show: the other unit set, or
+// the drawing while a chart is shown; the chart's own controls are live only
+// while a chart is shown.
+void TzampGraph1Form::ShowModeControls() {
+    const bool chart = ShowsChart();
+    ui->AdjustAirDriveBitBtn->setEnabled(chart);
+    ui->DrivePressurePanel->setVisible(chart);
+    if (Shared.DisplayMode == DisplayChartPsi) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Bar && l/min"));
+    if (Shared.DisplayMode == DisplayChartBar) ui->DrawGraphBitBtn->setText(QStringLiteral("Sho&w Psi && Scfm"));
+    if (!chart) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Graph"));
+    if (chart) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &Drawing"));
+    ShowDrawingCaption();
+}
+
+void TzampGraph1Form::ShowDrawingCaption() {
+    if (Shared.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
+    if (Shared.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
+}
+
+// The model's drawing or chart, by the mode in force; false, with nothing
+// drawn, in any other mode.
+bool TzampGraph1Form::ShowModelPicture() {
+    if (ShowsDrawing()) {
+        DrawModel();
+    } else if (ShowsChart()) {
+        DrawChart();
+    } else {
+        return false;
+    }
+    ShowDrawingCaption();
+    ShowModelButtons();
+    return true;
+}
+
+// "Show Amplifier" belongs to an option drawing; once the model's drawing or
+// chart is back, the drawing button takes its place again.
+void TzampGraph1Form::ShowModelButtons() {
+    ui->ShowDrawingBitBtn->show();
+    ui->ShowAmplifierBitBtn->hide();
+}
+
+void TzampGraph1Form::DrawModel() {
+    {
+        Canvas canvas(PerformanceGraphImage());
+        DrawModelDrawing(canvas);
+    }
+    PictureChanged();
+}
+
+void TzampGraph1Form::DrawChart() { DrawGraphSettings(*this); }
+
+}  // namespace zorvik

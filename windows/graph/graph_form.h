@@ -1,0 +1,89 @@
+#pragma once
+// Dimensions & Graphs: browses the fifteen models one at a time, showing in
+// one picture the dimension drawing of a model or accessory option or the
+// model's performance chart, with the data sheet, the adjust dialog, copy and
+// print. The picture viewer borrows its picture and its print.
+
+#include <QFont>
+#include <QImage>
+#include <memory>
+
+#include "graph_settings.h"
+#include "lazy_dialog.h"
+
+class QPrinter;
+class QRadioButton;
+
+namespace Ui {
+class TzampGraph1Form;
+}
+
+namespace zorvik {
+
+class TAdjustAirDriveForm;
+class TmodelDataForm;
+
+class TzampGraph1Form : public LazyDialog, public GraphWindowSurface {
+    Q_OBJECT
+public:
+    explicit TzampGraph1Form(QWidget* parent = nullptr);
+    ~TzampGraph1Form() override;
+
+    // The dialogs this window opens; wired once at start-up.
+    void SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData);
+
+    // GraphWindowSurface: the 617 x 461 picture and the drive pressure panel.
+    QImage& PerformanceGraphImage() override;
+    void SetDrivePressureCaption(const QString& caption) override;
+    // Repaints the picture after someone else has drawn on it.
+    void PictureChanged();
+
+    // True while "mm" is chosen for the dimensioned option drawings.
+    bool OptionDrawingInMm = true;
+
+    // Asks the print dialog, then prints the picture as a data sheet.
+    void PrintBitBtnClick();
+    // Prints the data sheet onto a printer the caller has set up. False,
+    // after telling the user, when the printer cannot be started.
+    bool PrintDataSheetOn(QPrinter& printer);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build() override;
+    void FormCreate();
+    void FormShow();
+    void TabListBox1Click();
+    void TabListBox2Click(QRadioButton* fromRadioButton = nullptr);
+    void DrawGraphBitBtnClick();
+    void ShowDrawingBitBtnClick();
+    void ShowAmplifierBitBtnClick();
+    void AdjustAirDriveBitBtnClick();
+    void ShowDataBitBtnClick();
+    void CopyToClipboardBitBtnClick();
+    void ModelDetailsMemoEnter(bool forward);
+    void CloseBitBtnClick();
+
+    void FillOptionList(int pumpNo);
+    int ChosenModelRow();
+    bool ShowModelPicture();
+    void ShowModelType();
+    void ShowModeControls();
+    void ShowDrawingCaption();
+    void ShowModelButtons();
+    void DrawModel();
+    void DrawChart();
+
+    LazyUi<Ui::TzampGraph1Form> ui{this};
+    // The drive pressure panel's font as the window's layout gives it.
+    QFont captionFont_;
+    TAdjustAirDriveForm* AdjustAirDriveForm = nullptr;
+    TmodelDataForm* modelDataForm = nullptr;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
+};
+
+}  // namespace zorvik

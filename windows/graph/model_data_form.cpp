@@ -1,0 +1,95 @@
+#include "model_data_form.h"
+
+#include <QShowEvent>
+
+#include "shared_state.h"
+#include "units.h"
+#include "chart_text.h"
+#include "pressure_text.h"
+#include "screen_placement.h"
+#include "ui_model_data_form.h"
+
+namespace zorvik {
+namespace {
+
+// The lowest drive pressure of every model, as the adjust dialog has it.
+constexpr double kMinAirDrivePsi = 40.0;
+constexpr int SheetPrecision = 5;
+
+QString SheetNumber(double value, int decimals) { return ChartNumber(value, SheetPrecision, decimals); }
+
+}  // namespace
+
+TmodelDataForm::TmodelDataForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TmodelDataForm::Build() {
+    ui.SetUp();
+    setFixedSize(size());
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &TmodelDataForm::BitBtn1Click);
+}
+
+TmodelDataForm::~TmodelDataForm() = default;
+
+void TmodelDataForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TmodelDataForm::FormShow() {
+    CentreOnScreen(*this);
+    const TPumpRecord& pump = Shared.CurrentPump;
+    ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
+    ui->minAirbarLabel->setText(BarLimitText(kMinAirDrivePsi));
+    ui->minAirPsiLabel->setText(PsiLimitText(kMinAirDrivePsi));
+    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi));
+    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi));
+    ShowInletRows();
+    ui->maxOutletBarLabel->setText(BarLimitText(pump.MaxOutletPsi));
+    ui->maxOutletPsiLabel->setText(PsiLimitText(pump.MaxOutletPsi));
+    ui->MaxCompressionRatioLabel->setText(SheetNumber(pump.MaxCompressionRatio, 1) + QStringLiteral(" : 1"));
+    ui->pistonDisplacementLitreLabel->setText(SheetNumber(pump.DisplacementIn3 / units::CubicInchesPerLitre, 3) +
+                                              QStringLiteral(" litre"));
+    ui->pistonDisplacementIn3Label->setText(QStringLiteral("( ") + SheetNumber(pump.DisplacementIn3, 2) +
+                                            QStringLiteral(" cu. inch )"));
+    ShowStallFormula();
+}
+
+// Models that boost their own drive air show the common-connection note in
+// place of the inlet rows; two-stage models, whose inlet limit follows the
+// drive pressure, show the interstage row instead of a maximum inlet value.
+void TmodelDataForm::ShowInletRows() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    ui->gasInletDataPanel->setVisible(!pump.InletIsDriveAir);
+    for (QWidget* line : {ui->Label1, ui->Label2, ui->Label3}) line->setVisible(pump.InletIsDriveAir);
+    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi));
+    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi));
+    const bool fixedMaximum = pump.MaxInletPsi > 0;
+    if (fixedMaximum) {
+        ui->maxInletBarLabel->setText(BarLimitText(pump.MaxInletPsi));
+        ui->maxInletPsiLabel->setText(PsiLimitText(pump.MaxInletPsi));
+    } else {
+        ui->interstageStallFormulaLabel->setText(QStringLiteral("less than ") + SheetNumber(pump.InterstageFactor, 1) +
+                                                 QStringLiteral(" x pAir"));
+    }
+    ui->maxInletBarLabel->setVisible(fixedMaximum);
+    ui->maxInletPsiLabel->setVisible(fixedMaximum);
+    ui->dependentLabel->setVisible(!fixedMaximum);
+    ui->interstageStallHdLabel->setVisible(!fixedMaximum);
+    ui->interstageStallFormulaLabel->setVisible(!fixedMaximum);
+}
+
+// Outlet stall pressure = AirStallFactor x pAir (+ SupplyStallFactor x pSupply).
+void TmodelDataForm::ShowStallFormula() {
+    const TPumpRecord& pump = Shared.CurrentPump;
+    const QString air = SheetNumber(pump.AirStallFactor, 1) + QStringLiteral(" x pAir");
+    const bool withSupply = pump.SupplyStallFactor > 0;
+    ui->stallPressureFormulaLabel1->setText(withSupply ? QStringLiteral("( ") + air + QStringLiteral(" )") : air);
+    if (withSupply)
+        ui->stallPressureFormulaLabel2->setText(QStringLiteral("+  ( ") + SheetNumber(pump.SupplyStallFactor, 1) +
+                                                QStringLiteral(" x pSupply )"));
+    ui->stallPressureFormulaLabel2->setVisible(withSupply);
+}
+
+void TmodelDataForm::BitBtn1Click() { accept(); }
+
+}  // namespace zorvik

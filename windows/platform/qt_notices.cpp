@@ -1,0 +1,49 @@
+#include "qt_notices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace zorvik {
+namespace {
+
+// A message box grows with its longest line up to a limit well below a
+// screen's width, and cuts what lies beyond it.
+constexpr qsizetype kLongestLine = 80;  // characters
+constexpr qsizetype kKeptAtEachEnd = 38;
+
+QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, const std::string& text,
+                                 QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, MessageBoxText(text), buttons, QApplication::activeWindow());
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+QString MessageBoxText(const std::string& text) {
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\r'));
+    for (QString& line : lines)
+        if (line.size() > kLongestLine)
+            line = line.left(kKeptAtEachEnd) + QChar(0x2026) + line.right(kKeptAtEachEnd);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void QtNotices::Beep() { QApplication::beep(); }
+
+void QtNotices::Warning(const std::string& text) {
+    Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+}
+
+void QtNotices::Error(const std::string& text) {
+    Show(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
+bool QtNotices::Question(const std::string& text) {
+    return Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
+void QtNotices::CancelWarning(const std::string& text) {
+    Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Cancel);
+}
+
+}  // namespace zorvik

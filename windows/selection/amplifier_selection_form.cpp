@@ -1,0 +1,327 @@
+#include "amplifier_selection_form.h"
+
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QPrinter>
+#include <vector>
+
+#include "notices.h"
+#include "shared_state.h"
+#include "image_display_form.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "printing.h"
+#include "continuous_process.h"
+#include "model_hand_off.h"
+#include "selection_entry.h"
+#include "selection_report.h"
+#include "selection_row.h"
+#include "selection_schematic.h"
+#include "vessel_charging.h"
+#include "ui_amplifier_selection_form.h"
+
+namespace zorvik {
+namespace {
+
+// The result columns, in pixels from the list's left edge, under the
+// column headings.
+const std::vector<int> SelectionTabStops = {5, 160, 258, 364, 480, 500};
+constexpr double SelectionTabScale = 3.55;
+constexpr int SearchingNoticeMs = 1000;
+const QSize GlyphSize(16, 16);
+const QSize SystemPictureSize(104, 54);
+
+const char kNoSelections[] = "No selections";
+const char kNotAValidValue[] = " is not a valid value!";
+const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
+const char kNoAmplifierToShow[] = "No air amplifier selected...";
+const char kPrinterNotStarted[] = "The list could not be printed: the printer could not be started.";
+
+// The "Please wait" memo as the procedures show it.
+class SearchingMemoNotice final : public SearchingNotice {
+public:
+    explicit SearchingMemoNotice(QWidget* memo) : memo_(memo) {}
+    void Show() override { memo_->show(); }
+
+private:
+    QWidget* memo_;
+};
+
+}  // namespace
+
+TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent) : LazyDialog(parent) {}
+
+void TAmplifierSelectionForm::Build() {
+    ui.SetUp();
+    setFixedSize(size());
+    decimalSeparator = SystemDecimalSeparator();
+    entryEdits = {ui->pAirDrivePsiEdit, ui->qAirScfmEdit,    ui->pSupplyPsiEdit,  ui->FlowrateReqdScfmEdit,
+                  ui->pOutletPsiEdit,   ui->OutStartPsiEdit, ui->OutFinalPsiEdit, ui->OutCapacityFt3Edit};
+    entryLabels = {ui->AirDrivePsigLabel, ui->AirDriveFlowScfmLabel, ui->GasInletPsigLabel, ui->FlowRateScfmLabel,
+                   ui->OutletPsigLabel,   ui->OutStartPsigLabel,     ui->OutFinalPsigLabel, ui->OutCapacityFt3Label};
+    for (int e = 0; e < SelectionEntryCount; ++e) {
+        connect(entryEdits[e], &QLineEdit::textChanged, this, [this, e] { pOutletPsiEditChange(SelectionEntry(e)); });
+        if (SelectionEntries[e].keyFiltered) entryEdits[e]->installEventFilter(this);
+    }
+    for (PictureBox* a : {ui->systemAImage, ui->systemAxImage})
+        connect(a, &PictureBox::clicked, this, &TAmplifierSelectionForm::systemAImageClick);
+    for (PictureBox* b : {ui->systemBImage, ui->systemBxImage})
+        connect(b, &PictureBox::clicked, this, &TAmplifierSelectionForm::systemBImageClick);
+    // activated, not currentIndexChanged: the layouts set the list themselves.
+    connect(ui->ApplicationTypeComboBox, &QComboBox::activated, this,
+            &TAmplifierSelectionForm::ApplicationTypeComboBoxClick);
+    connect(ui->ListSelectionsBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::ListSelectionsBitBtnClick);
+    connect(ui->metricImperialUnitsBitBtn, &QPushButton::clicked, this,
+            &TAmplifierSelectionForm::metricImperialUnitsBitBtnClick);
+    connect(ui->MainMenuBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::MainMenuBitBtnClick);
+    connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::PrintBitBtnClick);
+    for (QPushButton* show : {ui->ShowDrawingBitBtn, ui->DrawGraphBitBtn})
+        connect(show, &QPushButton::clicked, this, &TAmplifierSelectionForm::ShowDrawingBitBtnClick);
+    // clicked, not toggled: only the user's clicks count as input changes.
+    for (QCheckBox* box : {ui->disableAirQtyLimitCheckBox, ui->PsEqualToPaCheckBox})
+        connect(box, &QCheckBox::clicked, this, &TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick);
+    connect(ui->disableFlowrateLimitCheckBox, &QCheckBox::clicked, this,
+            &TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TAmplifierSelectionForm::Timer1Timer);
+    ui->InstructMemo->installEventFilter(this);
+    ui->searchingMemo->installEventFilter(this);
+    SetButtonGlyphs();
+    FormCreate();
+}
+
+TAmplifierSelectionForm::~TAmplifierSelectionForm() = default;
+
+void TAmplifierSelectionForm::SetButtonGlyphs() {
+    const std::pair<QPushButton*, const char*> glyphs[] = {
+        {ui->ShowDrawingBitBtn, "sel_glyph_drawing"}, {ui->DrawGraphBitBtn, "sel_glyph_graph"},
+        {ui->PrintBitBtn, "sel_glyph_print"},         {ui->ListSelectionsBitBtn, "sel_glyph_list"},
+        {ui->MainMenuBitBtn, "sel_glyph_main_menu"},  {ui->metricImperialUnitsBitBtn, "sel_glyph_units"},
+    };
+    for (const auto& [button, artwork] : glyphs)
+        button->setIcon(QIcon(QPixmap::fromImage(RenderArtwork(QString::fromLatin1(artwork), GlyphSize))));
+    const std::pair<PictureBox*, const char*> systems[] = {
+        {ui->systemAImage, "sel_system_a_chosen"}, {ui->systemAxImage, "sel_system_a"},
+        {ui->systemBImage, "sel_system_b_chosen"}, {ui->systemBxImage, "sel_system_b"},
+    };
+    for (const auto& [picture, artwork] : systems)
+        picture->SetPicture(RenderArtwork(QString::fromLatin1(artwork), SystemPictureSize, Qt::white));
+}
+
+void TAmplifierSelectionForm::FormCreate() {
+    fontSizeCanvas = std::make_unique<Canvas>(ui->fontSizeImage->Picture());
+    fontSizeCanvas->SetFont(QStringLiteral("arial"), 12);
+    ShowLayout(ApplicationFlow, false);
+}
+
+void TAmplifierSelectionForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TAmplifierSelectionForm::FormShow() { ShowInstructions(); }
+
+void TAmplifierSelectionForm::MainMenuBitBtnClick() { close(); }
+
+void TAmplifierSelectionForm::systemAImageClick() { ShowLayout(ApplicationFlow, true); }
+
+void TAmplifierSelectionForm::systemBImageClick() { ShowLayout(ApplicationFillCylinder, true); }
+
+void TAmplifierSelectionForm::ApplicationTypeComboBoxClick(int index) {
+    if (index == ApplicationFillCylinder) systemBImageClick();
+    else systemAImageClick();
+}
+
+void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
+    const bool fill = applicationType == ApplicationFillCylinder;
+    Shared.ApplicationType = fill ? ApplicationFillCylinder : ApplicationFlow;
+    ui->ApplicationTypeComboBox->setCurrentIndex(Shared.ApplicationType);
+    (fill ? ui->systemAxImage : ui->systemAImage)->raise();
+    (fill ? ui->systemBImage : ui->systemBxImage)->raise();
+    for (int e = 0; e < SelectionEntryCount; ++e) {
+        const bool shown = ShownInLayout(SelectionEntry(e), Shared.ApplicationType);
+        entryEdits[e]->setVisible(shown);
+        entryLabels[e]->setVisible(shown);
+    }
+    ui->disableFlowrateLimitCheckBox->setVisible(!fill);
+    const SelectionHeadings headings = HeadingsOf(Shared.ApplicationType, Shared.MetricUnits);
+    ui->FlowrateHdLabel->setText(QString::fromLatin1(headings.flowOrTime));
+    ui->AirConsumpHdLabel->setText(QString::fromLatin1(headings.air));
+    ui->TotalAirConsumpHdLabel->setText(QString::fromLatin1(headings.totalAir));
+    ui->cyclesMinHdLabel->setText(QString::fromLatin1(headings.cycles));
+    if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
+    DrawSelectionSchematic(ui->SelectionLayoutImage->Picture(), Shared.ApplicationType);
+    ui->SelectionLayoutImage->Changed();
+    ShowInstructions();
+}
+
+void TAmplifierSelectionForm::ShowInstructions() {
+    ui->SelectionTabListBox->clear();
+    for (const char* row : InstructionRows) ui->SelectionTabListBox->AddRow(QString::fromLatin1(row));
+}
+
+void TAmplifierSelectionForm::ClearSelections() { ui->SelectionTabListBox->clear(); }
+
+void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
+    TTabListBox* list = ui->SelectionTabListBox;
+    list->clear();
+    list->SetTabStops(SelectionTabStops, SelectionTabScale);
+    list->clear();
+    list->show();
+    // The rows go in only after the run: the run itself may rewrite the
+    // initial vessel pressure field, which clears the list.
+    const SelectionResult result = RunSelection();
+    if (!result.Completed()) return;
+    Timer1.start(SearchingNoticeMs);
+    for (const SelectionRow& row : result.rows) list->AddRow(QString::fromStdString(row.text));
+    if (result.rows.empty()) {
+        list->AddRow(QString::fromLatin1(kNoSelections));
+        return;
+    }
+    list->SelectRow(0);
+    list->setFocus();
+}
+
+SelectionResult TAmplifierSelectionForm::RunSelection() {
+    std::vector<SelectionEntryField> fields;
+    fields.reserve(SelectionEntryCount);
+    for (QLineEdit* edit : entryEdits) fields.emplace_back(edit, decimalSeparator);
+    SearchingMemoNotice notice(ui->searchingMemo);
+
+    SelectionControls controls;
+    controls.fields = {&fields[DriveEntry],  &fields[AirEntry],   &fields[InletEntry], &fields[FlowReqdEntry],
+                       &fields[OutletEntry], &fields[StartEntry], &fields[FinalEntry], &fields[CapacityEntry]};
+    controls.disableAirQtyLimitChecked = ui->disableAirQtyLimitCheckBox->isChecked();
+    controls.disableFlowrateLimitChecked = ui->disableFlowrateLimitCheckBox->isChecked();
+    controls.searchingMemo = &notice;
+    controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
+    controls.decimalSeparator = decimalSeparator;
+    if (Shared.ApplicationType == ApplicationFillCylinder) return VesselChargingSelection(controls);
+    return ContinuousProcessSelection(controls);
+}
+
+// A cell's tab counts as a blank: the canvas font would expand it to a tab
+// stop.
+int TAmplifierSelectionForm::RowTextWidth(const std::string& text) const {
+    QString cell = QString::fromStdString(text);
+    cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return fontSizeCanvas->TextWidth(cell);
+}
+
+void TAmplifierSelectionForm::Timer1Timer() { ui->searchingMemo->hide(); }
+
+void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
+    const bool hadSelection = ui->SelectionTabListBox->SelectedRow() >= 0;
+    Shared.MetricUnits = !Shared.MetricUnits;
+    ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(Shared.MetricUnits)));
+    ShowEntryCaptions();
+    for (int e = 0; e < SelectionEntryCount; ++e) {
+        if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked())
+            ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
+        else
+            ConvertEntryUnits(SelectionEntry(e));
+    }
+    ShowLayout(Shared.ApplicationType, true);
+    if (hadSelection) ListSelectionsBitBtnClick();
+}
+
+void TAmplifierSelectionForm::ShowEntryCaptions() {
+    for (int e = 0; e < SelectionEntryCount; ++e)
+        entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), Shared.MetricUnits)));
+}
+
+void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
+    QLineEdit* edit = entryEdits[entry];
+    const std::optional<std::string> converted =
+        ConvertedEntryText(EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind,
+                           Shared.MetricUnits, decimalSeparator);
+    if (!converted) {
+        CurrentNotices().Beep();
+        CurrentNotices().Error(edit->text().toStdString() + kNotAValidValue);
+        return;
+    }
+    edit->setText(QString::fromStdString(*converted));
+}
+
+void TAmplifierSelectionForm::pOutletPsiEditChange(SelectionEntry entry) {
+    ClearSelections();
+    if (entry == DriveEntry && ui->PsEqualToPaCheckBox->isChecked())
+        ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
+}
+
+bool TAmplifierSelectionForm::pAirDrivePsiEditKeyPress(const QKeyEvent& event) const {
+    return EntryKeyPasses(event, decimalSeparator);
+}
+
+void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
+    ClearSelections();
+    const bool equal = ui->PsEqualToPaCheckBox->isChecked();
+    if (equal) ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
+    ui->pSupplyPsiEdit->setEnabled(!equal);
+}
+
+void TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick() { ClearSelections(); }
+
+// "Show &Drawing" and "Show &Graph": the model of the selected row, made
+// current for the picture viewer. Instruction rows and "No selections" name
+// no model.
+void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
+    const ModelView view = sender() == ui->DrawGraphBitBtn ? ModelView::Graph : ModelView::Drawing;
+    const int row = ui->SelectionTabListBox->SelectedRow();
+    const std::optional<int> model =
+        row < 0 ? std::nullopt : ModelNumberOfRow(ui->SelectionTabListBox->RowText(row).toStdString());
+    if (!model) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToShow);
+        return;
+    }
+    PrepareModelView(*model, view);
+    if (imageDisplayForm != nullptr) imageDisplayForm->exec();
+}
+
+void TAmplifierSelectionForm::PrintBitBtnClick() {
+    if (ui->SelectionTabListBox->SelectedRow() < 0) {
+        CurrentNotices().Beep();
+        CurrentNotices().Warning(kNoAmplifierToPrint);
+        return;
+    }
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintList(*PrintDialog1Printer);
+}
+
+bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
+    SelectionReport report;
+    report.applicationType = Shared.ApplicationType;
+    report.metric = Shared.MetricUnits;
+    report.airDrive = ui->pAirDrivePsiEdit->text();
+    report.inlet = ui->pSupplyPsiEdit->text();
+    report.outlet = ui->pOutletPsiEdit->text();
+    report.initial = ui->OutStartPsiEdit->text();
+    report.final = ui->OutFinalPsiEdit->text();
+    report.capacity = ui->OutCapacityFt3Edit->text();
+    report.rows = ui->SelectionTabListBox->Rows();
+    if (PrintSelectionReport(printer, report)) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(kPrinterNotStarted);
+    return false;
+}
+
+// The memos only inform; the caret moves on past them, backwards when the
+// user came back with Shift+Tab.
+void TAmplifierSelectionForm::InstructMemoEnter(bool forward) { focusNextPrevChild(forward); }
+
+bool TAmplifierSelectionForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (int e = 0; e < SelectionEntryCount; ++e)
+            if (watched == entryEdits[e] && SelectionEntries[e].keyFiltered)
+                return !pAirDrivePsiEditKeyPress(*static_cast<QKeyEvent*>(event));
+    }
+    if (event->type() == QEvent::FocusIn && (watched == ui->InstructMemo || watched == ui->searchingMemo))
+        InstructMemoEnter(static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason);
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zorvik

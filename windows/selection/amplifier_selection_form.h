@@ -1,0 +1,101 @@
+#pragma once
+// The selection window: the user picks an application (continuous process
+// or vessel charging), enters its conditions over a schematic, and lists
+// the models that can do the job. Fields, layout, options, units and the
+// last list stay from one showing to the next.
+//
+// What it shares with the rest of the program: ApplicationType and
+// MetricUnits (Shared), set by its layouts and its unit switch; the operating
+// point read by the last search (Shared); and the result list
+// (SelectionTabListBox), whose rows end, after their sixth tab, with the
+// model number (ModelNumberOfRow reads it back).
+//
+// "&Print List" prints the conditions and every row of the list on one page
+// (selection_report.h). "Show &Drawing" and "Show &Graph" make the model of
+// the selected row current (model_hand_off.h) and open the picture viewer on
+// its drawing or its performance graph.
+
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "lazy_dialog.h"
+#include "selection_layouts.h"
+#include "selection_result.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+
+namespace Ui {
+class TAmplifierSelectionForm;
+}
+
+namespace zorvik {
+
+class Canvas;
+class TimageDisplayForm;
+
+class TAmplifierSelectionForm : public LazyDialog {
+    Q_OBJECT
+public:
+    explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
+    ~TAmplifierSelectionForm() override;
+
+    // The picture viewer that "Show &Drawing" and "Show &Graph" open; wired
+    // at start-up.
+    void SetImageDisplayForm(TimageDisplayForm* viewer) { imageDisplayForm = viewer; }
+
+    // Draws the list report as the window stands onto a printer the caller
+    // has set up. False, after telling the user, when the printer cannot be
+    // started.
+    bool PrintList(QPrinter& printer);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build() override;
+    void FormCreate();
+    void FormShow();
+    void MainMenuBitBtnClick();
+    void systemAImageClick();
+    void systemBImageClick();
+    void ApplicationTypeComboBoxClick(int index);
+    void ListSelectionsBitBtnClick();
+    void metricImperialUnitsBitBtnClick();
+    void pOutletPsiEditChange(SelectionEntry entry);
+    bool pAirDrivePsiEditKeyPress(const QKeyEvent& event) const;
+    void disableAirQtyLimitCheckBoxClick();
+    void disableFlowrateLimitCheckBoxClick();
+    void Timer1Timer();
+    void InstructMemoEnter(bool forward);
+    void PrintBitBtnClick();
+    void ShowDrawingBitBtnClick();
+
+    void ShowInstructions();
+    void ConvertEntryUnits(SelectionEntry entry);
+    void ShowLayout(int applicationType, bool focusDrive);
+    void ShowEntryCaptions();
+    void ClearSelections();
+    SelectionResult RunSelection();
+    int RowTextWidth(const std::string& text) const;
+    void SetButtonGlyphs();
+
+    LazyUi<Ui::TAmplifierSelectionForm> ui{this};
+    // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
+    // cells of the result rows.
+    std::unique_ptr<Canvas> fontSizeCanvas;
+    std::array<QLineEdit*, SelectionEntryCount> entryEdits{};
+    std::array<QLabel*, SelectionEntryCount> entryLabels{};
+    QTimer Timer1;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
+    TimageDisplayForm* imageDisplayForm = nullptr;
+    char decimalSeparator = '.';
+};
+
+}  // namespace zorvik

@@ -1,0 +1,57 @@
+#pragma once
+// How the selection window's entry fields take numbers: the keys they let
+// through, the decimal separator they show, and how their texts reach the
+// entry routines and the unit switch.
+//
+// Numbers are read with "." as the decimal point but shown with the
+// system's separator. Where the two differ (a comma, say), a text that the
+// window wrote itself or that the user typed with the separator the key
+// filter lets through must still read back, so it is read with its
+// separator taken as ".".
+
+#include <QChar>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "notices.h"
+#include "numeric_entry.h"
+#include "line_edit_field.h"
+#include "entry_units.h"
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace zorvik {
+
+// The system's decimal separator as a single character; "." when the
+// system's is not a single ASCII character.
+char SystemDecimalSeparator();
+
+// EntryNumberText of a line edit's text (see entry_units.h).
+std::string EntryNumberText(const QString& text, char separator);
+
+// The key filter of the six fields that take digits only: a key that would
+// type a character passes only for the digits 0 to 9 and the decimal
+// separator. Keys that type nothing - backspace, Delete, arrows, Home/End,
+// Tab, Return, Escape, copy/paste and other shortcuts - are the platform's
+// and always pass.
+bool EntryKeyPasses(const QKeyEvent& event, char separator);
+
+// A line edit as the selection procedures read it, taking the window's
+// decimal separator into account both ways.
+class SelectionEntryField final : public EntryField {
+public:
+    SelectionEntryField(QLineEdit* edit, char separator) : edit_(edit), field_(edit), separator_(separator) {}
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    bool IsShowing() const override { return field_.IsShowing(); }
+    void SetFocus() override { field_.SetFocus(); }
+
+private:
+    QLineEdit* edit_;
+    LineEditField field_;
+    char separator_;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,202 @@
+#include "selection_report.h"
+
+#include <algorithm>
+#include <array>
+
+#include "offices.h"
+#include "shared_state.h"
+#include "printing.h"
+#include "text_fit.h"
+
+namespace zorvik {
+namespace {
+
+constexpr int ResultColumns = 5;
+constexpr int ReportFontPoints = 12;  // Arial 16 pixels on the screen
+
+// The result columns start at the margin plus these many twentieths of the
+// page width.
+constexpr std::array<int, ResultColumns> ColumnTwentieths = {0, 4, 7, 10, 13};
+
+// clang-format off
+// The heading over each result column, by application type.
+constexpr const char* ColumnHeadings[2][ResultColumns] = {
+    {"Model No.", "Flow rate ", "Air Used ", "Cycles / min", ""},
+    {"Model No.", "Fill time",  "Air Used ", "Cycles / min", "Total Air Used"},
+};
+
+constexpr const char* ApplicationTexts[2] = {
+    "Constant pressure source feeding continous process",
+    "Constant pressure source charging vessel or cylinder",
+};
+// clang-format on
+
+struct UnitWords {
+    const char* pressure;
+    const char* flow;
+    const char* air;
+    const char* volume;
+};
+constexpr UnitWords ImperialWords = {"psig", "scfm", "scfm", "ft.3"};
+constexpr UnitWords MetricWords = {"barg", "nl/min", "n.m3", "litres"};
+
+// Where a condition's caption, figure and unit word stand, as fractions of
+// the page width past the margin: one set for the inlet side, one for the
+// outlet side.
+struct ConditionColumn {
+    double caption;
+    double figure;
+    double unit;
+};
+constexpr ConditionColumn InletSide = {0.0, 0.175, 0.25};
+constexpr ConditionColumn OutletSide = {0.375, 0.55, 0.625};
+
+// Page geometry in printer pixels: W the page width, x0 = W div 16 the
+// margin, L the line pitch.
+class ReportLayout {
+public:
+    ReportLayout(int width, int lineHeight) : width_(width), x0_(width / 16), pitch_(lineHeight + 2) {
+        for (int i = 0; i < ResultColumns; ++i) column_[i] = x0_ + ColumnTwentieths[i] * (width / 20);
+    }
+    int Margin() const { return x0_; }
+    int Pitch() const { return pitch_; }
+    // A text "at f" stands at x0 + trunc(W x f).
+    int At(double fraction) const { return x0_ + static_cast<int>(width_ * fraction); }
+    int Column(int i) const { return column_[i]; }
+
+private:
+    int width_;
+    int x0_;
+    int pitch_;
+    std::array<int, ResultColumns> column_{};
+};
+
+class ReportPrinter {
+public:
+    ReportPrinter(Canvas& canvas, const ReportLayout& layout) : c_(canvas), p_(layout) {}
+
+    void Text(double at, int y, const QString& text) { c_.TextOut(p_.At(at), y, text); }
+
+    // A figure is printed as typed, so a long one (a capacity of many
+    // litres, say) would run into its unit word: the word then stands one
+    // blank after the figure instead.
+    void Condition(const ConditionColumn& side, int y, const char* caption, const QString& figure, const char* unit) {
+        Text(side.caption, y, QString::fromLatin1(caption));
+        const int figureX = p_.At(side.figure);
+        c_.TextOut(figureX, y, figure);
+        const int unitX = std::max(p_.At(side.unit), figureX + c_.TextWidth(figure + QLatin1Char(' ')));
+        c_.TextOut(unitX, y, QString::fromLatin1(unit));
+    }
+
+    void ColumnTexts(int y, const std::array<QString, ResultColumns>& texts) {
+        for (int i = 0; i < ResultColumns; ++i) c_.TextOut(p_.Column(i), y, texts[i]);
+    }
+
+    // The cells of a list row, blanks kept: the text before the first tab is
+    // dropped and the next five pieces go to the five columns.
+    void Row(int y, const QString& row) {
+        const QStringList pieces = row.split(QLatin1Char('\t'));
+        for (int i = 0; i < ResultColumns && i + 1 < pieces.size(); ++i) c_.TextOut(p_.Column(i), y, pieces[i + 1]);
+    }
+
+private:
+    Canvas& c_;
+    const ReportLayout& p_;
+};
+
+std::array<QString, ResultColumns> Headings(int type) {
+    std::array<QString, ResultColumns> texts;
+    for (int i = 0; i < ResultColumns; ++i) texts[i] = QString::fromLatin1(ColumnHeadings[type][i]);
+    return texts;
+}
+
+std::array<QString, ResultColumns> UnitRow(int type, const UnitWords& words) {
+    const QString air = QString::fromLatin1(words.air);
+    if (type == ApplicationFillCylinder)
+        return {QString(), QStringLiteral("minutes"), air + QStringLiteral(" (average)"), QStringLiteral("(average)"),
+                air};
+    return {QString(), QString::fromLatin1(words.flow), air, QString(), QString()};
+}
+
+// The outlet side of the conditions, from the line of the inlet pressure
+// down.
+void PrintOutletConditions(ReportPrinter& out, int y, int pitch, const SelectionReport& report,
+                           const UnitWords& words) {
+    if (report.applicationType == ApplicationFillCylinder) {
+        out.Condition(OutletSide, y, "Initial outlet", report.initial, words.pressure);
+        out.Condition(OutletSide, y + pitch, "Final outlet", report.final, words.pressure);
+        out.Condition(OutletSide, y + 2 * pitch, "Vessel capacity", report.capacity, words.volume);
+    } else {
+        out.Condition(OutletSide, y, "Air outlet", report.outlet, words.pressure);
+    }
+}
+
+}  // namespace
+
+bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
+    PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    if (!page.IsOpen()) return false;
+    Canvas& c = page.Page();
+    const int type = report.applicationType == ApplicationFillCylinder ? ApplicationFillCylinder : ApplicationFlow;
+    const UnitWords& words = report.metric ? MetricWords : ImperialWords;
+    const TAddressData& office = ChosenOffice();
+    const QString company = QString::fromStdString(office.Field[1]);
+
+    c.SetPenWidth(1);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetFont(QStringLiteral("Arial"), ReportFontPoints, true, false, true);
+    const ReportLayout p(page.Width(), c.TextHeight(company));
+    ReportPrinter out(c, p);
+    const int L = p.Pitch();
+
+    const int lineWidth = page.Width() - 2 * p.Margin();
+    TextOutFitted(c, p.Margin(), 0, lineWidth, {}, company);
+
+    c.SetFontUnderline(false);
+    const int y1 = 2 * (page.Height() / 240) + L;
+    c.TextOut(p.Margin(), y1, QStringLiteral("Air Amplifier  Selection choices"));
+    c.SetFontBold(false);
+    c.TextOut(page.Width() / 8 * 7, y1, ShortDate());
+
+    int y = y1 + 2 * L;
+    out.Text(0, y, QStringLiteral("Application type"));
+    out.Text(InletSide.figure, y, QStringLiteral(":  ") + QString::fromLatin1(ApplicationTexts[type]));
+    y += L;
+    out.Text(0, y, QStringLiteral("Gas to be boosted"));
+    out.Text(InletSide.figure, y, QStringLiteral(":  Air"));
+
+    y += 2 * L;
+    c.SetFontUnderline(true);
+    out.Text(InletSide.caption, y, QStringLiteral("Inlet conditions"));
+    out.Text(OutletSide.caption, y, QStringLiteral("Outlet conditions"));
+    c.SetFontUnderline(false);
+    y += L;
+    out.Condition(InletSide, y, "Air Drive", report.airDrive, words.pressure);
+    y += L;
+    out.Condition(InletSide, y, "Air Inlet", report.inlet, words.pressure);
+    PrintOutletConditions(out, y, L, report, words);
+
+    y += 4 * L;
+    out.ColumnTexts(y, Headings(type));
+    y += L;
+    out.ColumnTexts(y, UnitRow(type, words));
+    y += L;
+    for (const QString& row : report.rows) {
+        out.Row(y, row);
+        y += L;
+    }
+
+    y += L;
+    c.TextOut(p.Margin(), y, QStringLiteral("Air used figures listed above indicate the drive air volume required"));
+    y += L;
+    c.TextOut(p.Margin(), y, QStringLiteral("Add outlet air quantity to obtain total input required."));
+    y += 2 * L;
+    TextOutFitted(c, p.Margin(), y, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
+    y += L;
+    TextOutFitted(c, p.Margin(), y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
+    page.End();
+    return true;
+}
+
+}  // namespace zorvik

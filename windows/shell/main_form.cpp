@@ -1,0 +1,210 @@
+#include "main_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+
+#include "build_info.h"
+#include "notices.h"
+#include "offices.h"
+#include "offices_file.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "process_start.h"
+#include "program_folder.h"
+#include "screen_placement.h"
+#include "system_message.h"
+#include "app_windows.h"
+#include "office_files.h"
+#include "product_pages.h"
+#include "ui_main_form.h"
+
+namespace zorvik {
+namespace {
+
+constexpr int kPageInterval = 10000;  // ms per product page
+constexpr int kFirstTickInterval = 10;
+constexpr int kClickInterval = 5;
+constexpr int kIdleTicksBeforeScreenProgram = 18;  // three minutes of pages
+
+#ifdef Q_OS_WIN
+constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
+#else
+constexpr const char* kScreenProgram = "ZorvikScreen03";
+#endif
+
+// Drawn under the version line on the cover.
+constexpr const char* kCreditLines[] = {
+    "Air amplifier selection and sizing program",
+    "Performance data: Zorvik Engineering",
+    "(c) Zorvik Pneumatics Ltd.",
+    "All rights reserved.",
+};
+
+}  // namespace
+
+TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TZorvAmpMainForm::~TZorvAmpMainForm() { qApp->removeEventFilter(this); }
+
+void TZorvAmpMainForm::FormCreate() {
+    SaverClosedMessage = new NamedSystemMessage(QString::fromLatin1(SaverClosedMessageName), this);
+    connect(SaverClosedMessage, &NamedSystemMessage::received, this,
+            &TZorvAmpMainForm::SaverClosedMessageReceived);
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) ApplicationActivate();
+        else ApplicationDeactivate();
+    });
+
+    InitOffices();
+    LoadOfficesFile();
+
+    // The cover's lettering lets clicks through to the cover beneath.
+    for (QWidget* overlay : {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1),
+                             static_cast<QWidget*>(ui->Label2)})
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* label : {ui->Label1, ui->Label2}) {
+        QFont font = label->font();
+        font.setPixelSize(21);
+        label->setFont(font);
+    }
+    ui->Image2->setPixmap(QPixmap::fromImage(RenderArtwork(QStringLiteral("cover_emblem"), ui->Image2->size())));
+    redBallImage = RenderArtwork(QStringLiteral("red_ball"), {20, 18});
+
+    ProductDisplayTimer.setInterval(kPageInterval);
+    connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
+    connect(ui->FrontCoverImage, &PictureBox::clicked, this, &TZorvAmpMainForm::FrontCoverImageClick);
+    connect(ui->closeBitBtn, &QPushButton::clicked, this, &TZorvAmpMainForm::closeBitBtnClick);
+    ui->ZorvikIntroBitBtn->setFocus();
+}
+
+void TZorvAmpMainForm::DrawCover() {
+    QImage& cover = ui->FrontCoverImage->Picture();
+    PaintArtwork(cover, QStringLiteral("front_cover"));
+    Canvas canvas(cover);
+    canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(QStringLiteral("Arial"), 8);
+    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
+    int y = 445;
+    for (const char* line : kCreditLines) {
+        canvas.TextOut(10, y, QString::fromUtf8(line));
+        y += 11;
+    }
+}
+
+// The cover shows a picture of the picture store, which is made after this
+// window; so the cover is drawn here, once the windows are wired.
+void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
+    windows_ = windows;
+    DrawCover();
+    const std::pair<QPushButton*, QDialog*> menu[] = {
+        {ui->ZorvikIntroBitBtn, windows->ZorvikAmpIntroductionForm.get()},
+        {ui->ApplicationsBitBtn, windows->ZampApplicationsForm.get()},
+        {ui->GeneralDescriptionBitBtn, windows->ZampGeneralDescriptionForm.get()},
+        {ui->GuidelinesBitBtn, windows->ZampOperationalGuideForm.get()},
+        {ui->ModelSelectionChartBitBtn, windows->ZampModelSelectionChartForm.get()},
+        {ui->SelectionBitBtn, windows->AmplifierSelectionForm.get()},
+        {ui->DimensionsBitBtn, windows->zampGraph1Form.get()},
+    };
+    for (const auto& [button, window] : menu)
+        connect(button, &QPushButton::clicked, this, [this, window = window] { ShowMenuWindow(window); });
+}
+
+void TZorvAmpMainForm::ShowMenuWindow(QDialog* window) {
+    ProductDisplayActive = false;
+    window->exec();
+    ProductDisplayActive = true;
+}
+
+void TZorvAmpMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TZorvAmpMainForm::FormShow() {
+    CentreOnScreen(*this);
+    ProductDisplayActive = true;
+    DrawProductPage(0);
+    SetTimerInterval(kFirstTickInterval);
+    ReadOfficeIndexFile();
+    update();
+}
+
+void TZorvAmpMainForm::ProductDisplayTimerTimer() {
+    PageIndex = (PageIndex + 1) % ProductPageCount;
+    DrawProductPage(PageIndex);
+    SetTimerInterval(kPageInterval);
+    if (++IdleTicks >= kIdleTicksBeforeScreenProgram) {
+        IdleTicks = 0;
+        StartScreenProgram();
+    }
+}
+
+void TZorvAmpMainForm::FrontCoverImageClick() { SetTimerInterval(kClickInterval); }
+
+void TZorvAmpMainForm::DrawProductPage(int n) {
+    if (!ProductDisplayActive || windows_ == nullptr) return;
+    const ProductPage& page = ProductPages[n];
+    Canvas canvas(ui->ProductDisplayImage->Picture());
+    zorvik::DrawProductPage(canvas, page, windows_->zampImagesForm->Picture(page.Picture), redBallImage);
+    ui->ProductDisplayImage->Changed();
+}
+
+// Typing a character or moving the mouse anywhere in the program, also in a
+// modal window, is activity; other keys (arrows, shift) are not.
+bool TZorvAmpMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove ||
+        (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->text().isEmpty()))
+        IdleTicks = 0;
+    return QWidget::eventFilter(watched, event);
+}
+
+void TZorvAmpMainForm::ApplicationDeactivate() { SetTimerInterval(0); }
+
+// The first activation comes right after the window is shown; it must not
+// hold back the quick first page change, so a running timer keeps its pace.
+void TZorvAmpMainForm::ApplicationActivate() {
+    if (!ProductDisplayTimer.isActive()) SetTimerInterval(kPageInterval);
+    IdleTicks = 0;
+}
+
+void TZorvAmpMainForm::SaverClosedMessageReceived() { IdleTicks = 0; }
+
+// The pages keep turning under the modal "loading error." box, and its loop
+// delivers their ticks: a user who is away must find one box, not one per
+// three minutes stacked on top of each other.
+void TZorvAmpMainForm::StartScreenProgram() {
+    if (loadingErrorShown_) return;
+    const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
+    if (StartProgram(path)) return;
+    loadingErrorShown_ = true;
+    CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
+                                   "loading error.");
+    loadingErrorShown_ = false;
+}
+
+// An interval of 0 stops the timer; any other restarts it with that period.
+void TZorvAmpMainForm::SetTimerInterval(int ms) {
+    if (ms == 0) ProductDisplayTimer.stop();
+    else ProductDisplayTimer.start(ms);
+}
+
+// A folder that cannot be written (a program installed read-only, a full
+// disk) must not lose the user's choice without a word; the program still
+// closes, and the previous file stays whole.
+void TZorvAmpMainForm::closeBitBtnClick() {
+    if (!SaveOfficeIndexFile())
+        CurrentNotices().Warning("The chosen office could not be saved in\r" +
+                                 QDir::toNativeSeparators(OfficeIndexSavePath())
+                                     .toStdString() +
+                                 "\rIt will not be remembered at the next start.");
+    close();
+}
+
+}  // namespace zorvik

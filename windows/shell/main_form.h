@@ -1,0 +1,71 @@
+#pragma once
+// The main window: the menu from which every other window is opened
+// modally, the rotating product display, and the idle supervision that
+// starts the screen program after three minutes without input.
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "saver_message.h"
+
+class QDialog;
+
+namespace Ui {
+class TZorvAmpMainForm;
+}
+
+namespace zorvik {
+
+struct AppWindows;
+class NamedSystemMessage;
+
+class TZorvAmpMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TZorvAmpMainForm(QWidget* parent = nullptr);
+    ~TZorvAmpMainForm() override;
+
+    // The windows the menu buttons open and the picture store of the product
+    // display; they are created after this one.
+    void SetMenuWindows(AppWindows* windows);
+
+    // Display state.
+    bool ProductDisplayActive = true;  // false while a menu window is open
+    int PageIndex = 0;                 // product page shown last, 0..5
+    int IdleTicks = 0;                 // display-timer ticks since the last input
+    QTimer ProductDisplayTimer;
+
+    // Handlers, public so that tests drive them as the events would.
+    void FormShow();
+    void ProductDisplayTimerTimer();
+    void FrontCoverImageClick();
+    void closeBitBtnClick();
+    void ApplicationActivate();
+    void ApplicationDeactivate();
+    void SaverClosedMessageReceived();
+
+    void DrawProductPage(int n);
+    void StartScreenProgram();
+
+    Ui::TZorvAmpMainForm& Controls() { return *ui; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void DrawCover();
+    void SetTimerInterval(int ms);
+    void ShowMenuWindow(QDialog* window);
+
+    std::unique_ptr<Ui::TZorvAmpMainForm> ui;
+    NamedSystemMessage* SaverClosedMessage = nullptr;
+    QImage redBallImage;
+    AppWindows* windows_ = nullptr;
+    bool loadingErrorShown_ = false;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,27 @@
+#pragma once
+// How to read a performance graph, beside an example graph of a
+// double-acting model. Its texts, unlike those of the other information
+// windows, keep the focus when entered.
+
+#include "lazy_dialog.h"
+
+namespace Ui {
+class TZampUsingCurvesForm;
+}
+
+namespace zorvik {
+
+class TZampUsingCurvesForm : public LazyDialog {
+    Q_OBJECT
+public:
+    explicit TZampUsingCurvesForm(QWidget* parent = nullptr);
+    ~TZampUsingCurvesForm() override;
+
+private:
+    void Build() override;
+    void DrawExampleGraph();
+
+    LazyUi<Ui::TZampUsingCurvesForm> ui{this};
+};
+
+}  // namespace zorvik
