@@ -13,6 +13,7 @@
 #include "cli/drawing_command.h"
 #include "cli/point_command.h"
 #include "cli/selection_commands.h"
+#include "cli/sheet_command.h"
 
 namespace zorvik::cli {
 namespace {
@@ -24,6 +25,7 @@ const Command* const kCommands[] = {
     &PointCommand,
     &ChartCommand,
     &DrawingCommand,
+    &SheetCommand,
 };
 
 void PrintOverview() {

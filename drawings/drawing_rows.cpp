@@ -40,7 +40,8 @@ void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, 
 }
 
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture) {
-    canvas.Draw(at.x(), at.y(), TAmplifiersDrgImagesForm::Picture(picture));
+    canvas.DrawArtwork(at.x(), at.y(), TAmplifiersDrgImagesForm::PictureSize(picture),
+                       TAmplifiersDrgImagesForm::ArtworkName(picture));
 }
 
 }  // namespace zorvik

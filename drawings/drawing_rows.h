@@ -52,7 +52,8 @@ void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionR
                        int pumpNo = 0);
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo = 0);
 
-// A stored outline picture with its top-left corner at `at`, unscaled.
+// An outline picture with its top-left corner at `at`, unscaled: the stored
+// picture on a pixel-exact canvas, the artwork's vectors on any other.
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture);
 
 }  // namespace zorvik

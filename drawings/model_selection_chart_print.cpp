@@ -58,9 +58,9 @@ void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
 
 }  // namespace
 
-bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
+PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
     PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
-    if (!page.IsOpen()) return false;
+    if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int width = page.Width();
     const ChartPageLayout p = LayOut(width, page.Height());
@@ -106,8 +106,7 @@ bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool m
     c.TextOut(p.a, y, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
     y += e;
     c.TextOut(p.a, y, QString::fromStdString(TelFaxLine(office)));
-    page.End();
-    return true;
+    return page.End();
 }
 
 }  // namespace zorvik

@@ -1,7 +1,7 @@
 #include "graph/data_sheet_print.h"
 
 #include "core/offices.h"
-#include "platform/printing.h"
+#include "graph/performance_chart.h"
 
 namespace zorvik {
 namespace {
@@ -13,15 +13,16 @@ constexpr int FontPoints = 12;
 
 // The picture, whole, stretched into the rectangle from (left, top) to
 // (right, bottom); right - left and bottom - top are its printed size.
-void PrintPicture(Canvas& page, int left, int top, int right, int bottom, const QImage& picture) {
-    page.StretchDraw(left, top, right, bottom, picture);
+void PrintPicture(Canvas& page, int left, int top, int right, int bottom, const PictureDrawing& picture) {
+    page.DrawPicture(QRectF(left, top, right - left, bottom - top), QSize(ChartPictureWidth, ChartPictureHeight),
+                     picture);
 }
 
 }  // namespace
 
-bool PrintDataSheet(QPrinter& printer, const QImage& picture) {
+PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture) {
     PrintPage sheet(printer, QStringLiteral("Zorvik Air Pressure Amplifiers"));
-    if (!sheet.IsOpen()) return false;
+    if (!sheet.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = sheet.Page();
     const int width = sheet.Width();
     const int height = sheet.Height();
@@ -50,8 +51,7 @@ bool PrintDataSheet(QPrinter& printer, const QImage& picture) {
     c.TextOut(printX, printY, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
     printY += line;
     c.TextOut(printX, printY, QString::fromStdString(TelFaxLine(office)));
-    sheet.End();
-    return true;
+    return sheet.End();
 }
 
 }  // namespace zorvik

@@ -1,7 +1,7 @@
 #pragma once
 // The graph window's picture printed as a one-page data sheet.
 
-#include <QImage>
+#include "platform/printing.h"
 
 class QPrinter;
 
@@ -13,9 +13,8 @@ inline constexpr int DataSheetPictureWidth = 617;
 inline constexpr int DataSheetPictureHeight = 485;
 
 // Prints, on one page of `printer`: the chosen office's company name, "Data
-// sheet" with today's date, `picture` stretched across the page between
-// half-inch margins, and the office's contact lines. False when the printer
-// could not be started.
-bool PrintDataSheet(QPrinter& printer, const QImage& picture);
+// sheet" with today's date, the 617 x 461 `picture` drawn afresh as vectors
+// across the page between half-inch margins, and the office's contact lines.
+PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture);
 
 }  // namespace zorvik

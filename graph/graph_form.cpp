@@ -14,6 +14,7 @@
 #include "graph/list_click.h"
 #include "graph/model_data_form.h"
 #include "graph/option_rows.h"
+#include "graph/state_picture.h"
 #include "platform/clipboard.h"
 #include "platform/printing.h"
 #include "platform/screen_placement.h"
@@ -78,12 +79,11 @@ void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelD
 
 QImage& TzampGraph1Form::PerformanceGraphImage() { return ui->PerformanceGraphImage->Picture(); }
 
-void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
-    ui->DrivePressurePanel->setText(caption);
-    PictureChanged();
-}
+void TzampGraph1Form::ShowPicture(const PictureDrawing& drawing) { ui->PerformanceGraphImage->Show(drawing); }
 
-void TzampGraph1Form::PictureChanged() { ui->PerformanceGraphImage->Changed(); }
+void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) { ui->DrivePressurePanel->setText(caption); }
+
+PictureDrawing TzampGraph1Form::PictureDrawingShown() const { return ui->PerformanceGraphImage->Drawing(); }
 
 // The model names are read from the catalogue, so that making the window
 // leaves the current model alone.
@@ -146,11 +146,9 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         ui->OptionDimensionsPanel->show();
         if (fromRadioButton != nullptr) fromRadioButton->setFocus();
     }
-    {
-        Canvas canvas(PerformanceGraphImage());
-        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), OptionDrawingInMm);
-    }
-    PictureChanged();
+    ShowPicture(PictureOfStateNow([option, inMm = OptionDrawingInMm](Canvas& canvas) {
+        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), inMm);
+    }));
     ui->ShowDrawingBitBtn->hide();
     ui->ShowAmplifierBitBtn->show();
 }
@@ -190,7 +188,9 @@ void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
 
 void TzampGraph1Form::ShowDataBitBtnClick() { modelDataForm->exec(); }
 
-void TzampGraph1Form::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(PerformanceGraphImage()); }
+void TzampGraph1Form::CopyToClipboardBitBtnClick() {
+    CopyPictureToClipboard(PerformanceGraphImage(), PictureDrawingShown());
+}
 
 void TzampGraph1Form::PrintBitBtnClick() {
     if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -199,10 +199,7 @@ void TzampGraph1Form::PrintBitBtnClick() {
 }
 
 bool TzampGraph1Form::PrintDataSheetOn(QPrinter& printer) {
-    if (PrintDataSheet(printer, PerformanceGraphImage())) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error("The data sheet could not be printed: the printer could not be started.");
-    return false;
+    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown()), "The data sheet");
 }
 
 // The memo only describes the model; the focus moves on past it, backwards
@@ -274,13 +271,7 @@ void TzampGraph1Form::ShowModelButtons() {
     ui->ShowAmplifierBitBtn->hide();
 }
 
-void TzampGraph1Form::DrawModel() {
-    {
-        Canvas canvas(PerformanceGraphImage());
-        DrawModelDrawing(canvas);
-    }
-    PictureChanged();
-}
+void TzampGraph1Form::DrawModel() { ShowPicture(PictureOfStateNow(DrawModelDrawing)); }
 
 void TzampGraph1Form::DrawChart() { DrawGraphSettings(*this); }
 

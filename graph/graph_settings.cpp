@@ -7,6 +7,7 @@
 #include "core/shared_state.h"
 #include "graph/chart_text.h"
 #include "graph/performance_chart.h"
+#include "graph/state_picture.h"
 
 namespace zorvik {
 namespace {
@@ -86,11 +87,16 @@ void DrawGraphSettings(Canvas& canvas) {
     DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
 }
 
+PictureDrawing GraphSettingsPicture() {
+    ApplyGraphSettings();
+    const GraphAxisRange range = GraphRange();
+    return PictureOfStateNow([range](Canvas& canvas) {
+        DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
+    });
+}
+
 void DrawGraphSettings(GraphWindowSurface& window) {
-    {
-        Canvas canvas(window.PerformanceGraphImage());
-        DrawGraphSettings(canvas);
-    }
+    window.ShowPicture(GraphSettingsPicture());
     window.SetDrivePressureCaption(DrivePressureCaption(Shared.AirDrivePsi, Shared.DisplayMode == DisplayChartBar));
 }
 

@@ -2,9 +2,15 @@
 
 #include <QImage>
 
+#include "platform/canvas.h"
+
 namespace zorvik {
 
-// Puts a picture on the system clipboard.
-void CopyPictureToClipboard(const QImage& picture);
+// The clipboard's type for a picture as vectors.
+inline constexpr char SvgMimeType[] = "image/svg+xml";
+
+// Puts a picture on the system clipboard twice: the bitmap, and the same
+// picture drawn afresh as SVG for the programs that take vectors.
+void CopyPictureToClipboard(const QImage& picture, const PictureDrawing& drawing);
 
 }  // namespace zorvik

@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "core/notices.h"
+
 namespace zorvik {
 
 bool AskPrintDialog(QPrinter& printer, QWidget* parent) {
@@ -21,7 +23,16 @@ std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName) {
     return printer;
 }
 
-PrintPage::PrintPage(QPrinter& printer, const QString& documentTitle, bool portrait) {
+bool TellPrintResult(PrintResult result, const std::string& document) {
+    if (result == PrintResult::Printed) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(document + " could not be printed: " +
+                           (result == PrintResult::NotStarted ? "the printer could not be started."
+                                                              : "the job could not be handed to the printer."));
+    return false;
+}
+
+PrintPage::PrintPage(QPrinter& printer, const QString& documentTitle, bool portrait) : printer_(printer) {
     printer.setDocName(documentTitle);
     printer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
     canvas_ = std::make_unique<Canvas>(printer, printer.resolution());
@@ -29,7 +40,14 @@ PrintPage::PrintPage(QPrinter& printer, const QString& documentTitle, bool portr
 
 PrintPage::~PrintPage() { End(); }
 
-void PrintPage::End() { canvas_.reset(); }
+PrintResult PrintPage::End() {
+    if (!canvas_) return PrintResult::NotStarted;
+    const bool ended = canvas_->End();
+    canvas_.reset();
+    const QPrinter::PrinterState state = printer_.printerState();
+    if (!ended || state == QPrinter::Error || state == QPrinter::Aborted) return PrintResult::NotHandedOver;
+    return PrintResult::Printed;
+}
 
 QString ShortDate() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "platform/canvas.h"
 
@@ -19,6 +20,15 @@ bool AskPrintDialog(QPrinter& printer, QWidget* parent);
 
 // A printer that writes a PDF file at the resolution of a laser printer.
 std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName);
+
+// How a print went: the page printed and handed to the printing system, no
+// page because the printer could not be started, or a page drawn that the
+// printer could not finish or hand over.
+enum class PrintResult { Printed, NotStarted, NotHandedOver };
+
+// True when printed; else beeps and tells the user why `document` ("The data
+// sheet") could not be printed.
+bool TellPrintResult(PrintResult result, const std::string& document);
 
 // A single printed page: the document starts when the page is made and ends
 // with End() (or when the page goes away). Coordinates are printer pixels.
@@ -35,9 +45,12 @@ public:
     int Height() const { return canvas_->Height(); }
     // The printer's resolution in pixels per inch.
     int PixelsPerInch() const { return canvas_->Dpi(); }
-    void End();
+    // Ends the page: Printed only when the painter ended it and the printer
+    // is in no error state after it.
+    PrintResult End();
 
 private:
+    QPrinter& printer_;
     std::unique_ptr<Canvas> canvas_;
 };
 

@@ -132,9 +132,9 @@ void PrintOutletConditions(ReportPrinter& out, int y, int pitch, const Selection
 
 }  // namespace
 
-bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
+PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
     PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
-    if (!page.IsOpen()) return false;
+    if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int type = report.applicationType == ApplicationFillCylinder ? ApplicationFillCylinder : ApplicationFlow;
     const UnitWords& words = report.metric ? MetricWords : ImperialWords;
@@ -192,8 +192,7 @@ bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
     c.TextOut(p.Margin(), y, QStringLiteral("Please contact ") + company + QStringLiteral(" if you require assistance."));
     y += L;
     c.TextOut(p.Margin(), y, QString::fromStdString(TelFaxLine(office)));
-    page.End();
-    return true;
+    return page.End();
 }
 
 }  // namespace zorvik
