@@ -114,18 +114,25 @@ void Canvas::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
 void Canvas::LineTo(int x, int y) {
     Mirror([&](Canvas& e) { e.LineTo(x, y); });
     ApplyPen();
-    const QPoint to(x, y);
+    Line(penPos_, QPoint(x, y));
+    penPos_ = QPoint(x, y);
+}
+
+void Canvas::Line(QPoint from, QPoint to) {
     if (!smooth_) {
-        painter_->drawLine(penPos_, to);
-    } else if (to != penPos_) {
-        // Both ends move back half a pixel along the line: it then covers
-        // its start pixel and stops short of its end pixel, as on the
-        // pixel-exact picture.
-        const QPointF d = QPointF(to - penPos_);
-        const QPointF back = d / std::hypot(d.x(), d.y()) * 0.5;
-        painter_->drawLine(Centre(penPos_) - back, Centre(to) - back);
+        painter_->drawLine(from, to);
+        return;
     }
-    penPos_ = to;
+    if (from == to) return;
+    // A pixel-exact line covers the pixels from its lower end up to, not
+    // including, its higher one, in either direction; the smooth line runs
+    // through the pixel centres across its length and from end to end along
+    // it, so that it covers the same ones.
+    const QPointF d = QPointF(to - from);
+    const qreal length = std::hypot(d.x(), d.y());
+    const QPointF along(std::abs(d.x()) / length, std::abs(d.y()) / length);
+    const QPointF shift = Centre(QPoint(0, 0)) - along * (Centre(QPoint(0, 0)).x());
+    painter_->drawLine(QPointF(from) + shift, QPointF(to) + shift);
 }
 
 void Canvas::SetBrushColor(const QColor& color) { brushColor_ = color; }
@@ -138,8 +145,7 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
     ApplyPen();
     painter_->setBrush(Qt::NoBrush);
     if (right - left == 1 || bottom - top == 1) {
-        if (smooth_) painter_->fillRect(QRect(left, top, right - left, bottom - top), penColor_);
-        else painter_->drawLine(left, top, right - 1, bottom - 1);
+        Line(QPoint(left, top), QPoint(right - 1, bottom - 1));
         return;
     }
     if (smooth_) painter_->drawRect(QRectF(Centre({left, top}), QSizeF(right - left - 1, bottom - top - 1)));
@@ -236,7 +242,9 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     Mirror([&](Canvas& e) { e.TextOut(x, y, text); });
     const QFontMetrics metrics(font_, MetricsDevice());
     const int width = metrics.horizontalAdvance(text);
-    if (brushStyle_ == BrushStyle::Solid) painter_->fillRect(QRect(x, y, width, metrics.height()), brushColor_);
+    // An empty text leaves no ground: on a page a rectangle of no width
+    // would still show as a hairline.
+    if (width > 0) Fill(QRect(x, y, width, metrics.height()));
     painter_->setPen(fontColor_);
     painter_->drawText(x, y + metrics.ascent(), text);
     penPos_ = QPoint(x + width, y);

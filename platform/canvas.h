@@ -145,6 +145,7 @@ public:
 private:
     void Smooth();
     void Fill(const QRect& area);
+    void Line(QPoint from, QPoint to);
     void ApplyPen();
     void ApplyFont();
     QPointF Centre(QPoint p) const;
