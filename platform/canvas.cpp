@@ -267,11 +267,6 @@ void Canvas::Draw(int x, int y, const QImage& picture) {
     painter_->drawImage(QPoint(x, y), picture);
 }
 
-void Canvas::StretchDraw(int left, int top, int right, int bottom, const QImage& picture) {
-    Mirror([&](Canvas& e) { e.StretchDraw(left, top, right, bottom, picture); });
-    painter_->drawImage(QRect(left, top, right - left, bottom - top), picture);
-}
-
 void Canvas::DrawArtwork(int x, int y, QSize size, const QString& name) {
     Mirror([&](Canvas& e) { e.DrawArtwork(x, y, size, name); });
     if (!smooth_) {

@@ -132,8 +132,6 @@ public:
 
     // A stored picture, unscaled, with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& picture);
-    // A stored picture stretched into a rectangle (right and bottom outside).
-    void StretchDraw(int left, int top, int right, int bottom, const QImage& picture);
     // The program's artwork `name` on a white ground, `size` picture pixels
     // with its top-left corner at (x, y): the stored picture at scale 1 on an
     // image, the drawing's own vectors at any other scale.
