@@ -267,14 +267,14 @@ void Canvas::Draw(int x, int y, const QImage& picture) {
     painter_->drawImage(QPoint(x, y), picture);
 }
 
-void Canvas::DrawArtwork(int x, int y, QSize size, const QString& name) {
-    Mirror([&](Canvas& e) { e.DrawArtwork(x, y, size, name); });
+void Canvas::DrawArtwork(int x, int y, QSize size, const QString& name, bool onWhite) {
+    Mirror([&](Canvas& e) { e.DrawArtwork(x, y, size, name, onWhite); });
     if (!smooth_) {
-        painter_->drawImage(QPoint(x, y), ArtworkOnWhite(name, size));
+        painter_->drawImage(QPoint(x, y), onWhite ? ArtworkOnWhite(name, size) : Artwork(name, size));
         return;
     }
     const QRect area(QPoint(x, y), size);
-    painter_->fillRect(area, Qt::white);
+    if (onWhite) painter_->fillRect(area, Qt::white);
     RenderArtworkOn(*painter_, name, area);
 }
 

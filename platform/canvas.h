@@ -132,10 +132,11 @@ public:
 
     // A stored picture, unscaled, with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& picture);
-    // The program's artwork `name` on a white ground, `size` picture pixels
-    // with its top-left corner at (x, y): the stored picture at scale 1 on an
-    // image, the drawing's own vectors at any other scale.
-    void DrawArtwork(int x, int y, QSize size, const QString& name);
+    // The program's artwork `name`, `size` picture pixels with its top-left
+    // corner at (x, y), on a white ground of its own or straight onto what is
+    // there: the stored picture at scale 1 on an image, the drawing's own
+    // vectors at any other scale.
+    void DrawArtwork(int x, int y, QSize size, const QString& name, bool onWhite = true);
     // Another picture of `size` picture pixels stretched into `target`
     // (device coordinates of this canvas), drawn afresh as vectors.
     void DrawPicture(const QRectF& target, QSize size, const PictureDrawing& draw);

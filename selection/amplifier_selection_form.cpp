@@ -151,8 +151,8 @@ void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
     ui->TotalAirConsumpHdLabel->setText(QString::fromLatin1(headings.totalAir));
     ui->cyclesMinHdLabel->setText(QString::fromLatin1(headings.cycles));
     if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
-    DrawSelectionSchematic(ui->SelectionLayoutImage->Picture(), Shared.ApplicationType);
-    ui->SelectionLayoutImage->Changed();
+    ui->SelectionLayoutImage->Show(
+        [type = Shared.ApplicationType](Canvas& canvas) { DrawSelectionSchematic(canvas, type); });
     ShowInstructions();
 }
 
