@@ -19,18 +19,15 @@
 namespace zorvik {
 namespace {
 
-QImage ChartPicture(int model) {
+PictureDrawing ChartPicture(int model) {
     InitialiseSharedState();
     SelectPump(model);
     Shared.DisplayMode = DisplayChartPsi;
-    QImage picture(ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32);
-    Canvas canvas(picture);
-    DrawGraphSettings(canvas);
-    return picture;
+    return GraphSettingsPicture();
 }
 
 void BM_PrintDataSheetToPdf(benchmark::State& state) {
-    const QImage picture = ChartPicture(10);
+    const PictureDrawing picture = ChartPicture(10);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {

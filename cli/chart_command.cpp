@@ -5,10 +5,10 @@
 #include <string>
 
 #include "arguments.h"
+#include "chart_options.h"
 #include "offscreen_application.h"
 #include "stderr_notices.h"
 #include "number_text.h"
-#include "numeric_entry.h"
 #include "shared_state.h"
 #include "graph_settings.h"
 #include "performance_chart.h"
@@ -17,16 +17,14 @@
 namespace zorvik::cli {
 namespace {
 
-// The lowest air drive pressure of a chart, psig.
-constexpr double kLowestDrivePsi = 40;
-
 const std::vector<OptionSpec> kOptions = {
-    {"model", true}, {"drive", true}, {"inlet-scale", true}, {"units", true}, {"out", true},
+    {"model", true}, {"drive", true}, {"inlet-scale", true}, {"units", true}, {"out", true}, {"scale", true},
 };
 
 void Help() {
     std::printf(
-        "usage: zorvik-select chart --model N [--drive P] [--inlet-scale F] [--units psi|bar] --out FILE\n\n"
+        "usage: zorvik-select chart --model N [--drive P] [--inlet-scale F] [--units psi|bar] [--scale N]\n"
+        "                           --out FILE\n\n"
         "Draws the performance chart of one model, 617 x 461 pixels, as the\n"
         "Dimensions & Graphs window shows it.\n\n"
         "  --model N        catalogue model number, 1 to 15\n"
@@ -36,13 +34,15 @@ void Help() {
         "  --inlet-scale F  gas inlet pressure as a fraction of the model's reference\n"
         "                   inlet pressure (default 1.0); held to the model's limits\n"
         "  --units U        psi (psi and scfm, the default) or bar (bar and nl/min)\n"
-        "  --out FILE       the file to write: .png, .svg or .pdf\n");
+        "  --out FILE       the file to write: .png, .svg or .pdf (SVG and PDF as vectors)\n"
+        "  --scale N        a PNG N times the size, N from 1 (the default) to 4\n");
 }
 
 struct ChartRequest {
     int model = 1;
     bool barUnits = false;
     double inletScale = 1.0;
+    int scale = 1;
     std::string out;
 };
 
@@ -67,12 +67,12 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
         return std::nullopt;
     }
     r.barUnits = units == "bar";
-    const auto scale = ParseNumber(parsed->Value("inlet-scale", "1.0"));
-    if (!scale || !(*scale > 0)) {
-        error = "--inlet-scale must be a number above 0";
-        return std::nullopt;
-    }
-    r.inletScale = *scale;
+    const auto inletScale = ReadInletScale(*parsed, error);
+    if (!inletScale) return std::nullopt;
+    r.inletScale = *inletScale;
+    const auto scale = ReadPictureScale(*parsed, error);
+    if (!scale) return std::nullopt;
+    r.scale = *scale;
     r.out = parsed->Value("out");
     if (!IsPictureFileName(QString::fromStdString(r.out))) {
         error = "--out must name a .png, .svg or .pdf file";
@@ -84,18 +84,13 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
 int DrawChart(const ChartRequest& r, double drivePsi, StderrNotices& notices) {
     const OffscreenApplication app;
 
-    SelectPump(r.model);
-    Shared.PumpIndex = r.model;
-    Shared.DisplayMode = r.barUnits ? DisplayChartBar : DisplayChartPsi;
-    Shared.GraphAirDrivePsi = drivePsi;
-    Shared.GraphInletScale = r.inletScale;
-    Shared.ShowChargeCurve = false;
-
+    UseChartSettings(r.model, r.barUnits, drivePsi, r.inletScale);
     InstallNotices(&notices);
-    QString error;
-    const bool written = DrawPictureFile(QString::fromStdString(r.out), ChartPictureWidth, ChartPictureHeight,
-                                         [](Canvas& canvas) { DrawGraphSettings(canvas); }, error);
+    const PictureDrawing chart = GraphSettingsPicture();
     InstallNotices(nullptr);
+    QString error;
+    const bool written =
+        DrawPictureFile(QString::fromStdString(r.out), ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
     if (!written) {
         std::fprintf(stderr, "zorvik-select chart: %s\n", error.toStdString().c_str());
         return ExitFailed;
@@ -113,21 +108,9 @@ int Run(const Words& args) {
     }
 
     StderrNotices notices;
-    double drivePsi = Shared.GraphAirDrivePsi;
-    if (parsed->Has("drive")) {
-        InstallNotices(&notices);
-        OptionField field(parsed->Value("drive"));
-        drivePsi = ReadEntryField(field, PressureEntry);
-        InstallNotices(nullptr);
-        if (!Shared.EntryValid) return ExitFailed;
-        // The adjust dialog takes nothing below 40 psig either; below it the
-        // model stalls at once and the chart would come out empty.
-        if (drivePsi < kLowestDrivePsi) {
-            notices.Warning("Air drive pressure is too low!");
-            return ExitFailed;
-        }
-    }
-    return DrawChart(*request, drivePsi, notices);
+    const auto drivePsi = ReadChartDrivePsi(*parsed, notices);
+    if (!drivePsi) return ExitFailed;
+    return DrawChart(*request, *drivePsi, notices);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arguments.h"
+#include "chart_options.h"
 #include "offscreen_application.h"
 #include "catalogue.h"
 #include "number_text.h"
@@ -21,12 +22,13 @@ constexpr int kPageWidth = 617;
 constexpr int kPageHeight = 461;
 
 const std::vector<OptionSpec> kOptions = {
-    {"model", true}, {"option", true}, {"title", true}, {"units", true}, {"out", true},
+    {"model", true}, {"option", true}, {"title", true}, {"units", true}, {"out", true}, {"scale", true},
 };
 
 void Help() {
     std::printf(
-        "usage: zorvik-select drawing --model N [--option INDEX --title TEXT] --units in|mm --out FILE\n\n"
+        "usage: zorvik-select drawing --model N [--option INDEX --title TEXT] --units in|mm [--scale N]\n"
+        "                             --out FILE\n\n"
         "Writes the dimension drawing of a model, or of one of its accessory options,\n"
         "as the 617 x 461 picture the program shows.\n\n"
         "  --model N       catalogue model number, 1 to 15\n"
@@ -35,7 +37,8 @@ void Help() {
         "                  an unknown index the \"not written\" page\n"
         "  --title TEXT    the option's part number, drawn as the title (with --option)\n"
         "  --units U       in or mm\n"
-        "  --out FILE      .png, .svg or .pdf\n");
+        "  --out FILE      .png, .svg or .pdf (SVG and PDF as vectors)\n"
+        "  --scale N       a PNG N times the size, N from 1 (the default) to 4\n");
 }
 
 struct DrawingRequest {
@@ -43,6 +46,7 @@ struct DrawingRequest {
     std::optional<int> option;
     QString title;
     bool mm = true;
+    int scale = 1;
     QString out;
 };
 
@@ -77,6 +81,9 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
         return std::nullopt;
     }
     r.mm = units == "mm";
+    const auto scale = ReadPictureScale(*parsed, error);
+    if (!scale) return std::nullopt;
+    r.scale = *scale;
     r.out = QString::fromStdString(parsed->Value("out"));
     if (!IsPictureFileName(r.out)) {
         error = "--out must name a .png, .svg or .pdf file";
@@ -106,7 +113,7 @@ int Run(const Words& args) {
     const OffscreenApplication app;
     QString writeError;
     if (!DrawPictureFile(request->out, kPageWidth, kPageHeight, [&](Canvas& canvas) { Paint(canvas, *request); },
-                         writeError)) {
+                         writeError, request->scale)) {
         std::fprintf(stderr, "zorvik-select drawing: %s\n", writeError.toLocal8Bit().constData());
         return ExitFailed;
     }

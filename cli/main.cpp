@@ -14,6 +14,7 @@
 #include "drawing_command.h"
 #include "point_command.h"
 #include "selection_commands.h"
+#include "sheet_command.h"
 
 namespace zorvik::cli {
 namespace {
@@ -25,6 +26,7 @@ const Command* const kCommands[] = {
     &PointCommand,
     &ChartCommand,
     &DrawingCommand,
+    &SheetCommand,
 };
 
 void PrintOverview() {

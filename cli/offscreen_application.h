@@ -4,6 +4,7 @@
 // otherwise, so the other commands run anywhere, servers included.
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <optional>
 
 namespace zorvik::cli {
@@ -12,6 +13,13 @@ class OffscreenApplication {
 public:
     OffscreenApplication() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt warns on stderr when a session has no runtime folder (a script,
+        // a service); a successful command writes nothing there, so it gets
+        // a private one of its own for the run.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtimeDir_.emplace();
+            if (runtimeDir_->isValid()) qputenv("XDG_RUNTIME_DIR", runtimeDir_->path().toLocal8Bit());
+        }
         if (QCoreApplication::instance() == nullptr) app_.emplace(argc_, argv_);
     }
 
@@ -19,6 +27,7 @@ private:
     int argc_ = 1;
     char name_[14] = "zorvik-select";
     char* argv_[2] = {name_, nullptr};
+    std::optional<QTemporaryDir> runtimeDir_;
     std::optional<QGuiApplication> app_;
 };
 

@@ -4,23 +4,32 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <memory>
 
 namespace zorvik {
 namespace {
 
 QString PathOf(const QString& name) { return QStringLiteral(":/art/%1.svg").arg(name); }
 
+// A missing drawing gives a grey placeholder frame, never a crash.
+void PaintOn(QPainter& painter, QSvgRenderer& renderer, const QString& name, const QRectF& target) {
+    if (renderer.isValid()) {
+        renderer.render(&painter, target);
+        return;
+    }
+    painter.save();
+    painter.setPen(QColor(160, 160, 160));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(target.adjusted(0, 0, -1, -1));
+    painter.drawText(target, Qt::AlignCenter, name);
+    painter.restore();
+}
+
 void Paint(QImage& surface, const QString& name) {
     const QSize size = surface.size();
     QPainter painter(&surface);
     QSvgRenderer renderer(PathOf(name));
-    if (renderer.isValid()) {
-        renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
-    } else {
-        painter.setPen(QColor(160, 160, 160));
-        painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
-        painter.drawText(QRect(0, 0, size.width(), size.height()), Qt::AlignCenter, name);
-    }
+    PaintOn(painter, renderer, name, QRectF(0, 0, size.width(), size.height()));
 }
 
 QImage RenderUncached(const QString& name, QSize size, const QColor& ground) {
@@ -53,6 +62,15 @@ QImage RenderArtwork(const QString& name, QSize size, const QColor& ground) {
 QImage ArtworkOnWhite(const QString& name, QSize size) { return Render(name, size, Qt::white); }
 
 void PaintArtwork(QImage& surface, const QString& name) { Paint(surface, name); }
+
+void RenderArtworkOn(QPainter& painter, const QString& name, const QRectF& target) {
+    // Parsed once per drawing for the run: vector pictures redraw them at
+    // every repaint of a sharp window and every page.
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    std::shared_ptr<QSvgRenderer>& renderer = renderers[name];
+    if (!renderer) renderer = std::make_shared<QSvgRenderer>(PathOf(name));
+    PaintOn(painter, *renderer, name, target);
+}
 
 bool HasArtwork(const QString& name) {
     if (!QFile::exists(PathOf(name))) return false;

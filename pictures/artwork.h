@@ -7,8 +7,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace zorvik {
 
@@ -29,6 +32,11 @@ QImage ArtworkOnWhite(const QString& name, QSize size);
 // is there: for a picture that fills a surface the program goes on drawing
 // on, so that no second full-size picture is made on the way.
 void PaintArtwork(QImage& surface, const QString& name);
+
+// Draws the picture `name` as vectors into `target` on a painter that is
+// drawing (a page, a file, a picture at any scale), straight onto what is
+// there.
+void RenderArtworkOn(QPainter& painter, const QString& name, const QRectF& target);
 
 // True when ":/art/<name>.svg" exists and is a valid drawing.
 bool HasArtwork(const QString& name);

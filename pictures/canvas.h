@@ -8,7 +8,11 @@
 // pictures, so 12 pt is 16 px).
 //
 // The same routines draw onto a picture, onto a printer page and into a
-// file: they only ever see a Canvas.
+// file: they only ever see a Canvas. A picture is always laid out in its own
+// pixels; drawn at scale 1 on an image it is pixel-exact, drawn larger or as
+// vectors (a 2x image, a PDF, an SVG, a rectangle of a printer page) its
+// lines, curves and text are antialiased and every pixel rule holds in
+// picture pixels.
 
 #include <QColor>
 #include <QFont>
@@ -17,6 +21,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QPaintDevice;
@@ -42,19 +48,35 @@ inline const QColor Yellow(255, 255, 0);
 inline const QColor Grey(128, 128, 128);
 }  // namespace colors
 
+class Canvas;
+
+// A whole picture, drawn on whatever canvas it is given: kept by a window so
+// that it can draw its picture again at another scale, on paper or into a
+// file.
+using PictureDrawing = std::function<void(Canvas&)>;
+
 class Canvas {
 public:
-    // Draws into a picture at 96 dpi.
+    // Draws into a picture at 96 dpi. An image with a device pixel ratio
+    // above 1 is drawn at that scale in picture pixels (its width divided by
+    // the ratio).
     explicit Canvas(QImage& image);
     // Draws onto a printer page or another device; fonts are sized for dpi.
     Canvas(QPaintDevice& device, int dpi);
+    // Draws a picture of `size` picture pixels as vectors with a painter that
+    // is already drawing (on an SVG, a PDF or a page), in the painter's
+    // current coordinates.
+    Canvas(QPainter& painter, QSize size);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     // False when the device could not be opened for drawing (a printer whose
     // file cannot be written, say); drawing then does nothing.
-    bool IsActive() const { return painter_.isActive(); }
+    bool IsActive() const { return painter_->isActive(); }
+    // Ends the drawing on a device this canvas opened: false when the device
+    // could not finish it (a printer that could not complete the job).
+    bool End();
     int Width() const { return width_; }
     int Height() const { return height_; }
     int Dpi() const { return dpi_; }
@@ -110,15 +132,36 @@ public:
 
     // A stored picture, unscaled, with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& picture);
-    // A stored picture stretched into a rectangle (right and bottom outside).
-    void StretchDraw(int left, int top, int right, int bottom, const QImage& picture);
+    // The program's artwork `name`, `size` picture pixels with its top-left
+    // corner at (x, y), on a white ground of its own or straight onto what is
+    // there: the stored picture at scale 1 on an image, the drawing's own
+    // vectors at any other scale.
+    void DrawArtwork(int x, int y, QSize size, const QString& name, bool onWhite = true);
+    // Another picture of `size` picture pixels stretched into `target`
+    // (device coordinates of this canvas), drawn afresh as vectors.
+    void DrawPicture(const QRectF& target, QSize size, const PictureDrawing& draw);
 
 private:
+    void Smooth();
+    void Fill(const QRect& area);
+    void Line(QPoint from, QPoint to);
     void ApplyPen();
     void ApplyFont();
+    QPointF Centre(QPoint p) const;
+    QPaintDevice* MetricsDevice() const;
+    template <class Op>
+    void Mirror(Op op);
 
-    QPainter painter_;
+    QPainter ownPainter_;
+    QPainter* painter_ = &ownPainter_;
     const QImage* image_ = nullptr;
+    // A picture drawn at another scale than 1 is drawn at scale 1 here too,
+    // so that Pixel() reads what the pixel-exact picture holds and every
+    // scale takes the same decisions.
+    QImage exactImage_;
+    std::unique_ptr<Canvas> exact_;
+    bool smooth_ = false;
+    bool pageMetrics_ = false;
     int width_ = 0;
     int height_ = 0;
     int dpi_ = 96;

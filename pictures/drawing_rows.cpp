@@ -40,8 +40,8 @@ void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, 
 }
 
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture) {
-    const int left = at.x() - DrawingPictures::ReachLeft(picture);
-    canvas.Draw(left, at.y(), DrawingPictures::Picture(picture));
+    canvas.DrawArtwork(at.x() - DrawingPictures::ReachLeft(picture), at.y(), DrawingPictures::PictureSize(picture),
+                       DrawingPictures::ArtworkName(picture));
 }
 
 }  // namespace zorvik

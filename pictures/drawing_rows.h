@@ -52,8 +52,9 @@ void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionR
                        int pumpNo = 0);
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo = 0);
 
-// A stored outline picture placed at the drawing's origin `at`, unscaled:
-// its top-left corner there, or left of it by the picture's ReachLeft.
+// An outline picture placed at the drawing's origin `at`, unscaled: its
+// top-left corner there, or left of it by the picture's ReachLeft; the
+// stored picture on a pixel-exact canvas, the artwork's vectors on any other.
 void DrawPicture(Canvas& canvas, QPoint at, DrgImage picture);
 
 }  // namespace zorvik

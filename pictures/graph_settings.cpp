@@ -7,6 +7,7 @@
 #include "shared_state.h"
 #include "chart_text.h"
 #include "performance_chart.h"
+#include "state_picture.h"
 
 namespace zorvik {
 namespace {
@@ -89,11 +90,16 @@ void DrawGraphSettings(Canvas& canvas) {
     DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
 }
 
+PictureDrawing GraphSettingsPicture() {
+    ApplyGraphSettings();
+    const GraphAxisRange range = GraphRange();
+    return PictureOfStateNow([range](Canvas& canvas) {
+        DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
+    });
+}
+
 void DrawGraphSettings(GraphWindowSurface& window) {
-    {
-        Canvas canvas(window.PerformanceGraphImage());
-        DrawGraphSettings(canvas);
-    }
+    window.ShowPicture(GraphSettingsPicture());
     window.SetDrivePressureCaption(DrivePressureCaption(Shared.AirDrivePsi, Shared.DisplayMode == DisplayChartBar));
 }
 

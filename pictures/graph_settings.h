@@ -24,8 +24,9 @@ double GraphMaxInletFor(const TPumpRecord& pump, double airDrivePsi);
 class GraphWindowSurface {
 public:
     virtual ~GraphWindowSurface() = default;
-    // The window's PerformanceGraphImage picture, 617 x 461.
-    virtual QImage& PerformanceGraphImage() = 0;
+    // Draws `drawing` into the window's PerformanceGraphImage picture,
+    // 617 x 461, and keeps it to draw again (sharper, printed, copied).
+    virtual void ShowPicture(const PictureDrawing& drawing) = 0;
     // The caption of DrivePressurePanel. Called after the chart has been
     // drawn into the picture, so the window repaints the picture here too.
     virtual void SetDrivePressureCaption(const QString& caption) = 0;
@@ -73,7 +74,12 @@ double PadSmallFlowAxis(double flowScfm);
 // onto any canvas.
 void DrawGraphSettings(Canvas& canvas);
 
-// The same into the graph window's picture, with its drive pressure caption.
+// ApplyGraphSettings and GraphRange, then the chart as a picture that can be
+// drawn again, with the state it was made from, on any canvas.
+PictureDrawing GraphSettingsPicture();
+
+// GraphSettingsPicture into the graph window's picture, with its drive
+// pressure caption.
 void DrawGraphSettings(GraphWindowSurface& window);
 
 }  // namespace zorvik

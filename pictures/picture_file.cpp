@@ -1,5 +1,6 @@
 #include "picture_file.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -15,8 +16,9 @@ const QString kDocumentTitle = QStringLiteral("Zorvik Air Pressure Amplifiers");
 
 QString SuffixOf(const QString& fileName) { return QFileInfo(fileName).suffix().toLower(); }
 
-bool DrawPng(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
-    QImage image(width, height, QImage::Format_RGB32);
+bool DrawPng(QIODevice& file, QSize size, const PictureDrawing& draw, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     {
         Canvas canvas(image);
@@ -25,33 +27,35 @@ bool DrawPng(QIODevice& file, int width, int height, const std::function<void(Ca
     return image.save(&file, "PNG");
 }
 
-// The canvas ends its painting (and the device writes out) when it goes.
-bool DrawOnDevice(QPaintDevice& device, const std::function<void(Canvas&)>& draw) {
-    Canvas canvas(device, kScreenDpi);
-    if (!canvas.IsActive()) return false;
-    draw(canvas);
-    return true;
+// The painter ends (and the device writes out) before the result is known.
+bool DrawVectors(QPaintDevice& device, QSize size, const PictureDrawing& draw) {
+    QPainter painter(&device);
+    if (!painter.isActive()) return false;
+    {
+        Canvas canvas(painter, size);
+        draw(canvas);
+    }
+    return painter.end();
 }
 
-bool DrawSvg(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
+bool DrawSvg(QIODevice& file, QSize size, const PictureDrawing& draw) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(QSize(width, height));
-    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(kScreenDpi);
     svg.setTitle(kDocumentTitle);
-    return DrawOnDevice(svg, draw);
+    return DrawVectors(svg, size, draw);
 }
 
-bool DrawPdf(QIODevice& file, int width, int height, const std::function<void(Canvas&)>& draw) {
+bool DrawPdf(QIODevice& file, QSize size, const PictureDrawing& draw) {
     QPdfWriter pdf(&file);
     pdf.setResolution(kScreenDpi);
     // Exactly the picture's size in points, not rounded to a listed page.
-    pdf.setPageSize(QPageSize(QSizeF(width, height) * 72.0 / kScreenDpi, QPageSize::Point, QString(),
-                              QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kScreenDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(kDocumentTitle);
-    return DrawOnDevice(pdf, draw);
+    return DrawVectors(pdf, size, draw);
 }
 
 }  // namespace
@@ -61,23 +65,31 @@ bool IsPictureFileName(const QString& fileName) {
     return suffix == "png" || suffix == "svg" || suffix == "pdf";
 }
 
-bool DrawPictureFile(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw,
-                     QString& error) {
+bool DrawPictureFile(const QString& fileName, int width, int height, const PictureDrawing& draw, QString& error,
+                     int scale) {
     const QString suffix = SuffixOf(fileName);
     if (!IsPictureFileName(fileName)) {
         error = QStringLiteral("the file name must end in .png, .svg or .pdf");
         return false;
     }
+    const QSize size(width, height);
     // Written beside the file and renamed over it only when complete, so a
     // full disk or a failed drawing never leaves half a picture behind.
     QSaveFile file(fileName);
     bool written = file.open(QIODevice::WriteOnly);
-    if (written && suffix == "png") written = DrawPng(file, width, height, draw);
-    if (written && suffix == "svg") written = DrawSvg(file, width, height, draw);
-    if (written && suffix == "pdf") written = DrawPdf(file, width, height, draw);
+    if (written && suffix == "png") written = DrawPng(file, size, draw, scale);
+    if (written && suffix == "svg") written = DrawSvg(file, size, draw);
+    if (written && suffix == "pdf") written = DrawPdf(file, size, draw);
     written = written && file.commit();
     if (!written) error = QStringLiteral("cannot write \"%1\"").arg(fileName);
     return written;
+}
+
+QByteArray PictureSvg(QSize size, const PictureDrawing& draw) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    DrawSvg(buffer, size, draw);
+    return buffer.data();
 }
 
 }  // namespace zorvik

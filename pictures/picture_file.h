@@ -1,10 +1,11 @@
 #pragma once
 // Writes a picture drawn on a Canvas to a file. The file name's suffix picks
-// the format: .png is drawn into an image at 96 dpi, .svg and .pdf onto a
-// vector device of the same size in pixels, by the same drawing code.
+// the format: .png is drawn into an image at 96 dpi times the scale, .svg and
+// .pdf as vectors onto a device of the picture's size, by the same drawing
+// code.
 
+#include <QByteArray>
 #include <QString>
-#include <functional>
 
 #include "canvas.h"
 
@@ -13,10 +14,17 @@ namespace zorvik {
 // True when the suffix is one of .png, .svg and .pdf (any case).
 bool IsPictureFileName(const QString& fileName);
 
-// Draws a width x height picture with `draw` into the file. False, with a
-// one-line reason in `error`, when the suffix is unknown or the file cannot
-// be written.
-bool DrawPictureFile(const QString& fileName, int width, int height, const std::function<void(Canvas&)>& draw,
-                     QString& error);
+// PNG pixels per picture pixel.
+inline constexpr int LowestPictureScale = 1;
+inline constexpr int HighestPictureScale = 4;
+
+// Draws a width x height picture with `draw` into the file, a PNG `scale`
+// times that size. False, with a one-line reason in `error`, when the suffix
+// is unknown or the file cannot be written.
+bool DrawPictureFile(const QString& fileName, int width, int height, const PictureDrawing& draw, QString& error,
+                     int scale = LowestPictureScale);
+
+// The picture as an SVG document, all vectors.
+QByteArray PictureSvg(QSize size, const PictureDrawing& draw);
 
 }  // namespace zorvik

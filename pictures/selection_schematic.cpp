@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "shared_state.h"
-#include "artwork.h"
 #include "canvas.h"
 #include "selection_layouts.h"
 
@@ -64,8 +63,7 @@ constexpr int kCaptionPoints = 12;
 
 }  // namespace
 
-void DrawSelectionSchematic(QImage& picture, int applicationType) {
-    Canvas canvas(picture);
+void DrawSelectionSchematic(Canvas& canvas, int applicationType) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(colors::White);
     canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
@@ -74,7 +72,7 @@ void DrawSelectionSchematic(QImage& picture, int applicationType) {
 
     const bool fill = applicationType == ApplicationFillCylinder;
     for (const Placed& p : fill ? FillSchematic : FlowSchematic)
-        canvas.Draw(p.x, p.y, Artwork(QString::fromLatin1(p.piece.artwork), p.piece.size));
+        canvas.DrawArtwork(p.x, p.y, p.piece.size, QString::fromLatin1(p.piece.artwork), false);
 
     canvas.SetFontBold(true);
     canvas.SetFontColor(colors::Blue);

@@ -3,13 +3,13 @@
 // with its drive air, gas supply and outlet piping, drawn from stored
 // pieces at fixed places, with the application's caption.
 
-#include <QImage>
+#include "canvas.h"
 
 namespace zorvik {
 
-// Draws the schematic of an application type onto the whole picture (the
+// Draws the schematic of an application type onto the whole canvas (the
 // window's picture is 657 x 233): white ground, 1-pixel black frame, the
 // pieces, then the caption in bold blue 12 pt on white at (100, 204).
-void DrawSelectionSchematic(QImage& picture, int applicationType);
+void DrawSelectionSchematic(Canvas& canvas, int applicationType);
 
 }  // namespace zorvik

@@ -147,19 +147,16 @@ TEST(CanvasTest, PixelsReadBackAndOutsideIsWhite) {
     EXPECT_EQ(canvas.Pixel(400, 4), colors::White);
 }
 
-TEST(CanvasTest, PicturesAreDrawnUnscaledOrStretched) {
+TEST(CanvasTest, PicturesAreDrawnUnscaled) {
     QImage image = WhitePicture();
     QImage dot(2, 2, QImage::Format_RGB32);
     dot.fill(colors::Green);
     {
         Canvas canvas(image);
         canvas.Draw(5, 5, dot);
-        canvas.StretchDraw(20, 10, 30, 20, dot);
     }
     EXPECT_TRUE(IsColor(image, 6, 6, colors::Green));
     EXPECT_TRUE(IsColor(image, 7, 7, colors::White));
-    EXPECT_TRUE(IsColor(image, 29, 19, colors::Green));
-    EXPECT_TRUE(IsColor(image, 30, 19, colors::White));
 }
 
 }  // namespace

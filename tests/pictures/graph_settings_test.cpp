@@ -31,7 +31,10 @@ public:
     QImage picture{ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32};
     QString caption;
     int captions = 0;
-    QImage& PerformanceGraphImage() override { return picture; }
+    void ShowPicture(const PictureDrawing& drawing) override {
+        Canvas canvas(picture);
+        drawing(canvas);
+    }
     void SetDrivePressureCaption(const QString& text) override {
         caption = text;
         ++captions;

@@ -7,6 +7,7 @@
 #include "view_range.h"
 #include "graph_form.h"
 #include "performance_chart.h"
+#include "state_picture.h"
 #include "clipboard.h"
 #include "screen_placement.h"
 #include "ui_image_display_form.h"
@@ -51,7 +52,9 @@ void TimageDisplayForm::flipUnitsBitBtnClick() {
 
 void TimageDisplayForm::printBitBtnClick() { zampGraph1Form->PrintBitBtnClick(); }
 
-void TimageDisplayForm::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(shownPicture_); }
+void TimageDisplayForm::CopyToClipboardBitBtnClick() {
+    CopyPictureToClipboard(shownPicture_, ui->PerformanceGraphImage->Drawing());
+}
 
 void TimageDisplayForm::OkBitBtnClick() { accept(); }
 
@@ -65,19 +68,18 @@ void TimageDisplayForm::ComputeViewRange() {
 void TimageDisplayForm::Redraw() {
     const std::uint8_t mode = Shared.DisplayMode;
     if (mode == DisplayDrawingInches || mode == DisplayDrawingMm) {
-        Canvas canvas(zampGraph1Form->PerformanceGraphImage());
-        DrawModelDrawing(canvas);
+        zampGraph1Form->ShowPicture(PictureOfStateNow(DrawModelDrawing));
     } else if (mode == DisplayChartPsi || mode == DisplayChartBar) {
         ComputeViewRange();
         Shared.ShowChargeCurve = true;
-        Canvas canvas(zampGraph1Form->PerformanceGraphImage());
-        DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, ViewStallOutletPsi, ViewMaxFlowScfm);
+        zampGraph1Form->ShowPicture(PictureOfStateNow([outlet = ViewStallOutletPsi, flow = ViewMaxFlowScfm](Canvas& c) {
+            DrawPerformanceGraph(c, ChartOriginX, ChartOriginY, outlet, flow);
+        }));
     } else {
         return;
     }
-    zampGraph1Form->PictureChanged();
     shownPicture_ = zampGraph1Form->PerformanceGraphImage().copy();
-    ui->PerformanceGraphImage->SetPicture(shownPicture_);
+    ui->PerformanceGraphImage->Show(zampGraph1Form->PictureDrawingShown(), shownPicture_.size());
 }
 
 }  // namespace zorvik

@@ -106,10 +106,7 @@ QString TZampModelSelectionChartForm::PadToWidth(QString text, int width) const 
 }
 
 bool TZampModelSelectionChartForm::PrintChart(QPrinter& printer) {
-    if (PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric)) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error("The chart could not be printed: the printer could not be started.");
-    return false;
+    return TellPrintResult(PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric), "The chart");
 }
 
 }  // namespace zorvik

@@ -59,9 +59,9 @@ void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
 
 }  // namespace
 
-bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
-    PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
-    if (!page.IsOpen()) return false;
+PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
+    PrinterPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int width = page.Width();
     const ChartPageLayout p = LayOut(width, page.Height());
@@ -109,8 +109,7 @@ bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool m
                   QStringLiteral(" if you require assistance."));
     y += e;
     TextOutFitted(c, p.a, y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
-    page.End();
-    return true;
+    return page.End();
 }
 
 }  // namespace zorvik

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include "printing.h"
+
 class QPrinter;
 
 namespace zorvik {
@@ -11,7 +13,7 @@ namespace zorvik {
 // title and today's date, the four heading lines, the unit line (metric or
 // imperial by `metric`), `rows` as the chart's list holds them (a tab before
 // each of the eight fields, leading blanks kept), the Pa/Ps key and the
-// office's contact lines. False when the printer could not be started.
-bool PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric);
+// office's contact lines.
+PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric);
 
 }  // namespace zorvik

@@ -1,21 +1,13 @@
 #pragma once
-// The graph window's picture printed as a one-page data sheet.
+// The graph window's data sheet on a printer.
 
-#include <QImage>
+#include "data_sheet.h"
+#include "printing.h"
 
 class QPrinter;
 
 namespace zorvik {
 
-// The printed picture keeps this width to height ratio on every page size:
-// the 617 x 461 picture is stretched a little in height on paper.
-inline constexpr int DataSheetPictureWidth = 617;
-inline constexpr int DataSheetPictureHeight = 485;
-
-// Prints, on one page of `printer`: the chosen office's company name, "Data
-// sheet" with today's date, `picture` stretched across the page between
-// half-inch margins, and the office's contact lines. False when the printer
-// could not be started.
-bool PrintDataSheet(QPrinter& printer, const QImage& picture);
+PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture);
 
 }  // namespace zorvik

@@ -17,6 +17,7 @@
 #include "list_click.h"
 #include "model_data_form.h"
 #include "option_rows.h"
+#include "state_picture.h"
 #include "clipboard.h"
 #include "printing.h"
 #include "screen_placement.h"
@@ -97,10 +98,11 @@ void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     panel->setFont(font);
     panel->setText(caption);
-    PictureChanged();
 }
 
-void TzampGraph1Form::PictureChanged() { ui->PerformanceGraphImage->Changed(); }
+void TzampGraph1Form::ShowPicture(const PictureDrawing& drawing) { ui->PerformanceGraphImage->Show(drawing); }
+
+PictureDrawing TzampGraph1Form::PictureDrawingShown() const { return ui->PerformanceGraphImage->Drawing(); }
 
 // The model names are read from the catalogue, so that making the window
 // leaves the current model alone.
@@ -163,11 +165,9 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         ui->OptionDimensionsPanel->show();
         if (fromRadioButton != nullptr) fromRadioButton->setFocus();
     }
-    {
-        Canvas canvas(PerformanceGraphImage());
-        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), OptionDrawingInMm);
-    }
-    PictureChanged();
+    ShowPicture(PictureOfStateNow([option, inMm = OptionDrawingInMm](Canvas& canvas) {
+        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), inMm);
+    }));
     ui->ShowDrawingBitBtn->hide();
     ui->ShowAmplifierBitBtn->show();
 }
@@ -207,7 +207,9 @@ void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
 
 void TzampGraph1Form::ShowDataBitBtnClick() { modelDataForm->exec(); }
 
-void TzampGraph1Form::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(PerformanceGraphImage()); }
+void TzampGraph1Form::CopyToClipboardBitBtnClick() {
+    CopyPictureToClipboard(PerformanceGraphImage(), PictureDrawingShown());
+}
 
 void TzampGraph1Form::PrintBitBtnClick() {
     if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -216,10 +218,7 @@ void TzampGraph1Form::PrintBitBtnClick() {
 }
 
 bool TzampGraph1Form::PrintDataSheetOn(QPrinter& printer) {
-    if (PrintDataSheet(printer, PerformanceGraphImage())) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error("The data sheet could not be printed: the printer could not be started.");
-    return false;
+    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown()), "The data sheet");
 }
 
 // The memo only describes the model; the focus moves on past it, backwards
@@ -298,13 +297,7 @@ void TzampGraph1Form::ShowModelButtons() {
     ui->ShowAmplifierBitBtn->hide();
 }
 
-void TzampGraph1Form::DrawModel() {
-    {
-        Canvas canvas(PerformanceGraphImage());
-        DrawModelDrawing(canvas);
-    }
-    PictureChanged();
-}
+void TzampGraph1Form::DrawModel() { ShowPicture(PictureOfStateNow(DrawModelDrawing)); }
 
 void TzampGraph1Form::DrawChart() { DrawGraphSettings(*this); }
 

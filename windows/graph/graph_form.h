@@ -32,11 +32,13 @@ public:
     // The dialogs this window opens; wired once at start-up.
     void SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData);
 
-    // GraphWindowSurface: the 617 x 461 picture and the drive pressure panel.
-    QImage& PerformanceGraphImage() override;
+    // The 617 x 461 picture.
+    QImage& PerformanceGraphImage();
+    // GraphWindowSurface: the picture and the drive pressure panel.
+    void ShowPicture(const PictureDrawing& drawing) override;
     void SetDrivePressureCaption(const QString& caption) override;
-    // Repaints the picture after someone else has drawn on it.
-    void PictureChanged();
+    // What the picture shows, to draw again at any scale.
+    PictureDrawing PictureDrawingShown() const;
 
     // True while "mm" is chosen for the dimensioned option drawings.
     bool OptionDrawingInMm = true;
@@ -44,7 +46,8 @@ public:
     // Asks the print dialog, then prints the picture as a data sheet.
     void PrintBitBtnClick();
     // Prints the data sheet onto a printer the caller has set up. False,
-    // after telling the user, when the printer cannot be started.
+    // after telling the user, when the printer cannot be started or cannot
+    // finish the page.
     bool PrintDataSheetOn(QPrinter& printer);
 
 protected:

@@ -9,7 +9,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-QImage& PictureBox::Picture() {
+QImage& PictureBox::Sized() {
     if (picture_.size() != size()) {
         QImage resized(size(), QImage::Format_RGB32);
         resized.fill(Qt::white);
@@ -18,20 +18,56 @@ QImage& PictureBox::Picture() {
             painter.drawImage(0, 0, picture_);
         }
         picture_ = resized;
+        sharp_ = QImage();
     }
     return picture_;
 }
 
-const QImage& PictureBox::Picture() const { return const_cast<PictureBox*>(this)->Picture(); }
+QImage& PictureBox::Picture() { return Sized(); }
+
+const QImage& PictureBox::Picture() const { return const_cast<PictureBox*>(this)->Sized(); }
 
 void PictureBox::SetPicture(const QImage& picture) {
+    drawing_ = nullptr;
+    sharp_ = QImage();
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
     update();
 }
 
+void PictureBox::Show(const PictureDrawing& drawing, QSize size) {
+    if (size.isEmpty()) size = this->size();
+    if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
+    picture_.fill(Qt::white);
+    {
+        Canvas canvas(picture_);
+        drawing(canvas);
+    }
+    drawing_ = drawing;
+    sharp_ = QImage();
+    update();
+}
+
+PictureDrawing PictureBox::Drawing() const {
+    if (drawing_) return drawing_;
+    return [picture = picture_](Canvas& canvas) { canvas.Draw(0, 0, picture); };
+}
+
+const QImage& PictureBox::Sharp() {
+    const qreal ratio = devicePixelRatioF();
+    if (sharp_.isNull() || sharp_.devicePixelRatio() != ratio) {
+        sharp_ = QImage(picture_.size() * ratio, QImage::Format_RGB32);
+        sharp_.setDevicePixelRatio(ratio);
+        sharp_.fill(Qt::white);
+        Canvas canvas(sharp_);
+        drawing_(canvas);
+    }
+    return sharp_;
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    if (drawing_ && devicePixelRatioF() != 1.0) painter.drawImage(0, 0, Sharp());
+    else painter.drawImage(0, 0, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -41,7 +77,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Picture();
+    Sized();
 }
 
 }  // namespace zorvik

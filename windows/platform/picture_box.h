@@ -1,9 +1,13 @@
 #pragma once
 // A picture on a window: a fixed-size image that the program draws on with
-// a Canvas and that repaints itself from it. Clicks are reported.
+// a Canvas and that repaints itself from it. A picture given as a drawing is
+// drawn again at the screen's device pixel ratio, so it stays sharp on a
+// scaled screen. Clicks are reported.
 
 #include <QImage>
 #include <QWidget>
+
+#include "canvas.h"
 
 namespace zorvik {
 
@@ -13,11 +17,19 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // The picture, sized to the widget. Draw on it with a Canvas, then call
-    // update() (or Changed()).
+    // update() (or Changed()); a box whose picture is given to Show() is
+    // drawn through Show() only.
     QImage& Picture();
     const QImage& Picture() const;
     void SetPicture(const QImage& picture);
     void Changed() { update(); }
+
+    // Draws `drawing` into the picture, of `size` or else the widget's, and
+    // keeps it to draw the screen's picture and to give out again.
+    void Show(const PictureDrawing& drawing, QSize size = QSize());
+    // What the box shows, as a drawing: the one given to Show(), or the
+    // picture itself.
+    PictureDrawing Drawing() const;
 
 signals:
     void clicked();
@@ -28,7 +40,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QImage& Sized();
+    const QImage& Sharp();
+
     QImage picture_;
+    PictureDrawing drawing_;
+    QImage sharp_;  // drawing_ at the screen's pixel ratio, made when painted
 };
 
 }  // namespace zorvik

@@ -1,10 +1,9 @@
 #include "printing.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "notices.h"
 
 namespace zorvik {
 
@@ -21,16 +20,32 @@ std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName) {
     return printer;
 }
 
-PrintPage::PrintPage(QPrinter& printer, const QString& documentTitle, bool portrait) {
-    printer.setDocName(documentTitle);
-    printer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
-    canvas_ = std::make_unique<Canvas>(printer, printer.resolution());
+bool TellPrintResult(PrintResult result, const std::string& document) {
+    if (result == PrintResult::Printed) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(document + " could not be printed: " +
+                           (result == PrintResult::NotStarted ? "the printer could not be started."
+                                                              : "the job could not be handed to the printer."));
+    return false;
 }
 
-PrintPage::~PrintPage() { End(); }
+namespace {
 
-void PrintPage::End() { canvas_.reset(); }
+QPrinter& Titled(QPrinter& printer, const QString& documentTitle) {
+    printer.setDocName(documentTitle);
+    return printer;
+}
 
-QString ShortDate() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
+}  // namespace
+
+PrinterPage::PrinterPage(QPrinter& printer, const QString& documentTitle, bool portrait)
+    : PrintPage(Titled(printer, documentTitle), portrait), printer_(printer) {}
+
+PrinterPage::~PrinterPage() { End(); }
+
+bool PrinterPage::HandedOver() const {
+    const QPrinter::PrinterState state = printer_.printerState();
+    return state != QPrinter::Error && state != QPrinter::Aborted;
+}
 
 }  // namespace zorvik

@@ -1,12 +1,12 @@
 #pragma once
-// One-page printouts. Every print command is two steps: ask the print
-// dialog, then draw onto the printer it gave. Tests skip the first step and
-// hand the second a printer that writes a PDF file.
+// Printing on a real printer: the print dialog, a page over a QPrinter that
+// checks the printer took the job, and the message when it did not.
 
 #include <QString>
 #include <memory>
+#include <string>
 
-#include "canvas.h"
+#include "print_page.h"
 
 class QPrinter;
 class QWidget;
@@ -20,28 +20,22 @@ bool AskPrintDialog(QPrinter& printer, QWidget* parent);
 // A printer that writes a PDF file at the resolution of a laser printer.
 std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName);
 
-// A single printed page: the document starts when the page is made and ends
-// with End() (or when the page goes away). Coordinates are printer pixels.
-class PrintPage {
-public:
-    PrintPage(QPrinter& printer, const QString& documentTitle, bool portrait = true);
-    ~PrintPage();
-    PrintPage(const PrintPage&) = delete;
-    PrintPage& operator=(const PrintPage&) = delete;
+// True when printed; else beeps and tells the user why `document` ("The data
+// sheet") could not be printed.
+bool TellPrintResult(PrintResult result, const std::string& document);
 
-    bool IsOpen() const { return canvas_ != nullptr && canvas_->IsActive(); }
-    Canvas& Page() { return *canvas_; }
-    int Width() const { return canvas_->Width(); }
-    int Height() const { return canvas_->Height(); }
-    // The printer's resolution in pixels per inch.
-    int PixelsPerInch() const { return canvas_->Dpi(); }
-    void End();
+// A page of a printer, with the document's title; Printed only when the
+// printer is in no error state after the page.
+class PrinterPage : public PrintPage {
+public:
+    PrinterPage(QPrinter& printer, const QString& documentTitle, bool portrait = true);
+    ~PrinterPage() override;
+
+protected:
+    bool HandedOver() const override;
 
 private:
-    std::unique_ptr<Canvas> canvas_;
+    QPrinter& printer_;
 };
-
-// Today's date in the system's short date format.
-QString ShortDate();
 
 }  // namespace zorvik

@@ -37,7 +37,6 @@ const char kNoSelections[] = "No selections";
 const char kNotAValidValue[] = " is not a valid value!";
 const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
 const char kNoAmplifierToShow[] = "No air amplifier selected...";
-const char kPrinterNotStarted[] = "The list could not be printed: the printer could not be started.";
 
 // The "Please wait" memo as the procedures show it.
 class SearchingMemoNotice final : public SearchingNotice {
@@ -152,8 +151,8 @@ void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
     ui->TotalAirConsumpHdLabel->setText(QString::fromLatin1(headings.totalAir));
     ui->cyclesMinHdLabel->setText(QString::fromLatin1(headings.cycles));
     if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
-    DrawSelectionSchematic(ui->SelectionLayoutImage->Picture(), Shared.ApplicationType);
-    ui->SelectionLayoutImage->Changed();
+    ui->SelectionLayoutImage->Show(
+        [type = Shared.ApplicationType](Canvas& canvas) { DrawSelectionSchematic(canvas, type); });
     ShowInstructions();
 }
 
@@ -303,10 +302,7 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.final = ui->OutFinalPsiEdit->text();
     report.capacity = ui->OutCapacityFt3Edit->text();
     report.rows = ui->SelectionTabListBox->Rows();
-    if (PrintSelectionReport(printer, report)) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error(kPrinterNotStarted);
-    return false;
+    return TellPrintResult(PrintSelectionReport(printer, report), "The list");
 }
 
 // The memos only inform; the caret moves on past them, backwards when the

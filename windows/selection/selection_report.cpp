@@ -133,9 +133,9 @@ void PrintOutletConditions(ReportPrinter& out, int y, int pitch, const Selection
 
 }  // namespace
 
-bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
-    PrintPage page(printer, QStringLiteral("Zorvik air amplifiers"));
-    if (!page.IsOpen()) return false;
+PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
+    PrinterPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int type = report.applicationType == ApplicationFillCylinder ? ApplicationFillCylinder : ApplicationFlow;
     const UnitWords& words = report.metric ? MetricWords : ImperialWords;
@@ -195,8 +195,7 @@ bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
                   QStringLiteral(" if you require assistance."));
     y += L;
     TextOutFitted(c, p.Margin(), y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
-    page.End();
-    return true;
+    return page.End();
 }
 
 }  // namespace zorvik

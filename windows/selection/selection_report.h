@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "printing.h"
+
 class QPrinter;
 
 namespace zorvik {
@@ -30,7 +32,7 @@ struct SelectionReport {
 };
 
 // Prints the report on one portrait page of `printer`, titled "Zorvik air
-// amplifiers". False when the printer could not be started (nothing printed).
-bool PrintSelectionReport(QPrinter& printer, const SelectionReport& report);
+// amplifiers".
+PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report);
 
 }  // namespace zorvik

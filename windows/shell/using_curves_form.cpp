@@ -22,8 +22,9 @@ TZampUsingCurvesForm::~TZampUsingCurvesForm() = default;
 
 // The example is the RBW-2's own chart at 100 psig drive and 100 psig inlet,
 // the operating point the worked example in the text reads off it, drawn by
-// the chart code at its full size and scaled to the picture. Drawing a
-// chart moves the shared operating point, so the run's own is put back.
+// the chart code scaled to the picture as vectors, sharp at any screen
+// scale. Setting up the chart moves the shared operating point, so the
+// run's own is put back.
 void TZampUsingCurvesForm::DrawExampleGraph() {
     const SharedState saved = Shared;
     SelectPump(8);
@@ -31,20 +32,18 @@ void TZampUsingCurvesForm::DrawExampleGraph() {
     Shared.GraphInletScale = 100 / Shared.CurrentPump.GraphInletPsi;
     Shared.DisplayMode = DisplayChartPsi;
     Shared.ShowChargeCurve = false;
-    QImage chart(ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32);
-    {
-        Canvas canvas(chart);
-        DrawGraphSettings(canvas);
-    }
+    const PictureDrawing chart = GraphSettingsPicture();
     Shared = saved;
 
-    QImage& picture = ui->RBW2ExampleGraphImage->Picture();
-    const QImage scaled = chart.scaled(picture.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    Canvas canvas(picture);
-    canvas.SetBrushColor(colors::White);
-    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-    canvas.Draw((canvas.Width() - scaled.width()) / 2, (canvas.Height() - scaled.height()) / 2, scaled);
-    ui->RBW2ExampleGraphImage->Changed();
+    const QSize chartSize(ChartPictureWidth, ChartPictureHeight);
+    const QSize room = ui->RBW2ExampleGraphImage->size();
+    const QSizeF fitted = QSizeF(chartSize).scaled(QSizeF(room), Qt::KeepAspectRatio);
+    const QRectF target(QPointF(room.width() - fitted.width(), room.height() - fitted.height()) / 2, fitted);
+    ui->RBW2ExampleGraphImage->Show([chart, chartSize, target](Canvas& canvas) {
+        canvas.SetBrushColor(colors::White);
+        canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+        canvas.DrawPicture(target, chartSize, chart);
+    });
 }
 
 }  // namespace zorvik

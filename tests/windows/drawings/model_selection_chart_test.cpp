@@ -15,6 +15,7 @@
 #include "model_selection_chart_form.h"
 #include "tab_list_box.h"
 #include "printing.h"
+#include "support/failing_printer.h"
 #include "support/notice_recorder.h"
 #include "support/printed_pdf.h"
 
@@ -290,6 +291,14 @@ TEST_F(ModelSelectionChartTest, APrinterThatCannotStartIsReported) {
     notices.Expect(testing::NoticeKind::Error, "The chart could not be printed: the printer could not be started.");
     const auto printer = MakePdfPrinter(dir.filePath(QStringLiteral("no/such/folder/chart.pdf")));
     EXPECT_FALSE(form.PrintChart(*printer));
+    EXPECT_EQ(notices.Beeps(), 1);
+}
+
+TEST_F(ModelSelectionChartTest, APrinterThatCannotFinishIsReported) {
+    testing::NoticeRecorder notices;
+    notices.Expect(testing::NoticeKind::Error, "The chart could not be printed: the job could not be handed to the printer.");
+    testing::FailingPrinter printer;
+    EXPECT_FALSE(form.PrintChart(printer));
     EXPECT_EQ(notices.Beeps(), 1);
 }
 

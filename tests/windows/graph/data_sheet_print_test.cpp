@@ -5,6 +5,7 @@
 #include "offices.h"
 #include "printing.h"
 #include "graph_window_fixture.h"
+#include "support/failing_printer.h"
 #include "support/notice_recorder.h"
 #include "support/printed_pdf.h"
 
@@ -113,17 +114,42 @@ TEST_F(DataSheetPrintTest, ThePictureKeepsItsPrintedProportions) {
     }
 }
 
-// The page carries the window's picture itself, stored without loss.
-TEST_F(DataSheetPrintTest, ThePrintedPictureIsTheWindowsPicture) {
+// The picture is drawn afresh onto the page as vectors: no bitmap on the
+// page, its words are the PDF's text, and whatever the window showed last
+// (a chart, a model's drawing, an option's drawing) is what is printed.
+TEST_F(DataSheetPrintTest, ThePictureIsPrintedAsVectors) {
     Open();
     ChooseModel(13);
+    const struct {
+        const char* button;
+        const char* word;
+    } kShown[] = {
+        {"DrawGraphBitBtn", "Outlet pressure"},
+        {"ShowDrawingBitBtn", "Fixings"},
+    };
+    for (const auto& shown : kShown) {
+        SCOPED_TRACE(shown.button);
+        Press(Button(shown.button));
+        const QString text = Print(QPageSize::A4);
+        EXPECT_TRUE(text.contains(QLatin1String(shown.word))) << text.toStdString();
+        const QByteArray images =
+            RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), dir.filePath(QStringLiteral("sheet.pdf"))});
+        EXPECT_EQ(images.count('\n'), 2) << images.toStdString();  // the list's two heading lines only
+    }
+}
+
+// Printed from the state it was drawn with, not from what the shared state
+// says by the time of the print.
+TEST_F(DataSheetPrintTest, PrintsThePictureShownAfterTheModelHasChangedElsewhere) {
+    Open();
+    ChooseModel(8);
     Press(Button("DrawGraphBitBtn"));
-    Print(QPageSize::A4);
-    const QString prefix = dir.filePath(QStringLiteral("picture"));
-    RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), dir.filePath(QStringLiteral("sheet.pdf")), prefix});
-    const QImage printed(prefix + QStringLiteral("-000.png"));
-    ASSERT_FALSE(printed.isNull());
-    EXPECT_EQ(printed.convertToFormat(QImage::Format_RGB32), Shown());
+    SelectPump(2);
+    Shared.DisplayMode = DisplayDrawingMm;
+    const QString text = Print(QPageSize::A4);
+    EXPECT_TRUE(text.contains(QString::fromStdString(CatalogueRow(8).DisplayName()).trimmed())) << text.toStdString();
+    EXPECT_EQ(Shared.CurrentPump.PumpNo, 2);
+    EXPECT_EQ(Shared.DisplayMode, DisplayDrawingMm);
 }
 
 TEST_F(DataSheetPrintTest, APrintThatCannotStartIsReported) {
@@ -131,6 +157,15 @@ TEST_F(DataSheetPrintTest, APrintThatCannotStartIsReported) {
     notices.Expect(NoticeKind::Error, "The data sheet could not be printed: the printer could not be started.");
     const auto printer = MakePdfPrinter(dir.filePath(QStringLiteral("no/such/folder/sheet.pdf")));
     EXPECT_FALSE(form.PrintDataSheetOn(*printer));
+    EXPECT_EQ(notices.Beeps(), 1);
+}
+
+TEST_F(DataSheetPrintTest, APrintThatCannotFinishIsReported) {
+    Open();
+    NoticeRecorder notices;
+    notices.Expect(NoticeKind::Error, "The data sheet could not be printed: the job could not be handed to the printer.");
+    FailingPrinter printer;
+    EXPECT_FALSE(form.PrintDataSheetOn(printer));
     EXPECT_EQ(notices.Beeps(), 1);
 }
 

@@ -11,6 +11,7 @@
 #include "shared_state.h"
 #include "printing.h"
 #include "selection_window_fixture.h"
+#include "support/failing_printer.h"
 #include "support/modal_dialog.h"
 #include "support/printed_pdf.h"
 
@@ -275,6 +276,14 @@ TEST_F(SelectionReportTest, APrinterThatCannotStartIsReported) {
     notices.Expect(NoticeKind::Error, "The list could not be printed: the printer could not be started.");
     const auto printer = MakePdfPrinter(dir.filePath(QStringLiteral("no/such/folder/list.pdf")));
     EXPECT_FALSE(form->PrintList(*printer));
+    EXPECT_EQ(notices.Beeps(), 1);
+}
+
+TEST_F(SelectionReportTest, APrinterThatCannotFinishIsReported) {
+    ListSelections();
+    notices.Expect(NoticeKind::Error, "The list could not be printed: the job could not be handed to the printer.");
+    testing::FailingPrinter printer;
+    EXPECT_FALSE(form->PrintList(printer));
     EXPECT_EQ(notices.Beeps(), 1);
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+// Options that the picture commands share: the PNG scale, and the chart's
+// drive pressure and inlet scale read as the adjust dialog reads them.
+
+#include <optional>
+#include <string>
+
+#include "arguments.h"
+#include "stderr_notices.h"
+
+namespace zorvik::cli {
+
+// --scale N: PNG pixels per picture pixel, 1 (the default) to 4.
+std::optional<int> ReadPictureScale(const Arguments& parsed, std::string& error);
+
+// --inlet-scale F, above 0 (default 1.0).
+std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error);
+
+// --drive P as the window's entry field takes it, 40 psig at least; the
+// graph's drive pressure when not given. Nothing, after the message on
+// stderr, when the entry is refused.
+std::optional<double> ReadChartDrivePsi(const Arguments& parsed, StderrNotices& notices);
+
+// Makes `model` current with the chart settings the graph window would
+// have: bar or psi units, the drive pressure and the inlet scale.
+void UseChartSettings(int model, bool barUnits, double drivePsi, double inletScale);
+
+}  // namespace zorvik::cli

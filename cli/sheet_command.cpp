@@ -1,0 +1,139 @@
+#include "sheet_command.h"
+
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "arguments.h"
+#include "chart_options.h"
+#include "offscreen_application.h"
+#include "stderr_notices.h"
+#include "number_text.h"
+#include "shared_state.h"
+#include "dimension_drawings.h"
+#include "data_sheet.h"
+#include "graph_settings.h"
+#include "state_picture.h"
+
+namespace zorvik::cli {
+namespace {
+
+const std::vector<OptionSpec> kOptions = {
+    {"model", true}, {"show", true},        {"units", true}, {"drive", true},
+    {"out", true},   {"inlet-scale", true},
+};
+
+void Help() {
+    std::printf(
+        "usage: zorvik-select sheet --model N --show chart|drawing [--units psi|bar|in|mm] [--drive P]\n"
+        "                           [--inlet-scale F] --out FILE.pdf\n\n"
+        "Writes the one-page data sheet that the Dimensions & Graphs window prints,\n"
+        "with the model's chart or drawing, as a PDF file.\n\n"
+        "  --model N        catalogue model number, 1 to 15\n"
+        "  --show S         chart or drawing\n"
+        "  --units U        psi or bar for a chart (default psi), in or mm for a\n"
+        "                   drawing (default in)\n"
+        "  --drive P        air drive pressure of the chart, psig (default 90), 40 at\n"
+        "                   least (chart only)\n"
+        "  --inlet-scale F  gas inlet pressure as a fraction of the model's reference\n"
+        "                   inlet pressure (default 1.0; chart only)\n"
+        "  --out FILE       the PDF file to write\n");
+}
+
+struct SheetRequest {
+    int model = 1;
+    bool chart = true;
+    bool otherUnits = false;  // bar on a chart, mm on a drawing
+    double inletScale = 1.0;
+    QString out;
+};
+
+std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
+    if (!parsed) return std::nullopt;
+    if (!parsed->Has("model") || !parsed->Has("show") || !parsed->Has("out")) {
+        error = "sheet needs --model, --show and --out";
+        return std::nullopt;
+    }
+    SheetRequest r;
+    const auto model = ParseWholeNumber(parsed->Value("model"));
+    if (!model || *model < 1 || *model > PumpCount) {
+        error = "--model must be a whole number from 1 to 15";
+        return std::nullopt;
+    }
+    r.model = *model;
+    const std::string show = parsed->Value("show");
+    if (show != "chart" && show != "drawing") {
+        error = "--show must be chart or drawing";
+        return std::nullopt;
+    }
+    r.chart = show == "chart";
+    const std::string units = parsed->Value("units", r.chart ? "psi" : "in");
+    if (r.chart ? units != "psi" && units != "bar" : units != "in" && units != "mm") {
+        error = r.chart ? "--units of a chart must be psi or bar" : "--units of a drawing must be in or mm";
+        return std::nullopt;
+    }
+    r.otherUnits = units == "bar" || units == "mm";
+    if (!r.chart && (parsed->Has("drive") || parsed->Has("inlet-scale"))) {
+        error = "--drive and --inlet-scale go with --show chart";
+        return std::nullopt;
+    }
+    const auto inletScale = ReadInletScale(*parsed, error);
+    if (!inletScale) return std::nullopt;
+    r.inletScale = *inletScale;
+    r.out = QString::fromStdString(parsed->Value("out"));
+    if (QFileInfo(r.out).suffix().toLower() != QStringLiteral("pdf")) {
+        error = "--out must name a .pdf file";
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The picture as the graph window would show it after the same choices.
+PictureDrawing Picture(const SheetRequest& r, double drivePsi) {
+    if (r.chart) {
+        UseChartSettings(r.model, r.otherUnits, drivePsi, r.inletScale);
+        return GraphSettingsPicture();
+    }
+    SelectPump(r.model);
+    Shared.PumpIndex = r.model;
+    Shared.DisplayMode = r.otherUnits ? DisplayDrawingMm : DisplayDrawingInches;
+    return PictureOfStateNow(DrawModelDrawing);
+}
+
+int Run(const Words& args) {
+    std::string error;
+    const auto parsed = ParseArguments(args, kOptions, error);
+    const auto request = CheckUsage(parsed, error);
+    if (!request) {
+        std::fprintf(stderr, "zorvik-select sheet: %s\n", error.c_str());
+        return ExitFailed;
+    }
+    StderrNotices notices;
+    const auto drivePsi = ReadChartDrivePsi(*parsed, notices);
+    if (!drivePsi) return ExitFailed;
+
+    const OffscreenApplication app;
+    InstallNotices(&notices);
+    const PictureDrawing picture = Picture(*request, *drivePsi);
+    // The page a PDF printer of the window's Print writes: the same
+    // resolution and the page layout the printer starts with.
+    QPdfWriter writer(request->out);
+    writer.setResolution(600);
+    writer.setTitle(DataSheetTitle);
+    PrintPage sheet(writer);
+    const PrintResult printed = PrintDataSheet(sheet, picture);
+    InstallNotices(nullptr);
+    if (printed != PrintResult::Printed) {
+        std::fprintf(stderr, "zorvik-select sheet: cannot write \"%s\"\n", request->out.toLocal8Bit().constData());
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command SheetCommand = {"sheet", "data sheet of a model with its chart or drawing into a PDF file", Run, Help};
+
+}  // namespace zorvik::cli

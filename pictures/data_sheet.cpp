@@ -1,0 +1,59 @@
+#include "data_sheet.h"
+
+#include "offices.h"
+#include "performance_chart.h"
+#include "text_fit.h"
+
+namespace zorvik {
+namespace {
+
+constexpr double LeftMarginInches = 0.5;
+constexpr double RightMarginInches = 0.5;
+constexpr double TopMarginInches = 0.5;
+constexpr int FontPoints = 12;
+
+// The picture, whole, stretched into the rectangle from (left, top) to
+// (right, bottom); right - left and bottom - top are its printed size.
+void PrintPicture(Canvas& page, int left, int top, int right, int bottom, const PictureDrawing& picture) {
+    page.DrawPicture(QRectF(left, top, right - left, bottom - top), QSize(ChartPictureWidth, ChartPictureHeight),
+                     picture);
+}
+
+}  // namespace
+
+PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture) {
+    if (!sheet.IsOpen()) return PrintResult::NotStarted;
+    Canvas& c = sheet.Page();
+    const int width = sheet.Width();
+    const int height = sheet.Height();
+    const int ppi = sheet.PixelsPerInch();
+    const int printX = static_cast<int>(ppi * LeftMarginInches);
+    int printY = static_cast<int>(ppi * TopMarginInches);
+    const TAddressData& office = ChosenOffice();
+    const QString company = QString::fromStdString(office.Field[1]);
+    const int lineWidth = static_cast<int>(width - ppi * LeftMarginInches - ppi * RightMarginInches);
+
+    c.SetFont(QStringLiteral("Arial"), FontPoints, true, false, true);
+    const int line = c.TextHeight(QStringLiteral("ABCD")) + 2;
+    TextOutFitted(c, printX, printY, lineWidth, {}, company);
+
+    printY += (height / 320) * 2 + line;
+    c.TextOut(printX, printY, QStringLiteral("Data sheet"));
+    c.SetFont(QStringLiteral("Arial"), FontPoints);
+    c.TextOut((width / 6) * 5, printY, ShortDate());
+
+    printY += 3 * line;
+    const int pictureWidth = static_cast<int>(width - ppi * LeftMarginInches - ppi * RightMarginInches);
+    const int pictureHeight = pictureWidth * DataSheetPictureHeight / DataSheetPictureWidth;
+    PrintPicture(c, printX, printY, printX + pictureWidth - 1, printY + pictureHeight - 1, picture);
+
+    c.SetFont(QStringLiteral("arial"), FontPoints, true);
+    printY += pictureHeight + line + (height / 320) * 5;
+    TextOutFitted(c, printX, printY, lineWidth, QStringLiteral("Please contact "), company,
+                  QStringLiteral(" if you require assistance."));
+    printY += line;
+    TextOutFitted(c, printX, printY, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
+    return sheet.End();
+}
+
+}  // namespace zorvik

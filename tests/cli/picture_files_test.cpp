@@ -1,0 +1,171 @@
+// zorvik-select's pictures at any resolution: PNGs at a scale, SVG and PDF
+// as vectors with the outline art among them, and the data sheet the graph
+// window prints. A successful command writes nothing to stderr.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "shared_state.h"
+#include "dimension_drawings.h"
+#include "data_sheet_print.h"
+#include "graph_settings.h"
+#include "printing.h"
+#include "support/printed_pdf.h"
+
+namespace zorvik {
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QString errors;
+};
+
+// Run as from a script: no session runtime folder.
+Outcome Select(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZORVIK_SELECT_PATH), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+const QStringList kChart = {"chart", "--model", "8", "--units", "bar", "--drive", "120"};
+const QStringList kDrawing = {"drawing", "--model", "12", "--units", "mm"};
+const QStringList kOptionDrawing = {"drawing", "--model", "4", "--option", "14", "--title", "61303", "--units", "in"};
+
+// At scale N every picture pixel is N x N device pixels: the frame of the
+// picture is N pixels wide on each side.
+TEST(PictureFilesTest, PngsComeAtTheScaleAsked) {
+    QTemporaryDir dir;
+    const struct {
+        QStringList command;
+        int scale;
+    } kCases[] = {{kChart, 1}, {kChart, 2}, {kDrawing, 3}, {kOptionDrawing, 4}};
+    for (const auto& k : kCases) {
+        SCOPED_TRACE(k.command.join(' ').toStdString() + " at " + std::to_string(k.scale));
+        const QString png = dir.filePath(QStringLiteral("picture.png"));
+        const Outcome run = Select(k.command + QStringList{"--scale", QString::number(k.scale), "--out", png});
+        ASSERT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.errors, QString());
+        const QImage image(png);
+        ASSERT_EQ(image.size(), QSize(617, 461) * k.scale);
+        const int middle = image.height() / 2;
+        for (int x = 0; x < k.scale; ++x) EXPECT_EQ(QColor(image.pixel(x, middle)), Qt::black) << x;
+        EXPECT_NE(QColor(image.pixel(k.scale, middle)), Qt::black);
+    }
+}
+
+TEST(PictureFilesTest, SvgAndPdfAreVectorsThroughout) {
+    QTemporaryDir dir;
+    const struct {
+        QStringList command;
+        int paths;  // the outline art's at least
+    } kCases[] = {{kChart, 0}, {kDrawing, 20}, {kOptionDrawing, 20}};
+    for (const auto& [command, paths] : kCases) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const QString svg = dir.filePath(QStringLiteral("picture.svg"));
+        const QString pdf = dir.filePath(QStringLiteral("picture.pdf"));
+        for (const QString& file : {svg, pdf}) {
+            const Outcome run = Select(command + QStringList{"--out", file});
+            ASSERT_EQ(run.exitCode, 0);
+            EXPECT_EQ(run.errors, QString());
+        }
+        QFile svgFile(svg);
+        ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+        const QByteArray svgText = svgFile.readAll();
+        EXPECT_FALSE(svgText.contains("<image"));
+        EXPECT_GE(svgText.count("<path"), paths);
+        const QByteArray images = testing::RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        EXPECT_EQ(images.count('\n'), 2) << images.toStdString();  // the list's two heading lines only
+    }
+}
+
+// The sheet is the graph window's data sheet, printed by the same code from
+// the same settings: page for page the same picture.
+TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
+    QTemporaryDir dir;
+    const struct {
+        QStringList args;
+        int model;
+        std::uint8_t mode;
+        double drivePsi;
+        double inletScale;
+    } kCases[] = {
+        {{"--model", "10", "--show", "chart", "--drive", "100"}, 10, DisplayChartPsi, 100, 1.0},
+        {{"--model", "8", "--show", "chart", "--units", "bar", "--inlet-scale", "1.5"}, 8, DisplayChartBar, 90, 1.5},
+        {{"--model", "12", "--show", "drawing", "--units", "mm"}, 12, DisplayDrawingMm, 90, 1.0},
+        {{"--model", "1", "--show", "drawing"}, 1, DisplayDrawingInches, 90, 1.0},
+    };
+    for (const auto& k : kCases) {
+        SCOPED_TRACE(k.args.join(' ').toStdString());
+        const QString written = dir.filePath(QStringLiteral("written.pdf"));
+        const Outcome run = Select(QStringList{"sheet"} + k.args + QStringList{"--out", written});
+        ASSERT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.errors, QString());
+
+        InitialiseSharedState();
+        SelectPump(k.model);
+        Shared.PumpIndex = k.model;
+        Shared.DisplayMode = k.mode;
+        Shared.GraphAirDrivePsi = k.drivePsi;
+        Shared.GraphInletScale = k.inletScale;
+        const PictureDrawing picture =
+            k.mode >= DisplayChartPsi ? GraphSettingsPicture() : PictureDrawing(DrawModelDrawing);
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), picture), PrintResult::Printed);
+        InitialiseSharedState();
+
+        const auto page = [&](const QString& pdf) {
+            const QString png = dir.filePath(QStringLiteral("page"));
+            testing::RunPdfTool(QStringLiteral("pdftoppm"), {"-png", "-r", "60", "-singlefile", pdf, png});
+            return QImage(png + QStringLiteral(".png"));
+        };
+        const QImage writtenPage = page(written);
+        ASSERT_FALSE(writtenPage.isNull());
+        EXPECT_EQ(writtenPage, page(printed));
+        EXPECT_EQ(testing::PdfText(written), testing::PdfText(printed));
+    }
+}
+
+TEST(PictureFilesTest, RefusesBadRequests) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
+    const struct {
+        QStringList args;
+        const char* message;
+    } kCases[] = {
+        {kChart + QStringList{"--scale", "5", "--out", png}, "--scale must be a whole number from 1 to 4"},
+        {kDrawing + QStringList{"--scale", "0", "--out", png}, "--scale must be a whole number from 1 to 4"},
+        {kChart + QStringList{"--scale", "two", "--out", png}, "--scale must be a whole number from 1 to 4"},
+        {{"sheet", "--model", "3", "--out", pdf}, "sheet needs --model, --show and --out"},
+        {{"sheet", "--model", "3", "--show", "graph", "--out", pdf}, "--show must be chart or drawing"},
+        {{"sheet", "--model", "3", "--show", "chart", "--units", "mm", "--out", pdf},
+         "--units of a chart must be psi or bar"},
+        {{"sheet", "--model", "3", "--show", "drawing", "--units", "bar", "--out", pdf},
+         "--units of a drawing must be in or mm"},
+        {{"sheet", "--model", "3", "--show", "drawing", "--drive", "80", "--out", pdf},
+         "--drive and --inlet-scale go with --show chart"},
+        {{"sheet", "--model", "3", "--show", "chart", "--out", png}, "--out must name a .pdf file"},
+        {{"sheet", "--model", "3", "--show", "chart", "--drive", "30", "--out", pdf}, "Air drive pressure is too low!"},
+        {{"sheet", "--model", "3", "--show", "chart", "--out", dir.filePath("no/such/folder/x.pdf")}, "cannot write"},
+    };
+    for (const auto& k : kCases) {
+        const Outcome run = Select(k.args);
+        EXPECT_EQ(run.exitCode, 2) << k.args.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(QLatin1String(k.message))) << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(png));
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+}  // namespace
+}  // namespace zorvik
