@@ -34,7 +34,7 @@ fi
 
 # setup.sh installs what is missing (clang and its runtime among them),
 # configures the tree with clang the first time, and builds.
-CC=clang CXX=clang++ "$root/scripts/setup.sh" "$build" -DZORVIK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/setup.sh" fuzz
 
 # Inputs of the entry fields reach 10,000 characters and more; the office
 # file is read whole. Both are long enough for that.

@@ -7,7 +7,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
-"$root/scripts/setup.sh" "$build" >&2
+"$root/scripts/setup.sh" default >&2
 out="$build/package"
 rm -rf "$out"
 mkdir -p "$out"

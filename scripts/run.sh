@@ -10,5 +10,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 
-"$root/scripts/setup.sh" "$root/build"
+"$root/scripts/setup.sh" default
 exec "$root/build/zorvik-amplifiers" "$@"

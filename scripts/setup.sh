@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Shared by run.sh and test.sh: installs the Debian packages the build and
-# the tests need (only those missing; apt-get update at most once), then
-# configures and builds the given tree. Safe to run again and again: with
-# nothing missing or changed it takes seconds.
+# Shared by the scripts: installs the Debian packages the build and the
+# tests need (only those missing; apt-get update at most once), then
+# configures and builds the tree of a preset of CMakePresets.json (default:
+# build/, sanitize: build-sanitize/, fuzz: build-fuzz/). It configures every
+# time, so an option changed in the presets reaches an existing tree. Safe
+# to run again and again: with nothing missing or changed it takes seconds.
 #
-#   scripts/setup.sh <build-dir> [extra cmake arguments...]
+#   scripts/setup.sh <preset> [extra cmake arguments...]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="$1"
+preset="$1"
 shift
 
 missing=()
@@ -34,7 +36,6 @@ export CCACHE_BASEDIR="$root"
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
-fi
-cmake --build "$build_dir" --parallel "$(nproc)"
+cd "$root"
+cmake --preset "$preset" "${launcher[@]}" "$@" >/dev/null
+cmake --build --preset "$preset" --parallel "$(nproc)"

@@ -12,12 +12,12 @@ export QT_QPA_PLATFORM=offscreen
 
 if [ "${1:-}" != "--sanitize" ]; then
   build="$root/build"
-  "$root/scripts/setup.sh" "$build"
+  "$root/scripts/setup.sh" default
   exec ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
 fi
 
 build="$root/build-sanitize"
-"$root/scripts/setup.sh" "$build" -DZORVIK_SANITIZE=ON -DZORVIK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+"$root/scripts/setup.sh" sanitize
 
 # Every process writes its reports into one folder instead of onto its
 # stderr: the program that zorvik-select or the screen program was started

@@ -224,7 +224,7 @@ void ProductShow::PaintSlide(QPainter& painter, const ShowSlide& slide, qreal op
     painter.fillRect(layout.Rule, kAccent);
     painter.setFont(layout.FactFont);
     painter.setPen(QColor(205, 220, 240));
-    for (std::size_t i = 0; i < slide.Facts.size(); ++i) painter.drawText(layout.Facts[i], wrap, slide.Facts[i]);
+    for (qsizetype i = 0; i < slide.Facts.size(); ++i) painter.drawText(layout.Facts[i], wrap, slide.Facts[i]);
 }
 
 }  // namespace zorvik
