@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/chart_command.h"
 #include "cli/commands.h"
+#include "cli/compare_command.h"
 #include "cli/drawing_command.h"
 #include "cli/point_command.h"
 #include "cli/selection_commands.h"
@@ -21,6 +22,7 @@ namespace {
 const Command* const kCommands[] = {
     &FlowCommand,
     &FillCommand,
+    &CompareCommand,
     &PointCommand,
     &ChartCommand,
     &DrawingCommand,

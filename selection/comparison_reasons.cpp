@@ -1,0 +1,109 @@
+#include "selection/comparison_reasons.h"
+
+#include "core/fixed_format.h"
+#include "core/performance_model.h"
+#include "core/units.h"
+#include "selection/comparison_units.h"
+#include "selection/model_limits.h"
+
+namespace zorvik {
+namespace {
+
+// The procedures' thresholds, as the reasons quote them.
+constexpr double kNoFlowScfm = 0.0011;
+constexpr double kMinFinalFlowScfm = 0.3;
+constexpr double kMaxCyclesPerMin = 2000;
+constexpr double kMaxStepMinutes = 500;
+constexpr double kMinGasPerStep = 0.01;
+constexpr double kMinFillMinutes = 0.16;
+
+std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
+
+// Hundredths of a cubic foot: normal litres in metric.
+std::string SmallAirAmountText(double scf, bool metric) {
+    return metric ? Number(scf * units::LitresPerCubicFoot, 2) + " normal litres" : Number(scf, 3) + " scf";
+}
+
+// Nothing comes out when the model stalls below the outlet or the ratio is
+// beyond what its stroke can compress.
+std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric) {
+    const PointResult r = EvaluatePoint(pump, point);
+    if (r.stallOutletPsi <= point.outletPsi)
+        return std::string("Delivers no flow: it stalls at ") + PressureText(r.stallOutletPsi, metric) +
+               ", below the " + outletName + " of " + PressureText(point.outletPsi, metric);
+    return "Delivers no flow: a compression ratio of " + Number(r.compressionRatio, 1) +
+           " is more than its stroke can compress";
+}
+
+std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive,
+                      double ratio, const char* outletName, bool metric) {
+    switch (why) {
+        case Rejection::InletBelowMinimum:
+            return "Inlet pressure " + PressureText(inlet, metric) + " is below this model's minimum of " +
+                   PressureText(pump.MinInletPsi, metric);
+        case Rejection::InletAboveMaximum:
+            return "Inlet pressure " + PressureText(inlet, metric) + " is above this model's maximum of " +
+                   PressureText(SelectionMaxInletPsi(pump, drive), metric) + " at this drive pressure";
+        case Rejection::OutletAboveMaximum:
+            return std::string(outletName) + " " + PressureText(outlet, metric) + " is above this model's maximum of " +
+                   PressureText(pump.MaxOutletPsi, metric);
+        case Rejection::RatioAboveMaximum:
+            return "Compression ratio " + Number(ratio, 1) + " is above this model's maximum of " +
+                   Number(pump.MaxCompressionRatio, 1);
+        case Rejection::InletNotDriveAir:
+            return "Boosts its own drive air: the inlet pressure must equal the drive pressure of " +
+                   PressureText(drive, metric);
+        default: return {};
+    }
+}
+
+}  // namespace
+
+std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c, bool metric) {
+    switch (c.rejection) {
+        case Rejection::None: return {};
+        case Rejection::FlowBelowRequired:
+            if (!(c.delivered.flowScfm > kNoFlowScfm))
+                return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
+                       GasFlowText(duty.flowRequiredScfm, metric) + " is required";
+            return "Delivers " + GasFlowText(c.delivered.flowScfm, metric) + ", less than the " +
+                   GasFlowText(duty.flowRequiredScfm, metric) + " required" +
+                   (c.delivered.airLimited ? " on the drive air available" : "");
+        case Rejection::NoFlow: return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
+        default:
+            return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
+                             c.requested.compressionRatio, "Outlet pressure", metric);
+    }
+}
+
+std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty, const ChargeCandidate& c,
+                                bool metric) {
+    const OperatingPoint final{duty.drivePsi, duty.inletPsi, duty.finalPsi};
+    const OperatingPoint start{duty.drivePsi, duty.inletPsi, duty.startPsi};
+    switch (c.rejection) {
+        case Rejection::None: return {};
+        case Rejection::FinalFlowTooLow: {
+            const double flow = OutletFlow(pump, final).flowScfm;
+            if (!(flow > kNoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
+            return "Delivers " + GasFlowText(flow, metric) + " at the final pressure of " +
+                   PressureText(duty.finalPsi, metric) + ", less than the " + GasFlowText(kMinFinalFlowScfm, metric) +
+                   " a charge needs";
+        }
+        case Rejection::TooFastAtStart:
+            return "Would run at " + Number(EvaluatePoint(pump, start).cyclesPerMin, 0) +
+                   " cycles/min at the initial pressure, above the " + Number(kMaxCyclesPerMin, 0) + " allowed";
+        case Rejection::StepTooSlow:
+            return "Fill takes longer than " + Number(kMaxStepMinutes, 0) + " minutes for one tenth of the charge";
+        case Rejection::TooLittleGas:
+            return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
+                   ", no more than the " + SmallAirAmountText(kMinGasPerStep, metric) + " the sizing can step";
+        case Rejection::FillTooQuick:
+            return "Fill takes " + MinutesText(c.fillMinutes) + ", no longer than the " + Number(kMinFillMinutes, 2) +
+                   " minutes the sizing can time";
+        default:
+            return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
+                             "Final pressure", metric);
+    }
+}
+
+}  // namespace zorvik

@@ -1,0 +1,24 @@
+#include "selection/comparison_window_chart.h"
+
+#include <QPainter>
+
+#include "graph/comparison_chart_drawing.h"
+
+namespace zorvik {
+
+ComparisonChartView::ComparisonChartView(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(360, 220);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ComparisonChartView::SetChart(ComparisonChartData chart) {
+    chart_ = std::move(chart);
+    update();
+}
+
+void ComparisonChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawComparisonChart(painter, QRectF(rect()), chart_);
+}
+
+}  // namespace zorvik
