@@ -1,5 +1,7 @@
 #include "selection/comparison_reasons.h"
 
+#include <utility>
+
 #include "core/fixed_format.h"
 #include "core/performance_model.h"
 #include "core/units.h"
@@ -22,6 +24,17 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 7, de
 // Hundredths of a cubic foot: normal litres in metric.
 std::string SmallAirAmountText(double scf, bool metric) {
     return metric ? Number(scf * units::LitresPerCubicFoot, 2) + " normal litres" : Number(scf, 3) + " scf";
+}
+
+// "Delivers A, less than the B ..." must not read "2.00 ... less than the
+// 2.00": two flows that round alike are shown with more decimals.
+std::pair<std::string, std::string> DistinctFlows(double a, double b, bool metric) {
+    std::pair<std::string, std::string> texts{GasFlowText(a, metric), GasFlowText(b, metric)};
+    const double shown = metric ? units::LitresPerCubicFoot : 1;
+    const char* unit = GasFlowUnit(metric);
+    for (int decimals = 3; texts.first == texts.second && decimals <= 6; ++decimals)
+        texts = {Number(a * shown, decimals) + " " + unit, Number(b * shown, decimals) + " " + unit};
+    return texts;
 }
 
 // Nothing comes out when the model stalls below the outlet or the ratio is
@@ -48,7 +61,7 @@ std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, doub
             return std::string(outletName) + " " + PressureText(outlet, metric) + " is above this model's maximum of " +
                    PressureText(pump.MaxOutletPsi, metric);
         case Rejection::RatioAboveMaximum:
-            return "Compression ratio " + Number(ratio, 1) + " is above this model's maximum of " +
+            return "Compression ratio " + Number(ratio, 2) + " is above this model's maximum of " +
                    Number(pump.MaxCompressionRatio, 1);
         case Rejection::InletNotDriveAir:
             return "Boosts its own drive air: the inlet pressure must equal the drive pressure of " +
@@ -66,9 +79,11 @@ std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, con
             if (!(c.delivered.flowScfm > kNoFlowScfm))
                 return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
                        GasFlowText(duty.flowRequiredScfm, metric) + " is required";
-            return "Delivers " + GasFlowText(c.delivered.flowScfm, metric) + ", less than the " +
-                   GasFlowText(duty.flowRequiredScfm, metric) + " required" +
+        {
+            const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
+            return "Delivers " + delivered + ", less than the " + required + " required" +
                    (c.delivered.airLimited ? " on the drive air available" : "");
+        }
         case Rejection::NoFlow: return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
@@ -85,9 +100,9 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
         case Rejection::FinalFlowTooLow: {
             const double flow = OutletFlow(pump, final).flowScfm;
             if (!(flow > kNoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
-            return "Delivers " + GasFlowText(flow, metric) + " at the final pressure of " +
-                   PressureText(duty.finalPsi, metric) + ", less than the " + GasFlowText(kMinFinalFlowScfm, metric) +
-                   " a charge needs";
+            const auto [delivered, needed] = DistinctFlows(flow, kMinFinalFlowScfm, metric);
+            return "Delivers " + delivered + " at the final pressure of " + PressureText(duty.finalPsi, metric) +
+                   ", less than the " + needed + " a charge needs";
         }
         case Rejection::TooFastAtStart:
             return "Would run at " + Number(EvaluatePoint(pump, start).cyclesPerMin, 0) +
@@ -98,8 +113,8 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
                    ", no more than the " + SmallAirAmountText(kMinGasPerStep, metric) + " the sizing can step";
         case Rejection::FillTooQuick:
-            return "Fill takes " + MinutesText(c.fillMinutes) + ", no longer than the " + Number(kMinFillMinutes, 2) +
-                   " minutes the sizing can time";
+            return "Fill takes " + Number(c.fillMinutes, 3) + " minutes, no longer than the " +
+                   Number(kMinFillMinutes, 2) + " minutes the sizing can time";
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
                              "Final pressure", metric);

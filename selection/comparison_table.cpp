@@ -15,8 +15,6 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 7, de
 std::string YesNo(bool yes) { return yes ? "Yes" : "No"; }
 std::string Unit(const char* label, const char* unit) { return std::string(label) + ", " + unit; }
 
-// Small energies keep three figures; a year's energy needs none after the point.
-std::string EnergyNumber(double kwh) { return Number(kwh, kwh < 10 ? 3 : kwh < 1000 ? 1 : 0); }
 
 template <typename Row>
 void AddRow(ComparisonTable& table, const std::vector<Row>& rows, std::string label,
@@ -92,8 +90,8 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
     AddRow<R>(t, rows, Unit("Drive air of those units", DriveAirUnit(metric)), [metric](const R& r) {
         return r.unitsNeeded ? DriveAirNumber(r.unitsDriveAirScfm, metric) : std::string("-");
     });
-    AddRow<R>(t, rows, "Energy a year, kWh", [](const R& r) { return IfDelivering(r, EnergyNumber(r.annualKwh)); });
-    AddRow<R>(t, rows, "Cost a year", [](const R& r) { return IfDelivering(r, Number(r.annualCost, 2)); });
+    AddRow<R>(t, rows, "Energy a year, kWh", [](const R& r) { return IfDelivering(r, Number(r.annualKwh, 0)); });
+    AddRow<R>(t, rows, "Cost a year", [](const R& r) { return IfDelivering(r, Number(r.annualCost, 0)); });
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }
@@ -116,9 +114,9 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
               [&](const R& r) { return charged(r, [&] { return Number(r.candidate.averageCyclesPerMin, 0); }); });
     AddRow<R>(t, rows, "Cut back to the air available", [](const R& r) { return YesNo(r.candidate.airLimited); });
     AddRow<R>(t, rows, "Energy a fill, kWh",
-              [&](const R& r) { return charged(r, [&] { return EnergyNumber(r.kwhPerFill); }); });
+              [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
     AddRow<R>(t, rows, "Cost a fill",
-              [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, r.costPerFill < 1 ? 4 : 2); }); });
+              [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }
