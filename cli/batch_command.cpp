@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/notices.h"
+#include "core/shared_state.h"
 #include "selection/batch_file.h"
 
 namespace zorvik::cli {
@@ -48,6 +49,9 @@ int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed,
     }
     BatchNotices notices(!parsed.Has("no-equalise"));
     InstallNotices(&notices);
+    // The columns follow the application and units before any point is read.
+    Shared.ApplicationType = command.applicationType;
+    Shared.MetricUnits = parsed.Has("metric");
     Write(out, BatchStart(format));
     bool allSized = true;
     bool first = true;
@@ -56,7 +60,7 @@ int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed,
         const SelectionResult result =
             point.error.empty() ? SelectFromTexts(command, point.values, parsed) : SelectionResult{};
         const bool sized = point.error.empty() && result.Completed();
-        const std::string message = !point.error.empty()                              ? point.error
+        const std::string message = !point.error.empty()                             ? point.error
                                     : result.stop == SelectionStop::ValidationFailed ? result.message
                                                                                      : notices.Last();
         Write(out, BatchCaseText(point.line, sized ? &result : nullptr, message, format, first));

@@ -57,8 +57,8 @@ void Help() {
 }
 
 std::vector<OptionSpec> Options() {
-    std::vector<OptionSpec> options = {{"application", true}, {"models", true},  {"format", true},
-                                       {"out", true},         {"batch", true},   {"inlet-is-plant-air", false},
+    std::vector<OptionSpec> options = {{"application", true}, {"models", true},      {"format", true},
+                                       {"out", true},         {"batch", true},       {"inlet-is-plant-air", false},
                                        {"metric", false},     {"ignore-air", false}, {"ignore-flow", false},
                                        {"no-equalise", false}};
     for (const char* c : kCostOptions) options.push_back({c, true});
@@ -102,13 +102,16 @@ bool ReadCost(const Arguments& parsed, CostSettings& cost, std::string& error) {
 // The conditions are exactly those of the chosen command; the other's are errors.
 bool CheckFields(const SelectionCommandSpec& command, const Arguments& parsed, std::string& error) {
     std::set<std::string> own;
-    for (const FieldOption& f : command.fields) own.insert(f.name);
+    std::string missing;
+    for (const FieldOption& f : command.fields) {
+        own.insert(f.name);
+        if (!parsed.Has(f.name)) missing += std::string(missing.empty() ? "" : ", ") + "--" + f.name;
+    }
+    if (!missing.empty()) error = "compare needs " + missing;
     for (const SelectionCommandSpec* s : {&FlowSelectionSpec, &FillSelectionSpec})
-        for (const FieldOption& f : s->fields) {
+        for (const FieldOption& f : s->fields)
             if (own.count(f.name) == 0 && parsed.Has(f.name))
                 error = std::string("--") + f.name + " is not a condition of " + command.name;
-            if (own.count(f.name) != 0 && !parsed.Has(f.name)) error = std::string("compare needs --") + f.name;
-        }
     const char* foreign = &command == &FlowSelectionSpec ? "no-equalise" : "ignore-flow";
     if (parsed.Has(foreign)) error = std::string("--") + foreign + " is not an option of " + command.name;
     if (parsed.Has("batch")) error = "compare takes one duty point, not --batch";
@@ -126,8 +129,10 @@ std::optional<CompareRequest> CheckUsage(const Words& args, std::string& error) 
     }
     r.command = application == "fill" ? &FillSelectionSpec : &FlowSelectionSpec;
     if (!CheckFields(*r.command, *parsed, error)) return std::nullopt;
-    if (!parsed->Has("models")) r.models = AllModels();
-    else if (!ReadModels(parsed->Value("models"), r.models, error)) return std::nullopt;
+    if (!parsed->Has("models"))
+        r.models = AllModels();
+    else if (!ReadModels(parsed->Value("models"), r.models, error))
+        return std::nullopt;
     if (!ReadCost(*parsed, r.cost, error)) return std::nullopt;
     const auto format = ParseSelectionFormat(parsed->Value("format", "table"));
     if (!format) {
@@ -149,9 +154,15 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
 
 int Print(const CompareRequest& r, const ComparisonTable& table, const std::string& json, const ComparisonPage& page) {
     switch (r.format) {
-        case SelectionFormat::Table: std::printf("%s", AlignedTable(table).c_str()); break;
-        case SelectionFormat::Csv: std::printf("%s", CommaSeparated(table).c_str()); break;
-        case SelectionFormat::Json: std::printf("%s", json.c_str()); break;
+        case SelectionFormat::Table:
+            std::printf("%s", AlignedTable(table).c_str());
+            break;
+        case SelectionFormat::Csv:
+            std::printf("%s", CommaSeparated(table).c_str());
+            break;
+        case SelectionFormat::Json:
+            std::printf("%s", json.c_str());
+            break;
     }
     return r.out.empty() || WritePage(r.out, page) ? ExitOk : ExitFailed;
 }

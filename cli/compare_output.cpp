@@ -34,21 +34,21 @@ std::string FlowJsonRow(const FlowComparisonRow& r) {
     const FlowCandidate& c = r.candidate;
     std::vector<Field> f = Common(r);
     f.insert(f.end(), {
-        {"flow_scfm", Number(c.delivered.flowScfm)},
-        {"air_scfm", Number(c.delivered.airUseScfm)},
-        {"total_air_scfm", Number(r.totalAirScfm)},
-        {"cycles_per_min", Number(c.cyclesPerMin)},
-        {"speed_percent", Number(r.speedPercent)},
-        {"compression_ratio", Number(c.requested.compressionRatio)},
-        {"volumetric_efficiency", Number(c.requested.volumetricEfficiency)},
-        {"stall_psi", Number(c.requested.stallOutletPsi)},
-        {"outlet_margin_psi", Number(r.outletMarginPsi)},
-        {"air_limited", Bool(c.delivered.airLimited)},
-        {"units_needed", r.unitsNeeded ? std::to_string(*r.unitsNeeded) : "null"},
-        {"units_air_scfm", r.unitsNeeded ? Number(r.unitsDriveAirScfm) : "null"},
-        {"annual_kwh", Number(r.annualKwh)},
-        {"annual_cost", Number(r.annualCost)},
-    });
+                          {"flow_scfm", Number(c.delivered.flowScfm)},
+                          {"air_scfm", Number(c.delivered.airUseScfm)},
+                          {"total_air_scfm", Number(r.totalAirScfm)},
+                          {"cycles_per_min", Number(c.cyclesPerMin)},
+                          {"speed_percent", Number(r.speedPercent)},
+                          {"compression_ratio", Number(c.requested.compressionRatio)},
+                          {"volumetric_efficiency", Number(c.requested.volumetricEfficiency)},
+                          {"stall_psi", Number(c.requested.stallOutletPsi)},
+                          {"outlet_margin_psi", Number(r.outletMarginPsi)},
+                          {"air_limited", Bool(c.delivered.airLimited)},
+                          {"units_needed", r.unitsNeeded ? std::to_string(*r.unitsNeeded) : "null"},
+                          {"units_air_scfm", r.unitsNeeded ? Number(r.unitsDriveAirScfm) : "null"},
+                          {"annual_kwh", Number(r.annualKwh)},
+                          {"annual_cost", Number(r.annualCost)},
+                      });
     return Object(f);
 }
 
@@ -64,15 +64,15 @@ std::string ChargeJsonRow(const ChargeComparisonRow& r) {
     const auto charged = [&c](double v) { return c.charged ? Number(v) : std::string("null"); };
     std::vector<Field> f = Common(r);
     f.insert(f.end(), {
-        {"fill_minutes", charged(c.fillMinutes)},
-        {"total_air_scf", charged(c.driveAirScf)},
-        {"average_air_scfm", charged(c.AverageAirScfm())},
-        {"average_cycles_per_min", charged(c.averageCyclesPerMin)},
-        {"air_limited", Bool(c.airLimited)},
-        {"kwh_per_fill", charged(r.kwhPerFill)},
-        {"cost_per_fill", charged(r.costPerFill)},
-        {"curve", Curve(r.curve)},
-    });
+                          {"fill_minutes", charged(c.fillMinutes)},
+                          {"total_air_scf", charged(c.driveAirScf)},
+                          {"average_air_scfm", charged(c.AverageAirScfm())},
+                          {"average_cycles_per_min", charged(c.averageCyclesPerMin)},
+                          {"air_limited", Bool(c.airLimited)},
+                          {"kwh_per_fill", charged(r.kwhPerFill)},
+                          {"cost_per_fill", charged(r.costPerFill)},
+                          {"curve", Curve(r.curve)},
+                      });
     return Object(f);
 }
 
@@ -100,7 +100,8 @@ std::string AlignedTable(const ComparisonTable& table) {
     std::string out;
     for (const auto& line : lines) {
         std::string text = line[0] + std::string(widths[0] - line[0].size(), ' ');
-        for (std::size_t i = 1; i < line.size(); ++i) text += "  " + std::string(widths[i] - line[i].size(), ' ') + line[i];
+        for (std::size_t i = 1; i < line.size(); ++i)
+            text += "  " + std::string(widths[i] - line[i].size(), ' ') + line[i];
         out += text + "\n";
     }
     // The reasons are sentences: a line each under the table.

@@ -39,6 +39,8 @@ struct Figure {
     double value;
 };
 
+const char kNoSelections[] = "No selections";
+
 bool IsFill() { return Shared.ApplicationType == ApplicationFillCylinder; }
 
 std::vector<CellColumn> Columns() {
@@ -92,7 +94,7 @@ std::string TableText(const SelectionResult& result) {
         text.erase(text.find_last_not_of(' ') + 1);
         out += text + "\n";
     }
-    if (result.rows.empty()) out += "No selections\n";
+    if (result.rows.empty()) out += std::string(kNoSelections) + "\n";
     return out;
 }
 
@@ -190,7 +192,9 @@ std::string BatchCaseText(int line, const SelectionResult* result, const std::st
                    (result != nullptr ? TableText(*result) : OneLine(message) + "\n");
         case SelectionFormat::Csv: {
             if (result == nullptr)
-                return number + "," + std::string(Columns().size() + 1, ',') + CsvQuoted(OneLine(message)) + "\n";
+                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
+            if (result->rows.empty())
+                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(kNoSelections) + "\n";
             std::string out;
             for (const SelectionRow& r : result->rows) out += number + "," + CsvLine(r) + ",\n";
             return out;

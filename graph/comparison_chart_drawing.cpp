@@ -113,7 +113,8 @@ void DrawGrid(QPainter& p, const Plot& plot, const ComparisonChartData& chart, d
     for (const double v : Ticks(plot.y)) {
         const QPointF at = plot.At(plot.x.low, v);
         const QString text = TickText(v);
-        p.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - unit * 0.6, at.y() + metrics.ascent() / 2.5), text);
+        p.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - unit * 0.6, at.y() + metrics.ascent() / 2.5),
+                   text);
     }
     const QString xLabel = QString::fromStdString(chart.xLabel);
     p.drawText(QPointF(plot.box.center().x() - metrics.horizontalAdvance(xLabel) / 2,
@@ -167,7 +168,8 @@ void DrawLegend(QPainter& p, const QRectF& column, const ComparisonChartData& ch
         QPen pen(ModelColour(line.model), unit * (line.listed ? 0.35 : 0.2));
         if (!line.listed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
-        p.drawLine(QPointF(column.left(), y - metrics.ascent() / 3), QPointF(column.left() + unit * 3, y - metrics.ascent() / 3));
+        p.drawLine(QPointF(column.left(), y - metrics.ascent() / 3),
+                   QPointF(column.left() + unit * 3, y - metrics.ascent() / 3));
         p.setPen(Qt::black);
         QString text = QString::fromStdString(line.name).simplified();
         if (line.points.empty()) text += QStringLiteral(" (no curve)");
@@ -199,8 +201,7 @@ void DrawComparisonChart(QPainter& painter, const QRectF& area, const Comparison
                                                                       QStringLiteral(" (no curve)")));
     legendWidth += unit * 4.5;
     const QRectF box(area.left() + metrics.height() * 4.5, area.top() + metrics.height() * 2.2,
-                     area.width() - metrics.height() * 5.5 - legendWidth,
-                     area.height() - metrics.height() * 5.2);
+                     area.width() - metrics.height() * 5.5 - legendWidth, area.height() - metrics.height() * 5.2);
     painter.setPen(Qt::black);
     QFont bold = font;
     bold.setBold(true);

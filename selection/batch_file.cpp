@@ -28,9 +28,12 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quoted) {
-            if (c != '"') cell += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"') cell += line[++i];
-            else quoted = false;
+            if (c != '"')
+                cell += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                cell += line[++i];
+            else
+                quoted = false;
         } else if (c == '"' && Trimmed(cell).empty()) {
             cell.clear();
             quoted = wasQuoted = true;
@@ -83,8 +86,8 @@ bool BatchReader::Next(BatchCase& next) {
     next = {line_, {}, {}};
     const std::vector<std::string> cells = SplitCsvLine(text);
     if (cells.size() != columns_) {
-        next.error = "Line " + std::to_string(line_) + " has " + std::to_string(cells.size()) + " values; the header names " +
-                     std::to_string(columns_);
+        next.error = "Line " + std::to_string(line_) + " has " + std::to_string(cells.size()) +
+                     " values; the header names " + std::to_string(columns_);
         return true;
     }
     next.values.reserve(names_.size());

@@ -17,16 +17,16 @@
 namespace zorvik {
 
 struct FlowComparisonRow {
-    FlowCandidate candidate;      // as the selection list has it
-    std::string name;             // series and ratio, as listed
-    double totalAirScfm = 0;      // outlet flow + drive air
-    double speedPercent = 0;      // delivered speed, % of the maximum
-    double outletMarginPsi = 0;   // model's maximum outlet - required outlet
+    FlowCandidate candidate;         // as the selection list has it
+    std::string name;                // series and ratio, as listed
+    double totalAirScfm = 0;         // outlet flow + drive air
+    double speedPercent = 0;         // delivered speed, % of the maximum
+    double outletMarginPsi = 0;      // model's maximum outlet - required outlet
     std::optional<int> unitsNeeded;  // identical units in parallel for the required flow
     double unitsDriveAirScfm = 0;    // their drive air together
     double annualKwh = 0;
     double annualCost = 0;
-    std::string reason;           // empty when listed
+    std::string reason;  // empty when listed
 
     int Model() const { return candidate.pumpNo; }
     bool Listed() const { return candidate.Listed(); }

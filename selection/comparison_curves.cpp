@@ -34,8 +34,8 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
 
 ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty, bool metric) {
     ComparisonChartData chart;
-    chart.title = "Delivered flow against outlet pressure at " + PressureText(duty.drivePsi, metric) +
-                  " drive, " + PressureText(duty.inletPsi, metric) + " inlet";
+    chart.title = "Delivered flow against outlet pressure at " + PressureText(duty.drivePsi, metric) + " drive, " +
+                  PressureText(duty.inletPsi, metric) + " inlet";
     chart.xLabel = Labelled("Outlet pressure", PressureUnit(metric));
     chart.yLabel = Labelled("Delivered flow", GasFlowUnit(metric));
     chart.logY = true;
@@ -46,8 +46,8 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
     chart.xMax = std::max(chart.xMax, Pressure(duty.outletPsi, metric));
     if (!duty.ignoreFlowRate && duty.flowRequiredScfm > 0) {
         chart.marker = ChartPoint{Pressure(duty.outletPsi, metric), GasFlow(duty.flowRequiredScfm, metric)};
-        chart.markerLabel = "Required: " + GasFlowText(duty.flowRequiredScfm, metric) + " at " +
-                            PressureText(duty.outletPsi, metric);
+        chart.markerLabel =
+            "Required: " + GasFlowText(duty.flowRequiredScfm, metric) + " at " + PressureText(duty.outletPsi, metric);
     }
     return chart;
 }

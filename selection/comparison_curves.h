@@ -24,11 +24,11 @@ struct ComparisonChartData {
     std::string title;
     std::string xLabel;
     std::string yLabel;
-    bool logY = false;          // flows of the range span four decades
+    bool logY = false;  // flows of the range span four decades
     std::vector<ChartLine> lines;
     std::optional<ChartPoint> marker;  // the duty's required point
     std::string markerLabel;
-    double xMax = 0;            // the plotted x range ends here (lines may run past it)
+    double xMax = 0;  // the plotted x range ends here (lines may run past it)
 };
 
 // Delivered flow, after the air limit as the list applies it, against outlet

@@ -48,8 +48,8 @@ std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, con
            " is more than its stroke can compress";
 }
 
-std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive,
-                      double ratio, const char* outletName, bool metric) {
+std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
+                      const char* outletName, bool metric) {
     switch (why) {
         case Rejection::InletBelowMinimum:
             return "Inlet pressure " + PressureText(inlet, metric) + " is below this model's minimum of " +
@@ -66,7 +66,8 @@ std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, doub
         case Rejection::InletNotDriveAir:
             return "Boosts its own drive air: the inlet pressure must equal the drive pressure of " +
                    PressureText(drive, metric);
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -74,17 +75,19 @@ std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, doub
 
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c, bool metric) {
     switch (c.rejection) {
-        case Rejection::None: return {};
+        case Rejection::None:
+            return {};
         case Rejection::FlowBelowRequired:
             if (!(c.delivered.flowScfm > kNoFlowScfm))
                 return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
                        GasFlowText(duty.flowRequiredScfm, metric) + " is required";
-        {
-            const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
-            return "Delivers " + delivered + ", less than the " + required + " required" +
-                   (c.delivered.airLimited ? " on the drive air available" : "");
-        }
-        case Rejection::NoFlow: return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
+            {
+                const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
+                return "Delivers " + delivered + ", less than the " + required + " required" +
+                       (c.delivered.airLimited ? " on the drive air available" : "");
+            }
+        case Rejection::NoFlow:
+            return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
                              c.requested.compressionRatio, "Outlet pressure", metric);
@@ -96,7 +99,8 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
     const OperatingPoint final{duty.drivePsi, duty.inletPsi, duty.finalPsi};
     const OperatingPoint start{duty.drivePsi, duty.inletPsi, duty.startPsi};
     switch (c.rejection) {
-        case Rejection::None: return {};
+        case Rejection::None:
+            return {};
         case Rejection::FinalFlowTooLow: {
             const double flow = OutletFlow(pump, final).flowScfm;
             if (!(flow > kNoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);

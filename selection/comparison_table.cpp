@@ -15,7 +15,6 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 7, de
 std::string YesNo(bool yes) { return yes ? "Yes" : "No"; }
 std::string Unit(const char* label, const char* unit) { return std::string(label) + ", " + unit; }
 
-
 template <typename Row>
 void AddRow(ComparisonTable& table, const std::vector<Row>& rows, std::string label,
             const std::function<std::string(const Row&)>& cell) {
@@ -44,7 +43,8 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-std::string Joined(const ComparisonTable& table, char separator, const std::function<std::string(const std::string&)>& cell) {
+std::string Joined(const ComparisonTable& table, char separator,
+                   const std::function<std::string(const std::string&)>& cell) {
     std::string out = cell("");
     for (const std::string& m : table.models) out += separator + cell(m);
     out += "\n";
@@ -76,7 +76,8 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
     AddRow<R>(t, rows, "Cycles per minute",
               [](const R& r) { return IfDelivering(r, Number(r.candidate.cyclesPerMin, 0)); });
     AddRow<R>(t, rows, "Speed, % of maximum", [](const R& r) { return IfDelivering(r, Number(r.speedPercent, 0)); });
-    AddRow<R>(t, rows, "Compression ratio", [](const R& r) { return Number(r.candidate.requested.compressionRatio, 2); });
+    AddRow<R>(t, rows, "Compression ratio",
+              [](const R& r) { return Number(r.candidate.requested.compressionRatio, 2); });
     AddRow<R>(t, rows, "Volumetric efficiency, %",
               [](const R& r) { return IfDelivering(r, Number(r.candidate.requested.volumetricEfficiency * 100, 0)); });
     AddRow<R>(t, rows, Unit("Stall pressure at this drive", PressureUnit(metric)),
@@ -104,9 +105,8 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     ComparisonTable t = Headed(rows);
     AddRow<R>(t, rows, "Fill time, minutes",
               [&](const R& r) { return charged(r, [&] { return MinutesNumber(r.candidate.fillMinutes); }); });
-    AddRow<R>(t, rows, Unit("Total drive air", AirAmountUnit(metric)), [&](const R& r) {
-        return charged(r, [&] { return AirAmountNumber(r.candidate.driveAirScf, metric); });
-    });
+    AddRow<R>(t, rows, Unit("Total drive air", AirAmountUnit(metric)),
+              [&](const R& r) { return charged(r, [&] { return AirAmountNumber(r.candidate.driveAirScf, metric); }); });
     AddRow<R>(t, rows, Unit("Average drive air", DriveAirUnit(metric)), [&](const R& r) {
         return charged(r, [&] { return DriveAirNumber(r.candidate.AverageAirScfm(), metric); });
     });
@@ -115,8 +115,7 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     AddRow<R>(t, rows, "Cut back to the air available", [](const R& r) { return YesNo(r.candidate.airLimited); });
     AddRow<R>(t, rows, "Energy a fill, kWh",
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
-    AddRow<R>(t, rows, "Cost a fill",
-              [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
+    AddRow<R>(t, rows, "Cost a fill", [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }

@@ -14,8 +14,8 @@ struct ComparisonTable {
     std::vector<std::string> models;  // column headings: the models' names
     std::vector<int> modelNumbers;    // and their catalogue numbers
     struct Row {
-        std::string label;              // the figure and its unit
-        std::vector<std::string> cells; // one per model
+        std::string label;               // the figure and its unit
+        std::vector<std::string> cells;  // one per model
     };
     std::vector<Row> rows;
 };

@@ -47,7 +47,9 @@ std::string AirAmountNumber(double scf, bool metric) {
 
 std::string MinutesNumber(double minutes) { return Fixed(minutes, std::fabs(minutes) < 10 ? 1 : 0); }
 
-std::string PressureText(double psig, bool metric) { return WithUnit(PressureNumber(psig, metric), PressureUnit(metric)); }
+std::string PressureText(double psig, bool metric) {
+    return WithUnit(PressureNumber(psig, metric), PressureUnit(metric));
+}
 
 std::string PressureDifferenceText(double psi, bool metric) {
     return WithUnit(PressureDifferenceNumber(psi, metric), metric ? "bar" : "psi");

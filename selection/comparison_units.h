@@ -7,12 +7,12 @@
 
 namespace zorvik {
 
-std::string PressureText(double psig, bool metric);       // "3000 psig", "206.8 barg"
+std::string PressureText(double psig, bool metric);           // "3000 psig", "206.8 barg"
 std::string PressureDifferenceText(double psi, bool metric);  // "500 psi", "34.5 bar"
-std::string GasFlowText(double scfm, bool metric);        // list decimals: "1.30 scfm", "36.8 nl/min"
-std::string DriveAirText(double scfm, bool metric);       // "75.5 scfm", "2.14 n.m3/min"
-std::string AirAmountText(double scf, bool metric);       // "412 scf", "11.7 n.m3"
-std::string MinutesText(double minutes);                  // "12.4 min"
+std::string GasFlowText(double scfm, bool metric);            // list decimals: "1.30 scfm", "36.8 nl/min"
+std::string DriveAirText(double scfm, bool metric);           // "75.5 scfm", "2.14 n.m3/min"
+std::string AirAmountText(double scf, bool metric);           // "412 scf", "11.7 n.m3"
+std::string MinutesText(double minutes);                      // "12.4 min"
 
 // The bare number of the same texts, for table cells whose heading names the unit.
 std::string PressureNumber(double psig, bool metric);

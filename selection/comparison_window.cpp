@@ -109,7 +109,8 @@ QWidget* ComparisonWindow::BuildCostRow() {
     powerLabel_->setBuddy(power_);
     hoursLabel_->setBuddy(hours_);
     priceLabel->setBuddy(price_);
-    for (QWidget* w : std::initializer_list<QWidget*>{powerLabel_, power_, hoursLabel_, hours_, priceLabel, price_, plantAir_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{powerLabel_, power_, hoursLabel_, hours_, priceLabel, price_, plantAir_})
         layout->addWidget(w);
     layout->addStretch(1);
     for (QDoubleSpinBox* box : {power_, hours_, price_})
@@ -213,8 +214,10 @@ CostSettings ComparisonWindow::Cost() const {
 }
 
 void ComparisonWindow::Refresh() {
-    if (fill_) chargeRows_ = CompareForCharge(chargeDuty_, models_, Cost(), metric_);
-    else flowRows_ = CompareForFlow(flowDuty_, models_, Cost(), metric_);
+    if (fill_)
+        chargeRows_ = CompareForCharge(chargeDuty_, models_, Cost(), metric_);
+    else
+        flowRows_ = CompareForFlow(flowDuty_, models_, Cost(), metric_);
     const ComparisonPage page = Page();
     conditions_->setText(QString::fromStdString(page.conditions));
     chart_->SetChart(page.chart);
@@ -228,12 +231,14 @@ ComparisonPage ComparisonWindow::Page() const {
 }
 
 void ComparisonWindow::FillTable() {
-    const ComparisonTable t = fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
     table_->clear();
     table_->setColumnCount(static_cast<int>(t.models.size()));
     table_->setRowCount(static_cast<int>(t.rows.size()));
     for (int c = 0; c < table_->columnCount(); ++c) {
-        auto* heading = new QTableWidgetItem(Swatch(t.modelNumbers[c]), QString::fromStdString(t.models[c]).simplified());
+        auto* heading =
+            new QTableWidgetItem(Swatch(t.modelNumbers[c]), QString::fromStdString(t.models[c]).simplified());
         table_->setHorizontalHeaderItem(c, heading);
     }
     for (int r = 0; r < table_->rowCount(); ++r) {
@@ -279,12 +284,14 @@ void ComparisonWindow::RemoveClick() {
 }
 
 QString ComparisonWindow::TableText() const {
-    const ComparisonTable t = fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
     return QString::fromStdString(TabSeparated(t));
 }
 
 bool ComparisonWindow::SaveCsv(const QString& fileName) {
-    const ComparisonTable t = fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
     const std::string text = CommaSeparated(t);
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) >= 0 &&
@@ -305,9 +312,8 @@ bool ComparisonWindow::PrintPage(QPrinter& printer) {
 void ComparisonWindow::CopyClick() { QApplication::clipboard()->setText(TableText()); }
 
 void ComparisonWindow::SaveClick() {
-    const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Comparison"),
-                                                      QStringLiteral("comparison.csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Comparison"), QStringLiteral("comparison.csv"), QStringLiteral("CSV files (*.csv)"));
     if (!name.isEmpty()) SaveCsv(name);
 }
 

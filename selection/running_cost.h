@@ -6,10 +6,10 @@
 namespace zorvik {
 
 struct CostSettings {
-    double kwPer100Scfm = 18;     // compressor specific power
-    double hoursPerYear = 4000;   // running hours of a continuous process
+    double kwPer100Scfm = 18;    // compressor specific power
+    double hoursPerYear = 4000;  // running hours of a continuous process
     double pricePerKwh = 0.15;
-    bool inletIsPlantAir = false; // the gas boosted comes from the same compressed-air supply
+    bool inletIsPlantAir = false;  // the gas boosted comes from the same compressed-air supply
 };
 
 // Continuous process. The air the compressor makes is the drive air, plus
