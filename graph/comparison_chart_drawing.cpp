@@ -10,12 +10,15 @@
 namespace zorvik {
 namespace {
 
-// Fifteen colours that stay apart on white paper and for most colour-blind
-// readers; models past the seventh repeat the hues darker.
+// Fifteen colours that stay apart on white paper and next to each other
+// in a legend: the ten usual chart hues, then black, teal, gold, magenta
+// and grey.
 constexpr QRgb kModelColours[] = {
     0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd, 0x8c564b, 0xe377c2, 0x17becf,
-    0x7f7f00, 0x393b79, 0xad494a, 0x637939, 0xbd9e39, 0x843c39, 0x5254a3,
+    0x8c8c00, 0x000080, 0x202020, 0x008080, 0xd4a000, 0xb0006e, 0x808080,
 };
+
+constexpr double kHeadroom = 1.03;
 
 // A value axis: its range and how a value becomes a position along it.
 struct Axis {
@@ -53,11 +56,15 @@ QString TickText(double v) {
     return QString::number(v, 'f', 0);
 }
 
-Axis XAxis(const ComparisonChartData& chart) {
-    const double high = chart.xMax > 0 ? chart.xMax : 1;
+// A linear axis from 0 to a round number a little above `high`, so marks at
+// the highest value stay whole inside the frame.
+Axis LinearAxis(double high) {
+    if (!(high > 0)) high = 1;
     const double step = NiceStep(high);
-    return {0, std::ceil(high / step) * step, false};
+    return {0, std::ceil(high * kHeadroom / step) * step, false};
 }
+
+Axis XAxis(const ComparisonChartData& chart) { return LinearAxis(chart.xMax); }
 
 Axis YAxis(const ComparisonChartData& chart) {
     double low = HUGE_VAL;
@@ -72,15 +79,14 @@ Axis YAxis(const ComparisonChartData& chart) {
         low = std::min(low, (*chart.marker)[1]);
         high = std::max(high, (*chart.marker)[1]);
     }
-    if (!(high > 0)) return {0, 1, chart.logY};
+    if (!(high > 0)) return {chart.logY ? 0.01 : 0, 1, chart.logY};
     if (chart.logY) {
         low = std::pow(10, std::floor(std::log10(std::max(low, high * 1e-4))));
         high = std::pow(10, std::ceil(std::log10(high)));
         if (high <= low) high = low * 10;
         return {low, high, true};
     }
-    const double step = NiceStep(high);
-    return {0, std::ceil(high / step) * step, false};
+    return LinearAxis(high);
 }
 
 struct Plot {
@@ -157,6 +163,9 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
     const QString text = QString::fromStdString(chart.markerLabel);
     const double width = metrics.horizontalAdvance(text);
     const double x = at.x() + r * 1.5 + width > plot.box.right() ? at.x() - r * 1.5 - width : at.x() + r * 1.5;
+    // On white, so the curves under it do not strike it through.
+    const QRectF box(x - r * 0.3, at.y() - r - metrics.ascent(), width + r * 0.6, metrics.height());
+    p.fillRect(box, QColor(255, 255, 255, 220));
     p.drawText(QPointF(x, at.y() - r), text);
 }
 
@@ -185,13 +194,13 @@ QColor ModelColour(int model) {
     return QColor(kModelColours[((model - 1) % count + count) % count]);
 }
 
-void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart) {
+void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
-    const double unit = std::min(area.width(), area.height() * 1.6) / 120;
+    const double unit = textPixels / 2.4;
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(1, qRound(unit * 2.4)));
+    font.setPixelSize(std::max(1, qRound(textPixels)));
     painter.setFont(font);
     const QFontMetricsF metrics(font);
 

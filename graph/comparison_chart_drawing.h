@@ -17,6 +17,8 @@ namespace zorvik {
 // comparison table's headings.
 QColor ModelColour(int model);
 
-void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart);
+// `textPixels`: the height of the chart's text, as the table next to it
+// has it; lines, marks and margins scale with it.
+void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels);
 
 }  // namespace zorvik

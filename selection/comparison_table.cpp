@@ -71,7 +71,7 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
               [metric](const R& r) { return GasFlowNumber(r.candidate.delivered.flowScfm, metric); });
     AddRow<R>(t, rows, Unit("Drive air used", DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.candidate.delivered.airUseScfm, metric); });
-    AddRow<R>(t, rows, Unit("Total input air (outlet flow + drive air)", DriveAirUnit(metric)),
+    AddRow<R>(t, rows, Unit("Total input air (flow + drive air)", DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.totalAirScfm, metric); });
     AddRow<R>(t, rows, "Cycles per minute",
               [](const R& r) { return IfDelivering(r, Number(r.candidate.cyclesPerMin, 0)); });

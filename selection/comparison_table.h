@@ -1,7 +1,8 @@
 #pragma once
 // The comparison as the window shows it: one column per model, one row per
 // figure, every cell a text in the selection window's units. The same table
-// is copied as tab-separated text and saved as CSV.
+// is copied as tab-separated text and saved as CSV. The reason row comes
+// last.
 
 #include <string>
 #include <vector>

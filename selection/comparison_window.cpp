@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
@@ -40,7 +41,8 @@ const char kHoursKey[] = "HoursPerYear";
 const char kPriceKey[] = "PricePerKwh";
 const char kSaveFailed[] = "The table could not be saved.";
 const char kPrintFailed[] = "The comparison could not be printed: the printer could not be started.";
-const QSize kStartSize(1060, 760);
+const QSize kStartSize(1280, 900);
+constexpr int kMinChartHeight = 280;
 constexpr int kSwatchPixels = 12;
 
 QSettings Settings() { return QSettings(QStringLiteral("Zorvik"), QStringLiteral("Air Pressure Amplifiers")); }
@@ -80,18 +82,18 @@ void ComparisonWindow::BuildControls() {
     table_->setWordWrap(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     chart_ = new ComparisonChartView;
-    auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(table_);
-    split->addWidget(chart_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    split->setChildrenCollapsible(false);
+    split_ = new QSplitter(Qt::Vertical);
+    split_->addWidget(table_);
+    split_->addWidget(chart_);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 1);
+    split_->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(conditions_);
     layout->addWidget(BuildCostRow());
     layout->addWidget(BuildModelRow());
-    layout->addWidget(split, 1);
+    layout->addWidget(split_, 1);
     layout->addWidget(BuildButtonRow());
 }
 
@@ -174,6 +176,19 @@ void ComparisonWindow::Open(int applicationType, bool metric, const std::vector<
     loading_ = false;
     ShowCostUnits();
     Refresh();
+    ShowWholeTable();
+}
+
+// The table gets the height of all its rows, as far as the chart keeps a
+// readable height; the user may move the split afterwards.
+void ComparisonWindow::ShowWholeTable() {
+    int height = table_->horizontalHeader()->sizeHint().height() + table_->horizontalScrollBar()->sizeHint().height() +
+                 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r)
+        if (!table_->isRowHidden(r)) height += table_->rowHeight(r);
+    const int total = std::max(split_->height(), kStartSize.height() * 2 / 3);
+    const int tableHeight = std::min(height, total - kMinChartHeight);
+    split_->setSizes({tableHeight, total - tableHeight});
 }
 
 void ComparisonWindow::LoadCostSettings() {
@@ -252,8 +267,12 @@ void ComparisonWindow::FillTable() {
     }
     table_->resizeColumnsToContents();
     for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 90, 150));
+        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 80, 150));
     table_->resizeRowsToContents();
+    // Nothing to explain when every model is listed.
+    const auto& reasons = t.rows.back().cells;
+    table_->setRowHidden(table_->rowCount() - 1,
+                         std::all_of(reasons.begin(), reasons.end(), [](const std::string& r) { return r.empty(); }));
 }
 
 void ComparisonWindow::FillModelChoice() {

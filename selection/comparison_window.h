@@ -20,6 +20,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPrinter;
+class QSplitter;
 class QTableWidget;
 
 namespace zorvik {
@@ -63,6 +64,7 @@ private:
     void Refresh();
     void FillTable();
     void FillModelChoice();
+    void ShowWholeTable();
     ComparisonPage Page() const;
     void CopyClick();
     void SaveClick();
@@ -89,6 +91,7 @@ private:
     QComboBox* modelChoice_ = nullptr;
     QTableWidget* table_ = nullptr;
     ComparisonChartView* chart_ = nullptr;
+    QSplitter* split_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -1,5 +1,6 @@
 #include "selection/comparison_window_chart.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 #include "graph/comparison_chart_drawing.h"
@@ -18,7 +19,7 @@ void ComparisonChartView::SetChart(ComparisonChartData chart) {
 
 void ComparisonChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawComparisonChart(painter, QRectF(rect()), chart_);
+    DrawComparisonChart(painter, QRectF(rect()), chart_, QFontInfo(font()).pixelSize());
 }
 
 }  // namespace zorvik

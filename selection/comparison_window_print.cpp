@@ -124,9 +124,9 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonP
     QRectF conditions(page.left(), page.top() + em * 2, page.width(), em * 2.4);
     painter.drawText(conditions, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(content.conditions));
     const QRectF tableArea(page.left(), conditions.bottom() + em * 0.5, page.width(), page.height());
-    const double tableBottom = DrawTable(painter, tableArea, content.table, em * 0.8);
+    const double tableBottom = DrawTable(painter, tableArea, content.table, em * 0.9);
     const QRectF chart(page.left(), tableBottom + em * 0.5, page.width(), page.bottom() - tableBottom - em * 0.5);
-    if (chart.height() > em * 8) DrawComparisonChart(painter, chart, content.chart);
+    if (chart.height() > em * 8) DrawComparisonChart(painter, chart, content.chart, em * 0.9);
     painter.restore();
 }
 
