@@ -41,9 +41,12 @@ std::pair<std::string, std::string> DistinctFlows(double a, double b, bool metri
 // beyond what its stroke can compress.
 std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric) {
     const PointResult r = EvaluatePoint(pump, point);
-    if (r.stallOutletPsi <= point.outletPsi)
-        return std::string("Delivers no flow: it stalls at ") + PressureText(r.stallOutletPsi, metric) +
-               ", below the " + outletName + " of " + PressureText(point.outletPsi, metric);
+    if (r.stallOutletPsi <= point.outletPsi) {
+        const std::string stall = PressureText(r.stallOutletPsi, metric);
+        const std::string outlet = PressureText(point.outletPsi, metric);
+        if (stall == outlet) return std::string("Delivers no flow: it stalls at the ") + outletName + " of " + outlet;
+        return "Delivers no flow: it stalls at " + stall + ", below the " + outletName + " of " + outlet;
+    }
     return "Delivers no flow: a compression ratio of " + Number(r.compressionRatio, 1) +
            " is more than its stroke can compress";
 }

@@ -212,8 +212,8 @@ void ComparisonWindow::SaveCostSettings() const {
 }
 
 void ComparisonWindow::ShowCostUnits() {
-    powerLabel_->setText(metric_ ? QStringLiteral("Compressor &power, kW per n.m3/min:")
-                                 : QStringLiteral("Compressor &power, kW per 100 scfm:"));
+    powerLabel_->setText(metric_ ? QStringLiteral("Compr&essor power, kW per n.m3/min:")
+                                 : QStringLiteral("Compr&essor power, kW per 100 scfm:"));
     hoursLabel_->setVisible(!fill_);
     hours_->setVisible(!fill_);
     plantAir_->setVisible(!fill_);

@@ -149,6 +149,7 @@ TEST_F(ComparisonWindowTest, GrabsForReview) {
             ComparisonWindow* w = Compare();
             const QString name = QStringLiteral("comparison_%1_%2").arg(fill ? "fill" : "flow", metric ? "metric" : "imperial");
             w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+            if (!fill && !metric) form->grab().save(QDir(folder).filePath(QStringLiteral("selection_window.png")));
             w->PrintPage(*MakePdfPrinter(QDir(folder).filePath(name + QStringLiteral(".pdf"))));
             w->close();
             if (fill) Click("systemAImage");
