@@ -54,7 +54,8 @@ TEST_F(ComparisonWindowTest, ButtonBetweenListAndMainMenuWhileTheListHasModels) 
     EXPECT_LE(compare->geometry().right(), 664);
     // Its mnemonic is its own.
     for (QPushButton* b : form->findChildren<QPushButton*>())
-        if (b != compare) EXPECT_FALSE(b->text().contains(QStringLiteral("&o"), Qt::CaseInsensitive)) << b->text().toStdString();
+        if (b != compare)
+            EXPECT_FALSE(b->text().contains(QStringLiteral("&o"), Qt::CaseInsensitive)) << b->text().toStdString();
 
     EXPECT_FALSE(compare->isEnabled()) << "instructions are no models";
     ListSelections();
@@ -147,7 +148,8 @@ TEST_F(ComparisonWindowTest, GrabsForReview) {
             if (fill) ChooseFill();
             ListSelections();
             ComparisonWindow* w = Compare();
-            const QString name = QStringLiteral("comparison_%1_%2").arg(fill ? "fill" : "flow", metric ? "metric" : "imperial");
+            const QString name =
+                QStringLiteral("comparison_%1_%2").arg(fill ? "fill" : "flow", metric ? "metric" : "imperial");
             w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
             if (!fill && !metric) form->grab().save(QDir(folder).filePath(QStringLiteral("selection_window.png")));
             w->PrintPage(*MakePdfPrinter(QDir(folder).filePath(name + QStringLiteral(".pdf"))));
