@@ -77,7 +77,8 @@ TEST(CompareCommandTest, ListedFiguresAreThoseOfTheListRows) {
         ASSERT_EQ(compared.size(), 15u);
         for (const auto& [model, figures] : compared) {
             ASSERT_EQ(figures.listed, listed.count(model) == 1) << c.values[0] << " model " << model;
-            if (figures.listed) EXPECT_EQ(figures.values, listed.at(model).values) << "model " << model;
+            if (!figures.listed) continue;
+            EXPECT_EQ(figures.values, listed.at(model).values) << "model " << model;
         }
     }
 }

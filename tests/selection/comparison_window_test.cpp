@@ -53,9 +53,10 @@ TEST_F(ComparisonWindowTest, ButtonBetweenListAndMainMenuWhileTheListHasModels) 
     EXPECT_GE(compare->x(), 408 + 153);
     EXPECT_LE(compare->geometry().right(), 664);
     // Its mnemonic is its own.
-    for (QPushButton* b : form->findChildren<QPushButton*>())
-        if (b != compare)
-            EXPECT_FALSE(b->text().contains(QStringLiteral("&o"), Qt::CaseInsensitive)) << b->text().toStdString();
+    for (QPushButton* b : form->findChildren<QPushButton*>()) {
+        if (b == compare) continue;
+        EXPECT_FALSE(b->text().contains(QStringLiteral("&o"), Qt::CaseInsensitive)) << b->text().toStdString();
+    }
 
     EXPECT_FALSE(compare->isEnabled()) << "instructions are no models";
     ListSelections();
