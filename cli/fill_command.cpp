@@ -6,9 +6,8 @@
 #include "vessel_charging.h"
 
 namespace zorvik::cli {
-namespace {
 
-const SelectionCommandSpec kFill = {
+const SelectionCommandSpec FillSelectionSpec = {
     "fill",
     ApplicationFillCylinder,
     {
@@ -23,10 +22,13 @@ const SelectionCommandSpec kFill = {
     VesselChargingSelection,
 };
 
+namespace {
+
 void Help() {
     std::printf(
         "usage: zorvik-select fill --drive P --air Q --inlet P --initial P --final P --capacity V\n"
-        "                          [--metric] [--ignore-air] [--no-equalise] [--format table|csv|json]\n\n"
+        "                          [--metric] [--ignore-air] [--no-equalise] [--format table|csv|json]\n"
+        "       zorvik-select fill --batch FILE [--metric] [--ignore-air] [--no-equalise] [--format F]\n\n"
         "Lists the amplifiers that charge a vessel from a gas source at constant\n"
         "pressure, as the selection window's \"Fill Cylinder\" application.\n"
         "Values are typed as into the window's fields (\".\" as decimal point).\n\n"
@@ -40,7 +42,11 @@ void Help() {
         "  --ignore-air   do not cut models back to the drive air available\n"
         "  --no-equalise  when the initial pressure is below the inlet pressure, answer\n"
         "                 Cancel instead of OK (OK starts the vessel at the inlet pressure)\n"
-        "  --format F     table (default), csv or json\n\n"
+        "  --format F     table (default), csv or json\n"
+        "  --batch FILE   size every duty point of a CSV file (\"-\": standard input)\n"
+        "                 whose header names the options: drive,air,inlet,initial,\n"
+        "                 final,capacity; every row gets a \"case\" column, the point's\n"
+        "                 line number, and a line that cannot be sized its message\n\n"
         "Columns: fill time (minutes), average drive air used (scfm; n.m3/min metric),\n"
         "average cycles per minute and total drive air (standard cubic feet; n.m3\n"
         "metric), with the window's decimals. JSON rows also give \"fill_minutes\",\n"
@@ -50,7 +56,7 @@ void Help() {
         "(message on stderr).\n");
 }
 
-int Run(const Words& args) { return RunSelectionCommand(kFill, args); }
+int Run(const Words& args) { return RunSelectionCommand(FillSelectionSpec, args); }
 
 }  // namespace
 

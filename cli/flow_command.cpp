@@ -6,9 +6,8 @@
 #include "continuous_process.h"
 
 namespace zorvik::cli {
-namespace {
 
-const SelectionCommandSpec kFlow = {
+const SelectionCommandSpec FlowSelectionSpec = {
     "flow",
     ApplicationFlow,
     {
@@ -22,10 +21,13 @@ const SelectionCommandSpec kFlow = {
     ContinuousProcessSelection,
 };
 
+namespace {
+
 void Help() {
     std::printf(
         "usage: zorvik-select flow --drive P --air Q --inlet P --outlet P --flow Q\n"
-        "                          [--metric] [--ignore-air] [--ignore-flow] [--format table|csv|json]\n\n"
+        "                          [--metric] [--ignore-air] [--ignore-flow] [--format table|csv|json]\n"
+        "       zorvik-select flow --batch FILE [--metric] [--ignore-air] [--ignore-flow] [--format F]\n\n"
         "Lists the amplifiers that deliver a required flow continuously from a gas\n"
         "source at constant pressure, as the selection window's \"Flow\" application.\n"
         "Values are typed as into the window's fields (\".\" as decimal point).\n\n"
@@ -37,7 +39,11 @@ void Help() {
         "  --metric       enter and show barg, nl/min and n.m3/min\n"
         "  --ignore-air   do not cut models back to the drive air available\n"
         "  --ignore-flow  list models whatever their flow\n"
-        "  --format F     table (default), csv or json\n\n"
+        "  --format F     table (default), csv or json\n"
+        "  --batch FILE   size every duty point of a CSV file (\"-\": standard input)\n"
+        "                 whose header names the options: drive,air,inlet,outlet,flow;\n"
+        "                 every row gets a \"case\" column, the point's line number,\n"
+        "                 and a line that cannot be sized its message\n\n"
         "Columns: flow (scfm; nl/min metric), drive air used (scfm; n.m3/min metric)\n"
         "and cycles per minute, with the window's decimals. JSON rows also give\n"
         "\"flow_scfm\", \"air_scfm\" and \"cycles_per_min\" at full precision.\n"
@@ -45,7 +51,7 @@ void Help() {
         "usage error, an invalid value or a failed check (message on stderr).\n");
 }
 
-int Run(const Words& args) { return RunSelectionCommand(kFlow, args); }
+int Run(const Words& args) { return RunSelectionCommand(FlowSelectionSpec, args); }
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "arguments.h"
 #include "chart_command.h"
 #include "commands.h"
+#include "compare_command.h"
 #include "drawing_command.h"
 #include "point_command.h"
 #include "selection_commands.h"
@@ -23,6 +24,7 @@ namespace {
 const Command* const kCommands[] = {
     &FlowCommand,
     &FillCommand,
+    &CompareCommand,
     &PointCommand,
     &ChartCommand,
     &DrawingCommand,

@@ -4,6 +4,7 @@
 // conversion and selection procedure as the window.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "commands.h"
@@ -26,6 +27,22 @@ struct SelectionCommandSpec {
     SelectionResult (*select)(const SelectionControls& controls);
 };
 
+struct Arguments;
+
+// Runs the command's selection as the window would on the texts of its
+// fields (in the order of command.fields), with the switches of `parsed`
+// (metric, ignore-air, ignore-flow). Messages go through the notices
+// installed; Shared holds the duty read afterwards.
+SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
+                                const Arguments& parsed);
+
+// The flow and fill commands' own specifications, for the commands that
+// run the same selection first.
+extern const SelectionCommandSpec FlowSelectionSpec;
+extern const SelectionCommandSpec FillSelectionSpec;
+
+// With --batch FILE ("-" standard input) every line of the file is a duty
+// point (see cli/batch_command.h).
 // Exit status 0 with rows or none; 2 for a usage error, a refused entry, a
 // failed validation or a cancelled question (its message on stderr, and in
 // JSON output).

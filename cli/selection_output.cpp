@@ -39,6 +39,8 @@ struct Figure {
     double value;
 };
 
+const char kNoSelections[] = "No selections";
+
 bool IsFill() { return Shared.ApplicationType == ApplicationFillCylinder; }
 
 std::vector<CellColumn> Columns() {
@@ -65,7 +67,7 @@ std::string NameOf(const SelectionRow& r) { return r.series + r.ratioText; }
 
 // Model number and name to the left, figures right-aligned under headings
 // that name their units.
-void PrintTable(const SelectionResult& result) {
+std::string TableText(const SelectionResult& result) {
     const std::vector<CellColumn> columns = Columns();
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> headings = {"No.", "Model"};
@@ -81,6 +83,7 @@ void PrintTable(const SelectionResult& result) {
     for (const auto& line : lines)
         for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], line[i].size());
 
+    std::string out;
     for (const auto& line : lines) {
         std::string text;
         for (std::size_t i = 0; i < line.size(); ++i) {
@@ -89,9 +92,17 @@ void PrintTable(const SelectionResult& result) {
             text += (i == 0 ? "" : "  ") + (leftAligned ? line[i] + pad : pad + line[i]);
         }
         text.erase(text.find_last_not_of(' ') + 1);
-        std::printf("%s\n", text.c_str());
+        out += text + "\n";
     }
-    if (result.rows.empty()) std::printf("No selections\n");
+    if (result.rows.empty()) out += std::string(kNoSelections) + "\n";
+    return out;
+}
+
+// A message's line breaks as blanks, for one-line output.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
 }
 
 std::string CsvQuoted(const std::string& text) {
@@ -100,16 +111,22 @@ std::string CsvQuoted(const std::string& text) {
     return out + "\"";
 }
 
-void PrintCsv(const SelectionResult& result) {
+std::string CsvHeader() {
     std::string header = "model,name";
     for (const CellColumn& c : Columns()) header += std::string(",") + Heading(c);
-    std::printf("%s\n", header.c_str());
-    for (const SelectionRow& r : result.rows) {
-        const SelectionCells cells = CellsOf(r);
-        std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
-        for (const CellColumn& c : Columns()) line += "," + cells.*c.cell;
-        std::printf("%s\n", line.c_str());
-    }
+    return header;
+}
+
+std::string CsvLine(const SelectionRow& r) {
+    const SelectionCells cells = CellsOf(r);
+    std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
+    for (const CellColumn& c : Columns()) line += "," + cells.*c.cell;
+    return line;
+}
+
+void PrintCsv(const SelectionResult& result) {
+    std::printf("%s\n", CsvHeader().c_str());
+    for (const SelectionRow& r : result.rows) std::printf("%s\n", CsvLine(r).c_str());
 }
 
 std::string JsonRow(const SelectionRow& r) {
@@ -120,12 +137,20 @@ std::string JsonRow(const SelectionRow& r) {
     return out + "}";
 }
 
+std::string JsonRows(const std::vector<SelectionRow>& rows, const std::string& indent, const std::string& closing) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < rows.size(); ++i) out += (i == 0 ? "\n" : ",\n") + indent + JsonRow(rows[i]);
+    return out + (rows.empty() ? "]" : "\n" + closing + "]");
+}
+
+std::string JsonHead() {
+    return std::string("{\"application\": \"") + (IsFill() ? "fill" : "flow") + "\", \"units\": \"" +
+           (Shared.MetricUnits ? "metric" : "imperial") + "\", ";
+}
+
 void PrintJson(const std::vector<SelectionRow>& rows, const std::string* message) {
-    std::printf("{\"application\": \"%s\", \"units\": \"%s\", \"message\": %s, \"rows\": [", IsFill() ? "fill" : "flow",
-                Shared.MetricUnits ? "metric" : "imperial", message != nullptr ? JsonString(*message).c_str() : "null");
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        std::printf("%s\n  %s", i == 0 ? "" : ",", JsonRow(rows[i]).c_str());
-    std::printf("%s]}\n", rows.empty() ? "" : "\n");
+    std::printf("%s\"message\": %s, \"rows\": %s}\n", JsonHead().c_str(),
+                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(rows, "  ", "").c_str());
 }
 
 }  // namespace
@@ -139,7 +164,7 @@ std::optional<SelectionFormat> ParseSelectionFormat(const std::string& text) {
 
 void PrintSelection(const SelectionResult& result, SelectionFormat format) {
     switch (format) {
-        case SelectionFormat::Table: PrintTable(result); break;
+        case SelectionFormat::Table: std::printf("%s", TableText(result).c_str()); break;
         case SelectionFormat::Csv: PrintCsv(result); break;
         case SelectionFormat::Json: PrintJson(result.rows, nullptr); break;
     }
@@ -147,6 +172,43 @@ void PrintSelection(const SelectionResult& result, SelectionFormat format) {
 
 void PrintStoppedSelection(const std::string& message, SelectionFormat format) {
     if (format == SelectionFormat::Json) PrintJson({}, &message);
+}
+
+std::string BatchStart(SelectionFormat format) {
+    switch (format) {
+        case SelectionFormat::Table: return {};
+        case SelectionFormat::Csv: return "case," + CsvHeader() + ",message\n";
+        case SelectionFormat::Json: return JsonHead() + "\"cases\": [";
+    }
+    return {};
+}
+
+std::string BatchCaseText(int line, const SelectionResult* result, const std::string& message, SelectionFormat format,
+                      bool first) {
+    const std::string number = std::to_string(line);
+    switch (format) {
+        case SelectionFormat::Table:
+            return (first ? "" : "\n") + std::string("Case ") + number + "\n" +
+                   (result != nullptr ? TableText(*result) : OneLine(message) + "\n");
+        case SelectionFormat::Csv: {
+            if (result == nullptr)
+                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
+            if (result->rows.empty())
+                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(kNoSelections) + "\n";
+            std::string out;
+            for (const SelectionRow& r : result->rows) out += number + "," + CsvLine(r) + ",\n";
+            return out;
+        }
+        case SelectionFormat::Json:
+            return std::string(first ? "\n" : ",\n") + "  {\"case\": " + number + ", \"message\": " +
+                   (result != nullptr ? "null" : JsonString(message)) + ", \"rows\": " +
+                   JsonRows(result != nullptr ? result->rows : std::vector<SelectionRow>{}, "    ", "  ") + "}";
+    }
+    return {};
+}
+
+std::string BatchEnd(SelectionFormat format, bool anyCase) {
+    return format == SelectionFormat::Json ? std::string(anyCase ? "\n]}\n" : "]}\n") : std::string();
 }
 
 }  // namespace zorvik::cli

@@ -22,4 +22,12 @@ void PrintSelection(const SelectionResult& result, SelectionFormat format);
 // ("message"); the message itself has gone to stderr already.
 void PrintStoppedSelection(const std::string& message, SelectionFormat format);
 
+// Batch output: what goes before the first case, one case (its rows, or
+// the message of a point that could not be sized when result is null) with
+// the line number as its "case", and what closes the output.
+std::string BatchStart(SelectionFormat format);
+std::string BatchCaseText(int line, const SelectionResult* result, const std::string& message, SelectionFormat format,
+                      bool first);
+std::string BatchEnd(SelectionFormat format, bool anyCase);
+
 }  // namespace zorvik::cli

@@ -51,6 +51,10 @@ void CheckOptionRow(std::string_view data);
 // fill, 2 point, 3 the option parser alone with every option name).
 void CheckSelectArguments(std::string_view data);
 
+// BatchReader, the reader of a batch file of flow duty points. All bytes
+// are the file.
+void CheckBatchFile(std::string_view data);
+
 // Every target by the name of its folders in fuzz/corpus/ and
 // fuzz/regressions/ (and of its binary, fuzz_<name>).
 struct FuzzTarget {
@@ -67,6 +71,7 @@ inline constexpr FuzzTarget FuzzTargets[] = {
     {"selection_row", CheckSelectionRow},
     {"option_row", CheckOptionRow},
     {"select_arguments", CheckSelectArguments},
+    {"batch_file", CheckBatchFile},
 };
 
 }  // namespace zorvik::fuzz

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QAction>
 #include <QPixmap>
 #include <QPrinter>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "artwork.h"
 #include "canvas.h"
 #include "printing.h"
+#include "comparison_window.h"
 #include "continuous_process.h"
 #include "model_hand_off.h"
 #include "selection_entry.h"
@@ -88,7 +90,41 @@ void TAmplifierSelectionForm::Build() {
     ui->InstructMemo->installEventFilter(this);
     ui->searchingMemo->installEventFilter(this);
     SetButtonGlyphs();
+    ConnectCompare();
     FormCreate();
+}
+
+void TAmplifierSelectionForm::ConnectCompare() {
+    connect(ui->CompareBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::CompareBitBtnClick);
+    TTabListBox* list = ui->SelectionTabListBox;
+    auto* compare = new QAction(QStringLiteral("C&ompare..."), list);
+    connect(compare, &QAction::triggered, this, &TAmplifierSelectionForm::CompareBitBtnClick);
+    list->addAction(compare);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto update = [this, list, compare] {
+        const bool rows = !ListedModels().empty();
+        ui->CompareBitBtn->setEnabled(rows);
+        compare->setEnabled(rows);
+    };
+    connect(list->model(), &QAbstractItemModel::rowsInserted, this, update);
+    connect(list->model(), &QAbstractItemModel::rowsRemoved, this, update);
+    connect(list->model(), &QAbstractItemModel::modelReset, this, update);
+}
+
+std::vector<int> TAmplifierSelectionForm::ListedModels() const {
+    std::vector<int> models;
+    for (const QString& row : ui->SelectionTabListBox->Rows())
+        if (const std::optional<int> model = ModelNumberOfRow(row.toStdString())) models.push_back(*model);
+    return models;
+}
+
+void TAmplifierSelectionForm::CompareBitBtnClick() {
+    const std::vector<int> models = ListedModels();
+    if (models.empty()) return;
+    if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(this);
+    comparisonWindow->Open(Shared.ApplicationType, Shared.MetricUnits, models, ui->PsEqualToPaCheckBox->isChecked());
+    comparisonWindow->show();
+    comparisonWindow->raise();
 }
 
 TAmplifierSelectionForm::~TAmplifierSelectionForm() = default;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "lazy_dialog.h"
 #include "selection_layouts.h"
@@ -35,6 +36,7 @@ class TAmplifierSelectionForm;
 namespace zorvik {
 
 class Canvas;
+class ComparisonWindow;
 class TimageDisplayForm;
 
 class TAmplifierSelectionForm : public LazyDialog {
@@ -51,6 +53,12 @@ public:
     // has set up. False, after telling the user, when the printer cannot be
     // started.
     bool PrintList(QPrinter& printer);
+
+    // "C&ompare": the listed models side by side (comparison_window.h).
+    // Enabled while the list holds model rows; also on the list's context
+    // menu.
+    void CompareBitBtnClick();
+    ComparisonWindow* Comparison() const { return comparisonWindow.get(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +91,8 @@ private:
     SelectionResult RunSelection();
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
+    void ConnectCompare();
+    std::vector<int> ListedModels() const;
 
     LazyUi<Ui::TAmplifierSelectionForm> ui{this};
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
@@ -95,6 +105,7 @@ private:
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;
     TimageDisplayForm* imageDisplayForm = nullptr;
+    std::unique_ptr<ComparisonWindow> comparisonWindow;
     char decimalSeparator = '.';
 };
 

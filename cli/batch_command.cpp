@@ -1,0 +1,87 @@
+#include "batch_command.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "notices.h"
+#include "shared_state.h"
+#include "batch_file.h"
+
+namespace zorvik::cli {
+namespace {
+
+// A batch keeps each point's message for its own case; nothing goes to
+// stderr per point. Questions get the answer of --no-equalise.
+class BatchNotices final : public Notices {
+public:
+    explicit BatchNotices(bool answer) : answer_(answer) {}
+    void Beep() override {}
+    void Warning(const std::string& text) override { last_ = text; }
+    void Error(const std::string& text) override { last_ = text; }
+    bool Question(const std::string& text) override {
+        if (!answer_) last_ = text;
+        return answer_;
+    }
+    void CancelWarning(const std::string& text) override { last_ = text; }
+    const std::string& Last() const { return last_; }
+    void Clear() { last_.clear(); }
+
+private:
+    bool answer_;
+    std::string last_;
+};
+
+std::vector<std::string> FieldNames(const SelectionCommandSpec& command) {
+    std::vector<std::string> names;
+    for (const FieldOption& f : command.fields) names.emplace_back(f.name);
+    return names;
+}
+
+void Write(std::FILE* out, const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); }
+
+int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format,
+                   std::istream& in, std::FILE* out) {
+    BatchReader reader(in, FieldNames(command));
+    if (!reader.HeaderError().empty()) {
+        std::fprintf(stderr, "zorvik-select %s: %s\n", command.name, reader.HeaderError().c_str());
+        return ExitFailed;
+    }
+    BatchNotices notices(!parsed.Has("no-equalise"));
+    InstallNotices(&notices);
+    // The columns follow the application and units before any point is read.
+    Shared.ApplicationType = command.applicationType;
+    Shared.MetricUnits = parsed.Has("metric");
+    Write(out, BatchStart(format));
+    bool allSized = true;
+    bool first = true;
+    for (BatchCase point; reader.Next(point); first = false) {
+        notices.Clear();
+        const SelectionResult result =
+            point.error.empty() ? SelectFromTexts(command, point.values, parsed) : SelectionResult{};
+        const bool sized = point.error.empty() && result.Completed();
+        const std::string message = !point.error.empty()                             ? point.error
+                                    : result.stop == SelectionStop::ValidationFailed ? result.message
+                                                                                     : notices.Last();
+        Write(out, BatchCaseText(point.line, sized ? &result : nullptr, message, format, first));
+        allSized = allSized && sized;
+    }
+    Write(out, BatchEnd(format, !first));
+    InstallNotices(nullptr);
+    return allSized ? ExitOk : ExitFailed;
+}
+
+}  // namespace
+
+int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format, std::FILE* out) {
+    const std::string name = parsed.Value("batch");
+    if (name == "-") return SizeEveryPoint(command, parsed, format, std::cin, out);
+    std::ifstream file(name);
+    if (!file) {
+        std::fprintf(stderr, "zorvik-select %s: cannot read \"%s\"\n", command.name, name.c_str());
+        return ExitFailed;
+    }
+    return SizeEveryPoint(command, parsed, format, file, out);
+}
+
+}  // namespace zorvik::cli

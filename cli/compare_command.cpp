@@ -1,0 +1,213 @@
+#include "compare_command.h"
+
+#include <QPdfWriter>
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+#include "arguments.h"
+#include "compare_output.h"
+#include "offscreen_application.h"
+#include "selection_command.h"
+#include "selection_output.h"
+#include "stderr_notices.h"
+#include "number_text.h"
+#include "shared_state.h"
+#include "comparison_duty.h"
+#include "comparison_page.h"
+
+namespace zorvik::cli {
+namespace {
+
+const char* const kCostOptions[] = {"kw-per-100scfm", "hours", "price"};
+
+struct CompareRequest {
+    const SelectionCommandSpec* command = nullptr;
+    std::vector<int> models;
+    CostSettings cost;
+    SelectionFormat format = SelectionFormat::Table;
+    std::string out;
+};
+
+void Help() {
+    std::printf(
+        "usage: zorvik-select compare [--application flow|fill] <the conditions of flow or fill>\n"
+        "                             [--models 1,5,9] [--kw-per-100scfm K] [--hours H] [--price C]\n"
+        "                             [--inlet-is-plant-air] [--format table|csv|json] [--out page.pdf]\n\n"
+        "Evaluates models side by side at the conditions of \"zorvik-select flow\"\n"
+        "(the default) or \"fill\", with the same procedure and air limit as their\n"
+        "lists; a listed model's figures are those of its list row. Models the\n"
+        "selection leaves out get the first test they fail, in plain words.\n\n"
+        "  --application A       flow (--drive --air --inlet --outlet --flow) or\n"
+        "                        fill (--drive --air --inlet --initial --final --capacity);\n"
+        "                        --metric, --ignore-air, --ignore-flow, --no-equalise as there\n"
+        "  --models LIST         model numbers, comma separated (default: all fifteen)\n"
+        "  --kw-per-100scfm K    compressor specific power (default 18)\n"
+        "  --hours H             hours of operation a year (default 4000)\n"
+        "  --price C             electricity price per kWh (default 0.15)\n"
+        "  --inlet-is-plant-air  the inlet gas comes from the drive air supply: its\n"
+        "                        flow counts in the running cost (flow only)\n"
+        "  --format F            table (default), csv or json\n"
+        "  --out FILE            also write the comparison window's page as PDF\n\n"
+        "Running cost: flow, kWh a year = air scfm / 100 x K x H (air = drive air,\n"
+        "plus the outlet flow with --inlet-is-plant-air); fill, kWh a fill = total\n"
+        "drive air scf / 100 x K / 60; cost = kWh x C.\n");
+}
+
+std::vector<OptionSpec> Options() {
+    std::vector<OptionSpec> options = {{"application", true}, {"models", true},      {"format", true},
+                                       {"out", true},         {"batch", true},       {"inlet-is-plant-air", false},
+                                       {"metric", false},     {"ignore-air", false}, {"ignore-flow", false},
+                                       {"no-equalise", false}};
+    for (const char* c : kCostOptions) options.push_back({c, true});
+    std::set<std::string> fields;
+    for (const SelectionCommandSpec* s : {&FlowSelectionSpec, &FillSelectionSpec})
+        for (const FieldOption& f : s->fields)
+            if (fields.insert(f.name).second) options.push_back({f.name, true});
+    return options;
+}
+
+bool ReadModels(const std::string& text, std::vector<int>& models, std::string& error) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const auto n = ParseWholeNumber(text.substr(start, comma - start));
+        if (!n || *n < 1 || *n > PumpCount) {
+            error = "--models must be model numbers from 1 to 15, comma separated";
+            return false;
+        }
+        models.push_back(*n);
+        start = comma + 1;
+    }
+    return true;
+}
+
+bool ReadCost(const Arguments& parsed, CostSettings& cost, std::string& error) {
+    double* targets[] = {&cost.kwPer100Scfm, &cost.hoursPerYear, &cost.pricePerKwh};
+    for (std::size_t i = 0; i < std::size(kCostOptions); ++i) {
+        if (!parsed.Has(kCostOptions[i])) continue;
+        const auto v = ParseNumber(parsed.Value(kCostOptions[i]));
+        if (!v || !std::isfinite(*v) || *v < 0) {
+            error = std::string("--") + kCostOptions[i] + " must be a number, 0 or more";
+            return false;
+        }
+        *targets[i] = *v;
+    }
+    cost.inletIsPlantAir = parsed.Has("inlet-is-plant-air");
+    return true;
+}
+
+// The conditions are exactly those of the chosen command; the other's are errors.
+bool CheckFields(const SelectionCommandSpec& command, const Arguments& parsed, std::string& error) {
+    std::set<std::string> own;
+    std::string missing;
+    for (const FieldOption& f : command.fields) {
+        own.insert(f.name);
+        if (!parsed.Has(f.name)) missing += std::string(missing.empty() ? "" : ", ") + "--" + f.name;
+    }
+    if (!missing.empty()) error = "compare needs " + missing;
+    for (const SelectionCommandSpec* s : {&FlowSelectionSpec, &FillSelectionSpec})
+        for (const FieldOption& f : s->fields)
+            if (own.count(f.name) == 0 && parsed.Has(f.name))
+                error = std::string("--") + f.name + " is not a condition of " + command.name;
+    const char* foreign = &command == &FlowSelectionSpec ? "no-equalise" : "ignore-flow";
+    if (parsed.Has(foreign)) error = std::string("--") + foreign + " is not an option of " + command.name;
+    if (parsed.Has("batch")) error = "compare takes one duty point, not --batch";
+    return error.empty();
+}
+
+std::optional<CompareRequest> CheckUsage(const Words& args, std::string& error) {
+    const auto parsed = ParseArguments(args, Options(), error);
+    if (!parsed) return std::nullopt;
+    CompareRequest r;
+    const std::string application = parsed->Value("application", "flow");
+    if (application != "flow" && application != "fill") {
+        error = "--application must be flow or fill";
+        return std::nullopt;
+    }
+    r.command = application == "fill" ? &FillSelectionSpec : &FlowSelectionSpec;
+    if (!CheckFields(*r.command, *parsed, error)) return std::nullopt;
+    if (!parsed->Has("models"))
+        r.models = AllModels();
+    else if (!ReadModels(parsed->Value("models"), r.models, error))
+        return std::nullopt;
+    if (!ReadCost(*parsed, r.cost, error)) return std::nullopt;
+    const auto format = ParseSelectionFormat(parsed->Value("format", "table"));
+    if (!format) {
+        error = "--format must be table, csv or json";
+        return std::nullopt;
+    }
+    r.format = *format;
+    r.out = parsed->Value("out");
+    return r;
+}
+
+bool WritePage(const std::string& out, const ComparisonPage& page) {
+    OffscreenApplication app;
+    // As the window's print to a PDF printer: the same resolution.
+    QPdfWriter writer(QString::fromStdString(out));
+    writer.setResolution(600);
+    writer.setTitle(QString::fromStdString(page.title));
+    if (PrintComparisonPage(writer, page)) return true;
+    std::fprintf(stderr, "zorvik-select compare: cannot write \"%s\"\n", out.c_str());
+    return false;
+}
+
+int Print(const CompareRequest& r, const ComparisonTable& table, const std::string& json, const ComparisonPage& page) {
+    switch (r.format) {
+        case SelectionFormat::Table:
+            std::printf("%s", AlignedTable(table).c_str());
+            break;
+        case SelectionFormat::Csv:
+            std::printf("%s", CommaSeparated(table).c_str());
+            break;
+        case SelectionFormat::Json:
+            std::printf("%s", json.c_str());
+            break;
+    }
+    return r.out.empty() || WritePage(r.out, page) ? ExitOk : ExitFailed;
+}
+
+int Compare(const CompareRequest& r) {
+    const bool metric = Shared.MetricUnits;
+    if (r.command == &FillSelectionSpec) {
+        const ChargeDuty duty = ChargeDutyOfLastRun();
+        const auto rows = CompareForCharge(duty, r.models, r.cost, metric);
+        return Print(r, ChargeComparisonTable(rows, metric), ChargeComparisonJson(rows, metric),
+                     ChargeComparisonPage(rows, duty, r.cost, metric));
+    }
+    const FlowDuty duty = FlowDutyOfLastRun();
+    const auto rows = CompareForFlow(duty, r.models, r.cost, metric);
+    return Print(r, FlowComparisonTable(rows, metric), FlowComparisonJson(rows, metric),
+                 FlowComparisonPage(rows, duty, r.cost, metric));
+}
+
+int Run(const Words& args) {
+    std::string error;
+    const auto request = CheckUsage(args, error);
+    if (!request) {
+        std::fprintf(stderr, "zorvik-select compare: %s\n", error.c_str());
+        return ExitFailed;
+    }
+    const auto parsed = ParseArguments(args, Options(), error);
+    std::vector<std::string> texts;
+    for (const FieldOption& f : request->command->fields) texts.push_back(parsed->Value(f.name));
+    StderrNotices notices(!parsed->Has("no-equalise"));
+    InstallNotices(&notices);
+    const SelectionResult result = SelectFromTexts(*request->command, texts, *parsed);
+    InstallNotices(nullptr);
+    if (!result.Completed()) {
+        PrintStoppedSelection(result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),
+                              request->format);
+        return ExitFailed;
+    }
+    return Compare(*request);
+}
+
+}  // namespace
+
+const Command CompareCommand = {"compare", "models side by side, with running cost and why one is not listed", Run,
+                                Help};
+
+}  // namespace zorvik::cli

@@ -1,0 +1,131 @@
+#include "comparison_reasons.h"
+
+#include <utility>
+
+#include "fixed_format.h"
+#include "performance_model.h"
+#include "units.h"
+#include "comparison_units.h"
+#include "model_limits.h"
+
+namespace zorvik {
+namespace {
+
+// The procedures' thresholds, as the reasons quote them.
+constexpr double kNoFlowScfm = 0.0011;
+constexpr double kMinFinalFlowScfm = 0.3;
+constexpr double kMaxCyclesPerMin = 2000;
+constexpr double kMaxStepMinutes = 500;
+constexpr double kMinGasPerStep = 0.01;
+constexpr double kMinFillMinutes = 0.16;
+
+std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
+
+// Hundredths of a cubic foot: normal litres in metric.
+std::string SmallAirAmountText(double scf, bool metric) {
+    return metric ? Number(scf * units::LitresPerCubicFoot, 2) + " normal litres" : Number(scf, 3) + " scf";
+}
+
+// "Delivers A, less than the B ..." must not read "2.00 ... less than the
+// 2.00": two flows that round alike are shown with more decimals.
+std::pair<std::string, std::string> DistinctFlows(double a, double b, bool metric) {
+    std::pair<std::string, std::string> texts{GasFlowText(a, metric), GasFlowText(b, metric)};
+    const double shown = metric ? units::LitresPerCubicFoot : 1;
+    const char* unit = GasFlowUnit(metric);
+    for (int decimals = 3; texts.first == texts.second && decimals <= 6; ++decimals)
+        texts = {Number(a * shown, decimals) + " " + unit, Number(b * shown, decimals) + " " + unit};
+    return texts;
+}
+
+// Nothing comes out when the model stalls below the outlet or the ratio is
+// beyond what its stroke can compress.
+std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric) {
+    const PointResult r = EvaluatePoint(pump, point);
+    if (r.stallOutletPsi <= point.outletPsi) {
+        const std::string stall = PressureText(r.stallOutletPsi, metric);
+        const std::string outlet = PressureText(point.outletPsi, metric);
+        if (stall == outlet) return std::string("Delivers no flow: it stalls at the ") + outletName + " of " + outlet;
+        return "Delivers no flow: it stalls at " + stall + ", below the " + outletName + " of " + outlet;
+    }
+    return "Delivers no flow: a compression ratio of " + Number(r.compressionRatio, 1) +
+           " is more than its stroke can compress";
+}
+
+std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
+                      const char* outletName, bool metric) {
+    switch (why) {
+        case Rejection::InletBelowMinimum:
+            return "Inlet pressure " + PressureText(inlet, metric) + " is below this model's minimum of " +
+                   PressureText(pump.MinInletPsi, metric);
+        case Rejection::InletAboveMaximum:
+            return "Inlet pressure " + PressureText(inlet, metric) + " is above this model's maximum of " +
+                   PressureText(SelectionMaxInletPsi(pump, drive), metric) + " at this drive pressure";
+        case Rejection::OutletAboveMaximum:
+            return std::string(outletName) + " " + PressureText(outlet, metric) + " is above this model's maximum of " +
+                   PressureText(pump.MaxOutletPsi, metric);
+        case Rejection::RatioAboveMaximum:
+            return "Compression ratio " + Number(ratio, 2) + " is above this model's maximum of " +
+                   Number(pump.MaxCompressionRatio, 1);
+        case Rejection::InletNotDriveAir:
+            return "Boosts its own drive air: the inlet pressure must equal the drive pressure of " +
+                   PressureText(drive, metric);
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c, bool metric) {
+    switch (c.rejection) {
+        case Rejection::None:
+            return {};
+        case Rejection::FlowBelowRequired:
+            if (!(c.delivered.flowScfm > kNoFlowScfm))
+                return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
+                       GasFlowText(duty.flowRequiredScfm, metric) + " is required";
+            {
+                const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
+                return "Delivers " + delivered + ", less than the " + required + " required" +
+                       (c.delivered.airLimited ? " on the drive air available" : "");
+            }
+        case Rejection::NoFlow:
+            return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
+        default:
+            return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
+                             c.requested.compressionRatio, "Outlet pressure", metric);
+    }
+}
+
+std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty, const ChargeCandidate& c,
+                                bool metric) {
+    const OperatingPoint final{duty.drivePsi, duty.inletPsi, duty.finalPsi};
+    const OperatingPoint start{duty.drivePsi, duty.inletPsi, duty.startPsi};
+    switch (c.rejection) {
+        case Rejection::None:
+            return {};
+        case Rejection::FinalFlowTooLow: {
+            const double flow = OutletFlow(pump, final).flowScfm;
+            if (!(flow > kNoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
+            const auto [delivered, needed] = DistinctFlows(flow, kMinFinalFlowScfm, metric);
+            return "Delivers " + delivered + " at the final pressure of " + PressureText(duty.finalPsi, metric) +
+                   ", less than the " + needed + " a charge needs";
+        }
+        case Rejection::TooFastAtStart:
+            return "Would run at " + Number(EvaluatePoint(pump, start).cyclesPerMin, 0) +
+                   " cycles/min at the initial pressure, above the " + Number(kMaxCyclesPerMin, 0) + " allowed";
+        case Rejection::StepTooSlow:
+            return "Fill takes longer than " + Number(kMaxStepMinutes, 0) + " minutes for one tenth of the charge";
+        case Rejection::TooLittleGas:
+            return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
+                   ", no more than the " + SmallAirAmountText(kMinGasPerStep, metric) + " the sizing can step";
+        case Rejection::FillTooQuick:
+            return "Fill takes " + Number(c.fillMinutes, 3) + " minutes, no longer than the " +
+                   Number(kMinFillMinutes, 2) + " minutes the sizing can time";
+        default:
+            return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
+                             "Final pressure", metric);
+    }
+}
+
+}  // namespace zorvik

@@ -1,0 +1,45 @@
+#pragma once
+// The comparison as the window shows it: one column per model, one row per
+// figure, every cell a text in the selection window's units. The same table
+// is copied as tab-separated text and saved as CSV. The reason row comes
+// last.
+
+#include <string>
+#include <vector>
+
+#include "comparison.h"
+
+namespace zorvik {
+
+struct ComparisonTable {
+    std::vector<std::string> models;  // column headings: the models' names
+    std::vector<int> modelNumbers;    // and their catalogue numbers
+    struct Row {
+        std::string label;               // the figure and its unit
+        std::vector<std::string> cells;  // one per model
+    };
+    std::vector<Row> rows;
+};
+
+ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric);
+ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& rows, bool metric);
+
+// Tab between cells, a line per row, the headings first (a spreadsheet
+// pastes it cell for cell).
+std::string TabSeparated(const ComparisonTable& table);
+
+// The same as CSV: every text cell quoted, quotes doubled.
+std::string CommaSeparated(const ComparisonTable& table);
+
+// The reason row's label, so the window can wrap that row's texts.
+inline constexpr const char* ReasonRowLabel = "Not listed because";
+
+}  // namespace zorvik
+
+namespace zorvik {
+
+// One line naming the duty and the cost settings the comparison is for.
+std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric);
+std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric);
+
+}  // namespace zorvik

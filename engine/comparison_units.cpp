@@ -1,0 +1,70 @@
+#include "comparison_units.h"
+
+#include <cmath>
+
+#include "fixed_format.h"
+#include "units.h"
+
+namespace zorvik {
+namespace {
+
+constexpr int kPrecision = 7;
+
+std::string Fixed(double value, int decimals) { return FormatFixed(value, kPrecision, decimals); }
+
+std::string WithUnit(const std::string& number, const char* unit) { return number + " " + unit; }
+
+// Normal cubic metres from standard cubic feet, as the list converts them.
+double NormalCubicMetres(double scf) { return scf * units::LitresPerCubicFoot / 1000; }
+
+}  // namespace
+
+const char* PressureUnit(bool metric) { return metric ? "barg" : "psig"; }
+const char* GasFlowUnit(bool metric) { return metric ? "nl/min" : "scfm"; }
+const char* DriveAirUnit(bool metric) { return metric ? "n.m3/min" : "scfm"; }
+const char* AirAmountUnit(bool metric) { return metric ? "n.m3" : "scf"; }
+
+std::string PressureNumber(double psig, bool metric) {
+    return metric ? Fixed(psig / units::PsiPerBar, 1) : Fixed(psig, 0);
+}
+
+std::string PressureDifferenceNumber(double psi, bool metric) { return PressureNumber(psi, metric); }
+
+// The list's decimals: chosen on the scfm value in both unit systems.
+std::string GasFlowNumber(double scfm, bool metric) {
+    if (metric) return Fixed(scfm * units::LitresPerCubicFoot, std::fabs(scfm) < 10 ? 1 : 0);
+    return Fixed(scfm, std::fabs(scfm) < 10 ? 2 : 1);
+}
+
+std::string DriveAirNumber(double scfm, bool metric) {
+    if (metric) return Fixed(NormalCubicMetres(scfm), std::fabs(scfm) < 20 ? 2 : 1);
+    return Fixed(scfm, std::fabs(scfm) < 20 ? 1 : 0);
+}
+
+std::string AirAmountNumber(double scf, bool metric) {
+    return metric ? Fixed(NormalCubicMetres(scf), 1) : Fixed(scf, 0);
+}
+
+std::string MinutesNumber(double minutes) { return Fixed(minutes, std::fabs(minutes) < 10 ? 1 : 0); }
+
+std::string PressureText(double psig, bool metric) {
+    return WithUnit(PressureNumber(psig, metric), PressureUnit(metric));
+}
+
+std::string PressureDifferenceText(double psi, bool metric) {
+    return WithUnit(PressureDifferenceNumber(psi, metric), metric ? "bar" : "psi");
+}
+
+std::string GasFlowText(double scfm, bool metric) { return WithUnit(GasFlowNumber(scfm, metric), GasFlowUnit(metric)); }
+
+std::string DriveAirText(double scfm, bool metric) {
+    return WithUnit(DriveAirNumber(scfm, metric), DriveAirUnit(metric));
+}
+
+std::string AirAmountText(double scf, bool metric) {
+    return WithUnit(AirAmountNumber(scf, metric), AirAmountUnit(metric));
+}
+
+std::string MinutesText(double minutes) { return WithUnit(MinutesNumber(minutes), "minutes"); }
+
+}  // namespace zorvik

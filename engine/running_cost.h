@@ -1,0 +1,30 @@
+#pragma once
+// What the drive air costs to make: a compressor's specific power turns an
+// air flow into electrical energy, the price into money. Air flows scfm,
+// energy kWh; the price carries no currency.
+
+namespace zorvik {
+
+struct CostSettings {
+    double kwPer100Scfm = 18;    // compressor specific power
+    double hoursPerYear = 4000;  // running hours of a continuous process
+    double pricePerKwh = 0.15;
+    bool inletIsPlantAir = false;  // the gas boosted comes from the same compressed-air supply
+};
+
+// Continuous process. The air the compressor makes is the drive air, plus
+// the outlet flow when the inlet gas is plant air:
+//   kWh a year = air / 100 x kW per 100 scfm x hours.
+double AnnualKwh(const CostSettings& cost, double driveAirScfm, double outletFlowScfm);
+
+// Vessel charging: kWh a fill = total drive air scf / 100 x kW per 100 scfm / 60.
+double KwhPerFill(const CostSettings& cost, double driveAirScf);
+
+inline double CostOf(const CostSettings& cost, double kwh) { return kwh * cost.pricePerKwh; }
+
+// The specific power as metric users quote it, kW per n.m3/min, and back:
+// 1 n.m3/min = 1000 / 28.316847 scfm.
+double KwPerNormalCubicMetrePerMin(double kwPer100Scfm);
+double KwPer100ScfmOfMetric(double kwPerNormalCubicMetrePerMin);
+
+}  // namespace zorvik

@@ -1,0 +1,36 @@
+#pragma once
+// The comparison's page: the conditions, the table, why models were left
+// out, and the chart, on a landscape page of any printer (a PDF file in
+// the tests and for zorvik-select compare --out).
+
+#include <QRectF>
+#include <string>
+
+#include "comparison_curves.h"
+#include "comparison_table.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace zorvik {
+
+struct ComparisonPage {
+    std::string title;
+    std::string conditions;
+    ComparisonTable table;
+    ComparisonChartData chart;
+};
+
+// The page of a comparison, the same from the window and the command line.
+ComparisonPage FlowComparisonPage(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty,
+                                  const CostSettings& cost, bool metric);
+ComparisonPage ChargeComparisonPage(const std::vector<ChargeComparisonRow>& rows, const ChargeDuty& duty,
+                                    const CostSettings& cost, bool metric);
+
+void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPage& content);
+
+// The page on a landscape page of `device`, a printer or a PDF file; false
+// when the device cannot be started or the page not ended.
+bool PrintComparisonPage(QPagedPaintDevice& device, const ComparisonPage& content);
+
+}  // namespace zorvik

@@ -1,0 +1,173 @@
+// zorvik-select compare and --batch, run as built: a listed model's figures
+// in the comparison are those of its flow or fill row to the last digit,
+// batch output is every single run's output with its case number, and a bad
+// line does not stop the others.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "select_process.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+struct Figures {
+    bool listed = true;
+    std::vector<std::string> values;
+};
+
+// Model number -> the named figures of its JSON row, as printed.
+std::map<int, Figures> RowsOf(const std::string& json, const std::vector<std::string>& keys) {
+    std::map<int, Figures> rows;
+    for (const std::string& line : Lines(json)) {
+        std::smatch model;
+        if (!std::regex_search(line, model, std::regex("\"model\": (\\d+)"))) continue;
+        Figures& f = rows[std::stoi(model[1])];
+        f.listed = line.find("\"listed\": false") == std::string::npos;
+        for (const std::string& key : keys) {
+            std::smatch value;
+            if (std::regex_search(line, value, std::regex("\"" + key + "\": ([^,}]+)"))) f.values.push_back(value[1]);
+        }
+    }
+    return rows;
+}
+
+Words Conditions(const Words& command, const Words& values, const std::vector<const char*>& names) {
+    Words words = command;
+    for (std::size_t i = 0; i < names.size(); ++i) words.insert(words.end(), {std::string("--") + names[i], values[i]});
+    return words;
+}
+
+Words With(Words words, const Words& more) {
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
+}
+
+const std::vector<const char*> kFlowNames = {"drive", "air", "inlet", "outlet", "flow"};
+const std::vector<const char*> kFillNames = {"drive", "air", "inlet", "initial", "final", "capacity"};
+
+TEST(CompareCommandTest, ListedFiguresAreThoseOfTheListRows) {
+    const struct {
+        Words command;  // flow or fill
+        Words values;
+        Words switches;
+    } cases[] = {
+        {{"flow"}, {"100", "100", "100", "200", "2.00"}, {}},
+        {{"flow"}, {"100", "10", "60", "1000", "0.5"}, {"--ignore-flow"}},
+        {{"flow"}, {"6.9", "2831.7", "6.9", "13.8", "56.6"}, {"--metric"}},
+        {{"fill"}, {"100", "100", "100", "100", "1000", "1.00"}, {}},
+        {{"fill"}, {"100", "15", "60", "80", "1500", "2"}, {"--ignore-air"}},
+    };
+    for (const auto& c : cases) {
+        const bool fill = c.command[0] == "fill";
+        const auto& names = fill ? kFillNames : kFlowNames;
+        const std::vector<std::string> keys =
+            fill ? std::vector<std::string>{"fill_minutes", "total_air_scf", "average_cycles_per_min"}
+                 : std::vector<std::string>{"flow_scfm", "air_scfm", "cycles_per_min"};
+        const Outcome list =
+            Select(With(Conditions(c.command, c.values, names), With(c.switches, {"--format", "json"})));
+        const Outcome compare = Select(With(Conditions({"compare", "--application", c.command[0]}, c.values, names),
+                                            With(c.switches, {"--format", "json"})));
+        ASSERT_EQ(compare.status, 0) << compare.err;
+        const std::map<int, Figures> listed = RowsOf(list.out, keys);
+        const std::map<int, Figures> compared = RowsOf(compare.out, keys);
+        ASSERT_EQ(compared.size(), 15u);
+        for (const auto& [model, figures] : compared) {
+            ASSERT_EQ(figures.listed, listed.count(model) == 1) << c.values[0] << " model " << model;
+            if (!figures.listed) continue;
+            EXPECT_EQ(figures.values, listed.at(model).values) << "model " << model;
+        }
+    }
+}
+
+TEST(CompareCommandTest, CostOptionsAndChosenModels) {
+    const Outcome o = Select(With(Conditions({"compare"}, {"100", "100", "100", "200", "2.00"}, kFlowNames),
+                                  {"--models", "6,1", "--kw-per-100scfm", "20", "--hours", "1000", "--price", "0.5",
+                                   "--inlet-is-plant-air", "--format", "json"}));
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::map<int, Figures> rows = RowsOf(o.out, {"flow_scfm", "air_scfm", "annual_kwh", "annual_cost"});
+    ASSERT_EQ(rows.size(), 2u);
+    for (const auto& [model, f] : rows) {
+        const double air = std::stod(f.values[0]) + std::stod(f.values[1]);  // the inlet gas is plant air too
+        EXPECT_NEAR(std::stod(f.values[2]), air / 100 * 20 * 1000, 1e-9) << model;
+        EXPECT_NEAR(std::stod(f.values[3]), air / 100 * 20 * 1000 * 0.5, 1e-9) << model;
+    }
+}
+
+TEST(CompareCommandTest, UsageErrorsAndThePage) {
+    const Words flow = Conditions({"compare"}, {"100", "100", "100", "200", "2.00"}, kFlowNames);
+    const struct {
+        Words words;
+        const char* err;
+    } cases[] = {
+        {With(flow, {"--models", "0,3"}),
+         "zorvik-select compare: --models must be model numbers from 1 to 15, comma separated\n"},
+        {With(flow, {"--application", "vessel"}), "zorvik-select compare: --application must be flow or fill\n"},
+        {With(flow, {"--final", "1000"}), "zorvik-select compare: --final is not a condition of flow\n"},
+        {With(flow, {"--price", "-1"}), "zorvik-select compare: --price must be a number, 0 or more\n"},
+        {{"compare", "--drive", "100"}, "zorvik-select compare: compare needs --air, --inlet, --outlet, --flow\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Select(c.words);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.err, c.err);
+    }
+    const std::string pdf = ::testing::TempDir() + "zorvik_compare_page.pdf";
+    const Outcome page = Select(With(flow, {"--out", pdf}));
+    EXPECT_EQ(page.status, 0) << page.err;
+    EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+    std::remove(pdf.c_str());
+}
+
+TEST(BatchCommandTest, EveryPointAsItsSingleRun) {
+    const std::vector<Words> points = {
+        {"100", "100", "100", "200", "2.00"},
+        {"100", "10", "60", "1000", "0.5"},
+        {"120", "300", "150", "1150", "1"},
+    };
+    std::string file = "drive,air,inlet,outlet,flow\n";
+    for (const Words& p : points) file += p[0] + "," + p[1] + "," + p[2] + "," + p[3] + "," + p[4] + "\n";
+    for (const char* format : {"csv", "json"}) {
+        const Outcome batch = Select({"flow", "--batch", "-", "--format", format}, file);
+        EXPECT_EQ(batch.status, 0) << batch.err;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const std::string line = std::to_string(i + 2);
+            const Outcome single = Select(With(Conditions({"flow"}, points[i], kFlowNames), {"--format", format}));
+            const std::vector<std::string> rows = Lines(single.out);
+            const bool csv = std::string(format) == "csv";
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                if (csv ? r == 0 : rows[r].find("\"model\"") == std::string::npos) continue;
+                const std::string expected = csv ? line + "," + rows[r] + "," : "  " + rows[r];
+                EXPECT_NE(batch.out.find(expected), std::string::npos) << expected;
+            }
+        }
+    }
+}
+
+TEST(BatchCommandTest, BadLinesGetTheirMessageAndTheOthersGoOn) {
+    const Outcome o = Select({"fill", "--batch", "-", "--format", "csv"},
+                             "capacity,final,initial,inlet,air,drive\n"
+                             "1.00,1000,100,100,100,100\n"
+                             "1.00,1000,100,100,100,30\n"
+                             "1.00,1000,100,100,100\n"
+                             "1.00,x,100,100,100,100\n"
+                             "1.00,1000,100,100,100,100\n");
+    EXPECT_EQ(o.status, 2);
+    const std::vector<std::string> lines = Lines(o.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "case,model,name,Fill time min,Avg air used scfm,Avg cycles/min,Total air scf,message");
+    EXPECT_NE(o.out.find("\n3,,,,,,,\"Drive air pressure is too low!\"\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\n4,,,,,,,\"Line 4 has 5 values; the header names 6\"\n"), std::string::npos);
+    EXPECT_NE(o.out.find("\n5,,,,,,,\"x is not valid value\"\n"), std::string::npos);
+    EXPECT_NE(o.out.find("\n2,6,\"RB-15 \",28,68,102,1914,\n"), std::string::npos);
+    EXPECT_NE(o.out.find("\n6,6,\"RB-15 \",28,68,102,1914,\n"), std::string::npos);
+
+    const Outcome badHeader = Select({"fill", "--batch", "-"}, "drive,air\n100,100\n");
+    EXPECT_EQ(badHeader.status, 2);
+    EXPECT_EQ(badHeader.err, "zorvik-select fill: the header lacks inlet, initial, final, capacity\n");
+}
+
+}  // namespace

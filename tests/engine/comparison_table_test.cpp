@@ -1,0 +1,86 @@
+// The comparison's table text and chart lines: what a stalled model shows,
+// the units of each system, the quoting of copied and saved text, and the
+// ranges the charts are drawn over.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "comparison_curves.h"
+#include "comparison_table.h"
+
+namespace zorvik {
+namespace {
+
+const FlowDuty kDuty{100, 100, 100, 200, 2};  // RB-15 (6) listed, 4RBW-2 (4) stalls
+
+const ComparisonTable::Row& RowNamed(const ComparisonTable& t, const std::string& label) {
+    const auto it = std::find_if(t.rows.begin(), t.rows.end(), [&](const auto& r) { return r.label == label; });
+    EXPECT_NE(it, t.rows.end()) << label;
+    return *it;
+}
+
+TEST(ComparisonTableTest, FiguresInTheWindowsUnitsAndNoneForAStalledModel) {
+    const struct {
+        bool metric;
+        const char* flowLabel;
+        const char* rb15Flow;
+        const char* marginLabel;
+    } cases[] = {
+        {false, "Flow, scfm", "3.06", "Margin to maximum outlet, psi"},
+        {true, "Flow, nl/min", "86.7", "Margin to maximum outlet, bar"},
+    };
+    for (const auto& c : cases) {
+        const ComparisonTable t = FlowComparisonTable(CompareForFlow(kDuty, {4, 6}, {}, c.metric), c.metric);
+        EXPECT_EQ(t.models, (std::vector<std::string>{"4RBW-2", "RB-15"})) << "names without their trailing blanks";
+        EXPECT_EQ(RowNamed(t, c.flowLabel).cells[1], c.rb15Flow);
+        RowNamed(t, c.marginLabel);
+        for (const char* label : {"Cycles per minute", "Speed, % of maximum", "Energy a year, kWh", "Cost a year",
+                                  "Units in parallel for the flow"})
+            EXPECT_EQ(RowNamed(t, label).cells[0], "-") << label;
+        EXPECT_EQ(t.rows.back().label, ReasonRowLabel);
+        EXPECT_FALSE(t.rows.back().cells[0].empty());
+        EXPECT_TRUE(t.rows.back().cells[1].empty());
+    }
+}
+
+TEST(ComparisonTableTest, TabsForPastingQuotesForCsv) {
+    ComparisonTable t;
+    t.models = {"A \"big\" one", "B"};
+    t.rows = {{"Flow, scfm", {"1.5", "2\t3"}}};
+    EXPECT_EQ(TabSeparated(t), "\tA \"big\" one\tB\nFlow, scfm\t1.5\t2 3\n");
+    EXPECT_EQ(CommaSeparated(t), "\"\",\"A \"\"big\"\" one\",\"B\"\n\"Flow, scfm\",\"1.5\",\"2\t3\"\n");
+}
+
+TEST(ComparisonCurvesTest, FlowLinesDeliverUpToStallAndMarkTheDuty) {
+    const auto rows = CompareForFlow(kDuty, {4, 6}, {}, false);
+    const ComparisonChartData chart = FlowChartData(rows, kDuty, false);
+    ASSERT_TRUE(chart.marker.has_value());
+    EXPECT_EQ((*chart.marker)[0], 200);
+    EXPECT_EQ((*chart.marker)[1], 2);
+    for (const ChartLine& line : chart.lines) {
+        ASSERT_FALSE(line.points.empty()) << line.name;
+        EXPECT_EQ(line.points.front()[0], kDuty.inletPsi) << "from no compression";
+        for (const ChartPoint& p : line.points) EXPECT_GT(p[1], 0.0011);
+        EXPECT_LE(line.points.back()[0], chart.xMax);
+    }
+    // RB-15's line passes through its listed figure at the duty's outlet.
+    const ChartLine& rb15 = chart.lines[1];
+    const auto at =
+        std::find_if(rb15.points.begin(), rb15.points.end(), [](const ChartPoint& p) { return p[0] >= 200; });
+    ASSERT_NE(at, rb15.points.end());
+    EXPECT_LE((*at)[1], rows[1].candidate.delivered.flowScfm + 1e-9);
+}
+
+TEST(ComparisonCurvesTest, TimeAxisReachesTheSlowestListedModel) {
+    const ChargeDuty duty{100, 100, 100, 100, 1000, 1};
+    const auto rows = CompareForCharge(duty, {1, 6, 14}, {}, false);  // 1 cannot charge, 14 is the slowest
+    const ComparisonChartData chart = FillChartData(rows, false);
+    EXPECT_TRUE(chart.lines[0].points.empty());
+    EXPECT_EQ(chart.xMax, rows[2].candidate.fillMinutes);
+    EXPECT_EQ(chart.lines[1].points.back()[1], 1000);
+    EXPECT_FALSE(chart.marker.has_value());
+}
+
+}  // namespace
+}  // namespace zorvik

@@ -1,0 +1,348 @@
+#include "comparison_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "catalogue.h"
+#include "notices.h"
+#include "shared_state.h"
+#include "comparison_chart_drawing.h"
+#include "printing.h"
+#include "comparison_duty.h"
+#include "comparison_table.h"
+#include "comparison_window_chart.h"
+#include "comparison_page.h"
+#include "running_cost.h"
+
+namespace zorvik {
+namespace {
+
+const char kSettingsGroup[] = "Comparison";
+const char kPowerKey[] = "KwPer100Scfm";
+const char kHoursKey[] = "HoursPerYear";
+const char kPriceKey[] = "PricePerKwh";
+const char kSaveFailed[] = "The table could not be saved.";
+const char kPrintFailed[] = "The comparison could not be printed: the printer could not be started.";
+const QSize kStartSize(1280, 900);
+constexpr int kMinChartHeight = 280;
+constexpr int kSwatchPixels = 12;
+
+QSettings Settings() { return QSettings(QStringLiteral("Zorvik"), QStringLiteral("Air Pressure Amplifiers")); }
+
+QDoubleSpinBox* NumberBox(double max, int decimals) {
+    auto* box = new QDoubleSpinBox;
+    box->setRange(0, max);
+    box->setDecimals(decimals);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QIcon Swatch(int model) {
+    QPixmap swatch(kSwatchPixels, kSwatchPixels);
+    swatch.fill(ModelColour(model));
+    return QIcon(swatch);
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Compare Amplifiers"));
+    setSizeGripEnabled(true);
+    BuildControls();
+    resize(kStartSize);
+}
+
+ComparisonWindow::~ComparisonWindow() = default;
+
+void ComparisonWindow::BuildControls() {
+    conditions_ = new QLabel;
+    conditions_->setWordWrap(true);
+    conditions_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    table_ = new QTableWidget;
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    table_->setWordWrap(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    chart_ = new ComparisonChartView;
+    split_ = new QSplitter(Qt::Vertical);
+    split_->addWidget(table_);
+    split_->addWidget(chart_);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 1);
+    split_->setChildrenCollapsible(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(conditions_);
+    layout->addWidget(BuildCostRow());
+    layout->addWidget(BuildModelRow());
+    layout->addWidget(split_, 1);
+    layout->addWidget(BuildButtonRow());
+}
+
+QWidget* ComparisonWindow::BuildCostRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    power_ = NumberBox(1000, 2);
+    hours_ = NumberBox(8784, 0);
+    price_ = NumberBox(1000, 3);
+    powerLabel_ = new QLabel;
+    hoursLabel_ = new QLabel(QStringLiteral("&Hours a year:"));
+    auto* priceLabel = new QLabel(QStringLiteral("Electricity price per k&Wh:"));
+    plantAir_ = new QCheckBox(QStringLiteral("&Inlet gas from the drive air supply"));
+    powerLabel_->setBuddy(power_);
+    hoursLabel_->setBuddy(hours_);
+    priceLabel->setBuddy(price_);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{powerLabel_, power_, hoursLabel_, hours_, priceLabel, price_, plantAir_})
+        layout->addWidget(w);
+    layout->addStretch(1);
+    for (QDoubleSpinBox* box : {power_, hours_, price_})
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
+            if (loading_) return;
+            SaveCostSettings();
+            Refresh();
+        });
+    connect(plantAir_, &QCheckBox::toggled, this, [this] {
+        if (!loading_) Refresh();
+    });
+    return row;
+}
+
+QWidget* ComparisonWindow::BuildModelRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    modelChoice_ = new QComboBox;
+    auto* label = new QLabel(QStringLiteral("&Model to add:"));
+    label->setBuddy(modelChoice_);
+    auto* add = new QPushButton(QStringLiteral("&Add"));
+    auto* remove = new QPushButton(QStringLiteral("&Remove Selected Column"));
+    connect(add, &QPushButton::clicked, this, &ComparisonWindow::AddClick);
+    connect(remove, &QPushButton::clicked, this, &ComparisonWindow::RemoveClick);
+    layout->addWidget(label);
+    layout->addWidget(modelChoice_);
+    layout->addWidget(add);
+    layout->addWidget(remove);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* ComparisonWindow::BuildButtonRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* copy = new QPushButton(QStringLiteral("&Copy Table"));
+    auto* save = new QPushButton(QStringLiteral("&Save CSV..."));
+    auto* print = new QPushButton(QStringLiteral("&Print..."));
+    auto* close = new QPushButton(QStringLiteral("C&lose"));
+    connect(copy, &QPushButton::clicked, this, &ComparisonWindow::CopyClick);
+    connect(save, &QPushButton::clicked, this, &ComparisonWindow::SaveClick);
+    connect(print, &QPushButton::clicked, this, &ComparisonWindow::PrintClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    for (QPushButton* b : {copy, save, print}) layout->addWidget(b);
+    layout->addStretch(1);
+    layout->addWidget(close);
+    return row;
+}
+
+void ComparisonWindow::Open(int applicationType, bool metric, const std::vector<int>& models, bool inletIsDriveAir) {
+    fill_ = applicationType == ApplicationFillCylinder;
+    metric_ = metric;
+    flowDuty_ = FlowDutyOfLastRun();
+    chargeDuty_ = ChargeDutyOfLastRun();
+    models_ = models;
+    loading_ = true;
+    LoadCostSettings();
+    plantAir_->setChecked(inletIsDriveAir);
+    loading_ = false;
+    ShowCostUnits();
+    Refresh();
+    ShowWholeTable();
+}
+
+// The table gets the height of all its rows, as far as the chart keeps a
+// readable height; the user may move the split afterwards.
+void ComparisonWindow::ShowWholeTable() {
+    int height = table_->horizontalHeader()->sizeHint().height() + table_->horizontalScrollBar()->sizeHint().height() +
+                 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r)
+        if (!table_->isRowHidden(r)) height += table_->rowHeight(r);
+    const int total = std::max(split_->height(), kStartSize.height() * 2 / 3);
+    const int tableHeight = std::min(height, total - kMinChartHeight);
+    split_->setSizes({tableHeight, total - tableHeight});
+}
+
+void ComparisonWindow::LoadCostSettings() {
+    const CostSettings defaults;
+    QSettings settings = Settings();
+    settings.beginGroup(QString::fromLatin1(kSettingsGroup));
+    const double kw = settings.value(QString::fromLatin1(kPowerKey), defaults.kwPer100Scfm).toDouble();
+    power_->setValue(metric_ ? KwPerNormalCubicMetrePerMin(kw) : kw);
+    hours_->setValue(settings.value(QString::fromLatin1(kHoursKey), defaults.hoursPerYear).toDouble());
+    price_->setValue(settings.value(QString::fromLatin1(kPriceKey), defaults.pricePerKwh).toDouble());
+}
+
+// Kept in kW per 100 scfm whatever the units shown.
+void ComparisonWindow::SaveCostSettings() const {
+    const CostSettings cost = Cost();
+    QSettings settings = Settings();
+    settings.beginGroup(QString::fromLatin1(kSettingsGroup));
+    settings.setValue(QString::fromLatin1(kPowerKey), cost.kwPer100Scfm);
+    settings.setValue(QString::fromLatin1(kHoursKey), cost.hoursPerYear);
+    settings.setValue(QString::fromLatin1(kPriceKey), cost.pricePerKwh);
+}
+
+void ComparisonWindow::ShowCostUnits() {
+    powerLabel_->setText(metric_ ? QStringLiteral("Compr&essor power, kW per n.m3/min:")
+                                 : QStringLiteral("Compr&essor power, kW per 100 scfm:"));
+    hoursLabel_->setVisible(!fill_);
+    hours_->setVisible(!fill_);
+    plantAir_->setVisible(!fill_);
+}
+
+CostSettings ComparisonWindow::Cost() const {
+    CostSettings cost;
+    cost.kwPer100Scfm = metric_ ? KwPer100ScfmOfMetric(power_->value()) : power_->value();
+    cost.hoursPerYear = hours_->value();
+    cost.pricePerKwh = price_->value();
+    cost.inletIsPlantAir = plantAir_->isChecked();
+    return cost;
+}
+
+void ComparisonWindow::Refresh() {
+    if (fill_)
+        chargeRows_ = CompareForCharge(chargeDuty_, models_, Cost(), metric_);
+    else
+        flowRows_ = CompareForFlow(flowDuty_, models_, Cost(), metric_);
+    const ComparisonPage page = Page();
+    conditions_->setText(QString::fromStdString(page.conditions));
+    chart_->SetChart(page.chart);
+    FillTable();
+    FillModelChoice();
+}
+
+ComparisonPage ComparisonWindow::Page() const {
+    if (fill_) return ChargeComparisonPage(chargeRows_, chargeDuty_, Cost(), metric_);
+    return FlowComparisonPage(flowRows_, flowDuty_, Cost(), metric_);
+}
+
+void ComparisonWindow::FillTable() {
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(t.models.size()));
+    table_->setRowCount(static_cast<int>(t.rows.size()));
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        auto* heading =
+            new QTableWidgetItem(Swatch(t.modelNumbers[c]), QString::fromStdString(t.models[c]).simplified());
+        table_->setHorizontalHeaderItem(c, heading);
+    }
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        table_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromStdString(t.rows[r].label)));
+        const bool reason = t.rows[r].label == ReasonRowLabel;
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(t.rows[r].cells[c]));
+            item->setTextAlignment(reason ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    for (int c = 0; c < table_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 80, 150));
+    table_->resizeRowsToContents();
+    // Nothing to explain when every model is listed.
+    const auto& reasons = t.rows.back().cells;
+    table_->setRowHidden(table_->rowCount() - 1,
+                         std::all_of(reasons.begin(), reasons.end(), [](const std::string& r) { return r.empty(); }));
+}
+
+void ComparisonWindow::FillModelChoice() {
+    modelChoice_->clear();
+    for (int n = 1; n <= PumpCount; ++n)
+        if (std::find(models_.begin(), models_.end(), n) == models_.end())
+            modelChoice_->addItem(Swatch(n), QString::fromStdString(CatalogueRow(n).DisplayName()).simplified(), n);
+}
+
+void ComparisonWindow::AddModel(int model) {
+    if (model < 1 || model > PumpCount || std::find(models_.begin(), models_.end(), model) != models_.end()) return;
+    models_.insert(std::upper_bound(models_.begin(), models_.end(), model), model);
+    Refresh();
+}
+
+void ComparisonWindow::RemoveModel(int model) {
+    models_.erase(std::remove(models_.begin(), models_.end(), model), models_.end());
+    Refresh();
+}
+
+void ComparisonWindow::AddClick() {
+    if (modelChoice_->currentIndex() >= 0) AddModel(modelChoice_->currentData().toInt());
+}
+
+void ComparisonWindow::RemoveClick() {
+    const int column = table_->currentColumn();
+    if (column >= 0 && column < static_cast<int>(models_.size())) RemoveModel(models_[column]);
+}
+
+QString ComparisonWindow::TableText() const {
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    return QString::fromStdString(TabSeparated(t));
+}
+
+bool ComparisonWindow::SaveCsv(const QString& fileName) {
+    const ComparisonTable t =
+        fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
+    const std::string text = CommaSeparated(t);
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) >= 0 &&
+        file.commit())
+        return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(kSaveFailed);
+    return false;
+}
+
+bool ComparisonWindow::PrintPage(QPrinter& printer) {
+    const ComparisonPage page = Page();
+    printer.setDocName(QString::fromStdString(page.title));
+    const bool printed = PrintComparisonPage(printer, page);
+    const QPrinter::PrinterState state = printer.printerState();
+    if (printed && state != QPrinter::Error && state != QPrinter::Aborted) return true;
+    CurrentNotices().Beep();
+    CurrentNotices().Error(kPrintFailed);
+    return false;
+}
+
+void ComparisonWindow::CopyClick() { QApplication::clipboard()->setText(TableText()); }
+
+void ComparisonWindow::SaveClick() {
+    const QString name = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Comparison"), QStringLiteral("comparison.csv"), QStringLiteral("CSV files (*.csv)"));
+    if (!name.isEmpty()) SaveCsv(name);
+}
+
+void ComparisonWindow::PrintClick() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (AskPrintDialog(*printer_, this)) PrintPage(*printer_);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,98 @@
+#pragma once
+// The comparison window: the models of the selection list side by side at
+// the list's conditions, any other model added, what the drive air costs to
+// run, why a model is not listed, and a chart of every model. The table
+// copies as tab-separated text, saves as CSV, and the page prints.
+//
+// It takes the duty of the last selection run when opened, so it shows the
+// conditions that made the list even while the user edits the fields.
+
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+#include "charge_search.h"
+#include "comparison.h"
+#include "flow_search.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPrinter;
+class QSplitter;
+class QTableWidget;
+
+namespace zorvik {
+
+class ComparisonChartView;
+struct ComparisonPage;
+
+class ComparisonWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit ComparisonWindow(QWidget* parent = nullptr);
+    ~ComparisonWindow() override;
+
+    // Compares `models` at the last selection run's conditions, in the
+    // units the selection window shows. `inletIsDriveAir`: the selection's
+    // "Inlet pressure equal to air drive pressure" box, the default of the
+    // plant-air cost box.
+    void Open(int applicationType, bool metric, const std::vector<int>& models, bool inletIsDriveAir);
+
+    void AddModel(int model);
+    void RemoveModel(int model);
+    const std::vector<int>& Models() const { return models_; }
+    bool IsFill() const { return fill_; }
+
+    // The table as the Copy button puts it on the clipboard.
+    QString TableText() const;
+    bool SaveCsv(const QString& fileName);
+    // Draws the page onto a printer the caller has set up.
+    bool PrintPage(QPrinter& printer);
+
+    CostSettings Cost() const;
+
+private:
+    void BuildControls();
+    QWidget* BuildCostRow();
+    QWidget* BuildModelRow();
+    QWidget* BuildButtonRow();
+    void LoadCostSettings();
+    void SaveCostSettings() const;
+    void ShowCostUnits();
+    void Refresh();
+    void FillTable();
+    void FillModelChoice();
+    void ShowWholeTable();
+    ComparisonPage Page() const;
+    void CopyClick();
+    void SaveClick();
+    void PrintClick();
+    void AddClick();
+    void RemoveClick();
+
+    bool fill_ = false;
+    bool metric_ = false;
+    FlowDuty flowDuty_;
+    ChargeDuty chargeDuty_;
+    std::vector<int> models_;
+    std::vector<FlowComparisonRow> flowRows_;
+    std::vector<ChargeComparisonRow> chargeRows_;
+    bool loading_ = false;
+
+    QLabel* conditions_ = nullptr;
+    QDoubleSpinBox* power_ = nullptr;
+    QLabel* powerLabel_ = nullptr;
+    QDoubleSpinBox* hours_ = nullptr;
+    QLabel* hoursLabel_ = nullptr;
+    QDoubleSpinBox* price_ = nullptr;
+    QCheckBox* plantAir_ = nullptr;
+    QComboBox* modelChoice_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    ComparisonChartView* chart_ = nullptr;
+    QSplitter* split_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace zorvik
