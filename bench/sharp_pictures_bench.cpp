@@ -70,7 +70,9 @@ void BM_DrawingOntoPdfPage(benchmark::State& state) { OntoPdfPage(state, Drawing
 BENCHMARK(BM_DrawingOntoPdfPage)->Unit(benchmark::kMillisecond);
 
 // The PDF page alone, to tell the drawing from the writer.
-void BM_EmptyOntoPdfPage(benchmark::State& state) { OntoPdfPage(state, [](Canvas&) {}); }
+void BM_EmptyOntoPdfPage(benchmark::State& state) {
+    OntoPdfPage(state, [](Canvas&) {});
+}
 BENCHMARK(BM_EmptyOntoPdfPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -99,8 +99,10 @@ int ColdStart(int argc, char** argv, const char* what) {
     QApplication::setFont(QFont(QStringLiteral("arial")));
     QTemporaryDir folder;
     SetProgramFolder(folder.path());
-    if (std::strcmp(what, "program") == 0) StartProgram();
-    else StartBareWindow(std::strcmp(what, "bare-with-text") == 0);
+    if (std::strcmp(what, "program") == 0)
+        StartProgram();
+    else
+        StartBareWindow(std::strcmp(what, "bare-with-text") == 0);
     std::printf("%ld\n", PeakRssKb());
     return 0;
 }

@@ -12,8 +12,8 @@
 namespace zorvik::cli {
 
 struct OptionSpec {
-    std::string name;   // without the leading "--"
-    bool takesValue;    // "--name value" when true, "--name" alone when false
+    std::string name;  // without the leading "--"
+    bool takesValue;   // "--name value" when true, "--name" alone when false
 };
 
 struct Arguments {

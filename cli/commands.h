@@ -11,9 +11,9 @@ using Words = std::vector<std::string>;
 
 struct Command {
     const char* name;
-    const char* summary;                    // one line for the overview
+    const char* summary;  // one line for the overview
     int (*run)(const Words& args);
-    void (*help)();                          // prints the command's options
+    void (*help)();  // prints the command's options
 };
 
 }  // namespace zorvik::cli

@@ -97,8 +97,10 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
 void Paint(Canvas& canvas, const DrawingRequest& r) {
     SelectPump(r.model);
     Shared.DisplayMode = r.mm ? DisplayDrawingMm : DisplayDrawingInches;
-    if (r.option) DrawOptionDrawing(canvas, *r.option, r.title, QString(), r.mm);
-    else DrawModelDrawing(canvas);
+    if (r.option)
+        DrawOptionDrawing(canvas, *r.option, r.title, QString(), r.mm);
+    else
+        DrawModelDrawing(canvas);
 }
 
 int Run(const Words& args) {
@@ -112,8 +114,9 @@ int Run(const Words& args) {
 
     const OffscreenApplication app;
     QString writeError;
-    if (!DrawPictureFile(request->out, kPageWidth, kPageHeight, [&](Canvas& canvas) { Paint(canvas, *request); },
-                         writeError, request->scale)) {
+    if (!DrawPictureFile(
+            request->out, kPageWidth, kPageHeight, [&](Canvas& canvas) { Paint(canvas, *request); }, writeError,
+            request->scale)) {
         std::fprintf(stderr, "zorvik-select drawing: %s\n", writeError.toLocal8Bit().constData());
         return ExitFailed;
     }

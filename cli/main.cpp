@@ -22,25 +22,21 @@ namespace {
 
 // Each command lives in its own file.
 const Command* const kCommands[] = {
-    &FlowCommand,
-    &FillCommand,
-    &CompareCommand,
-    &PointCommand,
-    &ChartCommand,
-    &DrawingCommand,
-    &SheetCommand,
+    &FlowCommand, &FillCommand, &CompareCommand, &PointCommand, &ChartCommand, &DrawingCommand, &SheetCommand,
 };
 
 void PrintOverview() {
-    std::printf("usage: zorvik-select <command> [options]\n"
-                "Selection, performance figures, charts and drawings of Zorvik air pressure\n"
-                "amplifiers from the command line.\n\ncommands:\n");
+    std::printf(
+        "usage: zorvik-select <command> [options]\n"
+        "Selection, performance figures, charts and drawings of Zorvik air pressure\n"
+        "amplifiers from the command line.\n\ncommands:\n");
     for (const Command* c : kCommands) std::printf("  %-9s %s\n", c->name, c->summary);
-    std::printf("\noptions:\n"
-                "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
-                "  --version  the program's version\n"
-                "\nIt reads and writes no settings; the office files of the window program are\n"
-                "described in zorvik-amplifiers(1).\n");
+    std::printf(
+        "\noptions:\n"
+        "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
+        "  --version  the program's version\n"
+        "\nIt reads and writes no settings; the office files of the window program are\n"
+        "described in zorvik-amplifiers(1).\n");
 }
 
 }  // namespace

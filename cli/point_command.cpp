@@ -41,12 +41,14 @@ void PrintTable(const PointResult& r) {
         const char* label;
         double value;
         int decimals;
+        // clang-format off
     } lines[] = {
         {"stall air pressure psig", r.stallAirPsi, 3},  {"speed fraction         ", r.speedFraction, 5},
         {"cycles per minute      ", r.cyclesPerMin, 2}, {"compression ratio      ", r.compressionRatio, 4},
         {"volumetric efficiency  ", r.volumetricEfficiency, 5}, {"flow scfm              ", r.flowScfm, 4},
         {"drive air use scfm     ", r.airUseScfm, 3},
     };
+    // clang-format on
     for (const auto& l : lines) std::printf("%s %s\n", l.label, FormatFixed(l.value, 15, l.decimals).c_str());
 }
 
@@ -107,8 +109,10 @@ int Run(const Words& args) {
 
     SelectPump(*model);
     const PointResult r = EvaluatePoint(Shared.CurrentPump, {pressures[0], pressures[1], pressures[2]});
-    if (format == "json") PrintJson(r);
-    else PrintTable(r);
+    if (format == "json")
+        PrintJson(r);
+    else
+        PrintTable(r);
     return ExitOk;
 }
 

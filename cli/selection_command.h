@@ -22,8 +22,8 @@ struct FieldOption {
 struct SelectionCommandSpec {
     const char* name;
     std::uint8_t applicationType;
-    std::vector<FieldOption> fields;   // all required
-    std::vector<const char*> switches; // of "metric", "ignore-air", "ignore-flow", "no-equalise"
+    std::vector<FieldOption> fields;    // all required
+    std::vector<const char*> switches;  // of "metric", "ignore-air", "ignore-flow", "no-equalise"
     SelectionResult (*select)(const SelectionControls& controls);
 };
 

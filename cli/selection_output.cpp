@@ -20,18 +20,22 @@ struct CellColumn {
     std::string SelectionCells::*cell;
 };
 
+// clang-format off
 constexpr CellColumn kFlowColumns[] = {
     {"Flow scfm",     "Flow nl/min",       "flow",     &SelectionCells::timeOrFlow},
     {"Air used scfm", "Air used n.m3/min", "air_used", &SelectionCells::air},
     {"Cycles/min",    "Cycles/min",        "cycles",   &SelectionCells::cycles},
 };
+// clang-format on
 
+// clang-format off
 constexpr CellColumn kFillColumns[] = {
     {"Fill time min",     "Fill time min",         "fill_time",        &SelectionCells::timeOrFlow},
     {"Avg air used scfm", "Avg air used n.m3/min", "average_air_used", &SelectionCells::air},
     {"Avg cycles/min",    "Avg cycles/min",        "average_cycles",   &SelectionCells::cycles},
     {"Total air scf",     "Total air n.m3",        "total_air",        &SelectionCells::totalAir},
 };
+// clang-format on
 
 // A full-precision figure of a row, in internal units.
 struct Figure {
@@ -59,9 +63,7 @@ std::vector<Figure> Figures(const SelectionRow& r) {
     return {{"flow_scfm", r.flowOrTime}, {"air_scfm", r.air}, {"cycles_per_min", r.cyclesPerMin}};
 }
 
-SelectionCells CellsOf(const SelectionRow& r) {
-    return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, '.');
-}
+SelectionCells CellsOf(const SelectionRow& r) { return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, '.'); }
 
 std::string NameOf(const SelectionRow& r) { return r.series + r.ratioText; }
 
@@ -164,9 +166,15 @@ std::optional<SelectionFormat> ParseSelectionFormat(const std::string& text) {
 
 void PrintSelection(const SelectionResult& result, SelectionFormat format) {
     switch (format) {
-        case SelectionFormat::Table: std::printf("%s", TableText(result).c_str()); break;
-        case SelectionFormat::Csv: PrintCsv(result); break;
-        case SelectionFormat::Json: PrintJson(result.rows, nullptr); break;
+        case SelectionFormat::Table:
+            std::printf("%s", TableText(result).c_str());
+            break;
+        case SelectionFormat::Csv:
+            PrintCsv(result);
+            break;
+        case SelectionFormat::Json:
+            PrintJson(result.rows, nullptr);
+            break;
     }
 }
 
@@ -176,15 +184,18 @@ void PrintStoppedSelection(const std::string& message, SelectionFormat format) {
 
 std::string BatchStart(SelectionFormat format) {
     switch (format) {
-        case SelectionFormat::Table: return {};
-        case SelectionFormat::Csv: return "case," + CsvHeader() + ",message\n";
-        case SelectionFormat::Json: return JsonHead() + "\"cases\": [";
+        case SelectionFormat::Table:
+            return {};
+        case SelectionFormat::Csv:
+            return "case," + CsvHeader() + ",message\n";
+        case SelectionFormat::Json:
+            return JsonHead() + "\"cases\": [";
     }
     return {};
 }
 
 std::string BatchCaseText(int line, const SelectionResult* result, const std::string& message, SelectionFormat format,
-                      bool first) {
+                          bool first) {
     const std::string number = std::to_string(line);
     switch (format) {
         case SelectionFormat::Table:
@@ -200,8 +211,8 @@ std::string BatchCaseText(int line, const SelectionResult* result, const std::st
             return out;
         }
         case SelectionFormat::Json:
-            return std::string(first ? "\n" : ",\n") + "  {\"case\": " + number + ", \"message\": " +
-                   (result != nullptr ? "null" : JsonString(message)) + ", \"rows\": " +
+            return std::string(first ? "\n" : ",\n") + "  {\"case\": " + number +
+                   ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) + ", \"rows\": " +
                    JsonRows(result != nullptr ? result->rows : std::vector<SelectionRow>{}, "    ", "  ") + "}";
     }
     return {};

@@ -27,7 +27,7 @@ void PrintStoppedSelection(const std::string& message, SelectionFormat format);
 // the line number as its "case", and what closes the output.
 std::string BatchStart(SelectionFormat format);
 std::string BatchCaseText(int line, const SelectionResult* result, const std::string& message, SelectionFormat format,
-                      bool first);
+                          bool first);
 std::string BatchEnd(SelectionFormat format, bool anyCase);
 
 }  // namespace zorvik::cli

@@ -20,10 +20,12 @@
 namespace zorvik::cli {
 namespace {
 
+// clang-format off
 const std::vector<OptionSpec> kOptions = {
     {"model", true}, {"show", true},        {"units", true}, {"drive", true},
     {"out", true},   {"inlet-scale", true},
 };
+// clang-format on
 
 void Help() {
     std::printf(

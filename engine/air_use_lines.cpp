@@ -3,6 +3,7 @@
 namespace zorvik {
 namespace {
 
+// clang-format off
 constexpr AirUseLine kLines[] = {
 //   model line air  step  flows at 0, s, 2s ... 10s (scfm)
     {1,  1,  15,  33,  {0, 0, 0, 5.4, 5.35, 5.3, 5.25, 5.2, 5.15, 5.1, 5.05}},
@@ -29,6 +30,7 @@ constexpr AirUseLine kLines[] = {
     {15, 5,  75,  25,  {0, 0, 105, 96, 89, 83.5, 78, 74, 72, 69, 67}},
     {15, 6,  50,  25,  {0, 57, 54, 51.5, 48.5, 46, 43, 40.5, 40, 39.5, 39}},
 };
+// clang-format on
 
 }  // namespace
 

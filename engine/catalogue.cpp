@@ -14,6 +14,7 @@ struct Identity {
 };
 
 // Identity and limits, pressures psig.
+// clang-format off
 constexpr Identity kIdentity[PumpCount] = {
 //   No  Series   RatioText  Act   Stg  InletIsAir MaxAir MinIn MaxIn  MaxOut MaxCR GraphIn
     { 1, "CRB19", "-2.5 ",   "SA", 1,   true,      125,   -1,   125,   320,   2.5,  100},
@@ -32,6 +33,7 @@ constexpr Identity kIdentity[PumpCount] = {
     {14, "RBZ",   "-30/50",  "TS", 2,   false,     150,   50,   -20,   5000,  100,  1200},
     {15, "8RBW",  "-2    ",  "DA", 1,   false,     130,   25,   300,   300,   2,    100},
 };
+// clang-format on
 
 struct Constants {
     double AirStallFactor, SupplyStallFactor, InterstageFactor, InterstageOutletFactor;
@@ -41,6 +43,7 @@ struct Constants {
 // Performance constants. Model 12's displacement per minute (1254) is the
 // stored figure, not 13.1452 x 95; model 5 is single-acting yet gains from
 // its inlet pressure (SupplyStallFactor 1.0).
+// clang-format off
 constexpr Constants kConstants[PumpCount] = {
 //   AirStall SupplyStall Interstage IntOutlet Displ    MaxCyc MaxDispl/min ZeroFlow
     {2.5,     0,          0,         0,        2.4,     541,   1298,        22.05},
@@ -59,6 +62,7 @@ constexpr Constants kConstants[PumpCount] = {
     {50.0,    1.6,        30,        50,       3.1,     95,    294.5,       101},
     {1.0,     1.0,        0,         0,        400,     105,   42000,       10},
 };
+// clang-format on
 
 std::array<TPumpRecord, PumpCount> BuildCatalogue() {
     std::array<TPumpRecord, PumpCount> rows;
@@ -97,8 +101,6 @@ const TPumpRecord& CatalogueRow(int n) {
     return rows.at(static_cast<std::size_t>(n - 1));
 }
 
-bool UsesAirUseLines(int pumpNo) {
-    return (pumpNo >= 1 && pumpNo <= 4) || pumpNo == 15;
-}
+bool UsesAirUseLines(int pumpNo) { return (pumpNo >= 1 && pumpNo <= 4) || pumpNo == 15; }
 
 }  // namespace zorvik

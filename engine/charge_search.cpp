@@ -9,8 +9,8 @@ namespace {
 
 constexpr double kMinDrivePsi = 40;
 constexpr double kMaxDrivePsi = 150;
-constexpr double kNoGasPerStep = 0.001;     // scf per step when there is nothing to deliver
-constexpr double kMinFinalFlowScfm = 0.3;   // a model must still deliver this at the final pressure
+constexpr double kNoGasPerStep = 0.001;    // scf per step when there is nothing to deliver
+constexpr double kMinFinalFlowScfm = 0.3;  // a model must still deliver this at the final pressure
 constexpr double kMaxCyclesPerMin = 2000;
 constexpr double kMaxStepMinutes = 500;     // one tenth of the gas may take no longer
 constexpr double kEmptyStepMinutes = 1001;  // a step between two zero flows never ends
@@ -131,8 +131,10 @@ ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& dut
     if (c.rejection != Rejection::None) return c;
     c.rejection = FirstExceededLimit(pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio);
     if (c.rejection != Rejection::None) return c;
-    if (!(duty.GasPerStepScf() > kMinGasPerStep)) c.rejection = Rejection::TooLittleGas;
-    else if (!(c.fillMinutes > kMinFillMinutes)) c.rejection = Rejection::FillTooQuick;
+    if (!(duty.GasPerStepScf() > kMinGasPerStep))
+        c.rejection = Rejection::TooLittleGas;
+    else if (!(c.fillMinutes > kMinFillMinutes))
+        c.rejection = Rejection::FillTooQuick;
     return c;
 }
 

@@ -13,7 +13,7 @@
 
 namespace zorvik {
 
-inline constexpr int ChargeSteps = 10;                 // equal pressure steps from start to final
+inline constexpr int ChargeSteps = 10;  // equal pressure steps from start to final
 inline constexpr int ChargeCurvePoints = ChargeSteps + 1;
 
 struct ChargeDuty {
@@ -40,12 +40,12 @@ struct ChargeCandidate {
     bool charged = false;
     std::array<double, ChargeCurvePoints> flowScfm{};  // at the start and after each step
     std::array<double, ChargeCurvePoints> minutes{};   // time elapsed at those points
-    double fillMinutes = 0;          // = minutes[10]
-    double driveAirScf = 0;          // drive air used over the fill, standard cubic feet
-    double cycles = 0;               // strokes over the fill
-    double averageCyclesPerMin = 0;  // cycles / fill minutes
-    double finalRatio = 1;           // compression ratio at the last step
-    bool airLimited = false;         // the start was cut back to the air available
+    double fillMinutes = 0;                            // = minutes[10]
+    double driveAirScf = 0;                            // drive air used over the fill, standard cubic feet
+    double cycles = 0;                                 // strokes over the fill
+    double averageCyclesPerMin = 0;                    // cycles / fill minutes
+    double finalRatio = 1;                             // compression ratio at the last step
+    bool airLimited = false;                           // the start was cut back to the air available
     Rejection rejection = Rejection::None;
 
     bool Listed() const { return rejection == Rejection::None; }

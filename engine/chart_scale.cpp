@@ -12,6 +12,7 @@ struct TickRow {
     int step;
 };
 
+// clang-format off
 constexpr TickRow kTickRows[] = {
 //   n from  step
     {0,      1},
@@ -31,16 +32,17 @@ constexpr TickRow kTickRows[] = {
     {25000,  5000},
     {50000,  10000},  // 50000 only
 };
+// clang-format on
 constexpr int kTableEnd = 50000;
 
 constexpr double kInletStepsPsi[] = {
     10000, 7500, 6000, 5000, 4000, 3000, 2500, 2000, 1500, 1000, 750, 600, 500, 400, 300,
-    250, 200, 150, 125, 100, 75, 50, 40, 25, 20, 10, 5, 2, 1,
+    250,   200,  150,  125,  100,  75,   50,   40,   25,   20,   10,  5,   2,   1,
 };
 
 constexpr double kInletStepsBar[] = {
-    600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50, 40, 30, 25, 20, 15, 10,
-    7.5, 6, 5, 4, 3, 2, 1.5, 1, 0.8, 0.5,
+    600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75,  50, 40,  30,
+    25,  20,  15,  10,  7.5, 6,   5,   4,   3,   2,   1.5, 1,  0.8, 0.5,
 };
 
 // A curve is spaced so that at least 4.5 steps fit below the inlet.

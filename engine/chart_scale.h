@@ -57,8 +57,7 @@ struct ChartAxes {
 // The pressure axis reaches curvesEndPsi too (the highest pressure of the
 // top inlet curve), so no curve runs past its end: the bar axis, counted
 // from the whole bar below, takes one tick more where it would end short.
-ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode,
-                        double curvesEndPsi = 0);
+ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm, bool barMode, double curvesEndPsi = 0);
 
 // Offsets are held within this many pixels of the origin, so a point far
 // off the picture can neither overflow a pixel coordinate nor send the

@@ -97,8 +97,8 @@ std::string FormatFixed(double value, int precision, int decimals, char decimalS
         const char digit = index >= 0 && index < static_cast<int>(v.d.size()) ? v.d[index] : '0';
         (place >= 0 ? integerPart : fraction).push_back(digit);
     }
-    const bool allZero = integerPart.find_first_not_of('0') == std::string::npos &&
-                         fraction.find_first_not_of('0') == std::string::npos;
+    const bool allZero =
+        integerPart.find_first_not_of('0') == std::string::npos && fraction.find_first_not_of('0') == std::string::npos;
     std::string out = negative && !allZero ? "-" : "";
     out += integerPart;
     if (decimals > 0) out += decimalSeparator + fraction;

@@ -28,9 +28,9 @@ struct FlowDuty {
 // One model at the duty.
 struct FlowCandidate {
     int pumpNo = 0;
-    PointResult requested;    // at the duty's outlet pressure, before the air limit
-    DeliveredPoint delivered; // after the air limit (or the requested point when it is ignored)
-    double cyclesPerMin = 0;  // delivered speed x MaxCyclesPerMin
+    PointResult requested;     // at the duty's outlet pressure, before the air limit
+    DeliveredPoint delivered;  // after the air limit (or the requested point when it is ignored)
+    double cyclesPerMin = 0;   // delivered speed x MaxCyclesPerMin
     Rejection rejection = Rejection::None;
 
     bool Listed() const { return rejection == Rejection::None; }

@@ -18,8 +18,7 @@ double DewpointC(double vapourHpa) {
     return MagnusC * l / (MagnusB - l);
 }
 
-double CondensationGauge(double dewpointC, double dewpointGauge, double temperatureC,
-                         double atmosphere) {
+double CondensationGauge(double dewpointC, double dewpointGauge, double temperatureC, double atmosphere) {
     const double ratio = SaturationVapourPressureHpa(temperatureC) / SaturationVapourPressureHpa(dewpointC);
     return (dewpointGauge + atmosphere) * ratio - atmosphere;
 }

@@ -31,8 +31,7 @@ double DewpointC(double vapourHpa);
 // Gauge pressure at which air with dewpoint `dewpointC` at gauge pressure
 // `dewpointGauge` becomes saturated when compressed at `temperatureC`.
 // `atmosphere` is the atmospheric pressure in the unit of the gauge values.
-double CondensationGauge(double dewpointC, double dewpointGauge, double temperatureC,
-                         double atmosphere);
+double CondensationGauge(double dewpointC, double dewpointGauge, double temperatureC, double atmosphere);
 
 inline double FahrenheitToCelsius(double f) { return (f - 32.0) * 5.0 / 9.0; }
 inline double CelsiusToFahrenheit(double c) { return c * 9.0 / 5.0 + 32.0; }

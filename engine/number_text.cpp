@@ -49,17 +49,26 @@ std::optional<double> ParseNumber(std::string_view text) {
     const std::size_t mantissaStart = i;
 
     std::size_t digits = 0;
-    while (i < n && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < n && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < n && text[i] == '.') {
         ++i;
-        while (i < n && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return std::nullopt;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < n && IsDigit(text[i])) { ++i; ++expDigits; }
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+            ++expDigits;
+        }
         if (expDigits == 0) return std::nullopt;
     }
     if (i != n) return std::nullopt;
@@ -96,8 +105,6 @@ void TrimTrailingBlanks(std::string& text) {
     text.erase(last == std::string::npos ? 0 : last + 1);
 }
 
-void TrimLeadingBlanks(std::string& text) {
-    text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
-}
+void TrimLeadingBlanks(std::string& text) { text.erase(0, std::min(text.find_first_not_of(' '), text.size())); }
 
 }  // namespace zorvik

@@ -10,9 +10,7 @@ namespace {
 constexpr std::string_view kIndexTag = "[IDX";
 constexpr int kAddressFields = 7;  // fields 1-7 follow a section header
 
-bool StartsWith(std::string_view line, std::string_view prefix) {
-    return line.substr(0, prefix.size()) == prefix;
-}
+bool StartsWith(std::string_view line, std::string_view prefix) { return line.substr(0, prefix.size()) == prefix; }
 
 // "[IDXk]" names office k, counted from 1. The number is what lies between
 // the tag and the first "]" (the rest of the line when there is none).
@@ -40,7 +38,7 @@ std::string RegionName(std::string_view header) {
 
 OfficesFileContents ParseOfficesFile(std::istream& text) {
     OfficesFileContents result;
-    int entry = -1;       // the section being read; -1 before the first header
+    int entry = -1;  // the section being read; -1 before the first header
     int nextField = 1;
     std::string line;
     while (std::getline(text, line)) {

@@ -26,9 +26,9 @@ inline constexpr const char* OfficesFileName = "ZorvikAmplifierAddresses.txt";
 inline constexpr const char* OfficeIndexFileName = "ZCompanyIdx03.dat";
 
 struct OfficesFileContents {
-    OfficeTable Offices;              // all twelve entries cleared, then filled from the file
-    std::int32_t OfficeIndex = 0;     // from the last "[IDX" line before any error, else 0
-    std::string Error;                // empty, or why reading stopped; entries read so far stay
+    OfficeTable Offices;           // all twelve entries cleared, then filled from the file
+    std::int32_t OfficeIndex = 0;  // from the last "[IDX" line before any error, else 0
+    std::string Error;             // empty, or why reading stopped; entries read so far stay
 };
 
 // Reads an office table file (UTF-8 text; a line may end in CR LF).

@@ -123,8 +123,7 @@ FlowResult OutletFlow(const TPumpRecord& p, const OperatingPoint& point) {
     if (r.speedFraction >= 0 && r.volumetricEfficiency >= 0) {
         // Inlet gas swept per minute, in^3 at inlet pressure, to scfm.
         const double sweptIn3PerMin = r.speedFraction * r.volumetricEfficiency * p.MaxDisplacementIn3PerMin;
-        r.flowScfm =
-            (point.inletPsi + AtmospherePsi) * sweptIn3PerMin / AtmospherePsi / units::CubicInchesPerCubicFoot;
+        r.flowScfm = (point.inletPsi + AtmospherePsi) * sweptIn3PerMin / AtmospherePsi / units::CubicInchesPerCubicFoot;
     } else {
         r.flowScfm = 0.001;
     }

@@ -34,14 +34,14 @@ struct FlowResult {
 // One operating point in full: the compression, the stall pressure at the
 // drive pressure, and the drive air used there.
 struct PointResult {
-    double stallOutletPsi = 0;        // outlet pressure at which the model stalls, psig
+    double stallOutletPsi = 0;  // outlet pressure at which the model stalls, psig
     double stallAirPsi = 0;
     double speedFraction = 0;
-    double cyclesPerMin = 0;          // speedFraction x MaxCyclesPerMin
+    double cyclesPerMin = 0;  // speedFraction x MaxCyclesPerMin
     double compressionRatio = 1;
     double volumetricEfficiency = 0;
     double flowScfm = 0;
-    double airUseScfm = 0;            // at the point's own outlet pressure and flow
+    double airUseScfm = 0;  // at the point's own outlet pressure and flow
 };
 
 // The model's speed table interpolated at one drive pressure D:

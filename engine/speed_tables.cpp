@@ -5,6 +5,7 @@ namespace {
 
 // Each line is one drive-pressure column of the measured table, transposed
 // below so that the code reads it by row (speed) and column (drive).
+// clang-format off
 constexpr double kStandardByDrive[8][SpeedRows] = {
 //   drive  0.1    0.2    0.3    0.4    0.5    0.6    0.7    0.8    0.9    1.0    1.1
     {40,    39,    37.3,  34.2,  29.8,  23.9,  17.2,  8.5,   -2,    -12.5, -24.5, -36.5},
@@ -16,10 +17,12 @@ constexpr double kStandardByDrive[8][SpeedRows] = {
     {130,   126.8, 123,   118.7, 113,   105.5, 97.8,  86.7,  72.5,  54,    28.8,  -7.8},
     {145,   141.3, 137,   132.3, 126.8, 120.2, 112,   101,   87,    67.3,  39.5,  -5},
 };
+// clang-format on
 
 // The 40 psig column was never measured at speed 1.1; -21.9 continues the
 // straight line through its 0.9 and 1.0 entries (-2.1, -12), which keeps the
 // column decreasing as the row search needs.
+// clang-format off
 constexpr double kEightRbwByDrive[7][SpeedRows] = {
 //   drive  0.1    0.2    0.3    0.4    0.5    0.6    0.7    0.8    0.9    1.0    1.1
     {40,    37,    34,    30.9,  27.5,  23,    19,    12.5,  5.4,   -2.1,  -12,   -21.9},
@@ -30,10 +33,13 @@ constexpr double kEightRbwByDrive[7][SpeedRows] = {
     {115,   111.5, 107,   100.5, 94,    85.5,  74.3,  62.3,  48.5,  29.7,  9.6,   -14.5},
     {130,   124.5, 118,   111.5, 104,   95.5,  85.5,  72.5,  58,    40.6,  18.8,  -8.7},
 };
+// clang-format on
 
 template <int Columns>
 constexpr auto Transpose(const double (&byDrive)[Columns][SpeedRows]) {
-    struct Rows { double Row[SpeedRows][8]{}; } rows{};
+    struct Rows {
+        double Row[SpeedRows][8]{};
+    } rows{};
     for (int j = 0; j < Columns; ++j)
         for (int k = 0; k < SpeedRows; ++k) rows.Row[k][j] = byDrive[j][k];
     return rows;

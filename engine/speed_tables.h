@@ -5,7 +5,6 @@
 // amplifier cycles at speed fraction k/10. Every column decreases down its
 // rows; negative entries are normal.
 
-
 namespace zorvik {
 
 inline constexpr int SpeedRows = 12;  // drive pressure, then speed 0.1 .. 1.1

@@ -4,17 +4,17 @@
 
 namespace zorvik::units {
 
-inline constexpr double AtmospherePsi = 14.5;            // absolute = gauge + 14.5
+inline constexpr double AtmospherePsi = 14.5;  // absolute = gauge + 14.5
 inline constexpr double CubicInchesPerCubicFoot = 1728;
 
-inline constexpr double PsiPerBar = 14.50377;             // entry, selection, adjust dialog, data sheet, chart axis
-inline constexpr double PsiPerBarShort = 14.5;            // chart drive caption, model selection chart
-inline constexpr double LitresPerCubicFoot = 28.316847;   // entry, selection rows and report
+inline constexpr double PsiPerBar = 14.50377;            // entry, selection, adjust dialog, data sheet, chart axis
+inline constexpr double PsiPerBarShort = 14.5;           // chart drive caption, model selection chart
+inline constexpr double LitresPerCubicFoot = 28.316847;  // entry, selection rows and report
 inline constexpr double CubicFeetPerLitre = 0.03531466621266132;  // unit switch of the selection fields
-inline constexpr double LitresPerCubicFootChart = 28.317; // performance chart: nl/min = scfm x 28.317
-inline constexpr double ChartNormalPerStandard = 0.88286; // chart: Nm3/min = scfm x 28.317 x 0.88286 / 1000
-inline constexpr double CubicInchesPerLitre = 61.023378;  // data sheet displacement
-inline constexpr double CubicCmPerCubicInch = 16.387064;  // model selection chart displacement
-inline constexpr double MmPerInch = 25.4;                 // model selection chart drive size
+inline constexpr double LitresPerCubicFootChart = 28.317;         // performance chart: nl/min = scfm x 28.317
+inline constexpr double ChartNormalPerStandard = 0.88286;         // chart: Nm3/min = scfm x 28.317 x 0.88286 / 1000
+inline constexpr double CubicInchesPerLitre = 61.023378;          // data sheet displacement
+inline constexpr double CubicCmPerCubicInch = 16.387064;          // model selection chart displacement
+inline constexpr double MmPerInch = 25.4;                         // model selection chart drive size
 
 }  // namespace zorvik::units

@@ -43,7 +43,8 @@ QImage Render(const QString& name, QSize size, const QColor& ground) {
     // Pictures are rendered once per size and shared: windows keep them for
     // the whole run, and redraws must not re-parse SVG.
     static QHash<QString, QImage> cache;
-    const QString key = QStringLiteral("%1@%2x%3/%4").arg(name).arg(size.width()).arg(size.height()).arg(ground.name(QColor::HexArgb));
+    const QString key =
+        QStringLiteral("%1@%2x%3/%4").arg(name).arg(size.width()).arg(size.height()).arg(ground.name(QColor::HexArgb));
     const auto found = cache.constFind(key);
     if (found != cache.constEnd()) return *found;
     const QImage image = RenderUncached(name, size, ground);

@@ -34,8 +34,7 @@ Canvas::Canvas(QImage& image)
     SetFont("arial", 10);
 }
 
-Canvas::Canvas(QPaintDevice& device, int dpi)
-    : width_(device.width()), height_(device.height()), dpi_(dpi) {
+Canvas::Canvas(QPaintDevice& device, int dpi) : width_(device.width()), height_(device.height()), dpi_(dpi) {
     pageMetrics_ = true;
     ownPainter_.begin(&device);
     // Pictures on a page are line drawings and charts: a PDF would otherwise
@@ -51,8 +50,10 @@ Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), width_(size.
 }
 
 Canvas::~Canvas() {
-    if (painter_ != &ownPainter_) painter_->restore();
-    else if (ownPainter_.isActive()) ownPainter_.end();
+    if (painter_ != &ownPainter_)
+        painter_->restore();
+    else if (ownPainter_.isActive())
+        ownPainter_.end();
 }
 
 bool Canvas::End() { return painter_ == &ownPainter_ && ownPainter_.isActive() && ownPainter_.end(); }
@@ -83,9 +84,7 @@ void Canvas::Mirror(Op op) {
     op(e);
 }
 
-QPaintDevice* Canvas::MetricsDevice() const {
-    return pageMetrics_ ? painter_->device() : PictureMetricsDevice();
-}
+QPaintDevice* Canvas::MetricsDevice() const { return pageMetrics_ ? painter_->device() : PictureMetricsDevice(); }
 
 // The centre of a picture pixel: smooth lines of odd width run through it,
 // so that they cover the pixels the pixel-exact picture paints.
@@ -148,8 +147,10 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
         Line(QPoint(left, top), QPoint(right - 1, bottom - 1));
         return;
     }
-    if (smooth_) painter_->drawRect(QRectF(Centre({left, top}), QSizeF(right - left - 1, bottom - top - 1)));
-    else painter_->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    if (smooth_)
+        painter_->drawRect(QRectF(Centre({left, top}), QSizeF(right - left - 1, bottom - top - 1)));
+    else
+        painter_->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom) {
@@ -177,8 +178,10 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
     Mirror([&](Canvas& e) { e.Ellipse(left, top, right, bottom); });
     ApplyPen();
     painter_->setBrush(brushStyle_ == BrushStyle::Solid ? QBrush(brushColor_) : QBrush(Qt::NoBrush));
-    if (smooth_) painter_->drawEllipse(QRectF(Centre({left, top}), QSizeF(right - left - 1, bottom - top - 1)));
-    else painter_->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    if (smooth_)
+        painter_->drawEllipse(QRectF(Centre({left, top}), QSizeF(right - left - 1, bottom - top - 1)));
+    else
+        painter_->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     painter_->setBrush(Qt::NoBrush);
 }
 

@@ -106,7 +106,7 @@ public:
     void FillRect(int left, int top, int right, int bottom);   // brush only
     void FrameRect(int left, int top, int right, int bottom);  // 1-pixel border in the brush colour
     void Ellipse(int left, int top, int right, int bottom);
-    void Polygon(const std::vector<QPoint>& points);           // pen outline, brush inside
+    void Polygon(const std::vector<QPoint>& points);  // pen outline, brush inside
 
     // Font.
     void SetFontName(const QString& name);
@@ -115,8 +115,7 @@ public:
     void SetFontItalic(bool on);
     void SetFontUnderline(bool on);
     void SetFontColor(const QColor& color);
-    void SetFont(const QString& name, int points, bool bold = false, bool italic = false,
-                 bool underline = false);
+    void SetFont(const QString& name, int points, bool bold = false, bool italic = false, bool underline = false);
     int FontSize() const { return fontPoints_; }
     QColor FontColor() const { return fontColor_; }
     QFont CurrentFont() const { return font_; }

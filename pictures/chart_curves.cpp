@@ -240,8 +240,10 @@ void DrawChargingPoints(Canvas& c, const ChartAxes& a) {
 }  // namespace
 
 void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes) {
-    if (UsesAirUseLines(Shared.CurrentPump.PumpNo)) DrawMeasuredAirUseLines(canvas, axes);
-    else DrawComputedAirUseLevels(canvas, axes);
+    if (UsesAirUseLines(Shared.CurrentPump.PumpNo))
+        DrawMeasuredAirUseLines(canvas, axes);
+    else
+        DrawComputedAirUseLevels(canvas, axes);
 }
 
 std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes) {
@@ -269,8 +271,10 @@ void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {
 void DrawSelectionOverlay(Canvas& canvas, const ChartAxes& axes) {
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetPenWidth(1);
-    if (Shared.ApplicationType == ApplicationFlow) DrawFlowPoint(canvas, axes);
-    else if (Shared.ApplicationType == ApplicationFillCylinder) DrawChargingPoints(canvas, axes);
+    if (Shared.ApplicationType == ApplicationFlow)
+        DrawFlowPoint(canvas, axes);
+    else if (Shared.ApplicationType == ApplicationFillCylinder)
+        DrawChargingPoints(canvas, axes);
 }
 
 }  // namespace zorvik

@@ -56,9 +56,15 @@ void DrawHorizontalDimension(Canvas& canvas, int x, int y, int length, int arrow
     const int centre = x + (length - w) / 2 + o;
     const int right = x + length - w - 10 + o;
     const std::array<QPoint, 9> corners = {{
-        {left, y - h}, {centre, y - h}, {right, y - h},
-        {left, y - h / 2}, {centre, y - h / 2}, {right, y - h / 2},
-        {left, y + 2}, {centre, y + 2}, {right, y + 2},
+        {left, y - h},
+        {centre, y - h},
+        {right, y - h},
+        {left, y - h / 2},
+        {centre, y - h / 2},
+        {right, y - h / 2},
+        {left, y + 2},
+        {centre, y + 2},
+        {right, y + 2},
     }};
     if (textPos >= 0 && textPos <= 8 && !text.isEmpty()) {
         // A text wider than its dimension reaches over the extension lines;
@@ -85,8 +91,7 @@ void DrawVerticalDimension(Canvas& canvas, int x, int y, int length, int arrows,
     canvas.SetBrushColor(fill);
     canvas.MoveTo(x, y + 7);
     canvas.LineTo(x, y + length - 7);
-    if (arrows == ArrowTop || arrows == ArrowTopAndBottom)
-        canvas.Polygon({{x, y + 1}, {x - 3, y + 7}, {x + 3, y + 7}});
+    if (arrows == ArrowTop || arrows == ArrowTopAndBottom) canvas.Polygon({{x, y + 1}, {x - 3, y + 7}, {x + 3, y + 7}});
     if (arrows == ArrowBottom || arrows == ArrowTopAndBottom)
         canvas.Polygon({{x, y + length - 1}, {x - 3, y + length - 7}, {x + 3, y + length - 7}});
     ExtensionLine(canvas, x + startExtFrom, y, x + startExtTo, y);
@@ -100,9 +105,15 @@ void DrawVerticalDimension(Canvas& canvas, int x, int y, int length, int arrows,
     const int middle = y + (length - h) / 2 + o;
     const int bottom = y + length - h - 10 + o;
     const std::array<QPoint, 9> corners = {{
-        {x - w - 4, top}, {x - w / 2, top}, {x + 4, top},
-        {x - w - 4, middle}, {x - w / 2, middle}, {x + 4, middle},
-        {x - w - 4, bottom}, {x - w / 2, bottom}, {x + 4, bottom},
+        {x - w - 4, top},
+        {x - w / 2, top},
+        {x + 4, top},
+        {x - w - 4, middle},
+        {x - w / 2, middle},
+        {x + 4, middle},
+        {x - w - 4, bottom},
+        {x - w / 2, bottom},
+        {x + 4, bottom},
     }};
     if (textPos >= 0 && textPos <= 8 && !text.isEmpty())
         canvas.TextOut(corners[textPos].x(), corners[textPos].y(), text);
@@ -130,8 +141,10 @@ void DrawLeaderNote(Canvas& canvas, int x, int y, const QColor& fill, int textPo
     // Unit vector from the tip back along the leader.
     int ux = 0;
     int uy = 0;
-    if (std::abs(dy) < std::abs(dx)) ux = dx < 0 ? -1 : 1;
-    else uy = dy < 0 ? -1 : 1;
+    if (std::abs(dy) < std::abs(dx))
+        ux = dx < 0 ? -1 : 1;
+    else
+        uy = dy < 0 ? -1 : 1;
     const int px = uy;  // across the leader
     const int py = ux;
     canvas.Polygon({{x, y}, {x + 6 * ux - 3 * px, y + 6 * uy - 3 * py}, {x + 6 * ux + 3 * px, y + 6 * uy + 3 * py}});
@@ -144,9 +157,15 @@ void DrawLeaderNote(Canvas& canvas, int x, int y, const QColor& fill, int textPo
     const int ex = x + dx;
     const int ey = y + dy;
     const std::array<QPoint, 9> corners = {{
-        {ex - w - 4, ey - h}, {ex - w / 2, ey - h}, {ex + 4, ey - h},
-        {ex - w - 4, ey - h / 2}, {ex - w / 2, ey - h / 2}, {ex + 4, ey - h / 2},
-        {ex - w - 4, ey + 2}, {ex - w / 2, ey + 2}, {ex + 4, ey + 2},
+        {ex - w - 4, ey - h},
+        {ex - w / 2, ey - h},
+        {ex + 4, ey - h},
+        {ex - w - 4, ey - h / 2},
+        {ex - w / 2, ey - h / 2},
+        {ex + 4, ey - h / 2},
+        {ex - w - 4, ey + 2},
+        {ex - w / 2, ey + 2},
+        {ex + 4, ey + 2},
     }};
     const QPoint corner = textPos >= 0 && textPos <= 8 ? corners[textPos] : QPoint(0, 0);
     canvas.SetBrushStyle(BrushStyle::Solid);

@@ -52,8 +52,7 @@ void DrawVerticalDimension(Canvas& canvas, int x, int y, int length, int arrows,
 // centred on, right of the leader end; above, level with, below it) and
 // standing on a solid ground of the fill colour. Leaves the brush solid in
 // the fill colour.
-void DrawLeaderNote(Canvas& canvas, int x, int y, const QColor& fill, int textPos, const QString& note, int dy,
-                    int dx);
+void DrawLeaderNote(Canvas& canvas, int x, int y, const QColor& fill, int textPos, const QString& note, int dy, int dx);
 
 // Up to ten "\r"-separated lines, the first with its top-left corner at
 // (x, y), in the current font and brush.

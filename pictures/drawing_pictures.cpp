@@ -14,6 +14,7 @@ struct StoredPicture {
 };
 
 // In the order of DrgImage.
+// clang-format off
 constexpr StoredPicture kPictures[DrgImageCount] = {
     // picture                                 artwork                           width  height  reach left
     {DrgImage::LrbSideElevationImage,        "drg_lrb_side_elevation",           128,   202},
@@ -41,14 +42,13 @@ constexpr StoredPicture kPictures[DrgImageCount] = {
     {DrgImage::option61308Image,             "drg_option_61308",                 420,   295},
     {DrgImage::option61309Image,             "drg_option_61309",                 545,   293},
 };
+// clang-format on
 
 const StoredPicture& Entry(DrgImage which) { return kPictures[static_cast<int>(which)]; }
 
 }  // namespace
 
-QImage DrawingPictures::Picture(DrgImage which) {
-    return ArtworkOnWhite(ArtworkName(which), PictureSize(which));
-}
+QImage DrawingPictures::Picture(DrgImage which) { return ArtworkOnWhite(ArtworkName(which), PictureSize(which)); }
 
 QSize DrawingPictures::PictureSize(DrgImage which) { return {Entry(which).width, Entry(which).height}; }
 

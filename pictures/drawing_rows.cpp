@@ -10,9 +10,12 @@ namespace {
 int ArrowCode(Dir dir, Arrowheads arrows) {
     const int first = dir == Dir::H ? ArrowStart : ArrowTop;
     switch (arrows) {
-        case Arrowheads::Start: return first;
-        case Arrowheads::End: return first + 1;
-        case Arrowheads::Both: return first + 2;
+        case Arrowheads::Start:
+            return first;
+        case Arrowheads::End:
+            return first + 1;
+        case Arrowheads::Both:
+            return first + 2;
     }
     return -1;
 }

@@ -48,8 +48,7 @@ struct NoteRow {
 
 // Each row of the table (that belongs to pumpNo) with its position moved by
 // the origin, in yellow, with the millimetre texts when metric.
-void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionRow> rows, bool metric,
-                       int pumpNo = 0);
+void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionRow> rows, bool metric, int pumpNo = 0);
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo = 0);
 
 // An outline picture placed at the drawing's origin `at`, unscaled: its

@@ -18,6 +18,7 @@ constexpr double kLowestChartInletPsi = 5;
 // Share of the drive-pressure multiple allowed as inlet on the chart.
 constexpr double kChartInletShareOfDrive = 0.8;
 
+// clang-format off
 constexpr FixedAxisRange kGraphFixedRanges[] = {
 //   model outlet  flow  at least
     {1,    350,    6,    false},
@@ -26,6 +27,7 @@ constexpr FixedAxisRange kGraphFixedRanges[] = {
     {4,    250,    40,   true},
     {15,   250,    225,  true},
 };
+// clang-format on
 
 constexpr double kSmallFlowAxisScfm = 11;
 constexpr double kSmallFlowAxisPadScfm = 2;

@@ -20,6 +20,7 @@ constexpr Arrowheads Both = Arrowheads::Both;
 constexpr Arrowheads End = Arrowheads::End;
 
 // Models 1-3: side elevation and plan.
+// clang-format off
 constexpr DimensionRow kModels1To3Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,     49,  -30,     44,    Both,     -5,  50,     -5,  50,    1,    5,    "1.63\"",    "     41.4 mm"},
@@ -30,15 +31,19 @@ constexpr DimensionRow kModels1To3Dimensions[] = {
     {H,    231,  -30,    116,    Both,     -5,  35,     -5,  60,    1,    0,    " 4.85\"",   "123.2 mm"},
     {V,    384,    0,     85,    Both,    -42,   5,    -42,   5,    4,    0,    " 3.25\"",   "82.6 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModels1To3Notes[] = {
     // Arrow at    Text end    Pos  Note
     {58,   36,    -80, -70,    1,   "1/4\" NPT\rAir Drive Inlet"},
     {62,  197,    -40,  50,    7,   "3/8\" NPT Inlet Port"},
     {125, 166,     50,  40,    5,   "3/8\" NPT Outlet Port"},
 };
+// clang-format on
 
 // Model 4: front view and side elevation.
+// clang-format off
 constexpr DimensionRow kModel4Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      3,  204,    273,    Both,    -25,   5,    -25,   5,    1,    0,    "12.875\"",  "327.0 mm"},
@@ -46,16 +51,20 @@ constexpr DimensionRow kModel4Dimensions[] = {
     {V,    304,    0,     46,    Both,    -32,   5,    -32,   5,    4,    0,    " 3.25\"",   "82.6 mm"},
     {V,    304,   46,    126,    Both,    -22,   5,    -22,   5,    4,    0,    " 5.00\"",   "127.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModel4Notes[] = {
     // Arrow at    Text end    Pos  Note
     {8,   108,    -38, -28,    0,   "Air Drive \rInlet"},
     {15,    1,      0, -45,    1,   "Exhaust Muffler"},
     {142, 100,     23,-102,    1,   "3/8\" NPT Inlet Port\r3/8 NPT Outlet port (rear side)"},
 };
+// clang-format on
 
 // Models 5, 6 and 7 share their geometry; the texts of the first dimension
 // and of the port notes differ.
+// clang-format off
 constexpr DimensionRow kModel5Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      2,  -30,    158,    Both,     -5,  25,     -5,  25,    1,    0,    "9.55\"",    "242.6 mm"},
@@ -63,7 +72,9 @@ constexpr DimensionRow kModel5Dimensions[] = {
     {V,    -30,    8,    148,    Both,     -5,  40,     -5,  40,    4,    0,    " 9.25\"",   "235.0 mm"},
     {V,    420,    0,    235,    Both,    -22,   5,    -22,   5,    4,    0,    "14.75\"",   "374.7 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModel5Notes[] = {
     // Arrow at    Text end    Pos  Note
     {79,  123,     80, -70,    5,   "Air Drive \rInlet"},
@@ -72,7 +83,9 @@ constexpr NoteRow kModel5Notes[] = {
     {245, 230,    -30,  40,    7,   "3/8\" NPT Inlet Port"},
     {360, 230,     30,  40,    7,   "3/8\" NPT Outlet Port"},
 };
+// clang-format on
 
+// clang-format off
 constexpr DimensionRow kModels6To7Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      2,  -30,    158,    Both,     -5,  25,     -5,  25,    1,    0,    "9.50\"",    "241.0 mm"},
@@ -80,7 +93,9 @@ constexpr DimensionRow kModels6To7Dimensions[] = {
     {V,    -30,    8,    148,    Both,     -5,  40,     -5,  40,    4,    0,    " 9.25\"",   "235.0 mm"},
     {V,    420,    0,    235,    Both,    -22,   5,    -22,   5,    4,    0,    "14.75\"",   "374.7 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModels6To7Notes[] = {
     // Arrow at    Text end    Pos  Note
     {79,  123,     80, -70,    5,   "Air Drive \rInlet"},
@@ -89,7 +104,9 @@ constexpr NoteRow kModels6To7Notes[] = {
     {245, 230,    -30,  40,    7,   "1/4\" NPT Inlet Port"},
     {360, 230,     30,  40,    7,   "1/4\" NPT Outlet Port"},
 };
+// clang-format on
 
+// clang-format off
 constexpr DimensionRow kModel8Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      0,  -30,    178,    Both,     -5,  25,     -5, 105,    1,    0,    "9.50\"",    "241.0 mm"},
@@ -97,7 +114,9 @@ constexpr DimensionRow kModel8Dimensions[] = {
     {V,    -30,    6,    258,    Both,     -5,  35,     -5,  35,    4,    0,    "15.50\"",   "394.0 mm"},
     {V,    490,    0,    273,    Both,    -42,   5,    -42,   5,    4,   90,    "16.625\"",  "422.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModel8Notes[] = {
     // Arrow at    Text end    Pos  Note
     {78,  230,     64, -27,    5,   "Air Drive \rInlet"},
@@ -106,7 +125,9 @@ constexpr NoteRow kModel8Notes[] = {
     {255, 130,    -34,  24,    7,   "3/8\" NPT\rInlet Port"},
     {464, 138,    -13,  36,    7,   "3/8\" NPT\rOutlet Port"},
 };
+// clang-format on
 
+// clang-format off
 constexpr DimensionRow kModel9Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      0,  -30,    158,    Both,     -5,  25,     -5,  25,    1,    0,    "9.50\"",    "241.0 mm"},
@@ -114,7 +135,9 @@ constexpr DimensionRow kModel9Dimensions[] = {
     {V,    -23,    8,    130,    Both,     -5,  30,     -5,  30,    4,    0,    "7.00\"",    "177.8 mm"},
     {V,    520,    0,    216,    Both,   -117,   5,   -117,   5,    4,  -30,    "12.25\"",   "311.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModel9Notes[] = {
     // Arrow at    Text end    Pos  Note
     {81,  103,     54, -44,    5,   "Air Drive \rInlet"},
@@ -123,8 +146,10 @@ constexpr NoteRow kModel9Notes[] = {
     {265, 206,     10,  34,    7,   "1/2\" Tube\rInlet Port"},
     {393, 206,    -10,  34,    7,   "1/2\" Tube\rOutlet Port"},
 };
+// clang-format on
 
 // The overall length differs between model 10 and model 11.
+// clang-format off
 constexpr DimensionRow kModels10To11Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text  Models
     {H,      0,  -30,    345,    Both,     -5,  85,     -5,  85,    1,    0,    "21.625\"",  "549.0 mm",      {10, 10}},
@@ -133,7 +158,9 @@ constexpr DimensionRow kModels10To11Dimensions[] = {
     {H,    117,  183,    157,    Both,      5, -35,      5, -35,    1,    0,    " 9.125\"",  "232.0 mm"},
     {V,    565,    0,    153,    Both,    -55,   5,    -30,   5,    4,  -30,    "9.50\"",    "241.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModels10To11Notes[] = {
     // Arrow at    Text end    Pos  Note
     {238,  80,     32, -42,    5,   "Air Drive \rInlet"},
@@ -141,7 +168,9 @@ constexpr NoteRow kModels10To11Notes[] = {
     {435,  89,    -37,  84,    7,   "1/4\" NPT\rInlet Ports\rEach end"},
     {500,  89,     37,  84,    7,   "1/4\" NPT\rOutlet Ports\rEach end"},
 };
+// clang-format on
 
+// clang-format off
 constexpr DimensionRow kModels12To14Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      0,  -30,    345,    Both,     -5,  85,     -5,  85,    1,    0,    "21.25\"",   "540.0 mm"},
@@ -149,8 +178,10 @@ constexpr DimensionRow kModels12To14Dimensions[] = {
     {H,    117,  183,    157,    Both,      5, -35,      5, -35,    1,    0,    " 9.125\"",  "232.0 mm"},
     {V,    565,    0,    153,    Both,    -55,   5,    -30,   5,    4,  -30,    "9.50\"",    "241.0 mm"},
 };
+// clang-format on
 
 // The inlet port of model 12 is larger than that of models 13 and 14.
+// clang-format off
 constexpr NoteRow kModels12To14Notes[] = {
     // Arrow at    Text end    Pos  Note                                        Models
     {238,  80,     32, -42,    5,   "Air Drive \rInlet"},
@@ -159,9 +190,11 @@ constexpr NoteRow kModels12To14Notes[] = {
     {328,  91,      0,  74,    7,   "1/4\" NPT\rInlet Port",                    {13, 14}},
     {17,   91,     16,  74,    7,   "1/4\" NPT\rOutlet Port"},
 };
+// clang-format on
 
 // Model 15: the first two lengths are those with the no-load run-away
 // modifications fitted.
+// clang-format off
 constexpr DimensionRow kModel15Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text                 Millimetre text
     {H,    -40,  -70,    203,    Both,     -5,  25,     -5,  25,    1,    0,    "19.60\"   61308 Mod",   "498.0 mm   61308 Mod"},
@@ -180,20 +213,25 @@ constexpr DimensionRow kModel15Dimensions[] = {
     {V,    210,   56,    141,    Both,     -5,  40,     -5,  60,    4,  -10,    "11.00\"",                "278.0 mm"},
     {V,    270,  133,     64,    Both,     -5, 160,     -5,   5,    4,  -10,    "4.80\"",                 "123.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kModel15Notes[] = {
     // Arrow at    Text end    Pos  Note
     {64,   64,    134,-124,    2,   "Air Drive Inlet\r3/4\" NPT"},
     {421, 129,     30,-190,    1,   "1\" NPT Outlet Port (this side)\r1\" NPT Inlet Port (rear side)"},
     {289, 197,    -26, 114,    4,   "Fixings 8 holes\r13.5 mm dia (17/32\" dia)"},
 };
+// clang-format on
 
 // The fixing-slot detail, offsets from its own corner.
+// clang-format off
 constexpr DimensionRow kFixingPlanDimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {V,    170,   12,    -25,    End,       0,   0,    -20,   5,    5,    0,    " 1.00\"",   " 25 mm"},
     {V,    170,   26,     24,    Both,    -10,   5,    -20,   5,    5,    0,    " 2.00\"",   " 51 mm"},
 };
+// clang-format on
 
 // Where each drawing goes on the page.
 constexpr QPoint kModels1To3Origin(150, 100);
@@ -261,35 +299,53 @@ void DrawModelDrawing(Canvas& canvas) {
     const bool metric = Shared.DisplayMode != DisplayDrawingInches;
     const int pumpNo = Shared.CurrentPump.PumpNo;
     switch (pumpNo) {
-        case 1: case 2: case 3:
+        case 1:
+        case 2:
+        case 3:
             DrawModels1To3(canvas, metric);
             break;
         case 4:
             DrawModel4(canvas, metric);
             break;
         case 5:
-            DrawSlotFixed(canvas, {DrgImage::RB8DrgImage, kModels5To7Origin, kModel5Dimensions, kModel5Notes,
-                                   kFixingPlanSmallModels}, metric, pumpNo);
+            DrawSlotFixed(
+                canvas,
+                {DrgImage::RB8DrgImage, kModels5To7Origin, kModel5Dimensions, kModel5Notes, kFixingPlanSmallModels},
+                metric, pumpNo);
             break;
-        case 6: case 7:
-            DrawSlotFixed(canvas, {DrgImage::RB30DrgImage, kModels5To7Origin, kModels6To7Dimensions,
-                                   kModels6To7Notes, kFixingPlanSmallModels}, metric, pumpNo);
+        case 6:
+        case 7:
+            DrawSlotFixed(canvas,
+                          {DrgImage::RB30DrgImage, kModels5To7Origin, kModels6To7Dimensions, kModels6To7Notes,
+                           kFixingPlanSmallModels},
+                          metric, pumpNo);
             break;
         case 8:
-            DrawSlotFixed(canvas, {DrgImage::RBW2drgImage, kModel8Origin, kModel8Dimensions, kModel8Notes,
-                                   kFixingPlanLargeModels}, metric, pumpNo);
+            DrawSlotFixed(
+                canvas,
+                {DrgImage::RBW2drgImage, kModel8Origin, kModel8Dimensions, kModel8Notes, kFixingPlanLargeModels},
+                metric, pumpNo);
             break;
         case 9:
-            DrawSlotFixed(canvas, {DrgImage::RBW5drgImage, kModel9Origin, kModel9Dimensions, kModel9Notes,
-                                   kFixingPlanLargeModels}, metric, pumpNo);
+            DrawSlotFixed(
+                canvas,
+                {DrgImage::RBW5drgImage, kModel9Origin, kModel9Dimensions, kModel9Notes, kFixingPlanLargeModels},
+                metric, pumpNo);
             break;
-        case 10: case 11:
-            DrawSlotFixed(canvas, {DrgImage::RBW15drgImage, kModels10To14Origin, kModels10To11Dimensions,
-                                   kModels10To11Notes, kFixingPlanLargeModels}, metric, pumpNo);
+        case 10:
+        case 11:
+            DrawSlotFixed(canvas,
+                          {DrgImage::RBW15drgImage, kModels10To14Origin, kModels10To11Dimensions, kModels10To11Notes,
+                           kFixingPlanLargeModels},
+                          metric, pumpNo);
             break;
-        case 12: case 13: case 14:
-            DrawSlotFixed(canvas, {DrgImage::RBZ15drgImage, kModels10To14Origin, kModels12To14Dimensions,
-                                   kModels12To14Notes, kFixingPlanLargeModels}, metric, pumpNo);
+        case 12:
+        case 13:
+        case 14:
+            DrawSlotFixed(canvas,
+                          {DrgImage::RBZ15drgImage, kModels10To14Origin, kModels12To14Dimensions, kModels12To14Notes,
+                           kFixingPlanLargeModels},
+                          metric, pumpNo);
             break;
         case 15:
             DrawModel15(canvas, metric);

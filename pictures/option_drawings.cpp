@@ -25,6 +25,7 @@ constexpr Arrowheads Both = Arrowheads::Both;
 constexpr std::array kOptionsWithoutDrawing = {0, 2, 3, 4, 5, 7, 11, 13, 21, 23, 24, 25, 26, 27, 41, 43, 44, 45, 46};
 
 // Option 6: receiver and controls for models 1-3.
+// clang-format off
 constexpr DimensionRow kOption6Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,     34,  -10,    196,    Both,     -5,  65,     -5,  65,    1,    0,    "10.61\"",   "270.0 mm"},
@@ -41,7 +42,9 @@ constexpr DimensionRow kOption6Dimensions[] = {
     {V,    238,  200,    107,    Both,    -89,   5,    -55,   5,    5,  -20,    "6.42\"",    "163.0 mm"},
     {V,    238,  274,     33,    Both,    -50,   5,    -50,   5,    5,    0,    "1.88\"",    "48.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kOption6Notes[] = {
     // Arrow at    Text end    Pos  Note
     {154, 196,    104, -47,    1,   "Air Inlet port \r1/4\" NPT"},
@@ -49,6 +52,7 @@ constexpr NoteRow kOption6Notes[] = {
     {67,  240,    -64, -74,    0,   "Wall Mounting\r4 holes\r10 mm dia\r(3/8\" dia)"},
     {72,  308,     50,  60,    1,   "Base Mounting 4 holes\r10 mm dia (3/8\" dia)"},
 };
+// clang-format on
 
 // The 3.00" span is dimensioned from outside; its left end (the arrow without
 // a text above) is carried up to the mounting panel by this plain line.
@@ -56,6 +60,7 @@ constexpr QPoint kOption6LineFrom(410, 265);
 constexpr QPoint kOption6LineTo(410, 315);
 
 // Option 14: receiver and controls for model 4.
+// clang-format off
 constexpr DimensionRow kOption14Dimensions[] = {
     // Dir  At           Length  Arrows  Start ext    End ext     Pos  Offset  Inch text    Millimetre text
     {H,      2,  -20,    166,    Both,     -5,  55,     -5,  35,    1,    0,    "23.25\"",   "590.6 mm"},
@@ -65,12 +70,15 @@ constexpr DimensionRow kOption14Dimensions[] = {
     {V,    220,  278,     81,    Both,    -55,   5,    -85,   5,    4,    0,    "11.00\"",   "278.0 mm"},
     {V,    180,  278,     37,    Both,    -25,   5,    -25,   5,    4,  -30,    "5.00\"",    "127.0 mm"},
 };
+// clang-format on
 
+// clang-format off
 constexpr NoteRow kOption14Notes[] = {
     // Arrow at    Text end    Pos  Note
     {93,   25,    104, -47,    2,   "Air Drive Inlet\r1/2\" NPT  8.6 bar (125 psi) max"},
     {130, 203,     15,  25,    2,   "Mounting holes\r4 x 10mm (0.39\") dia"},
 };
+// clang-format on
 
 // Option 30: the booster package and what it does.
 constexpr QPoint kPackageTextAt[] = {{230, 40}, {230, 115}, {230, 225}, {230, 290}};
@@ -92,6 +100,7 @@ struct PicturePage {
     QPoint origin;
 };
 
+// clang-format off
 constexpr PicturePage kPicturePages[] = {
     // Option  Picture                                 Origin
     {1,   DrgImage::optionStndAirControlImage,   {120, 70}},
@@ -108,6 +117,7 @@ constexpr PicturePage kPicturePages[] = {
     {48,  DrgImage::option61308Image,            {60, 50}},
     {49,  DrgImage::option61309Image,            {40, 50}},
 };
+// clang-format on
 
 constexpr QPoint kOption6Origin(70, 60);
 constexpr QPoint kOption14Origin(35, 60);

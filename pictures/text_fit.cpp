@@ -18,8 +18,10 @@ QString FitText(const Canvas& canvas, const QString& text, int width) {
     std::size_t low = 0, high = ends.size();
     while (low < high) {
         const std::size_t mid = (low + high + 1) / 2;
-        if (canvas.TextWidth(text.left(ends[mid - 1]).trimmed() + ellipsis) <= width) low = mid;
-        else high = mid - 1;
+        if (canvas.TextWidth(text.left(ends[mid - 1]).trimmed() + ellipsis) <= width)
+            low = mid;
+        else
+            high = mid - 1;
     }
     return low == 0 ? ellipsis : text.left(ends[low - 1]).trimmed() + ellipsis;
 }

@@ -3,6 +3,7 @@
 namespace zorvik {
 namespace {
 
+// clang-format off
 constexpr FixedAxisRange kViewerFixedRanges[] = {
 //   model outlet  flow  at least
     {1,    350,    6,    false},
@@ -11,6 +12,7 @@ constexpr FixedAxisRange kViewerFixedRanges[] = {
     {4,    250,    40,   true},
     {15,   250,    225,  true},
 };
+// clang-format on
 
 }  // namespace
 

@@ -21,7 +21,7 @@ bool ReadInputs(const SelectionFields& f) {
 }
 
 FlowDuty DutyFromShared() {
-    return {Shared.AirDrivePsi,       Shared.AirAvailableScfm,   Shared.InletPsi, Shared.OutletPsi,
+    return {Shared.AirDrivePsi,      Shared.AirAvailableScfm,   Shared.InletPsi,      Shared.OutletPsi,
             Shared.FlowRequiredScfm, Shared.IgnoreAirAvailable, Shared.IgnoreFlowRate};
 }
 
@@ -51,11 +51,10 @@ SelectionResult ContinuousProcessSelection(const SelectionControls& controls) {
     for (const FlowCandidate& c : candidates) {
         if (!c.Listed()) continue;
         const TPumpRecord& p = CatalogueRow(c.pumpNo);
-        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin,
-                                                  c.delivered.airUseScfm, c.delivered.flowScfm, controls.textWidth,
-                                                  controls.decimalSeparator),
-                               p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm,
-                               c.delivered.flowScfm});
+        result.rows.push_back(
+            {FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm,
+                                c.delivered.flowScfm, controls.textWidth, controls.decimalSeparator),
+             p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm});
     }
     LeaveLastModelCurrent(candidates.back());
     return result;

@@ -23,11 +23,11 @@ enum SelectionEntry : int {
 };
 
 struct SelectionEntryInfo {
-    EntryKind kind;         // how ReadEntryField and the unit switch take it
-    bool flowLayout;        // shown for a continuous process
-    bool fillLayout;        // shown for vessel charging
-    bool keyFiltered;       // only digits, backspace and the decimal separator may be typed
-    const char* imperial;   // caption of its label
+    EntryKind kind;        // how ReadEntryField and the unit switch take it
+    bool flowLayout;       // shown for a continuous process
+    bool fillLayout;       // shown for vessel charging
+    bool keyFiltered;      // only digits, backspace and the decimal separator may be typed
+    const char* imperial;  // caption of its label
     const char* metric;
 };
 
@@ -64,7 +64,9 @@ const char* UnitSwitchCaption(bool metric);
 
 // The rows ShowInstructions writes into the empty result list.
 inline constexpr std::array<const char*, 6> InstructionRows = {
-    " ", " ", " ",
+    " ",
+    " ",
+    " ",
     "\t\tEnter data for this type of application",
     "\t\tand click list selections to",
     "\t\tdisplay possible options.",

@@ -9,10 +9,10 @@
 namespace zorvik {
 namespace {
 
-constexpr int kPrecision = 7;        // significant digits of every row number
-constexpr int kCellPixels = 50;      // each cell measures at least this much
+constexpr int kPrecision = 7;              // significant digits of every row number
+constexpr int kCellPixels = 50;            // each cell measures at least this much
 constexpr std::size_t kMaxCellChars = 64;  // stops the padding should a measure never reach 50 pixels
-constexpr int kModelNumberTab = 6;   // the model number follows the sixth tab
+constexpr int kModelNumberTab = 6;         // the model number follows the sixth tab
 
 using units::LitresPerCubicFoot;
 
@@ -62,16 +62,17 @@ SelectionCells FillCells(double cycles, double A, double F, char sep) {
 }  // namespace
 
 SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flowOrTime, char decimalSeparator) {
-    if (Shared.ApplicationType == ApplicationFillCylinder) return FillCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
+    if (Shared.ApplicationType == ApplicationFillCylinder)
+        return FillCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
     return FlowCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
 }
 
-std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText,
-                               double cyclesPerMin, double air, double flowOrTime, const TextMeasure& textWidth,
-                               char decimalSeparator) {
+std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText, double cyclesPerMin,
+                               double air, double flowOrTime, const TextMeasure& textWidth, char decimalSeparator) {
     const SelectionCells c = FormatSelectionCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
     std::string row = "\t" + series + ratioText + "\t";
-    for (const std::string* cell : {&c.timeOrFlow, &c.air, &c.cycles, &c.totalAir}) row += Padded(*cell + "\t", textWidth);
+    for (const std::string* cell : {&c.timeOrFlow, &c.air, &c.cycles, &c.totalAir})
+        row += Padded(*cell + "\t", textWidth);
     row += Padded(std::to_string(pumpNo), textWidth);
     return row;
 }

@@ -38,9 +38,8 @@ SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flow
 // The row text of a model: for the flow application cycles per minute, drive
 // air use (scfm) and flow (scfm); for vessel charging average cycles per
 // minute, total drive air (standard cubic feet) and fill time (minutes).
-std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText,
-                               double cyclesPerMin, double air, double flowOrTime, const TextMeasure& textWidth,
-                               char decimalSeparator);
+std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText, double cyclesPerMin,
+                               double air, double flowOrTime, const TextMeasure& textWidth, char decimalSeparator);
 
 // The model number at the end of a row: everything up to the sixth tab is
 // dropped (as many tabs as there are, up to six) and the rest, leading

@@ -35,10 +35,10 @@ inline constexpr int ChargePoints = 11;  // start pressure and ten equal steps
 struct SharedState {
     std::uint8_t ApplicationType = ApplicationFlow;
     std::uint8_t DisplayMode = DisplayNothing;
-    TPumpRecord CurrentPump;          // written only by SelectPump
-    std::int32_t EntryErrorCount = 0; // consecutive empty entries seen by ParseEntry
-    bool EntryValid = false;          // result flag of the last numeric entry
-    std::int32_t PumpIndex = 1;       // model number the windows work on
+    TPumpRecord CurrentPump;           // written only by SelectPump
+    std::int32_t EntryErrorCount = 0;  // consecutive empty entries seen by ParseEntry
+    bool EntryValid = false;           // result flag of the last numeric entry
+    std::int32_t PumpIndex = 1;        // model number the windows work on
 
     // Operating point.
     double OutletPsi = 0;
@@ -54,7 +54,7 @@ struct SharedState {
 
     // Operating point of the performance chart.
     double GraphAirDrivePsi = 90.0;
-    double GraphInletScale = 1.0;     // chart inlet = trunc(GraphInletPsi x scale + 0.5)
+    double GraphInletScale = 1.0;  // chart inlet = trunc(GraphInletPsi x scale + 0.5)
     double GraphMaxInletPsi = 0;
 
     // Selection inputs.
@@ -67,13 +67,13 @@ struct SharedState {
     bool IgnoreFlowRate = false;      // set by every selection run
 
     OfficeTable Offices;
-    std::int32_t OfficeIndex = 1;     // chosen office, 0-based
+    std::int32_t OfficeIndex = 1;  // chosen office, 0-based
 
     // Row of model n is ChargeFlowTable[n - 1]: flow at the start pressure,
     // then at ten equal pressure steps of the last vessel-charging search.
     std::array<std::array<double, ChargePoints>, PumpCount> ChargeFlowTable{};
 
-    bool MetricUnits = false;         // the selection window shows bar and litres
+    bool MetricUnits = false;  // the selection window shows bar and litres
 };
 
 extern SharedState Shared;

@@ -37,7 +37,7 @@ bool EqualiseStartPressure(const SelectionFields& f) {
 }
 
 ChargeDuty DutyFromShared() {
-    return {Shared.AirDrivePsi, Shared.AirAvailableScfm, Shared.InletPsi,         Shared.OutStartPsi,
+    return {Shared.AirDrivePsi, Shared.AirAvailableScfm, Shared.InletPsi,          Shared.OutStartPsi,
             Shared.OutFinalPsi, Shared.OutCapacityFt3,   Shared.IgnoreAirAvailable};
 }
 
@@ -62,8 +62,7 @@ SelectionResult VesselChargingSelection(const SelectionControls& controls) {
         return result;
     }
     const ChargeDuty duty = DutyFromShared();
-    if (const std::string message = ChargeValidationMessage(duty); !message.empty())
-        return FailedValidation(message);
+    if (const std::string message = ChargeValidationMessage(duty); !message.empty()) return FailedValidation(message);
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
     const std::vector<ChargeCandidate> candidates = SearchVesselCharging(duty);
@@ -71,11 +70,9 @@ SelectionResult VesselChargingSelection(const SelectionControls& controls) {
     for (const ChargeCandidate& c : candidates) {
         if (!c.Listed()) continue;
         const TPumpRecord& p = CatalogueRow(c.pumpNo);
-        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin,
-                                                  c.driveAirScf, c.fillMinutes, controls.textWidth,
-                                                  controls.decimalSeparator),
-                               p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin, c.driveAirScf,
-                               c.fillMinutes});
+        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin, c.driveAirScf,
+                                                  c.fillMinutes, controls.textWidth, controls.decimalSeparator),
+                               p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes});
     }
     Shared.PumpIndex = PumpCount;
     SelectPump(PumpCount);

@@ -38,7 +38,8 @@ constexpr Family kFamilies[] = {
     {"RBW", "rbw_double_acting", 227, 228, "RBW Air Pressure Amplifiers", "Double acting, single stage"},
     {"4RBW", "rbw_double_acting", 227, 228, "4RBW Air Pressure Amplifier", "Double acting, single stage, high flow"},
     {"RBZ", "rbz_two_stage", 284, 231, "RBZ Two-Stage Air Pressure Amplifiers", "Two stages for the highest pressures"},
-    {"8RBW", "eight_rbw_double_acting", 274, 160, "8RBW Air Pressure Amplifier", "Double acting, 203 mm (8\") air drive"},
+    {"8RBW", "eight_rbw_double_acting", 274, 160, "8RBW Air Pressure Amplifier",
+     "Double acting, 203 mm (8\") air drive"},
 };
 
 int Margin(const QSize& screen) { return screen.height() / 24; }
@@ -76,7 +77,8 @@ std::vector<ShowSlide> ProductShowSlides() {
     for (const Family& family : kFamilies) {
         double maxOutletPsi = 0;
         const QString models = ModelsOf(family.series, maxOutletPsi);
-        slides.push_back({QString::fromLatin1(family.picture), QSize(family.pictureWidth, family.pictureHeight),
+        slides.push_back({QString::fromLatin1(family.picture),
+                          QSize(family.pictureWidth, family.pictureHeight),
                           QString::fromLatin1(family.title),
                           {QString::fromUtf8(family.action),
                            QStringLiteral("Outlet pressure up to %1 psi (%2 bar)")
@@ -84,10 +86,12 @@ std::vector<ShowSlide> ProductShowSlides() {
                                .arg(std::round(maxOutletPsi / kPsiPerBar), 0, 'f', 0),
                            models}});
     }
-    slides.push_back({QStringLiteral("high_pressure_gauges"), QSize(285, 271), QStringLiteral("High Pressure Gauges"),
-                      {QStringLiteral("Matched to every amplifier in the range"),
-                       QStringLiteral("Glycerine-filled, stainless steel cases"),
-                       QStringLiteral("Dual scales in psi and bar")}});
+    slides.push_back(
+        {QStringLiteral("high_pressure_gauges"),
+         QSize(285, 271),
+         QStringLiteral("High Pressure Gauges"),
+         {QStringLiteral("Matched to every amplifier in the range"),
+          QStringLiteral("Glycerine-filled, stainless steel cases"), QStringLiteral("Dual scales in psi and bar")}});
     return slides;
 }
 
@@ -198,14 +202,13 @@ SlideLayout LayOutSlide(const ShowSlide& slide, const QSize& screen, qint64 ms) 
 
     const double phase = ms / 23000.0 * 2 * M_PI;
     const QPoint freedom((stage.width() - card.width()) / 2, (stage.height() - card.height()) / 2);
-    const QPoint topLeft = stage.center() - QPoint(card.width() / 2, card.height() / 2) +
-                           QPoint(int(std::cos(phase) * std::max(0, freedom.x())),
-                                  int(std::sin(phase * 1.3) * std::max(0, freedom.y())));
+    const QPoint topLeft =
+        stage.center() - QPoint(card.width() / 2, card.height() / 2) +
+        QPoint(int(std::cos(phase) * std::max(0, freedom.x())), int(std::sin(phase * 1.3) * std::max(0, freedom.y())));
 
     const QSize fitted = slide.PictureSize.scaled(pictureArea, Qt::KeepAspectRatio);
-    layout.Picture = QRect(topLeft + QPoint((pictureArea.width() - fitted.width()) / 2,
-                                            (card.height() - fitted.height()) / 2),
-                           fitted);
+    layout.Picture = QRect(
+        topLeft + QPoint((pictureArea.width() - fitted.width()) / 2, (card.height() - fitted.height()) / 2), fitted);
     const QPoint textTopLeft = topLeft + QPoint(pictureArea.width() + gap, (card.height() - y) / 2);
     layout.Title.translate(textTopLeft);
     layout.Rule.translate(textTopLeft);

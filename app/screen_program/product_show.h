@@ -18,7 +18,7 @@
 namespace zorvik {
 
 struct ShowSlide {
-    QString Picture;  // artwork name
+    QString Picture;    // artwork name
     QSize PictureSize;  // its natural size, for its proportions
     QString Title;
     QStringList Facts;

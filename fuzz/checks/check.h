@@ -19,8 +19,8 @@ struct CheckFailed : std::logic_error {
 [[noreturn]] void Fail(const std::string& what);
 
 // The message is only built when the property does not hold.
-#define ZORVIK_REQUIRE(condition, what)              \
-    do {                                             \
+#define ZORVIK_REQUIRE(condition, what)               \
+    do {                                              \
         if (!(condition)) ::zorvik::fuzz::Fail(what); \
     } while (false)
 

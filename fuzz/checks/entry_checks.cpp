@@ -101,8 +101,7 @@ void CheckParseEntry(std::string_view data) {
         RoundTrips(value);
     } else {
         ZORVIK_REQUIRE(value == 0 && notices.beeps == 1, "a refused entry did not give 0 with one beep");
-        const auto expected =
-            showMessages ? std::vector<std::string>{trimmed + kNotValid} : std::vector<std::string>{};
+        const auto expected = showMessages ? std::vector<std::string>{trimmed + kNotValid} : std::vector<std::string>{};
         ZORVIK_REQUIRE(notices.warnings == expected, "wrong message for \"" + trimmed + "\"");
     }
 }
@@ -179,8 +178,8 @@ void CheckConvertEntryUnits(std::string_view data) {
                    "\"" + typed + "\" converted to \"" + *converted + "\", off by more than its rounding");
 
     // Switching back lands near the number typed: each way rounds once.
-    const std::optional<std::string> again = ConvertedEntryText(EntryNumberText(*converted, separator), kind,
-                                                                !toMetric, separator);
+    const std::optional<std::string> again =
+        ConvertedEntryText(EntryNumberText(*converted, separator), kind, !toMetric, separator);
     if (!again) return;
     const std::optional<double> returned = ParseNumber(EntryNumberText(*again, separator));
     ZORVIK_REQUIRE(returned.has_value(), "the text switched back, \"" + *again + "\", does not read");

@@ -74,8 +74,8 @@ void CheckOfficesFile(std::string_view data) {
 
 void CheckOfficeIndexFile(std::string_view data) {
     const auto stored = DecodeOfficeIndex(data);
-    ZORVIK_REQUIRE(stored.has_value() == (data.size() >= 4), "a file of " + std::to_string(data.size()) +
-                                                                 " bytes read wrongly as (no) index");
+    ZORVIK_REQUIRE(stored.has_value() == (data.size() >= 4),
+                   "a file of " + std::to_string(data.size()) + " bytes read wrongly as (no) index");
     if (!stored) return;
     ZORVIK_REQUIRE(EncodeOfficeIndex(*stored) == data.substr(0, 4), "the index does not write back to its bytes");
     ZORVIK_REQUIRE(DecodeOfficeIndex(EncodeOfficeIndex(*stored)) == stored, "the index does not read back");

@@ -46,8 +46,9 @@ void CheckAnyRow(const std::string& row) {
     const char* first = tail.c_str() + digits;
     char* end = nullptr;
     const long reference = std::strtol(first, &end, 10);
-    ZORVIK_REQUIRE(end == tail.c_str() + tail.size() && reference == *model && !std::isspace(static_cast<unsigned char>(*first)),
-                   "the row's tail \"" + tail + "\" does not read as model " + std::to_string(*model));
+    ZORVIK_REQUIRE(
+        end == tail.c_str() + tail.size() && reference == *model && !std::isspace(static_cast<unsigned char>(*first)),
+        "the row's tail \"" + tail + "\" does not read as model " + std::to_string(*model));
 }
 
 // Any figures a selection run may produce - huge, tiny, negative, not a
@@ -98,8 +99,8 @@ void CheckAnyOptionRow(const std::string& row) {
     }
     const std::size_t second = tabs >= 2 ? row.find('\t', row.find('\t') + 1) : std::string::npos;
     const std::string tail = second == std::string::npos ? std::string() : row.substr(second + 1);
-    const std::string rebuilt = fields.partNumber + "\t" + fields.description +
-                                (second == std::string::npos ? "" : "\t" + tail);
+    const std::string rebuilt =
+        fields.partNumber + "\t" + fields.description + (second == std::string::npos ? "" : "\t" + tail);
     ZORVIK_REQUIRE(rebuilt == row, "the split does not put the row together again");
     ZORVIK_REQUIRE(fields.index == ReferenceIndex(tail),
                    "the index of \"" + tail + "\" read as " + std::to_string(fields.index));
@@ -125,14 +126,18 @@ void CheckWrittenOptionRow(std::string_view data) {
 
 void CheckOptionRow(std::string_view data) {
     if (data.empty()) return;
-    if ((static_cast<unsigned char>(data[0]) & 1) == 0) CheckAnyOptionRow(std::string(data.substr(1)));
-    else CheckWrittenOptionRow(data);
+    if ((static_cast<unsigned char>(data[0]) & 1) == 0)
+        CheckAnyOptionRow(std::string(data.substr(1)));
+    else
+        CheckWrittenOptionRow(data);
 }
 
 void CheckSelectionRow(std::string_view data) {
     if (data.empty()) return;
-    if ((static_cast<unsigned char>(data[0]) & 1) == 0) CheckAnyRow(std::string(data.substr(1)));
-    else CheckWrittenRow(data);
+    if ((static_cast<unsigned char>(data[0]) & 1) == 0)
+        CheckAnyRow(std::string(data.substr(1)));
+    else
+        CheckWrittenRow(data);
 }
 
 }  // namespace zorvik::fuzz

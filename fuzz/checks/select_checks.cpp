@@ -63,12 +63,14 @@ std::vector<std::string> Words(std::string_view data) {
 }
 
 // Every option name of every command, some with a value and some without.
+// clang-format off
 const std::vector<cli::OptionSpec> kAllOptions = {
     {"drive", true},   {"air", true},     {"inlet", true},       {"outlet", true},     {"flow", true},
     {"initial", true}, {"final", true},   {"capacity", true},    {"model", true},      {"format", true},
     {"option", true},  {"title", true},   {"units", true},       {"out", true},        {"inlet-scale", true},
     {"metric", false}, {"ignore-air", false}, {"ignore-flow", false}, {"no-equalise", false}, {"help", false},
 };
+// clang-format on
 
 // A parse either fails with a reason or takes every word: each option once,
 // a value after each option that takes one.
@@ -87,8 +89,10 @@ void CheckParser(const std::vector<std::string>& args) {
     words += parsed->flags.size();
     ZORVIK_REQUIRE(words == args.size(), "the parse did not account for every word");
     for (const cli::OptionSpec& option : kAllOptions) {
-        if (option.takesValue) ZORVIK_REQUIRE(parsed->flags.count(option.name) == 0, "--" + option.name + " lost its value");
-        else ZORVIK_REQUIRE(parsed->values.count(option.name) == 0, "--" + option.name + " took a value");
+        if (option.takesValue)
+            ZORVIK_REQUIRE(parsed->flags.count(option.name) == 0, "--" + option.name + " lost its value");
+        else
+            ZORVIK_REQUIRE(parsed->values.count(option.name) == 0, "--" + option.name + " took a value");
     }
 }
 

@@ -56,8 +56,8 @@ TEST(ProductShowSlidesTest, FactsComeFromTheCatalogue) {
 // wherever its drift has taken it; the stage itself keeps a margin from
 // every edge.
 TEST(ProductShowSlidesTest, EverySlideStaysOnEveryScreen) {
-    const QSize screens[] = {{1024, 768}, {1280, 1024}, {1366, 768}, {1920, 1080}, {1920, 1200}, {2560, 1440},
-                             {3840, 2160}, {1080, 1920}};
+    const QSize screens[] = {{1024, 768},  {1280, 1024}, {1366, 768},  {1920, 1080},
+                             {1920, 1200}, {2560, 1440}, {3840, 2160}, {1080, 1920}};
     const auto slides = ProductShowSlides();
     for (const QSize& screen : screens) {
         const QRect stage = SlideStage(screen);

@@ -32,8 +32,10 @@ QImage InProcess(int pumpNo, bool mm, int option = -1, const QString& title = QS
     QImage image(617, 461, QImage::Format_RGB32);
     {
         Canvas canvas(image);
-        if (option < 0) DrawModelDrawing(canvas);
-        else DrawOptionDrawing(canvas, option, title, QString(), mm);
+        if (option < 0)
+            DrawModelDrawing(canvas);
+        else
+            DrawOptionDrawing(canvas, option, title, QString(), mm);
     }
     InitialiseSharedState();
     return image;
@@ -47,8 +49,7 @@ TEST(DrawingCommandTest, WritesTheWindowsPicture) {
     EXPECT_EQ(QImage(model).convertToFormat(QImage::Format_RGB32), InProcess(8, false));
 
     const QString option = dir.filePath("receiver.PNG");
-    ASSERT_EQ(Select({"--model", "1", "--option", "6", "--title", "61301", "--units", "mm", "--out", option})
-                  .exitCode,
+    ASSERT_EQ(Select({"--model", "1", "--option", "6", "--title", "61301", "--units", "mm", "--out", option}).exitCode,
               0);
     EXPECT_EQ(QImage(option).convertToFormat(QImage::Format_RGB32), InProcess(1, true, 6, "61301"));
 }

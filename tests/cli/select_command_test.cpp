@@ -16,10 +16,11 @@
 
 namespace {
 
-const std::vector<std::string> kFlowDefaults = {"flow",    "--drive", "100", "--air", "100", "--inlet",
-                                                "100",     "--outlet", "200", "--flow", "2.00"};
-const std::vector<std::string> kFillDefaults = {"fill",  "--drive", "100",   "--air",   "100",   "--inlet",
-                                                "100",   "--initial", "100", "--final", "1000", "--capacity", "1.00"};
+const std::vector<std::string> kFlowDefaults = {"flow", "--drive",  "100", "--air",  "100", "--inlet",
+                                                "100",  "--outlet", "200", "--flow", "2.00"};
+const std::vector<std::string> kFillDefaults = {"fill",    "--drive",    "100",       "--air", "100",
+                                                "--inlet", "100",        "--initial", "100",   "--final",
+                                                "1000",    "--capacity", "1.00"};
 
 std::vector<std::string> With(std::vector<std::string> words, const std::vector<std::string>& more) {
     words.insert(words.end(), more.begin(), more.end());
@@ -35,15 +36,20 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
         {kFlowDefaults, 0, ""},
         {{"flow", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--outlet", "13.8", "--flow", "56.6",
           "--metric", "--ignore-air", "--ignore-flow"},
-         0, ""},
+         0,
+         ""},
         {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "0"},
-         2, "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
+         2,
+         "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
         {{"flow", "--drive", "abc", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
-         2, "abc is not valid value\n"},
+         2,
+         "abc is not valid value\n"},
         {{"flow", "--drive", "", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
-         2, "Null is not valid value\n"},
+         2,
+         "Null is not valid value\n"},
         {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--flow", "2"},
-         2, "zorvik-select flow: flow needs --outlet\n"},
+         2,
+         "zorvik-select flow: flow needs --outlet\n"},
         {With(kFlowDefaults, {"--no-equalise"}), 2, "zorvik-select flow: unknown option \"--no-equalise\"\n"},
         {With(kFlowDefaults, {"--format", "xml"}), 2, "zorvik-select flow: --format must be table, csv or json\n"},
         {kFillDefaults, 0, ""},
@@ -59,7 +65,8 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
          "(answered Cancel)\n"},
         {{"fill", "--drive", "30", "--air", "100", "--inlet", "100", "--initial", "1200", "--final", "1000",
           "--capacity", "1"},
-         2, "Initial outlet pressure must be less than final outlet pressure!\n"},
+         2,
+         "Initial outlet pressure must be less than final outlet pressure!\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = Select(c.words);
@@ -74,8 +81,8 @@ TEST(SelectCommandTest, TableShowsTheWindowsFiguresUnderUnitHeadings) {
     EXPECT_EQ(lines[0], "No.  Model       Flow scfm  Air used scfm  Cycles/min");
     EXPECT_EQ(lines[5], "  6  RB-15            3.06             76         118");
 
-    const Outcome none = Select({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200",
-                                 "--flow", "1000"});
+    const Outcome none =
+        Select({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "1000"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(Lines(none.out).back(), "No selections");
 }
@@ -101,16 +108,18 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
     const std::string flow = Select(With(kFlowDefaults, {"--format", "json"})).out;
     EXPECT_TRUE(Contains(flow, "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": null, \"rows\": ["));
-    EXPECT_TRUE(Contains(flow, "{\"model\": 6, \"name\": \"RB-15 \", \"flow\": \"3.06\", \"air_used\": \"76\", "
-                               "\"cycles\": \"118\", \"flow_scfm\": 3.062747516529632, "
-                               "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617}"))
+    EXPECT_TRUE(Contains(flow,
+                         "{\"model\": 6, \"name\": \"RB-15 \", \"flow\": \"3.06\", \"air_used\": \"76\", "
+                         "\"cycles\": \"118\", \"flow_scfm\": 3.062747516529632, "
+                         "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617}"))
         << flow;
 
     const std::string fill = Select(With(kFillDefaults, {"--format", "json"})).out;
     EXPECT_TRUE(Contains(fill, "\"application\": \"fill\""));
-    EXPECT_TRUE(Contains(fill, "{\"model\": 6, \"name\": \"RB-15 \", \"fill_time\": \"28\", "
-                               "\"average_air_used\": \"68\", \"average_cycles\": \"102\", \"total_air\": \"1914\", "
-                               "\"fill_minutes\": 28.216819070392624, \"total_air_scf\": 1913.8930964863973, "))
+    EXPECT_TRUE(Contains(fill,
+                         "{\"model\": 6, \"name\": \"RB-15 \", \"fill_time\": \"28\", "
+                         "\"average_air_used\": \"68\", \"average_cycles\": \"102\", \"total_air\": \"1914\", "
+                         "\"fill_minutes\": 28.216819070392624, \"total_air_scf\": 1913.8930964863973, "))
         << fill;
     EXPECT_TRUE(Contains(fill, "\"average_cycles_per_min\": 101.71304946547977}"));
 
@@ -125,8 +134,8 @@ TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
 TEST(SelectCommandTest, HelpNamesEveryOptionWithItsUnit) {
     const Outcome flow = Select({"flow", "--help"});
     EXPECT_EQ(flow.status, 0);
-    for (const char* part : {"--drive P", "--air Q", "--inlet P", "--outlet P", "--flow Q", "--metric",
-                             "--ignore-air", "--ignore-flow", "--format", "psig", "barg", "scfm", "nl/min"})
+    for (const char* part : {"--drive P", "--air Q", "--inlet P", "--outlet P", "--flow Q", "--metric", "--ignore-air",
+                             "--ignore-flow", "--format", "psig", "barg", "scfm", "nl/min"})
         EXPECT_TRUE(Contains(flow.out, part)) << part;
     const Outcome fill = Select({"fill", "--help"});
     for (const char* part : {"--initial P", "--final P", "--capacity V", "--no-equalise", "cubic feet", "litres"})

@@ -13,6 +13,7 @@ namespace {
 TEST(TickStepTest, StepAndCountByRange) {
     const struct {
         int n, step, count;
+        // clang-format off
     } cases[] = {
         {0, 1, 0},         {7, 1, 7},           {9, 1, 9},          {10, 2, 5},        {19, 2, 10},
         {20, 4, 5},        {29, 4, 8},          {30, 5, 6},         {49, 5, 10},       {50, 8, 7},
@@ -25,6 +26,7 @@ TEST(TickStepTest, StepAndCountByRange) {
         // Below 0 the count comes out 0 or negative: no ticks.
         {-1, 10000, 0},    {-25000, 10000, -1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const TickSpacing t = TickStep(c.n);
         EXPECT_EQ(t.step, c.step) << "n = " << c.n;
@@ -38,9 +40,7 @@ TEST(InletStepTest, LargestRoundStepThatFitsFourAndAHalfTimes) {
     } psi[] = {{100, 20}, {150, 25}, {700, 150}, {4.5, 1}, {4, 1}, {44999, 7500}, {45000, 10000}, {NAN, 1}};
     for (const auto& c : psi) EXPECT_EQ(NiceInletStep(c.inletPsi), c.step) << c.inletPsi;
 
-    const struct {
-        double inletPsi, stepBar;
-    } bar[] = {{100, 1.5}, {1, 0.5}, {2000, 30}, {29.25 * 14.50377, 6}};
+    const struct { double inletPsi, stepBar; } bar[] = {{100, 1.5}, {1, 0.5}, {2000, 30}, {29.25 * 14.50377, 6}};
     for (const auto& c : bar)
         EXPECT_NEAR(NiceInletStepBar(c.inletPsi), c.stepBar * units::PsiPerBar, 1e-9) << c.inletPsi;
 }
@@ -50,6 +50,7 @@ TEST(InletPressuresTest, TheInletThenFourLowerCurves) {
         double inletPsi;
         bool bar;
         double p[5];
+        // clang-format off
     } cases[] = {
         {100, false, {100, 80, 60, 40, 20}},
         {150, false, {150, 125, 100, 75, 50}},  // 6 steps fit: the lowest curve is two steps up
@@ -57,6 +58,7 @@ TEST(InletPressuresTest, TheInletThenFourLowerCurves) {
         {700, false, {700, 600, 450, 300, 150}},
         {100, true, {100, 87.02262, 65.266965, 43.51131, 21.755655}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const auto p = InletPressures(c.inletPsi, c.bar);
         for (int j = 0; j < 5; ++j) EXPECT_NEAR(p[j], c.p[j], 1e-9) << c.inletPsi << " curve " << j;
@@ -70,9 +72,9 @@ TEST(ChartAxesTest, PixelsOfPressuresAndFlows) {
     EXPECT_EQ(psi.x.count, 7);
     EXPECT_DOUBLE_EQ(psi.XUnitsPerPixel, 350.0 / 520);
     EXPECT_DOUBLE_EQ(psi.YUnitsPerPixel, 8.0 / 312);
-    EXPECT_EQ(psi.PressureOffset(330), 490);   // 490.29
+    EXPECT_EQ(psi.PressureOffset(330), 490);  // 490.29
     EXPECT_EQ(psi.PressureX(330), 540);
-    EXPECT_EQ(psi.FlowOffset(5.05), 196);      // 196.95 truncated
+    EXPECT_EQ(psi.FlowOffset(5.05), 196);  // 196.95 truncated
     EXPECT_EQ(psi.FlowOffsetRounded(5.05), 197);
     EXPECT_EQ(psi.FlowY(5.05), 188);
 
@@ -83,8 +85,8 @@ TEST(ChartAxesTest, PixelsOfPressuresAndFlows) {
     EXPECT_EQ(bar.x.count, 6);
     EXPECT_EQ(bar.y.step, 20);
     EXPECT_EQ(bar.y.count, 12);
-    EXPECT_EQ(bar.PressureOffset(100), 149);   // 6.8948 bar / (24 / 520) = 149.39
-    EXPECT_EQ(bar.FlowOffset(2), 73);          // 56.634 nl/min / (240 / 312) = 73.62
+    EXPECT_EQ(bar.PressureOffset(100), 149);  // 6.8948 bar / (24 / 520) = 149.39
+    EXPECT_EQ(bar.FlowOffset(2), 73);         // 56.634 nl/min / (240 / 312) = 73.62
     EXPECT_EQ(bar.FlowOffsetRounded(2), 74);
 }
 
@@ -96,6 +98,7 @@ TEST(ChartAxesTest, ThePressureAxisReachesTheTopCurve) {
         double outletMaxPsi, curvesEndPsi;
         bool bar;
         int step, count;
+        // clang-format off
     } cases[] = {
         {240, 240, true, 2, 9},       // 16.55 bar: 16 would end short
         {240, 0, true, 2, 8},         // no curve given: as before
@@ -105,6 +108,7 @@ TEST(ChartAxesTest, ThePressureAxisReachesTheTopCurve) {
         {560, 1050, false, 100, 11},  // inlet above its stall
         {560, 1050, true, 10, 8},     // 72.4 bar
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ChartAxes a = MakeChartAxes(50, 384, c.outletMaxPsi, 10, c.bar, c.curvesEndPsi);
         EXPECT_EQ(a.x.step, c.step) << c.outletMaxPsi << " " << c.curvesEndPsi << (c.bar ? " bar" : " psi");

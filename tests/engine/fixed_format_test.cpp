@@ -14,6 +14,7 @@ TEST(FormatFixedTest, RoundsOnceAndPadsTheDecimals) {
         int precision;
         int decimals;
         const char* text;
+        // clang-format off
     } cases[] = {
         {9.999, 7, 2, "10.00"},      {9.999, 7, 1, "10.0"},        {1.3845, 7, 2, "1.38"},
         {0.125, 7, 2, "0.13"},       {2.5, 7, 0, "3"},             {-2.5, 7, 0, "-3"},
@@ -23,6 +24,7 @@ TEST(FormatFixedTest, RoundsOnceAndPadsTheDecimals) {
         {1.2345, 4, 3, "1.234"},     {2831.6847, 10, 1, "2831.7"}, {0.0004, 7, 2, "0.00"},
         {40, 3, 0, "40"},            {6.2068966, 3, 1, "6.2"},     {0.49999893, 4, 2, "0.50"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(FormatFixed(c.value, c.precision, c.decimals), c.text)
             << c.value << " p" << c.precision << " d" << c.decimals;

@@ -37,12 +37,14 @@ TEST(ModelChartRowsTest, FieldsStatingTheirOwnUnitStayAsTheyAre) {
 }
 
 TEST(ModelChartRowsTest, MalformedRowsAreReported) {
+    // clang-format off
     const char* malformed[] = {
         "RB -8,8:1,1250,2500,7 Pa+Ps,13.2,150",         // seven fields
         "",                                             // none
         "RB -8,8:1,1250,2500,7 Pa+Ps,13.2,150,5.75in",  // drive size not a number
         "RB -8,8:1,1250,,7 Pa+Ps,13.2,150,5.75",        // empty max outlet
     };
+    // clang-format on
     for (const char* row : malformed) EXPECT_FALSE(ChartRowFields(row, true)) << '"' << row << '"';
     // Short rows are short in either unit system; figures only matter in metric.
     EXPECT_FALSE(ChartRowFields(malformed[0], false));

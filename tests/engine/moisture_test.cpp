@@ -10,7 +10,7 @@ TEST(MoistureTest, VapourPressureFollowsTheReferenceTable) {
     const struct {
         double celsius;
         double hpa;
-    } table[] = {{-40, 0.1897}, {-20, 1.2540}, {0, 6.1121}, {10, 12.281},
+    } table[] = {{-40, 0.1897}, {-20, 1.2540}, {0, 6.1121},  {10, 12.281},
                  {20, 23.388},  {30, 42.455},  {40, 73.814}, {50, 123.47}};
     for (const auto& row : table) {
         EXPECT_NEAR(SaturationVapourPressureHpa(row.celsius), row.hpa, row.hpa * 0.004) << row.celsius;

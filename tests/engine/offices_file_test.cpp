@@ -130,8 +130,8 @@ TEST(AddressLinesTest, FourthLineJoinsFieldsFourAndFiveWithTwoBlanks) {
 
 TEST(BuiltInOfficesTest, TenRegionsInOrderFiveWithoutAFifthLine) {
     InitialiseSharedState();
-    const char* regions[] = {"U.S.A.", "UK.", "Asia", "Australasia", "France",
-                             "Germany", "Italy", "Netherlands", "Spain", "Scotland"};
+    const char* regions[] = {"U.S.A.",  "UK.",   "Asia",        "Australasia", "France",
+                             "Germany", "Italy", "Netherlands", "Spain",       "Scotland"};
     const std::set<std::string> noFifthLine = {"Asia", "Australasia", "France", "Germany", "Netherlands"};
     for (int i = 0; i < 10; ++i) {
         const auto& f = Shared.Offices[i].Field;

@@ -11,6 +11,7 @@ TEST(OptionRowsTest, RowsSplitIntoPartDescriptionAndIndex) {
         const char* part;
         const char* description;
         int index;
+        // clang-format off
     } cases[] = {
         {"       -C\tAir Controls\t1", "       -C", "Air Controls", 1},
         {"61304-1\t200 psig Downstream Regulator\t32", "61304-1", "200 psig Downstream Regulator", 32},
@@ -20,6 +21,7 @@ TEST(OptionRowsTest, RowsSplitIntoPartDescriptionAndIndex) {
         {"61301", "61301", "", 0},
         {"", "", "", 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const OptionRowFields f = SplitOptionRow(c.row);
         EXPECT_EQ(f.partNumber, c.part) << c.row;
@@ -33,8 +35,8 @@ TEST(OptionRowsTest, RowsSplitIntoPartDescriptionAndIndex) {
 TEST(OptionRowsTest, IndexesWithoutADrawing) {
     const int withoutDrawing[] = {0, 2, 3, 4, 5, 7, 11, 13, 21, 23, 24, 25, 26, 27, 41, 43, 44, 45, 46};
     for (int index = 0; index <= 50; ++index) {
-        const bool listed = std::find(std::begin(withoutDrawing), std::end(withoutDrawing), index) !=
-                            std::end(withoutDrawing);
+        const bool listed =
+            std::find(std::begin(withoutDrawing), std::end(withoutDrawing), index) != std::end(withoutDrawing);
         EXPECT_EQ(OptionHasDrawing(index), !listed) << index;
         EXPECT_EQ(OptionHasDimensionUnits(index), index == 6 || index == 14) << index;
     }

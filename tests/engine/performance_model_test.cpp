@@ -8,7 +8,9 @@ namespace {
 const TPumpRecord& Model(int n) { return CatalogueRow(n); }
 
 // The speed at drive D for a stall-equivalent pressure S.
-double SpeedAt(int model, double D, double S) { return FindSpeedFraction(Model(model), FindSpeedRow(Model(model), D), D, S); }
+double SpeedAt(int model, double D, double S) {
+    return FindSpeedFraction(Model(model), FindSpeedRow(Model(model), D), D, S);
+}
 
 // Model 6 (RB -15) at 100 psig drive, 100 psig inlet, 1000 psig outlet.
 TEST(PerformanceModelTest, WorkedExampleOfModelSix) {
@@ -68,8 +70,8 @@ TEST(PerformanceModelTest, SpeedFractionAtTheEndsOfAColumn) {
 
 TEST(PerformanceModelTest, DrivePressureBeyondTheTableExtrapolates) {
     const SpeedRow row = FindSpeedRow(Model(10), 150);
-    const double expected[12] = {150,     146.1333, 141.6667, 136.8333, 131.4,   125.1,
-                                 116.7333, 105.7667, 91.8333, 71.7333,  43.0667, -4.0667};
+    const double expected[12] = {150,      146.1333, 141.6667, 136.8333, 131.4,   125.1,
+                                 116.7333, 105.7667, 91.8333,  71.7333,  43.0667, -4.0667};
     for (int k = 0; k < 12; ++k) EXPECT_NEAR(row[k], expected[k], 0.00005) << k;
 
     // Below the first column the first two columns extrapolate as well.
@@ -107,11 +109,13 @@ TEST(PerformanceModelTest, AirUseFormulaOfModelsFiveToFourteen) {
 TEST(PerformanceModelTest, AirUseFromTheLinesOfModelOne) {
     const struct {
         double outlet, flow, air;
+        // clang-format off
     } cases[] = {
         {165, 3.0, 9 + 3 * (3.0 - 2.21) / (3.895 - 2.21)},
         {165, 9.0, 15},  // above the top line: the top air use
         {10, 0.5, 15},   // a line with no point there counts as delivering less
     };
+    // clang-format on
     for (const auto& c : cases)
         for (const double drive : {40.0, 100.0})
             EXPECT_NEAR(AirUse(Model(1), drive, 0.5, c.outlet, c.flow), c.air, 1e-9) << c.outlet << " " << c.flow;

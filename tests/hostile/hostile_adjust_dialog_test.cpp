@@ -36,9 +36,9 @@ bool EndsWith(const std::string& text, const std::string& end) {
 // Every message the dialog may show for a pasted text: the entry routine's
 // refusal, the conversion's on leaving, and the four limits.
 bool IsTheDialogsMessage(const std::string& text) {
-    for (const char* limit : {"Air drive pressure is too low!", "Air drive pressure is too high!",
-                              "Gas inlet pressure is too low!", "Gas inlet pressure is too high!",
-                              "Null is not valid value"})
+    for (const char* limit :
+         {"Air drive pressure is too low!", "Air drive pressure is too high!", "Gas inlet pressure is too low!",
+          "Gas inlet pressure is too high!", "Null is not valid value"})
         if (text == limit) return true;
     return EndsWith(text, " is not valid value") || EndsWith(text, "' is not a valid floating point value");
 }
@@ -116,8 +116,7 @@ TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
                             Shared.GraphAirDrivePsi <= pump.MaxAirDrivePsi)
                     << where;
                 const double inlet = Shared.GraphInletScale * pump.GraphInletPsi;
-                EXPECT_TRUE(std::isfinite(inlet) && inlet >= pump.MinInletPsi && inlet <= pump.MaxInletPsi)
-                    << where;
+                EXPECT_TRUE(std::isfinite(inlet) && inlet >= pump.MinInletPsi && inlet <= pump.MaxInletPsi) << where;
                 dialog.close();
             }
         }

@@ -50,8 +50,8 @@ TEST(HostileEntryTest, TheAdjustDialogsRoutineReadsOrRefusesEachText) {
         EXPECT_EQ(value, h.value.value_or(0)) << h.what;
         EXPECT_EQ(notices.beeps, h.value ? 0 : 1) << h.what;
         const bool empty = Trimmed(h.text).empty();
-        EXPECT_EQ(notices.warnings, h.value || empty ? std::vector<std::string>{}
-                                                     : std::vector<std::string>{Refusal(h.text)})
+        EXPECT_EQ(notices.warnings,
+                  h.value || empty ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
             << h.what;
     }
 }
@@ -62,8 +62,10 @@ TEST(HostileEntryTest, TheSelectionWindowsRoutineReadsOrRefusesEachTextInBothUni
         int kind;
         double factor;
     };
-    const Mode modes[] = {{false, PressureEntry, 1}, {false, FlowEntry, 1},
-                          {true, PressureEntry, units::PsiPerBar}, {true, FlowEntry, 1 / units::LitresPerCubicFoot}};
+    const Mode modes[] = {{false, PressureEntry, 1},
+                          {false, FlowEntry, 1},
+                          {true, PressureEntry, units::PsiPerBar},
+                          {true, FlowEntry, 1 / units::LitresPerCubicFoot}};
     for (const Mode& m : modes) {
         for (const HostileText& h : HostileTexts()) {
             InitialiseSharedState();
@@ -75,8 +77,8 @@ TEST(HostileEntryTest, TheSelectionWindowsRoutineReadsOrRefusesEachTextInBothUni
             double expected = h.value.value_or(0) * m.factor;
             const bool valid = h.value.has_value() && std::isfinite(expected);
             if (!valid) expected = 0;
-            const std::string where = std::string(h.what) + (m.metric ? ", metric" : "") + ", kind " +
-                                      std::to_string(m.kind);
+            const std::string where =
+                std::string(h.what) + (m.metric ? ", metric" : "") + ", kind " + std::to_string(m.kind);
             EXPECT_EQ(Shared.EntryValid, valid) << where;
             EXPECT_DOUBLE_EQ(value, expected) << where;
             EXPECT_EQ(notices.warnings, valid ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
@@ -125,14 +127,15 @@ TEST_F(HostileSelectionTest, EveryFieldOfTheFlowApplication) {
     const std::pair<FakeEntryField*, const char*> fields[] = {
         {&drive, "drive"}, {&air, "air"}, {&inlet, "inlet"}, {&outlet, "outlet"}, {&flow, "flow"}};
     for (const auto& [field, name] : fields)
-        for (const HostileText& h : HostileTexts()) RunWith(ApplicationFlow, *field, name, h, ContinuousProcessSelection);
+        for (const HostileText& h : HostileTexts())
+            RunWith(ApplicationFlow, *field, name, h, ContinuousProcessSelection);
     EXPECT_GT(listed, 0);
 }
 
 TEST_F(HostileSelectionTest, EveryFieldOfTheFillApplication) {
-    const std::pair<FakeEntryField*, const char*> fields[] = {{&drive, "drive"},     {&air, "air"},
-                                                              {&inlet, "inlet"},     {&start, "initial"},
-                                                              {&final, "final"},     {&capacity, "capacity"}};
+    const std::pair<FakeEntryField*, const char*> fields[] = {{&drive, "drive"}, {&air, "air"},
+                                                              {&inlet, "inlet"}, {&start, "initial"},
+                                                              {&final, "final"}, {&capacity, "capacity"}};
     for (const auto& [field, name] : fields)
         for (const HostileText& h : HostileTexts())
             RunWith(ApplicationFillCylinder, *field, name, h, VesselChargingSelection);

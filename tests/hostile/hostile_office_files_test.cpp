@@ -114,12 +114,14 @@ TEST_F(HostileOfficeFilesTest, IndexLinesThatAreNoIntegers) {
     const struct {
         QByteArray line;
         const char* message;
+        // clang-format off
     } cases[] = {
         {"[IDX1099511627776]", "'1099511627776' is not a valid integer value"},  // 2^40
         {"[IDX2147483648]", "'2147483648' is not a valid integer value"},
         {"[IDX]", "'' is not a valid integer value"},
         {"[IDX 2 ]", "' 2 ' is not a valid integer value"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         notices_.Expect(NoticeKind::Error, c.message);
         Load("[A]\nA Co\n" + c.line + "\n[B]\n");
@@ -145,8 +147,8 @@ TEST_F(HostileOfficeFilesTest, IndexFilesOfEveryLength) {
     const struct {
         const char* what;
         QByteArray bytes;
-        int stored;   // OfficeIndex after reading
-        int chosen;   // the item the introduction window shows
+        int stored;  // OfficeIndex after reading
+        int chosen;  // the item the introduction window shows
     } cases[] = {
         {"0 bytes", QByteArray(), 1, 1},
         {"3 bytes", QByteArray("\x03\x00\x00", 3), 1, 1},
@@ -192,13 +194,12 @@ TEST_F(UnwritableConfigFolderTest, TheMainWindowSaysSoAndStillCloses) {
     QApplication::setQuitOnLastWindowClosed(false);
     auto windows = CreateAppWindows();
     windows->ZorvAmpMainForm->show();
-    notices_.Expect(NoticeKind::Warning,
-                    "The chosen office could not be saved in\r" +
-                        QDir::toNativeSeparators(PathOf(QStringLiteral("a-file/config/")) +
-                                                 QCoreApplication::applicationName() +
-                                                 QStringLiteral("/ZCompanyIdx03.dat"))
-                            .toStdString() +
-                        "\rIt will not be remembered at the next start.");
+    notices_.Expect(NoticeKind::Warning, "The chosen office could not be saved in\r" +
+                                             QDir::toNativeSeparators(PathOf(QStringLiteral("a-file/config/")) +
+                                                                      QCoreApplication::applicationName() +
+                                                                      QStringLiteral("/ZCompanyIdx03.dat"))
+                                                 .toStdString() +
+                                             "\rIt will not be remembered at the next start.");
     windows->ZorvAmpMainForm->Controls().closeBitBtn->click();
     EXPECT_FALSE(windows->ZorvAmpMainForm->isVisible());
     EXPECT_EQ(FilesLeft(), QStringList{QStringLiteral("a-file")});

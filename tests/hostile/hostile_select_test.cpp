@@ -54,8 +54,8 @@ Outcome Select(const std::vector<std::string>& words) {
 }
 
 std::vector<std::string> Flow(const std::string& option, const std::string& value) {
-    std::vector<std::string> words = {"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200",
-                                      "--flow", "2"};
+    std::vector<std::string> words = {"flow", "--drive",  "100", "--air",  "100", "--inlet",
+                                      "100",  "--outlet", "200", "--flow", "2"};
     for (std::size_t i = 1; i < words.size(); i += 2)
         if (words[i] == option) words[i + 1] = value;
     return words;
@@ -78,15 +78,29 @@ TEST(HostileSelectTest, OptionValuesAreReadOrRefused) {
         {"huge flow lists nothing", Flow("--flow", "1e308"), 0, ""},
         {"tiny flow", Flow("--flow", "1e-400"), 2, "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
         {"non-ASCII digits", Flow("--air", "\xEF\xBC\x91"), 2, "\xEF\xBC\x91 is not valid value\n"},
-        {"barg too large for psig", [] { auto w = Flow("--inlet", "1e308"); w.push_back("--metric"); return w; }(), 2,
-         "1e308 is not valid value\n"},
-        {"huge vessel", {"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final",
-                         "1000", "--capacity", "1e308"}, 0, ""},
-        {"model past an int", {"point", "--model", "99999999999999999999", "--drive", "100", "--inlet", "100",
-                               "--outlet", "200"}, 2, "zorvik-select point: --model must be a whole number from 1 to 15\n"},
-        {"chart at no drive", {"chart", "--model", "6", "--drive", "0", "--out", "never.png"}, 2,
+        {"barg too large for psig",
+         [] {
+             auto w = Flow("--inlet", "1e308");
+             w.push_back("--metric");
+             return w;
+         }(),
+         2, "1e308 is not valid value\n"},
+        {"huge vessel",
+         {"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "1000",
+          "--capacity", "1e308"},
+         0,
+         ""},
+        {"model past an int",
+         {"point", "--model", "99999999999999999999", "--drive", "100", "--inlet", "100", "--outlet", "200"},
+         2,
+         "zorvik-select point: --model must be a whole number from 1 to 15\n"},
+        {"chart at no drive",
+         {"chart", "--model", "6", "--drive", "0", "--out", "never.png"},
+         2,
          "Air drive pressure is too low!\n"},
-        {"chart just below 40 psig", {"chart", "--model", "6", "--drive", "39.9", "--out", "never.png"}, 2,
+        {"chart just below 40 psig",
+         {"chart", "--model", "6", "--drive", "39.9", "--out", "never.png"},
+         2,
          "Air drive pressure is too low!\n"},
     };
     for (const auto& c : cases) {

@@ -38,12 +38,14 @@ struct Field {
     EntryKind kind;
 };
 
+// clang-format off
 const Field kFields[] = {
     {"pAirDrivePsiEdit", false, PressureEntry}, {"qAirScfmEdit", false, FlowEntry},
     {"pSupplyPsiEdit", false, PressureEntry},   {"FlowrateReqdScfmEdit", false, FlowEntry},
     {"pOutletPsiEdit", false, PressureEntry},   {"OutStartPsiEdit", true, PressureEntry},
     {"OutFinalPsiEdit", true, PressureEntry},   {"OutCapacityFt3Edit", true, FlowEntry},
 };
+// clang-format on
 
 class HostileSelectionWindowTest : public ::testing::Test {
 protected:
@@ -118,8 +120,8 @@ TEST_F(HostileSelectionWindowTest, TheUnitSwitchConvertsOrKeepsEveryField) {
             }
             EXPECT_FALSE(edit->text().contains(QLatin1String("INF"))) << where;
             Click("metricImperialUnitsBitBtn");
-            EXPECT_EQ(Edit("pAirDrivePsiEdit")->text(), f.name == std::string("pAirDrivePsiEdit") ? edit->text()
-                                                                                                  : QStringLiteral("100"))
+            EXPECT_EQ(Edit("pAirDrivePsiEdit")->text(),
+                      f.name == std::string("pAirDrivePsiEdit") ? edit->text() : QStringLiteral("100"))
                 << where;
         }
         edit->setText(defaultText);

@@ -84,6 +84,7 @@ TEST_F(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
         std::vector<QRect> keepClear;
         QPoint topLeft;  // of the tag's box, before w2s half text widths are added to x
         int w2s;
+        // clang-format off
     } cases[] = {
         {10, {60, 80}, {}, {60, 62}, 0},                         // beside the point, as always
         {10, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},    // lifted over a tag placed before
@@ -91,6 +92,7 @@ TEST_F(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
         {6, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},    // would leave the plot going up: down
         {6, {60, 25}, {}, {57, 21}, -1},                         // a point at the top: held inside
     };
+    // clang-format on
     for (const auto& c : cases) {
         SelectPump(c.model);
         const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.keepClear, plot);

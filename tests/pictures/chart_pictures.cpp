@@ -80,8 +80,8 @@ std::vector<std::vector<PlacedWord>> DrawnWordsOfEach(const std::vector<std::fun
     {
         QPdfWriter writer(pdf);
         writer.setResolution(96);
-        writer.setPageSize(QPageSize(QSizeF(ChartPictureWidth, ChartPictureHeight) / kPixelsPerPoint,
-                                     QPageSize::Point, QString(), QPageSize::ExactMatch));
+        writer.setPageSize(QPageSize(QSizeF(ChartPictureWidth, ChartPictureHeight) / kPixelsPerPoint, QPageSize::Point,
+                                     QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         Canvas canvas(writer, 96);
         for (std::size_t i = 0; i < draws.size(); ++i) {

@@ -16,6 +16,7 @@ protected:
 TEST_F(ChartTextTest, EachLabelInItsOwnFormat) {
     const struct {
         QString text, expected;
+        // clang-format off
     } cases[] = {
         {DrivePressureCaption(90, false), "Air drive pressure  90 Psig"},
         {DrivePressureCaption(90, true), "Air drive pressure  6.2 barg"},    // 90 / 14.5
@@ -33,6 +34,7 @@ TEST_F(ChartTextTest, EachLabelInItsOwnFormat) {
         {AirUseTagText(24, true), "6.00"},
         {ChartWholeNumber(2200), "2200"},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(c.text, c.expected);
 }
 

@@ -72,8 +72,7 @@ TEST_F(DimensionDrawingsTest, UnitFollowsDisplayMode) {
     EXPECT_TRUE(Contains(mm, FirstDimensionOfModel1(true)));
     EXPECT_FALSE(Contains(mm, FirstDimensionOfModel1(false)));
     EXPECT_TRUE(Contains(inches, FirstDimensionOfModel1(false)));
-    for (int mode : {0, 3, 4, 5})
-        EXPECT_EQ(ModelDrawing(1, mode), mm) << "display mode " << mode;
+    for (int mode : {0, 3, 4, 5}) EXPECT_EQ(ModelDrawing(1, mode), mm) << "display mode " << mode;
 }
 
 TEST_F(DimensionDrawingsTest, EveryModelHasItsDrawingAndTitle) {

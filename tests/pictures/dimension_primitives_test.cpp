@@ -41,16 +41,16 @@ int TextH() {
     return canvas.TextHeight(QStringLiteral("W"));
 }
 
-void Horizontal(Canvas& c, int x, int y, int length, int arrows, const QString& text, int textPos,
-                int offset = 0, int ext = 0) {
-    DrawHorizontalDimension(c, x, y, length, arrows, QStringLiteral("inch"), text, true, textPos, offset, -ext,
-                            ext, -ext, ext, DrawingFill);
+void Horizontal(Canvas& c, int x, int y, int length, int arrows, const QString& text, int textPos, int offset = 0,
+                int ext = 0) {
+    DrawHorizontalDimension(c, x, y, length, arrows, QStringLiteral("inch"), text, true, textPos, offset, -ext, ext,
+                            -ext, ext, DrawingFill);
 }
 
 void Vertical(Canvas& c, int x, int y, int length, int arrows, const QString& text, int textPos, int offset = 0,
               int ext = 0) {
-    DrawVerticalDimension(c, x, y, length, arrows, QStringLiteral("inch"), text, true, textPos, offset, -ext, ext,
-                          -ext, ext, DrawingFill);
+    DrawVerticalDimension(c, x, y, length, arrows, QStringLiteral("inch"), text, true, textPos, offset, -ext, ext, -ext,
+                          ext, DrawingFill);
 }
 
 TEST(DimensionPrimitivesTest, NegativeLengthIsDrawnFromTheOtherEnd) {
@@ -121,8 +121,8 @@ TEST(DimensionPrimitivesTest, ExtensionLinesRunAcrossTheEnds) {
 
     // An extension whose two ends are equal leaves no dot behind.
     const QImage none = Draw([](Canvas& c) {
-        DrawVerticalDimension(c, 100, 40, 100, ArrowTopAndBottom, QString(), QString(), true, 9, 0, 15, 15, -30,
-                              -10, DrawingFill);
+        DrawVerticalDimension(c, 100, 40, 100, ArrowTopAndBottom, QString(), QString(), true, 9, 0, 15, 15, -30, -10,
+                              DrawingFill);
     });
     EXPECT_EQ(At(none, 115, 40), colors::White);
     for (int x = 70; x < 90; ++x) EXPECT_EQ(At(none, x, 140), colors::Black) << x;
@@ -228,12 +228,14 @@ TEST(LeaderNoteTest, ArrowPointsFromTheLeaderSide) {
     struct Case {
         int dx, dy;
         QPoint base, stubEnd, inside;
+        // clang-format off
     } const cases[] = {
         {40, -20, {6, -3}, {9, 0}, {4, 0}},    // right: |dy| < |dx|
         {-40, 20, {-6, 3}, {-9, 0}, {-4, 0}},  // left
         {20, -20, {-3, -6}, {0, -9}, {0, -4}},  // up: |dy| = |dx| leaves vertically
         {-5, 30, {-3, 6}, {0, 9}, {0, 4}},      // down
     };
+    // clang-format on
     for (const Case& k : cases) {
         const QImage image =
             Draw([&](Canvas& c) { DrawLeaderNote(c, 120, 100, DrawingFill, 9, QString(), k.dy, k.dx); });

@@ -46,6 +46,7 @@ TEST_F(GraphSettingsTest, OperatingPointFromTheGraphSettings) {
         int model;
         double drive, scale;
         double airDrive, inlet, maxInlet;
+        // clang-format off
     } cases[] = {
         {6, 90, 1, 90, 700, 2250},
         {6, 90, 10, 90, 2250, 2250},        // held to the model's inlet limit
@@ -58,6 +59,7 @@ TEST_F(GraphSettingsTest, OperatingPointFromTheGraphSettings) {
         {1, 90, 1, 90, 90, 125},            // boosts its own drive air
         {3, 40, 0.2, 40, 40, 125},
     };
+    // clang-format on
     for (const auto& c : cases) {
         InitialiseSharedState();
         SelectPump(c.model);
@@ -102,6 +104,7 @@ TEST_F(GraphSettingsTest, AxisRangesPerModel) {
     const struct {
         int model;
         double outlet, flow;
+        // clang-format off
     } cases[] = {
         {1, 350, 8},             // fixed 6 scfm, + 2
         {2, 450, 6},
@@ -111,6 +114,7 @@ TEST_F(GraphSettingsTest, AxisRangesPerModel) {
         {5, 730, 9.154514},      // flow at 133.33 psig and 150 psig drive, + 2
         {6, 1350, 19.435867},    // flow at 900 psig and 150 psig drive, above 11: nothing added
     };
+    // clang-format on
     for (const auto& c : cases) {
         InitialiseSharedState();
         SelectPump(c.model);
@@ -134,7 +138,7 @@ TEST_F(GraphSettingsTest, DrawsIntoTheWindowPictureAndSetsTheCaption) {
         DrawGraphSettings(window);
         EXPECT_EQ(window.caption, c.caption);
         EXPECT_EQ(window.captions, 1);
-        EXPECT_EQ(QColor(window.picture.pixel(0, 0)), colors::Black);      // frame
+        EXPECT_EQ(QColor(window.picture.pixel(0, 0)), colors::Black);  // frame
         EXPECT_EQ(QColor(window.picture.pixel(616, 460)), colors::Black);
         EXPECT_EQ(CountColor(window.picture, window.picture.rect(), QColor(Qt::green)), 0);
     }

@@ -55,6 +55,7 @@ TEST_F(PerformanceChartTest, ShadedBandFromTheMaximumOutletPressure) {
         bool bar;
         double outletMax;
         int bandX;  // 0: no band
+        // clang-format off
     } cases[] = {
         {5, false, 6000, 266},  // 2500 psig at 6000 / 520 psi per pixel: 216.7
         {5, true, 3000, 457},   // 172.37 bar at 220 / 520 bar per pixel: 407.4
@@ -63,6 +64,7 @@ TEST_F(PerformanceChartTest, ShadedBandFromTheMaximumOutletPressure) {
         {2, false, 450, 0},     // exactly at the end of the axis
         {5, false, 2000, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SelectPump(c.model);
         Shared.DisplayMode = c.bar ? DisplayChartBar : DisplayChartPsi;
@@ -142,10 +144,12 @@ TEST_F(PerformanceChartTest, AirUseLinesOfALineModelAreLabelledAtTheirLastPoint)
         QString label;
         bool bar;
         int x, y;
+        // clang-format off
     } lines[] = {
         {"15.0", false, 540, 188}, {"12.0", false, 540, 239}, {"9.0", false, 540, 353}, {"6.0", false, 540, 375},
         {"0.42", true, 542, 199},  {"0.34", true, 542, 248},  {"0.25", true, 542, 355}, {"0.17", true, 542, 376},
     };
+    // clang-format on
     for (bool bar : {false, true}) {
         Shared.DisplayMode = bar ? DisplayChartBar : DisplayChartPsi;
         const auto words = DrawnWords(Chart(350, 6 + 2));
@@ -256,8 +260,8 @@ TEST_F(PerformanceChartTest, OutlandishInputsNeitherHangNorCrash) {
     const struct {
         double outlet, flow;
         bool empty;
-    } ranges[] = {{1e12, 1e12, false}, {inf, 5, false}, {350, 1e300, false},
-                  {nan, 5, true},       {350, nan, true}, {350, 0, true}, {-1, -1, true}};
+    } ranges[] = {{1e12, 1e12, false}, {inf, 5, false}, {350, 1e300, false}, {nan, 5, true},
+                  {350, nan, true},    {350, 0, true},  {-1, -1, true}};
     for (const auto& r : ranges) {
         const QImage image = DrawnPicture(Chart(r.outlet, r.flow));
         const int white = CountColor(image, QRect(1, 1, 615, 459), colors::White);
@@ -372,8 +376,8 @@ TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
     const auto pages = testing::DrawnWordsOfEach(charts);
     for (std::size_t i = 0; i < grid.size(); ++i)
         for (const auto& [a, b] : testing::OverlappingWords(pages[i]))
-            ADD_FAILURE() << Describe(grid[i]) << ": \"" << a.text.toStdString() << "\" over \""
-                          << b.text.toStdString() << "\"";
+            ADD_FAILURE() << Describe(grid[i]) << ": \"" << a.text.toStdString() << "\" over \"" << b.text.toStdString()
+                          << "\"";
 }
 
 // Curves, air-use lines and their tags stay on the plot: nothing of theirs

@@ -29,14 +29,45 @@ TEST(SharpCanvasTest, StraightShapesCoverTheSamePicturePixelsAtAnyScale) {
         const char* shape;
         PictureDrawing draw;
     } kShapes[] = {
-        {"line rightwards", [](Canvas& c) { c.MoveTo(3, 5); c.LineTo(40, 5); }},
-        {"line leftwards", [](Canvas& c) { c.MoveTo(40, 7); c.LineTo(3, 7); }},
-        {"line downwards", [](Canvas& c) { c.MoveTo(20, 2); c.LineTo(20, 30); }},
-        {"line upwards", [](Canvas& c) { c.MoveTo(22, 30); c.LineTo(22, 2); }},
-        {"two-pixel pen", [](Canvas& c) { c.SetPenWidth(2); c.MoveTo(5, 20); c.LineTo(30, 20); c.LineTo(30, 35); }},
-        {"rectangle", [](Canvas& c) { c.SetBrushColor(colors::Yellow); c.Rectangle(10, 10, 30, 25); }},
-        {"one-pixel rectangle", [](Canvas& c) { c.SetPenColor(colors::Red); c.Rectangle(10, 10, 30, 11); }},
-        {"fill and frame", [](Canvas& c) {
+        {"line rightwards",
+         [](Canvas& c) {
+             c.MoveTo(3, 5);
+             c.LineTo(40, 5);
+         }},
+        {"line leftwards",
+         [](Canvas& c) {
+             c.MoveTo(40, 7);
+             c.LineTo(3, 7);
+         }},
+        {"line downwards",
+         [](Canvas& c) {
+             c.MoveTo(20, 2);
+             c.LineTo(20, 30);
+         }},
+        {"line upwards",
+         [](Canvas& c) {
+             c.MoveTo(22, 30);
+             c.LineTo(22, 2);
+         }},
+        {"two-pixel pen",
+         [](Canvas& c) {
+             c.SetPenWidth(2);
+             c.MoveTo(5, 20);
+             c.LineTo(30, 20);
+             c.LineTo(30, 35);
+         }},
+        {"rectangle",
+         [](Canvas& c) {
+             c.SetBrushColor(colors::Yellow);
+             c.Rectangle(10, 10, 30, 25);
+         }},
+        {"one-pixel rectangle",
+         [](Canvas& c) {
+             c.SetPenColor(colors::Red);
+             c.Rectangle(10, 10, 30, 11);
+         }},
+        {"fill and frame",
+         [](Canvas& c) {
              c.SetBrushColor(colors::Olive);
              c.FillRect(2, 2, 12, 8);
              c.SetBrushColor(colors::Blue);
@@ -50,8 +81,7 @@ TEST(SharpCanvasTest, StraightShapesCoverTheSamePicturePixelsAtAnyScale) {
             const QImage sharp = DrawnAt(scale, k.draw);
             int wrong = 0;
             for (int y = 0; y < sharp.height(); ++y)
-                for (int x = 0; x < sharp.width(); ++x)
-                    wrong += sharp.pixel(x, y) != exact.pixel(x / scale, y / scale);
+                for (int x = 0; x < sharp.width(); ++x) wrong += sharp.pixel(x, y) != exact.pixel(x / scale, y / scale);
             EXPECT_EQ(wrong, 0) << "scale " << scale;
         }
     }

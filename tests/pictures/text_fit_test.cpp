@@ -15,7 +15,8 @@ TEST(TextFitTest, ShortensAtWholeCharactersToFit) {
     Canvas canvas(surface);
     canvas.SetFont(QStringLiteral("Arial"), 10);
     const QString accented = QString(QStringLiteral("e\u0301")).repeated(200);  // e + combining acute
-    const QString flags = QString(QStringLiteral("\U0001F1EC\U0001F1E7")).repeated(100);  // one flag, two code points each
+    const QString flags =
+        QString(QStringLiteral("\U0001F1EC\U0001F1E7")).repeated(100);  // one flag, two code points each
     const struct {
         const char* what;
         QString text;

@@ -57,12 +57,14 @@ TEST_F(ComparisonListTest, ListedFlowFiguresAreTheListRows) {
     const struct {
         const char *drive, *air, *inlet, *outlet, *flow;
         bool metric, ignoreAir;
+        // clang-format off
     } cases[] = {
         {"100", "100", "100", "200", "2.00", false, false},
         {"100", "10", "60", "1000", "0.5", false, false},  // several cut back to the air
         {"80", "30", "30", "500", "1", false, true},
         {"6.9", "2831.7", "6.9", "13.8", "56.6", true, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         InitialiseSharedState();
         Shared.MetricUnits = c.metric;
@@ -144,20 +146,32 @@ TEST(ComparisonTest, FlowReasonNamesTheFirstFailingTest) {
     } cases[] = {
         {13, {120, 100, 150, 200, 10}, false, "Delivers 4.00 scfm, less than the 10.0 scfm required"},
         {13, {120, 100, 150, 200, 10}, true, "Delivers 113.2 nl/min, less than the 283 nl/min required"},
-        {4, {100, 100, 100, 200, 2}, false,
+        {4,
+         {100, 100, 100, 200, 2},
+         false,
          "Delivers no flow: it stalls at 197 psig, below the outlet pressure of 200 psig; 2.00 scfm is required"},
-        {1, {60, 300, 5, 5005, 10, false, true}, false,
+        {1,
+         {60, 300, 5, 5005, 10, false, true},
+         false,
          "Delivers no flow: it stalls at 150 psig, below the outlet pressure of 5005 psig"},
-        {15, {100, 100, 100, 200, 2, false, true}, true,
+        {15,
+         {100, 100, 100, 200, 2, false, true},
+         true,
          "Delivers no flow: it stalls at the outlet pressure of 13.8 barg"},
         {12, {80, 100, 0, 1000, 0.1}, false, "Inlet pressure 0 psig is below this model's minimum of 25 psig"},
-        {1, {150, 100, 150, 160, 2}, false,
+        {1,
+         {150, 100, 150, 160, 2},
+         false,
          "Inlet pressure 150 psig is above this model's maximum of 125 psig at this drive pressure"},
         {14, {100, 300, 200, 5200, 0.1}, false, "Outlet pressure 5200 psig is above this model's maximum of 5000 psig"},
-        {14, {100, 300, 200, 5200, 0.1}, true,
+        {14,
+         {100, 300, 200, 5200, 0.1},
+         true,
          "Outlet pressure 358.5 barg is above this model's maximum of 344.7 barg"},
         {1, {80, 1000, 5, 105, 0.1}, false, "Compression ratio 6.13 is above this model's maximum of 2.5"},
-        {1, {60, 300, 10, 11, 0.1}, false,
+        {1,
+         {60, 300, 10, 11, 0.1},
+         false,
          "Boosts its own drive air: the inlet pressure must equal the drive pressure of 60 psig"},
         {6, {100, 100, 100, 200, 2}, false, ""},
     };
@@ -174,20 +188,32 @@ TEST(ComparisonTest, ChargeReasonNamesTheFirstFailingTest) {
         bool metric;
         const char* reason;
     } cases[] = {
-        {11, {120, 300, 20, 20, 1020, 0.1}, false,
+        {11,
+         {120, 300, 20, 20, 1020, 0.1},
+         false,
          "Delivers 0.01 scfm at the final pressure of 1020 psig, less than the 0.30 scfm a charge needs"},
-        {14, {40, 20, 20, 20, 120, 0.1}, false,
+        {14,
+         {40, 20, 20, 20, 120, 0.1},
+         false,
          "Delivers 0.298 scfm at the final pressure of 120 psig, less than the 0.300 scfm a charge needs"},
-        {1, {100, 100, 100, 100, 1000, 1}, true,
+        {1,
+         {100, 100, 100, 100, 1000, 1},
+         true,
          "Delivers no flow: it stalls at 17.2 barg, below the final pressure of 68.9 barg"},
         {3, {80, 5, 150, 150, 200, 0.01}, false, "Fill takes longer than 500 minutes for one tenth of the charge"},
-        {4, {80, 5, 150, 150, 200, 0.01}, false,
+        {4,
+         {80, 5, 150, 150, 200, 0.01},
+         false,
          "Each tenth of the charge is 0.003 scf, no more than the 0.010 scf the sizing can step"},
-        {6, {40, 300, 200, 200, 250, 0.1}, false,
+        {6,
+         {40, 300, 200, 200, 250, 0.1},
+         false,
          "Fill takes 0.088 minutes, no longer than the 0.16 minutes the sizing can time"},
         {8, {60, 20, 300, 300, 310, 0.1}, false, "Final pressure 310 psig is above this model's maximum of 300 psig"},
         {1, {80, 20, 50, 50, 150, 100}, false, "Compression ratio 2.55 is above this model's maximum of 2.5"},
-        {2, {150, 300, 30, 30, 130, 1}, false,
+        {2,
+         {150, 300, 30, 30, 130, 1},
+         false,
          "Boosts its own drive air: the inlet pressure must equal the drive pressure of 150 psig"},
     };
     for (const auto& c : cases) {

@@ -11,9 +11,9 @@
 namespace zorvik {
 namespace {
 
+using testing::Models;
 using testing::NoticeKind;
 using testing::NoticeRecorder;
-using testing::Models;
 using testing::RowOf;
 
 class ContinuousProcessTest : public testing::SelectionTest {
@@ -53,9 +53,7 @@ TEST_F(ContinuousProcessTest, OnlyTheLastFailingCheckIsShown) {
 }
 
 TEST_F(ContinuousProcessTest, BoundaryConditionsPassValidation) {
-    const struct {
-        const char *driveText, *outletText;
-    } cases[] = {{"40", "200"}, {"150", "200"}, {"100", "100"}};
+    const struct { const char *driveText, *outletText; } cases[] = {{"40", "200"}, {"150", "200"}, {"100", "100"}};
     for (const auto& c : cases) {
         drive.SetText(c.driveText);
         outlet.SetText(c.outletText);

@@ -32,9 +32,9 @@ TEST_F(NumericEntryTest, ParseEntryRefusesNegativeAndMalformedText) {
     const struct {
         const char* text;
         const char* message;
-    } cases[] = {{"-3", "-3 is not valid value"},   {"-0", "-0 is not valid value"},
+    } cases[] = {{"-3", "-3 is not valid value"},     {"-0", "-0 is not valid value"},
                  {" 1,5 ", "1,5 is not valid value"}, {"1e999", "1e999 is not valid value"},
-                 {"nan", "nan is not valid value"}, {"12 5", "12 5 is not valid value"}};
+                 {"nan", "nan is not valid value"},   {"12 5", "12 5 is not valid value"}};
     for (const auto& c : cases) {
         NoticeRecorder notices;
         notices.Expect(NoticeKind::Warning, c.message);
@@ -100,8 +100,10 @@ TEST_F(NumericEntryTest, ReadEntryFieldRefusesBadFields) {
     const struct {
         const char* text;
         const char* message;
-    } cases[] = {{"   ", "Null is not valid value"}, {"", "Null is not valid value"},
-                 {" -4 ", "-4 is not valid value"},  {"abc", "abc is not valid value"},
+    } cases[] = {{"   ", "Null is not valid value"},
+                 {"", "Null is not valid value"},
+                 {" -4 ", "-4 is not valid value"},
+                 {"abc", "abc is not valid value"},
                  {"1e308", "1e308 is not valid value"}};
     Shared.MetricUnits = true;  // 1e308 bar overflows as psi
     for (const auto& c : cases) {

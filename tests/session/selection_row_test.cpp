@@ -65,7 +65,8 @@ TEST_F(SelectionRowTest, RowIsPaddedCellsEndingInTheModelNumber) {
 }
 
 TEST_F(SelectionRowTest, PaddingEndsEvenWhenTheMeasureNeverReachesFiftyPixels) {
-    const std::string row = FormatSelectionRow(6, "RB", "-15 ", 118, 75, 3, [](const std::string&) { return 0; }, '.');
+    const std::string row = FormatSelectionRow(
+        6, "RB", "-15 ", 118, 75, 3, [](const std::string&) { return 0; }, '.');
     EXPECT_LT(row.size(), 400u);
     EXPECT_EQ(ModelNumberOfRow(row), 6);
 }

@@ -15,9 +15,9 @@
 namespace zorvik {
 namespace {
 
+using testing::Models;
 using testing::NoticeKind;
 using testing::NoticeRecorder;
-using testing::Models;
 using testing::RowOf;
 
 const char kQuestion[] =
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST(StepMinutesTest, TrapezoidStepAndTheEndlessStep) {
-    EXPECT_DOUBLE_EQ(StepMinutes(3, 1, 2), 1);      // 2 scf at a mean 2 scfm
+    EXPECT_DOUBLE_EQ(StepMinutes(3, 1, 2), 1);  // 2 scf at a mean 2 scfm
     EXPECT_DOUBLE_EQ(StepMinutes(0.3, 0.2, 1), 4);
     EXPECT_DOUBLE_EQ(StepMinutes(0, 0, 5), 1001);
 }

@@ -35,15 +35,24 @@ public:
     bool abort() override { return false; }
     int metric(QPaintDevice::PaintDeviceMetric metric) const override {
         switch (metric) {
-            case QPaintDevice::PdmWidth: return 8 * kDpi;
-            case QPaintDevice::PdmHeight: return 11 * kDpi;
-            case QPaintDevice::PdmWidthMM: return 203;
-            case QPaintDevice::PdmHeightMM: return 279;
-            case QPaintDevice::PdmDepth: return 32;
-            case QPaintDevice::PdmNumColors: return 0x7fffffff;
-            case QPaintDevice::PdmDevicePixelRatio: return 1;
-            case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
-            default: return kDpi;
+            case QPaintDevice::PdmWidth:
+                return 8 * kDpi;
+            case QPaintDevice::PdmHeight:
+                return 11 * kDpi;
+            case QPaintDevice::PdmWidthMM:
+                return 203;
+            case QPaintDevice::PdmHeightMM:
+                return 279;
+            case QPaintDevice::PdmDepth:
+                return 32;
+            case QPaintDevice::PdmNumColors:
+                return 0x7fffffff;
+            case QPaintDevice::PdmDevicePixelRatio:
+                return 1;
+            case QPaintDevice::PdmDevicePixelRatioScaled:
+                return int(QPaintDevice::devicePixelRatioFScale());
+            default:
+                return kDpi;
         }
     }
     QPrinter::PrinterState printerState() const override { return state_; }

@@ -10,8 +10,7 @@ namespace zorvik::testing {
 
 class FakeEntryField final : public EntryField {
 public:
-    explicit FakeEntryField(std::string text = "", bool showing = true)
-        : text_(std::move(text)), showing_(showing) {}
+    explicit FakeEntryField(std::string text = "", bool showing = true) : text_(std::move(text)), showing_(showing) {}
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
     bool IsShowing() const override { return showing_; }

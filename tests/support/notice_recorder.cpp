@@ -9,10 +9,14 @@ namespace {
 
 const char* NameOf(NoticeKind kind) {
     switch (kind) {
-        case NoticeKind::Warning: return "warning";
-        case NoticeKind::Error: return "error";
-        case NoticeKind::Question: return "question";
-        case NoticeKind::CancelWarning: return "cancel-only warning";
+        case NoticeKind::Warning:
+            return "warning";
+        case NoticeKind::Error:
+            return "error";
+        case NoticeKind::Question:
+            return "question";
+        case NoticeKind::CancelWarning:
+            return "cancel-only warning";
     }
     return "?";
 }

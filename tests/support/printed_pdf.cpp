@@ -32,11 +32,13 @@ QByteArray RunPdfTool(const QString& tool, const QStringList& arguments) {
 }
 
 QString PdfText(const QString& pdf) {
-    return QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    return QString::fromUtf8(
+        RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
 }
 
 std::vector<PdfWord> PdfWords(const QString& pdf) {
-    const QString html = QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+    const QString html =
+        QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     static const QRegularExpression word(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     std::vector<PdfWord> words;

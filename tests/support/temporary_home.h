@@ -26,8 +26,10 @@ public:
     }
     ~TemporaryHome() {
         for (const auto& [name, value] : saved_) {
-            if (value.isNull()) qunsetenv(name);
-            else qputenv(name, value);
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
         }
     }
     TemporaryHome(const TemporaryHome&) = delete;

@@ -41,11 +41,20 @@ void TimageDisplayForm::FormShow() {
 
 void TimageDisplayForm::flipUnitsBitBtnClick() {
     switch (Shared.DisplayMode) {
-        case DisplayDrawingInches: Shared.DisplayMode = DisplayDrawingMm; break;
-        case DisplayDrawingMm: Shared.DisplayMode = DisplayDrawingInches; break;
-        case DisplayChartPsi: Shared.DisplayMode = DisplayChartBar; break;
-        case DisplayChartBar: Shared.DisplayMode = DisplayChartPsi; break;
-        default: break;
+        case DisplayDrawingInches:
+            Shared.DisplayMode = DisplayDrawingMm;
+            break;
+        case DisplayDrawingMm:
+            Shared.DisplayMode = DisplayDrawingInches;
+            break;
+        case DisplayChartPsi:
+            Shared.DisplayMode = DisplayChartBar;
+            break;
+        case DisplayChartBar:
+            Shared.DisplayMode = DisplayChartPsi;
+            break;
+        default:
+            break;
     }
     Redraw();
 }

@@ -65,8 +65,7 @@ void TZampModelSelectionChartForm::CloseBitBtnClick() { close(); }
 void TZampModelSelectionChartForm::ModelTypesMemoEnter(bool forward) { focusNextPrevChild(forward); }
 
 bool TZampModelSelectionChartForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn &&
-        (watched == ui->ModelTypesMemo || watched == ui->PaExplanationMemo)) {
+    if (event->type() == QEvent::FocusIn && (watched == ui->ModelTypesMemo || watched == ui->PaExplanationMemo)) {
         ModelTypesMemoEnter(static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason);
     }
     return QDialog::eventFilter(watched, event);

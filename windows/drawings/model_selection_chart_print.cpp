@@ -18,12 +18,14 @@ constexpr int StartFontPoints = 10;
 constexpr std::array<int, ChartFieldCount> ColumnStartUnits = {0, 5, 9, 13, 17, 23, 27, 31};
 
 // The heading lines over the eight columns; nullptr leaves the place empty.
+// clang-format off
 constexpr const char* HeadingLines[4][ChartFieldCount] = {
     {"Model",  nullptr, "Max.",   "Max.",   "Static Outlet", "Piston", "Max.",  "Drive"},
     {"Number", "Ratio", "Rated",  "Rated",  "Pressure",      "Displ.", "Air",   "Size"},
     {nullptr,  nullptr, "Gas",    "Gas",    "Formula",       "Per",    "Drive", nullptr},
     {nullptr,  nullptr, "Supply", "Outlet", nullptr,         "Cycle",  nullptr, nullptr},
 };
+// clang-format on
 
 // Page geometry, in printer pixels.
 struct ChartPageLayout {

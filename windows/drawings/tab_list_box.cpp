@@ -28,8 +28,7 @@ public:
         const std::vector<int> starts = list_->PieceStarts(row);
         const QFontMetrics metrics(option.font);
         const int baseline = option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
-        for (int i = 0; i < pieces.size(); ++i)
-            painter->drawText(option.rect.left() + starts[i], baseline, pieces[i]);
+        for (int i = 0; i < pieces.size(); ++i) painter->drawText(option.rect.left() + starts[i], baseline, pieces[i]);
         painter->restore();
     }
 
@@ -39,8 +38,8 @@ public:
         const std::vector<int> starts = list_->PieceStarts(row);
         int width = starts.back() + QFontMetrics(option.font).horizontalAdvance(pieces.back()) + 4;
         if (list_->horizontalExtent() > 0) width = std::min(width, list_->horizontalExtent());
-        const int height = list_->itemHeight() > 0 ? list_->itemHeight()
-                                                   : QStyledItemDelegate::sizeHint(option, index).height();
+        const int height =
+            list_->itemHeight() > 0 ? list_->itemHeight() : QStyledItemDelegate::sizeHint(option, index).height();
         return {width, height};
     }
 
@@ -91,7 +90,10 @@ std::vector<int> TTabListBox::PieceStarts(const QString& row) const {
     for (int i = 1; i < pieces.size(); ++i) {
         int next = -1;
         for (int s : stops)
-            if (s > x) { next = s; break; }
+            if (s > x) {
+                next = s;
+                break;
+            }
         if (next < 0) next = (x / defaultStep + 1) * defaultStep;
         starts.push_back(next);
         x = next + metrics.horizontalAdvance(pieces[i]);

@@ -26,8 +26,7 @@ double MaxInletFor(double airDrivePsi) { return GraphMaxInletFor(Shared.CurrentP
 // Leaving a field is a user's move to another control; the focus that goes
 // to a message box or another window and comes back is not.
 bool LeavesTheField(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
 }
 
 }  // namespace
@@ -129,9 +128,7 @@ void TAdjustAirDriveForm::AdjustAirDrivePsiEditChange() {
     ShowMaxInletLimits();
 }
 
-void TAdjustAirDriveForm::AdjustInletPsiEditChange() {
-    NewInletPsi = TypedPressure(ui->AdjustInletPsiEdit->text());
-}
+void TAdjustAirDriveForm::AdjustInletPsiEditChange() { NewInletPsi = TypedPressure(ui->AdjustInletPsiEdit->text()); }
 
 void TAdjustAirDriveForm::AdjustAirDrivePsiEditExit() {
     QLineEdit* edit = ui->AdjustAirDrivePsiEdit;
@@ -213,8 +210,7 @@ void TAdjustAirDriveForm::ReadLeftField(QLineEdit* edit, double& pressurePsi) {
     pressurePsi = AdjustShowsBar ? *value * units::PsiPerBar : *value;
 }
 
-void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi,
-                                           const char* message) {
+void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const char* message) {
     CurrentNotices().Beep();
     CurrentNotices().Warning(message);
     pressurePsi = limitPsi;

@@ -11,8 +11,7 @@ namespace {
 // is already current reports only on release.
 class ListClickWatcher final : public QObject {
 public:
-    ListClickWatcher(QListWidget* list, std::function<void()> handler)
-        : QObject(list), handler_(std::move(handler)) {
+    ListClickWatcher(QListWidget* list, std::function<void()> handler) : QObject(list), handler_(std::move(handler)) {
         list->viewport()->installEventFilter(this);
         connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
             if (row < 0) return;

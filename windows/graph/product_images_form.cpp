@@ -12,12 +12,8 @@ struct PictureSource {
 };
 
 constexpr PictureSource kSources[TzampImagesForm::PictureCount] = {
-    {"crb_single_stage", 140, 189},
-    {"rbw_double_acting", 227, 228},
-    {"high_pressure_gauges", 285, 271},
-    {"rbz_two_stage", 284, 231},
-    {"eight_rbw_double_acting", 274, 160},
-    {"rb_single_acting", 227, 228},
+    {"crb_single_stage", 140, 189}, {"rbw_double_acting", 227, 228},       {"high_pressure_gauges", 285, 271},
+    {"rbz_two_stage", 284, 231},    {"eight_rbw_double_acting", 274, 160}, {"rb_single_acting", 227, 228},
 };
 
 }  // namespace

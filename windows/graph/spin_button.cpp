@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QToolButton>
 
-
 namespace zorvik {
 namespace {
 

@@ -5,9 +5,7 @@
 
 namespace zorvik {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
 
 QImage& PictureBox::Sized() {
     if (picture_.size() != size()) {
@@ -66,8 +64,10 @@ const QImage& PictureBox::Sharp() {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (drawing_ && devicePixelRatioF() != 1.0) painter.drawImage(0, 0, Sharp());
-    else painter.drawImage(0, 0, picture_);
+    if (drawing_ && devicePixelRatioF() != 1.0)
+        painter.drawImage(0, 0, Sharp());
+    else
+        painter.drawImage(0, 0, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -14,9 +14,7 @@ QString& Override() {
 }
 }  // namespace
 
-QString ProgramFolder() {
-    return Override().isEmpty() ? QCoreApplication::applicationDirPath() : Override();
-}
+QString ProgramFolder() { return Override().isEmpty() ? QCoreApplication::applicationDirPath() : Override(); }
 
 QString ProgramFile(const QString& name) { return QDir(ProgramFolder()).filePath(name); }
 

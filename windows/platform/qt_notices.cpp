@@ -22,8 +22,7 @@ QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, c
 QString MessageBoxText(const std::string& text) {
     QStringList lines = QString::fromStdString(text).split(QLatin1Char('\r'));
     for (QString& line : lines)
-        if (line.size() > kLongestLine)
-            line = line.left(kKeptAtEachEnd) + QChar(0x2026) + line.right(kKeptAtEachEnd);
+        if (line.size() > kLongestLine) line = line.left(kKeptAtEachEnd) + QChar(0x2026) + line.right(kKeptAtEachEnd);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -130,16 +130,20 @@ void TAmplifierSelectionForm::CompareBitBtnClick() {
 TAmplifierSelectionForm::~TAmplifierSelectionForm() = default;
 
 void TAmplifierSelectionForm::SetButtonGlyphs() {
+    // clang-format off
     const std::pair<QPushButton*, const char*> glyphs[] = {
         {ui->ShowDrawingBitBtn, "sel_glyph_drawing"}, {ui->DrawGraphBitBtn, "sel_glyph_graph"},
         {ui->PrintBitBtn, "sel_glyph_print"},         {ui->ListSelectionsBitBtn, "sel_glyph_list"},
         {ui->MainMenuBitBtn, "sel_glyph_main_menu"},  {ui->metricImperialUnitsBitBtn, "sel_glyph_units"},
     };
+    // clang-format on
     for (const auto& [button, artwork] : glyphs)
         button->setIcon(QIcon(QPixmap::fromImage(RenderArtwork(QString::fromLatin1(artwork), GlyphSize))));
     const std::pair<PictureBox*, const char*> systems[] = {
-        {ui->systemAImage, "sel_system_a_chosen"}, {ui->systemAxImage, "sel_system_a"},
-        {ui->systemBImage, "sel_system_b_chosen"}, {ui->systemBxImage, "sel_system_b"},
+        {ui->systemAImage, "sel_system_a_chosen"},
+        {ui->systemAxImage, "sel_system_a"},
+        {ui->systemBImage, "sel_system_b_chosen"},
+        {ui->systemBxImage, "sel_system_b"},
     };
     for (const auto& [picture, artwork] : systems)
         picture->SetPicture(RenderArtwork(QString::fromLatin1(artwork), SystemPictureSize, Qt::white));
@@ -165,8 +169,10 @@ void TAmplifierSelectionForm::systemAImageClick() { ShowLayout(ApplicationFlow, 
 void TAmplifierSelectionForm::systemBImageClick() { ShowLayout(ApplicationFillCylinder, true); }
 
 void TAmplifierSelectionForm::ApplicationTypeComboBoxClick(int index) {
-    if (index == ApplicationFillCylinder) systemBImageClick();
-    else systemAImageClick();
+    if (index == ApplicationFillCylinder)
+        systemBImageClick();
+    else
+        systemAImageClick();
 }
 
 void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {

@@ -20,10 +20,12 @@ constexpr std::array<int, ResultColumns> ColumnTwentieths = {0, 4, 7, 10, 13};
 
 // clang-format off
 // The heading over each result column, by application type.
+// clang-format off
 constexpr const char* ColumnHeadings[2][ResultColumns] = {
     {"Model No.", "Flow rate ", "Air Used ", "Cycles / min", ""},
     {"Model No.", "Fill time",  "Air Used ", "Cycles / min", "Total Air Used"},
 };
+// clang-format on
 
 constexpr const char* ApplicationTexts[2] = {
     "Constant pressure source feeding continous process",

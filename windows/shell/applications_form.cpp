@@ -27,8 +27,6 @@ void TZampApplicationsForm::Build() {
 
 TZampApplicationsForm::~TZampApplicationsForm() = default;
 
-void TZampApplicationsForm::AnAlternativeMemoEnter(QWidget* memo, Qt::FocusReason reason) {
-    PassFocusOn(memo, reason);
-}
+void TZampApplicationsForm::AnAlternativeMemoEnter(QWidget* memo, Qt::FocusReason reason) { PassFocusOn(memo, reason); }
 
 }  // namespace zorvik

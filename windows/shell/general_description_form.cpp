@@ -23,8 +23,7 @@ void TZampGeneralDescriptionForm::Build() {
 
 TZampGeneralDescriptionForm::~TZampGeneralDescriptionForm() = default;
 
-void TZampGeneralDescriptionForm::SetSubWindows(TZampUsingCurvesForm* usingCurves,
-                                                TZampSizingAmplifiersForm* sizing) {
+void TZampGeneralDescriptionForm::SetSubWindows(TZampUsingCurvesForm* usingCurves, TZampSizingAmplifiersForm* sizing) {
     usingCurves_ = usingCurves;
     sizing_ = sizing;
 }

@@ -43,8 +43,7 @@ constexpr const char* kCreditLines[] = {
 
 }  // namespace
 
-TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
+TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
     ui->setupUi(this);
     FormCreate();
 }
@@ -53,20 +52,21 @@ TZorvAmpMainForm::~TZorvAmpMainForm() { qApp->removeEventFilter(this); }
 
 void TZorvAmpMainForm::FormCreate() {
     SaverClosedMessage = new NamedSystemMessage(QString::fromLatin1(SaverClosedMessageName), this);
-    connect(SaverClosedMessage, &NamedSystemMessage::received, this,
-            &TZorvAmpMainForm::SaverClosedMessageReceived);
+    connect(SaverClosedMessage, &NamedSystemMessage::received, this, &TZorvAmpMainForm::SaverClosedMessageReceived);
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive) ApplicationActivate();
-        else ApplicationDeactivate();
+        if (state == Qt::ApplicationActive)
+            ApplicationActivate();
+        else
+            ApplicationDeactivate();
     });
 
     InitOffices();
     LoadOfficesFile();
 
     // The cover's lettering lets clicks through to the cover beneath.
-    for (QWidget* overlay : {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1),
-                             static_cast<QWidget*>(ui->Label2)})
+    for (QWidget* overlay :
+         {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2)})
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QLabel* label : {ui->Label1, ui->Label2}) {
         QFont font = label->font();
@@ -184,15 +184,16 @@ void TZorvAmpMainForm::StartScreenProgram() {
     const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
     if (StartProgram(path)) return;
     loadingErrorShown_ = true;
-    CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" +
-                                   "loading error.");
+    CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" + "loading error.");
     loadingErrorShown_ = false;
 }
 
 // An interval of 0 stops the timer; any other restarts it with that period.
 void TZorvAmpMainForm::SetTimerInterval(int ms) {
-    if (ms == 0) ProductDisplayTimer.stop();
-    else ProductDisplayTimer.start(ms);
+    if (ms == 0)
+        ProductDisplayTimer.stop();
+    else
+        ProductDisplayTimer.start(ms);
 }
 
 // A folder that cannot be written (a program installed read-only, a full
@@ -201,8 +202,7 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
 void TZorvAmpMainForm::closeBitBtnClick() {
     if (!SaveOfficeIndexFile())
         CurrentNotices().Warning("The chosen office could not be saved in\r" +
-                                 QDir::toNativeSeparators(OfficeIndexSavePath())
-                                     .toStdString() +
+                                 QDir::toNativeSeparators(OfficeIndexSavePath()).toStdString() +
                                  "\rIt will not be remembered at the next start.");
     close();
 }

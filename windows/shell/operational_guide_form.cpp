@@ -15,8 +15,8 @@ void TZampOperationalGuideForm::Build() {
     PrepareMemos(this);
     FlowText(*ui->WhileZorvikMemo, *ui->LevelDoesMemo);
     ShowArtwork(ui->RBW3Image, QStringLiteral("info_double_acting"));
-    OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo,
-                 ui->IsAFactorMemo, ui->CyclingRateMemo},
+    OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo, ui->IsAFactorMemo,
+                 ui->CyclingRateMemo},
                 this, [this](QWidget* memo, Qt::FocusReason reason) { WhileZorvikMemoEnter(memo, reason); });
     connect(ui->CalcCycleSpeedBitBtn, &QPushButton::clicked, this,
             &TZampOperationalGuideForm::CalcCycleSpeedBitBtnClick);

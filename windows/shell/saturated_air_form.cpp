@@ -40,8 +40,6 @@ void TZampSaturatedAirForm::DegCRadioButtonClick() {
     ui->SatDegFImage->setVisible(!celsius);
 }
 
-void TZampSaturatedAirForm::Refrig32FMemoEnter(QWidget* memo, Qt::FocusReason reason) {
-    PassFocusOn(memo, reason);
-}
+void TZampSaturatedAirForm::Refrig32FMemoEnter(QWidget* memo, Qt::FocusReason reason) { PassFocusOn(memo, reason); }
 
 }  // namespace zorvik

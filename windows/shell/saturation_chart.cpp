@@ -16,7 +16,7 @@ struct ChartScale {
     QString pressureUnit;
     QString temperatureUnit;
     double atmosphere;
-    double dryerGauge;          // the pressure the dewpoints belong to
+    double dryerGauge;  // the pressure the dewpoints belong to
     double minTemperature, maxTemperature, temperatureStep;
     double minPressure, maxPressure;
     std::vector<double> pressureLabels;
@@ -28,16 +28,32 @@ struct ChartScale {
 const QString Degree = QStringLiteral("\u00b0");
 
 const ChartScale& ScaleOf(TemperatureScale scale) {
-    static const ChartScale celsius{
-        QStringLiteral("barg"), Degree + "C", moisture::AtmosphereBar, 7,
-        -40, 40, 10,
-        5, 250, {7, 10, 20, 50, 100, 200},
-        {10, 0, -10, -20, -40}, 20, false};
-    static const ChartScale fahrenheit{
-        QStringLiteral("psig"), Degree + "F", moisture::AtmospherePsi, 100,
-        -40, 104, 20,
-        72, 3600, {100, 200, 500, 1000, 2000},
-        {50, 32, 14, -4, -40}, 68, true};
+    static const ChartScale celsius{QStringLiteral("barg"),
+                                    Degree + "C",
+                                    moisture::AtmosphereBar,
+                                    7,
+                                    -40,
+                                    40,
+                                    10,
+                                    5,
+                                    250,
+                                    {7, 10, 20, 50, 100, 200},
+                                    {10, 0, -10, -20, -40},
+                                    20,
+                                    false};
+    static const ChartScale fahrenheit{QStringLiteral("psig"),
+                                       Degree + "F",
+                                       moisture::AtmospherePsi,
+                                       100,
+                                       -40,
+                                       104,
+                                       20,
+                                       72,
+                                       3600,
+                                       {100, 200, 500, 1000, 2000},
+                                       {50, 32, 14, -4, -40},
+                                       68,
+                                       true};
     return scale == TemperatureScale::Celsius ? celsius : fahrenheit;
 }
 
@@ -112,7 +128,8 @@ void DrawAxes(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
 
     p.setPen(Ink);
     for (double pressure : s.pressureLabels)
-        p.drawText(QRectF(0, g.Y(pressure) - 7, Plot.left() - 4, 14), Qt::AlignRight | Qt::AlignVCenter, Number(pressure));
+        p.drawText(QRectF(0, g.Y(pressure) - 7, Plot.left() - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+                   Number(pressure));
     for (double t = s.minTemperature; t <= s.maxTemperature + 1e-9; t += s.temperatureStep)
         p.drawText(QRectF(g.X(t) - 15, Plot.bottom() + 2, 30, 13), Qt::AlignHCenter | Qt::AlignTop, Number(t));
     p.drawText(QRectF(0, Plot.top() - 13, Plot.left() + 10, 12), Qt::AlignLeft, s.pressureUnit);
@@ -142,8 +159,10 @@ void DrawSaturationLines(QPainter& p, const ChartScale& s, const ChartGeometry& 
         QPainterPath line;
         for (double t = s.minTemperature; t <= s.maxTemperature + 1e-9; t += step) {
             const QPointF point(g.X(t), g.Y(g.Pressure(dewpoint, t)));
-            if (line.elementCount() == 0) line.moveTo(point);
-            else line.lineTo(point);
+            if (line.elementCount() == 0)
+                line.moveTo(point);
+            else
+                line.lineTo(point);
             if (point.y() < Plot.top()) break;
         }
         p.setPen(QPen(LineColour, 1.6));

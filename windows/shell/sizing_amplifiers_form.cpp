@@ -22,8 +22,8 @@ void TZampSizingAmplifiersForm::Build() {
     for (QLabel* bullet : {ui->BallRedImage1, ui->BallRedImage2, ui->BallRedImage3, ui->BallRedImage4,
                            ui->BallRedImage5, ui->BallRedImage6})
         ShowArtwork(bullet, QStringLiteral("info_red_ball"));
-    OnMemoEnter({ui->SeveralFactorsMemo, ui->SeveralFcatorsMemo2, ui->DividingMemo, ui->ParametersMemo,
-                 ui->AppDataMemo, ui->WeShouldMemo, ui->ZorvikOfferMemo},
+    OnMemoEnter({ui->SeveralFactorsMemo, ui->SeveralFcatorsMemo2, ui->DividingMemo, ui->ParametersMemo, ui->AppDataMemo,
+                 ui->WeShouldMemo, ui->ZorvikOfferMemo},
                 this, [this](QWidget* memo, Qt::FocusReason reason) { SeveralFactorsMemoEnter(memo, reason); });
     connect(ui->CloseBitBtn, &QPushButton::clicked, this, &QDialog::accept);
 }

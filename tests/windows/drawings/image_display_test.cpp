@@ -48,6 +48,7 @@ TEST_F(ViewRangeTest, FixedAndMinimumRanges) {
         int model;
         double air, inlet;
         double outlet, flow;
+        // clang-format off
     } cases[] = {
         {1, 90, 90, 350, 8},      {1, 125, 125, 350, 8},
         {2, 90, 90, 450, 6},      {2, 40, 40, 450, 6},     // the fixed 4 scfm, plus 2
@@ -55,6 +56,7 @@ TEST_F(ViewRangeTest, FixedAndMinimumRanges) {
         {4, 40, 25, 250, 40},                              // raised to the minimum ranges
         {15, 40, 25, 250, 225},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
         Select(c.model, c.air, c.inlet);
@@ -72,12 +74,14 @@ TEST_F(ViewRangeTest, OtherModelsRunToTheirStallPressure) {
     const struct {
         int model;
         double air, inlet, outlet;
+        // clang-format off
     } cases[] = {
         {6, 100, 700, 1500},   // 15 x 100
         {9, 100, 200, 600},    // 4 x 100 + 200
         {12, 90, 135, 3267},   // 30 x 90 + 4.2 x 135
         {4, 125, 250, 369.375},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
         Select(c.model, c.air, c.inlet);
@@ -143,7 +147,8 @@ TEST_F(ImageDisplayTest, LayoutOfTheWindow) {
         EXPECT_EQ(Button(name)->text(), QString::fromLatin1(caption));
         EXPECT_EQ(Button(name)->pos(), QPoint(x, 544));
         QPushButton* b = Button(name);
-        const int content = b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + b->iconSize().width();
+        const int content =
+            b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + b->iconSize().width();
         EXPECT_LE(content + 12, b->width()) << name;
     }
     EXPECT_EQ(Button("CopyToClipboardBitBtn")->toolTip(), QStringLiteral("Copy Image to Clipboard"));

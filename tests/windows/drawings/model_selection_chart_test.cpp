@@ -44,9 +44,7 @@ protected:
 
     TTabListBox* List() { return form.findChild<TTabListBox*>(QStringLiteral("TabListBox1")); }
     QString LabelText(const char* name) { return form.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-    void Flip() {
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("flipUnitBitBtn")), Qt::LeftButton);
-    }
+    void Flip() { QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("flipUnitBitBtn")), Qt::LeftButton); }
 
     // Prints the chart to a PDF and returns its text, one "\f" per page.
     QString PrintedText() {
@@ -59,7 +57,9 @@ protected:
     }
 
     // The words of the last printout with their places.
-    std::vector<testing::PdfWord> PrintedWords() { return testing::PdfWords(dir.filePath(QStringLiteral("chart.pdf"))); }
+    std::vector<testing::PdfWord> PrintedWords() {
+        return testing::PdfWords(dir.filePath(QStringLiteral("chart.pdf")));
+    }
     double PrinterPixelsToPoints(int pixels) const { return pixels * 72.0 / resolution; }
 
     int pageWidth = 0;
@@ -135,9 +135,14 @@ TEST_F(ModelSelectionChartTest, NumbersEndNearOnePosition) {
 }
 
 TEST_F(ModelSelectionChartTest, HeadingsStandOverTheirColumns) {
-    const char* headings[] = {"ModelNoLabel",       "ratioLabel",           "MaxInletGasPressureLabel",
-                              "MaxOutletGasPressureLabel", "StallPressureLabel", "PistonDisplacementLabel",
-                              "MaxAirDriveLabel",   "DriveSizeLabel"};
+    const char* headings[] = {"ModelNoLabel",
+                              "ratioLabel",
+                              "MaxInletGasPressureLabel",
+                              "MaxOutletGasPressureLabel",
+                              "StallPressureLabel",
+                              "PistonDisplacementLabel",
+                              "MaxAirDriveLabel",
+                              "DriveSizeLabel"};
     const QWidget* band = form.findChild<QLabel*>(QStringLiteral("BackgroundLabel"));
     const std::vector<int> stops = List()->TabStopPixels();
     const int rowLeft = List()->mapTo(&form, List()->viewport()->geometry().topLeft()).x();
@@ -167,11 +172,10 @@ TEST_F(ModelSelectionChartTest, NothingNeedsScrolling) {
     form.show();
     QApplication::processEvents();
     EXPECT_EQ(form.size(), QSize(792, 573));
-    for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(List()),
-                                      static_cast<QAbstractScrollArea*>(form.findChild<QPlainTextEdit*>(
-                                          QStringLiteral("ModelTypesMemo"))),
-                                      static_cast<QAbstractScrollArea*>(form.findChild<QPlainTextEdit*>(
-                                          QStringLiteral("PaExplanationMemo")))}) {
+    for (QAbstractScrollArea* area :
+         {static_cast<QAbstractScrollArea*>(List()),
+          static_cast<QAbstractScrollArea*>(form.findChild<QPlainTextEdit*>(QStringLiteral("ModelTypesMemo"))),
+          static_cast<QAbstractScrollArea*>(form.findChild<QPlainTextEdit*>(QStringLiteral("PaExplanationMemo")))}) {
         EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << area->objectName().toStdString();
         EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << area->objectName().toStdString();
     }
@@ -218,11 +222,11 @@ TEST_F(ModelSelectionChartTest, AMalformedRowIsReportedAndNotAdded) {
 TEST_F(ModelSelectionChartTest, PrintoutFollowsTheUnitsOnScreen) {
     const QString metric = PrintedText();
     EXPECT_EQ(metric.count(QLatin1Char('\f')), 1);
-    for (const char* text : {"Zorvik Pneumatics Ltd.", "Air Amplifier  Model Selection Chart", "Static Outlet",
-                             "Pressure", "Formula", "Displ.", "Supply", "Outlet", "Cycle", "(barg)", "(litre)",
-                             "(mm)", "Pa = Air Drive Pressure", "Ps = Supply Inlet Gas Pressure",
-                             "Please contact Zorvik Pneumatics Ltd. if you require assistance.",
-                             "Tel: +44 (0)1632 960 210    Fax: +44 (0)1632 960 211"})
+    for (const char* text :
+         {"Zorvik Pneumatics Ltd.", "Air Amplifier  Model Selection Chart", "Static Outlet", "Pressure", "Formula",
+          "Displ.", "Supply", "Outlet", "Cycle", "(barg)", "(litre)", "(mm)", "Pa = Air Drive Pressure",
+          "Ps = Supply Inlet Gas Pressure", "Please contact Zorvik Pneumatics Ltd. if you require assistance.",
+          "Tel: +44 (0)1632 960 210    Fax: +44 (0)1632 960 211"})
         EXPECT_TRUE(metric.simplified().contains(QString::fromUtf8(text).simplified())) << text;
     EXPECT_FALSE(metric.contains(QStringLiteral("(psig)")));
     // The rows come in the chart's order, each with its figures on one line.
@@ -262,8 +266,8 @@ TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
     std::vector<testing::PdfWord> line;
     for (const testing::PdfWord& w : words)
         if (std::abs(w.y - heading->y) < 0.5) line.push_back(w);
-    const std::vector<std::pair<QString, int>> expected = {{"Model", 0},  {"Max.", 9},   {"Max.", 13}, {"Static", 17},
-                                                          {"Outlet", 17}, {"Piston", 23}, {"Max.", 27}, {"Drive", 31}};
+    const std::vector<std::pair<QString, int>> expected = {{"Model", 0},   {"Max.", 9},    {"Max.", 13}, {"Static", 17},
+                                                           {"Outlet", 17}, {"Piston", 23}, {"Max.", 27}, {"Drive", 31}};
     ASSERT_EQ(line.size(), expected.size());
     const double b = PrinterPixelsToPoints(pageWidth / 40);
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -273,10 +277,12 @@ TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
         }
     }
     // "Ratio" stands in column 2 on the next line; the rows start at the margin.
-    const auto ratio = std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "Ratio"; });
+    const auto ratio =
+        std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "Ratio"; });
     ASSERT_NE(ratio, words.end());
     EXPECT_NEAR(ratio->x - heading->x, 5 * b, 0.3);
-    const auto row = std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "8RBW"; });
+    const auto row =
+        std::find_if(words.begin(), words.end(), [](const testing::PdfWord& w) { return w.text == "8RBW"; });
     ASSERT_NE(row, words.end());
     EXPECT_NEAR(row->x, heading->x, 0.3);
 }
@@ -296,7 +302,8 @@ TEST_F(ModelSelectionChartTest, APrinterThatCannotStartIsReported) {
 
 TEST_F(ModelSelectionChartTest, APrinterThatCannotFinishIsReported) {
     testing::NoticeRecorder notices;
-    notices.Expect(testing::NoticeKind::Error, "The chart could not be printed: the job could not be handed to the printer.");
+    notices.Expect(testing::NoticeKind::Error,
+                   "The chart could not be printed: the job could not be handed to the printer.");
     testing::FailingPrinter printer;
     EXPECT_FALSE(form.PrintChart(printer));
     EXPECT_EQ(notices.Beeps(), 1);

@@ -194,8 +194,10 @@ TEST_F(AdjustAirDriveTest, TheInletTheChartWasDrawnAtIsAccepted) {
             const double chartInlet = Shared.InletPsi;
             for (bool retype : {false, true}) {
                 Open(model, Shared.AirDrivePsi, chartInlet);
-                if (retype) Type(Inlet(), Inlet()->text());
-                else Inlet()->setFocus(Qt::TabFocusReason);
+                if (retype)
+                    Type(Inlet(), Inlet()->text());
+                else
+                    Inlet()->setFocus(Qt::TabFocusReason);
                 Leave(Inlet());
                 EXPECT_EQ(dialog.NewInletPsi, chartInlet) << "model " << model << " at " << drivePsi;
                 dialog.close();

@@ -44,7 +44,7 @@ protected:
         }
         const QString png = dir.filePath(QStringLiteral("sheet"));
         RunPdfTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
-                                             QStringLiteral("-singlefile"), pdf, png});
+                                                QStringLiteral("-singlefile"), pdf, png});
         rendered = QImage(png + QStringLiteral(".png"));
         return PdfText(pdf);
     }
@@ -66,7 +66,8 @@ TEST_F(DataSheetPrintTest, NamesTheOfficeTheDateAndHowToGetHelp) {
     EXPECT_EQ(lines[1].simplified(), QStringLiteral("Data sheet ") + ShortDate());
     EXPECT_EQ(lines[lines.size() - 3].simplified(),
               QStringLiteral("Please contact Zorvik Pneumatics Ltd. if you require assistance."));
-    EXPECT_EQ(lines[lines.size() - 2].simplified(), QStringLiteral("Tel: +44 (0)1632 960 210 Fax: +44 (0)1632 960 211"));
+    EXPECT_EQ(lines[lines.size() - 2].simplified(),
+              QStringLiteral("Tel: +44 (0)1632 960 210 Fax: +44 (0)1632 960 211"));
 
     Shared.OfficeIndex = 0;
     const QString other = Print(QPageSize::A4);
@@ -96,8 +97,7 @@ TEST_F(DataSheetPrintTest, OverLongOfficeLinesStayOnThePage) {
     const QString text = PdfText(pdf);
     EXPECT_EQ(text.count(QChar(0x2026)), 3) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(" if you require assistance."))) << text.toStdString();
-    for (const PdfWord& word : PdfWords(pdf))
-        EXPECT_LT(word.right, pageWidthPoints - 18) << word.text.toStdString();
+    for (const PdfWord& word : PdfWords(pdf)) EXPECT_LT(word.right, pageWidthPoints - 18) << word.text.toStdString();
 }
 
 // The 617 x 461 picture is printed at 617 : 485 across the printable width
@@ -132,8 +132,8 @@ TEST_F(DataSheetPrintTest, ThePictureIsPrintedAsVectors) {
         Press(Button(shown.button));
         const QString text = Print(QPageSize::A4);
         EXPECT_TRUE(text.contains(QLatin1String(shown.word))) << text.toStdString();
-        const QByteArray images =
-            RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), dir.filePath(QStringLiteral("sheet.pdf"))});
+        const QByteArray images = RunPdfTool(QStringLiteral("pdfimages"),
+                                             {QStringLiteral("-list"), dir.filePath(QStringLiteral("sheet.pdf"))});
         EXPECT_EQ(images.count('\n'), 2) << images.toStdString();  // the list's two heading lines only
     }
 }
@@ -163,7 +163,8 @@ TEST_F(DataSheetPrintTest, APrintThatCannotStartIsReported) {
 TEST_F(DataSheetPrintTest, APrintThatCannotFinishIsReported) {
     Open();
     NoticeRecorder notices;
-    notices.Expect(NoticeKind::Error, "The data sheet could not be printed: the job could not be handed to the printer.");
+    notices.Expect(NoticeKind::Error,
+                   "The data sheet could not be printed: the job could not be handed to the printer.");
     FailingPrinter printer;
     EXPECT_FALSE(form.PrintDataSheetOn(printer));
     EXPECT_EQ(notices.Beeps(), 1);

@@ -34,7 +34,8 @@ TEST_F(GraphFormTest, FirstOpeningShowsTheMillimetreDrawingOfModelOne) {
     EXPECT_FALSE(Button("AdjustAirDriveBitBtn")->isEnabled());
     EXPECT_FALSE(Control("DrivePressurePanel")->isVisible());
     EXPECT_FALSE(Control("OptionDimensionsPanel")->isVisible());
-    EXPECT_EQ(Control<QPlainTextEdit>("ModelDetailsMemo")->toPlainText(), QStringLiteral("  Single acting\n  Single stage"));
+    EXPECT_EQ(Control<QPlainTextEdit>("ModelDetailsMemo")->toPlainText(),
+              QStringLiteral("  Single acting\n  Single stage"));
 
     ASSERT_EQ(Models()->count(), 15);
     EXPECT_EQ(Models()->SelectedRow(), 0);
@@ -91,6 +92,7 @@ TEST_F(GraphFormTest, EachModelListsItsOptionsAndType) {
         int model;
         int options;
         const char* type;
+        // clang-format off
     } models[] = {
         {1, 2, "  Single acting\n  Single stage"},  {2, 2, "  Single acting\n  Single stage"},
         {3, 2, "  Single acting\n  Single stage"},  {4, 5, "  Double acting\n  Single stage"},
@@ -98,6 +100,7 @@ TEST_F(GraphFormTest, EachModelListsItsOptionsAndType) {
         {9, 9, "  Double acting\n  Single stage"},  {12, 8, "  Double acting\n  Two stage"},
         {14, 8, "  Double acting\n  Two stage"},    {15, 10, "  Double acting\n  Single stage"},
     };
+    // clang-format on
     for (const auto& m : models) {
         SCOPED_TRACE(m.model);
         ChooseModel(m.model);

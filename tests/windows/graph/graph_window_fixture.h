@@ -37,8 +37,9 @@ inline void ExpectEveryTextFits(const QWidget& window) {
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (!button->isVisible() || button->text().isEmpty()) continue;
-        const QString caption = QString(button->text()).replace(QStringLiteral("&&"), QStringLiteral("&")).remove(
-            QRegularExpression(QStringLiteral("&(?=[^&])")));
+        const QString caption = QString(button->text())
+                                    .replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                    .remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
         const int indicator = qobject_cast<const QRadioButton*>(button) != nullptr ? 20 : 12;
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
         EXPECT_LE(button->fontMetrics().horizontalAdvance(caption) + icon + indicator, button->width())

@@ -57,8 +57,8 @@ TEST_F(ModelDataFormTest, RowsOfASupplyAssistedModel) {
         EXPECT_EQ(Text(name), QString::fromLatin1(text)) << name;
         EXPECT_TRUE(Shows(name)) << name;
     }
-    for (const char* hidden : {"dependentLabel", "interstageStallHdLabel", "interstageStallFormulaLabel", "Label1",
-                               "Label2", "Label3"})
+    for (const char* hidden :
+         {"dependentLabel", "interstageStallHdLabel", "interstageStallFormulaLabel", "Label1", "Label2", "Label3"})
         EXPECT_FALSE(Shows(hidden)) << hidden;
 }
 
@@ -67,6 +67,7 @@ TEST_F(ModelDataFormTest, StallFormulaWithAndWithoutTheSupplyTerm) {
         int model;
         const char* first;
         const char* second;  // nullptr: hidden
+        // clang-format off
     } cases[] = {
         {6, "15.0 x pAir", nullptr},                       // single acting
         {1, "2.5 x pAir", nullptr},                        // CRB19
@@ -74,6 +75,7 @@ TEST_F(ModelDataFormTest, StallFormulaWithAndWithoutTheSupplyTerm) {
         {12, "( 30.0 x pAir )", "+  ( 4.2 x pSupply )"},   // two stage
         {4, "( 1.0 x pAir )", "+  ( 1.0 x pSupply )"},    // 0.985 to one decimal
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
         Open(c.model);
@@ -94,8 +96,8 @@ TEST_F(ModelDataFormTest, TwoStageModelsShowTheInterstageRow) {
         SCOPED_TRACE(model);
         Open(model);
         EXPECT_EQ(Text("interstageStallFormulaLabel"), QString::fromLatin1(formula));
-        for (const char* shown : {"dependentLabel", "interstageStallHdLabel", "interstageStallFormulaLabel",
-                                  "minInletBarLabel"})
+        for (const char* shown :
+             {"dependentLabel", "interstageStallHdLabel", "interstageStallFormulaLabel", "minInletBarLabel"})
             EXPECT_TRUE(Shows(shown)) << shown;
         for (const char* hidden : {"maxInletBarLabel", "maxInletPsiLabel"}) EXPECT_FALSE(Shows(hidden)) << hidden;
     }
@@ -112,7 +114,8 @@ TEST_F(ModelDataFormTest, OwnDriveAirModelsShowTheCommonConnection) {
         EXPECT_EQ(Text("Label1"), QStringLiteral("Gas inlet pressure (Ps) should be equal to"));
         EXPECT_EQ(Text("Label2"), QStringLiteral("Air drive pressure  (Pa) with this model."));
         EXPECT_EQ(Text("Label3"), QStringLiteral("Use a common connection for drive and input supply"));
-        for (const char* shown : {"Label1", "Label2", "Label3", "maxOutletBarLabel"}) EXPECT_TRUE(Shows(shown)) << shown;
+        for (const char* shown : {"Label1", "Label2", "Label3", "maxOutletBarLabel"})
+            EXPECT_TRUE(Shows(shown)) << shown;
     }
     Open(1);
     EXPECT_EQ(Text("pistonDisplacementLitreLabel"), QStringLiteral("0.039 litre"));
@@ -142,8 +145,8 @@ TEST_F(ModelDataFormTest, EveryModelsSheetFits) {
             for (std::size_t j = i + 1; j < shown.size(); ++j) {
                 const QRect a(shown[i]->mapTo(&sheet, QPoint()), shown[i]->size());
                 const QRect b(shown[j]->mapTo(&sheet, QPoint()), shown[j]->size());
-                EXPECT_FALSE(a.intersects(b)) << shown[i]->objectName().toStdString() << " and "
-                                              << shown[j]->objectName().toStdString();
+                EXPECT_FALSE(a.intersects(b))
+                    << shown[i]->objectName().toStdString() << " and " << shown[j]->objectName().toStdString();
             }
     }
 }

@@ -30,9 +30,7 @@ TEST(NamedSystemMessageTest, ListenerHearsEachMessage) {
     EXPECT_EQ(heard.count(), 2);
 }
 
-TEST(NamedSystemMessageTest, NobodyListening) {
-    EXPECT_FALSE(SendNamedSystemMessage(UniqueName(), 200));
-}
+TEST(NamedSystemMessageTest, NobodyListening) { EXPECT_FALSE(SendNamedSystemMessage(UniqueName(), 200)); }
 
 TEST(NamedSystemMessageTest, SecondListenerLeavesTheFirstAlone) {
     const QString name = UniqueName();
@@ -56,8 +54,10 @@ protected:
     }
     void TearDown() override {
         qputenv("DISPLAY", saved_);
-        if (savedWayland_.isNull()) qunsetenv("WAYLAND_DISPLAY");
-        else qputenv("WAYLAND_DISPLAY", savedWayland_);
+        if (savedWayland_.isNull())
+            qunsetenv("WAYLAND_DISPLAY");
+        else
+            qputenv("WAYLAND_DISPLAY", savedWayland_);
     }
     QString RuntimeFile(const QString& name) const { return home_.Path(QStringLiteral("run/")) + name; }
 

@@ -29,8 +29,12 @@ using testing::kFieldNames;
 using testing::NoticeKind;
 using testing::SelectionWindowTest;
 
-const QStringList kInstructionRows = {" ", " ", " ", "\t\tEnter data for this type of application",
-                                      "\t\tand click list selections to", "\t\tdisplay possible options."};
+const QStringList kInstructionRows = {" ",
+                                      " ",
+                                      " ",
+                                      "\t\tEnter data for this type of application",
+                                      "\t\tand click list selections to",
+                                      "\t\tdisplay possible options."};
 
 TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
     EXPECT_EQ(form->windowTitle(), "Zorvik Air Pressure Amplifiers  -  Selection");
@@ -45,7 +49,8 @@ TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
     EXPECT_EQ(List()->Rows(), kInstructionRows);
     EXPECT_FALSE(Find<QWidget>("searchingMemo")->isVisible());
     EXPECT_EQ(Label("modelHdLabel"), "Model       Number   ");
-    for (const char* name : {"ShowDrawingBitBtn", "DrawGraphBitBtn", "PrintBitBtn"}) EXPECT_TRUE(Find<QPushButton>(name)->isVisible());
+    for (const char* name : {"ShowDrawingBitBtn", "DrawGraphBitBtn", "PrintBitBtn"})
+        EXPECT_TRUE(Find<QPushButton>(name)->isVisible());
 }
 
 // Every way of choosing an application lands on the same layout.
@@ -82,10 +87,11 @@ TEST_F(SelectionWindowTest, LayoutsFromPicturesAndList) {
         EXPECT_EQ(Shared.ApplicationType, c.type);
         EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentIndex(), c.type);
         EXPECT_EQ(VisibleFields(), fill ? fillFields : flowFields);
-        EXPECT_EQ(Visible({"FlowRateScfmLabel", "OutletPsigLabel", "OutStartPsigLabel", "OutFinalPsigLabel",
-                           "OutCapacityFt3Label", "GasInletPsigLabel"}),
-                  fill ? QStringList({"OutStartPsigLabel", "OutFinalPsigLabel", "OutCapacityFt3Label", "GasInletPsigLabel"})
-                       : QStringList({"FlowRateScfmLabel", "OutletPsigLabel", "GasInletPsigLabel"}));
+        EXPECT_EQ(
+            Visible({"FlowRateScfmLabel", "OutletPsigLabel", "OutStartPsigLabel", "OutFinalPsigLabel",
+                     "OutCapacityFt3Label", "GasInletPsigLabel"}),
+            fill ? QStringList({"OutStartPsigLabel", "OutFinalPsigLabel", "OutCapacityFt3Label", "GasInletPsigLabel"})
+                 : QStringList({"FlowRateScfmLabel", "OutletPsigLabel", "GasInletPsigLabel"}));
         EXPECT_EQ(Find<QCheckBox>("disableFlowrateLimitCheckBox")->isVisible(), !fill);
         EXPECT_EQ(Label("FlowrateHdLabel"), fill ? "Fill Time Minutes" : "Flow rate Scfm");
         EXPECT_EQ(Label("AirConsumpHdLabel"), fill ? "Average Air Used Scfm" : "Air Used Scfm");
@@ -169,6 +175,7 @@ TEST_F(SelectionWindowTest, KeyFilterPassesDigitsSeparatorAndEditingKeys) {
         const char* text;
     };
     const auto typed = [](const char* s) { return [s](QLineEdit* e) { QTest::keyClicks(e, QString::fromLatin1(s)); }; };
+    // clang-format off
     const Case cases[] = {
         {"pAirDrivePsiEdit", typed("a1b2.5 -e"), "12.5"},
         {"qAirScfmEdit", typed("7x"), "7"},
@@ -195,6 +202,7 @@ TEST_F(SelectionWindowTest, KeyFilterPassesDigitsSeparatorAndEditingKeys) {
          },
          "14.5"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         QLineEdit* edit = Edit(c.field);
         edit->clear();
@@ -209,18 +217,40 @@ TEST_F(SelectionWindowTest, KeyFilterPassesDigitsSeparatorAndEditingKeys) {
 }
 
 TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
-    const QStringList flowOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
-                                   "pSupplyPsiEdit",       "pOutletPsiEdit",       "FlowrateReqdScfmEdit",
-                                   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox", "disableFlowrateLimitCheckBox",
-                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
-                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
-                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
-    const QStringList fillOrder = {"pAirDrivePsiEdit",     "qAirScfmEdit",         "PsEqualToPaCheckBox",
-                                   "pSupplyPsiEdit",       "OutStartPsiEdit",      "OutFinalPsiEdit",
-                                   "OutCapacityFt3Edit",   "ApplicationTypeComboBox", "disableAirQtyLimitCheckBox",
-                                   "ListSelectionsBitBtn", "SelectionTabListBox",  "ShowDrawingBitBtn",
-                                   "DrawGraphBitBtn",      "PrintBitBtn",          "MainMenuBitBtn",
-                                   "metricImperialUnitsBitBtn", "pAirDrivePsiEdit"};
+    const QStringList flowOrder = {"pAirDrivePsiEdit",
+                                   "qAirScfmEdit",
+                                   "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",
+                                   "pOutletPsiEdit",
+                                   "FlowrateReqdScfmEdit",
+                                   "ApplicationTypeComboBox",
+                                   "disableAirQtyLimitCheckBox",
+                                   "disableFlowrateLimitCheckBox",
+                                   "ListSelectionsBitBtn",
+                                   "SelectionTabListBox",
+                                   "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",
+                                   "PrintBitBtn",
+                                   "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn",
+                                   "pAirDrivePsiEdit"};
+    const QStringList fillOrder = {"pAirDrivePsiEdit",
+                                   "qAirScfmEdit",
+                                   "PsEqualToPaCheckBox",
+                                   "pSupplyPsiEdit",
+                                   "OutStartPsiEdit",
+                                   "OutFinalPsiEdit",
+                                   "OutCapacityFt3Edit",
+                                   "ApplicationTypeComboBox",
+                                   "disableAirQtyLimitCheckBox",
+                                   "ListSelectionsBitBtn",
+                                   "SelectionTabListBox",
+                                   "ShowDrawingBitBtn",
+                                   "DrawGraphBitBtn",
+                                   "PrintBitBtn",
+                                   "MainMenuBitBtn",
+                                   "metricImperialUnitsBitBtn",
+                                   "pAirDrivePsiEdit"};
     for (const QStringList* order : {&flowOrder, &fillOrder}) {
         if (order == &fillOrder) ChooseFill();
         Edit("pAirDrivePsiEdit")->setFocus(Qt::TabFocusReason);
@@ -257,7 +287,8 @@ TEST_F(SelectionWindowTest, EveryInputChangeClearsTheList) {
         std::function<void(SelectionWindowTest&)> change;
     };
     std::vector<Case> cases;
-    for (const char* field : {"pAirDrivePsiEdit", "qAirScfmEdit", "pSupplyPsiEdit", "FlowrateReqdScfmEdit", "pOutletPsiEdit"})
+    for (const char* field :
+         {"pAirDrivePsiEdit", "qAirScfmEdit", "pSupplyPsiEdit", "FlowrateReqdScfmEdit", "pOutletPsiEdit"})
         cases.push_back({field, [field](SelectionWindowTest& t) { QTest::keyClick(t.Edit(field), Qt::Key_0); }});
     for (const char* field : {"OutStartPsiEdit", "OutFinalPsiEdit", "OutCapacityFt3Edit"})
         cases.push_back({field, [field](SelectionWindowTest& t) {
@@ -280,7 +311,8 @@ TEST_F(SelectionWindowTest, EveryInputChangeClearsTheList) {
         ASSERT_GT(List()->count(), 1);
         ASSERT_NE(List()->RowText(0), "No selections");
         c.change(*this);
-        EXPECT_TRUE(List()->count() == 0 || List()->Rows() == kInstructionRows) << List()->Rows().join('|').toStdString();
+        EXPECT_TRUE(List()->count() == 0 || List()->Rows() == kInstructionRows)
+            << List()->Rows().join('|').toStdString();
     }
 }
 
@@ -310,8 +342,8 @@ TEST_F(SelectionWindowTest, RowsLineUpUnderTheirHeadings) {
     for (int type : {ApplicationFlow, ApplicationFillCylinder}) {
         Click(type == ApplicationFlow ? "systemAImage" : "systemBImage");
         ListSelections();
-        const char* const headings[] = {"modelHdLabel", "modelHdLabel", "FlowrateHdLabel", "AirConsumpHdLabel",
-                                        "cyclesMinHdLabel", "TotalAirConsumpHdLabel"};
+        const char* const headings[] = {"modelHdLabel",      "modelHdLabel",     "FlowrateHdLabel",
+                                        "AirConsumpHdLabel", "cyclesMinHdLabel", "TotalAirConsumpHdLabel"};
         const int listLeft = List()->viewport()->mapTo(form.get(), QPoint(0, 0)).x();
         for (const QString& row : List()->Rows()) {
             const QStringList pieces = row.split(QLatin1Char('\t'));
@@ -348,16 +380,32 @@ TEST_F(SelectionWindowTest, FirstBadFieldOnly) {
         const char* focus;
     };
     const Case cases[] = {
-        {ApplicationFlow, {{"pAirDrivePsiEdit", ""}}, NoticeKind::Warning, "Null is not valid value", "pAirDrivePsiEdit"},
-        {ApplicationFlow, {{"pOutletPsiEdit", "2x0"}, {"FlowrateReqdScfmEdit", ""}}, NoticeKind::Warning,
-         "2x0 is not valid value", "pOutletPsiEdit"},
+        {ApplicationFlow,
+         {{"pAirDrivePsiEdit", ""}},
+         NoticeKind::Warning,
+         "Null is not valid value",
+         "pAirDrivePsiEdit"},
+        {ApplicationFlow,
+         {{"pOutletPsiEdit", "2x0"}, {"FlowrateReqdScfmEdit", ""}},
+         NoticeKind::Warning,
+         "2x0 is not valid value",
+         "pOutletPsiEdit"},
         {ApplicationFlow, {{"pOutletPsiEdit", "-5"}}, NoticeKind::Warning, "-5 is not valid value", "pOutletPsiEdit"},
-        {ApplicationFillCylinder, {{"OutStartPsiEdit", "1O0"}, {"OutCapacityFt3Edit", ""}}, NoticeKind::Warning,
-         "1O0 is not valid value", "OutStartPsiEdit"},
-        {ApplicationFlow, {{"pAirDrivePsiEdit", "30"}, {"FlowrateReqdScfmEdit", "0"}}, NoticeKind::Error,
-         "Drive air pressure is too low!", "pAirDrivePsiEdit"},
-        {ApplicationFillCylinder, {{"OutFinalPsiEdit", "150"}, {"OutStartPsiEdit", "200"}}, NoticeKind::Error,
-         "Initial outlet pressure must be less than final outlet pressure!", "OutStartPsiEdit"},
+        {ApplicationFillCylinder,
+         {{"OutStartPsiEdit", "1O0"}, {"OutCapacityFt3Edit", ""}},
+         NoticeKind::Warning,
+         "1O0 is not valid value",
+         "OutStartPsiEdit"},
+        {ApplicationFlow,
+         {{"pAirDrivePsiEdit", "30"}, {"FlowrateReqdScfmEdit", "0"}},
+         NoticeKind::Error,
+         "Drive air pressure is too low!",
+         "pAirDrivePsiEdit"},
+        {ApplicationFillCylinder,
+         {{"OutFinalPsiEdit", "150"}, {"OutStartPsiEdit", "200"}},
+         NoticeKind::Error,
+         "Initial outlet pressure must be less than final outlet pressure!",
+         "OutStartPsiEdit"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -395,9 +443,9 @@ TEST_F(SelectionWindowTest, UnitSwitchRelistsWhenARowWasSelected) {
 TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {
     ChooseFill();
     Retype("OutStartPsiEdit", "50");
-    notices.Expect(NoticeKind::Question,
-                   "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.",
-                   true);
+    notices.Expect(
+        NoticeKind::Question,
+        "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.", true);
     ListSelections();
     EXPECT_EQ(Text("OutStartPsiEdit"), "100");
     ASSERT_GT(List()->count(), 0);
@@ -409,9 +457,9 @@ TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {
 TEST_F(SelectionWindowTest, EqualiseQuestionCancelLeavesTheListEmpty) {
     ChooseFill();
     Retype("OutStartPsiEdit", "50");
-    notices.Expect(NoticeKind::Question,
-                   "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.",
-                   false);
+    notices.Expect(
+        NoticeKind::Question,
+        "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.", false);
     ListSelections();
     EXPECT_EQ(Text("OutStartPsiEdit"), "50");
     EXPECT_EQ(List()->count(), 0);

@@ -31,7 +31,8 @@ TEST(HeadingLinesTest, BreaksAtBlanksOnly) {
         {"Unbreakable", 20, {"Unbreakable"}},
         {"", 50, {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(HeadingLines(QString::fromLatin1(c.text), metrics, c.width), c.lines) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(HeadingLines(QString::fromLatin1(c.text), metrics, c.width), c.lines) << c.text;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ TEST(ConvertedEntryTextTest, DefaultsToMetricAndBack) {
         const char* metric;
         const char* back;
     };
+    // clang-format off
     const Case cases[] = {
         {"100", PressureEntry, "6.9", "100"},   // drive, inlet, initial
         {"100", FlowEntry, "2831.7", "100.0"},  // drive air flow
@@ -24,6 +25,7 @@ TEST(ConvertedEntryTextTest, DefaultsToMetricAndBack) {
         {"1000", PressureEntry, "68.9", "999"}, // final: 68.9 barg is 999.3 psig
         {"1.00", FlowEntry, "28.3", "1.0"},     // capacity
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(ConvertedEntryText(c.imperial, c.kind, true, '.'), c.metric) << c.imperial;
         EXPECT_EQ(ConvertedEntryText(c.metric, c.kind, false, '.'), c.back) << c.metric;
@@ -57,11 +59,14 @@ TEST(EntryNumberTextTest, ReadsTheSystemSeparatorAsThePoint) {
         char separator;
         const char* read;
     };
+    // clang-format off
     const Case cases[] = {
         {"6.9", '.', "6.9"},   {"6,9", '.', "6,9"},       {"6,9", ',', "6.9"}, {" 6,9 ", ',', " 6.9 "},
         {"6.9", ',', "6.9"},   {"1,2,3", ',', "1,2,3"},   {"6,9x", ',', "6,9x"}, {"", ',', ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(EntryNumberText(QString::fromLatin1(c.shown), c.separator), c.read) << c.shown;
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(EntryNumberText(QString::fromLatin1(c.shown), c.separator), c.read) << c.shown;
 }
 
 TEST(EntryKeyPassesTest, DigitsSeparatorAndEditingKeysOnly) {
@@ -72,6 +77,7 @@ TEST(EntryKeyPassesTest, DigitsSeparatorAndEditingKeysOnly) {
         char separator;
         bool passes;
     };
+    // clang-format off
     const Case cases[] = {
         {Qt::Key_0, Qt::NoModifier, "0", '.', true},
         {Qt::Key_9, Qt::NoModifier, "9", '.', true},
@@ -98,6 +104,7 @@ TEST(EntryKeyPassesTest, DigitsSeparatorAndEditingKeysOnly) {
         {Qt::Key_C, Qt::ControlModifier, "c", '.', true},  // some platforms report the letter
         {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Z", '.', true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
         EXPECT_EQ(EntryKeyPasses(event, c.separator), c.passes) << "key " << c.key << " text \"" << c.text << '"';

@@ -108,11 +108,14 @@ TEST_F(SelectionReportTest, PrintoutHoldsConditionsAndEveryRow) {
     const QString flowHeadings = QStringLiteral("Model No. Flow rate Air Used Cycles / min");
     const QString fillHeadings = QStringLiteral("Model No. Fill time Air Used Cycles / min Total Air Used");
     const Case cases[] = {
-        {"flow, imperial", [](SelectionReportTest& t) { t.Retype("pOutletPsiEdit", "250.50"); },
+        {"flow, imperial",
+         [](SelectionReportTest& t) { t.Retype("pOutletPsiEdit", "250.50"); },
          {flowType, "Air Drive 100 psig", "Air Inlet 100 psig Air outlet 250.50 psig", flowHeadings, "scfm scfm"}},
-        {"flow, metric", [](SelectionReportTest& t) { t.Click("metricImperialUnitsBitBtn"); },
+        {"flow, metric",
+         [](SelectionReportTest& t) { t.Click("metricImperialUnitsBitBtn"); },
          {flowType, "Air Drive 6.9 barg", "Air Inlet 6.9 barg Air outlet 13.8 barg", flowHeadings, "nl/min n.m3"}},
-        {"fill, imperial", [](SelectionReportTest& t) { t.ChooseFill(); },
+        {"fill, imperial",
+         [](SelectionReportTest& t) { t.ChooseFill(); },
          {fillType, "Air Drive 100 psig", "Air Inlet 100 psig Initial outlet 100 psig", "Final outlet 1000 psig",
           "Vessel capacity 1.00 ft.3", fillHeadings, "minutes scfm (average) (average) scfm"}},
         {"fill, metric",

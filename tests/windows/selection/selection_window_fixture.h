@@ -18,8 +18,9 @@
 
 namespace zorvik::testing {
 
-inline const char* const kFieldNames[] = {"pAirDrivePsiEdit", "qAirScfmEdit",    "pSupplyPsiEdit",  "FlowrateReqdScfmEdit",
-                                   "pOutletPsiEdit",   "OutStartPsiEdit", "OutFinalPsiEdit", "OutCapacityFt3Edit"};
+inline const char* const kFieldNames[] = {"pAirDrivePsiEdit",     "qAirScfmEdit",      "pSupplyPsiEdit",
+                                          "FlowrateReqdScfmEdit", "pOutletPsiEdit",    "OutStartPsiEdit",
+                                          "OutFinalPsiEdit",      "OutCapacityFt3Edit"};
 
 class SelectionWindowTest : public ::testing::Test {
 public:

@@ -43,9 +43,9 @@ struct RunState {
 };
 
 RunState Now() {
-    return {Shared.ApplicationType, Shared.DisplayMode,   Shared.PumpIndex, Shared.CurrentPump.PumpNo,
-            Shared.OfficeIndex,     Shared.MetricUnits,   Shared.ShowChargeCurve, Shared.AirDrivePsi,
-            Shared.InletPsi,        Shared.OutletPsi,     Shared.FlowScfm,  Shared.GraphAirDrivePsi,
+    return {Shared.ApplicationType, Shared.DisplayMode, Shared.PumpIndex,       Shared.CurrentPump.PumpNo,
+            Shared.OfficeIndex,     Shared.MetricUnits, Shared.ShowChargeCurve, Shared.AirDrivePsi,
+            Shared.InletPsi,        Shared.OutletPsi,   Shared.FlowScfm,        Shared.GraphAirDrivePsi,
             Shared.GraphInletScale, Shared.AirUseScfm};
 }
 

@@ -83,20 +83,34 @@ struct InfoWindow {
 };
 
 const InfoWindow Info[] = {
-    {"Applications", [] { return Built(Windows().ZampApplicationsForm.get()); },
-     "Zorvik Air Pressure Amplifiers  -  Applications and Benefits", {792, 573}},
-    {"GeneralDescription", [] { return Built(Windows().ZampGeneralDescriptionForm.get()); },
-     "Zorvik Air Pressure Amplifiers  -  General Description", {792, 573}},
-    {"UsingCurves", [] { return Built(Windows().ZampUsingCurvesForm.get()); },
-     "Zorvik Air Pressure Amplifiers  -  Using Performance Curves", {792, 573}},
-    {"Sizing", [] { return Built(Windows().ZampSizingAmplifiersForm.get()); },
-     "Zorvik Air Pressure Amplifiers  -  Sizing", {792, 573}},
-    {"OperationalGuide", [] { return Built(Windows().ZampOperationalGuideForm.get()); },
-     "Zorvik Air Pressure Amplifiers  -  Operational Guidelines", {792, 573}},
-    {"CycleSpeed", [] { return Built(Windows().ZampCalcCycleSpeedForm.get()); },
-     "Calculation of Cycle Speed", {692, 533}},
-    {"SaturatedAir", [] { return Built(Windows().ZampSaturatedAirForm.get()); },
-     "Saturated Air - Some Precautions", {792, 573}},
+    {"Applications",
+     [] { return Built(Windows().ZampApplicationsForm.get()); },
+     "Zorvik Air Pressure Amplifiers  -  Applications and Benefits",
+     {792, 573}},
+    {"GeneralDescription",
+     [] { return Built(Windows().ZampGeneralDescriptionForm.get()); },
+     "Zorvik Air Pressure Amplifiers  -  General Description",
+     {792, 573}},
+    {"UsingCurves",
+     [] { return Built(Windows().ZampUsingCurvesForm.get()); },
+     "Zorvik Air Pressure Amplifiers  -  Using Performance Curves",
+     {792, 573}},
+    {"Sizing",
+     [] { return Built(Windows().ZampSizingAmplifiersForm.get()); },
+     "Zorvik Air Pressure Amplifiers  -  Sizing",
+     {792, 573}},
+    {"OperationalGuide",
+     [] { return Built(Windows().ZampOperationalGuideForm.get()); },
+     "Zorvik Air Pressure Amplifiers  -  Operational Guidelines",
+     {792, 573}},
+    {"CycleSpeed",
+     [] { return Built(Windows().ZampCalcCycleSpeedForm.get()); },
+     "Calculation of Cycle Speed",
+     {692, 533}},
+    {"SaturatedAir",
+     [] { return Built(Windows().ZampSaturatedAirForm.get()); },
+     "Saturated Air - Some Precautions",
+     {792, 573}},
 };
 
 TEST(InfoWindowsTest, EachCloseButtonClosesItsWindow) {
@@ -123,22 +137,35 @@ TEST(InfoWindowsTest, MemosPassTheFocusOnToTheNextControl) {
     } cases[] = {
         {"Applications", {{"AnAlternativeMemo", "CloseBitBtn"}, {"KeyFeaturesMemo", "CloseBitBtn"}}},
         {"GeneralDescription",
-         {{"AnAirPressurreMemo", "UseCurvesBitBtn"}, {"TheRatioMemo", "UseCurvesBitBtn"},
-          {"TheCompletelyMemo", "UseCurvesBitBtn"}, {"Memo1", "UseCurvesBitBtn"}}},
+         {{"AnAirPressurreMemo", "UseCurvesBitBtn"},
+          {"TheRatioMemo", "UseCurvesBitBtn"},
+          {"TheCompletelyMemo", "UseCurvesBitBtn"},
+          {"Memo1", "UseCurvesBitBtn"}}},
         {"Sizing",
-         {{"SeveralFactorsMemo", "CloseBitBtn"}, {"SeveralFcatorsMemo2", "CloseBitBtn"}, {"DividingMemo", "CloseBitBtn"},
-          {"ParametersMemo", "CloseBitBtn"}, {"AppDataMemo", "CloseBitBtn"}, {"WeShouldMemo", "CloseBitBtn"},
+         {{"SeveralFactorsMemo", "CloseBitBtn"},
+          {"SeveralFcatorsMemo2", "CloseBitBtn"},
+          {"DividingMemo", "CloseBitBtn"},
+          {"ParametersMemo", "CloseBitBtn"},
+          {"AppDataMemo", "CloseBitBtn"},
+          {"WeShouldMemo", "CloseBitBtn"},
           {"ZorvikOfferMemo", "CloseBitBtn"}}},
         {"OperationalGuide",
-         {{"WhileZorvikMemo", "CalcCycleSpeedBitBtn"}, {"LevelDoesMemo", "CalcCycleSpeedBitBtn"},
-          {"VariousManualMemo", "CalcCycleSpeedBitBtn"}, {"ZorvikOfferMemo", "CalcCycleSpeedBitBtn"},
-          {"IsAFactorMemo", "CalcCycleSpeedBitBtn"}, {"CyclingRateMemo", "CalcCycleSpeedBitBtn"}}},
+         {{"WhileZorvikMemo", "CalcCycleSpeedBitBtn"},
+          {"LevelDoesMemo", "CalcCycleSpeedBitBtn"},
+          {"VariousManualMemo", "CalcCycleSpeedBitBtn"},
+          {"ZorvikOfferMemo", "CalcCycleSpeedBitBtn"},
+          {"IsAFactorMemo", "CalcCycleSpeedBitBtn"},
+          {"CyclingRateMemo", "CalcCycleSpeedBitBtn"}}},
         {"CycleSpeed",
-         {{"CyclingSpeedMemo", "CloseBitBtn"}, {"Eample1Memo", "CloseBitBtn"}, {"Example2Memo", "CloseBitBtn"},
+         {{"CyclingSpeedMemo", "CloseBitBtn"},
+          {"Eample1Memo", "CloseBitBtn"},
+          {"Example2Memo", "CloseBitBtn"},
           {"WhenTheMemo", "CloseBitBtn"}}},
         {"SaturatedAir",
-         {{"AllAirContainsMemo", "DegCRadioButton"}, {"DryToTheMemo", "DegCRadioButton"},
-          {"AshopCompressorMemo", "DegCRadioButton"}, {"Refrig50FMemo", "TabSet1"}}},
+         {{"AllAirContainsMemo", "DegCRadioButton"},
+          {"DryToTheMemo", "DegCRadioButton"},
+          {"AshopCompressorMemo", "DegCRadioButton"},
+          {"Refrig50FMemo", "TabSet1"}}},
     };
     for (const auto& c : cases) {
         const InfoWindow* info = std::find_if(std::begin(Info), std::end(Info),
@@ -220,7 +247,8 @@ TEST(InfoWindowsTest, SaturatedAirKeepsTabAndUnitAcrossReopening) {
     const char* memos[] = {"Refrig50FMemo", "Refrig32FMemo", "DesiccantDryerMemo", "NitrogenMemo"};
     auto expectShown = [&](int tab, bool celsius, const char* when) {
         EXPECT_EQ(tabs->currentIndex(), tab) << when;
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(Child<QWidget>(window, memos[i])->isVisible(), i == tab) << when << memos[i];
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Child<QWidget>(window, memos[i])->isVisible(), i == tab) << when << memos[i];
         EXPECT_EQ(Child<QWidget>(window, "SatDegCImage")->isVisible(), celsius) << when;
         EXPECT_EQ(Child<QWidget>(window, "SatDegFImage")->isVisible(), !celsius) << when;
         EXPECT_EQ(Child<QRadioButton>(window, "DegCRadioButton")->isChecked(), celsius) << when;
@@ -272,8 +300,8 @@ TEST(InfoWindowsTest, NoTextIsClippedOrCovered) {
                 if (!memo->isVisible()) continue;
                 const QRect text = TextArea(memo);
                 const QRect field(memo->viewport()->mapTo(window, QPoint(0, 0)), memo->viewport()->size());
-                EXPECT_TRUE(field.contains(text)) << info.name << " " << NameOf(memo) << " text "
-                                                  << text.height() << " px high in " << field.height();
+                EXPECT_TRUE(field.contains(text)) << info.name << " " << NameOf(memo) << " text " << text.height()
+                                                  << " px high in " << field.height();
                 EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << info.name << " " << NameOf(memo);
                 for (qsizetype i = stack.indexOf(memo) + 1; i < stack.size(); ++i)
                     if (stack[i]->isVisible()) {
@@ -333,7 +361,8 @@ TEST(InfoWindowsTest, GrabsForReview) {
         auto* tabs = window->findChild<QTabBar*>();
         for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
             if (tabs) tabs->setCurrentIndex(tab);
-            window->grab().save(QDir(folder).filePath(QStringLiteral("%1%2.png").arg(info.name).arg(tabs ? QString::number(tab) : QString())));
+            window->grab().save(QDir(folder).filePath(
+                QStringLiteral("%1%2.png").arg(info.name).arg(tabs ? QString::number(tab) : QString())));
         }
         if (tabs) tabs->setCurrentIndex(0);
         if (auto* fahrenheit = window->findChild<QRadioButton*>(QStringLiteral("DegFRadioButton"))) {

@@ -38,8 +38,8 @@ TEST_F(IntroductionFormTest, BuiltInTableShowsTheUkOfficeFirst) {
                                       "Netherlands", "Spain", "Scotland"}));
     EXPECT_EQ(ui().CountryComboBox->currentText(), QStringLiteral("UK."));
     const auto& uk = Shared.Offices[1].Field;
-    const QString expected = QString::fromStdString(uk[1] + "\n" + uk[2] + "\n" + uk[3] + "\n" + uk[4] + "  " +
-                                                    uk[5] + "\n" + uk[6] + "\n" + uk[7]);
+    const QString expected = QString::fromStdString(uk[1] + "\n" + uk[2] + "\n" + uk[3] + "\n" + uk[4] + "  " + uk[5] +
+                                                    "\n" + uk[6] + "\n" + uk[7]);
     EXPECT_EQ(Address(), expected);
     EXPECT_EQ(ui().UkOfficeAddrMemo->textCursor().position(), 0);
 }

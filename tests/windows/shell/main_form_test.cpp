@@ -103,12 +103,44 @@ TEST_F(MainFormTest, CharactersAndMouseMovesAreActivityOtherInputIsNot) {
         bool activity;
     };
     const Case cases[] = {
-        {"a character", [&] { QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"); QApplication::sendEvent(target, &e); }, true},
-        {"return", [&] { QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r"); QApplication::sendEvent(target, &e); }, true},
-        {"an arrow key", [&] { QKeyEvent e(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier); QApplication::sendEvent(target, &e); }, false},
-        {"shift", [&] { QKeyEvent e(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier); QApplication::sendEvent(target, &e); }, false},
-        {"a mouse move", [&] { QTest::mouseMove(target, QPoint(5, 5)); QMouseEvent e(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(target, &e); }, true},
-        {"a wheel turn", [&] { QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false); QApplication::sendEvent(target, &e); }, false},
+        {"a character",
+         [&] {
+             QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+             QApplication::sendEvent(target, &e);
+         },
+         true},
+        {"return",
+         [&] {
+             QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+             QApplication::sendEvent(target, &e);
+         },
+         true},
+        {"an arrow key",
+         [&] {
+             QKeyEvent e(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+             QApplication::sendEvent(target, &e);
+         },
+         false},
+        {"shift",
+         [&] {
+             QKeyEvent e(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+             QApplication::sendEvent(target, &e);
+         },
+         false},
+        {"a mouse move",
+         [&] {
+             QTest::mouseMove(target, QPoint(5, 5));
+             QMouseEvent e(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+             QApplication::sendEvent(target, &e);
+         },
+         true},
+        {"a wheel turn",
+         [&] {
+             QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+             QApplication::sendEvent(target, &e);
+         },
+         false},
     };
     for (const Case& c : cases) {
         form_->IdleTicks = 7;
@@ -222,9 +254,10 @@ TEST_F(MainFormTest, MenuLayout) {
     EXPECT_EQ(ui.closeBitBtn->geometry(), QRect(672, 460, 101, 29));
 
     // Tab order: Applications ... Dimensions, Close, Introduction, and round.
-    const QWidget* order[] = {ui.ApplicationsBitBtn, ui.GeneralDescriptionBitBtn, ui.GuidelinesBitBtn,
-                              ui.ModelSelectionChartBitBtn, ui.SelectionBitBtn, ui.DimensionsBitBtn,
-                              ui.closeBitBtn, ui.ZorvikIntroBitBtn, ui.ApplicationsBitBtn};
+    const QWidget* order[] = {
+        ui.ApplicationsBitBtn, ui.GeneralDescriptionBitBtn, ui.GuidelinesBitBtn, ui.ModelSelectionChartBitBtn,
+        ui.SelectionBitBtn,    ui.DimensionsBitBtn,         ui.closeBitBtn,      ui.ZorvikIntroBitBtn,
+        ui.ApplicationsBitBtn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         const QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();

@@ -10,8 +10,9 @@ namespace {
 
 using OfficeFilesTest = testing::ProgramFolderTest;
 
-const QByteArray kTwoOffices = "[North]\nN Co\nN1\nN2\nN3\nN4\nTel: N\nFax: N\n"
-                               "[South]\nS Co\nS1\nS2\nS3\n\nTel: S\nFax: S\n";
+const QByteArray kTwoOffices =
+    "[North]\nN Co\nN1\nN2\nN3\nN4\nTel: N\nFax: N\n"
+    "[South]\nS Co\nS1\nS2\nS3\n\nTel: S\nFax: S\n";
 
 // Which office is chosen at start: the stored index file first, then the
 // "[IDX" line of the office file (0 without one), else office 1.
@@ -106,8 +107,8 @@ TEST_F(OfficeFilesTest, OfficeFileReplacesTheWholeTable) {
 }
 
 TEST_F(OfficeFilesTest, AnIndexOutsideTheTableNeverReachesAReport) {
-    for (const QByteArray& stored : {QByteArray("\x0C\x00\x00\x00", 4), QByteArray("\xFF\xFF\xFF\x7F", 4),
-                                     QByteArray("\xFE\xFF\xFF\xFF", 4)}) {
+    for (const QByteArray& stored :
+         {QByteArray("\x0C\x00\x00\x00", 4), QByteArray("\xFF\xFF\xFF\x7F", 4), QByteArray("\xFE\xFF\xFF\xFF", 4)}) {
         WriteOfficeIndex(stored);
         ReadOfficeIndexFile();
         EXPECT_EQ(&ChosenOffice(), &Shared.Offices[0]) << Shared.OfficeIndex;
@@ -125,9 +126,13 @@ TEST_F(OfficeFilesTest, BadIndexLineIsReportedAndWhatWasReadStays) {
 }
 
 TEST_F(OfficeFilesTest, EightBitTextIsReadAsLatin1) {
-    WriteOfficesFile("[Espa\xF1" "a]\nZorvik Neum\xE1tica S.L.\n");
+    WriteOfficesFile(
+        "[Espa\xF1"
+        "a]\nZorvik Neum\xE1tica S.L.\n");
     LoadOfficesFile();
-    EXPECT_EQ(Shared.Offices[0].Field[0], "Espa\xC3\xB1" "a");
+    EXPECT_EQ(Shared.Offices[0].Field[0],
+              "Espa\xC3\xB1"
+              "a");
     EXPECT_EQ(Shared.Offices[0].Field[1], "Zorvik Neum\xC3\xA1tica S.L.");
 }
 

@@ -31,11 +31,13 @@ TEST(ProductPagesTest, PicturesAndTheirPlaces) {
         TzampImagesForm::PictureName picture;
         int x, y;
     };
+    // clang-format off
     const Place places[] = {
         {TzampImagesForm::CRBSingleStageImage, 100, 0},   {TzampImagesForm::RBSingleActingImage, 90, 0},
         {TzampImagesForm::RbwDoubleActingImage, 70, 0},   {TzampImagesForm::RbzTwoStageImage, 40, 0},
         {TzampImagesForm::EightRbwDoubleActingImage, 50, 50}, {TzampImagesForm::highPressureGaugesImage, 40, 70},
     };
+    // clang-format on
     for (int n = 0; n < ProductPageCount; ++n) {
         EXPECT_EQ(ProductPages[n].Picture, places[n].picture) << n;
         EXPECT_EQ(ProductPages[n].PictureX, places[n].x) << n;

@@ -37,7 +37,9 @@ protected:
 
     // The index file of the user, and the one an older installation left
     // beside the program.
-    void WriteOfficeIndex(const QByteArray& bytes) { WriteFile(UserPathOf(QStringLiteral("ZCompanyIdx03.dat")), bytes); }
+    void WriteOfficeIndex(const QByteArray& bytes) {
+        WriteFile(UserPathOf(QStringLiteral("ZCompanyIdx03.dat")), bytes);
+    }
     void WriteIndexBesideProgram(const QByteArray& bytes) { Write(QStringLiteral("ZCompanyIdx03.dat"), bytes); }
     QByteArray StoredOfficeIndex() const { return ReadFile(UserPathOf(QStringLiteral("ZCompanyIdx03.dat"))); }
     void WriteOfficesFile(const QByteArray& text) { Write(QStringLiteral("ZorvikAmplifierAddresses.txt"), text); }
