@@ -16,14 +16,15 @@ DeliveredPoint LimitByAvailableAir(const TPumpRecord& pump, const OperatingPoint
     const double step = (StallOutletPsi(pump, P, I) - I) / kSteps;
 
     double flow = unlimited.flowScfm;
-    FlowResult trial = OutletFlow(pump, {P, I, I});
+    const SpeedRow row = FindSpeedRow(pump, P);
+    FlowResult trial = OutletFlow(pump, row, {P, I, I});
     double v = AirUse(pump, P, trial.speedFraction, point.outletPsi, flow);
     bool limited = false;
 
     const bool readsFlow = UsesAirUseLines(pump.PumpNo);
     for (int i = 0; v > airAvailableScfm && i <= kSteps; ++i) {
         const double B = I + i * step;  // trial outlet, psig
-        trial = OutletFlow(pump, {P, I, B});
+        trial = OutletFlow(pump, row, {P, I, B});
         if (readsFlow) flow = trial.flowScfm;
         v = AirUse(pump, P, trial.speedFraction, B, flow);
         limited = true;

@@ -40,6 +40,18 @@ const AirUseLine* FindAirUseLine(int pumpNo, int line) {
     return nullptr;
 }
 
+// A model's lines stand together in the table, in line order.
+std::span<const AirUseLine> AirUseLinesOf(int pumpNo) {
+    const AirUseLine* first = nullptr;
+    std::size_t count = 0;
+    for (const AirUseLine& l : kLines) {
+        if (l.PumpNo != pumpNo) continue;
+        if (first == nullptr) first = &l;
+        ++count;
+    }
+    return {first, count};
+}
+
 int AirUseLineCount(int pumpNo) {
     int count = 0;
     for (const AirUseLine& l : kLines)

@@ -5,6 +5,8 @@
 // a flow of 0 marks a pressure where the line has no point. Line 1 is the
 // highest air use.
 
+#include <span>
+
 namespace zorvik {
 
 struct AirUseLine {
@@ -17,6 +19,9 @@ struct AirUseLine {
 
 // The line of a model, or nullptr when the pair is not in the table.
 const AirUseLine* FindAirUseLine(int pumpNo, int line);
+
+// The lines of a model, line 1 first; empty for models without lines.
+std::span<const AirUseLine> AirUseLinesOf(int pumpNo);
 
 // Number of lines of a model: 4 for models 1-3, 5 for model 4, 6 for model
 // 15, 0 for the others.

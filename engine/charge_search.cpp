@@ -34,12 +34,13 @@ void Reject(ChargeCandidate& c, Rejection why) {
 struct Charge {
     const TPumpRecord& pump;
     const ChargeDuty& duty;
+    SpeedRow row;  // at the duty's drive pressure
     DeliveredPoint start;
 
     // The rates at vessel pressure p. Models 1-4 and 15 take their air use
     // at the start's flow.
     Rates RatesAt(double p, double& ratio) const {
-        const FlowResult f = OutletFlow(pump, {duty.drivePsi, duty.inletPsi, p});
+        const FlowResult f = OutletFlow(pump, row, {duty.drivePsi, duty.inletPsi, p});
         ratio = f.compressionRatio;
         return {f.flowScfm, AirUse(pump, duty.drivePsi, f.speedFraction, p, start.flowScfm),
                 f.speedFraction * pump.MaxCyclesPerMin};
@@ -63,7 +64,7 @@ Rates StartOfCharge(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandi
 
 void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandidate& c) {
     const double dQ = duty.GasPerStepScf();
-    Charge charge{pump, duty, {}};
+    Charge charge{pump, duty, FindSpeedRow(pump, duty.drivePsi), {}};
     Rates previous = StartOfCharge(pump, duty, c, charge.start);
     c.airLimited = charge.start.airLimited;
     c.flowScfm[0] = charge.start.flowScfm;

@@ -15,17 +15,30 @@ const SpeedTable& TableOf(const TPumpRecord& pump) {
     return pump.Series == "8RBW" ? EightRbwSpeedTable() : StandardSpeedTable();
 }
 
+// Flow, scfm, of the eleven points 0, step .. 10 step at outlet x; see
+// LineFlowAt.
+double FlowAt(const double (&F)[11], double step, double x) {
+    const double r = step > 0 ? x / step : 0;
+    if (r >= 10) return F[10];
+    // Below 0 psig (or on a line without points) the first point stands.
+    if (!(r > 0)) return F[0];
+    const int i = static_cast<int>(r);
+    return F[i] + (F[i + 1] - F[i]) * (r - i);
+}
+
 // Air use from the lines of constant air use (models 1-4 and 15), at outlet
 // x and flow y: linear between the two lines whose flows at x bracket y.
+// The lines are read where they stand in their table: this runs inside
+// every step of the air-limit search.
 double AirUseFromLines(const TPumpRecord& pump, double x, double y) {
-    const int n = AirUseLineCount(pump.PumpNo);
+    const std::span<const AirUseLine> lines = AirUseLinesOf(pump.PumpNo);
+    const int n = static_cast<int>(lines.size());
     double A[8] = {0};  // air use, rising from the lowest line
     double V[8] = {0};  // the lines' flows at x
     for (int i = 1; i <= n; ++i) {
-        if (const auto line = LoadAirUseLine(pump.PumpNo, n + 1 - i)) {
-            A[i] = line->airUseScfm;
-            V[i] = LineFlowAt(*line, x);
-        }
+        const AirUseLine& line = lines[n - i];  // line n + 1 - i
+        A[i] = line.AirUseScfm;
+        V[i] = FlowAt(line.FlowScfm, line.StepPsi, x);
     }
     // Scanning from the top, a line without a point at x (flow 0) counts as
     // delivering less than y, which gives the top air use.
@@ -111,9 +124,13 @@ double FindSpeedFraction(const TPumpRecord& pump, const SpeedRow& R, double driv
 }
 
 FlowResult OutletFlow(const TPumpRecord& p, const OperatingPoint& point) {
+    return OutletFlow(p, FindSpeedRow(p, point.drivePsi), point);
+}
+
+FlowResult OutletFlow(const TPumpRecord& p, const SpeedRow& row, const OperatingPoint& point) {
     FlowResult r;
     r.stallAirPsi = StallAirPsi(p, point.outletPsi, point.inletPsi);
-    r.speedFraction = FindSpeedFraction(p, FindSpeedRow(p, point.drivePsi), point.drivePsi, r.stallAirPsi);
+    r.speedFraction = FindSpeedFraction(p, row, point.drivePsi, r.stallAirPsi);
     r.compressionRatio = (point.outletPsi + AtmospherePsi) / (point.inletPsi + AtmospherePsi);
     if (r.compressionRatio < 1.0) r.compressionRatio = 1.0;
     // A double-acting model loses a quarter less of its ratio to the
@@ -178,13 +195,9 @@ std::optional<AirUseLineValues> LoadAirUseLine(int pumpNo, int line) {
 }
 
 double LineFlowAt(const AirUseLineValues& line, double outletPsi) {
-    const auto& F = line.flowScfm;
-    const double step = line.outletPsi[1];
-    const double r = step > 0 ? outletPsi / step : 0;
-    if (r >= 10) return F[10];
-    if (!(r > 0)) return F[0];
-    const int i = static_cast<int>(r);
-    return F[i] + (F[i + 1] - F[i]) * (r - i);
+    double F[11];
+    for (int i = 0; i < 11; ++i) F[i] = line.flowScfm[i];
+    return FlowAt(F, line.outletPsi[1], outletPsi);
 }
 
 PointResult EvaluatePoint(const TPumpRecord& pump, const OperatingPoint& point) {

@@ -94,6 +94,11 @@ double FindSpeedFraction(const TPumpRecord& pump, const SpeedRow& row, double dr
 // beyond ZeroFlowRatio); the selection treats 0.0011 scfm or less as none.
 FlowResult OutletFlow(const TPumpRecord& pump, const OperatingPoint& point);
 
+// The same with the speed row of the point's drive pressure already at hand
+// (FindSpeedRow(pump, point.drivePsi)), for searches that try many outlet
+// pressures at one drive pressure.
+FlowResult OutletFlow(const TPumpRecord& pump, const SpeedRow& row, const OperatingPoint& point);
+
 // Drive air use, scfm. Models 5-14 follow a formula of drive D and speed s,
 // with m = D x 10 / 35 + 1:
 //   s < 0.03  0;  s < 0.3  5 + (m - 5) x s / 0.3;
