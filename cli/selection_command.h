@@ -36,7 +36,7 @@ struct Arguments;
 SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
                                 const Arguments& parsed);
 
-// The flow and fill commands' own specifications, for the commands that
+// What the flow and fill commands read and print, for the commands that
 // run the same selection first.
 extern const SelectionCommandSpec FlowSelectionSpec;
 extern const SelectionCommandSpec FillSelectionSpec;
