@@ -127,7 +127,11 @@ void TAmplifierSelectionForm::CompareBitBtnClick() {
     comparisonWindow->raise();
 }
 
-TAmplifierSelectionForm::~TAmplifierSelectionForm() = default;
+// The list clears its model as it goes, after this window's own part is
+// gone: the Compare button must not hear of it then.
+TAmplifierSelectionForm::~TAmplifierSelectionForm() {
+    if (IsBuilt()) ui->SelectionTabListBox->model()->disconnect(this);
+}
 
 void TAmplifierSelectionForm::SetButtonGlyphs() {
     // clang-format off
