@@ -5,12 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <regex>
 
-#include "select_process.h"
+#include "support/select_process.h"
 
 namespace {
+
+using Outcome = zorvik::testing::SelectOutcome;
+using zorvik::testing::Lines;
+using zorvik::testing::RunSelect;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 using Words = std::vector<std::string>;
 
@@ -68,9 +78,9 @@ TEST(CompareCommandTest, ListedFiguresAreThoseOfTheListRows) {
             fill ? std::vector<std::string>{"fill_minutes", "total_air_scf", "average_cycles_per_min"}
                  : std::vector<std::string>{"flow_scfm", "air_scfm", "cycles_per_min"};
         const Outcome list =
-            Select(With(Conditions(c.command, c.values, names), With(c.switches, {"--format", "json"})));
-        const Outcome compare = Select(With(Conditions({"compare", "--application", c.command[0]}, c.values, names),
-                                            With(c.switches, {"--format", "json"})));
+            RunSelect(With(Conditions(c.command, c.values, names), With(c.switches, {"--format", "json"})));
+        const Outcome compare = RunSelect(With(Conditions({"compare", "--application", c.command[0]}, c.values, names),
+                                               With(c.switches, {"--format", "json"})));
         ASSERT_EQ(compare.status, 0) << compare.err;
         const std::map<int, Figures> listed = RowsOf(list.out, keys);
         const std::map<int, Figures> compared = RowsOf(compare.out, keys);
@@ -84,9 +94,9 @@ TEST(CompareCommandTest, ListedFiguresAreThoseOfTheListRows) {
 }
 
 TEST(CompareCommandTest, CostOptionsAndChosenModels) {
-    const Outcome o = Select(With(Conditions({"compare"}, {"100", "100", "100", "200", "2.00"}, kFlowNames),
-                                  {"--models", "6,1", "--kw-per-100scfm", "20", "--hours", "1000", "--price", "0.5",
-                                   "--inlet-is-plant-air", "--format", "json"}));
+    const Outcome o = RunSelect(With(Conditions({"compare"}, {"100", "100", "100", "200", "2.00"}, kFlowNames),
+                                     {"--models", "6,1", "--kw-per-100scfm", "20", "--hours", "1000", "--price", "0.5",
+                                      "--inlet-is-plant-air", "--format", "json"}));
     ASSERT_EQ(o.status, 0) << o.err;
     const std::map<int, Figures> rows = RowsOf(o.out, {"flow_scfm", "air_scfm", "annual_kwh", "annual_cost"});
     ASSERT_EQ(rows.size(), 2u);
@@ -111,12 +121,12 @@ TEST(CompareCommandTest, UsageErrorsAndThePage) {
         {{"compare", "--drive", "100"}, "zorvik-select compare: compare needs --air, --inlet, --outlet, --flow\n"},
     };
     for (const auto& c : cases) {
-        const Outcome o = Select(c.words);
+        const Outcome o = RunSelect(c.words);
         EXPECT_EQ(o.status, 2);
         EXPECT_EQ(o.err, c.err);
     }
     const std::string pdf = ::testing::TempDir() + "zorvik_compare_page.pdf";
-    const Outcome page = Select(With(flow, {"--out", pdf}));
+    const Outcome page = RunSelect(With(flow, {"--out", pdf}));
     EXPECT_EQ(page.status, 0) << page.err;
     EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
     std::remove(pdf.c_str());
@@ -131,11 +141,11 @@ TEST(BatchCommandTest, EveryPointAsItsSingleRun) {
     std::string file = "drive,air,inlet,outlet,flow\n";
     for (const Words& p : points) file += p[0] + "," + p[1] + "," + p[2] + "," + p[3] + "," + p[4] + "\n";
     for (const char* format : {"csv", "json"}) {
-        const Outcome batch = Select({"flow", "--batch", "-", "--format", format}, file);
+        const Outcome batch = RunSelect({"flow", "--batch", "-", "--format", format}, file);
         EXPECT_EQ(batch.status, 0) << batch.err;
         for (std::size_t i = 0; i < points.size(); ++i) {
             const std::string line = std::to_string(i + 2);
-            const Outcome single = Select(With(Conditions({"flow"}, points[i], kFlowNames), {"--format", format}));
+            const Outcome single = RunSelect(With(Conditions({"flow"}, points[i], kFlowNames), {"--format", format}));
             const std::vector<std::string> rows = Lines(single.out);
             const bool csv = std::string(format) == "csv";
             for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -148,13 +158,13 @@ TEST(BatchCommandTest, EveryPointAsItsSingleRun) {
 }
 
 TEST(BatchCommandTest, BadLinesGetTheirMessageAndTheOthersGoOn) {
-    const Outcome o = Select({"fill", "--batch", "-", "--format", "csv"},
-                             "capacity,final,initial,inlet,air,drive\n"
-                             "1.00,1000,100,100,100,100\n"
-                             "1.00,1000,100,100,100,30\n"
-                             "1.00,1000,100,100,100\n"
-                             "1.00,x,100,100,100,100\n"
-                             "1.00,1000,100,100,100,100\n");
+    const Outcome o = RunSelect({"fill", "--batch", "-", "--format", "csv"},
+                                "capacity,final,initial,inlet,air,drive\n"
+                                "1.00,1000,100,100,100,100\n"
+                                "1.00,1000,100,100,100,30\n"
+                                "1.00,1000,100,100,100\n"
+                                "1.00,x,100,100,100,100\n"
+                                "1.00,1000,100,100,100,100\n");
     EXPECT_EQ(o.status, 2);
     const std::vector<std::string> lines = Lines(o.out);
     ASSERT_FALSE(lines.empty());
@@ -165,7 +175,7 @@ TEST(BatchCommandTest, BadLinesGetTheirMessageAndTheOthersGoOn) {
     EXPECT_NE(o.out.find("\n2,6,\"RB-15 \",28,68,102,1914,\n"), std::string::npos);
     EXPECT_NE(o.out.find("\n6,6,\"RB-15 \",28,68,102,1914,\n"), std::string::npos);
 
-    const Outcome badHeader = Select({"fill", "--batch", "-"}, "drive,air\n100,100\n");
+    const Outcome badHeader = RunSelect({"fill", "--batch", "-"}, "drive,air\n100,100\n");
     EXPECT_EQ(badHeader.status, 2);
     EXPECT_EQ(badHeader.err, "zorvik-select fill: the header lacks inlet, initial, final, capacity\n");
 }

@@ -2,27 +2,23 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "catalogue.h"
 #include "shared_state.h"
 #include "dimension_drawings.h"
+#include "support/select_process.h"
 
 namespace zorvik {
 namespace {
 
-struct Outcome {
-    int exitCode;
-    QString errors;
-};
+using testing::SelectOutcome;
 
-Outcome Select(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(ZORVIK_SELECT_PATH), QStringList{QStringLiteral("drawing")} + args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+// Runs zorvik-select drawing with these options.
+SelectOutcome Select(const QStringList& args) {
+    std::vector<std::string> words{"drawing"};
+    for (const QString& a : args) words.push_back(a.toStdString());
+    return testing::RunSelect(words);
 }
 
 QImage InProcess(int pumpNo, bool mm, int option = -1, const QString& title = QString()) {
@@ -45,11 +41,11 @@ QImage InProcess(int pumpNo, bool mm, int option = -1, const QString& title = QS
 TEST(DrawingCommandTest, WritesTheWindowsPicture) {
     QTemporaryDir dir;
     const QString model = dir.filePath("rbw2.png");
-    ASSERT_EQ(Select({"--model", "8", "--units", "in", "--out", model}).exitCode, 0);
+    ASSERT_EQ(Select({"--model", "8", "--units", "in", "--out", model}).status, 0);
     EXPECT_EQ(QImage(model).convertToFormat(QImage::Format_RGB32), InProcess(8, false));
 
     const QString option = dir.filePath("receiver.PNG");
-    ASSERT_EQ(Select({"--model", "1", "--option", "6", "--title", "61301", "--units", "mm", "--out", option}).exitCode,
+    ASSERT_EQ(Select({"--model", "1", "--option", "6", "--title", "61301", "--units", "mm", "--out", option}).status,
               0);
     EXPECT_EQ(QImage(option).convertToFormat(QImage::Format_RGB32), InProcess(1, true, 6, "61301"));
 }
@@ -58,8 +54,8 @@ TEST(DrawingCommandTest, WritesSvgAndPdf) {
     QTemporaryDir dir;
     const QString svg = dir.filePath("8rbw.svg");
     const QString pdf = dir.filePath("8rbw.pdf");
-    ASSERT_EQ(Select({"--model", "15", "--units", "mm", "--out", svg}).exitCode, 0);
-    ASSERT_EQ(Select({"--model", "15", "--units", "mm", "--out", pdf}).exitCode, 0);
+    ASSERT_EQ(Select({"--model", "15", "--units", "mm", "--out", svg}).status, 0);
+    ASSERT_EQ(Select({"--model", "15", "--units", "mm", "--out", pdf}).status, 0);
     QFile svgFile(svg);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svgText = svgFile.readAll();
@@ -87,9 +83,9 @@ TEST(DrawingCommandTest, RefusesBadRequests) {
         {{"--model", "1", "--units", "mm", "--out", dir.filePath("no/such/folder/x.png")}, "cannot write"},
     };
     for (const auto& k : cases) {
-        const Outcome run = Select(k.args);
-        EXPECT_EQ(run.exitCode, 2) << k.args.join(' ').toStdString();
-        EXPECT_TRUE(run.errors.contains(QLatin1String(k.message))) << run.errors.toStdString();
+        const SelectOutcome run = Select(k.args);
+        EXPECT_EQ(run.status, 2) << k.args.join(' ').toStdString();
+        EXPECT_NE(run.err.find(k.message), std::string::npos) << run.err;
     }
     EXPECT_FALSE(QFile::exists(out));
 }

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "shared_state.h"
@@ -16,25 +15,18 @@
 #include "graph_settings.h"
 #include "printing.h"
 #include "support/printed_pdf.h"
+#include "support/select_process.h"
 
 namespace zorvik {
 namespace {
 
-struct Outcome {
-    int exitCode;
-    QString errors;
-};
+using testing::SelectOutcome;
 
 // Run as from a script: no session runtime folder.
-Outcome Select(const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZORVIK_SELECT_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+SelectOutcome Select(const QStringList& args) {
+    std::vector<std::string> words;
+    for (const QString& a : args) words.push_back(a.toStdString());
+    return testing::RunSelect(words, {}, {{"XDG_RUNTIME_DIR", std::nullopt}});
 }
 
 const QStringList kChart = {"chart", "--model", "8", "--units", "bar", "--drive", "120"};
@@ -52,9 +44,9 @@ TEST(PictureFilesTest, PngsComeAtTheScaleAsked) {
     for (const auto& k : kCases) {
         SCOPED_TRACE(k.command.join(' ').toStdString() + " at " + std::to_string(k.scale));
         const QString png = dir.filePath(QStringLiteral("picture.png"));
-        const Outcome run = Select(k.command + QStringList{"--scale", QString::number(k.scale), "--out", png});
-        ASSERT_EQ(run.exitCode, 0);
-        EXPECT_EQ(run.errors, QString());
+        const SelectOutcome run = Select(k.command + QStringList{"--scale", QString::number(k.scale), "--out", png});
+        ASSERT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
         const QImage image(png);
         ASSERT_EQ(image.size(), QSize(617, 461) * k.scale);
         const int middle = image.height() / 2;
@@ -74,9 +66,9 @@ TEST(PictureFilesTest, SvgAndPdfAreVectorsThroughout) {
         const QString svg = dir.filePath(QStringLiteral("picture.svg"));
         const QString pdf = dir.filePath(QStringLiteral("picture.pdf"));
         for (const QString& file : {svg, pdf}) {
-            const Outcome run = Select(command + QStringList{"--out", file});
-            ASSERT_EQ(run.exitCode, 0);
-            EXPECT_EQ(run.errors, QString());
+            const SelectOutcome run = Select(command + QStringList{"--out", file});
+            ASSERT_EQ(run.status, 0);
+            EXPECT_EQ(run.err, "");
         }
         QFile svgFile(svg);
         ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
@@ -107,9 +99,9 @@ TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
     for (const auto& k : kCases) {
         SCOPED_TRACE(k.args.join(' ').toStdString());
         const QString written = dir.filePath(QStringLiteral("written.pdf"));
-        const Outcome run = Select(QStringList{"sheet"} + k.args + QStringList{"--out", written});
-        ASSERT_EQ(run.exitCode, 0);
-        EXPECT_EQ(run.errors, QString());
+        const SelectOutcome run = Select(QStringList{"sheet"} + k.args + QStringList{"--out", written});
+        ASSERT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
 
         InitialiseSharedState();
         SelectPump(k.model);
@@ -159,9 +151,9 @@ TEST(PictureFilesTest, RefusesBadRequests) {
         {{"sheet", "--model", "3", "--show", "chart", "--out", dir.filePath("no/such/folder/x.pdf")}, "cannot write"},
     };
     for (const auto& k : kCases) {
-        const Outcome run = Select(k.args);
-        EXPECT_EQ(run.exitCode, 2) << k.args.join(' ').toStdString();
-        EXPECT_TRUE(run.errors.contains(QLatin1String(k.message))) << run.errors.toStdString();
+        const SelectOutcome run = Select(k.args);
+        EXPECT_EQ(run.status, 2) << k.args.join(' ').toStdString();
+        EXPECT_NE(run.err.find(k.message), std::string::npos) << run.err;
     }
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFile::exists(pdf));

@@ -5,16 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "select_process.h"
+#include "support/select_process.h"
 
 namespace {
+
+using Outcome = zorvik::testing::SelectOutcome;
+using zorvik::testing::Lines;
+using zorvik::testing::RunSelect;
 
 const std::vector<std::string> kFlowDefaults = {"flow", "--drive",  "100", "--air",  "100", "--inlet",
                                                 "100",  "--outlet", "200", "--flow", "2.00"};
@@ -69,33 +69,33 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
          "Initial outlet pressure must be less than final outlet pressure!\n"},
     };
     for (const auto& c : cases) {
-        const Outcome o = Select(c.words);
+        const Outcome o = RunSelect(c.words);
         EXPECT_EQ(o.status, c.status) << c.words[2] << " " << o.err;
         EXPECT_EQ(o.err, c.err);
     }
 }
 
 TEST(SelectCommandTest, TableShowsTheWindowsFiguresUnderUnitHeadings) {
-    const std::vector<std::string> lines = Lines(Select(kFlowDefaults).out);
+    const std::vector<std::string> lines = Lines(RunSelect(kFlowDefaults).out);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0], "No.  Model       Flow scfm  Air used scfm  Cycles/min");
     EXPECT_EQ(lines[5], "  6  RB-15            3.06             76         118");
 
     const Outcome none =
-        Select({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "1000"});
+        RunSelect({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "1000"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(Lines(none.out).back(), "No selections");
 }
 
 TEST(SelectCommandTest, CsvHeaderThenOneLinePerRow) {
-    const std::vector<std::string> flow = Lines(Select(With(kFlowDefaults, {"--format", "csv"})).out);
+    const std::vector<std::string> flow = Lines(RunSelect(With(kFlowDefaults, {"--format", "csv"})).out);
     ASSERT_EQ(flow.size(), 11u);
     EXPECT_EQ(flow[0], "model,name,Flow scfm,Air used scfm,Cycles/min");
     EXPECT_EQ(flow[5], "6,\"RB-15 \",3.06,76,118");
 
     const std::vector<std::string> fill =
-        Lines(Select({"fill", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--initial", "6.9", "--final",
-                      "68.9", "--capacity", "28.3", "--metric", "--format", "csv"})
+        Lines(RunSelect({"fill", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--initial", "6.9", "--final",
+                         "68.9", "--capacity", "28.3", "--metric", "--format", "csv"})
                   .out);
     ASSERT_EQ(fill.size(), 8u);
     EXPECT_EQ(fill[0], "model,name,Fill time min,Avg air used n.m3/min,Avg cycles/min,Total air n.m3");
@@ -106,7 +106,7 @@ TEST(SelectCommandTest, CsvHeaderThenOneLinePerRow) {
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
-    const std::string flow = Select(With(kFlowDefaults, {"--format", "json"})).out;
+    const std::string flow = RunSelect(With(kFlowDefaults, {"--format", "json"})).out;
     EXPECT_TRUE(Contains(flow, "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": null, \"rows\": ["));
     EXPECT_TRUE(Contains(flow,
                          "{\"model\": 6, \"name\": \"RB-15 \", \"flow\": \"3.06\", \"air_used\": \"76\", "
@@ -114,7 +114,7 @@ TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
                          "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617}"))
         << flow;
 
-    const std::string fill = Select(With(kFillDefaults, {"--format", "json"})).out;
+    const std::string fill = RunSelect(With(kFillDefaults, {"--format", "json"})).out;
     EXPECT_TRUE(Contains(fill, "\"application\": \"fill\""));
     EXPECT_TRUE(Contains(fill,
                          "{\"model\": 6, \"name\": \"RB-15 \", \"fill_time\": \"28\", "
@@ -123,8 +123,8 @@ TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
         << fill;
     EXPECT_TRUE(Contains(fill, "\"average_cycles_per_min\": 101.71304946547977}"));
 
-    const Outcome failed = Select({"flow", "--drive", "30", "--air", "100", "--inlet", "100", "--outlet", "50",
-                                   "--flow", "0", "--format", "json"});
+    const Outcome failed = RunSelect({"flow", "--drive", "30", "--air", "100", "--inlet", "100", "--outlet", "50",
+                                      "--flow", "0", "--format", "json"});
     EXPECT_EQ(failed.status, 2);
     EXPECT_EQ(failed.out,
               "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": \"Outlet pressure must be "
@@ -132,12 +132,12 @@ TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
 }
 
 TEST(SelectCommandTest, HelpNamesEveryOptionWithItsUnit) {
-    const Outcome flow = Select({"flow", "--help"});
+    const Outcome flow = RunSelect({"flow", "--help"});
     EXPECT_EQ(flow.status, 0);
     for (const char* part : {"--drive P", "--air Q", "--inlet P", "--outlet P", "--flow Q", "--metric", "--ignore-air",
                              "--ignore-flow", "--format", "psig", "barg", "scfm", "nl/min"})
         EXPECT_TRUE(Contains(flow.out, part)) << part;
-    const Outcome fill = Select({"fill", "--help"});
+    const Outcome fill = RunSelect({"fill", "--help"});
     for (const char* part : {"--initial P", "--final P", "--capacity V", "--no-equalise", "cubic feet", "litres"})
         EXPECT_TRUE(Contains(fill.out, part)) << part;
 }

@@ -19,15 +19,15 @@
 #include "shared_state.h"
 #include "units.h"
 #include "adjust_air_drive_form.h"
-#include "any_notices.h"
+#include "support/notice_recorder.h"
 #include "hostile_texts.h"
 
 namespace zorvik {
 namespace {
 
-using testing::AnyNotices;
 using testing::HostileText;
 using testing::HostileTexts;
+using testing::NoticeRecorder;
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -72,7 +72,7 @@ protected:
         QApplication::processEvents();
     }
 
-    AnyNotices notices;
+    NoticeRecorder notices{NoticeRecorder::Permissive};
     TAdjustAirDriveForm dialog;
 };
 
@@ -90,8 +90,9 @@ TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
                 notices.Clear();
                 QLineEdit* edit = Edit(f.name);
                 PasteAndLeave(edit, h.text);
-                std::vector<std::string> shown = notices.warnings;
-                shown.insert(shown.end(), notices.errors.begin(), notices.errors.end());
+                std::vector<std::string> shown = notices.Warnings();
+                const std::vector<std::string> errors = notices.Errors();
+                shown.insert(shown.end(), errors.begin(), errors.end());
                 for (const std::string& message : shown)
                     EXPECT_TRUE(IsTheDialogsMessage(message)) << where << ": " << message.substr(0, 80);
 

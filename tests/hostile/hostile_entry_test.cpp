@@ -12,7 +12,7 @@
 #include "numeric_entry.h"
 #include "shared_state.h"
 #include "units.h"
-#include "any_notices.h"
+#include "support/notice_recorder.h"
 #include "hostile_texts.h"
 #include "continuous_process.h"
 #include "vessel_charging.h"
@@ -22,10 +22,10 @@
 namespace zorvik {
 namespace {
 
-using testing::AnyNotices;
 using testing::FakeEntryField;
 using testing::HostileText;
 using testing::HostileTexts;
+using testing::NoticeRecorder;
 
 std::string Trimmed(std::string text) {
     const auto first = text.find_first_not_of(' ');
@@ -42,15 +42,15 @@ std::string Refusal(const std::string& text) {
 TEST(HostileEntryTest, TheAdjustDialogsRoutineReadsOrRefusesEachText) {
     for (const HostileText& h : HostileTexts()) {
         InitialiseSharedState();
-        AnyNotices notices;
+        NoticeRecorder notices{NoticeRecorder::Permissive};
         // With messages on, an empty text speaks only from the fourth time
         // running; every other refusal speaks at once.
         const double value = ParseEntry(h.text, true);
         EXPECT_EQ(Shared.EntryValid, h.value.has_value()) << h.what;
         EXPECT_EQ(value, h.value.value_or(0)) << h.what;
-        EXPECT_EQ(notices.beeps, h.value ? 0 : 1) << h.what;
+        EXPECT_EQ(notices.Beeps(), h.value ? 0 : 1) << h.what;
         const bool empty = Trimmed(h.text).empty();
-        EXPECT_EQ(notices.warnings,
+        EXPECT_EQ(notices.Warnings(),
                   h.value || empty ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
             << h.what;
     }
@@ -70,7 +70,7 @@ TEST(HostileEntryTest, TheSelectionWindowsRoutineReadsOrRefusesEachTextInBothUni
         for (const HostileText& h : HostileTexts()) {
             InitialiseSharedState();
             Shared.MetricUnits = m.metric;
-            AnyNotices notices;
+            NoticeRecorder notices{NoticeRecorder::Permissive};
             FakeEntryField field(h.text);
             const double value = ReadEntryField(field, m.kind);
             // 1e308 barg is more psig than a double holds: refused, not infinite.
@@ -81,7 +81,8 @@ TEST(HostileEntryTest, TheSelectionWindowsRoutineReadsOrRefusesEachTextInBothUni
                 std::string(h.what) + (m.metric ? ", metric" : "") + ", kind " + std::to_string(m.kind);
             EXPECT_EQ(Shared.EntryValid, valid) << where;
             EXPECT_DOUBLE_EQ(value, expected) << where;
-            EXPECT_EQ(notices.warnings, valid ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
+            EXPECT_EQ(notices.Warnings(),
+                      valid ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
                 << where;
             EXPECT_EQ(field.FocusRequests(), valid ? 0 : 1) << where;
             EXPECT_EQ(field.Text(), h.text) << where;
@@ -100,15 +101,15 @@ protected:
         field.SetText(h.text);
         InitialiseSharedState();
         Shared.ApplicationType = applicationType;
-        AnyNotices notices;
+        NoticeRecorder notices{NoticeRecorder::Permissive};
         const SelectionResult result = select(controls);
         const std::string where = std::string(fieldName) + " = " + h.what;
         if (!h.value) {
             EXPECT_EQ(result.stop, SelectionStop::EntryInvalid) << where;
-            EXPECT_EQ(notices.warnings, std::vector<std::string>{Refusal(h.text)}) << where;
+            EXPECT_EQ(notices.Warnings(), std::vector<std::string>{Refusal(h.text)}) << where;
         } else {
-            EXPECT_TRUE(notices.warnings.empty()) << where;
-            EXPECT_LE(notices.errors.size(), 1u) << where;
+            EXPECT_TRUE(notices.Warnings().empty()) << where;
+            EXPECT_LE(notices.Errors().size(), 1u) << where;
         }
         for (const SelectionRow& row : result.rows) {
             for (const double figure : {row.cyclesPerMin, row.air, row.flowOrTime})

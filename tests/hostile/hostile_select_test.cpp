@@ -4,54 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/select_process.h"
+
 namespace {
 
-struct Outcome {
-    int status = -1;  // -1: ended by a signal
-    std::string err;
-};
+using Outcome = zorvik::testing::SelectOutcome;
 
-// Runs zorvik-select with exactly these words: no shell between, so any
-// byte but NUL reaches the program as it stands.
-Outcome Select(const std::vector<std::string>& words) {
-    // One file per test and process: ctest runs the tests side by side.
-    const std::string errFile = ::testing::TempDir() + "zorvik_hostile_select_" +
-                                ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
-                                std::to_string(getpid()) + ".err";
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(null, 1);
-        dup2(err, 2);
-        std::vector<char*> argv{const_cast<char*>(ZORVIK_SELECT_PATH)};
-        for (const std::string& w : words) argv.push_back(const_cast<char*>(w.c_str()));
-        argv.push_back(nullptr);
-        execv(ZORVIK_SELECT_PATH, argv.data());
-        _exit(127);
-    }
-    int raw = 0;
-    waitpid(child, &raw, 0);
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile);
-    std::stringstream text;
-    text << in.rdbuf();
-    o.err = text.str();
-    std::remove(errFile.c_str());
-    return o;
-}
+using zorvik::testing::RunSelect;
 
 std::vector<std::string> Flow(const std::string& option, const std::string& value) {
     std::vector<std::string> words = {"flow", "--drive",  "100", "--air",  "100", "--inlet",
@@ -104,12 +70,12 @@ TEST(HostileSelectTest, OptionValuesAreReadOrRefused) {
          "Air drive pressure is too low!\n"},
     };
     for (const auto& c : cases) {
-        const Outcome o = Select(c.words);
+        const Outcome o = RunSelect(c.words);
         EXPECT_EQ(o.status, c.status) << c.what << ": " << o.err.substr(0, 200);
         EXPECT_EQ(o.err, c.err) << c.what;
     }
     EXPECT_FALSE(std::filesystem::exists("never.png"));
-    const Outcome unknown = Select({"flow", "--\xC3\xB6"});
+    const Outcome unknown = RunSelect({"flow", "--\xC3\xB6"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.err, "zorvik-select flow: unknown option \"--\xC3\xB6\"\n");
 }
@@ -125,10 +91,10 @@ TEST(HostileSelectTest, PicturesThatCannotBeWrittenLeaveNoFile) {
     std::ofstream(folder / "a-file") << "not a folder";
     for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
         const std::string out = (folder / "a-file" / name).string();
-        const Outcome chart = Select({"chart", "--model", "6", "--out", out});
+        const Outcome chart = RunSelect({"chart", "--model", "6", "--out", out});
         EXPECT_EQ(chart.status, 2) << name;
         EXPECT_NE(chart.err.find("cannot write"), std::string::npos) << chart.err;
-        const Outcome drawing = Select({"drawing", "--model", "6", "--units", "mm", "--out", out});
+        const Outcome drawing = RunSelect({"drawing", "--model", "6", "--units", "mm", "--out", out});
         EXPECT_EQ(drawing.status, 2) << name;
         EXPECT_NE(drawing.err.find("cannot write"), std::string::npos) << drawing.err;
     }

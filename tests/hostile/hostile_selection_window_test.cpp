@@ -14,7 +14,7 @@
 
 #include "shared_state.h"
 #include "tab_list_box.h"
-#include "any_notices.h"
+#include "support/notice_recorder.h"
 #include "hostile_texts.h"
 #include "amplifier_selection_form.h"
 #include "entry_units.h"
@@ -22,9 +22,9 @@
 namespace zorvik {
 namespace {
 
-using testing::AnyNotices;
 using testing::HostileText;
 using testing::HostileTexts;
+using testing::NoticeRecorder;
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -62,7 +62,7 @@ protected:
     }
     QStringList Rows() { return form->findChild<TTabListBox*>(QStringLiteral("SelectionTabListBox"))->Rows(); }
 
-    AnyNotices notices;
+    NoticeRecorder notices{NoticeRecorder::Permissive};
     std::unique_ptr<TAmplifierSelectionForm> form;
 };
 
@@ -78,14 +78,14 @@ TEST_F(HostileSelectionWindowTest, TheListCommandReadsOrRefusesEveryField) {
             Click("ListSelectionsBitBtn");
             const std::string shown = Trimmed(edit->text().toStdString());
             if (!h.value) {
-                EXPECT_EQ(notices.warnings, std::vector<std::string>{shown.empty() ? "Null is not valid value"
-                                                                                   : shown + " is not valid value"})
+                EXPECT_EQ(notices.Warnings(), std::vector<std::string>{shown.empty() ? "Null is not valid value"
+                                                                                     : shown + " is not valid value"})
                     << where;
                 EXPECT_TRUE(Rows().isEmpty()) << where;
                 EXPECT_TRUE(edit->hasFocus()) << where;
             } else {
-                EXPECT_TRUE(notices.warnings.empty()) << where;
-                EXPECT_LE(notices.errors.size(), 1u) << where;
+                EXPECT_TRUE(notices.Warnings().empty()) << where;
+                EXPECT_LE(notices.Errors().size(), 1u) << where;
             }
             for (const QString& row : Rows())
                 EXPECT_FALSE(row.contains(QLatin1String("INF")) || row.contains(QLatin1String("NAN")))
@@ -110,12 +110,12 @@ TEST_F(HostileSelectionWindowTest, TheUnitSwitchConvertsOrKeepsEveryField) {
             notices.Clear();
             Click("metricImperialUnitsBitBtn");
             if (converted) {
-                EXPECT_TRUE(notices.errors.empty()) << where;
+                EXPECT_TRUE(notices.Errors().empty()) << where;
                 EXPECT_EQ(edit->text().toStdString(), *converted) << where;
             } else {
-                EXPECT_EQ(notices.errors, std::vector<std::string>{typed.toStdString() + " is not a valid value!"})
+                EXPECT_EQ(notices.Errors(), std::vector<std::string>{typed.toStdString() + " is not a valid value!"})
                     << where;
-                EXPECT_EQ(notices.beeps, 1) << where;
+                EXPECT_EQ(notices.Beeps(), 1) << where;
                 EXPECT_EQ(edit->text(), typed) << where;
             }
             EXPECT_FALSE(edit->text().contains(QLatin1String("INF"))) << where;

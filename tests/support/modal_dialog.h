@@ -1,39 +1,85 @@
 #pragma once
-// Drives a modal dialog that the code under test opens with exec(): once it
-// is up, `act` runs on it and must close it. A dialog still open after five
-// seconds is closed, and the test fails, so no test can hang on one.
+// Drives a modal dialog that the code under test opens with exec(): when the
+// dialog becomes the active modal window, `act` runs on it inside the
+// dialog's own event loop and must close it. Nothing waits a set time: the
+// action follows the dialog's activation, and a dialog that never opens
+// fails the test when the driver goes out of scope.
+//
+//     testing::ModalDialog closer([](QWidget* dialog) { dialog->close(); });
+//     button->click();
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
+#include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
+#include <QtTest/QTest>
 #include <functional>
-#include <memory>
+#include <utility>
 
 namespace zorvik::testing {
 
-inline void WhenModalOpens(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && ++*waited < 500) return;
-        poll->stop();
-        poll->deleteLater();
-        if (modal == nullptr) {
-            ADD_FAILURE() << "no modal dialog opened";
-            return;
+class ModalDialog final : public QObject {
+public:
+    using Action = std::function<void(QWidget*)>;
+
+    explicit ModalDialog(Action act) : act_(std::move(act)) { qApp->installEventFilter(this); }
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // A driver that fails the test and closes any modal dialog that opens
+    // while it lives.
+    static ModalDialog Forbidden() {
+        return ModalDialog(
+            [](QWidget* dialog) {
+                ADD_FAILURE() << dialog->objectName().toStdString() << " opened";
+                dialog->close();
+            },
+            false);
+    }
+
+    // A dialog opened without exec() is acted on once the events reach it.
+    ~ModalDialog() override {
+        if (required_ && !QTest::qWaitFor([this] { return acted_; })) ADD_FAILURE() << "no modal dialog opened";
+        qApp->removeEventFilter(this);
+    }
+
+    bool Acted() const { return acted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!pending_ && (!acted_ || !required_) && event->type() == QEvent::WindowActivate &&
+            watched == QApplication::activeModalWidget()) {
+            pending_ = true;
+            // Queued, so it runs inside the dialog's loop even when the
+            // activation arrives before exec() has started it.
+            QMetaObject::invokeMethod(
+                this, [this, dialog = QPointer<QWidget>(static_cast<QWidget*>(watched))] { Act(dialog); },
+                Qt::QueuedConnection);
         }
-        QPointer<QWidget> dialog(modal);
-        act(modal);
+        return false;
+    }
+
+private:
+    ModalDialog(Action act, bool required) : ModalDialog(std::move(act)) { required_ = required; }
+
+    void Act(const QPointer<QWidget>& dialog) {
+        acted_ = true;
+        pending_ = false;
+        if (!dialog) return;
+        act_(dialog);
         if (dialog && dialog->isVisible()) {
             ADD_FAILURE() << dialog->objectName().toStdString() << " was left open";
             dialog->close();
         }
-    });
-    poll->start(10);
-}
+    }
+
+    Action act_;
+    bool required_ = true;
+    bool pending_ = false;
+    bool acted_ = false;
+};
 
 }  // namespace zorvik::testing

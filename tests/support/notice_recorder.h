@@ -1,10 +1,17 @@
 #pragma once
-// Stands in for the message boxes during a test. Every notice must have been
-// announced with Expect, in order; anything else fails the test, so no test
-// can pass while the program shows a message nobody looked at.
+// Stands in for the message boxes during a test. A strict recorder fails the
+// test on every notice not announced with Expect, in order, so no test can
+// pass while the program shows a message nobody looked at. A permissive one,
+// for hostile-input tables where which of several messages an input earns
+// depends on the input, takes whatever is shown (questions answered OK) and
+// keeps it for the test to judge.
+//
+// The test mains install a strict recorder around every test; a recorder a
+// test makes takes over while it lives.
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,8 +28,12 @@ struct RecordedNotice {
 
 class NoticeRecorder final : public Notices {
 public:
-    NoticeRecorder();   // installs itself
-    ~NoticeRecorder();  // puts the previous notices back; unmet expectations fail
+    enum Mode { Strict, Permissive };
+
+    explicit NoticeRecorder(Mode mode = Strict);  // installs itself
+    ~NoticeRecorder() override;                   // puts the previous notices back; unmet expectations fail
+    NoticeRecorder(const NoticeRecorder&) = delete;
+    NoticeRecorder& operator=(const NoticeRecorder&) = delete;
 
     // The next notice must be of this kind with this text; a question is
     // answered with `answer` (true for OK).
@@ -35,6 +46,14 @@ public:
     int Beeps() const { return beeps_; }
     const std::vector<RecordedNotice>& Shown() const { return shown_; }
     bool AllMet() const { return expected_.empty(); }
+
+    // The texts shown so far: warning boxes; error boxes and cancel-only
+    // warnings; OK/Cancel questions.
+    std::vector<std::string> Warnings() const { return Texts({NoticeKind::Warning}); }
+    std::vector<std::string> Errors() const { return Texts({NoticeKind::Error, NoticeKind::CancelWarning}); }
+    std::vector<std::string> Questions() const { return Texts({NoticeKind::Question}); }
+    // Forgets what was shown, for the next row of a table.
+    void Clear();
 
     void Beep() override { ++beeps_; }
     void Warning(const std::string& text) override { Take(NoticeKind::Warning, text); }
@@ -49,7 +68,9 @@ private:
         bool answer;
     };
     bool Take(NoticeKind kind, const std::string& text);
+    std::vector<std::string> Texts(std::initializer_list<NoticeKind> kinds) const;
 
+    Mode mode_;
     Notices* previous_ = nullptr;
     std::deque<Expected> expected_;
     std::vector<RecordedNotice> shown_;

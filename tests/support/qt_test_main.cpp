@@ -1,15 +1,16 @@
 // Test main for everything that makes widgets: offscreen, one QApplication,
-// no real message boxes (tests that expect one install a NoticeRecorder).
-
-#include <gtest/gtest.h>
+// no real message boxes - every test runs inside a strict notice recorder,
+// and tests that expect a message install their own.
 
 #include <QApplication>
 #include <QFont>
+
+#include "support/strict_notices.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("arial")));
-    ::testing::InitGoogleTest(&argc, argv);
+    zorvik::testing::InitTests(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -216,7 +216,7 @@ TEST_F(ImageDisplayTest, PrintAsksThePrintDialogAndACancelPrintsNothing) {
     Select(5, 90, 100);
     View(DisplayDrawingMm);
     QString asked;
-    testing::WhenModalOpens([&](QWidget* dialog) {
+    const testing::ModalDialog printDialog([&](QWidget* dialog) {
         asked = QString::fromLatin1(dialog->metaObject()->className());
         dialog->close();
     });

@@ -323,7 +323,7 @@ TEST_F(GraphFormTest, NewGraphRedrawsAtTheAdjustedPressures) {
     Open();
     ChooseModel(6);
     Press(Button("DrawGraphBitBtn"));
-    WhenModalOpens([](QWidget* dialog) {
+    const testing::ModalDialog adjustTo100([](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("TAdjustAirDriveForm"));
         auto* air = dialog->findChild<QLineEdit*>(QStringLiteral("AdjustAirDrivePsiEdit"));
         auto* inlet = dialog->findChild<QLineEdit*>(QStringLiteral("AdjustInletPsiEdit"));
@@ -344,7 +344,7 @@ TEST_F(GraphFormTest, NewGraphRedrawsAtTheAdjustedPressures) {
     form.PerformanceGraphImage().fill(Qt::red);
     Press(Button("DrawGraphBitBtn"));
     const QImage barChart = Shown();
-    WhenModalOpens([](QWidget* dialog) {
+    const testing::ModalDialog cancel([](QWidget* dialog) {
         EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("psiBarLabel1"))->text(), QStringLiteral("barg"));
         auto* air = dialog->findChild<QLineEdit*>(QStringLiteral("AdjustAirDrivePsiEdit"));
         air->selectAll();
@@ -362,7 +362,7 @@ TEST_F(GraphFormTest, ModelDataDescribesTheChosenModel) {
     Open();
     ChooseModel(6);
     QString shownName;
-    WhenModalOpens([&](QWidget* dialog) {
+    const testing::ModalDialog readName([&](QWidget* dialog) {
         shownName = dialog->findChild<QLabel*>(QStringLiteral("pumpModelLabel"))->text();
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     });

@@ -6,9 +6,9 @@
 
 #include <QLabel>
 #include <QShowEvent>
-#include <QTimer>
 
 #include "lazy_dialog.h"
+#include "support/modal_dialog.h"
 
 namespace zorvik {
 namespace {
@@ -73,8 +73,10 @@ TEST(LazyDialogTest, ShowingBuildsOnceBeforeTheWindowAppears) {
 
 TEST(LazyDialogTest, ModalShowingBuildsToo) {
     CountingDialog window;
-    QTimer::singleShot(0, &window, [&window] { window.reject(); });
-    window.exec();
+    {
+        const testing::ModalDialog reject([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+        window.exec();
+    }
     EXPECT_EQ(window.buildsAtFirstShow, 1);
 }
 

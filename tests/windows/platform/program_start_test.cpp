@@ -12,34 +12,42 @@
 namespace zorvik {
 namespace {
 
-// A small program that leaves a file behind, so the test can see it ran.
-QString WriteMarkerProgram(const QDir& folder, const QString& name, const QString& marker) {
+// A small program that writes its name as a line of `log`, so the test can
+// see which ran.
+QString WriteMarkerProgram(const QDir& folder, const QString& name, const QString& log) {
     const QString path = folder.filePath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    file.write(QStringLiteral("#!/bin/sh\necho '%1' >>'%2'\n").arg(name, log).toUtf8());
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 #ifdef Q_OS_UNIX
 TEST(StartProgramTest, StartsOnlyTheFileNamedByAnAbsolutePath) {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    const QString marker = folder.filePath(QStringLiteral("ran"));
-    const QString program = WriteMarkerProgram(folder, QStringLiteral("screen-test"), marker);
+    const QString log = folder.filePath(QStringLiteral("ran"));
+    WriteMarkerProgram(folder, QStringLiteral("screen-test"), log);
+    const QString program = WriteMarkerProgram(folder, QStringLiteral("named-test"), log);
 
     // Even with the program's folder on the search path, a bare name is refused.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + path);
     EXPECT_FALSE(StartProgram(QStringLiteral("screen-test")));
     qputenv("PATH", path);
-    QTest::qWait(200);
-    EXPECT_FALSE(QFile::exists(marker));
 
+    // Had the bare name been started, its program would have been running
+    // before this one and written its line first.
     EXPECT_TRUE(StartProgram(program));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadAll(log).endsWith('\n'); }));
+    EXPECT_EQ(ReadAll(log), QByteArray("named-test\n"));
 }
 
 TEST(StartProgramTest, MissingOrNotExecutableFilesAreNotStarted) {

@@ -265,7 +265,7 @@ TEST_F(SelectionReportTest, ALongFigurePushesItsUnitWordOn) {
 TEST_F(SelectionReportTest, CancelledPrintDialogPrintsNothing) {
     ListSelections();
     bool asked = false;
-    testing::WhenModalOpens([&](QWidget* dialog) {
+    const testing::ModalDialog printDialog([&](QWidget* dialog) {
         asked = qobject_cast<QPrintDialog*>(dialog) != nullptr;
         static_cast<QDialog*>(dialog)->reject();
     });

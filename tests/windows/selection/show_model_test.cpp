@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 
@@ -47,7 +46,7 @@ protected:
     Viewed PressAndView(const char* button) {
         form->SetImageDisplayForm(&viewer);
         Viewed seen;
-        testing::WhenModalOpens([&](QWidget* modal) {
+        const testing::ModalDialog view([&](QWidget* modal) {
             seen.opened = modal == &viewer;
             seen.mode = Shared.DisplayMode;
             seen.picture = viewer.ShownPicture();
@@ -62,15 +61,7 @@ protected:
     // same, it is closed again and the test fails.
     void PressWithoutViewing(const char* button) {
         form->SetImageDisplayForm(&viewer);
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ADD_FAILURE() << "the viewer opened";
-                modal->close();
-            }
-        });
-        guard.start(1000);
+        const testing::ModalDialog noViewer = testing::ModalDialog::Forbidden();
         QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
     }
 

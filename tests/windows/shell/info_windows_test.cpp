@@ -16,12 +16,12 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QTimer>
 #include <functional>
 
 #include "shared_state.h"
 #include "picture_box.h"
 #include "app_windows.h"
+#include "support/modal_dialog.h"
 
 namespace zorvik {
 namespace {
@@ -56,9 +56,10 @@ std::string NameOf(const QWidget* w) { return w ? w->objectName().toStdString() 
 
 // Runs `whileOpen` while `window` is shown modally, then closes it.
 void WhileModal(QDialog* window, std::function<void()> whileOpen) {
-    QTimer::singleShot(0, window, [window, whileOpen] {
+    const testing::ModalDialog driver([&](QWidget* modal) {
+        EXPECT_EQ(modal, window);
         whileOpen();
-        window->close();
+        modal->close();
     });
     window->exec();
 }
@@ -118,7 +119,7 @@ TEST(InfoWindowsTest, EachCloseButtonClosesItsWindow) {
         QDialog* window = info.get();
         EXPECT_EQ(window->windowTitle(), info.title) << info.name;
         EXPECT_EQ(window->size(), info.size) << info.name;
-        QTimer::singleShot(0, window, [window] { Child<QPushButton>(window, "CloseBitBtn")->click(); });
+        const testing::ModalDialog closer([window](QWidget*) { Child<QPushButton>(window, "CloseBitBtn")->click(); });
         EXPECT_EQ(window->exec(), QDialog::Accepted) << info.name;
         EXPECT_FALSE(window->isVisible()) << info.name;
     }
@@ -223,8 +224,8 @@ TEST(InfoWindowsTest, SubWindowsOpenOverTheirOpenerAndReturnToIt) {
         QWidget* onTop = nullptr;
         QWidget* afterwards = nullptr;
         WhileModal(c.opener, [&] {
-            QTimer::singleShot(0, c.opened, [&] {
-                onTop = QApplication::activeModalWidget();
+            const testing::ModalDialog closer([&](QWidget* modal) {
+                onTop = modal;
                 Child<QPushButton>(onTop, "CloseBitBtn")->click();
             });
             QTest::mouseClick(Child<QPushButton>(c.opener, c.button), Qt::LeftButton);

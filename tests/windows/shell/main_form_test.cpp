@@ -3,12 +3,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "program_folder_fixture.h"
 #include "app_windows.h"
+#include "support/modal_dialog.h"
 #include "ui_main_form.h"
 
 namespace zorvik {
@@ -153,9 +153,7 @@ TEST_F(MainFormTest, TypingInAModalWindowCountsToo) {
     form_->show();
     form_->IdleTicks = 9;
     int idleSeenInside = -1;
-    QTimer::singleShot(50, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
+    const testing::ModalDialog typeInIt([&](QWidget* modal) {
         QKeyEvent e(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
         QApplication::sendEvent(modal, &e);
         idleSeenInside = form_->IdleTicks;
@@ -287,13 +285,14 @@ TEST_F(MainFormTest, EveryMenuWindowOpensAndCloses) {
     for (const auto& [button, window] : menu) {
         QWidget* seen = nullptr;
         bool pausedInside = false;
-        QTimer::singleShot(100, [&] {
-            seen = QApplication::activeModalWidget();
-            pausedInside = !form_->ProductDisplayActive;
-            // Never leave a window open that would hold the test up.
-            (seen != nullptr ? seen : window)->close();
-        });
-        button->click();
+        {
+            const testing::ModalDialog look([&](QWidget* modal) {
+                seen = modal;
+                pausedInside = !form_->ProductDisplayActive;
+                modal->close();
+            });
+            button->click();
+        }
         EXPECT_EQ(seen, window) << button->objectName().toStdString();
         EXPECT_TRUE(pausedInside) << button->objectName().toStdString();
         EXPECT_TRUE(form_->ProductDisplayActive);

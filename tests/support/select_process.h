@@ -1,0 +1,29 @@
+#pragma once
+// Runs the built zorvik-select as a user or a script would: exactly the
+// given words as its arguments (no shell between, so any UTF-8 text reaches
+// it as it stands), an optional text on its standard input and changes to
+// its environment; hands back its exit status and what it wrote.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvik::testing {
+
+struct SelectOutcome {
+    int status = -1;  // -1: it crashed or never finished
+    std::string out;
+    std::string err;
+};
+
+// Variables to set for the run; one mapped to nullopt is removed.
+using SelectEnvironment = std::map<std::string, std::optional<std::string>>;
+
+SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string& input = {},
+                        const SelectEnvironment& environment = {});
+
+// The lines of a command's output, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
+
+}  // namespace zorvik::testing
