@@ -269,7 +269,10 @@ void ComparisonWindow::FillTable() {
     for (int c = 0; c < table_->columnCount(); ++c)
         table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 80, 150));
     table_->resizeRowsToContents();
-    // Nothing to explain when every model is listed.
+    // Nothing to explain when every model is listed. A row keeps its hidden
+    // mark through clear(): the reason row of a shorter charging table would
+    // hide a row of the flow table shown after it.
+    for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, false);
     const auto& reasons = t.rows.back().cells;
     table_->setRowHidden(table_->rowCount() - 1,
                          std::all_of(reasons.begin(), reasons.end(), [](const std::string& r) { return r.empty(); }));

@@ -141,6 +141,21 @@ TEST_F(ComparisonWindowTest, CopySaveAndPrint) {
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
 }
 
+// The same window shows a charging comparison, then a flow one: every row
+// of the flow table but the (empty) reason row is shown.
+TEST_F(ComparisonWindowTest, EveryRowShownAfterTheOtherApplication) {
+    ChooseFill();
+    ListSelections();
+    Compare()->close();
+    Click("systemAImage");
+    ListSelections();
+    auto* table = Compare()->findChild<QTableWidget*>();
+    int hidden = 0;
+    for (int r = 0; r < table->rowCount(); ++r) hidden += table->isRowHidden(r);
+    EXPECT_EQ(hidden, 1);
+    EXPECT_TRUE(table->isRowHidden(table->rowCount() - 1));
+}
+
 TEST_F(ComparisonWindowTest, GrabsForReview) {
     const QString folder = qEnvironmentVariable("ZORVIK_GRAB_DIR");
     if (folder.isEmpty()) GTEST_SKIP() << "set ZORVIK_GRAB_DIR to grab the window and its page";
