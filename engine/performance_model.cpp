@@ -1,6 +1,7 @@
 #include "performance_model.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "air_use_lines.h"
 #include "speed_tables.h"
@@ -11,8 +12,16 @@ namespace {
 
 using units::AtmospherePsi;
 
+// A catalogue text equal to a literal. The model runs this at every
+// evaluation, thousands of times a search; with the length known here the
+// comparison compiles to a few instructions.
+template <std::size_t N>
+bool Is(const std::string& text, const char (&literal)[N]) {
+    return text.size() == N - 1 && std::memcmp(text.data(), literal, N - 1) == 0;
+}
+
 const SpeedTable& TableOf(const TPumpRecord& pump) {
-    return pump.Series == "8RBW" ? EightRbwSpeedTable() : StandardSpeedTable();
+    return Is(pump.Series, "8RBW") ? EightRbwSpeedTable() : StandardSpeedTable();
 }
 
 // Flow, scfm, of the eleven points 0, step .. 10 step at outlet x; see
@@ -116,8 +125,8 @@ double FindSpeedFraction(const TPumpRecord& pump, const SpeedRow& R, double driv
     const double rise = R[k - 1] - R[k];
     const double part = rise != 0 ? (stallAirPsi - R[k]) / rise : 0;
     double speed = (k - part) / 10;
-    if (pump.Series == "CRB19") {
-        const double gain = pump.RatioText == "-4.5 " ? 1.97 : 1.0;
+    if (Is(pump.Series, "CRB19")) {
+        const double gain = Is(pump.RatioText, "-4.5 ") ? 1.97 : 1.0;
         speed *= 1 + gain * (125 - drivePsi) / 500;
     }
     return speed;
@@ -135,7 +144,7 @@ FlowResult OutletFlow(const TPumpRecord& p, const SpeedRow& row, const Operating
     if (r.compressionRatio < 1.0) r.compressionRatio = 1.0;
     // A double-acting model loses a quarter less of its ratio to the
     // clearance volume.
-    const double ratio = p.ActionCode == "DA" ? r.compressionRatio - 0.25 : r.compressionRatio;
+    const double ratio = Is(p.ActionCode, "DA") ? r.compressionRatio - 0.25 : r.compressionRatio;
     r.volumetricEfficiency = 1 - ratio / p.ZeroFlowRatio;
     if (r.speedFraction >= 0 && r.volumetricEfficiency >= 0) {
         // Inlet gas swept per minute, in^3 at inlet pressure, to scfm.
