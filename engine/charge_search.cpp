@@ -7,15 +7,8 @@
 namespace zorvik {
 namespace {
 
-constexpr double kMinDrivePsi = 40;
-constexpr double kMaxDrivePsi = 150;
-constexpr double kNoGasPerStep = 0.001;    // scf per step when there is nothing to deliver
-constexpr double kMinFinalFlowScfm = 0.3;  // a model must still deliver this at the final pressure
-constexpr double kMaxCyclesPerMin = 2000;
-constexpr double kMaxStepMinutes = 500;     // one tenth of the gas may take no longer
+constexpr double kNoGasPerStep = 0.001;     // scf per step when there is nothing to deliver
 constexpr double kEmptyStepMinutes = 1001;  // a step between two zero flows never ends
-constexpr double kMinGasPerStep = 0.01;     // scf
-constexpr double kMinFillMinutes = 0.16;
 
 // The rates at one end of a step.
 struct Rates {
@@ -53,7 +46,7 @@ Rates StartOfCharge(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandi
     const OperatingPoint point{duty.drivePsi, duty.inletPsi, duty.startPsi};
     const PointResult r = EvaluatePoint(pump, point);
     Rates rates{r.flowScfm, r.airUseScfm, r.cyclesPerMin};
-    if (rates.cycles > kMaxCyclesPerMin) Reject(c, Rejection::TooFastAtStart);
+    if (rates.cycles > MaxCyclesPerMin) Reject(c, Rejection::TooFastAtStart);
     start = {r.flowScfm, r.airUseScfm, r.speedFraction, false};
     if (!duty.ignoreAirAvailable) {
         start = LimitByAvailableAir(pump, point, duty.airAvailableScfm, start);
@@ -83,7 +76,7 @@ void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandida
         c.flowScfm[j] = r.flow;
 
         const double dt = StepMinutes(previous.flow, r.flow, dQ);
-        if (dt > kMaxStepMinutes) Reject(c, Rejection::StepTooSlow);
+        if (dt > MaxStepMinutes) Reject(c, Rejection::StepTooSlow);
         c.fillMinutes += dt;
         c.minutes[j] = c.fillMinutes;
         // drive air, scf += mean air use, scfm x minutes;  cycles += mean cycles/min x minutes
@@ -105,8 +98,8 @@ double ChargeDuty::PressureAtStep(int j) const { return startPsi + j * ((finalPs
 
 std::string ChargeValidationMessage(const ChargeDuty& duty) {
     std::string message;
-    if (duty.drivePsi < kMinDrivePsi) message = "Drive air pressure is too low!";
-    if (duty.drivePsi > kMaxDrivePsi) message = "Drive air pressure is too high!";
+    if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
+    if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
     if (duty.startPsi > duty.finalPsi) message = "Initial outlet pressure must be less than final outlet pressure!";
     return message;
 }
@@ -122,7 +115,7 @@ ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& dut
     c.pumpNo = pump.PumpNo;
     const FlowResult atFinal = OutletFlow(pump, {duty.drivePsi, duty.inletPsi, duty.finalPsi});
     c.finalRatio = atFinal.compressionRatio;
-    c.charged = atFinal.flowScfm >= kMinFinalFlowScfm;
+    c.charged = atFinal.flowScfm >= MinFinalFlowScfm;
     if (!c.charged) {
         c.rejection = Rejection::FinalFlowTooLow;
         return c;
@@ -132,9 +125,9 @@ ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& dut
     if (c.rejection != Rejection::None) return c;
     c.rejection = FirstExceededLimit(pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio);
     if (c.rejection != Rejection::None) return c;
-    if (!(duty.GasPerStepScf() > kMinGasPerStep))
+    if (!(duty.GasPerStepScf() > MinGasPerStep))
         c.rejection = Rejection::TooLittleGas;
-    else if (!(c.fillMinutes > kMinFillMinutes))
+    else if (!(c.fillMinutes > MinFillMinutes))
         c.rejection = Rejection::FillTooQuick;
     return c;
 }

@@ -8,13 +8,11 @@
 namespace zorvik {
 namespace {
 
-constexpr double kNoFlowScfm = 0.0011;  // the selection's "nothing delivered"
-
 // Parallel units only make sense when a flow is asked for and one unit
 // delivers something.
 void SizeParallelUnits(const FlowDuty& duty, FlowComparisonRow& row) {
     const DeliveredPoint& d = row.candidate.delivered;
-    if (duty.ignoreFlowRate || !(duty.flowRequiredScfm > 0) || !(d.flowScfm > kNoFlowScfm)) return;
+    if (duty.ignoreFlowRate || !(duty.flowRequiredScfm > 0) || !(d.flowScfm > NoFlowScfm)) return;
     const int units = std::max(1, static_cast<int>(std::ceil(duty.flowRequiredScfm / d.flowScfm)));
     row.unitsNeeded = units;
     row.unitsDriveAirScfm = units * d.airUseScfm;

@@ -6,11 +6,12 @@
 #include "units.h"
 #include "comparison_units.h"
 
+#include "model_limits.h"
+
 namespace zorvik {
 namespace {
 
 constexpr int kFlowSamples = 41;
-constexpr double kNoFlowScfm = 0.0011;
 
 double Pressure(double psig, bool metric) { return metric ? psig / units::PsiPerBar : psig; }
 double GasFlow(double scfm, bool metric) { return metric ? scfm * units::LitresPerCubicFoot : scfm; }
@@ -25,7 +26,7 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
     for (int i = 0; i < kFlowSamples; ++i) {
         at.outletPsi = duty.inletPsi + (top - duty.inletPsi) * i / (kFlowSamples - 1);
         const double flow = EvaluateForFlow(pump, at).delivered.flowScfm;
-        if (flow > kNoFlowScfm) line.points.push_back({Pressure(at.outletPsi, metric), GasFlow(flow, metric)});
+        if (flow > NoFlowScfm) line.points.push_back({Pressure(at.outletPsi, metric), GasFlow(flow, metric)});
     }
     return line;
 }

@@ -11,14 +11,6 @@
 namespace zorvik {
 namespace {
 
-// The procedures' thresholds, as the reasons quote them.
-constexpr double kNoFlowScfm = 0.0011;
-constexpr double kMinFinalFlowScfm = 0.3;
-constexpr double kMaxCyclesPerMin = 2000;
-constexpr double kMaxStepMinutes = 500;
-constexpr double kMinGasPerStep = 0.01;
-constexpr double kMinFillMinutes = 0.16;
-
 std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
 
 // Hundredths of a cubic foot: normal litres in metric.
@@ -81,7 +73,7 @@ std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, con
         case Rejection::None:
             return {};
         case Rejection::FlowBelowRequired:
-            if (!(c.delivered.flowScfm > kNoFlowScfm))
+            if (!(c.delivered.flowScfm > NoFlowScfm))
                 return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
                        GasFlowText(duty.flowRequiredScfm, metric) + " is required";
             {
@@ -106,22 +98,22 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return {};
         case Rejection::FinalFlowTooLow: {
             const double flow = OutletFlow(pump, final).flowScfm;
-            if (!(flow > kNoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
-            const auto [delivered, needed] = DistinctFlows(flow, kMinFinalFlowScfm, metric);
+            if (!(flow > NoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
+            const auto [delivered, needed] = DistinctFlows(flow, MinFinalFlowScfm, metric);
             return "Delivers " + delivered + " at the final pressure of " + PressureText(duty.finalPsi, metric) +
                    ", less than the " + needed + " a charge needs";
         }
         case Rejection::TooFastAtStart:
             return "Would run at " + Number(EvaluatePoint(pump, start).cyclesPerMin, 0) +
-                   " cycles/min at the initial pressure, above the " + Number(kMaxCyclesPerMin, 0) + " allowed";
+                   " cycles/min at the initial pressure, above the " + Number(MaxCyclesPerMin, 0) + " allowed";
         case Rejection::StepTooSlow:
-            return "Fill takes longer than " + Number(kMaxStepMinutes, 0) + " minutes for one tenth of the charge";
+            return "Fill takes longer than " + Number(MaxStepMinutes, 0) + " minutes for one tenth of the charge";
         case Rejection::TooLittleGas:
             return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
-                   ", no more than the " + SmallAirAmountText(kMinGasPerStep, metric) + " the sizing can step";
+                   ", no more than the " + SmallAirAmountText(MinGasPerStep, metric) + " the sizing can step";
         case Rejection::FillTooQuick:
             return "Fill takes " + Number(c.fillMinutes, 3) + " minutes, no longer than the " +
-                   Number(kMinFillMinutes, 2) + " minutes the sizing can time";
+                   Number(MinFillMinutes, 2) + " minutes the sizing can time";
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
                              "Final pressure", metric);

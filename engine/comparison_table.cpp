@@ -6,10 +6,10 @@
 #include "units.h"
 #include "comparison_units.h"
 
+#include "model_limits.h"
+
 namespace zorvik {
 namespace {
-
-constexpr double kNoFlowScfm = 0.0011;  // the selection's "nothing delivered"
 
 std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
 std::string YesNo(bool yes) { return yes ? "Yes" : "No"; }
@@ -61,7 +61,7 @@ std::string Joined(const ComparisonTable& table, char separator,
 // A stalled model's speed, efficiency and energy describe no delivery;
 // they show as "-".
 std::string IfDelivering(const FlowComparisonRow& r, const std::string& text) {
-    return r.candidate.delivered.flowScfm > kNoFlowScfm ? text : std::string("-");
+    return r.candidate.delivered.flowScfm > NoFlowScfm ? text : std::string("-");
 }
 
 ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric) {

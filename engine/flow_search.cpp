@@ -3,14 +3,10 @@
 namespace zorvik {
 namespace {
 
-constexpr double kMinDrivePsi = 40;
-constexpr double kMaxDrivePsi = 150;
-constexpr double kNoFlowScfm = 0.0011;  // OutletFlow's token 0.001 scfm means "cannot deliver"
-
 Rejection FirstFailedTest(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c) {
     const double flow = c.delivered.flowScfm;
     if (!(flow > duty.flowRequiredScfm || duty.ignoreFlowRate)) return Rejection::FlowBelowRequired;
-    if (!(flow > kNoFlowScfm)) return Rejection::NoFlow;
+    if (!(flow > NoFlowScfm)) return Rejection::NoFlow;
     return FirstExceededLimit(pump, duty.inletPsi, duty.outletPsi, duty.drivePsi, c.requested.compressionRatio);
 }
 
@@ -19,8 +15,8 @@ Rejection FirstFailedTest(const TPumpRecord& pump, const FlowDuty& duty, const F
 std::string FlowValidationMessage(const FlowDuty& duty) {
     std::string message;
     if (!(duty.flowRequiredScfm > 0)) message = "Flow rate cannot be zero!\rNo Amplifier needed.";
-    if (duty.drivePsi < kMinDrivePsi) message = "Drive air pressure is too low!";
-    if (duty.drivePsi > kMaxDrivePsi) message = "Drive air pressure is too high!";
+    if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
+    if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
     if (duty.outletPsi < duty.inletPsi) message = "Outlet pressure must be greater\rthan inlet pressure!";
     return message;
 }

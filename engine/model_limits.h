@@ -24,6 +24,17 @@ enum class Rejection {
     FillTooQuick,        // fill time 0.16 minutes or less
 };
 
+// The thresholds of the qualification tests, in one place: the procedures
+// apply them and the comparison's reasons quote them.
+inline constexpr double MinDrivePsi = 40;  // drive pressure the selections accept, psig
+inline constexpr double MaxDrivePsi = 150;
+inline constexpr double NoFlowScfm = 0.0011;     // OutletFlow's token 0.001 scfm means "cannot deliver"
+inline constexpr double MinFinalFlowScfm = 0.3;  // a charging model must still deliver this at the final pressure
+inline constexpr double MaxCyclesPerMin = 2000;  // at the initial vessel pressure
+inline constexpr double MaxStepMinutes = 500;    // one tenth of the gas may take no longer
+inline constexpr double MinGasPerStep = 0.01;    // scf
+inline constexpr double MinFillMinutes = 0.16;
+
 // Highest inlet pressure the selection allows, psig: MaxInletPsi when that
 // is 0 or more; a negative MaxInletPsi -k (two-stage models) scales with the
 // drive pressure and gives |-k x drive x 0.95|.
