@@ -1,5 +1,5 @@
-// The program: shared state first (done before main), then the windows, then
-// the main window's message loop until it closes.
+// The program: its session and notices, then the windows on them, then the
+// main window's message loop until it closes.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,12 +24,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
 
+    zorvik::Session session;
     zorvik::QtNotices notices;
-    zorvik::InstallNotices(&notices);
-
-    const auto windows = zorvik::CreateAppWindows();
+    const auto windows = zorvik::CreateAppWindows(session, notices);
     windows->ZorvAmpMainForm->show();
-    const int result = QApplication::exec();
-    zorvik::InstallNotices(nullptr);
-    return result;
+    return QApplication::exec();
 }

@@ -1,5 +1,10 @@
 #include "arguments.h"
 
+#include <cstdio>
+
+#include "catalogue.h"
+#include "number_text.h"
+
 namespace zorvik::cli {
 
 std::string Arguments::Value(const std::string& name, const std::string& fallback) const {
@@ -39,6 +44,32 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, co
         parsed.values[name] = args[++i];
     }
     return parsed;
+}
+
+int Failure(const std::string& command, const std::string& message) {
+    std::fprintf(stderr, "zorvik-select %s: %s\n", command.c_str(), message.c_str());
+    return ExitFailed;
+}
+
+bool HasOptions(const Arguments& parsed, const std::string& command, const std::vector<std::string>& names,
+                std::string& error) {
+    for (const std::string& name : names)
+        if (!parsed.Has(name)) {
+            error = command + " needs ";
+            for (std::size_t i = 0; i < names.size(); ++i)
+                error += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + ("--" + names[i]);
+            return false;
+        }
+    return true;
+}
+
+std::optional<int> ReadModelOption(const Arguments& parsed, std::string& error) {
+    const auto model = ParseWholeNumber(parsed.Value("model"));
+    if (!model || *model < 1 || *model > PumpCount) {
+        error = "--model must be a whole number from 1 to 15";
+        return std::nullopt;
+    }
+    return model;
 }
 
 }  // namespace zorvik::cli

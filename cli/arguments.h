@@ -33,4 +33,16 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, co
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 2;  // usage error, invalid entry, failed validation
 
+// Writes "zorvik-select <command>: <message>" on stderr; returns ExitFailed.
+int Failure(const std::string& command, const std::string& message);
+
+// True when every one of `names` is given; else false, with the error
+// "<command> needs --a, --b and --c".
+bool HasOptions(const Arguments& parsed, const std::string& command, const std::vector<std::string>& names,
+                std::string& error);
+
+// --model N: a catalogue model number, 1 to 15; nothing, with the error
+// set, otherwise.
+std::optional<int> ReadModelOption(const Arguments& parsed, std::string& error);
+
 }  // namespace zorvik::cli

@@ -4,9 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "notices.h"
-#include "shared_state.h"
 #include "batch_file.h"
+#include "notices.h"
 
 namespace zorvik::cli {
 namespace {
@@ -43,31 +42,25 @@ void Write(std::FILE* out, const std::string& text) { std::fwrite(text.data(), 1
 int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format,
                    std::istream& in, std::FILE* out) {
     BatchReader reader(in, FieldNames(command));
-    if (!reader.HeaderError().empty()) {
-        std::fprintf(stderr, "zorvik-select %s: %s\n", command.name, reader.HeaderError().c_str());
-        return ExitFailed;
-    }
+    if (!reader.HeaderError().empty()) return Failure(command.name, reader.HeaderError());
     BatchNotices notices(!parsed.Has("no-equalise"));
-    InstallNotices(&notices);
     // The columns follow the application and units before any point is read.
-    Shared.ApplicationType = command.applicationType;
-    Shared.MetricUnits = parsed.Has("metric");
-    Write(out, BatchStart(format));
+    const OutputKind kind{command.applicationType == ApplicationFillCylinder, parsed.Has("metric")};
+    Write(out, BatchStart(kind, format));
     bool allSized = true;
     bool first = true;
     for (BatchCase point; reader.Next(point); first = false) {
         notices.Clear();
         const SelectionResult result =
-            point.error.empty() ? SelectFromTexts(command, point.values, parsed) : SelectionResult{};
+            point.error.empty() ? SelectFromTexts(command, point.values, parsed, notices) : SelectionResult{};
         const bool sized = point.error.empty() && result.Completed();
         const std::string message = !point.error.empty()                             ? point.error
                                     : result.stop == SelectionStop::ValidationFailed ? result.message
                                                                                      : notices.Last();
-        Write(out, BatchCaseText(point.line, sized ? &result : nullptr, message, format, first));
+        Write(out, BatchCaseText(kind, point.line, sized ? &result : nullptr, message, format, first));
         allSized = allSized && sized;
     }
     Write(out, BatchEnd(format, !first));
-    InstallNotices(nullptr);
     return allSized ? ExitOk : ExitFailed;
 }
 
@@ -90,10 +83,7 @@ int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, Selec
         return SizeEveryPoint(command, parsed, format, in, out);
     }
     std::ifstream file(name);
-    if (!file) {
-        std::fprintf(stderr, "zorvik-select %s: cannot read \"%s\"\n", command.name, name.c_str());
-        return ExitFailed;
-    }
+    if (!file) return Failure(command.name, "cannot read \"" + name + "\"");
     return SizeEveryPoint(command, parsed, format, file, out);
 }
 

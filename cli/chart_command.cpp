@@ -8,9 +8,6 @@
 #include "chart_options.h"
 #include "offscreen_application.h"
 #include "stderr_notices.h"
-#include "number_text.h"
-#include "shared_state.h"
-#include "graph_settings.h"
 #include "performance_chart.h"
 #include "picture_file.h"
 
@@ -49,17 +46,10 @@ struct ChartRequest {
 // The request, or a usage error. The drive pressure is read apart, as an
 // entry with its own messages.
 std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
-    if (!parsed) return std::nullopt;
-    if (!parsed->Has("model") || !parsed->Has("out")) {
-        error = "chart needs --model and --out";
-        return std::nullopt;
-    }
+    if (!parsed || !HasOptions(*parsed, "chart", {"model", "out"}, error)) return std::nullopt;
     ChartRequest r;
-    const auto model = ParseWholeNumber(parsed->Value("model"));
-    if (!model || *model < 1 || *model > PumpCount) {
-        error = "--model must be a whole number from 1 to 15";
-        return std::nullopt;
-    }
+    const auto model = ReadModelOption(*parsed, error);
+    if (!model) return std::nullopt;
     r.model = *model;
     const std::string units = parsed->Value("units", "psi");
     if (units != "psi" && units != "bar") {
@@ -84,28 +74,19 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
 int DrawChart(const ChartRequest& r, double drivePsi, StderrNotices& notices) {
     const OffscreenApplication app;
 
-    UseChartSettings(r.model, r.barUnits, drivePsi, r.inletScale);
-    InstallNotices(&notices);
-    const PictureDrawing chart = GraphSettingsPicture();
-    InstallNotices(nullptr);
+    const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, notices);
+    const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
     QString error;
     const bool written =
         DrawPictureFile(QString::fromStdString(r.out), ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
-    if (!written) {
-        std::fprintf(stderr, "zorvik-select chart: %s\n", error.toStdString().c_str());
-        return ExitFailed;
-    }
-    return ExitOk;
+    return written ? ExitOk : Failure("chart", error.toStdString());
 }
 
 int Run(const Words& args) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
-    if (!request) {
-        std::fprintf(stderr, "zorvik-select chart: %s\n", error.c_str());
-        return ExitFailed;
-    }
+    if (!request) return Failure("chart", error);
 
     StderrNotices notices;
     const auto drivePsi = ReadChartDrivePsi(*parsed, notices);

@@ -2,8 +2,8 @@
 
 #include "number_text.h"
 #include "numeric_entry.h"
-#include "shared_state.h"
 #include "picture_file.h"
+#include "session.h"
 
 namespace zorvik::cli {
 namespace {
@@ -32,28 +32,26 @@ std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error
 }
 
 std::optional<double> ReadChartDrivePsi(const Arguments& parsed, StderrNotices& notices) {
-    if (!parsed.Has("drive")) return Shared.GraphAirDrivePsi;
-    InstallNotices(&notices);
+    if (!parsed.Has("drive")) return DefaultGraphAirDrivePsi;
     OptionField field(parsed.Value("drive"));
-    const double drivePsi = ReadEntryField(field, PressureEntry);
-    InstallNotices(nullptr);
-    if (!Shared.EntryValid) return std::nullopt;
+    const std::optional<double> drivePsi = ReadEntryField(field, PressureEntry, false, notices);
+    if (!drivePsi) return std::nullopt;
     // The adjust dialog takes nothing below 40 psig either; below it the
     // model stalls at once and the chart would come out empty.
-    if (drivePsi < kLowestDrivePsi) {
+    if (*drivePsi < kLowestDrivePsi) {
         notices.Warning("Air drive pressure is too low!");
         return std::nullopt;
     }
     return drivePsi;
 }
 
-void UseChartSettings(int model, bool barUnits, double drivePsi, double inletScale) {
-    SelectPump(model);
-    Shared.PumpIndex = model;
-    Shared.DisplayMode = barUnits ? DisplayChartBar : DisplayChartPsi;
-    Shared.GraphAirDrivePsi = drivePsi;
-    Shared.GraphInletScale = inletScale;
-    Shared.ShowChargeCurve = false;
+ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, Notices& notices) {
+    const PreparedChart prepared = PrepareGraphChart(model, drivePsi, inletScale, barUnits);
+    if (!prepared.warning.empty()) {
+        notices.Beep();
+        notices.Warning(prepared.warning);
+    }
+    return prepared.view;
 }
 
 }  // namespace zorvik::cli

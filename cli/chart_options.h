@@ -6,6 +6,7 @@
 #include <string>
 
 #include "arguments.h"
+#include "chart_view.h"
 #include "stderr_notices.h"
 
 namespace zorvik::cli {
@@ -21,8 +22,9 @@ std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error
 // stderr, when the entry is refused.
 std::optional<double> ReadChartDrivePsi(const Arguments& parsed, StderrNotices& notices);
 
-// Makes `model` current with the chart settings the graph window would
-// have: bar or psi units, the drive pressure and the inlet scale.
-void UseChartSettings(int model, bool barUnits, double drivePsi, double inletScale);
+// The chart the graph window would draw of `model` with the same settings:
+// bar or psi units, the drive pressure and the inlet scale. A drive pressure
+// above the model's maximum is drawn at the maximum, after the warning.
+ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, Notices& notices);
 
 }  // namespace zorvik::cli

@@ -12,10 +12,8 @@
 #include "selection_command.h"
 #include "selection_output.h"
 #include "stderr_notices.h"
-#include "number_text.h"
-#include "shared_state.h"
-#include "comparison_duty.h"
 #include "comparison_page.h"
+#include "number_text.h"
 
 namespace zorvik::cli {
 namespace {
@@ -150,7 +148,7 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
     writer.setResolution(600);
     writer.setTitle(QString::fromStdString(page.title));
     if (PrintComparisonPage(writer, page)) return true;
-    std::fprintf(stderr, "zorvik-select compare: cannot write \"%s\"\n", out.c_str());
+    Failure("compare", "cannot write \"" + out + "\"");
     return false;
 }
 
@@ -169,15 +167,16 @@ int Print(const CompareRequest& r, const ComparisonTable& table, const std::stri
     return r.out.empty() || WritePage(r.out, page) ? ExitOk : ExitFailed;
 }
 
-int Compare(const CompareRequest& r) {
-    const bool metric = Shared.MetricUnits;
-    if (r.command == &FillSelectionSpec) {
-        const ChargeDuty duty = ChargeDutyOfLastRun();
+// The models compared at the duty the selection read.
+int Compare(const CompareRequest& r, const SelectionResult& run) {
+    const bool metric = run.metric;
+    if (run.IsFill()) {
+        const ChargeDuty& duty = run.chargeDuty;
         const auto rows = CompareForCharge(duty, r.models, r.cost, metric);
         return Print(r, ChargeComparisonTable(rows, metric), ChargeComparisonJson(rows, metric),
                      ChargeComparisonPage(rows, duty, r.cost, metric));
     }
-    const FlowDuty duty = FlowDutyOfLastRun();
+    const FlowDuty& duty = run.flowDuty;
     const auto rows = CompareForFlow(duty, r.models, r.cost, metric);
     return Print(r, FlowComparisonTable(rows, metric), FlowComparisonJson(rows, metric),
                  FlowComparisonPage(rows, duty, r.cost, metric));
@@ -186,23 +185,19 @@ int Compare(const CompareRequest& r) {
 int Run(const Words& args) {
     std::string error;
     const auto request = CheckUsage(args, error);
-    if (!request) {
-        std::fprintf(stderr, "zorvik-select compare: %s\n", error.c_str());
-        return ExitFailed;
-    }
+    if (!request) return Failure("compare", error);
     const auto parsed = ParseArguments(args, Options(), error);
     std::vector<std::string> texts;
     for (const FieldOption& f : request->command->fields) texts.push_back(parsed->Value(f.name));
     StderrNotices notices(!parsed->Has("no-equalise"));
-    InstallNotices(&notices);
-    const SelectionResult result = SelectFromTexts(*request->command, texts, *parsed);
-    InstallNotices(nullptr);
+    const SelectionResult result = SelectFromTexts(*request->command, texts, *parsed, notices);
     if (!result.Completed()) {
-        PrintStoppedSelection(result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),
+        PrintStoppedSelection(KindOf(result),
+                              result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),
                               request->format);
         return ExitFailed;
     }
-    return Compare(*request);
+    return Compare(*request, result);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "offscreen_application.h"
 #include "catalogue.h"
 #include "number_text.h"
-#include "shared_state.h"
 #include "dimension_drawings.h"
 #include "canvas.h"
 #include "picture_file.h"
@@ -51,21 +50,14 @@ struct DrawingRequest {
 };
 
 std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
-    if (!parsed) return std::nullopt;
-    if (!(parsed->Has("model") && parsed->Has("units") && parsed->Has("out"))) {
-        error = "drawing needs --model, --units and --out";
-        return std::nullopt;
-    }
+    if (!parsed || !HasOptions(*parsed, "drawing", {"model", "units", "out"}, error)) return std::nullopt;
     if (parsed->Has("option") != parsed->Has("title")) {
         error = "--option and --title go together (the title is the option's part number)";
         return std::nullopt;
     }
     DrawingRequest r;
-    const auto model = ParseWholeNumber(parsed->Value("model"));
-    if (!model || *model < 1 || *model > PumpCount) {
-        error = "--model must be a whole number from 1 to 15";
-        return std::nullopt;
-    }
+    const auto model = ReadModelOption(*parsed, error);
+    if (!model) return std::nullopt;
     r.model = *model;
     if (parsed->Has("option")) {
         r.option = ParseWholeNumber(parsed->Value("option"));
@@ -92,34 +84,21 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
     return r;
 }
 
-// The one drawing path, whatever the file: the window's own routines on a
-// Canvas over the file's device.
-void Paint(Canvas& canvas, const DrawingRequest& r) {
-    SelectPump(r.model);
-    Shared.DisplayMode = r.mm ? DisplayDrawingMm : DisplayDrawingInches;
-    if (r.option)
-        DrawOptionDrawing(canvas, *r.option, r.title, QString(), r.mm);
-    else
-        DrawModelDrawing(canvas);
-}
-
 int Run(const Words& args) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
-    if (!request) {
-        std::fprintf(stderr, "zorvik-select drawing: %s\n", error.c_str());
-        return ExitFailed;
-    }
+    if (!request) return Failure("drawing", error);
 
+    // The one drawing path, whatever the file: the window's own routines on
+    // a Canvas over the file's device.
     const OffscreenApplication app;
+    const DrawingView view{request->model, request->mm, request->option.value_or(0), request->title};
     QString writeError;
     if (!DrawPictureFile(
-            request->out, kPageWidth, kPageHeight, [&](Canvas& canvas) { Paint(canvas, *request); }, writeError,
-            request->scale)) {
-        std::fprintf(stderr, "zorvik-select drawing: %s\n", writeError.toLocal8Bit().constData());
-        return ExitFailed;
-    }
+            request->out, kPageWidth, kPageHeight, [view](Canvas& canvas) { DrawDrawing(canvas, view); }, writeError,
+            request->scale))
+        return Failure("drawing", writeError.toLocal8Bit().toStdString());
     return ExitOk;
 }
 

@@ -1,8 +1,8 @@
 #include <cstdio>
 
-#include "selection_command.h"
+#include "run_selection_command.h"
 #include "selection_commands.h"
-#include "shared_state.h"
+#include "session.h"
 #include "continuous_process.h"
 
 namespace zorvik::cli {

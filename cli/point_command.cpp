@@ -11,7 +11,6 @@
 #include "number_text.h"
 #include "numeric_entry.h"
 #include "performance_model.h"
-#include "shared_state.h"
 
 namespace zorvik::cli {
 namespace {
@@ -34,9 +33,9 @@ void Help() {
         "use (scfm, evaluated at the outlet pressure and that flow).\n");
 }
 
-void PrintTable(const PointResult& r) {
-    const std::string name = Shared.CurrentPump.DisplayName();
-    std::printf("model                   %d  %s\n", Shared.CurrentPump.PumpNo, name.c_str());
+void PrintTable(const TPumpRecord& pump, const PointResult& r) {
+    const std::string name = pump.DisplayName();
+    std::printf("model                   %d  %s\n", pump.PumpNo, name.c_str());
     const struct {
         const char* label;
         double value;
@@ -52,67 +51,50 @@ void PrintTable(const PointResult& r) {
     for (const auto& l : lines) std::printf("%s %s\n", l.label, FormatFixed(l.value, 15, l.decimals).c_str());
 }
 
-void PrintJson(const PointResult& r) {
+void PrintJson(const TPumpRecord& pump, const PointResult& r) {
     std::printf(
         "{\"model\": %d, \"name\": %s, \"stall_air_psi\": %s, \"speed_fraction\": %s, \"cycles_per_min\": %s, "
         "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s}\n",
-        Shared.CurrentPump.PumpNo, JsonString(Shared.CurrentPump.DisplayName()).c_str(),
-        FullPrecision(r.stallAirPsi).c_str(), FullPrecision(r.speedFraction).c_str(),
-        FullPrecision(r.cyclesPerMin).c_str(), FullPrecision(r.compressionRatio).c_str(),
-        FullPrecision(r.volumetricEfficiency).c_str(), FullPrecision(r.flowScfm).c_str(),
-        FullPrecision(r.airUseScfm).c_str());
+        pump.PumpNo, JsonString(pump.DisplayName()).c_str(), FullPrecision(r.stallAirPsi).c_str(),
+        FullPrecision(r.speedFraction).c_str(), FullPrecision(r.cyclesPerMin).c_str(),
+        FullPrecision(r.compressionRatio).c_str(), FullPrecision(r.volumetricEfficiency).c_str(),
+        FullPrecision(r.flowScfm).c_str(), FullPrecision(r.airUseScfm).c_str());
 }
 
 // The model number, or a usage error.
 std::optional<int> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
-    if (!parsed) return std::nullopt;
-    if (!(parsed->Has("model") && parsed->Has("drive") && parsed->Has("inlet") && parsed->Has("outlet"))) {
-        error = "point needs --model, --drive, --inlet and --outlet";
-        return std::nullopt;
-    }
+    if (!parsed || !HasOptions(*parsed, "point", {"model", "drive", "inlet", "outlet"}, error)) return std::nullopt;
     const std::string format = parsed->Value("format", "table");
     if (format != "table" && format != "json") {
         error = "--format must be table or json";
         return std::nullopt;
     }
-    const auto model = ParseWholeNumber(parsed->Value("model"));
-    if (!model || *model < 1 || *model > PumpCount) {
-        error = "--model must be a whole number from 1 to 15";
-        return std::nullopt;
-    }
-    return model;
+    return ReadModelOption(*parsed, error);
 }
 
 int Run(const Words& args) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto model = CheckUsage(parsed, error);
-    if (!model) {
-        std::fprintf(stderr, "zorvik-select point: %s\n", error.c_str());
-        return ExitFailed;
-    }
+    if (!model) return Failure("point", error);
     const std::string format = parsed->Value("format", "table");
 
     StderrNotices notices;
-    InstallNotices(&notices);
     double pressures[3] = {0, 0, 0};
     const char* names[3] = {"drive", "inlet", "outlet"};
     for (int i = 0; i < 3; ++i) {
         OptionField field(parsed->Value(names[i]));
-        pressures[i] = ReadEntryField(field, PressureEntry);
-        if (!Shared.EntryValid) {
-            InstallNotices(nullptr);
-            return ExitFailed;
-        }
+        const std::optional<double> pressure = ReadEntryField(field, PressureEntry, false, notices);
+        if (!pressure) return ExitFailed;
+        pressures[i] = *pressure;
     }
-    InstallNotices(nullptr);
 
-    SelectPump(*model);
-    const PointResult r = EvaluatePoint(Shared.CurrentPump, {pressures[0], pressures[1], pressures[2]});
+    const TPumpRecord& pump = CatalogueRow(*model);
+    const PointResult r = EvaluatePoint(pump, {pressures[0], pressures[1], pressures[2]});
     if (format == "json")
-        PrintJson(r);
+        PrintJson(pump, r);
     else
-        PrintTable(r);
+        PrintTable(pump, r);
     return ExitOk;
 }
 

@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "selection_controls.h"
 #include "selection_result.h"
+#include "session.h"
 
 namespace zorvik::cli {
 
@@ -24,28 +25,21 @@ struct SelectionCommandSpec {
     std::uint8_t applicationType;
     std::vector<FieldOption> fields;    // all required
     std::vector<const char*> switches;  // of "metric", "ignore-air", "ignore-flow", "no-equalise"
-    SelectionResult (*select)(const SelectionControls& controls);
+    SelectionResult (*select)(Session& session, const SelectionControls& controls);
 };
 
 struct Arguments;
 
-// Runs the command's selection as the window would on the texts of its
-// fields (in the order of command.fields), with the switches of `parsed`
-// (metric, ignore-air, ignore-flow). Messages go through the notices
-// installed; Shared holds the duty read afterwards.
+// Runs the command's selection as the window would, in a session of its
+// own, on the texts of its fields (in the order of command.fields), with
+// the switches of `parsed` (metric, ignore-air, ignore-flow). Messages go
+// through `notices`; the result holds the duty read.
 SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
-                                const Arguments& parsed);
+                                const Arguments& parsed, Notices& notices);
 
 // What the flow and fill commands read and print, for the commands that
 // run the same selection first.
 extern const SelectionCommandSpec FlowSelectionSpec;
 extern const SelectionCommandSpec FillSelectionSpec;
-
-// With --batch FILE ("-" standard input) every line of the file is a duty
-// point (see cli/batch_command.h).
-// Exit status 0 with rows or none; 2 for a usage error, a refused entry, a
-// failed validation or a cancelled question (its message on stderr, and in
-// JSON output).
-int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args);
 
 }  // namespace zorvik::cli

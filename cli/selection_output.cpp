@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "output.h"
-#include "shared_state.h"
 #include "selection_row.h"
+#include "session.h"
 
 namespace zorvik::cli {
 namespace {
@@ -45,17 +45,15 @@ struct Figure {
 
 const char kNoSelections[] = "No selections";
 
-bool IsFill() { return Shared.ApplicationType == ApplicationFillCylinder; }
-
-std::vector<CellColumn> Columns() {
-    if (IsFill()) return {std::begin(kFillColumns), std::end(kFillColumns)};
+std::vector<CellColumn> Columns(const OutputKind& kind) {
+    if (kind.fill) return {std::begin(kFillColumns), std::end(kFillColumns)};
     return {std::begin(kFlowColumns), std::end(kFlowColumns)};
 }
 
-const char* Heading(const CellColumn& c) { return Shared.MetricUnits ? c.metric : c.imperial; }
+const char* Heading(const OutputKind& kind, const CellColumn& c) { return kind.metric ? c.metric : c.imperial; }
 
-std::vector<Figure> Figures(const SelectionRow& r) {
-    if (IsFill())
+std::vector<Figure> Figures(const OutputKind& kind, const SelectionRow& r) {
+    if (kind.fill)
         return {{"fill_minutes", r.flowOrTime},
                 {"total_air_scf", r.air},
                 {"average_air_scfm", r.air / r.flowOrTime},
@@ -63,20 +61,23 @@ std::vector<Figure> Figures(const SelectionRow& r) {
     return {{"flow_scfm", r.flowOrTime}, {"air_scfm", r.air}, {"cycles_per_min", r.cyclesPerMin}};
 }
 
-SelectionCells CellsOf(const SelectionRow& r) { return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, '.'); }
+SelectionCells CellsOf(const OutputKind& kind, const SelectionRow& r) {
+    const RowFormat format{kind.fill ? ApplicationFillCylinder : ApplicationFlow, kind.metric, '.'};
+    return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, format);
+}
 
 std::string NameOf(const SelectionRow& r) { return r.series + r.ratioText; }
 
 // Model number and name to the left, figures right-aligned under headings
 // that name their units.
-std::string TableText(const SelectionResult& result) {
-    const std::vector<CellColumn> columns = Columns();
+std::string TableText(const OutputKind& kind, const SelectionResult& result) {
+    const std::vector<CellColumn> columns = Columns(kind);
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> headings = {"No.", "Model"};
-    for (const CellColumn& c : columns) headings.push_back(Heading(c));
+    for (const CellColumn& c : columns) headings.push_back(Heading(kind, c));
     lines.push_back(headings);
     for (const SelectionRow& r : result.rows) {
-        const SelectionCells cells = CellsOf(r);
+        const SelectionCells cells = CellsOf(kind, r);
         std::vector<std::string> line = {std::to_string(r.pumpNo), NameOf(r)};
         for (const CellColumn& c : columns) line.push_back(cells.*c.cell);
         lines.push_back(line);
@@ -113,46 +114,47 @@ std::string CsvQuoted(const std::string& text) {
     return out + "\"";
 }
 
-std::string CsvHeader() {
+std::string CsvHeader(const OutputKind& kind) {
     std::string header = "model,name";
-    for (const CellColumn& c : Columns()) header += std::string(",") + Heading(c);
+    for (const CellColumn& c : Columns(kind)) header += std::string(",") + Heading(kind, c);
     return header;
 }
 
-std::string CsvLine(const SelectionRow& r) {
-    const SelectionCells cells = CellsOf(r);
+std::string CsvLine(const OutputKind& kind, const SelectionRow& r) {
+    const SelectionCells cells = CellsOf(kind, r);
     std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
-    for (const CellColumn& c : Columns()) line += "," + cells.*c.cell;
+    for (const CellColumn& c : Columns(kind)) line += "," + cells.*c.cell;
     return line;
 }
 
-void PrintCsv(const SelectionResult& result) {
-    std::printf("%s\n", CsvHeader().c_str());
-    for (const SelectionRow& r : result.rows) std::printf("%s\n", CsvLine(r).c_str());
+void PrintCsv(const OutputKind& kind, const SelectionResult& result) {
+    std::printf("%s\n", CsvHeader(kind).c_str());
+    for (const SelectionRow& r : result.rows) std::printf("%s\n", CsvLine(kind, r).c_str());
 }
 
-std::string JsonRow(const SelectionRow& r) {
+std::string JsonRow(const OutputKind& kind, const SelectionRow& r) {
     std::string out = "{\"model\": " + std::to_string(r.pumpNo) + ", \"name\": " + JsonString(NameOf(r));
-    const SelectionCells cells = CellsOf(r);
-    for (const CellColumn& c : Columns()) out += ", \"" + std::string(c.key) + "\": " + JsonString(cells.*c.cell);
-    for (const Figure& f : Figures(r)) out += ", \"" + std::string(f.key) + "\": " + FullPrecision(f.value);
+    const SelectionCells cells = CellsOf(kind, r);
+    for (const CellColumn& c : Columns(kind)) out += ", \"" + std::string(c.key) + "\": " + JsonString(cells.*c.cell);
+    for (const Figure& f : Figures(kind, r)) out += ", \"" + std::string(f.key) + "\": " + FullPrecision(f.value);
     return out + "}";
 }
 
-std::string JsonRows(const std::vector<SelectionRow>& rows, const std::string& indent, const std::string& closing) {
+std::string JsonRows(const OutputKind& kind, const std::vector<SelectionRow>& rows, const std::string& indent,
+                     const std::string& closing) {
     std::string out = "[";
-    for (std::size_t i = 0; i < rows.size(); ++i) out += (i == 0 ? "\n" : ",\n") + indent + JsonRow(rows[i]);
+    for (std::size_t i = 0; i < rows.size(); ++i) out += (i == 0 ? "\n" : ",\n") + indent + JsonRow(kind, rows[i]);
     return out + (rows.empty() ? "]" : "\n" + closing + "]");
 }
 
-std::string JsonHead() {
-    return std::string("{\"application\": \"") + (IsFill() ? "fill" : "flow") + "\", \"units\": \"" +
-           (Shared.MetricUnits ? "metric" : "imperial") + "\", ";
+std::string JsonHead(const OutputKind& kind) {
+    return std::string("{\"application\": \"") + (kind.fill ? "fill" : "flow") + "\", \"units\": \"" +
+           (kind.metric ? "metric" : "imperial") + "\", ";
 }
 
-void PrintJson(const std::vector<SelectionRow>& rows, const std::string* message) {
-    std::printf("%s\"message\": %s, \"rows\": %s}\n", JsonHead().c_str(),
-                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(rows, "  ", "").c_str());
+void PrintJson(const OutputKind& kind, const std::vector<SelectionRow>& rows, const std::string* message) {
+    std::printf("%s\"message\": %s, \"rows\": %s}\n", JsonHead(kind).c_str(),
+                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, rows, "  ", "").c_str());
 }
 
 }  // namespace
@@ -164,56 +166,59 @@ std::optional<SelectionFormat> ParseSelectionFormat(const std::string& text) {
     return std::nullopt;
 }
 
+OutputKind KindOf(const SelectionResult& result) { return {result.IsFill(), result.metric}; }
+
 void PrintSelection(const SelectionResult& result, SelectionFormat format) {
+    const OutputKind kind = KindOf(result);
     switch (format) {
         case SelectionFormat::Table:
-            std::printf("%s", TableText(result).c_str());
+            std::printf("%s", TableText(kind, result).c_str());
             break;
         case SelectionFormat::Csv:
-            PrintCsv(result);
+            PrintCsv(kind, result);
             break;
         case SelectionFormat::Json:
-            PrintJson(result.rows, nullptr);
+            PrintJson(kind, result.rows, nullptr);
             break;
     }
 }
 
-void PrintStoppedSelection(const std::string& message, SelectionFormat format) {
-    if (format == SelectionFormat::Json) PrintJson({}, &message);
+void PrintStoppedSelection(const OutputKind& kind, const std::string& message, SelectionFormat format) {
+    if (format == SelectionFormat::Json) PrintJson(kind, {}, &message);
 }
 
-std::string BatchStart(SelectionFormat format) {
+std::string BatchStart(const OutputKind& kind, SelectionFormat format) {
     switch (format) {
         case SelectionFormat::Table:
             return {};
         case SelectionFormat::Csv:
-            return "case," + CsvHeader() + ",message\n";
+            return "case," + CsvHeader(kind) + ",message\n";
         case SelectionFormat::Json:
-            return JsonHead() + "\"cases\": [";
+            return JsonHead(kind) + "\"cases\": [";
     }
     return {};
 }
 
-std::string BatchCaseText(int line, const SelectionResult* result, const std::string& message, SelectionFormat format,
-                          bool first) {
+std::string BatchCaseText(const OutputKind& kind, int line, const SelectionResult* result, const std::string& message,
+                          SelectionFormat format, bool first) {
     const std::string number = std::to_string(line);
     switch (format) {
         case SelectionFormat::Table:
             return (first ? "" : "\n") + std::string("Case ") + number + "\n" +
-                   (result != nullptr ? TableText(*result) : OneLine(message) + "\n");
+                   (result != nullptr ? TableText(kind, *result) : OneLine(message) + "\n");
         case SelectionFormat::Csv: {
             if (result == nullptr)
-                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
+                return number + "," + std::string(Columns(kind).size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
             if (result->rows.empty())
-                return number + "," + std::string(Columns().size() + 2, ',') + CsvQuoted(kNoSelections) + "\n";
+                return number + "," + std::string(Columns(kind).size() + 2, ',') + CsvQuoted(kNoSelections) + "\n";
             std::string out;
-            for (const SelectionRow& r : result->rows) out += number + "," + CsvLine(r) + ",\n";
+            for (const SelectionRow& r : result->rows) out += number + "," + CsvLine(kind, r) + ",\n";
             return out;
         }
         case SelectionFormat::Json:
             return std::string(first ? "\n" : ",\n") + "  {\"case\": " + number +
                    ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) + ", \"rows\": " +
-                   JsonRows(result != nullptr ? result->rows : std::vector<SelectionRow>{}, "    ", "  ") + "}";
+                   JsonRows(kind, result != nullptr ? result->rows : std::vector<SelectionRow>{}, "    ", "  ") + "}";
     }
     return {};
 }

@@ -10,12 +10,9 @@
 #include "chart_options.h"
 #include "offscreen_application.h"
 #include "stderr_notices.h"
-#include "number_text.h"
-#include "shared_state.h"
-#include "dimension_drawings.h"
 #include "data_sheet.h"
-#include "graph_settings.h"
-#include "state_picture.h"
+#include "dimension_drawings.h"
+#include "session.h"
 
 namespace zorvik::cli {
 namespace {
@@ -53,17 +50,10 @@ struct SheetRequest {
 };
 
 std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
-    if (!parsed) return std::nullopt;
-    if (!parsed->Has("model") || !parsed->Has("show") || !parsed->Has("out")) {
-        error = "sheet needs --model, --show and --out";
-        return std::nullopt;
-    }
+    if (!parsed || !HasOptions(*parsed, "sheet", {"model", "show", "out"}, error)) return std::nullopt;
     SheetRequest r;
-    const auto model = ParseWholeNumber(parsed->Value("model"));
-    if (!model || *model < 1 || *model > PumpCount) {
-        error = "--model must be a whole number from 1 to 15";
-        return std::nullopt;
-    }
+    const auto model = ReadModelOption(*parsed, error);
+    if (!model) return std::nullopt;
     r.model = *model;
     const std::string show = parsed->Value("show");
     if (show != "chart" && show != "drawing") {
@@ -93,44 +83,35 @@ std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, s
 }
 
 // The picture as the graph window would show it after the same choices.
-PictureDrawing Picture(const SheetRequest& r, double drivePsi) {
+PictureDrawing Picture(const SheetRequest& r, double drivePsi, Notices& notices) {
     if (r.chart) {
-        UseChartSettings(r.model, r.otherUnits, drivePsi, r.inletScale);
-        return GraphSettingsPicture();
+        const ChartView view = GraphChartOf(r.model, r.otherUnits, drivePsi, r.inletScale, notices);
+        return [view](Canvas& canvas) { DrawChart(canvas, view); };
     }
-    SelectPump(r.model);
-    Shared.PumpIndex = r.model;
-    Shared.DisplayMode = r.otherUnits ? DisplayDrawingMm : DisplayDrawingInches;
-    return PictureOfStateNow(DrawModelDrawing);
+    const DrawingView view{r.model, r.otherUnits, 0, {}};
+    return [view](Canvas& canvas) { DrawDrawing(canvas, view); };
 }
 
 int Run(const Words& args) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
-    if (!request) {
-        std::fprintf(stderr, "zorvik-select sheet: %s\n", error.c_str());
-        return ExitFailed;
-    }
+    if (!request) return Failure("sheet", error);
     StderrNotices notices;
     const auto drivePsi = ReadChartDrivePsi(*parsed, notices);
     if (!drivePsi) return ExitFailed;
 
     const OffscreenApplication app;
-    InstallNotices(&notices);
-    const PictureDrawing picture = Picture(*request, *drivePsi);
+    const PictureDrawing picture = Picture(*request, *drivePsi, notices);
     // The page a PDF printer of the window's Print writes: the same
     // resolution and the page layout the printer starts with.
     QPdfWriter writer(request->out);
     writer.setResolution(600);
     writer.setTitle(DataSheetTitle);
     PrintPage sheet(writer);
-    const PrintResult printed = PrintDataSheet(sheet, picture);
-    InstallNotices(nullptr);
-    if (printed != PrintResult::Printed) {
-        std::fprintf(stderr, "zorvik-select sheet: cannot write \"%s\"\n", request->out.toLocal8Bit().constData());
-        return ExitFailed;
-    }
+    const PrintResult printed = PrintDataSheet(sheet, picture, Session().Office());
+    if (printed != PrintResult::Printed)
+        return Failure("sheet", "cannot write \"" + request->out.toLocal8Bit().toStdString() + "\"");
     return ExitOk;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
-// The fifteen amplifier models. The performance model and the selection
-// procedures take a row as an argument; the windows work on the current
-// model in Shared.CurrentPump, and SelectPump is the only way a row gets
-// there.
+// The fifteen amplifier models. The performance model, the selection
+// procedures and the pictures take a row, or its number, as an argument.
 
 #include <array>
 #include <string>

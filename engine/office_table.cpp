@@ -47,6 +47,10 @@ OfficeTable BuiltInOffices() {
     return offices;
 }
 
+const TAddressData& ChosenOffice(const OfficeTable& offices, int index) {
+    return offices[(index >= 0 && index < OfficeCount) ? index : 0];
+}
+
 std::string TelFaxLine(const TAddressData& office) {
     return WithWord("Tel", office.Field[6]) + "    " + WithWord("Fax", office.Field[7]);
 }

@@ -19,6 +19,11 @@ using OfficeTable = std::array<TAddressData, OfficeCount>;
 // The built-in table: entries 0-9 filled, 10-11 empty.
 OfficeTable BuiltInOffices();
 
+// The office that printouts name: offices[index], or entry 0 when the index
+// lies outside the table (a stored index can come from an older or edited
+// file, and no report may read outside the table).
+const TAddressData& ChosenOffice(const OfficeTable& offices, int index);
+
 // The contact line under a printed report: "Tel " + telephone line + four
 // blanks + "Fax " + fax line. The office table writes its telephone and fax
 // lines out in full ("Tel: ...", "Fax: ..."), so a line that already starts

@@ -8,7 +8,6 @@
 #include "air_use_lines.h"
 #include "catalogue.h"
 #include "performance_model.h"
-#include "shared_state.h"
 #include "units.h"
 #include "chart_labels.h"
 #include "chart_text.h"
@@ -25,9 +24,9 @@ constexpr int kCurveSteps = 24;
 
 const QColor kCurveColors[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
 
-// Delivered flow, scfm, of the current model at the chart's drive pressure.
-double ChartFlow(double outletPsi, double inletPsi) {
-    return OutletFlow(Shared.CurrentPump, {Shared.AirDrivePsi, inletPsi, outletPsi}).flowScfm;
+// Delivered flow, scfm, of the view's model at the chart's drive pressure.
+double ChartFlow(const ChartView& v, double outletPsi, double inletPsi) {
+    return OutletFlow(v.Pump(), {v.drivePsi, inletPsi, outletPsi}).flowScfm;
 }
 
 struct InletCurve {
@@ -48,16 +47,16 @@ constexpr int kBalloonHeight = 21;
 // on its curve's start, kept off the axes' ends; where curves start so close
 // that balloons would hide each other, a balloon goes up above the one
 // below it.
-std::vector<InletCurve> InletCurves(const ChartAxes& a) {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
-    if (pump.InletIsDriveAir) inlets[0] = Shared.AirDrivePsi;
+std::vector<InletCurve> InletCurves(const ChartView& v, const ChartAxes& a) {
+    const TPumpRecord& pump = v.Pump();
+    std::array<double, 5> inlets = InletPressures(v.inletPsi, a.barMode);
+    if (pump.InletIsDriveAir) inlets[0] = v.drivePsi;
     std::vector<InletCurve> curves;
     for (int j = 0; j < 5; ++j) {
         if (inlets[j] < pump.MinInletPsi) break;
         if (inlets[j] < 0) continue;
         const double p = inlets[j];
-        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(p, p)));
+        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(v, p, p)));
         const int balloonX = std::clamp(start.x(), a.x0 + kBalloonFromAxis, a.x0 + ChartAxisLengthX - kBalloonFromEnd);
         const int balloonY = std::max(start.y(), a.y0 - ChartAxisLengthY + kBalloonHeight);
         curves.push_back({j, p, start, {balloonX - 5, balloonY}});
@@ -70,9 +69,9 @@ std::vector<InletCurve> InletCurves(const ChartAxes& a) {
     return curves;
 }
 
-std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
+std::vector<QRect> BalloonBoxes(const ChartView& v, const ChartAxes& a) {
     std::vector<QRect> boxes;
-    for (const InletCurve& curve : InletCurves(a)) boxes.push_back(BalloonBox(curve.balloon));
+    for (const InletCurve& curve : InletCurves(v, a)) boxes.push_back(BalloonBox(curve.balloon));
     return boxes;
 }
 
@@ -80,6 +79,9 @@ std::vector<QRect> BalloonBoxes(const ChartAxes& a) {
 QRect PlotArea(const ChartAxes& a) {
     return {QPoint(a.x0 + 1, a.y0 - ChartAxisLengthY), QPoint(a.x0 + ChartAxisLengthX, a.y0 - 1)};
 }
+
+// Single-acting models hang their air-use tags above the point.
+bool SingleActing(const ChartView& v) { return v.Pump().ActionCode == "SA"; }
 
 // Point i of a measured line.
 QPoint MeasuredPoint(const ChartAxes& a, const AirUseLineValues& line, int i) {
@@ -90,8 +92,8 @@ constexpr int kMeasuredPoints = 11;
 
 // The measured lines of models 1-4 and 15, each labelled at its last point.
 // A line starts at its first point above the axis.
-void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
-    const int pumpNo = Shared.CurrentPump.PumpNo;
+void DrawMeasuredAirUseLines(Canvas& c, const ChartView& v, const ChartAxes& a) {
+    const int pumpNo = v.model;
     c.SetPenColor(colors::Magenta);
     for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
         const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
@@ -111,8 +113,8 @@ void DrawMeasuredAirUseLines(Canvas& c, const ChartAxes& a) {
     }
 }
 
-std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartAxes& a) {
-    const int pumpNo = Shared.CurrentPump.PumpNo;
+std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
+    const int pumpNo = v.model;
     std::vector<QRect> boxes;
     for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
         const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
@@ -129,16 +131,17 @@ struct LevelPoints {
 
 // Where each air-use level meets each inlet pressure (models 5-14, whose
 // air use depends on drive and speed alone).
-std::array<LevelPoints, kHighestLevel + 1> ComputeLevels(const std::array<double, 5>& inlets, bool barMode) {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    const SpeedRow row = FindSpeedRow(pump, Shared.AirDrivePsi);
-    const AirUseBySpeedTable airUseBySpeed = FillAirUseBySpeed(pump, Shared.AirDrivePsi, 0, 0);
+std::array<LevelPoints, kHighestLevel + 1> ComputeLevels(const ChartView& v, const std::array<double, 5>& inlets,
+                                                         bool barMode) {
+    const TPumpRecord& pump = v.Pump();
+    const SpeedRow row = FindSpeedRow(pump, v.drivePsi);
+    const AirUseBySpeedTable airUseBySpeed = FillAirUseBySpeed(pump, v.drivePsi, 0, 0);
     std::array<LevelPoints, kHighestLevel + 1> levels{};
     for (int k = kHighestLevel; k >= kLowestLevel; --k) {
         const double airUse = barMode ? 10.0 * k * units::ChartNormalPerStandard : 10.0 * k;
         for (int j = 0; j < 5; ++j) {
             levels[k].outletPsi[j] = OutletAtAirUse(pump, row, airUseBySpeed, airUse, inlets[j]);
-            levels[k].flowScfm[j] = ChartFlow(levels[k].outletPsi[j], inlets[j]);
+            levels[k].flowScfm[j] = ChartFlow(v, levels[k].outletPsi[j], inlets[j]);
         }
     }
     return levels;
@@ -155,10 +158,11 @@ std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
 
 // The computed levels of models 5-14, tagged where they meet the top inlet
 // curve and joined across the lower inlet curves.
-void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
-    const std::array<double, 5> inlets = InletPressures(Shared.InletPsi, a.barMode);
-    const auto levels = ComputeLevels(inlets, a.barMode);
-    std::vector<QRect> keepClear = BalloonBoxes(a);
+void DrawComputedAirUseLevels(Canvas& c, const ChartView& v, const ChartAxes& a) {
+    const std::array<double, 5> inlets = InletPressures(v.inletPsi, a.barMode);
+    const auto levels = ComputeLevels(v, inlets, a.barMode);
+    const bool above = SingleActing(v);
+    std::vector<QRect> keepClear = BalloonBoxes(v, a);
     c.SetPenColor(colors::Magenta);
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
@@ -166,11 +170,11 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
         c.MoveTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Solid);
         const QString text = AirUseTagText(k, a.barMode);
-        keepClear.push_back(DrawAirUseTag(c, tag->x(), tag->y(), text, keepClear, PlotArea(a)));
+        keepClear.push_back(DrawAirUseTag(c, tag->x(), tag->y(), text, above, keepClear, PlotArea(a)));
         c.LineTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Dotted);
         for (int j = 1; j < 5; ++j) {
-            if (inlets[j] < Shared.CurrentPump.MinInletPsi) break;
+            if (inlets[j] < v.Pump().MinInletPsi) break;
             const int px = a.PressureOffset(levels[k].outletPsi[j]);
             const int py = a.FlowOffset(levels[k].flowScfm[j]);
             if (px <= 0 || py <= 0) break;
@@ -179,29 +183,31 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartAxes& a) {
     }
 }
 
-std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartAxes& a) {
-    const auto levels = ComputeLevels(InletPressures(Shared.InletPsi, a.barMode), a.barMode);
-    std::vector<QRect> keepClear = BalloonBoxes(a);
+std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
+    const auto levels = ComputeLevels(v, InletPressures(v.inletPsi, a.barMode), a.barMode);
+    const bool above = SingleActing(v);
+    std::vector<QRect> keepClear = BalloonBoxes(v, a);
     std::vector<QRect> boxes;
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) break;
-        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), keepClear, PlotArea(a)));
+        boxes.push_back(
+            AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), above, keepClear, PlotArea(a)));
         keepClear.push_back(boxes.back());
     }
     return boxes;
 }
 
 // One inlet curve from its inlet pressure to stall, with its balloon.
-void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
+void DrawInletCurve(Canvas& c, const ChartView& v, const ChartAxes& a, const InletCurve& curve) {
     const double p = curve.inletPsi;
-    const double stall = StallOutletPsi(Shared.CurrentPump, Shared.AirDrivePsi, p);
+    const double stall = StallOutletPsi(v.Pump(), v.drivePsi, p);
     const double d = (stall - p) / kCurveSteps;
     DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(p, a.barMode));
     QPoint previous = curve.start;
     for (int i = 1; i <= kCurveSteps; ++i) {
         const double outlet = p + i * d;
-        const double flow = ChartFlow(outlet, p);
+        const double flow = ChartFlow(v, outlet, p);
         const QPoint next(a.PressureX(outlet), a.y0 - std::max(0, a.FlowOffsetRounded(flow)));
         c.MoveTo(previous.x(), previous.y());
         c.LineTo(next.x(), next.y());
@@ -209,72 +215,70 @@ void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
     }
 }
 
-void DrawFlowPoint(Canvas& c, const ChartAxes& a) {
+void DrawFlowPoint(Canvas& c, const ChartAxes& a, const ChartDutyPoint& duty) {
     c.SetPenWidth(2);
     c.SetPenColor(colors::Blue);
-    const int x = a.PressureX(Shared.OutletPsi);
-    const int y = a.FlowY(Shared.FlowScfm);
+    const int x = a.PressureX(duty.outletPsi);
+    const int y = a.FlowY(duty.flowScfm);
     c.MoveTo(x, y);
     c.LineTo(a.x0, y);
     c.MoveTo(x, y);
     c.LineTo(x, a.y0);
 }
 
-// The flows the vessel-charging search recorded for the model in
-// PumpIndex, at the start pressure and ten equal steps to the final one.
-void DrawChargingPoints(Canvas& c, const ChartAxes& a) {
+// The flows of the charge, at the start pressure and ten equal steps to
+// the final one.
+void DrawChargingPoints(Canvas& c, const ChartAxes& a, const ChartChargePoints& charge) {
     c.SetBrushColor(colors::Red);
     c.SetBrushStyle(BrushStyle::Solid);
     c.SetPenColor(colors::Red);
-    // A model number outside the table has no recorded charge.
-    if (Shared.PumpIndex < 1 || Shared.PumpIndex > PumpCount) return;
-    const auto& flows = Shared.ChargeFlowTable[Shared.PumpIndex - 1];
-    for (int i = 0; i < ChargePoints; ++i) {
-        const double pressure = Shared.OutStartPsi + (Shared.OutFinalPsi - Shared.OutStartPsi) * i / 10;
+    for (int i = 0; i < ChargeCurvePoints; ++i) {
+        const double pressure = charge.startPsi + (charge.finalPsi - charge.startPsi) * i / ChargeSteps;
         const int x = a.PressureX(pressure);
-        const int y = a.FlowY(flows[i]);
+        const int y = a.FlowY(charge.flowScfm[i]);
         c.Ellipse(x - 3, y - 3, x + 3, y + 3);
     }
 }
 
 }  // namespace
 
-void DrawAirUseLines(Canvas& canvas, const ChartAxes& axes) {
-    if (UsesAirUseLines(Shared.CurrentPump.PumpNo))
-        DrawMeasuredAirUseLines(canvas, axes);
+void DrawAirUseLines(Canvas& canvas, const ChartView& view, const ChartAxes& axes) {
+    if (UsesAirUseLines(view.model))
+        DrawMeasuredAirUseLines(canvas, view, axes);
     else
-        DrawComputedAirUseLevels(canvas, axes);
+        DrawComputedAirUseLevels(canvas, view, axes);
 }
 
-std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartAxes& axes) {
-    return UsesAirUseLines(Shared.CurrentPump.PumpNo) ? MeasuredLineLabelBoxes(canvas, axes)
-                                                      : ComputedLevelTagBoxes(canvas, axes);
+std::vector<QRect> AirUseLabelBoxes(const Canvas& canvas, const ChartView& view, const ChartAxes& axes) {
+    return UsesAirUseLines(view.model) ? MeasuredLineLabelBoxes(canvas, view, axes)
+                                       : ComputedLevelTagBoxes(canvas, view, axes);
 }
 
-std::vector<QRect> InletBalloonBoxes(const ChartAxes& axes) { return BalloonBoxes(axes); }
+std::vector<QRect> InletBalloonBoxes(const ChartView& view, const ChartAxes& axes) { return BalloonBoxes(view, axes); }
 
-double TopCurveEndPsi() {
-    const TPumpRecord& pump = Shared.CurrentPump;
-    const double top = pump.InletIsDriveAir ? Shared.AirDrivePsi : Shared.InletPsi;
+double TopCurveEndPsi(const ChartView& view) {
+    const TPumpRecord& pump = view.Pump();
+    const double top = pump.InletIsDriveAir ? view.drivePsi : view.inletPsi;
     if (top < pump.MinInletPsi || top < 0) return 0;
-    return std::max(top, StallOutletPsi(pump, Shared.AirDrivePsi, top));
+    return std::max(top, StallOutletPsi(pump, view.drivePsi, top));
 }
 
-void DrawInletCurves(Canvas& canvas, const ChartAxes& axes) {
+void DrawInletCurves(Canvas& canvas, const ChartView& view, const ChartAxes& axes) {
     canvas.SetPenStyle(PenStyle::Solid);
-    for (const InletCurve& curve : InletCurves(axes)) {
+    for (const InletCurve& curve : InletCurves(view, axes)) {
         canvas.SetPenColor(kCurveColors[curve.step]);
-        DrawInletCurve(canvas, axes, curve);
+        DrawInletCurve(canvas, view, axes, curve);
     }
 }
 
-void DrawSelectionOverlay(Canvas& canvas, const ChartAxes& axes) {
+void DrawSelectionOverlay(Canvas& canvas, const ChartView& view, const ChartAxes& axes) {
+    if (!view.duty && !view.charge) return;
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetPenWidth(1);
-    if (Shared.ApplicationType == ApplicationFlow)
-        DrawFlowPoint(canvas, axes);
-    else if (Shared.ApplicationType == ApplicationFillCylinder)
-        DrawChargingPoints(canvas, axes);
+    if (view.duty)
+        DrawFlowPoint(canvas, axes, *view.duty);
+    else
+        DrawChargingPoints(canvas, axes, *view.charge);
 }
 
 }  // namespace zorvik

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "shared_state.h"
-
 namespace zorvik {
 namespace {
 
@@ -47,12 +45,11 @@ bool Within(const QRect& box, const QRect& area) { return area.isNull() || area.
 
 }  // namespace
 
-QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear,
-                   const QRect& area) {
+QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, bool above,
+                   const std::vector<QRect>& keepClear, const QRect& area) {
     const int w2 = HalfWidth(canvas, text);
-    const bool singleActing = Shared.CurrentPump.ActionCode == "SA";
     const auto boxAt = [&](int tx, int ty) { return QRect(QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)); };
-    QRect box = singleActing ? boxAt(x, y - 10) : boxAt(x + 3 + w2, y);
+    QRect box = above ? boxAt(x, y - 10) : boxAt(x + 3 + w2, y);
     if (!area.isNull() && box.right() > area.right()) box = boxAt(x - 3 - w2 - 1, y);
     if (!area.isNull() && box.top() < area.top()) box.moveTop(area.top() + 1);
     const QRect lifted = LiftedClear(box, keepClear);
@@ -61,9 +58,9 @@ QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, cons
     return Within(lowered, area) ? lowered : lifted;
 }
 
-QRect DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear,
+QRect DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, bool above, const std::vector<QRect>& keepClear,
                     const QRect& area) {
-    const QRect box = AirUseTagBox(canvas, x, y, text, keepClear, area);
+    const QRect box = AirUseTagBox(canvas, x, y, text, above, keepClear, area);
     const int tx = box.left() + HalfWidth(canvas, text) + 3;
     // The leader meets the box on the side that faces the point.
     const int ty = box.bottom() <= y ? box.bottom() : box.top();

@@ -1,6 +1,5 @@
 #include "data_sheet.h"
 
-#include "offices.h"
 #include "performance_chart.h"
 #include "text_fit.h"
 
@@ -21,7 +20,7 @@ void PrintPicture(Canvas& page, int left, int top, int right, int bottom, const 
 
 }  // namespace
 
-PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture) {
+PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, const TAddressData& office) {
     if (!sheet.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = sheet.Page();
     const int width = sheet.Width();
@@ -29,7 +28,6 @@ PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture) {
     const int ppi = sheet.PixelsPerInch();
     const int printX = static_cast<int>(ppi * LeftMarginInches);
     int printY = static_cast<int>(ppi * TopMarginInches);
-    const TAddressData& office = ChosenOffice();
     const QString company = QString::fromStdString(office.Field[1]);
     const int lineWidth = static_cast<int>(width - ppi * LeftMarginInches - ppi * RightMarginInches);
 

@@ -4,8 +4,8 @@
 
 #include <QString>
 
+#include "office_table.h"
 #include "print_page.h"
-#include "state_picture.h"
 
 namespace zorvik {
 
@@ -17,10 +17,10 @@ inline constexpr int DataSheetPictureHeight = 485;
 // The document title a print job or PDF file of a data sheet carries.
 inline const QString DataSheetTitle = QStringLiteral("Zorvik Air Pressure Amplifiers");
 
-// Draws, on `sheet`: the chosen office's company name, "Data sheet" with
-// today's date, the 617 x 461 `picture` drawn afresh as vectors across the
-// page between half-inch margins, and the office's contact lines; then ends
-// the page.
-PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture);
+// Draws, on `sheet`: the office's company name, "Data sheet" with today's
+// date, the 617 x 461 `picture` drawn afresh as vectors across the page
+// between half-inch margins, and the office's contact lines; then ends the
+// page.
+PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, const TAddressData& office);
 
 }  // namespace zorvik

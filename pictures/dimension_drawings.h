@@ -11,19 +11,25 @@
 
 namespace zorvik {
 
-// The drawing of the current model (Shared.CurrentPump) with its name as the
-// title; dimensions in inches when Shared.DisplayMode is 1, else in mm.
-void DrawModelDrawing(Canvas& canvas);
+// What a drawing page shows, as a value: a model's outline drawing, or one
+// of its accessory options' drawings.
+struct DrawingView {
+    int model = 1;        // the amplifier, 1..15
+    bool mm = false;      // dimensions in millimetres, else in inches
+    int option = 0;       // an option's index (the last field of its row); 0 is the model itself
+    QString optionTitle;  // the option row's part number, the option drawing's title
+};
 
-// The drawing of accessory option `optionIndex` (the last field of an option
-// row of the graph window) with `title` (the row's part number) as its title.
-// The description is the row's middle field and is not drawn. Options without
-// a drawing of their own redraw the current model's drawing instead; an
-// unknown index gives the "not written" page. `optionDrawingInMm` is the
-// graph window's mm/inch choice for the options that carry dimensions; the
-// window owns it and passes it with every call.
-void DrawOptionDrawing(Canvas& canvas, int optionIndex, const QString& title, const QString& description,
-                       bool optionDrawingInMm);
+// The outline drawing of model `model` with its name as the title, in
+// millimetres or inches.
+void DrawModelDrawing(Canvas& canvas, int model, bool mm);
+
+// The view's drawing. A model's drawing carries the model's name as its
+// title. Options without a drawing of their own (0 among them) show the
+// model's drawing instead; an unknown index gives the "not written" page.
+// Only the two dimensioned option drawings follow `mm`; the others are
+// pictures without dimensions.
+void DrawDrawing(Canvas& canvas, const DrawingView& view);
 
 // The fixing-slot detail of models 5 to 14 with its two dimensions, at page
 // position (x, y).

@@ -5,7 +5,7 @@
 
 #include <QPoint>
 
-#include "shared_state.h"
+#include "catalogue.h"
 #include "dimension_drawings.h"
 #include "dimension_primitives.h"
 #include "drawing_pictures.h"
@@ -294,10 +294,8 @@ void DrawFixingPlan(Canvas& canvas, int x, int y, bool metric) {
     DrawDimensionRows(canvas, at, kFixingPlanDimensions, metric);
 }
 
-void DrawModelDrawing(Canvas& canvas) {
+void DrawModelDrawing(Canvas& canvas, int pumpNo, bool metric) {
     PrepareDrawingPage(canvas);
-    const bool metric = Shared.DisplayMode != DisplayDrawingInches;
-    const int pumpNo = Shared.CurrentPump.PumpNo;
     switch (pumpNo) {
         case 1:
         case 2:
@@ -354,7 +352,8 @@ void DrawModelDrawing(Canvas& canvas) {
             DrawNotWrittenMessage(canvas, NotWrittenMessageAt.x(), NotWrittenMessageAt.y());
             break;
     }
-    DrawDrawingTitle(canvas, QString::fromStdString(Shared.CurrentPump.DisplayName()));
+    if (pumpNo >= 1 && pumpNo <= PumpCount)
+        DrawDrawingTitle(canvas, QString::fromStdString(CatalogueRow(pumpNo).DisplayName()));
 }
 
 }  // namespace zorvik

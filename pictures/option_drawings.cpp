@@ -157,12 +157,13 @@ const PicturePage* FindPicturePage(int optionIndex) {
 
 }  // namespace
 
-void DrawOptionDrawing(Canvas& canvas, int optionIndex, const QString& title, const QString& /*description*/,
-                       bool optionDrawingInMm) {
+void DrawDrawing(Canvas& canvas, const DrawingView& view) {
+    const int optionIndex = view.option;
     if (std::ranges::find(kOptionsWithoutDrawing, optionIndex) != kOptionsWithoutDrawing.end()) {
-        DrawModelDrawing(canvas);
+        DrawModelDrawing(canvas, view.model, view.mm);
         return;
     }
+    const bool optionDrawingInMm = view.mm;
     PrepareDrawingPage(canvas);
     if (optionIndex == 6) {
         DrawOption6(canvas, optionDrawingInMm);
@@ -175,7 +176,7 @@ void DrawOptionDrawing(Canvas& canvas, int optionIndex, const QString& title, co
     } else {
         DrawNotWrittenMessage(canvas, NotWrittenMessageAt.x(), NotWrittenMessageAt.y());
     }
-    DrawDrawingTitle(canvas, title);
+    DrawDrawingTitle(canvas, view.optionTitle);
 }
 
 }  // namespace zorvik

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "shared_state.h"
 #include "chart_curves.h"
 #include "chart_labels.h"
 #include "chart_scale.h"
@@ -24,7 +23,7 @@ void ClearPicture(Canvas& c) {
     c.SetBrushColor(colors::White);
 }
 
-void DrawTitles(Canvas& c, const ChartAxes& a) {
+void DrawTitles(Canvas& c, const ChartView& v, const ChartAxes& a) {
     c.SetFont(kFont, 12, true, false, true);
     c.SetFontColor(colors::Blue);
     c.SetPenStyle(PenStyle::Solid);
@@ -32,7 +31,7 @@ void DrawTitles(Canvas& c, const ChartAxes& a) {
     c.TextOut(a.x0 + 10, a.y0 + 22, QStringLiteral("Outlet pressure   ") + (a.barMode ? "bar" : "psi"));
     c.TextOut(a.x0 - 40, a.y0 - 362, QStringLiteral("Outlet Flow"));
     c.TextOut(a.x0 - 40, a.y0 - 342, a.barMode ? QStringLiteral("nl / min") : QStringLiteral("scfm"));
-    c.TextOut(450, 430, QString::fromStdString(Shared.CurrentPump.DisplayName()));
+    c.TextOut(450, 430, QString::fromStdString(v.Pump().DisplayName()));
 }
 
 void DrawNotes(Canvas& c, const ChartAxes& a) {
@@ -58,10 +57,10 @@ void DrawLegends(Canvas& c, const ChartAxes& a) {
     c.TextOut(392, 26, QStringLiteral("= Air consumption  ") + (a.barMode ? "Nm3 / min" : "Scfm"));
 }
 
-void DrawDrivePressureBox(Canvas& c, const ChartAxes& a) {
+void DrawDrivePressureBox(Canvas& c, const ChartView& v, const ChartAxes& a) {
     c.SetPenColor(colors::Blue);
     c.Rectangle(360, 48, 570, 72);
-    c.TextOut(367, 51, DrivePressureCaption(Shared.AirDrivePsi, a.barMode));
+    c.TextOut(367, 51, DrivePressureCaption(v.drivePsi, a.barMode));
 }
 
 // Olive from the model's maximum outlet pressure to the end of the axis.
@@ -73,9 +72,9 @@ void DrawShadedBand(Canvas& c, const ChartAxes& a, int m) {
 
 // The labels drawn over the plot later: the air-use labels and tags and
 // the inlet balloons.
-std::vector<QRect> LabelBoxes(const Canvas& c, const ChartAxes& a) {
-    std::vector<QRect> labels = AirUseLabelBoxes(c, a);
-    const std::vector<QRect> balloons = InletBalloonBoxes(a);
+std::vector<QRect> LabelBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
+    std::vector<QRect> labels = AirUseLabelBoxes(c, v, a);
+    const std::vector<QRect> balloons = InletBalloonBoxes(v, a);
     labels.insert(labels.end(), balloons.begin(), balloons.end());
     return labels;
 }
@@ -135,29 +134,29 @@ void DrawFlowTicks(Canvas& c, const ChartAxes& a) {
 
 }  // namespace
 
-void DrawPerformanceGraph(Canvas& canvas, int x0, int y0, double outletMaxPsi, double flowMaxScfm) {
+void DrawPerformanceGraph(Canvas& canvas, const ChartView& view, int x0, int y0, double outletMaxPsi,
+                          double flowMaxScfm) {
     ClearPicture(canvas);
-    const bool barMode = Shared.DisplayMode == DisplayChartBar;
-    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, barMode, TopCurveEndPsi());
+    const ChartAxes axes = MakeChartAxes(x0, y0, outletMaxPsi, flowMaxScfm, view.bar, TopCurveEndPsi(view));
     if (!axes.Drawable()) return;
 
-    DrawTitles(canvas, axes);
+    DrawTitles(canvas, view, axes);
     DrawNotes(canvas, axes);
     DrawLegends(canvas, axes);
-    DrawDrivePressureBox(canvas, axes);
+    DrawDrivePressureBox(canvas, view, axes);
     canvas.SetFont(kFont, 10);
     canvas.SetFontColor(colors::Blue);
 
-    const int m = axes.PressureOffset(Shared.CurrentPump.MaxOutletPsi);
+    const int m = axes.PressureOffset(view.Pump().MaxOutletPsi);
     const bool shaded = m < ChartAxisLengthX;
     if (shaded) DrawShadedBand(canvas, axes, m);
     DrawPressureTicks(canvas, axes);
     DrawFlowTicks(canvas, axes);
-    if (shaded) DrawShadedNote(canvas, axes, LabelBoxes(canvas, axes));
+    if (shaded) DrawShadedNote(canvas, axes, LabelBoxes(canvas, view, axes));
 
-    DrawAirUseLines(canvas, axes);
-    DrawInletCurves(canvas, axes);
-    if (Shared.ShowChargeCurve) DrawSelectionOverlay(canvas, axes);
+    DrawAirUseLines(canvas, view, axes);
+    DrawInletCurves(canvas, view, axes);
+    DrawSelectionOverlay(canvas, view, axes);
 }
 
 }  // namespace zorvik

@@ -2,9 +2,7 @@
 
 #include <vector>
 
-#include "shared_state.h"
 #include "canvas.h"
-#include "selection_layouts.h"
 
 namespace zorvik {
 namespace {
@@ -63,14 +61,13 @@ constexpr int kCaptionPoints = 12;
 
 }  // namespace
 
-void DrawSelectionSchematic(Canvas& canvas, int applicationType) {
+void DrawSelectionSchematic(Canvas& canvas, bool fill, const QString& caption) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(colors::White);
     canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
     canvas.SetBrushColor(colors::Black);
     canvas.FrameRect(0, 0, canvas.Width(), canvas.Height());
 
-    const bool fill = applicationType == ApplicationFillCylinder;
     for (const Placed& p : fill ? FillSchematic : FlowSchematic)
         canvas.DrawArtwork(p.x, p.y, p.piece.size, QString::fromLatin1(p.piece.artwork), false);
 
@@ -78,7 +75,7 @@ void DrawSelectionSchematic(Canvas& canvas, int applicationType) {
     canvas.SetFontColor(colors::Blue);
     canvas.SetFontSize(kCaptionPoints);
     canvas.SetBrushColor(colors::White);
-    canvas.TextOut(kCaptionX, kCaptionY, QString::fromLatin1(SchematicCaption(applicationType)));
+    canvas.TextOut(kCaptionX, kCaptionY, caption);
 }
 
 }  // namespace zorvik

@@ -7,9 +7,10 @@
 
 namespace zorvik {
 
-// Draws the schematic of an application type onto the whole canvas (the
-// window's picture is 657 x 233): white ground, 1-pixel black frame, the
-// pieces, then the caption in bold blue 12 pt on white at (100, 204).
-void DrawSelectionSchematic(Canvas& canvas, int applicationType);
+// Draws the schematic of vessel charging (`fill`) or of a continuous process
+// onto the whole canvas (the window's picture is 657 x 233): white ground,
+// 1-pixel black frame, the pieces, then `caption` in bold blue 12 pt on
+// white at (100, 204).
+void DrawSelectionSchematic(Canvas& canvas, bool fill, const QString& caption);
 
 }  // namespace zorvik

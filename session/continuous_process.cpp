@@ -2,62 +2,33 @@
 
 #include "catalogue.h"
 #include "numeric_entry.h"
-#include "shared_state.h"
-#include "flow_search.h"
-#include "selection_row.h"
 #include "selection_run.h"
 
 namespace zorvik {
-namespace {
 
-bool ReadInputs(const SelectionFields& f) {
-    return ReadSelectionFields({
-        {f.pAirDrivePsiEdit, PressureEntry, &Shared.AirDrivePsi},
-        {f.qAirScfmEdit, FlowEntry, &Shared.AirAvailableScfm},
-        {f.pOutletPsiEdit, PressureEntry, &Shared.OutletPsi},
-        {f.pSupplyPsiEdit, PressureEntry, &Shared.InletPsi},
-        {f.FlowrateReqdScfmEdit, FlowEntry, &Shared.FlowRequiredScfm},
-    });
-}
-
-FlowDuty DutyFromShared() {
-    return {Shared.AirDrivePsi,      Shared.AirAvailableScfm,   Shared.InletPsi,      Shared.OutletPsi,
-            Shared.FlowRequiredScfm, Shared.IgnoreAirAvailable, Shared.IgnoreFlowRate};
-}
-
-// The windows read the last model's figures as the search leaves them.
-void LeaveLastModelCurrent(const FlowCandidate& last) {
-    Shared.PumpIndex = last.pumpNo;
-    SelectPump(last.pumpNo);
-    Shared.FlowScfm = last.delivered.flowScfm;
-    Shared.AirUseScfm = last.delivered.airUseScfm;
-    Shared.AirLimited = last.delivered.airLimited;
-}
-
-}  // namespace
-
-SelectionResult ContinuousProcessSelection(const SelectionControls& controls) {
-    TakeSelectionOptions(controls);
-    SelectionResult result;
-    if (!ReadInputs(controls.fields)) {
-        result.stop = SelectionStop::EntryInvalid;
-        return result;
-    }
-    const FlowDuty duty = DutyFromShared();
-    if (const std::string message = FlowValidationMessage(duty); !message.empty()) return FailedValidation(message);
+SelectionResult ContinuousProcessSelection(Session& session, const SelectionControls& controls) {
+    SelectionRun run(session, controls, ApplicationFlow);
+    const SelectionFields& f = controls.fields;
+    if (!run.ReadFields({
+            {f.pAirDrivePsiEdit, PressureEntry, &session.AirDrivePsi},
+            {f.qAirScfmEdit, FlowEntry, &session.AirAvailableScfm},
+            {f.pOutletPsiEdit, PressureEntry, &session.OutletPsi},
+            {f.pSupplyPsiEdit, PressureEntry, &session.InletPsi},
+            {f.FlowrateReqdScfmEdit, FlowEntry, &session.FlowRequiredScfm},
+        }))
+        return run.result;
+    const FlowDuty duty = session.LastFlowDuty();
+    run.result.flowDuty = duty;
+    if (const std::string message = FlowValidationMessage(duty); !message.empty()) return run.Failed(message);
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
-    const std::vector<FlowCandidate> candidates = SearchContinuousProcess(duty);
-    for (const FlowCandidate& c : candidates) {
+    for (const FlowCandidate& c : SearchContinuousProcess(duty)) {
         if (!c.Listed()) continue;
-        const TPumpRecord& p = CatalogueRow(c.pumpNo);
-        result.rows.push_back(
-            {FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm,
-                                c.delivered.flowScfm, controls.textWidth, controls.decimalSeparator),
-             p.PumpNo, p.Series, p.RatioText, c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm});
+        run.AddRow(CatalogueRow(c.pumpNo), c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm).flow = c;
     }
-    LeaveLastModelCurrent(candidates.back());
-    return result;
+    session.PumpIndex = PumpCount;
+    session.SelectPump(PumpCount);
+    return run.result;
 }
 
 }  // namespace zorvik

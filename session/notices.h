@@ -1,8 +1,9 @@
 #pragma once
 // How the engineering code speaks to the user without knowing about windows.
-// The program installs the message-box version at start; tests install a
-// recorder that fails on any message it was not told to expect; the command
-// line installs one that writes to stderr.
+// Whoever calls it hands it the notices to speak through: the program's
+// windows get the message-box version, tests a recorder that fails on any
+// message it was not told to expect, the command line one that writes to
+// stderr.
 //
 // Texts are the program's fixed English texts; "\r" inside a text is a line
 // break.
@@ -27,13 +28,15 @@ public:
     virtual void CancelWarning(const std::string& text) = 0;
 };
 
-// The notices in force. Until a window layer installs its own, notices are
-// dropped silently.
-Notices& CurrentNotices();
-
-// Installs notices for the rest of the run (nullptr puts back the silent
-// ones) and returns the previous ones.
-Notices* InstallNotices(Notices* notices);
+// Notices nobody is shown: for callers that only want the figures.
+class SilentNotices final : public Notices {
+public:
+    void Beep() override {}
+    void Warning(const std::string&) override {}
+    void Error(const std::string&) override {}
+    bool Question(const std::string&) override { return false; }
+    void CancelWarning(const std::string&) override {}
+};
 
 // The small interface through which the engineering code reads an entry
 // field of a window.

@@ -1,10 +1,8 @@
 #include "numeric_entry.h"
 
 #include <cmath>
-#include <optional>
 
 #include "number_text.h"
-#include "shared_state.h"
 #include "units.h"
 
 namespace zorvik {
@@ -23,59 +21,50 @@ std::optional<double> NonNegative(const std::string& text) {
 
 }  // namespace
 
-double ParseEntry(std::string text, bool showMessages) {
-    Shared.EntryValid = true;
-    if (Shared.EntryErrorCount < 0 || Shared.EntryErrorCount > 5) Shared.EntryErrorCount = 0;
+std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices) {
+    if (empties.count < 0 || empties.count > 5) empties.count = 0;
     TrimLeadingBlanks(text);
     if (text.empty()) {
-        Shared.EntryValid = false;
-        CurrentNotices().Beep();
-        ++Shared.EntryErrorCount;
+        notices.Beep();
+        ++empties.count;
         // Typing runs this on every keystroke: stay quiet while the user
         // clears a field, speak up if it stays empty.
-        if (Shared.EntryErrorCount > 3 && showMessages) CurrentNotices().Warning(text + kNullMessage);
-        return 0;
+        if (empties.count > 3 && showMessages) notices.Warning(text + kNullMessage);
+        return std::nullopt;
     }
     TrimTrailingBlanks(text);
     const auto value = NonNegative(text);
     if (!value) {
-        Shared.EntryValid = false;
-        CurrentNotices().Beep();
-        if (showMessages) CurrentNotices().Warning(text + kNotValidSuffix);
+        notices.Beep();
+        if (showMessages) notices.Warning(text + kNotValidSuffix);
     }
-    Shared.EntryErrorCount = 0;
-    return value.value_or(0);
+    empties.count = 0;
+    return value;
 }
 
-double ReadEntryField(EntryField& field, int kind) {
-    Shared.EntryValid = true;
+std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, Notices& notices) {
     std::string text = field.Text();
-    if (!field.IsShowing()) {
-        Shared.EntryValid = false;
-        return 0;
-    }
+    if (!field.IsShowing()) return std::nullopt;
     TrimLeadingBlanks(text);
     if (text.empty()) {
-        Shared.EntryValid = false;
-        CurrentNotices().Beep();
-        CurrentNotices().Warning(kNullMessage);
+        notices.Beep();
+        notices.Warning(kNullMessage);
         field.SetFocus();
-        return 0;
+        return std::nullopt;
     }
     TrimTrailingBlanks(text);
     // barg to psig; litres (per minute) to cubic feet (scfm). A number so
     // large that the conversion overflows is refused like any other bad text.
     std::optional<double> value = NonNegative(text);
-    if (value && Shared.MetricUnits && kind == PressureEntry) *value *= units::PsiPerBar;
-    if (value && Shared.MetricUnits && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
+    if (value && metric && kind == PressureEntry) *value *= units::PsiPerBar;
+    if (value && metric && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
     if (!value || !std::isfinite(*value)) {
-        Shared.EntryValid = false;
-        CurrentNotices().Beep();
-        CurrentNotices().Warning(text + kNotValidSuffix);
+        notices.Beep();
+        notices.Warning(text + kNotValidSuffix);
         field.SetFocus();
-        return 0;
+        return std::nullopt;
     }
-    return *value;
+    return value;
 }
 
 }  // namespace zorvik

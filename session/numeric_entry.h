@@ -1,8 +1,9 @@
 #pragma once
 // The two routines through which every typed number passes. Both answer a
-// non-negative number and set Shared.EntryValid; a bad entry gives 0, the
-// exclamation beep and a warning in fixed words.
+// non-negative number, or nothing for a bad entry after the exclamation
+// beep and a warning in fixed words through the notices they are given.
 
+#include <optional>
 #include <string>
 
 #include "notices.h"
@@ -15,17 +16,20 @@ enum EntryKind : int {
     FlowEntry = 1,      // scfm, cubic feet; nl/min, litres in metric
 };
 
+// Consecutive empty entries ParseEntry has seen in one window.
+struct EmptyEntryCount {
+    int count = 0;
+};
+
 // The adjust dialog's routine, run on every keystroke. No unit conversion.
-// Empty text beeps; consecutive empty results are counted in
-// Shared.EntryErrorCount and, with messages on, the 4th, 5th and 6th show
-// "Null is not valid value" (the 7th resets the count). Any non-empty text
-// resets the count.
-double ParseEntry(std::string text, bool showMessages);
+// Empty text beeps; consecutive empty results are counted in `empties` and,
+// with messages on, the 4th, 5th and 6th show "Null is not valid value"
+// (the 7th resets the count). Any non-empty text resets the count.
+std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices);
 
 // The selection window's routine: reads a field, refuses hidden, empty,
 // malformed and negative entries (beep, message, focus back to the field)
-// and converts metric entries to psig, scfm or cubic feet when
-// Shared.MetricUnits is set.
-double ReadEntryField(EntryField& field, int kind);
+// and converts metric entries to psig, scfm or cubic feet when `metric`.
+std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, Notices& notices);
 
 }  // namespace zorvik

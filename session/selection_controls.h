@@ -2,12 +2,12 @@
 // What the selection procedures need of the selection window, as small
 // interfaces the window's Qt controls plug straight into. The procedures
 // themselves know nothing of Qt: the window passes its line edits (as
-// EntryField, see core/notices.h), the states of its two option boxes, its
-// searching notice and a text measure in the font of its hidden
-// fontSizeImage canvas; the command line and the tests pass stand-ins.
+// EntryField, see notices.h), the states of its two option boxes, its
+// searching notice, a text measure in the font of its hidden fontSizeImage
+// canvas and its notices; the command line and the tests pass stand-ins.
 //
 // Messages (entry errors, validation errors, the OK/Cancel question of
-// vessel charging) go through CurrentNotices(), as everywhere else.
+// vessel charging) go through those notices.
 
 #include <functional>
 #include <string>
@@ -59,6 +59,7 @@ struct SelectionControls {
     SearchingNotice* searchingMemo = nullptr;  // may be null: no notice
     TextMeasure textWidth;                     // measures row cells; required
     char decimalSeparator = '.';               // the system's, for the row numbers
+    Notices* notices = nullptr;                // required
 };
 
 }  // namespace zorvik

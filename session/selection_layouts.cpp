@@ -1,6 +1,6 @@
 #include "selection_layouts.h"
 
-#include "shared_state.h"
+#include "session.h"
 
 namespace zorvik {
 

@@ -1,9 +1,7 @@
 #include "selection_row.h"
 
-#include "catalogue.h"
 #include "fixed_format.h"
-#include "number_text.h"
-#include "shared_state.h"
+#include "session.h"
 #include "units.h"
 
 namespace zorvik {
@@ -12,7 +10,6 @@ namespace {
 constexpr int kPrecision = 7;              // significant digits of every row number
 constexpr int kCellPixels = 50;            // each cell measures at least this much
 constexpr std::size_t kMaxCellChars = 64;  // stops the padding should a measure never reach 50 pixels
-constexpr int kModelNumberTab = 6;         // the model number follows the sixth tab
 
 using units::LitresPerCubicFoot;
 
@@ -26,9 +23,9 @@ std::string Padded(std::string cell, const TextMeasure& textWidth) {
     return cell;
 }
 
-SelectionCells FlowCells(double cycles, double A, double F, char sep) {
+SelectionCells FlowCells(double cycles, double A, double F, bool metric, char sep) {
     SelectionCells c;
-    if (Shared.MetricUnits) {
+    if (metric) {
         // normal litres per minute = scfm x 28.316847
         c.timeOrFlow = Fixed(F * LitresPerCubicFoot, F < 10 ? 1 : 0, sep);
         // normal cubic metres per minute = scfm x 28.316847 / 1000
@@ -42,10 +39,10 @@ SelectionCells FlowCells(double cycles, double A, double F, char sep) {
 }
 
 // F is the fill time (minutes), A the total drive air (standard cubic feet).
-SelectionCells FillCells(double cycles, double A, double F, char sep) {
+SelectionCells FillCells(double cycles, double A, double F, bool metric, char sep) {
     SelectionCells c;
     c.timeOrFlow = Fixed(F, F < 10 ? 1 : 0, sep);
-    if (Shared.MetricUnits) {
+    if (metric) {
         // average air, normal cubic metres per minute = scf / min x 28.316847 / 1000
         c.air = Fixed(A / F * LitresPerCubicFoot / 1000, 1, sep);
         // total air, normal cubic metres = scf x 28.316847 / 1000
@@ -61,33 +58,20 @@ SelectionCells FillCells(double cycles, double A, double F, char sep) {
 
 }  // namespace
 
-SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flowOrTime, char decimalSeparator) {
-    if (Shared.ApplicationType == ApplicationFillCylinder)
-        return FillCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
-    return FlowCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
+SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flowOrTime, const RowFormat& format) {
+    if (format.applicationType == ApplicationFillCylinder)
+        return FillCells(cyclesPerMin, air, flowOrTime, format.metric, format.decimalSeparator);
+    return FlowCells(cyclesPerMin, air, flowOrTime, format.metric, format.decimalSeparator);
 }
 
 std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText, double cyclesPerMin,
-                               double air, double flowOrTime, const TextMeasure& textWidth, char decimalSeparator) {
-    const SelectionCells c = FormatSelectionCells(cyclesPerMin, air, flowOrTime, decimalSeparator);
+                               double air, double flowOrTime, const RowFormat& format, const TextMeasure& textWidth) {
+    const SelectionCells c = FormatSelectionCells(cyclesPerMin, air, flowOrTime, format);
     std::string row = "\t" + series + ratioText + "\t";
     for (const std::string* cell : {&c.timeOrFlow, &c.air, &c.cycles, &c.totalAir})
         row += Padded(*cell + "\t", textWidth);
     row += Padded(std::to_string(pumpNo), textWidth);
     return row;
-}
-
-std::optional<int> ModelNumberOfRow(const std::string& row) {
-    std::string rest = row;
-    for (int i = 0; i < kModelNumberTab; ++i) {
-        const auto tab = rest.find('\t');
-        if (tab == std::string::npos) break;
-        rest.erase(0, tab + 1);
-    }
-    TrimLeadingBlanks(rest);
-    const std::optional<int> number = ParseWholeNumber(rest);
-    if (!number || *number < 1 || *number > PumpCount) return std::nullopt;
-    return number;
 }
 
 }  // namespace zorvik

@@ -1,6 +1,5 @@
 #pragma once
-// The text of one result row, shared by both application types, and the way
-// back from a row to its model.
+// The text of one result row, shared by both application types.
 //
 // A row is: tab, series and ratio text (blanks kept), tab, then five cells -
 // time or flow, air, cycles per minute, total air, model number - where each
@@ -8,15 +7,23 @@
 // the five is padded on the left with blanks until it measures 50 pixels in
 // Arial 12 pt. The window lines them up with its tab stops.
 
-#include <optional>
+#include <cstdint>
 #include <string>
 
 #include "selection_controls.h"
 
 namespace zorvik {
 
-// The four number texts of a row, without padding or tabs. They follow
-// Shared.ApplicationType and Shared.MetricUnits:
+// How a run writes its rows: for which application, in which units, with
+// which decimal separator.
+struct RowFormat {
+    std::uint8_t applicationType = 0;  // ApplicationFlow or ApplicationFillCylinder
+    bool metric = false;
+    char decimalSeparator = '.';
+};
+
+// The four number texts of a row, without padding or tabs, by the format's
+// application and units:
 //
 //   cell        flow, imperial          flow, metric                     fill (time the same in both)
 //   timeOrFlow  F scfm, 2 dec (1 >= 10) F x 28.316847 nl/min, 1 (0)      F minutes, 1 dec (0 >= 10)
@@ -33,18 +40,12 @@ struct SelectionCells {
     std::string totalAir;
 };
 
-SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flowOrTime, char decimalSeparator);
+SelectionCells FormatSelectionCells(double cyclesPerMin, double air, double flowOrTime, const RowFormat& format);
 
 // The row text of a model: for the flow application cycles per minute, drive
 // air use (scfm) and flow (scfm); for vessel charging average cycles per
 // minute, total drive air (standard cubic feet) and fill time (minutes).
 std::string FormatSelectionRow(int pumpNo, const std::string& series, const std::string& ratioText, double cyclesPerMin,
-                               double air, double flowOrTime, const TextMeasure& textWidth, char decimalSeparator);
-
-// The model number at the end of a row: everything up to the sixth tab is
-// dropped (as many tabs as there are, up to six) and the rest, leading
-// blanks allowed, must be a whole number. Nothing for instruction rows,
-// "No selections", and numbers outside the catalogue (1 to 15).
-std::optional<int> ModelNumberOfRow(const std::string& row);
+                               double air, double flowOrTime, const RowFormat& format, const TextMeasure& textWidth);
 
 }  // namespace zorvik

@@ -1,34 +1,52 @@
 #pragma once
-// Steps every selection run starts with: take the option boxes, read the
-// layout's fields in order, report a failed validation.
+// Steps every selection run takes: take the option boxes, read the layout's
+// fields in order, report a failed validation, and turn the search's
+// listed models into rows.
 
 #include <initializer_list>
 #include <string>
 
+#include "catalogue.h"
 #include "selection_controls.h"
 #include "selection_result.h"
+#include "session.h"
 
 namespace zorvik {
 
-// Sets Shared.IgnoreAirAvailable and Shared.IgnoreFlowRate from the two
-// option boxes; every run does so before it reads a field, whether or not
-// it uses them.
-void TakeSelectionOptions(const SelectionControls& controls);
+// A run of one application in one session: what it reads from and writes
+// to, and what it hands back.
+struct SelectionRun {
+    Session& session;
+    const SelectionControls& controls;
+    SelectionResult result;
 
-// One field to read with ReadEntryField, and where its value goes.
-struct FieldToRead {
-    EntryField* field;
-    int kind;        // PressureEntry or FlowEntry
-    double* target;  // a value of Shared
+    // Starts the result for `applicationType` in the session's units and
+    // takes the two option boxes into the session; every run does so before
+    // it reads a field, whether or not it uses them.
+    SelectionRun(Session& session, const SelectionControls& controls, std::uint8_t applicationType);
+
+    Notices& notices() const { return *controls.notices; }
+
+    // One field to read with ReadEntryField, and where its value goes.
+    struct Field {
+        EntryField* field;
+        int kind;        // PressureEntry or FlowEntry
+        double* target;  // a value of the session
+    };
+
+    // Reads the fields in the order given, storing each value (0 for a
+    // refused one), and stops at the first refused: the user sees at most
+    // one entry message. False, with the result stopped, when a field was
+    // refused.
+    bool ReadFields(std::initializer_list<Field> fields);
+
+    // The exclamation beep and an error box with the message of the last
+    // failing check; the run ends with no rows.
+    SelectionResult Failed(const std::string& message);
+
+    // The row of a listed model, written in the run's application and units;
+    // the caller adds the search's figures to it.
+    SelectionRow& AddRow(const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime);
 };
-
-// Reads the fields in the order given, storing each value (0 for a refused
-// one), and stops at the first that leaves Shared.EntryValid false: the user
-// sees at most one entry message. True when every field was valid.
-bool ReadSelectionFields(std::initializer_list<FieldToRead> fields);
-
-// The exclamation beep and an error box with the message of the last
-// failing check; the run ends with no rows.
-SelectionResult FailedValidation(const std::string& message);
 
 }  // namespace zorvik

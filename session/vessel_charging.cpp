@@ -2,9 +2,6 @@
 
 #include "catalogue.h"
 #include "numeric_entry.h"
-#include "shared_state.h"
-#include "charge_search.h"
-#include "selection_row.h"
 #include "selection_run.h"
 
 namespace zorvik {
@@ -13,70 +10,50 @@ namespace {
 const char kEqualiseQuestion[] =
     "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.";
 
-bool ReadInputs(const SelectionFields& f) {
-    return ReadSelectionFields({
-        {f.pAirDrivePsiEdit, PressureEntry, &Shared.AirDrivePsi},
-        {f.qAirScfmEdit, FlowEntry, &Shared.AirAvailableScfm},
-        {f.pSupplyPsiEdit, PressureEntry, &Shared.InletPsi},
-        {f.OutStartPsiEdit, PressureEntry, &Shared.OutStartPsi},
-        {f.OutFinalPsiEdit, PressureEntry, &Shared.OutFinalPsi},
-        {f.OutCapacityFt3Edit, FlowEntry, &Shared.OutCapacityFt3},
-    });
-}
-
 // The vessel cannot start below the supply: the gas would flow straight
 // through the amplifier until the pressures are equal. False when the user
 // cancels.
-bool EqualiseStartPressure(const SelectionFields& f) {
-    if (!(Shared.OutStartPsi < Shared.InletPsi)) return true;
-    CurrentNotices().Beep();
-    if (!CurrentNotices().Question(kEqualiseQuestion)) return false;
+bool EqualiseStartPressure(SelectionRun& run) {
+    Session& s = run.session;
+    if (!(s.OutStartPsi < s.InletPsi)) return true;
+    run.notices().Beep();
+    if (!run.notices().Question(kEqualiseQuestion)) return false;
+    const SelectionFields& f = run.controls.fields;
     f.OutStartPsiEdit->SetText(f.pSupplyPsiEdit->Text());
-    Shared.OutStartPsi = Shared.InletPsi;
+    s.OutStartPsi = s.InletPsi;
     return true;
-}
-
-ChargeDuty DutyFromShared() {
-    return {Shared.AirDrivePsi, Shared.AirAvailableScfm, Shared.InletPsi,          Shared.OutStartPsi,
-            Shared.OutFinalPsi, Shared.OutCapacityFt3,   Shared.IgnoreAirAvailable};
-}
-
-// The chart's charging points read the flows of every model that was
-// charged; the others keep what an earlier search left.
-void KeepChargeFlows(const std::vector<ChargeCandidate>& candidates) {
-    for (const ChargeCandidate& c : candidates)
-        if (c.charged) Shared.ChargeFlowTable[c.pumpNo - 1] = c.flowScfm;
 }
 
 }  // namespace
 
-SelectionResult VesselChargingSelection(const SelectionControls& controls) {
-    TakeSelectionOptions(controls);
-    SelectionResult result;
-    if (!ReadInputs(controls.fields)) {
-        result.stop = SelectionStop::EntryInvalid;
-        return result;
+SelectionResult VesselChargingSelection(Session& session, const SelectionControls& controls) {
+    SelectionRun run(session, controls, ApplicationFillCylinder);
+    const SelectionFields& f = controls.fields;
+    if (!run.ReadFields({
+            {f.pAirDrivePsiEdit, PressureEntry, &session.AirDrivePsi},
+            {f.qAirScfmEdit, FlowEntry, &session.AirAvailableScfm},
+            {f.pSupplyPsiEdit, PressureEntry, &session.InletPsi},
+            {f.OutStartPsiEdit, PressureEntry, &session.OutStartPsi},
+            {f.OutFinalPsiEdit, PressureEntry, &session.OutFinalPsi},
+            {f.OutCapacityFt3Edit, FlowEntry, &session.OutCapacityFt3},
+        }))
+        return run.result;
+    if (!EqualiseStartPressure(run)) {
+        run.result.stop = SelectionStop::Cancelled;
+        return run.result;
     }
-    if (!EqualiseStartPressure(controls.fields)) {
-        result.stop = SelectionStop::Cancelled;
-        return result;
-    }
-    const ChargeDuty duty = DutyFromShared();
-    if (const std::string message = ChargeValidationMessage(duty); !message.empty()) return FailedValidation(message);
+    const ChargeDuty duty = session.LastChargeDuty();
+    run.result.chargeDuty = duty;
+    if (const std::string message = ChargeValidationMessage(duty); !message.empty()) return run.Failed(message);
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
-    const std::vector<ChargeCandidate> candidates = SearchVesselCharging(duty);
-    KeepChargeFlows(candidates);
-    for (const ChargeCandidate& c : candidates) {
+    for (const ChargeCandidate& c : SearchVesselCharging(duty)) {
         if (!c.Listed()) continue;
-        const TPumpRecord& p = CatalogueRow(c.pumpNo);
-        result.rows.push_back({FormatSelectionRow(p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin, c.driveAirScf,
-                                                  c.fillMinutes, controls.textWidth, controls.decimalSeparator),
-                               p.PumpNo, p.Series, p.RatioText, c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes});
+        run.AddRow(CatalogueRow(c.pumpNo), c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes).charge = c;
     }
-    Shared.PumpIndex = PumpCount;
-    SelectPump(PumpCount);
-    return result;
+    session.PumpIndex = PumpCount;
+    session.SelectPump(PumpCount);
+    return run.result;
 }
 
 }  // namespace zorvik

@@ -5,13 +5,15 @@
 
 #include "selection_controls.h"
 #include "selection_result.h"
+#include "session.h"
 
 namespace zorvik {
 
 // Reads, in this order, the drive pressure, drive air flow, inlet, initial,
-// final and capacity fields of controls (into AirDrivePsi, AirAvailableScfm,
-// InletPsi, OutStartPsi, OutFinalPsi, OutCapacityFt3, converted to psig,
-// scfm and cubic feet), after taking the two option boxes.
+// final and capacity fields of controls (into the session's AirDrivePsi,
+// AirAvailableScfm, InletPsi, OutStartPsi, OutFinalPsi, OutCapacityFt3,
+// converted to psig, scfm and cubic feet from the session's units), after
+// taking the two option boxes.
 //
 // An initial pressure below the inlet pressure asks "Initial outlet
 // pressure is lower than supply pressure!\requalise pressures before
@@ -25,12 +27,9 @@ namespace zorvik {
 //   3. initial above final        "Initial outlet pressure must be less than final outlet pressure!"
 // and charges the vessel with models 1 to 15 in turn, in ten equal pressure
 // steps, listing the models that qualify with fill time, average air,
-// average cycles and total air. Call with Shared.ApplicationType 1: the rows
-// follow it.
+// average cycles and total air, and their charges.
 //
-// Writes ChargeFlowTable's row of every model whose flow at the final
-// pressure reaches 0.3 scfm (other rows keep what they held), and leaves
-// PumpIndex 15 and model 15 current.
-SelectionResult VesselChargingSelection(const SelectionControls& controls);
+// Leaves PumpIndex 15 and model 15 current.
+SelectionResult VesselChargingSelection(Session& session, const SelectionControls& controls);
 
 }  // namespace zorvik

@@ -22,12 +22,35 @@ const char* NameOf(NoticeKind kind) {
     return "?";
 }
 
+// The innermost recorder alive.
+NoticeRecorder* inForce = nullptr;
+
+class ForwardingNotices final : public Notices {
+public:
+    void Beep() override { Target().Beep(); }
+    void Warning(const std::string& text) override { Target().Warning(text); }
+    void Error(const std::string& text) override { Target().Error(text); }
+    bool Question(const std::string& text) override { return Target().Question(text); }
+    void CancelWarning(const std::string& text) override { Target().CancelWarning(text); }
+
+private:
+    Notices& Target() {
+        static SilentNotices none;
+        return inForce != nullptr ? static_cast<Notices&>(*inForce) : none;
+    }
+};
+
 }  // namespace
 
-NoticeRecorder::NoticeRecorder(Mode mode) : mode_(mode) { previous_ = InstallNotices(this); }
+Notices& TestNotices() {
+    static ForwardingNotices forwarding;
+    return forwarding;
+}
+
+NoticeRecorder::NoticeRecorder(Mode mode) : mode_(mode), previous_(std::exchange(inForce, this)) {}
 
 NoticeRecorder::~NoticeRecorder() {
-    InstallNotices(previous_);
+    inForce = previous_;
     for (const Expected& e : expected_)
         ADD_FAILURE() << "expected " << NameOf(e.kind) << " \"" << e.text << "\" was never shown";
 }

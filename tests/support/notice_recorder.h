@@ -6,8 +6,10 @@
 // depends on the input, takes whatever is shown (questions answered OK) and
 // keeps it for the test to judge.
 //
-// The test mains install a strict recorder around every test; a recorder a
-// test makes takes over while it lives.
+// Nothing in the program reaches for notices of its own: whatever a test
+// makes is handed TestNotices(), which passes every notice to the recorder
+// in force. The test mains put a strict recorder around every test; a
+// recorder a test makes takes over while it lives.
 
 #include <deque>
 #include <functional>
@@ -30,8 +32,8 @@ class NoticeRecorder final : public Notices {
 public:
     enum Mode { Strict, Permissive };
 
-    explicit NoticeRecorder(Mode mode = Strict);  // installs itself
-    ~NoticeRecorder() override;                   // puts the previous notices back; unmet expectations fail
+    explicit NoticeRecorder(Mode mode = Strict);  // takes over TestNotices()
+    ~NoticeRecorder() override;                   // hands them back; unmet expectations fail
     NoticeRecorder(const NoticeRecorder&) = delete;
     NoticeRecorder& operator=(const NoticeRecorder&) = delete;
 
@@ -71,11 +73,15 @@ private:
     std::vector<std::string> Texts(std::initializer_list<NoticeKind> kinds) const;
 
     Mode mode_;
-    Notices* previous_ = nullptr;
+    NoticeRecorder* previous_ = nullptr;
     std::deque<Expected> expected_;
     std::vector<RecordedNotice> shown_;
     std::function<void()> whileShown_;
     int beeps_ = 0;
 };
+
+// The notices to hand to whatever a test makes: each notice goes to the
+// recorder in force when it is shown (dropped when there is none).
+Notices& TestNotices();
 
 }  // namespace zorvik::testing

@@ -11,17 +11,17 @@ namespace zorvik::testing {
 namespace {
 
 TEST(NoticeRecorderTest, TheTestMainFailsAMessageNobodyExpected) {
-    EXPECT_NONFATAL_FAILURE(CurrentNotices().Warning("not looked at"), "unexpected warning: \"not looked at\"");
-    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(CurrentNotices().Question("sure?")), "unexpected question");
+    EXPECT_NONFATAL_FAILURE(TestNotices().Warning("not looked at"), "unexpected warning: \"not looked at\"");
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(TestNotices().Question("sure?")), "unexpected question");
 }
 
 TEST(NoticeRecorderTest, ATestsRecorderTakesOverWhileItLives) {
     {
         NoticeRecorder mine{NoticeRecorder::Permissive};
-        CurrentNotices().Error("kept");
+        TestNotices().Error("kept");
         EXPECT_EQ(mine.Errors(), std::vector<std::string>{"kept"});
     }
-    EXPECT_NONFATAL_FAILURE(CurrentNotices().Error("after"), "unexpected error: \"after\"");
+    EXPECT_NONFATAL_FAILURE(TestNotices().Error("after"), "unexpected error: \"after\"");
 }
 
 TEST(NoticeRecorderTest, StrictFailsWhatDiffersFromTheExpected) {
@@ -38,8 +38,8 @@ TEST(NoticeRecorderTest, StrictFailsWhatDiffersFromTheExpected) {
         SCOPED_TRACE(c.what);
         NoticeRecorder notices;
         notices.Expect(NoticeKind::Warning, "Too high");
-        EXPECT_NONFATAL_FAILURE(c.shownKind == NoticeKind::Warning ? CurrentNotices().Warning(c.shownText)
-                                                                   : CurrentNotices().CancelWarning(c.shownText),
+        EXPECT_NONFATAL_FAILURE(c.shownKind == NoticeKind::Warning ? TestNotices().Warning(c.shownText)
+                                                                   : TestNotices().CancelWarning(c.shownText),
                                 c.failure);
     }
     EXPECT_NONFATAL_FAILURE(NoticeRecorder().Expect(NoticeKind::Error, "Missing"),
@@ -49,14 +49,14 @@ TEST(NoticeRecorderTest, StrictFailsWhatDiffersFromTheExpected) {
 TEST(NoticeRecorderTest, StrictAnswersQuestionsAsAnnounced) {
     NoticeRecorder notices;
     notices.Expect(NoticeKind::Question, "Go on?", false).Expect(NoticeKind::Question, "Really?");
-    EXPECT_FALSE(CurrentNotices().Question("Go on?"));
-    EXPECT_TRUE(CurrentNotices().Question("Really?"));
+    EXPECT_FALSE(TestNotices().Question("Go on?"));
+    EXPECT_TRUE(TestNotices().Question("Really?"));
     EXPECT_TRUE(notices.AllMet());
 }
 
 TEST(NoticeRecorderTest, PermissiveKeepsEverythingUntilCleared) {
     NoticeRecorder notices{NoticeRecorder::Permissive};
-    Notices& shown = CurrentNotices();
+    Notices& shown = TestNotices();
     shown.Beep();
     shown.Warning("w");
     shown.Error("e");

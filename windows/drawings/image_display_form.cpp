@@ -1,20 +1,20 @@
 #include "image_display_form.h"
 
+#include <QPrinter>
 #include <QShowEvent>
 
-#include "shared_state.h"
-#include "dimension_drawings.h"
-#include "view_range.h"
-#include "graph_form.h"
-#include "performance_chart.h"
-#include "state_picture.h"
 #include "clipboard.h"
+#include "data_sheet_print.h"
+#include "dimension_drawings.h"
+#include "performance_chart.h"
+#include "printing.h"
 #include "screen_placement.h"
 #include "ui_image_display_form.h"
 
 namespace zorvik {
 
-TimageDisplayForm::TimageDisplayForm(QWidget* parent) : LazyDialog(parent) {}
+TimageDisplayForm::TimageDisplayForm(Session& session, Notices& notices, QWidget* parent)
+    : LazyDialog(parent), session_(session), notices_(notices) {}
 
 void TimageDisplayForm::Build() {
     ui.SetUp();
@@ -27,8 +27,6 @@ void TimageDisplayForm::Build() {
 
 TimageDisplayForm::~TimageDisplayForm() = default;
 
-void TimageDisplayForm::SetGraphWindow(TzampGraph1Form* graphWindow) { zampGraph1Form = graphWindow; }
-
 void TimageDisplayForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
@@ -40,18 +38,19 @@ void TimageDisplayForm::FormShow() {
 }
 
 void TimageDisplayForm::flipUnitsBitBtnClick() {
-    switch (Shared.DisplayMode) {
+    std::uint8_t& mode = session_.DisplayMode;
+    switch (mode) {
         case DisplayDrawingInches:
-            Shared.DisplayMode = DisplayDrawingMm;
+            mode = DisplayDrawingMm;
             break;
         case DisplayDrawingMm:
-            Shared.DisplayMode = DisplayDrawingInches;
+            mode = DisplayDrawingInches;
             break;
         case DisplayChartPsi:
-            Shared.DisplayMode = DisplayChartBar;
+            mode = DisplayChartBar;
             break;
         case DisplayChartBar:
-            Shared.DisplayMode = DisplayChartPsi;
+            mode = DisplayChartPsi;
             break;
         default:
             break;
@@ -59,36 +58,47 @@ void TimageDisplayForm::flipUnitsBitBtnClick() {
     Redraw();
 }
 
-void TimageDisplayForm::printBitBtnClick() { zampGraph1Form->PrintBitBtnClick(); }
-
-void TimageDisplayForm::CopyToClipboardBitBtnClick() {
-    CopyPictureToClipboard(shownPicture_, ui->PerformanceGraphImage->Drawing());
+void TimageDisplayForm::printBitBtnClick() {
+    if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!AskPrintDialog(*PrintDialog1Printer, this)) return;
+    PrintDataSheetOn(*PrintDialog1Printer);
 }
+
+bool TimageDisplayForm::PrintDataSheetOn(QPrinter& printer) {
+    return TellPrintResult(PrintDataSheet(printer, drawing_, session_.Office()), "The data sheet", notices_);
+}
+
+void TimageDisplayForm::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(shownPicture_, drawing_); }
 
 void TimageDisplayForm::OkBitBtnClick() { accept(); }
 
-void TimageDisplayForm::ComputeViewRange() {
-    const GraphAxisRange range = SelectionViewRange();
-    ViewStallOutletPsi = range.outletMaxPsi;
-    ViewMaxFlowScfm = range.flowMaxScfm;
-}
-
 // Any other mode leaves the picture as it was.
 void TimageDisplayForm::Redraw() {
-    const std::uint8_t mode = Shared.DisplayMode;
+    const std::uint8_t mode = session_.DisplayMode;
     if (mode == DisplayDrawingInches || mode == DisplayDrawingMm) {
-        zampGraph1Form->ShowPicture(PictureOfStateNow(DrawModelDrawing));
+        const DrawingView view{chart_.model, mode == DisplayDrawingMm, 0, {}};
+        Show([view](Canvas& canvas) { DrawDrawing(canvas, view); });
     } else if (mode == DisplayChartPsi || mode == DisplayChartBar) {
-        ComputeViewRange();
-        Shared.ShowChargeCurve = true;
-        zampGraph1Form->ShowPicture(PictureOfStateNow([outlet = ViewStallOutletPsi, flow = ViewMaxFlowScfm](Canvas& c) {
-            DrawPerformanceGraph(c, ChartOriginX, ChartOriginY, outlet, flow);
-        }));
-    } else {
-        return;
+        ChartView view = chart_;
+        view.bar = mode == DisplayChartBar;
+        view.axes = ChartAxisRule::SelectionViewer;
+        const GraphAxisRange range = ChartAxisRange(view);
+        ViewStallOutletPsi = range.outletMaxPsi;
+        ViewMaxFlowScfm = range.flowMaxScfm;
+        Show([view](Canvas& canvas) { DrawChart(canvas, view); });
     }
-    shownPicture_ = zampGraph1Form->PerformanceGraphImage().copy();
-    ui->PerformanceGraphImage->Show(zampGraph1Form->PictureDrawingShown(), shownPicture_.size());
+}
+
+void TimageDisplayForm::Show(const PictureDrawing& drawing) {
+    drawing_ = drawing;
+    const QSize size(ChartPictureWidth, ChartPictureHeight);
+    shownPicture_ = QImage(size, QImage::Format_RGB32);
+    shownPicture_.fill(Qt::white);
+    {
+        Canvas canvas(shownPicture_);
+        drawing(canvas);
+    }
+    ui->PerformanceGraphImage->Show(drawing, size);
 }
 
 }  // namespace zorvik

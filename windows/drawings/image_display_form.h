@@ -1,21 +1,24 @@
 #pragma once
 // Selected Model: shows the dimension drawing or the performance chart of a
-// model chosen from a selection list, with unit flip, print and copy. It has
-// no picture of its own to draw on: it draws into the graph window's picture
-// and shows a copy, and prints through the graph window's data sheet print.
+// model chosen from a selection list, with unit flip, print and copy.
 //
-// To open it: make the model current (Shared.PumpIndex := n, SelectPump(n)),
-// leave the selection's operating point in the shared state (AirDrivePsi,
-// InletPsi, and for the chart's overlay ApplicationType with OutletPsi and
-// FlowScfm, or OutStartPsi, OutFinalPsi and ChargeFlowTable), set
-// Shared.DisplayMode to DisplayDrawingInches / DisplayDrawingMm or
-// DisplayChartPsi / DisplayChartBar, then call exec(). A flip of units made
-// here stays in DisplayMode. The chart is drawn with ShowChargeCurve set,
-// which the graph window clears again when it is next shown.
+// To open it: hand it the chosen row's chart (SetChart: the model, the
+// selection's drive and inlet pressures and the row's duty point or charge
+// points), set the session's DisplayMode to DisplayDrawingInches /
+// DisplayDrawingMm or DisplayChartPsi / DisplayChartBar (model_hand_off.h),
+// then call exec(). A flip of units made here stays in DisplayMode. It draws
+// its own picture and prints it as a data sheet naming the session's office.
 
 #include <QImage>
+#include <memory>
 
+#include "canvas.h"
+#include "chart_view.h"
 #include "lazy_dialog.h"
+#include "notices.h"
+#include "session.h"
+
+class QPrinter;
 
 namespace Ui {
 class TimageDisplayForm;
@@ -23,23 +26,27 @@ class TimageDisplayForm;
 
 namespace zorvik {
 
-class TzampGraph1Form;
-
 class TimageDisplayForm : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TimageDisplayForm(QWidget* parent = nullptr);
+    TimageDisplayForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TimageDisplayForm() override;
 
-    // The window whose picture and print this one borrows; wired at start-up.
-    void SetGraphWindow(TzampGraph1Form* graphWindow);
+    // The chosen row's chart; its units follow DisplayMode. Its model is the
+    // drawing's too.
+    void SetChart(const ChartView& chart) { chart_ = chart; }
 
     // Axis tops of the last chart shown: outlet pressure psig, flow scfm.
     double ViewStallOutletPsi = 0;
     double ViewMaxFlowScfm = 0;
 
-    // The copy of the graph window's picture on show.
+    // The 617 x 461 picture on show.
     const QImage& ShownPicture() const { return shownPicture_; }
+    PictureDrawing PictureDrawingShown() const { return drawing_; }
+
+    // Prints the picture as a data sheet onto a printer the caller has set
+    // up. False, after telling the user, when it could not be printed.
+    bool PrintDataSheetOn(QPrinter& printer);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,12 +59,18 @@ private:
     void CopyToClipboardBitBtnClick();
     void OkBitBtnClick();
 
-    void ComputeViewRange();
     void Redraw();
+    void Show(const PictureDrawing& drawing);
 
+    Session& session_;
+    Notices& notices_;
     LazyUi<Ui::TimageDisplayForm> ui{this};
-    TzampGraph1Form* zampGraph1Form = nullptr;
+    ChartView chart_;
+    PictureDrawing drawing_;
     QImage shownPicture_;
+    // Made at the first print and kept, so the print dialog offers the
+    // printer and settings chosen last time.
+    std::unique_ptr<QPrinter> PrintDialog1Printer;
 };
 
 }  // namespace zorvik

@@ -26,7 +26,8 @@ char SystemDecimalSeparator() {
 
 }  // namespace
 
-TZampModelSelectionChartForm::TZampModelSelectionChartForm(QWidget* parent) : LazyDialog(parent) {}
+TZampModelSelectionChartForm::TZampModelSelectionChartForm(Session& session, Notices& notices, QWidget* parent)
+    : LazyDialog(parent), session_(session), notices_(notices) {}
 
 void TZampModelSelectionChartForm::Build() {
     ui.SetUp();
@@ -105,7 +106,9 @@ QString TZampModelSelectionChartForm::PadToWidth(QString text, int width) const 
 }
 
 bool TZampModelSelectionChartForm::PrintChart(QPrinter& printer) {
-    return TellPrintResult(PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric), "The chart");
+    const PrintResult printed =
+        PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric, session_.Office());
+    return TellPrintResult(printed, "The chart", notices_);
 }
 
 }  // namespace zorvik

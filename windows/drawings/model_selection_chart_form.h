@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "lazy_dialog.h"
+#include "notices.h"
+#include "session.h"
 
 class QPrinter;
 
@@ -20,7 +22,7 @@ namespace zorvik {
 class TZampModelSelectionChartForm : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TZampModelSelectionChartForm(QWidget* parent = nullptr);
+    TZampModelSelectionChartForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TZampModelSelectionChartForm() override;
 
     // True while the chart shows barg, litres and millimetres. Kept between
@@ -49,6 +51,8 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    Session& session_;
+    Notices& notices_;
     LazyUi<Ui::TZampModelSelectionChartForm> ui{this};
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.

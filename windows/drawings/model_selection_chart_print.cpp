@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "offices.h"
 #include "model_chart_rows.h"
 #include "printing.h"
 #include "text_fit.h"
@@ -61,13 +60,13 @@ void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
 
 }  // namespace
 
-PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric) {
+PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric,
+                                     const TAddressData& office) {
     PrinterPage page(printer, QStringLiteral("Zorvik air amplifiers"));
     if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int width = page.Width();
     const ChartPageLayout p = LayOut(width, page.Height());
-    const TAddressData& office = ChosenOffice();
     const QString company = QString::fromStdString(office.Field[1]);
 
     c.SetFont(QStringLiteral("Arial"), StartFontPoints, true, false, true);

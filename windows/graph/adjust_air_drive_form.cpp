@@ -6,22 +6,14 @@
 #include <utility>
 
 #include "fixed_format.h"
-#include "notices.h"
 #include "number_text.h"
-#include "numeric_entry.h"
-#include "shared_state.h"
 #include "units.h"
-#include "graph_settings.h"
 #include "pressure_text.h"
 #include "screen_placement.h"
 #include "ui_adjust_air_drive_form.h"
 
 namespace zorvik {
 namespace {
-
-// The chart's own limit: a smaller share of the drive pressure here would
-// refuse the inlet pressure the chart was drawn at.
-double MaxInletFor(double airDrivePsi) { return GraphMaxInletFor(Shared.CurrentPump, airDrivePsi); }
 
 // Leaving a field is a user's move to another control; the focus that goes
 // to a message box or another window and comes back is not.
@@ -31,7 +23,8 @@ bool LeavesTheField(Qt::FocusReason reason) {
 
 }  // namespace
 
-TAdjustAirDriveForm::TAdjustAirDriveForm(QWidget* parent) : LazyDialog(parent) {}
+TAdjustAirDriveForm::TAdjustAirDriveForm(Session& session, Notices& notices, QWidget* parent)
+    : LazyDialog(parent), session_(session), notices_(notices) {}
 
 void TAdjustAirDriveForm::Build() {
     ui.SetUp();
@@ -65,7 +58,7 @@ void TAdjustAirDriveForm::showEvent(QShowEvent* event) {
 void TAdjustAirDriveForm::FormShow() {
     CentreOnScreen(*this);
     pendingExit_ = nullptr;
-    const TPumpRecord& pump = Shared.CurrentPump;
+    const TPumpRecord& pump = Pump();
     MinAirDrivePsi = 40.0;
     ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
     ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi));
@@ -76,10 +69,10 @@ void TAdjustAirDriveForm::FormShow() {
     ui->psiBarLabel1->setText(unit);
     ui->psiBarLabel2->setText(unit);
 
-    NewAirDrivePsi = Shared.AirDrivePsi;
+    NewAirDrivePsi = ChartShown.drivePsi;
     ShowMaxInletLimits();
     ShowPressureInEdit(ui->AdjustAirDrivePsiEdit, NewAirDrivePsi);
-    NewInletPsi = Shared.InletPsi;
+    NewInletPsi = ChartShown.inletPsi;
     ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
 
     // Models that boost their own drive air take their inlet from the drive.
@@ -94,7 +87,7 @@ void TAdjustAirDriveForm::FormShow() {
 // to its whole psig.
 void TAdjustAirDriveForm::airDrivePsiSpinButtonUpClick() {
     NewAirDrivePsi = std::trunc(NewAirDrivePsi);
-    if (NewAirDrivePsi < Shared.CurrentPump.MaxAirDrivePsi) NewAirDrivePsi += 1;
+    if (NewAirDrivePsi < Pump().MaxAirDrivePsi) NewAirDrivePsi += 1;
     ShowPressureInEdit(ui->AdjustAirDrivePsiEdit, NewAirDrivePsi);
     ShowMaxInletLimits();
 }
@@ -109,7 +102,7 @@ void TAdjustAirDriveForm::airDrivePsiSpinButtonDownClick() {
 // The inlet limit belongs to the drive pressure the chart was drawn at, not
 // to the one being edited.
 void TAdjustAirDriveForm::inletPsiSpinButtonUpClick() {
-    const double limit = MaxInletFor(Shared.AirDrivePsi);
+    const double limit = GraphMaxInletFor(Pump(), ChartShown.drivePsi);
     NewInletPsi = std::trunc(NewInletPsi);
     if (NewInletPsi < limit) NewInletPsi += 1;
     ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
@@ -117,7 +110,7 @@ void TAdjustAirDriveForm::inletPsiSpinButtonUpClick() {
 
 void TAdjustAirDriveForm::inletPsiSpinButtonDownClick() {
     NewInletPsi = std::trunc(NewInletPsi);
-    if (NewInletPsi > Shared.CurrentPump.MinInletPsi) NewInletPsi -= 1;
+    if (NewInletPsi > Pump().MinInletPsi) NewInletPsi -= 1;
     ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
 }
 
@@ -135,18 +128,18 @@ void TAdjustAirDriveForm::AdjustAirDrivePsiEditExit() {
     ReadLeftField(edit, NewAirDrivePsi);
     if (NewAirDrivePsi < MinAirDrivePsi) {
         RefuseOutOfRange(edit, NewAirDrivePsi, MinAirDrivePsi, "Air drive pressure is too low!");
-    } else if (NewAirDrivePsi > Shared.CurrentPump.MaxAirDrivePsi) {
-        RefuseOutOfRange(edit, NewAirDrivePsi, Shared.CurrentPump.MaxAirDrivePsi, "Air drive pressure is too high!");
+    } else if (NewAirDrivePsi > Pump().MaxAirDrivePsi) {
+        RefuseOutOfRange(edit, NewAirDrivePsi, Pump().MaxAirDrivePsi, "Air drive pressure is too high!");
     }
     ShowMaxInletLimits();
 }
 
 void TAdjustAirDriveForm::AdjustInletPsiEditExit() {
     QLineEdit* edit = ui->AdjustInletPsiEdit;
-    const double limit = MaxInletFor(Shared.AirDrivePsi);
+    const double limit = GraphMaxInletFor(Pump(), ChartShown.drivePsi);
     ReadLeftField(edit, NewInletPsi);
-    if (NewInletPsi < Shared.CurrentPump.MinInletPsi) {
-        RefuseOutOfRange(edit, NewInletPsi, Shared.CurrentPump.MinInletPsi, "Gas inlet pressure is too low!");
+    if (NewInletPsi < Pump().MinInletPsi) {
+        RefuseOutOfRange(edit, NewInletPsi, Pump().MinInletPsi, "Gas inlet pressure is too low!");
     } else if (NewInletPsi > limit) {
         RefuseOutOfRange(edit, NewInletPsi, limit, "Gas inlet pressure is too high!");
     }
@@ -166,8 +159,8 @@ void TAdjustAirDriveForm::newGraphBitBtnClick() {
     QWidget* focused = focusWidget();
     if ((focused == ui->AdjustAirDrivePsiEdit || focused == ui->AdjustInletPsiEdit) && focused != checked)
         RunExit(static_cast<QLineEdit*>(focused));
-    Shared.GraphAirDrivePsi = NewAirDrivePsi;
-    Shared.GraphInletScale = NewInletPsi / Shared.CurrentPump.GraphInletPsi;
+    session_.GraphAirDrivePsi = NewAirDrivePsi;
+    session_.GraphInletScale = NewInletPsi / Pump().GraphInletPsi;
     done(NewGraphResult);
 }
 
@@ -181,13 +174,13 @@ void TAdjustAirDriveForm::ShowPressureInEdit(QLineEdit* edit, double psi) {
 }
 
 void TAdjustAirDriveForm::ShowMaxInletLimits() {
-    const double limit = MaxInletFor(NewAirDrivePsi);
+    const double limit = GraphMaxInletFor(Pump(), NewAirDrivePsi);
     ui->maxInletBarLabel->setText(BarLimitText(limit));
     ui->maxInletPsiLabel->setText(PsiLimitText(limit));
 }
 
-double TAdjustAirDriveForm::TypedPressure(const QString& text) const {
-    const double value = ParseEntry(text.toStdString(), true);
+double TAdjustAirDriveForm::TypedPressure(const QString& text) {
+    const double value = ParseEntry(text.toStdString(), true, empties_, notices_).value_or(0);
     return AdjustShowsBar ? value * units::PsiPerBar : value;
 }
 
@@ -203,16 +196,16 @@ void TAdjustAirDriveForm::ReadLeftField(QLineEdit* edit, double& pressurePsi) {
     TrimTrailingBlanks(number);
     const std::optional<double> value = ParseNumber(number);
     if (!value) {
-        CurrentNotices().Beep();
-        CurrentNotices().Warning("'" + text.toStdString() + "' is not a valid floating point value");
+        notices_.Beep();
+        notices_.Warning("'" + text.toStdString() + "' is not a valid floating point value");
         return;
     }
     pressurePsi = AdjustShowsBar ? *value * units::PsiPerBar : *value;
 }
 
 void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const char* message) {
-    CurrentNotices().Beep();
-    CurrentNotices().Warning(message);
+    notices_.Beep();
+    notices_.Warning(message);
     pressurePsi = limitPsi;
     ShowPressureInEdit(edit, limitPsi);
     edit->setFocus();

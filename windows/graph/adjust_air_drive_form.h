@@ -3,14 +3,18 @@
 // performance chart, within the current model's limits. Every pressure is
 // held in psig; barg is only a display unit.
 //
-// The opener sets AdjustShowsBar, shows the dialog modally and redraws its
-// chart when it returns NewGraphResult ("&New Graph"): GraphAirDrivePsi and
-// GraphInletScale then hold the new conditions. Any other result changes
-// nothing shared.
+// The opener sets AdjustShowsBar and ChartShown, shows the dialog modally
+// and redraws its chart when it returns NewGraphResult ("&New Graph"): the
+// session's GraphAirDrivePsi and GraphInletScale then hold the new
+// conditions. Any other result changes nothing of the session.
 
 #include <QString>
 
+#include "chart_view.h"
 #include "lazy_dialog.h"
+#include "notices.h"
+#include "numeric_entry.h"
+#include "session.h"
 
 class QLineEdit;
 
@@ -25,11 +29,13 @@ class TAdjustAirDriveForm : public LazyDialog {
 public:
     static constexpr int NewGraphResult = QDialog::Accepted;
 
-    explicit TAdjustAirDriveForm(QWidget* parent = nullptr);
+    TAdjustAirDriveForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TAdjustAirDriveForm() override;
 
-    // Set by the opener before each showing: the fields show and take barg.
+    // Set by the opener before each showing: the fields show and take barg;
+    // the chart whose model, drive and inlet pressures the dialog starts from.
     bool AdjustShowsBar = false;
+    ChartView ChartShown;
 
     // The pressures being edited, psig.
     double NewAirDrivePsi = 0;
@@ -56,7 +62,7 @@ private:
 
     void ShowPressureInEdit(QLineEdit* edit, double psi);
     void ShowMaxInletLimits();
-    double TypedPressure(const QString& text) const;
+    double TypedPressure(const QString& text);
     void ReadLeftField(QLineEdit* edit, double& pressurePsi);
     void RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const char* message);
 
@@ -64,6 +70,11 @@ private:
     bool RunFieldExit(bool evenWhileButtonDown);
     void RunExit(QLineEdit* edit);
 
+    const TPumpRecord& Pump() const { return ChartShown.Pump(); }
+
+    Session& session_;
+    Notices& notices_;
+    EmptyEntryCount empties_;
     LazyUi<Ui::TAdjustAirDriveForm> ui{this};
     // A field whose exit has yet to be checked: leaving a field is checked
     // once the focus has settled, or by the button whose press took it.

@@ -2,9 +2,9 @@
 
 namespace zorvik {
 
-PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture) {
+PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture, const TAddressData& office) {
     PrinterPage sheet(printer, DataSheetTitle);
-    return PrintDataSheet(sheet, picture);
+    return PrintDataSheet(sheet, picture, office);
 }
 
 }  // namespace zorvik

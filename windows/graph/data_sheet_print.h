@@ -8,6 +8,6 @@ class QPrinter;
 
 namespace zorvik {
 
-PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture);
+PrintResult PrintDataSheet(QPrinter& printer, const PictureDrawing& picture, const TAddressData& office);
 
 }  // namespace zorvik

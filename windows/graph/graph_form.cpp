@@ -8,8 +8,6 @@
 #include <algorithm>
 
 #include "catalogue.h"
-#include "notices.h"
-#include "shared_state.h"
 #include "dimension_drawings.h"
 #include "adjust_air_drive_form.h"
 #include "chart_text.h"
@@ -17,7 +15,6 @@
 #include "list_click.h"
 #include "model_data_form.h"
 #include "option_rows.h"
-#include "state_picture.h"
 #include "clipboard.h"
 #include "printing.h"
 #include "screen_placement.h"
@@ -47,15 +44,16 @@ constexpr ModelTypeLines kModelTypes[] = {
     {"TS", "  Double acting", "  Two stage"},
 };
 
-bool ShowsChart() { return Shared.DisplayMode == DisplayChartPsi || Shared.DisplayMode == DisplayChartBar; }
+bool ShowsChart(const Session& s) { return s.DisplayMode == DisplayChartPsi || s.DisplayMode == DisplayChartBar; }
 
-bool ShowsDrawing() { return Shared.DisplayMode <= DisplayDrawingMm; }
+bool ShowsDrawing(const Session& s) { return s.DisplayMode <= DisplayDrawingMm; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TzampGraph1Form::TzampGraph1Form(QWidget* parent) : LazyDialog(parent) {}
+TzampGraph1Form::TzampGraph1Form(Session& session, Notices& notices, QWidget* parent)
+    : LazyDialog(parent), session_(session), notices_(notices) {}
 
 void TzampGraph1Form::Build() {
     ui.SetUp();
@@ -127,7 +125,6 @@ void TzampGraph1Form::showEvent(QShowEvent* event) {
 // may have changed it since this window was last open.
 void TzampGraph1Form::FormShow() {
     CentreOnScreen(*this);
-    Shared.ShowChargeCurve = false;
     TabListBox1Click();
     ShowModeControls();
     ui->ModelDetailsMemo->moveCursor(QTextCursor::Start);
@@ -135,11 +132,11 @@ void TzampGraph1Form::FormShow() {
 
 void TzampGraph1Form::TabListBox1Click() {
     ui->OptionDimensionsPanel->hide();
-    Shared.PumpIndex = ChosenModelRow() + 1;
-    SelectPump(Shared.PumpIndex);
+    session_.PumpIndex = ChosenModelRow() + 1;
+    session_.SelectPump(session_.PumpIndex);
     ShowModelType();
-    Shared.GraphInletScale = 1.0;
-    if (ShowModelPicture()) FillOptionList(Shared.PumpIndex);
+    session_.GraphInletScale = 1.0;
+    if (ShowModelPicture()) FillOptionList(session_.PumpIndex);
 }
 
 // A control-click can unselect the row; the window always shows a model.
@@ -165,20 +162,20 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         ui->OptionDimensionsPanel->show();
         if (fromRadioButton != nullptr) fromRadioButton->setFocus();
     }
-    ShowPicture(PictureOfStateNow([option, inMm = OptionDrawingInMm](Canvas& canvas) {
-        DrawOptionDrawing(canvas, option.index, Text(option.partNumber), Text(option.description), inMm);
-    }));
+    const DrawingView view{session_.CurrentPump.PumpNo, OptionDrawingInMm, option.index, Text(option.partNumber)};
+    ShowPicture([view](Canvas& canvas) { DrawDrawing(canvas, view); });
     ui->ShowDrawingBitBtn->hide();
     ui->ShowAmplifierBitBtn->show();
 }
 
 void TzampGraph1Form::DrawGraphBitBtnClick() {
-    if (Shared.DisplayMode < DisplayChartPsi) {
-        Shared.DisplayMode = DisplayChartPsi;
-    } else if (Shared.DisplayMode == DisplayChartPsi) {
-        Shared.DisplayMode = DisplayChartBar;
-    } else if (Shared.DisplayMode == DisplayChartBar) {
-        Shared.DisplayMode = DisplayChartPsi;
+    std::uint8_t& mode = session_.DisplayMode;
+    if (mode < DisplayChartPsi) {
+        mode = DisplayChartPsi;
+    } else if (mode == DisplayChartPsi) {
+        mode = DisplayChartBar;
+    } else if (mode == DisplayChartBar) {
+        mode = DisplayChartPsi;
     }
     ShowModeControls();
     ShowModelButtons();
@@ -189,7 +186,7 @@ void TzampGraph1Form::DrawGraphBitBtnClick() {
 // Inches and millimetres take turns; from a chart (or nothing yet) the
 // drawing comes in inches.
 void TzampGraph1Form::ShowDrawingBitBtnClick() {
-    Shared.DisplayMode = Shared.DisplayMode == DisplayDrawingInches ? DisplayDrawingMm : DisplayDrawingInches;
+    session_.DisplayMode = session_.DisplayMode == DisplayDrawingInches ? DisplayDrawingMm : DisplayDrawingInches;
     ShowModeControls();
     DrawModel();
 }
@@ -201,7 +198,8 @@ void TzampGraph1Form::ShowAmplifierBitBtnClick() {
 }
 
 void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
-    AdjustAirDriveForm->AdjustShowsBar = Shared.DisplayMode == DisplayChartBar;
+    AdjustAirDriveForm->AdjustShowsBar = session_.DisplayMode == DisplayChartBar;
+    AdjustAirDriveForm->ChartShown = chart_;
     if (AdjustAirDriveForm->exec() == TAdjustAirDriveForm::NewGraphResult) DrawChart();
 }
 
@@ -218,7 +216,8 @@ void TzampGraph1Form::PrintBitBtnClick() {
 }
 
 bool TzampGraph1Form::PrintDataSheetOn(QPrinter& printer) {
-    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown()), "The data sheet");
+    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown(), session_.Office()), "The data sheet",
+                           notices_);
 }
 
 // The memo only describes the model; the focus moves on past it, backwards
@@ -250,7 +249,7 @@ void TzampGraph1Form::FillOptionList(int pumpNo) {
 void TzampGraph1Form::ShowModelType() {
     ui->ModelDetailsMemo->clear();
     for (const ModelTypeLines& type : kModelTypes) {
-        if (Shared.CurrentPump.ActionCode != type.actionCode) continue;
+        if (session_.CurrentPump.ActionCode != type.actionCode) continue;
         ui->ModelDetailsMemo->setPlainText(QString::fromLatin1(type.firstLine) + QLatin1Char('\n') +
                                            QString::fromLatin1(type.secondLine));
     }
@@ -260,27 +259,27 @@ void TzampGraph1Form::ShowModelType() {
 // the drawing while a chart is shown; the chart's own controls are live only
 // while a chart is shown.
 void TzampGraph1Form::ShowModeControls() {
-    const bool chart = ShowsChart();
+    const bool chart = ShowsChart(session_);
     ui->AdjustAirDriveBitBtn->setEnabled(chart);
     ui->DrivePressurePanel->setVisible(chart);
-    if (Shared.DisplayMode == DisplayChartPsi) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Bar && l/min"));
-    if (Shared.DisplayMode == DisplayChartBar) ui->DrawGraphBitBtn->setText(QStringLiteral("Sho&w Psi && Scfm"));
+    if (session_.DisplayMode == DisplayChartPsi) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Bar && l/min"));
+    if (session_.DisplayMode == DisplayChartBar) ui->DrawGraphBitBtn->setText(QStringLiteral("Sho&w Psi && Scfm"));
     if (!chart) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Graph"));
     if (chart) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &Drawing"));
     ShowDrawingCaption();
 }
 
 void TzampGraph1Form::ShowDrawingCaption() {
-    if (Shared.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
-    if (Shared.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
+    if (session_.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
+    if (session_.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
 }
 
 // The model's drawing or chart, by the mode in force; false, with nothing
 // drawn, in any other mode.
 bool TzampGraph1Form::ShowModelPicture() {
-    if (ShowsDrawing()) {
+    if (ShowsDrawing(session_)) {
         DrawModel();
-    } else if (ShowsChart()) {
+    } else if (ShowsChart(session_)) {
         DrawChart();
     } else {
         return false;
@@ -297,8 +296,25 @@ void TzampGraph1Form::ShowModelButtons() {
     ui->ShowAmplifierBitBtn->hide();
 }
 
-void TzampGraph1Form::DrawModel() { ShowPicture(PictureOfStateNow(DrawModelDrawing)); }
+// The drawing is in inches only in the inch mode; any other, nothing chosen
+// yet among them, gives millimetres.
+void TzampGraph1Form::DrawModel() {
+    const DrawingView view{session_.CurrentPump.PumpNo, session_.DisplayMode != DisplayDrawingInches, 0, {}};
+    ShowPicture([view](Canvas& canvas) { DrawDrawing(canvas, view); });
+}
 
-void TzampGraph1Form::DrawChart() { DrawGraphSettings(*this); }
+// The chart at the session's graph settings; a drive pressure above the
+// model's maximum is drawn at the maximum, after the warning.
+void TzampGraph1Form::DrawChart() {
+    const PreparedChart prepared = PrepareGraphChart(session_.CurrentPump.PumpNo, session_.GraphAirDrivePsi,
+                                                     session_.GraphInletScale, session_.DisplayMode == DisplayChartBar);
+    if (!prepared.warning.empty()) {
+        notices_.Beep();
+        notices_.Warning(prepared.warning);
+    }
+    chart_ = prepared.view;
+    ShowPicture([view = chart_](Canvas& canvas) { zorvik::DrawChart(canvas, view); });
+    SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar));
+}
 
 }  // namespace zorvik

@@ -2,14 +2,18 @@
 // Dimensions & Graphs: browses the fifteen models one at a time, showing in
 // one picture the dimension drawing of a model or accessory option or the
 // model's performance chart, with the data sheet, the adjust dialog, copy and
-// print. The picture viewer borrows its picture and its print.
+// print. The model, what the picture shows and the chart's drive and inlet
+// settings are the session's.
 
 #include <QFont>
 #include <QImage>
 #include <memory>
 
-#include "graph_settings.h"
+#include "canvas.h"
+#include "chart_view.h"
 #include "lazy_dialog.h"
+#include "notices.h"
+#include "session.h"
 
 class QPrinter;
 class QRadioButton;
@@ -23,10 +27,10 @@ namespace zorvik {
 class TAdjustAirDriveForm;
 class TmodelDataForm;
 
-class TzampGraph1Form : public LazyDialog, public GraphWindowSurface {
+class TzampGraph1Form : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TzampGraph1Form(QWidget* parent = nullptr);
+    TzampGraph1Form(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TzampGraph1Form() override;
 
     // The dialogs this window opens; wired once at start-up.
@@ -34,11 +38,16 @@ public:
 
     // The 617 x 461 picture.
     QImage& PerformanceGraphImage();
-    // GraphWindowSurface: the picture and the drive pressure panel.
-    void ShowPicture(const PictureDrawing& drawing) override;
-    void SetDrivePressureCaption(const QString& caption) override;
+    // Draws `drawing` into the picture and keeps it to draw again (sharper,
+    // printed, copied).
+    void ShowPicture(const PictureDrawing& drawing);
+    // The caption of DrivePressurePanel.
+    void SetDrivePressureCaption(const QString& caption);
     // What the picture shows, to draw again at any scale.
     PictureDrawing PictureDrawingShown() const;
+    // The last chart drawn, at the drive and inlet pressures it was drawn
+    // at: what the adjust dialog starts from.
+    const ChartView& ChartShown() const { return chart_; }
 
     // True while "mm" is chosen for the dimensioned option drawings.
     bool OptionDrawingInMm = true;
@@ -79,6 +88,9 @@ private:
     void DrawModel();
     void DrawChart();
 
+    Session& session_;
+    Notices& notices_;
+    ChartView chart_;
     LazyUi<Ui::TzampGraph1Form> ui{this};
     // The drive pressure panel's font as the window's layout gives it.
     QFont captionFont_;

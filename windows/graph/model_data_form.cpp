@@ -2,7 +2,6 @@
 
 #include <QShowEvent>
 
-#include "shared_state.h"
 #include "units.h"
 #include "chart_text.h"
 #include "pressure_text.h"
@@ -20,7 +19,7 @@ QString SheetNumber(double value, int decimals) { return ChartNumber(value, Shee
 
 }  // namespace
 
-TmodelDataForm::TmodelDataForm(QWidget* parent) : LazyDialog(parent) {}
+TmodelDataForm::TmodelDataForm(Session& session, QWidget* parent) : LazyDialog(parent), session_(session) {}
 
 void TmodelDataForm::Build() {
     ui.SetUp();
@@ -37,7 +36,7 @@ void TmodelDataForm::showEvent(QShowEvent* event) {
 
 void TmodelDataForm::FormShow() {
     CentreOnScreen(*this);
-    const TPumpRecord& pump = Shared.CurrentPump;
+    const TPumpRecord& pump = session_.CurrentPump;
     ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
     ui->minAirbarLabel->setText(BarLimitText(kMinAirDrivePsi));
     ui->minAirPsiLabel->setText(PsiLimitText(kMinAirDrivePsi));
@@ -58,7 +57,7 @@ void TmodelDataForm::FormShow() {
 // place of the inlet rows; two-stage models, whose inlet limit follows the
 // drive pressure, show the interstage row instead of a maximum inlet value.
 void TmodelDataForm::ShowInletRows() {
-    const TPumpRecord& pump = Shared.CurrentPump;
+    const TPumpRecord& pump = session_.CurrentPump;
     ui->gasInletDataPanel->setVisible(!pump.InletIsDriveAir);
     for (QWidget* line : {ui->Label1, ui->Label2, ui->Label3}) line->setVisible(pump.InletIsDriveAir);
     ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi));
@@ -80,7 +79,7 @@ void TmodelDataForm::ShowInletRows() {
 
 // Outlet stall pressure = AirStallFactor x pAir (+ SupplyStallFactor x pSupply).
 void TmodelDataForm::ShowStallFormula() {
-    const TPumpRecord& pump = Shared.CurrentPump;
+    const TPumpRecord& pump = session_.CurrentPump;
     const QString air = SheetNumber(pump.AirStallFactor, 1) + QStringLiteral(" x pAir");
     const bool withSupply = pump.SupplyStallFactor > 0;
     ui->stallPressureFormulaLabel1->setText(withSupply ? QStringLiteral("( ") + air + QStringLiteral(" )") : air);

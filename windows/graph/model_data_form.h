@@ -1,9 +1,10 @@
 #pragma once
-// Model Selection Data: the rated limits and constants of the current model,
-// pressures in barg and psig side by side whatever units the rest of the
-// program shows. Filled anew at every showing; changes nothing.
+// Model Selection Data: the rated limits and constants of the session's
+// current model, pressures in barg and psig side by side whatever units the
+// rest of the program shows. Filled anew at every showing; changes nothing.
 
 #include "lazy_dialog.h"
+#include "session.h"
 
 namespace Ui {
 class TmodelDataForm;
@@ -14,7 +15,7 @@ namespace zorvik {
 class TmodelDataForm : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TmodelDataForm(QWidget* parent = nullptr);
+    explicit TmodelDataForm(Session& session, QWidget* parent = nullptr);
     ~TmodelDataForm() override;
 
 protected:
@@ -28,6 +29,7 @@ private:
     void ShowInletRows();
     void ShowStallFormula();
 
+    Session& session_;
     LazyUi<Ui::TmodelDataForm> ui{this};
 };
 

@@ -20,12 +20,12 @@ std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName) {
     return printer;
 }
 
-bool TellPrintResult(PrintResult result, const std::string& document) {
+bool TellPrintResult(PrintResult result, const std::string& document, Notices& notices) {
     if (result == PrintResult::Printed) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error(document + " could not be printed: " +
-                           (result == PrintResult::NotStarted ? "the printer could not be started."
-                                                              : "the job could not be handed to the printer."));
+    notices.Beep();
+    notices.Error(document + " could not be printed: " +
+                  (result == PrintResult::NotStarted ? "the printer could not be started."
+                                                     : "the job could not be handed to the printer."));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "notices.h"
 #include "print_page.h"
 
 class QPrinter;
@@ -20,9 +21,9 @@ bool AskPrintDialog(QPrinter& printer, QWidget* parent);
 // A printer that writes a PDF file at the resolution of a laser printer.
 std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName);
 
-// True when printed; else beeps and tells the user why `document` ("The data
-// sheet") could not be printed.
-bool TellPrintResult(PrintResult result, const std::string& document);
+// True when printed; else beeps and tells the user through `notices` why
+// `document` ("The data sheet") could not be printed.
+bool TellPrintResult(PrintResult result, const std::string& document, Notices& notices);
 
 // A page of a printer, with the document's title; Printed only when the
 // printer is in no error state after the page.

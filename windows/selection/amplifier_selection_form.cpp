@@ -8,8 +8,6 @@
 #include <QPrinter>
 #include <vector>
 
-#include "notices.h"
-#include "shared_state.h"
 #include "image_display_form.h"
 #include "artwork.h"
 #include "canvas.h"
@@ -19,7 +17,6 @@
 #include "model_hand_off.h"
 #include "selection_entry.h"
 #include "selection_report.h"
-#include "selection_row.h"
 #include "selection_schematic.h"
 #include "vessel_charging.h"
 #include "ui_amplifier_selection_form.h"
@@ -40,6 +37,27 @@ const char kNotAValidValue[] = " is not a valid value!";
 const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
 const char kNoAmplifierToShow[] = "No air amplifier selected...";
 
+// The chart the picture viewer draws for a listed row: its model at the
+// drive and inlet pressures the run read, with the row's operating point or
+// its charge.
+ChartView ChartOfRow(const SelectionResult& run, const SelectionRow& row) {
+    ChartView chart;
+    chart.model = row.pumpNo;
+    chart.axes = ChartAxisRule::SelectionViewer;
+    if (run.IsFill()) {
+        const ChargeDuty& duty = run.chargeDuty;
+        chart.drivePsi = duty.drivePsi;
+        chart.inletPsi = duty.inletPsi;
+        chart.charge = ChartChargePoints{duty.startPsi, duty.finalPsi, row.charge.flowScfm};
+    } else {
+        const FlowDuty& duty = run.flowDuty;
+        chart.drivePsi = duty.drivePsi;
+        chart.inletPsi = duty.inletPsi;
+        chart.duty = ChartDutyPoint{duty.outletPsi, row.flow.delivered.flowScfm};
+    }
+    return chart;
+}
+
 // The "Please wait" memo as the procedures show it.
 class SearchingMemoNotice final : public SearchingNotice {
 public:
@@ -52,7 +70,8 @@ private:
 
 }  // namespace
 
-TAmplifierSelectionForm::TAmplifierSelectionForm(QWidget* parent) : LazyDialog(parent) {}
+TAmplifierSelectionForm::TAmplifierSelectionForm(Session& session, Notices& notices, QWidget* parent)
+    : LazyDialog(parent), session_(session), notices_(notices) {}
 
 void TAmplifierSelectionForm::Build() {
     ui.SetUp();
@@ -113,16 +132,22 @@ void TAmplifierSelectionForm::ConnectCompare() {
 
 std::vector<int> TAmplifierSelectionForm::ListedModels() const {
     std::vector<int> models;
-    for (const QString& row : ui->SelectionTabListBox->Rows())
-        if (const std::optional<int> model = ModelNumberOfRow(row.toStdString())) models.push_back(*model);
+    for (const SelectionRow& row : lastRun_.rows) models.push_back(row.pumpNo);
     return models;
+}
+
+// The selected row of the list, when it is one of the last run's.
+const SelectionRow* TAmplifierSelectionForm::ChosenRow() const {
+    const int row = ui->SelectionTabListBox->SelectedRow();
+    if (row < 0 || row >= static_cast<int>(lastRun_.rows.size())) return nullptr;
+    return &lastRun_.rows[static_cast<std::size_t>(row)];
 }
 
 void TAmplifierSelectionForm::CompareBitBtnClick() {
     const std::vector<int> models = ListedModels();
     if (models.empty()) return;
-    if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(this);
-    comparisonWindow->Open(Shared.ApplicationType, Shared.MetricUnits, models, ui->PsEqualToPaCheckBox->isChecked());
+    if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(notices_, this);
+    comparisonWindow->Open(lastRun_, models, ui->PsEqualToPaCheckBox->isChecked());
     comparisonWindow->show();
     comparisonWindow->raise();
 }
@@ -181,47 +206,50 @@ void TAmplifierSelectionForm::ApplicationTypeComboBoxClick(int index) {
 
 void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
     const bool fill = applicationType == ApplicationFillCylinder;
-    Shared.ApplicationType = fill ? ApplicationFillCylinder : ApplicationFlow;
-    ui->ApplicationTypeComboBox->setCurrentIndex(Shared.ApplicationType);
+    session_.ApplicationType = fill ? ApplicationFillCylinder : ApplicationFlow;
+    ui->ApplicationTypeComboBox->setCurrentIndex(session_.ApplicationType);
     (fill ? ui->systemAxImage : ui->systemAImage)->raise();
     (fill ? ui->systemBImage : ui->systemBxImage)->raise();
     for (int e = 0; e < SelectionEntryCount; ++e) {
-        const bool shown = ShownInLayout(SelectionEntry(e), Shared.ApplicationType);
+        const bool shown = ShownInLayout(SelectionEntry(e), session_.ApplicationType);
         entryEdits[e]->setVisible(shown);
         entryLabels[e]->setVisible(shown);
     }
     ui->disableFlowrateLimitCheckBox->setVisible(!fill);
-    const SelectionHeadings headings = HeadingsOf(Shared.ApplicationType, Shared.MetricUnits);
+    const SelectionHeadings headings = HeadingsOf(session_.ApplicationType, session_.MetricUnits);
     ui->FlowrateHdLabel->setText(QString::fromLatin1(headings.flowOrTime));
     ui->AirConsumpHdLabel->setText(QString::fromLatin1(headings.air));
     ui->TotalAirConsumpHdLabel->setText(QString::fromLatin1(headings.totalAir));
     ui->cyclesMinHdLabel->setText(QString::fromLatin1(headings.cycles));
     if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
-    ui->SelectionLayoutImage->Show(
-        [type = Shared.ApplicationType](Canvas& canvas) { DrawSelectionSchematic(canvas, type); });
+    const QString caption = QString::fromLatin1(SchematicCaption(session_.ApplicationType));
+    ui->SelectionLayoutImage->Show([fill, caption](Canvas& canvas) { DrawSelectionSchematic(canvas, fill, caption); });
     ShowInstructions();
 }
 
 void TAmplifierSelectionForm::ShowInstructions() {
-    ui->SelectionTabListBox->clear();
+    ClearSelections();
     for (const char* row : InstructionRows) ui->SelectionTabListBox->AddRow(QString::fromLatin1(row));
 }
 
-void TAmplifierSelectionForm::ClearSelections() { ui->SelectionTabListBox->clear(); }
+void TAmplifierSelectionForm::ClearSelections() {
+    lastRun_.rows.clear();
+    ui->SelectionTabListBox->clear();
+}
 
 void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
     TTabListBox* list = ui->SelectionTabListBox;
-    list->clear();
+    ClearSelections();
     list->SetTabStops(SelectionTabStops, SelectionTabScale);
-    list->clear();
     list->show();
     // The rows go in only after the run: the run itself may rewrite the
     // initial vessel pressure field, which clears the list.
-    const SelectionResult result = RunSelection();
+    SelectionResult result = RunSelection();
     if (!result.Completed()) return;
     Timer1.start(SearchingNoticeMs);
-    for (const SelectionRow& row : result.rows) list->AddRow(QString::fromStdString(row.text));
-    if (result.rows.empty()) {
+    lastRun_ = std::move(result);
+    for (const SelectionRow& row : lastRun_.rows) list->AddRow(QString::fromStdString(row.text));
+    if (lastRun_.rows.empty()) {
         list->AddRow(QString::fromLatin1(kNoSelections));
         return;
     }
@@ -243,8 +271,9 @@ SelectionResult TAmplifierSelectionForm::RunSelection() {
     controls.searchingMemo = &notice;
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
     controls.decimalSeparator = decimalSeparator;
-    if (Shared.ApplicationType == ApplicationFillCylinder) return VesselChargingSelection(controls);
-    return ContinuousProcessSelection(controls);
+    controls.notices = &notices_;
+    if (session_.ApplicationType == ApplicationFillCylinder) return VesselChargingSelection(session_, controls);
+    return ContinuousProcessSelection(session_, controls);
 }
 
 // A cell's tab counts as a blank: the canvas font would expand it to a tab
@@ -259,8 +288,8 @@ void TAmplifierSelectionForm::Timer1Timer() { ui->searchingMemo->hide(); }
 
 void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
     const bool hadSelection = ui->SelectionTabListBox->SelectedRow() >= 0;
-    Shared.MetricUnits = !Shared.MetricUnits;
-    ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(Shared.MetricUnits)));
+    session_.MetricUnits = !session_.MetricUnits;
+    ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(session_.MetricUnits)));
     ShowEntryCaptions();
     for (int e = 0; e < SelectionEntryCount; ++e) {
         if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked())
@@ -268,23 +297,23 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
         else
             ConvertEntryUnits(SelectionEntry(e));
     }
-    ShowLayout(Shared.ApplicationType, true);
+    ShowLayout(session_.ApplicationType, true);
     if (hadSelection) ListSelectionsBitBtnClick();
 }
 
 void TAmplifierSelectionForm::ShowEntryCaptions() {
     for (int e = 0; e < SelectionEntryCount; ++e)
-        entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), Shared.MetricUnits)));
+        entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), session_.MetricUnits)));
 }
 
 void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
     QLineEdit* edit = entryEdits[entry];
     const std::optional<std::string> converted =
         ConvertedEntryText(EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind,
-                           Shared.MetricUnits, decimalSeparator);
+                           session_.MetricUnits, decimalSeparator);
     if (!converted) {
-        CurrentNotices().Beep();
-        CurrentNotices().Error(edit->text().toStdString() + kNotAValidValue);
+        notices_.Beep();
+        notices_.Error(edit->text().toStdString() + kNotAValidValue);
         return;
     }
     edit->setText(QString::fromStdString(*converted));
@@ -310,26 +339,26 @@ void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
 void TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick() { ClearSelections(); }
 
 // "Show &Drawing" and "Show &Graph": the model of the selected row, made
-// current for the picture viewer. Instruction rows and "No selections" name
-// no model.
+// current for the picture viewer, with the row's operating point.
+// Instruction rows and "No selections" name no model.
 void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
     const ModelView view = sender() == ui->DrawGraphBitBtn ? ModelView::Graph : ModelView::Drawing;
-    const int row = ui->SelectionTabListBox->SelectedRow();
-    const std::optional<int> model =
-        row < 0 ? std::nullopt : ModelNumberOfRow(ui->SelectionTabListBox->RowText(row).toStdString());
-    if (!model) {
-        CurrentNotices().Beep();
-        CurrentNotices().Warning(kNoAmplifierToShow);
+    const SelectionRow* row = ChosenRow();
+    if (row == nullptr) {
+        notices_.Beep();
+        notices_.Warning(kNoAmplifierToShow);
         return;
     }
-    PrepareModelView(*model, view);
-    if (imageDisplayForm != nullptr) imageDisplayForm->exec();
+    PrepareModelView(session_, row->pumpNo, view);
+    if (imageDisplayForm == nullptr) return;
+    imageDisplayForm->SetChart(ChartOfRow(lastRun_, *row));
+    imageDisplayForm->exec();
 }
 
 void TAmplifierSelectionForm::PrintBitBtnClick() {
     if (ui->SelectionTabListBox->SelectedRow() < 0) {
-        CurrentNotices().Beep();
-        CurrentNotices().Warning(kNoAmplifierToPrint);
+        notices_.Beep();
+        notices_.Warning(kNoAmplifierToPrint);
         return;
     }
     if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -339,8 +368,8 @@ void TAmplifierSelectionForm::PrintBitBtnClick() {
 
 bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     SelectionReport report;
-    report.applicationType = Shared.ApplicationType;
-    report.metric = Shared.MetricUnits;
+    report.applicationType = session_.ApplicationType;
+    report.metric = session_.MetricUnits;
     report.airDrive = ui->pAirDrivePsiEdit->text();
     report.inlet = ui->pSupplyPsiEdit->text();
     report.outlet = ui->pOutletPsiEdit->text();
@@ -348,7 +377,8 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.final = ui->OutFinalPsiEdit->text();
     report.capacity = ui->OutCapacityFt3Edit->text();
     report.rows = ui->SelectionTabListBox->Rows();
-    return TellPrintResult(PrintSelectionReport(printer, report), "The list");
+    report.office = session_.Office();
+    return TellPrintResult(PrintSelectionReport(printer, report), "The list", notices_);
 }
 
 // The memos only inform; the caret moves on past them, backwards when the

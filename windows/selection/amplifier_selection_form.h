@@ -4,16 +4,16 @@
 // the models that can do the job. Fields, layout, options, units and the
 // last list stay from one showing to the next.
 //
-// What it shares with the rest of the program: ApplicationType and
-// MetricUnits (Shared), set by its layouts and its unit switch; the operating
-// point read by the last search (Shared); and the result list
-// (SelectionTabListBox), whose rows end, after their sixth tab, with the
-// model number (ModelNumberOfRow reads it back).
+// What it shares with the rest of the program, through the session:
+// ApplicationType and MetricUnits, set by its layouts and its unit switch,
+// and the operating point read by the last search. It keeps the last run's
+// result beside the list (SelectionTabListBox): the list shows the rows'
+// texts, and every action on a row takes that row's figures.
 //
 // "&Print List" prints the conditions and every row of the list on one page
 // (selection_report.h). "Show &Drawing" and "Show &Graph" make the model of
 // the selected row current (model_hand_off.h) and open the picture viewer on
-// its drawing or its performance graph.
+// its drawing or its performance graph, with the row's operating point.
 
 #include <QTimer>
 #include <array>
@@ -21,8 +21,10 @@
 #include <vector>
 
 #include "lazy_dialog.h"
+#include "notices.h"
 #include "selection_layouts.h"
 #include "selection_result.h"
+#include "session.h"
 
 class QKeyEvent;
 class QLabel;
@@ -42,7 +44,7 @@ class TimageDisplayForm;
 class TAmplifierSelectionForm : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TAmplifierSelectionForm(QWidget* parent = nullptr);
+    TAmplifierSelectionForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TAmplifierSelectionForm() override;
 
     // The picture viewer that "Show &Drawing" and "Show &Graph" open; wired
@@ -93,8 +95,14 @@ private:
     void SetButtonGlyphs();
     void ConnectCompare();
     std::vector<int> ListedModels() const;
+    const SelectionRow* ChosenRow() const;
 
+    Session& session_;
+    Notices& notices_;
     LazyUi<Ui::TAmplifierSelectionForm> ui{this};
+    // The last run, whose rows the list shows while it shows any: list row
+    // i is lastRun_.rows[i]. Emptied whenever the list is.
+    SelectionResult lastRun_;
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
     // cells of the result rows.
     std::unique_ptr<Canvas> fontSizeCanvas;

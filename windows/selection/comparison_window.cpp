@@ -22,11 +22,8 @@
 #include <algorithm>
 
 #include "catalogue.h"
-#include "notices.h"
-#include "shared_state.h"
 #include "comparison_chart_drawing.h"
 #include "printing.h"
-#include "comparison_duty.h"
 #include "comparison_table.h"
 #include "comparison_window_chart.h"
 #include "comparison_page.h"
@@ -63,7 +60,7 @@ QIcon Swatch(int model) {
 
 }  // namespace
 
-ComparisonWindow::ComparisonWindow(QWidget* parent) : QDialog(parent) {
+ComparisonWindow::ComparisonWindow(Notices& notices, QWidget* parent) : QDialog(parent), notices_(notices) {
     setWindowTitle(QStringLiteral("Compare Amplifiers"));
     setSizeGripEnabled(true);
     BuildControls();
@@ -164,11 +161,11 @@ QWidget* ComparisonWindow::BuildButtonRow() {
     return row;
 }
 
-void ComparisonWindow::Open(int applicationType, bool metric, const std::vector<int>& models, bool inletIsDriveAir) {
-    fill_ = applicationType == ApplicationFillCylinder;
-    metric_ = metric;
-    flowDuty_ = FlowDutyOfLastRun();
-    chargeDuty_ = ChargeDutyOfLastRun();
+void ComparisonWindow::Open(const SelectionResult& run, const std::vector<int>& models, bool inletIsDriveAir) {
+    fill_ = run.IsFill();
+    metric_ = run.metric;
+    flowDuty_ = run.flowDuty;
+    chargeDuty_ = run.chargeDuty;
     models_ = models;
     loading_ = true;
     LoadCostSettings();
@@ -319,8 +316,8 @@ bool ComparisonWindow::SaveCsv(const QString& fileName) {
     if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) >= 0 &&
         file.commit())
         return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error(kSaveFailed);
+    notices_.Beep();
+    notices_.Error(kSaveFailed);
     return false;
 }
 
@@ -330,8 +327,8 @@ bool ComparisonWindow::PrintPage(QPrinter& printer) {
     const bool printed = PrintComparisonPage(printer, page);
     const QPrinter::PrinterState state = printer.printerState();
     if (printed && state != QPrinter::Error && state != QPrinter::Aborted) return true;
-    CurrentNotices().Beep();
-    CurrentNotices().Error(kPrintFailed);
+    notices_.Beep();
+    notices_.Error(kPrintFailed);
     return false;
 }
 

@@ -4,7 +4,7 @@
 // run, why a model is not listed, and a chart of every model. The table
 // copies as tab-separated text, saves as CSV, and the page prints.
 //
-// It takes the duty of the last selection run when opened, so it shows the
+// It takes the duty of a selection run when opened, so it shows the
 // conditions that made the list even while the user edits the fields.
 
 #include <QDialog>
@@ -14,6 +14,8 @@
 #include "charge_search.h"
 #include "comparison.h"
 #include "flow_search.h"
+#include "notices.h"
+#include "selection_result.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,14 +33,14 @@ struct ComparisonPage;
 class ComparisonWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ComparisonWindow(QWidget* parent = nullptr);
+    explicit ComparisonWindow(Notices& notices, QWidget* parent = nullptr);
     ~ComparisonWindow() override;
 
-    // Compares `models` at the last selection run's conditions, in the
-    // units the selection window shows. `inletIsDriveAir`: the selection's
-    // "Inlet pressure equal to air drive pressure" box, the default of the
+    // Compares `models` at the conditions the selection run read, in the
+    // units it wrote its rows in. `inletIsDriveAir`: the selection's "Inlet
+    // pressure equal to air drive pressure" box, the default of the
     // plant-air cost box.
-    void Open(int applicationType, bool metric, const std::vector<int>& models, bool inletIsDriveAir);
+    void Open(const SelectionResult& run, const std::vector<int>& models, bool inletIsDriveAir);
 
     void AddModel(int model);
     void RemoveModel(int model);
@@ -72,6 +74,7 @@ private:
     void AddClick();
     void RemoveClick();
 
+    Notices& notices_;
     bool fill_ = false;
     bool metric_ = false;
     FlowDuty flowDuty_;

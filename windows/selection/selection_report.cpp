@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "offices.h"
-#include "shared_state.h"
+#include "session.h"
 #include "printing.h"
 #include "text_fit.h"
 
@@ -141,7 +140,7 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
     Canvas& c = page.Page();
     const int type = report.applicationType == ApplicationFillCylinder ? ApplicationFillCylinder : ApplicationFlow;
     const UnitWords& words = report.metric ? MetricWords : ImperialWords;
-    const TAddressData& office = ChosenOffice();
+    const TAddressData& office = report.office;
     const QString company = QString::fromStdString(office.Field[1]);
 
     c.SetPenWidth(1);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "office_table.h"
 #include "printing.h"
 
 class QPrinter;
@@ -29,6 +30,7 @@ struct SelectionReport {
     // the first tab are printed in five columns; the model number after the
     // sixth tab is not. A row without tabs prints as an empty line.
     QStringList rows;
+    TAddressData office;  // the office the page names
 };
 
 // Prints the report on one portrait page of `printer`, titled "Zorvik air

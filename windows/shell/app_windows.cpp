@@ -25,31 +25,30 @@ AppWindows::~AppWindows() {
     ZorvAmpMainForm.reset();
 }
 
-std::unique_ptr<AppWindows> CreateAppWindows() {
+std::unique_ptr<AppWindows> CreateAppWindows(Session& session, Notices& notices) {
     auto w = std::make_unique<AppWindows>();
-    w->ZorvAmpMainForm = std::make_unique<TZorvAmpMainForm>();
-    w->AdjustAirDriveForm = std::make_unique<TAdjustAirDriveForm>();
+    w->ZorvAmpMainForm = std::make_unique<TZorvAmpMainForm>(session, notices);
+    w->AdjustAirDriveForm = std::make_unique<TAdjustAirDriveForm>(session, notices);
     w->ZampCalcCycleSpeedForm = std::make_unique<TZampCalcCycleSpeedForm>();
-    w->modelDataForm = std::make_unique<TmodelDataForm>();
+    w->modelDataForm = std::make_unique<TmodelDataForm>(session);
     w->ZampGeneralDescriptionForm = std::make_unique<TZampGeneralDescriptionForm>();
-    w->zampGraph1Form = std::make_unique<TzampGraph1Form>();
-    w->imageDisplayForm = std::make_unique<TimageDisplayForm>();
+    w->zampGraph1Form = std::make_unique<TzampGraph1Form>(session, notices);
+    w->imageDisplayForm = std::make_unique<TimageDisplayForm>(session, notices);
     w->zampImagesForm = std::make_unique<TzampImagesForm>();
-    w->ZampModelSelectionChartForm = std::make_unique<TZampModelSelectionChartForm>();
+    w->ZampModelSelectionChartForm = std::make_unique<TZampModelSelectionChartForm>(session, notices);
     w->ZampApplicationsForm = std::make_unique<TZampApplicationsForm>();
-    w->AmplifierSelectionForm = std::make_unique<TAmplifierSelectionForm>();
+    w->AmplifierSelectionForm = std::make_unique<TAmplifierSelectionForm>(session, notices);
     w->ZampSizingAmplifiersForm = std::make_unique<TZampSizingAmplifiersForm>();
     w->ZampOperationalGuideForm = std::make_unique<TZampOperationalGuideForm>();
     w->ZampSaturatedAirForm = std::make_unique<TZampSaturatedAirForm>();
     w->ZampUsingCurvesForm = std::make_unique<TZampUsingCurvesForm>();
     w->AmplifiersDrgImagesForm = std::make_unique<TAmplifiersDrgImagesForm>();
-    w->ZorvikAmpIntroductionForm = std::make_unique<TZorvikAmpIntroductionForm>();
+    w->ZorvikAmpIntroductionForm = std::make_unique<TZorvikAmpIntroductionForm>(session);
 
     w->ZorvAmpMainForm->SetMenuWindows(w.get());
     w->ZampGeneralDescriptionForm->SetSubWindows(w->ZampUsingCurvesForm.get(), w->ZampSizingAmplifiersForm.get());
     w->ZampOperationalGuideForm->SetSubWindows(w->ZampCalcCycleSpeedForm.get(), w->ZampSaturatedAirForm.get());
     w->zampGraph1Form->SetSubWindows(w->AdjustAirDriveForm.get(), w->modelDataForm.get());
-    w->imageDisplayForm->SetGraphWindow(w->zampGraph1Form.get());
     w->AmplifierSelectionForm->SetImageDisplayForm(w->imageDisplayForm.get());
     return w;
 }

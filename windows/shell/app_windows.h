@@ -1,6 +1,7 @@
 #pragma once
 // The windows of a run. All of them are created at start, in a fixed order,
 // and live until the program ends; each keeps its state between showings.
+// They share the session they are made with and speak through its notices.
 // Only the main window is built at start: the others build their controls
 // and pictures when they are first shown or first used (LazyDialog), and the
 // two picture stores render each picture when it is first drawn.
@@ -50,8 +51,9 @@ struct AppWindows {
     ~AppWindows();
 };
 
-// Creates the seventeen windows, hidden, in the program's start-up order, and
-// wires each to the windows it opens or borrows from.
-std::unique_ptr<AppWindows> CreateAppWindows();
+// Creates the seventeen windows, hidden, in the program's start-up order, on
+// `session` and `notices` (which outlive them), and wires each to the
+// windows it opens.
+std::unique_ptr<AppWindows> CreateAppWindows(Session& session, Notices& notices);
 
 }  // namespace zorvik

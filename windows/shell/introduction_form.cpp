@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "offices_file.h"
-#include "shared_state.h"
 #include "artwork.h"
 #include "screen_placement.h"
 #include "ui_introduction_form.h"
@@ -37,7 +36,8 @@ QString IntroductionHtml() {
 
 }  // namespace
 
-TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(QWidget* parent) : LazyDialog(parent) {}
+TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(Session& session, QWidget* parent)
+    : LazyDialog(parent), session_(session) {}
 
 void TZorvikAmpIntroductionForm::Build() {
     ui.SetUp();
@@ -66,7 +66,7 @@ void TZorvikAmpIntroductionForm::FormShow() {
     }
     // A stored office that is not in the list (a shorter office file, say)
     // falls back to the first region.
-    auto item = std::find(listedOffices_.begin(), listedOffices_.end(), Shared.OfficeIndex);
+    auto item = std::find(listedOffices_.begin(), listedOffices_.end(), session_.OfficeIndex);
     if (item == listedOffices_.end()) {
         if (listedOffices_.empty()) return;
         item = listedOffices_.begin();
@@ -89,7 +89,7 @@ void TZorvikAmpIntroductionForm::FillCountryList() {
     ui->CountryComboBox->clear();
     listedOffices_.clear();
     for (int entry = 0; entry < OfficeCount; ++entry) {
-        const std::string& region = Shared.Offices[entry].Field[0];
+        const std::string& region = session_.Offices[entry].Field[0];
         if (region.empty()) continue;
         ui->CountryComboBox->addItem(QString::fromStdString(region));
         listedOffices_.push_back(entry);
@@ -99,10 +99,9 @@ void TZorvikAmpIntroductionForm::FillCountryList() {
 void TZorvikAmpIntroductionForm::CountryComboBoxClick() {
     const int item = ui->CountryComboBox->currentIndex();
     if (item < 0 || item >= static_cast<int>(listedOffices_.size())) return;
-    Shared.OfficeIndex = listedOffices_[item];
+    session_.OfficeIndex = listedOffices_[item];
     QStringList lines;
-    for (const std::string& line : AddressLines(Shared.Offices[Shared.OfficeIndex]))
-        lines << QString::fromStdString(line);
+    for (const std::string& line : AddressLines(session_.Office())) lines << QString::fromStdString(line);
     ui->UkOfficeAddrMemo->setPlainText(lines.join(QLatin1Char('\n')));
     ui->UkOfficeAddrMemo->moveCursor(QTextCursor::Start);
 }

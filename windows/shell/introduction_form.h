@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lazy_dialog.h"
+#include "session.h"
 
 namespace Ui {
 class TZorvikAmpIntroductionForm;
@@ -15,7 +16,7 @@ namespace zorvik {
 class TZorvikAmpIntroductionForm : public LazyDialog {
     Q_OBJECT
 public:
-    explicit TZorvikAmpIntroductionForm(QWidget* parent = nullptr);
+    explicit TZorvikAmpIntroductionForm(Session& session, QWidget* parent = nullptr);
     ~TZorvikAmpIntroductionForm() override;
 
     void FormShow();
@@ -35,6 +36,7 @@ private:
     void ShowPictures();
     void FillCountryList();
 
+    Session& session_;
     LazyUi<Ui::TZorvikAmpIntroductionForm> ui{this};
     // Entries with an empty region name are not listed, so item k need not be
     // entry k; this map keeps the address shown, stored and printed the one

@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 
 #include "build_info.h"
-#include "notices.h"
-#include "offices.h"
 #include "offices_file.h"
 #include "artwork.h"
 #include "canvas.h"
@@ -43,7 +41,8 @@ constexpr const char* kCreditLines[] = {
 
 }  // namespace
 
-TZorvAmpMainForm::TZorvAmpMainForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
+TZorvAmpMainForm::TZorvAmpMainForm(Session& session, Notices& notices, QWidget* parent)
+    : QWidget(parent), session_(session), notices_(notices), ui(std::make_unique<Ui::TZorvAmpMainForm>()) {
     ui->setupUi(this);
     FormCreate();
 }
@@ -61,8 +60,7 @@ void TZorvAmpMainForm::FormCreate() {
             ApplicationDeactivate();
     });
 
-    InitOffices();
-    LoadOfficesFile();
+    LoadOfficesFile(session_, notices_);
 
     // The cover's lettering lets clicks through to the cover beneath.
     for (QWidget* overlay :
@@ -132,7 +130,7 @@ void TZorvAmpMainForm::FormShow() {
     ProductDisplayActive = true;
     DrawProductPage(0);
     SetTimerInterval(kFirstTickInterval);
-    ReadOfficeIndexFile();
+    ReadOfficeIndexFile(session_);
     update();
 }
 
@@ -184,7 +182,7 @@ void TZorvAmpMainForm::StartScreenProgram() {
     const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
     if (StartProgram(path)) return;
     loadingErrorShown_ = true;
-    CurrentNotices().CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" + "loading error.");
+    notices_.CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" + "loading error.");
     loadingErrorShown_ = false;
 }
 
@@ -200,10 +198,10 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
 // disk) must not lose the user's choice without a word; the program still
 // closes, and the previous file stays whole.
 void TZorvAmpMainForm::closeBitBtnClick() {
-    if (!SaveOfficeIndexFile())
-        CurrentNotices().Warning("The chosen office could not be saved in\r" +
-                                 QDir::toNativeSeparators(OfficeIndexSavePath()).toStdString() +
-                                 "\rIt will not be remembered at the next start.");
+    if (!SaveOfficeIndexFile(session_))
+        notices_.Warning("The chosen office could not be saved in\r" +
+                         QDir::toNativeSeparators(OfficeIndexSavePath()).toStdString() +
+                         "\rIt will not be remembered at the next start.");
     close();
 }
 

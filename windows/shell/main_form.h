@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "notices.h"
 #include "saver_message.h"
+#include "session.h"
 
 class QDialog;
 
@@ -24,7 +26,7 @@ class NamedSystemMessage;
 class TZorvAmpMainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TZorvAmpMainForm(QWidget* parent = nullptr);
+    TZorvAmpMainForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TZorvAmpMainForm() override;
 
     // The windows the menu buttons open and the picture store of the product
@@ -61,6 +63,8 @@ private:
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
 
+    Session& session_;
+    Notices& notices_;
     std::unique_ptr<Ui::TZorvAmpMainForm> ui;
     NamedSystemMessage* SaverClosedMessage = nullptr;
     QImage redBallImage;

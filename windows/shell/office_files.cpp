@@ -6,9 +6,7 @@
 #include <QStringDecoder>
 #include <sstream>
 
-#include "notices.h"
 #include "offices_file.h"
-#include "shared_state.h"
 #include "program_folder.h"
 #include "user_files.h"
 
@@ -26,40 +24,40 @@ std::string TextAsUtf8(const QByteArray& bytes) {
 
 }  // namespace
 
-void LoadOfficesFile() {
+void LoadOfficesFile(Session& session, Notices& notices) {
     const QString path = FindConfigFile(QString::fromLatin1(OfficesFileName));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     std::istringstream text(TextAsUtf8(file.readAll()));
     const OfficesFileContents read = ParseOfficesFile(text);
-    Shared.Offices = read.Offices;
-    Shared.OfficeIndex = read.OfficeIndex;
-    if (!read.Error.empty()) CurrentNotices().Error(read.Error);
+    session.Offices = read.Offices;
+    session.OfficeIndex = read.OfficeIndex;
+    if (!read.Error.empty()) notices.Error(read.Error);
 }
 
 // A user who has not chosen yet gets what an installation of the program
 // beside its own file left behind.
-void ReadOfficeIndexFile() {
+void ReadOfficeIndexFile(Session& session) {
     const QString name = QString::fromLatin1(OfficeIndexFileName);
     const QString own = UserConfigFile(name);
     QFile file(QFile::exists(own) ? own : ProgramFile(name));
     if (file.open(QIODevice::ReadOnly)) {
         if (const auto stored = DecodeOfficeIndex(file.read(4).toStdString())) {
-            Shared.OfficeIndex = *stored;
+            session.OfficeIndex = *stored;
             return;
         }
     }
-    if (Shared.OfficeIndex < 0) Shared.OfficeIndex = 1;
+    if (session.OfficeIndex < 0) session.OfficeIndex = 1;
 }
 
 QString OfficeIndexSavePath() { return UserConfigFile(QString::fromLatin1(OfficeIndexFileName)); }
 
-bool SaveOfficeIndexFile() {
+bool SaveOfficeIndexFile(const Session& session) {
     if (!QDir().mkpath(UserConfigFolder())) return false;
     QSaveFile file(OfficeIndexSavePath());
     if (!file.open(QIODevice::WriteOnly)) return false;
-    const std::string bytes = EncodeOfficeIndex(Shared.OfficeIndex);
+    const std::string bytes = EncodeOfficeIndex(session.OfficeIndex);
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return file.commit();
 }

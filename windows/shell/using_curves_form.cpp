@@ -1,9 +1,8 @@
 #include "using_curves_form.h"
 
-#include "shared_state.h"
-#include "graph_settings.h"
-#include "performance_chart.h"
 #include "canvas.h"
+#include "chart_view.h"
+#include "performance_chart.h"
 #include "info_window_support.h"
 #include "ui_using_curves_form.h"
 
@@ -23,17 +22,13 @@ TZampUsingCurvesForm::~TZampUsingCurvesForm() = default;
 // The example is the RBW-2's own chart at 100 psig drive and 100 psig inlet,
 // the operating point the worked example in the text reads off it, drawn by
 // the chart code scaled to the picture as vectors, sharp at any screen
-// scale. Setting up the chart moves the shared operating point, so the
-// run's own is put back.
+// scale.
 void TZampUsingCurvesForm::DrawExampleGraph() {
-    const SharedState saved = Shared;
-    SelectPump(8);
-    Shared.GraphAirDrivePsi = 100;
-    Shared.GraphInletScale = 100 / Shared.CurrentPump.GraphInletPsi;
-    Shared.DisplayMode = DisplayChartPsi;
-    Shared.ShowChargeCurve = false;
-    const PictureDrawing chart = GraphSettingsPicture();
-    Shared = saved;
+    constexpr int kModel = 8;
+    constexpr double kPressurePsi = 100;
+    const ChartView view =
+        PrepareGraphChart(kModel, kPressurePsi, kPressurePsi / CatalogueRow(kModel).GraphInletPsi, false).view;
+    const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
 
     const QSize chartSize(ChartPictureWidth, ChartPictureHeight);
     const QSize room = ui->RBW2ExampleGraphImage->size();
