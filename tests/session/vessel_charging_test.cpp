@@ -44,6 +44,7 @@ TEST_F(VesselChargingTest, StartBelowSupplyIsEqualisedOnOk) {
     EXPECT_TRUE(result.Completed());
     EXPECT_EQ(start.Text(), " 100 ");
     EXPECT_EQ(session.OutStartPsi, 100);
+    EXPECT_EQ(result.chargeDuty.startPsi, 100);  // a comparison of the list starts there too
     EXPECT_EQ(Models(result), (std::vector<int>{6, 7, 10, 11, 12, 13, 14}));
     EXPECT_EQ(notices.Beeps(), 1);
 }
