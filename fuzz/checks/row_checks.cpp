@@ -18,8 +18,6 @@
 namespace zorvik::fuzz {
 namespace {
 
-constexpr int kRowTabs = 6;
-
 // The index a row's tail reads as, by the C library: a whole decimal number
 // that fits an int (no leading white space), else 0.
 int ReferenceIndex(const std::string& tail) {
@@ -79,6 +77,8 @@ void CheckOptionRow(std::string_view data) {
     else
         CheckWrittenOptionRow(data);
 }
+
+constexpr int kRowTabs = 6;  // between its seven parts
 
 // Any figures a selection run may produce - huge, tiny, negative, not a
 // number - still make a row of seven tab-separated parts, the model's name
