@@ -33,10 +33,9 @@ void CheckOfficesFile(std::string_view data);
 // file.
 void CheckOfficeIndexFile(std::string_view data);
 
-// ModelNumberOfRow, the way back from a result row to its model. Byte 0:
-// bit 0 clear, the rest is a row as the list could hold it; set, the rest
-// gives a model number, units, application type, decimal separator and
-// three doubles for FormatSelectionRow, whose row must lead back to it.
+// FormatSelectionRow, the text of a result row, on any figures. Byte 0:
+// bit 1 metric units, bit 2 vessel charging, bit 3 a decimal comma; byte 1
+// the model; then three doubles: cycles per minute, air, flow or time.
 void CheckSelectionRow(std::string_view data);
 
 // SplitOptionRow, the graph window's reading of an accessory option row

@@ -5,9 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "offices.h"
 #include "offices_file.h"
-#include "shared_state.h"
+#include "session.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
 
@@ -54,11 +53,11 @@ void CheckOfficesFile(std::string_view data) {
                    "unexpected error text: " + read.Error);
 
     // Whatever index the file names, no printout reads outside the table.
-    InitialiseSharedState();
-    Shared.Offices = read.Offices;
-    Shared.OfficeIndex = read.OfficeIndex;
-    const TAddressData* chosen = &ChosenOffice();
-    ZORVIK_REQUIRE(chosen >= Shared.Offices.data() && chosen < Shared.Offices.data() + OfficeCount,
+    Session session;
+    session.Offices = read.Offices;
+    session.OfficeIndex = read.OfficeIndex;
+    const TAddressData* chosen = &session.Office();
+    ZORVIK_REQUIRE(chosen >= session.Offices.data() && chosen < session.Offices.data() + OfficeCount,
                    "the chosen office lies outside the table");
     static_cast<void>(TelFaxLine(*chosen));
 
@@ -80,10 +79,10 @@ void CheckOfficeIndexFile(std::string_view data) {
     ZORVIK_REQUIRE(EncodeOfficeIndex(*stored) == data.substr(0, 4), "the index does not write back to its bytes");
     ZORVIK_REQUIRE(DecodeOfficeIndex(EncodeOfficeIndex(*stored)) == stored, "the index does not read back");
 
-    InitialiseSharedState();
-    Shared.OfficeIndex = *stored;
-    const TAddressData* chosen = &ChosenOffice();
-    ZORVIK_REQUIRE(chosen >= Shared.Offices.data() && chosen < Shared.Offices.data() + OfficeCount,
+    Session session;
+    session.OfficeIndex = *stored;
+    const TAddressData* chosen = &session.Office();
+    ZORVIK_REQUIRE(chosen >= session.Offices.data() && chosen < session.Offices.data() + OfficeCount,
                    "a stored index reaches outside the table");
     static_cast<void>(TelFaxLine(*chosen));
 }

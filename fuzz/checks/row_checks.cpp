@@ -1,17 +1,15 @@
-// The way from a result row back to its model.
+// The rows of the selection list and of the accessory options.
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
-#include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "catalogue.h"
-#include "shared_state.h"
+#include "session.h"
 #include "fuzz/checks/check.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "option_rows.h"
@@ -19,58 +17,6 @@
 
 namespace zorvik::fuzz {
 namespace {
-
-constexpr int kModelNumberTab = 6;
-
-// What follows the sixth tab (or the last, in a row with fewer), as the
-// list's rows are read.
-std::string AfterSixthTab(const std::string& row) {
-    std::size_t start = 0;
-    for (int i = 0; i < kModelNumberTab; ++i) {
-        const auto tab = row.find('\t', start);
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return row.substr(start);
-}
-
-// A model number read from a row was written there: what follows the sixth
-// tab is blanks and then that number in decimal, and nothing else.
-void CheckAnyRow(const std::string& row) {
-    const std::optional<int> model = ModelNumberOfRow(row);
-    if (!model) return;
-    ZORVIK_REQUIRE(*model >= 1 && *model <= PumpCount, "a row led to a model outside the catalogue");
-    const std::string tail = AfterSixthTab(row);
-    const std::size_t digits = tail.find_first_not_of(' ');
-    ZORVIK_REQUIRE(digits != std::string::npos, "a blank tail gave a model");
-    const char* first = tail.c_str() + digits;
-    char* end = nullptr;
-    const long reference = std::strtol(first, &end, 10);
-    ZORVIK_REQUIRE(
-        end == tail.c_str() + tail.size() && reference == *model && !std::isspace(static_cast<unsigned char>(*first)),
-        "the row's tail \"" + tail + "\" does not read as model " + std::to_string(*model));
-}
-
-// Any figures a selection run may produce - huge, tiny, negative, not a
-// number - still make a row of seven tab-separated parts that leads back to
-// its model.
-void CheckWrittenRow(std::string_view data) {
-    if (data.size() < 2 + 3 * sizeof(double)) return;
-    const auto choice = static_cast<unsigned char>(data[0]);
-    const int model = 1 + static_cast<unsigned char>(data[1]) % PumpCount;
-    double figures[3];
-    std::memcpy(figures, data.data() + 2, sizeof figures);
-    InitialiseSharedState();
-    Shared.MetricUnits = (choice & 2) != 0;
-    Shared.ApplicationType = (choice & 4) != 0 ? ApplicationFillCylinder : ApplicationFlow;
-    const char separator = (choice & 8) != 0 ? ',' : '.';
-    const TPumpRecord& pump = CatalogueRow(model);
-    const auto arialDigits = [](const std::string& text) { return 9 * static_cast<int>(text.size()); };
-    const std::string row = FormatSelectionRow(model, pump.Series, pump.RatioText, figures[0], figures[1], figures[2],
-                                               arialDigits, separator);
-    ZORVIK_REQUIRE(std::count(row.begin(), row.end(), '\t') == kModelNumberTab, "a row without six tabs: " + row);
-    ZORVIK_REQUIRE(ModelNumberOfRow(row) == model, "a row does not lead back to its model: " + row);
-}
 
 // The index a row's tail reads as, by the C library: a whole decimal number
 // that fits an int (no leading white space), else 0.
@@ -132,12 +78,30 @@ void CheckOptionRow(std::string_view data) {
         CheckWrittenOptionRow(data);
 }
 
+constexpr int kRowTabs = 6;  // between its seven parts
+
+// Any figures a selection run may produce - huge, tiny, negative, not a
+// number - still make a row of seven tab-separated parts, the model's name
+// first and its number last, whose padding comes to an end.
 void CheckSelectionRow(std::string_view data) {
-    if (data.empty()) return;
-    if ((static_cast<unsigned char>(data[0]) & 1) == 0)
-        CheckAnyRow(std::string(data.substr(1)));
-    else
-        CheckWrittenRow(data);
+    if (data.size() < 2 + 3 * sizeof(double)) return;
+    const auto choice = static_cast<unsigned char>(data[0]);
+    const int model = 1 + static_cast<unsigned char>(data[1]) % PumpCount;
+    double figures[3];
+    std::memcpy(figures, data.data() + 2, sizeof figures);
+    const RowFormat format{(choice & 4) != 0 ? ApplicationFillCylinder : ApplicationFlow, (choice & 2) != 0,
+                           (choice & 8) != 0 ? ',' : '.'};
+    const TPumpRecord& pump = CatalogueRow(model);
+    const auto arialDigits = [](const std::string& text) { return 9 * static_cast<int>(text.size()); };
+    const std::string row =
+        FormatSelectionRow(model, pump.Series, pump.RatioText, figures[0], figures[1], figures[2], format, arialDigits);
+    ZORVIK_REQUIRE(std::count(row.begin(), row.end(), '\t') == kRowTabs, "a row without six tabs: " + row);
+    ZORVIK_REQUIRE(row.starts_with("\t" + pump.DisplayName() + "\t"), "a row without its model's name: " + row);
+    const std::string last = row.substr(row.rfind('\t') + 1);
+    const std::size_t digits = last.find_first_not_of(' ');
+    ZORVIK_REQUIRE(digits != std::string::npos && last.substr(digits) == std::to_string(model),
+                   "a row does not end in its model's number: " + row);
+    ZORVIK_REQUIRE(row.size() < 1000, "a row's padding went on: " + std::to_string(row.size()) + " characters");
 }
 
 }  // namespace zorvik::fuzz

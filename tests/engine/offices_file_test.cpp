@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 
 #include "offices_file.h"
-#include "shared_state.h"
+#include "office_table.h"
 
 namespace zorvik {
 namespace {
@@ -128,21 +127,35 @@ TEST(AddressLinesTest, FourthLineJoinsFieldsFourAndFiveWithTwoBlanks) {
     EXPECT_EQ(AddressLines(office)[3], "L4  ZIP");
 }
 
-TEST(BuiltInOfficesTest, TenRegionsInOrderFiveWithoutAFifthLine) {
-    InitialiseSharedState();
-    const char* regions[] = {"U.S.A.",  "UK.",   "Asia",        "Australasia", "France",
-                             "Germany", "Italy", "Netherlands", "Spain",       "Scotland"};
-    const std::set<std::string> noFifthLine = {"Asia", "Australasia", "France", "Germany", "Netherlands"};
+// Every built-in office has all its lines but perhaps the fifth, and
+// telephone and fax lines that already name themselves; the last two
+// entries are left free for an office file.
+TEST(BuiltInOfficesTest, TenFullEntriesThenTwoEmptyOnes) {
+    const OfficeTable offices = BuiltInOffices();
     for (int i = 0; i < 10; ++i) {
-        const auto& f = Shared.Offices[i].Field;
-        EXPECT_EQ(f[0], regions[i]);
-        for (int k = 1; k < 8; ++k) EXPECT_EQ(f[k].empty(), k == 5 && noFifthLine.count(f[0])) << f[0] << k;
-        EXPECT_EQ(f[6].rfind("Tel: ", 0), 0u) << f[0];
-        EXPECT_EQ(f[7].rfind("Fax: ", 0), 0u) << f[0];
+        const auto& f = offices[i].Field;
+        for (int k = 0; k < 8; ++k) EXPECT_TRUE(k == 5 || !f[k].empty()) << i << " " << k;
+        EXPECT_TRUE(f[6].starts_with("Tel: ")) << f[0];
+        EXPECT_TRUE(f[7].starts_with("Fax: ")) << f[0];
     }
     for (int i = 10; i < OfficeCount; ++i)
-        for (const auto& field : Shared.Offices[i].Field) EXPECT_EQ(field, "");
-    EXPECT_EQ(Shared.OfficeIndex, 1);
+        for (const auto& field : offices[i].Field) EXPECT_EQ(field, "");
+}
+
+TEST(OfficesTest, ContactLineNamesTelephoneAndFaxOnce) {
+    TAddressData office;
+    office.Field[6] = "Tel: +44 1";
+    office.Field[7] = "Fax: +44 2";
+    EXPECT_EQ(TelFaxLine(office), "Tel: +44 1    Fax: +44 2");
+    office.Field[6] = "+44 1";
+    office.Field[7] = "";
+    EXPECT_EQ(TelFaxLine(office), "Tel +44 1    Fax ");
+}
+
+TEST(OfficesTest, ChosenOfficeNeverReadsOutsideTheTable) {
+    const OfficeTable offices = BuiltInOffices();
+    for (int index : {0, 1, 11}) EXPECT_EQ(&ChosenOffice(offices, index), &offices[index]) << index;
+    for (int index : {-1, 12, 1 << 30}) EXPECT_EQ(&ChosenOffice(offices, index), &offices[0]) << index;
 }
 
 }  // namespace

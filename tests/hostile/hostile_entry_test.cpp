@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "numeric_entry.h"
-#include "shared_state.h"
 #include "units.h"
 #include "support/notice_recorder.h"
 #include "hostile_texts.h"
@@ -26,6 +25,7 @@ using testing::FakeEntryField;
 using testing::HostileText;
 using testing::HostileTexts;
 using testing::NoticeRecorder;
+using testing::TestNotices;
 
 std::string Trimmed(std::string text) {
     const auto first = text.find_first_not_of(' ');
@@ -41,13 +41,11 @@ std::string Refusal(const std::string& text) {
 
 TEST(HostileEntryTest, TheAdjustDialogsRoutineReadsOrRefusesEachText) {
     for (const HostileText& h : HostileTexts()) {
-        InitialiseSharedState();
         NoticeRecorder notices{NoticeRecorder::Permissive};
         // With messages on, an empty text speaks only from the fourth time
         // running; every other refusal speaks at once.
-        const double value = ParseEntry(h.text, true);
-        EXPECT_EQ(Shared.EntryValid, h.value.has_value()) << h.what;
-        EXPECT_EQ(value, h.value.value_or(0)) << h.what;
+        EmptyEntryCount empties;
+        EXPECT_EQ(ParseEntry(h.text, true, empties, TestNotices()), h.value) << h.what;
         EXPECT_EQ(notices.Beeps(), h.value ? 0 : 1) << h.what;
         const bool empty = Trimmed(h.text).empty();
         EXPECT_EQ(notices.Warnings(),
@@ -68,19 +66,16 @@ TEST(HostileEntryTest, TheSelectionWindowsRoutineReadsOrRefusesEachTextInBothUni
                           {true, FlowEntry, 1 / units::LitresPerCubicFoot}};
     for (const Mode& m : modes) {
         for (const HostileText& h : HostileTexts()) {
-            InitialiseSharedState();
-            Shared.MetricUnits = m.metric;
             NoticeRecorder notices{NoticeRecorder::Permissive};
             FakeEntryField field(h.text);
-            const double value = ReadEntryField(field, m.kind);
+            const std::optional<double> value = ReadEntryField(field, m.kind, m.metric, TestNotices());
             // 1e308 barg is more psig than a double holds: refused, not infinite.
-            double expected = h.value.value_or(0) * m.factor;
+            const double expected = h.value.value_or(0) * m.factor;
             const bool valid = h.value.has_value() && std::isfinite(expected);
-            if (!valid) expected = 0;
             const std::string where =
                 std::string(h.what) + (m.metric ? ", metric" : "") + ", kind " + std::to_string(m.kind);
-            EXPECT_EQ(Shared.EntryValid, valid) << where;
-            EXPECT_DOUBLE_EQ(value, expected) << where;
+            EXPECT_EQ(value.has_value(), valid) << where;
+            EXPECT_DOUBLE_EQ(value.value_or(0), valid ? expected : 0) << where;
             EXPECT_EQ(notices.Warnings(),
                       valid ? std::vector<std::string>{} : std::vector<std::string>{Refusal(h.text)})
                 << where;
@@ -95,14 +90,13 @@ protected:
     // Runs the procedure with one field holding the text and checks the
     // outcome: the field's refusal, or a complete or stopped run whose rows
     // hold only finite, non-negative figures.
-    void RunWith(std::uint8_t applicationType, FakeEntryField& field, const char* fieldName, const HostileText& h,
-                 SelectionResult (*select)(const SelectionControls&)) {
+    void RunWith(FakeEntryField& field, const char* fieldName, const HostileText& h,
+                 SelectionResult (*select)(Session&, const SelectionControls&)) {
         const std::string defaultText = field.Text();
         field.SetText(h.text);
-        InitialiseSharedState();
-        Shared.ApplicationType = applicationType;
+        session = Session{};
         NoticeRecorder notices{NoticeRecorder::Permissive};
-        const SelectionResult result = select(controls);
+        const SelectionResult result = select(session, controls);
         const std::string where = std::string(fieldName) + " = " + h.what;
         if (!h.value) {
             EXPECT_EQ(result.stop, SelectionStop::EntryInvalid) << where;
@@ -128,8 +122,7 @@ TEST_F(HostileSelectionTest, EveryFieldOfTheFlowApplication) {
     const std::pair<FakeEntryField*, const char*> fields[] = {
         {&drive, "drive"}, {&air, "air"}, {&inlet, "inlet"}, {&outlet, "outlet"}, {&flow, "flow"}};
     for (const auto& [field, name] : fields)
-        for (const HostileText& h : HostileTexts())
-            RunWith(ApplicationFlow, *field, name, h, ContinuousProcessSelection);
+        for (const HostileText& h : HostileTexts()) RunWith(*field, name, h, ContinuousProcessSelection);
     EXPECT_GT(listed, 0);
 }
 
@@ -138,8 +131,7 @@ TEST_F(HostileSelectionTest, EveryFieldOfTheFillApplication) {
                                                               {&inlet, "inlet"}, {&start, "initial"},
                                                               {&final, "final"}, {&capacity, "capacity"}};
     for (const auto& [field, name] : fields)
-        for (const HostileText& h : HostileTexts())
-            RunWith(ApplicationFillCylinder, *field, name, h, VesselChargingSelection);
+        for (const HostileText& h : HostileTexts()) RunWith(*field, name, h, VesselChargingSelection);
     EXPECT_GT(listed, 0);
 }
 

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "offices.h"
 #include "offices_file.h"
 #include "app_windows.h"
 #include "introduction_form.h"
@@ -27,19 +26,23 @@ namespace zorvik {
 namespace {
 
 using testing::NoticeKind;
+using testing::TestNotices;
 
 class HostileOfficeFilesTest : public testing::ProgramFolderTest {
 protected:
+    // A fresh start of the program with this office file.
     void Load(const QByteArray& file) {
         WriteOfficesFile(file);
-        InitOffices();
-        LoadOfficesFile();
+        session = Session{};
+        LoadOfficesFile(session, TestNotices());
     }
     std::vector<std::string> Regions() const {
         std::vector<std::string> names;
-        for (const TAddressData& office : Shared.Offices) names.push_back(office.Field[0]);
+        for (const TAddressData& office : session.Offices) names.push_back(office.Field[0]);
         return names;
     }
+
+    Session session;
 };
 
 QByteArray Sections(int count) {
@@ -78,8 +81,8 @@ TEST_F(HostileOfficeFilesTest, OfficeTablesOfEveryShape) {
     for (const Case& c : cases) {
         Load(c.file);
         EXPECT_EQ(Regions(), c.regions) << c.what;
-        EXPECT_EQ(Shared.Offices[0].Field[1], c.firstCompany) << c.what;
-        EXPECT_EQ(Shared.OfficeIndex, c.officeIndex) << c.what;
+        EXPECT_EQ(session.Offices[0].Field[1], c.firstCompany) << c.what;
+        EXPECT_EQ(session.OfficeIndex, c.officeIndex) << c.what;
     }
 }
 
@@ -100,7 +103,7 @@ TEST_F(HostileOfficeFilesTest, TheIntroductionWindowShowsHostileTables) {
     };
     for (const auto& c : cases) {
         Load(c.file);
-        TZorvikAmpIntroductionForm intro;
+        TZorvikAmpIntroductionForm intro(session);
         intro.FormShow();
         EXPECT_EQ(intro.Controls().CountryComboBox->count(), c.regions) << c.what;
         EXPECT_EQ(intro.Controls().CountryComboBox->currentIndex(), 0) << c.what;
@@ -127,7 +130,7 @@ TEST_F(HostileOfficeFilesTest, IndexLinesThatAreNoIntegers) {
         Load("[A]\nA Co\n" + c.line + "\n[B]\n");
         EXPECT_EQ(Regions()[0], "A") << c.message;
         EXPECT_EQ(Regions()[1], "") << c.message;
-        EXPECT_EQ(Shared.OfficeIndex, 0) << c.message;
+        EXPECT_EQ(session.OfficeIndex, 0) << c.message;
     }
 }
 
@@ -135,10 +138,10 @@ TEST_F(HostileOfficeFilesTest, IndexLinesThatAreNoIntegers) {
 // table stays, as without the file.
 TEST_F(HostileOfficeFilesTest, AFolderInPlaceOfTheOfficeFile) {
     ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("ZorvikAmplifierAddresses.txt")));
-    InitOffices();
-    LoadOfficesFile();
-    EXPECT_EQ(Shared.Offices[1].Field[0], "UK.");
-    EXPECT_EQ(Shared.OfficeIndex, 1);
+    LoadOfficesFile(session, TestNotices());
+    const Session builtIn;
+    for (int i = 0; i < OfficeCount; ++i) EXPECT_EQ(session.Offices[i].Field, builtIn.Offices[i].Field) << i;
+    EXPECT_EQ(session.OfficeIndex, builtIn.OfficeIndex);
 }
 
 // Whatever the index file holds, the introduction window lists the regions
@@ -159,14 +162,15 @@ TEST_F(HostileOfficeFilesTest, IndexFilesOfEveryLength) {
     };
     for (const auto& c : cases) {
         WriteOfficeIndex(c.bytes);
-        InitOffices();
-        ReadOfficeIndexFile();
-        EXPECT_EQ(Shared.OfficeIndex, c.stored) << c.what;
-        EXPECT_EQ(&ChosenOffice(), &Shared.Offices[c.stored >= 0 && c.stored < OfficeCount ? c.stored : 0]) << c.what;
-        TZorvikAmpIntroductionForm intro;
+        session = Session{};
+        ReadOfficeIndexFile(session);
+        EXPECT_EQ(session.OfficeIndex, c.stored) << c.what;
+        EXPECT_EQ(&session.Office(), &session.Offices[c.stored >= 0 && c.stored < OfficeCount ? c.stored : 0])
+            << c.what;
+        TZorvikAmpIntroductionForm intro(session);
         intro.FormShow();
         EXPECT_EQ(intro.Controls().CountryComboBox->currentIndex(), c.chosen) << c.what;
-        EXPECT_EQ(Shared.OfficeIndex, c.chosen) << c.what;
+        EXPECT_EQ(session.OfficeIndex, c.chosen) << c.what;
     }
 }
 
@@ -185,14 +189,14 @@ protected:
 };
 
 TEST_F(UnwritableConfigFolderTest, SavingFailsAndLeavesNoFile) {
-    Shared.OfficeIndex = 5;
-    EXPECT_FALSE(SaveOfficeIndexFile());
+    session.OfficeIndex = 5;
+    EXPECT_FALSE(SaveOfficeIndexFile(session));
     EXPECT_EQ(FilesLeft(), QStringList{QStringLiteral("a-file")});
 }
 
 TEST_F(UnwritableConfigFolderTest, TheMainWindowSaysSoAndStillCloses) {
     QApplication::setQuitOnLastWindowClosed(false);
-    auto windows = CreateAppWindows();
+    auto windows = CreateAppWindows(session, TestNotices());
     windows->ZorvAmpMainForm->show();
     notices_.Expect(NoticeKind::Warning, "The chosen office could not be saved in\r" +
                                              QDir::toNativeSeparators(PathOf(QStringLiteral("a-file/config/")) +
@@ -214,13 +218,13 @@ TEST_F(HostileOfficeFilesTest, AReadOnlyProgramFolderKeepsItsOldChoice) {
     WriteIndexBesideProgram(QByteArray("\x04\x00\x00\x00", 4));
     ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
     const QStringList before = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    ReadOfficeIndexFile();
-    EXPECT_EQ(Shared.OfficeIndex, 4);
-    Shared.OfficeIndex = 6;
-    EXPECT_TRUE(SaveOfficeIndexFile());
-    Shared.OfficeIndex = 1;
-    ReadOfficeIndexFile();
-    EXPECT_EQ(Shared.OfficeIndex, 6);
+    ReadOfficeIndexFile(session);
+    EXPECT_EQ(session.OfficeIndex, 4);
+    session.OfficeIndex = 6;
+    EXPECT_TRUE(SaveOfficeIndexFile(session));
+    session.OfficeIndex = 1;
+    ReadOfficeIndexFile(session);
+    EXPECT_EQ(session.OfficeIndex, 6);
     EXPECT_EQ(Read(QStringLiteral("ZCompanyIdx03.dat")), QByteArray("\x04\x00\x00\x00", 4));
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -11,7 +11,6 @@
 
 #include "catalogue.h"
 #include "comparison.h"
-#include "comparison_duty.h"
 #include "comparison_reasons.h"
 #include "continuous_process.h"
 #include "running_cost.h"
@@ -66,14 +65,14 @@ TEST_F(ComparisonListTest, ListedFlowFiguresAreTheListRows) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        InitialiseSharedState();
-        Shared.MetricUnits = c.metric;
+        session = Session{};
+        session.MetricUnits = c.metric;
         drive.SetText(c.drive), air.SetText(c.air), inlet.SetText(c.inlet), outlet.SetText(c.outlet),
             flow.SetText(c.flow);
         controls.disableAirQtyLimitChecked = c.ignoreAir;
-        const SelectionResult result = ContinuousProcessSelection(controls);
+        const SelectionResult result = ContinuousProcessSelection(session, controls);
         ASSERT_TRUE(result.Completed());
-        for (const FlowComparisonRow& r : CompareForFlow(FlowDutyOfLastRun(), AllModels(), {}, c.metric)) {
+        for (const FlowComparisonRow& r : CompareForFlow(result.flowDuty, AllModels(), {}, c.metric)) {
             const SelectionRow* row = RowOf(result, r.Model());
             ASSERT_EQ(row != nullptr, r.Listed()) << c.drive << " model " << r.Model();
             EXPECT_EQ(r.reason.empty(), r.Listed());
@@ -96,14 +95,13 @@ TEST_F(ComparisonListTest, ListedFillFiguresAreTheListRowsAndCurvesEndAtTheFillT
         {"6.9", "2831.7", "6.9", "6.9", "68.9", "28.3", true},
     };
     for (const auto& c : cases) {
-        InitialiseSharedState();
-        Shared.ApplicationType = ApplicationFillCylinder;
-        Shared.MetricUnits = c.metric;
+        session = Session{};
+        session.MetricUnits = c.metric;
         drive.SetText(c.drive), air.SetText(c.air), inlet.SetText(c.inlet), start.SetText(c.start),
             final.SetText(c.final), capacity.SetText(c.capacity);
-        const SelectionResult result = VesselChargingSelection(controls);
+        const SelectionResult result = VesselChargingSelection(session, controls);
         ASSERT_TRUE(result.Completed());
-        const ChargeDuty duty = ChargeDutyOfLastRun();
+        const ChargeDuty& duty = result.chargeDuty;
         for (const ChargeComparisonRow& r : CompareForCharge(duty, AllModels(), {}, c.metric)) {
             const SelectionRow* row = RowOf(result, r.Model());
             ASSERT_EQ(row != nullptr, r.Listed()) << c.drive << " model " << r.Model();

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "shared_state.h"
 #include "continuous_process.h"
 #include "selection_fixture.h"
 #include "support/notice_recorder.h"
@@ -18,7 +17,7 @@ using testing::RowOf;
 
 class ContinuousProcessTest : public testing::SelectionTest {
 protected:
-    SelectionResult Run() { return ContinuousProcessSelection(controls); }
+    SelectionResult Run() { return ContinuousProcessSelection(session, controls); }
 };
 
 // Every failing check overwrites the pending message: the user sees the
@@ -69,7 +68,7 @@ TEST_F(ContinuousProcessTest, BoundaryConditionsPassValidation) {
 TEST_F(ContinuousProcessTest, ReadingStopsAtTheFirstBadFieldInOrder) {
     outlet.SetText("abc");
     inlet.SetText("x");
-    Shared.InletPsi = -1;
+    session.InletPsi = -1;
     controls.disableAirQtyLimitChecked = true;
     controls.disableFlowrateLimitChecked = true;
     NoticeRecorder notices;
@@ -77,11 +76,11 @@ TEST_F(ContinuousProcessTest, ReadingStopsAtTheFirstBadFieldInOrder) {
     const SelectionResult result = Run();
     EXPECT_EQ(result.stop, SelectionStop::EntryInvalid);
     EXPECT_EQ(outlet.FocusRequests(), 1);
-    EXPECT_EQ(Shared.InletPsi, -1);
+    EXPECT_EQ(session.InletPsi, -1);
     EXPECT_EQ(searching.shown, 0);
     // The option boxes are taken before any field is read.
-    EXPECT_TRUE(Shared.IgnoreAirAvailable);
-    EXPECT_TRUE(Shared.IgnoreFlowRate);
+    EXPECT_TRUE(session.IgnoreAirAvailable);
+    EXPECT_TRUE(session.IgnoreFlowRate);
 
     drive.SetText("   ");
     NoticeRecorder empty;
@@ -129,6 +128,31 @@ TEST_F(ContinuousProcessTest, LimitedModelShowsTheTrialPoint) {
     EXPECT_EQ(Models(Run()), (std::vector<int>{1, 2, 3, 5, 6, 7, 9, 10, 11, 12, 13, 14}));
 }
 
+// Little drive air: the small models stay within it, RB-8 and RBW-5 are cut
+// back. Each row keeps the search's own figures of its model, which the
+// picture viewer draws: they must be the very figures of the row's text.
+TEST_F(ContinuousProcessTest, RowsKeepTheFiguresOfTheirText) {
+    air.SetText("40");
+    for (bool ignoreAir : {false, true}) {
+        SCOPED_TRACE(ignoreAir ? "air ignored" : "air limited");
+        controls.disableAirQtyLimitChecked = ignoreAir;
+        NoticeRecorder notices;
+        const SelectionResult result = Run();
+        ASSERT_GE(result.rows.size(), 5u);
+        int limited = 0;
+        for (const SelectionRow& row : result.rows) {
+            SCOPED_TRACE(row.pumpNo);
+            EXPECT_EQ(row.flow.pumpNo, row.pumpNo);
+            EXPECT_EQ(row.flow.delivered.flowScfm, row.flowOrTime);
+            EXPECT_EQ(row.flow.delivered.airUseScfm, row.air);
+            EXPECT_EQ(row.flow.cyclesPerMin, row.cyclesPerMin);
+            EXPECT_EQ(row.flow.delivered.airLimited, row.air < 40 && row.pumpNo > 4);
+            limited += row.flow.delivered.airLimited;
+        }
+        EXPECT_EQ(limited, ignoreAir ? 0 : 2);
+    }
+}
+
 TEST_F(ContinuousProcessTest, SelectionTestsOfTheModelLimits) {
     controls.disableAirQtyLimitChecked = true;
     const struct {
@@ -163,7 +187,7 @@ TEST_F(ContinuousProcessTest, SelectionTestsOfTheModelLimits) {
 // Metric entries are converted before use and the rows print nl/min and
 // n.m3/min with the decimals of the imperial values.
 TEST_F(ContinuousProcessTest, MetricEntriesAndRows) {
-    Shared.MetricUnits = true;
+    session.MetricUnits = true;
     drive.SetText("6.9");
     air.SetText("2831.7");
     inlet.SetText("6.9");
@@ -171,8 +195,9 @@ TEST_F(ContinuousProcessTest, MetricEntriesAndRows) {
     flow.SetText("56.6");
     NoticeRecorder notices;
     const SelectionResult result = Run();
-    EXPECT_DOUBLE_EQ(Shared.AirDrivePsi, 6.9 * 14.50377);
-    EXPECT_DOUBLE_EQ(Shared.FlowRequiredScfm, 56.6 / 28.316847);
+    EXPECT_TRUE(result.metric);
+    EXPECT_DOUBLE_EQ(session.AirDrivePsi, 6.9 * 14.50377);
+    EXPECT_DOUBLE_EQ(session.FlowRequiredScfm, 56.6 / 28.316847);
     EXPECT_EQ(Models(result), (std::vector<int>{1, 2, 3, 5, 6, 9, 10, 11, 12, 13}));
     // RB -8 delivers 6.11 scfm (below 10: 1 decimal of nl/min), RBW -5 16.9.
     EXPECT_TRUE(RowOf(result, 5)->text.starts_with("\tRB-8 \t173.0\t 2.1\t")) << RowOf(result, 5)->text;
@@ -180,16 +205,27 @@ TEST_F(ContinuousProcessTest, MetricEntriesAndRows) {
     EXPECT_TRUE(RowOf(result, 1)->text.starts_with("\tCRB19-2.5 \t83.3\t0.30\t")) << RowOf(result, 1)->text;
 }
 
-// The run ends on model 15 with its figures in the shared state.
-TEST_F(ContinuousProcessTest, StateLeftBehindIsModelFifteens) {
+std::vector<double> Figures(const FlowDuty& d) {
+    return {d.drivePsi, d.airAvailableScfm, d.inletPsi, d.outletPsi, d.flowRequiredScfm};
+}
+
+// The run ends on model 15 and hands back the duty it read, field by field,
+// which the session keeps for a comparison of the list.
+TEST_F(ContinuousProcessTest, TheRunLeavesModelFifteenAndTheDutyItRead) {
+    drive.SetText("110");
     air.SetText("100000");
+    controls.disableFlowrateLimitChecked = true;
     NoticeRecorder notices;
-    Run();
-    EXPECT_EQ(Shared.PumpIndex, 15);
-    EXPECT_EQ(Shared.CurrentPump.PumpNo, 15);
-    // 8RBW -2 at 200 psig just balances 100 psig drive plus 100 psig inlet.
-    EXPECT_EQ(Shared.FlowScfm, 0);
-    EXPECT_FALSE(Shared.AirLimited);
+    const SelectionResult result = Run();
+    EXPECT_EQ(session.PumpIndex, 15);
+    EXPECT_EQ(session.CurrentPump.PumpNo, 15);
+
+    const std::vector<double> typed = {110, 100000, 100, 200, 2};
+    EXPECT_EQ(Figures(result.flowDuty), typed);
+    EXPECT_EQ(Figures(session.LastFlowDuty()), typed);
+    EXPECT_FALSE(result.flowDuty.ignoreAirAvailable);
+    EXPECT_TRUE(result.flowDuty.ignoreFlowRate);
+    EXPECT_TRUE(session.LastFlowDuty().ignoreFlowRate);
 }
 
 }  // namespace

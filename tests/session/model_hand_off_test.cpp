@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shared_state.h"
-#include "continuous_process.h"
 #include "model_hand_off.h"
-#include "vessel_charging.h"
 #include "selection_fixture.h"
 
 namespace zorvik {
@@ -31,56 +28,13 @@ TEST_F(ModelHandOffTest, DisplayModeByView) {
     for (const Case& c : cases) {
         model = model % PumpCount + 1;
         SCOPED_TRACE(::testing::Message() << "mode " << int(c.before) << ", model " << model);
-        Shared.DisplayMode = c.before;
-        Shared.GraphInletScale = 0.75;
-        PrepareModelView(model, c.view);
-        EXPECT_EQ(Shared.DisplayMode, c.after);
-        EXPECT_EQ(Shared.PumpIndex, model);
-        EXPECT_EQ(Shared.CurrentPump.PumpNo, model);
-        EXPECT_EQ(Shared.GraphInletScale, 1.0);
-    }
-}
-
-// Little drive air: the small models stay within it, RB-8 and RBW-5 are cut
-// back. The graph's point is each listed row's, to the last bit, whatever
-// model the search evaluated last.
-TEST_F(ModelHandOffTest, GraphPointIsTheListedRows) {
-    air.SetText("40");
-    for (bool ignoreAir : {false, true}) {
-        SCOPED_TRACE(ignoreAir ? "air ignored" : "air limited");
-        controls.disableAirQtyLimitChecked = ignoreAir;
-        const SelectionResult result = ContinuousProcessSelection(controls);
-        ASSERT_GE(result.rows.size(), 5u);
-        int limited = 0;
-        for (const SelectionRow& row : result.rows) {
-            SCOPED_TRACE(row.pumpNo);
-            PrepareModelView(row.pumpNo, ModelView::Graph);
-            EXPECT_EQ(Shared.FlowScfm, row.flowOrTime);
-            EXPECT_EQ(Shared.AirUseScfm, row.air);
-            EXPECT_EQ(Shared.AirLimited, Shared.AirUseScfm < 40 && row.pumpNo > 4);
-            limited += Shared.AirLimited;
-        }
-        EXPECT_EQ(limited, ignoreAir ? 0 : 2);
-    }
-}
-
-// Vessel charging: the graph's point is the start of the charge, the first
-// of the model's recorded charging flows, cut back to the air available
-// unless the search ignored it.
-TEST_F(ModelHandOffTest, GraphPointOfAChargeIsItsStart) {
-    Shared.ApplicationType = ApplicationFillCylinder;
-    air.SetText("40");
-    for (bool ignoreAir : {false, true}) {
-        SCOPED_TRACE(ignoreAir ? "air ignored" : "air limited");
-        controls.disableAirQtyLimitChecked = ignoreAir;
-        const SelectionResult result = VesselChargingSelection(controls);
-        ASSERT_FALSE(result.rows.empty());
-        for (const SelectionRow& row : result.rows) {
-            SCOPED_TRACE(row.pumpNo);
-            PrepareModelView(row.pumpNo, ModelView::Graph);
-            EXPECT_EQ(Shared.FlowScfm, Shared.ChargeFlowTable[row.pumpNo - 1][0]);
-            EXPECT_EQ(Shared.AirLimited, !ignoreAir);
-        }
+        session.DisplayMode = c.before;
+        session.GraphInletScale = 0.75;
+        PrepareModelView(session, model, c.view);
+        EXPECT_EQ(session.DisplayMode, c.after);
+        EXPECT_EQ(session.PumpIndex, model);
+        EXPECT_EQ(session.CurrentPump.PumpNo, model);
+        EXPECT_EQ(session.GraphInletScale, 1.0);
     }
 }
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "numeric_entry.h"
-#include "shared_state.h"
 #include "support/fake_entry_field.h"
 #include "support/notice_recorder.h"
 
@@ -13,22 +14,26 @@ namespace {
 using testing::FakeEntryField;
 using testing::NoticeKind;
 using testing::NoticeRecorder;
+using testing::TestNotices;
 
-class NumericEntryTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitialiseSharedState(); }
-};
+std::optional<double> Parse(const std::string& text, bool showMessages, EmptyEntryCount& empties) {
+    return ParseEntry(text, showMessages, empties, TestNotices());
+}
 
-TEST_F(NumericEntryTest, ParseEntryTrimsBlanks) {
+std::optional<double> Read(EntryField& field, int kind, bool metric) {
+    return ReadEntryField(field, kind, metric, TestNotices());
+}
+
+TEST(NumericEntryTest, ParseEntryTrimsBlanks) {
     NoticeRecorder notices;
-    EXPECT_DOUBLE_EQ(ParseEntry("  12.5  ", true), 12.5);
-    EXPECT_TRUE(Shared.EntryValid);
-    EXPECT_DOUBLE_EQ(ParseEntry("1.5e2", true), 150);
-    EXPECT_DOUBLE_EQ(ParseEntry("+5", true), 5);
+    EmptyEntryCount empties;
+    EXPECT_EQ(Parse("  12.5  ", true, empties), 12.5);
+    EXPECT_EQ(Parse("1.5e2", true, empties), 150);
+    EXPECT_EQ(Parse("+5", true, empties), 5);
     EXPECT_EQ(notices.Beeps(), 0);
 }
 
-TEST_F(NumericEntryTest, ParseEntryRefusesNegativeAndMalformedText) {
+TEST(NumericEntryTest, ParseEntryRefusesNegativeAndMalformedText) {
     const struct {
         const char* text;
         const char* message;
@@ -38,62 +43,78 @@ TEST_F(NumericEntryTest, ParseEntryRefusesNegativeAndMalformedText) {
     for (const auto& c : cases) {
         NoticeRecorder notices;
         notices.Expect(NoticeKind::Warning, c.message);
-        EXPECT_DOUBLE_EQ(ParseEntry(c.text, true), 0) << c.text;
-        EXPECT_FALSE(Shared.EntryValid) << c.text;
+        EmptyEntryCount empties;
+        EXPECT_EQ(Parse(c.text, true, empties), std::nullopt) << c.text;
         EXPECT_EQ(notices.Beeps(), 1) << c.text;
     }
     NoticeRecorder quiet;
-    EXPECT_DOUBLE_EQ(ParseEntry("-3", false), 0);
+    EmptyEntryCount empties;
+    EXPECT_EQ(Parse("-3", false, empties), std::nullopt);
     EXPECT_EQ(quiet.Beeps(), 1);
 }
 
 // The routine runs on every keystroke: only an empty field that stays empty
 // earns a message, on the 4th to 6th empty result in a row.
-TEST_F(NumericEntryTest, EmptyEntriesSpeakOnTheFourthToSixthInARow) {
+TEST(NumericEntryTest, EmptyEntriesSpeakOnTheFourthToSixthInARow) {
     NoticeRecorder notices;
+    EmptyEntryCount empties;
     std::vector<int> messagesAfter;
     for (int i = 1; i <= 13; ++i) {
         const std::size_t before = notices.Shown().size();
         if (i >= 4 && i <= 6) notices.Expect(NoticeKind::Warning, "Null is not valid value");
         if (i >= 10 && i <= 12) notices.Expect(NoticeKind::Warning, "Null is not valid value");
-        EXPECT_DOUBLE_EQ(ParseEntry(i % 2 ? "" : "   ", true), 0);
-        EXPECT_FALSE(Shared.EntryValid);
+        EXPECT_EQ(Parse(i % 2 ? "" : "   ", true, empties), std::nullopt);
         if (notices.Shown().size() > before) messagesAfter.push_back(i);
     }
     EXPECT_EQ(messagesAfter, (std::vector<int>{4, 5, 6, 10, 11, 12}));
     EXPECT_EQ(notices.Beeps(), 13);
 }
 
-TEST_F(NumericEntryTest, AnyNonEmptyTextRestartsTheEmptyCount) {
+TEST(NumericEntryTest, AnyNonEmptyTextRestartsTheEmptyCount) {
     NoticeRecorder notices;
-    for (int i = 0; i < 3; ++i) ParseEntry("", true);
+    EmptyEntryCount empties;
+    for (int i = 0; i < 3; ++i) Parse("", true, empties);
     notices.Expect(NoticeKind::Warning, "x is not valid value");
-    ParseEntry("x", true);
-    EXPECT_EQ(Shared.EntryErrorCount, 0);
-    for (int i = 0; i < 3; ++i) ParseEntry("", true);
-    ParseEntry("7", true);
-    for (int i = 0; i < 3; ++i) ParseEntry("", true);
-    EXPECT_EQ(Shared.EntryErrorCount, 3);
+    Parse("x", true, empties);
+    EXPECT_EQ(empties.count, 0);
+    for (int i = 0; i < 3; ++i) Parse("", true, empties);
+    Parse("7", true, empties);
+    for (int i = 0; i < 3; ++i) Parse("", true, empties);
+    EXPECT_EQ(empties.count, 3);
 }
 
-TEST_F(NumericEntryTest, ReadEntryFieldConvertsMetricEntries) {
+// Each window counts its own empty entries: clearing a field in one never
+// brings the message closer in another.
+TEST(NumericEntryTest, EveryCountOfEmptyEntriesIsItsOwn) {
+    NoticeRecorder notices;
+    EmptyEntryCount first;
+    EmptyEntryCount second;
+    for (int i = 0; i < 3; ++i) {
+        Parse("", true, first);
+        Parse("", true, second);
+    }
+    EXPECT_TRUE(notices.Shown().empty());
+    notices.Expect(NoticeKind::Warning, "Null is not valid value");
+    Parse("", true, first);
+    EXPECT_EQ(first.count, 4);
+    EXPECT_EQ(second.count, 3);
+}
+
+TEST(NumericEntryTest, ReadEntryFieldConvertsMetricEntries) {
     NoticeRecorder notices;
     FakeEntryField pressure("7");
     FakeEntryField flow("100");
-    EXPECT_DOUBLE_EQ(ReadEntryField(pressure, PressureEntry), 7);
-    Shared.MetricUnits = true;
-    EXPECT_NEAR(ReadEntryField(pressure, PressureEntry), 101.52639, 0.000005);
-    EXPECT_NEAR(ReadEntryField(flow, FlowEntry), 3.5314667, 0.0000005);
-    EXPECT_DOUBLE_EQ(ReadEntryField(flow, 7), 100);
-    EXPECT_TRUE(Shared.EntryValid);
+    EXPECT_EQ(Read(pressure, PressureEntry, false), 7);
+    EXPECT_NEAR(Read(pressure, PressureEntry, true).value(), 101.52639, 0.000005);
+    EXPECT_NEAR(Read(flow, FlowEntry, true).value(), 3.5314667, 0.0000005);
+    EXPECT_EQ(Read(flow, 7, true), 100);
 }
 
-TEST_F(NumericEntryTest, ReadEntryFieldRefusesBadFields) {
+TEST(NumericEntryTest, ReadEntryFieldRefusesBadFields) {
     {
         NoticeRecorder notices;
         FakeEntryField hidden("12", false);
-        EXPECT_DOUBLE_EQ(ReadEntryField(hidden, PressureEntry), 0);
-        EXPECT_FALSE(Shared.EntryValid);
+        EXPECT_EQ(Read(hidden, PressureEntry, false), std::nullopt);
         EXPECT_EQ(notices.Beeps(), 0);
         EXPECT_EQ(hidden.FocusRequests(), 0);
     }
@@ -104,14 +125,12 @@ TEST_F(NumericEntryTest, ReadEntryFieldRefusesBadFields) {
                  {"", "Null is not valid value"},
                  {" -4 ", "-4 is not valid value"},
                  {"abc", "abc is not valid value"},
-                 {"1e308", "1e308 is not valid value"}};
-    Shared.MetricUnits = true;  // 1e308 bar overflows as psi
+                 {"1e308", "1e308 is not valid value"}};  // 1e308 bar overflows as psi
     for (const auto& c : cases) {
         NoticeRecorder notices;
         notices.Expect(NoticeKind::Warning, c.message);
         FakeEntryField field(c.text);
-        EXPECT_DOUBLE_EQ(ReadEntryField(field, PressureEntry), 0) << c.text;
-        EXPECT_FALSE(Shared.EntryValid);
+        EXPECT_EQ(Read(field, PressureEntry, true), std::nullopt) << c.text;
         EXPECT_EQ(notices.Beeps(), 1);
         EXPECT_EQ(field.FocusRequests(), 1);
     }

@@ -1,17 +1,19 @@
 #pragma once
-// The selection window without a window: eight fake fields holding the
-// window's default texts, a counting searching notice and a measure of ten
-// pixels a character, so a padded cell is five characters wide.
+// The selection window without a window: a session of its own, eight fake
+// fields holding the window's default texts, a counting searching notice
+// and a measure of ten pixels a character, so a padded cell is five
+// characters wide. Its notices go to the recorder in force.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "shared_state.h"
 #include "selection_controls.h"
 #include "selection_result.h"
+#include "session.h"
 #include "support/fake_entry_field.h"
+#include "support/notice_recorder.h"
 
 namespace zorvik::testing {
 
@@ -37,15 +39,19 @@ inline const SelectionRow* RowOf(const SelectionResult& result, int model) {
 
 inline int TenPixelsACharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
 
-class SelectionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        InitialiseSharedState();
+// What one selection window hands a run. The controls point into it, so it
+// stays where it was made.
+struct FakeSelectionWindow {
+    FakeSelectionWindow() {
         controls.fields = {&drive, &air, &inlet, &flow, &outlet, &start, &final, &capacity};
         controls.searchingMemo = &searching;
         controls.textWidth = TenPixelsACharacter;
+        controls.notices = &TestNotices();
     }
+    FakeSelectionWindow(const FakeSelectionWindow&) = delete;
+    FakeSelectionWindow& operator=(const FakeSelectionWindow&) = delete;
 
+    Session session;
     FakeEntryField drive{"100"};
     FakeEntryField air{"100"};
     FakeEntryField inlet{"100"};
@@ -57,5 +63,7 @@ protected:
     CountingNotice searching;
     SelectionControls controls;
 };
+
+class SelectionTest : public ::testing::Test, public FakeSelectionWindow {};
 
 }  // namespace zorvik::testing

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "shared_state.h"
 #include "charge_search.h"
 #include "vessel_charging.h"
 #include "selection_fixture.h"
@@ -25,11 +24,7 @@ const char kQuestion[] =
 
 class VesselChargingTest : public testing::SelectionTest {
 protected:
-    void SetUp() override {
-        SelectionTest::SetUp();
-        Shared.ApplicationType = ApplicationFillCylinder;
-    }
-    SelectionResult Run() { return VesselChargingSelection(controls); }
+    SelectionResult Run() { return VesselChargingSelection(session, controls); }
 };
 
 TEST(StepMinutesTest, TrapezoidStepAndTheEndlessStep) {
@@ -48,7 +43,8 @@ TEST_F(VesselChargingTest, StartBelowSupplyIsEqualisedOnOk) {
     const SelectionResult result = Run();
     EXPECT_TRUE(result.Completed());
     EXPECT_EQ(start.Text(), " 100 ");
-    EXPECT_EQ(Shared.OutStartPsi, 100);
+    EXPECT_EQ(session.OutStartPsi, 100);
+    EXPECT_EQ(result.chargeDuty.startPsi, 100);  // a comparison of the list starts there too
     EXPECT_EQ(Models(result), (std::vector<int>{6, 7, 10, 11, 12, 13, 14}));
     EXPECT_EQ(notices.Beeps(), 1);
 }
@@ -62,7 +58,7 @@ TEST_F(VesselChargingTest, CancelEndsTheRunBeforeValidation) {
     EXPECT_EQ(result.stop, SelectionStop::Cancelled);
     EXPECT_TRUE(result.rows.empty());
     EXPECT_EQ(start.Text(), "50");
-    EXPECT_EQ(Shared.OutStartPsi, 50);
+    EXPECT_EQ(session.OutStartPsi, 50);
     EXPECT_EQ(searching.shown, 0);
 
     NoticeRecorder answeredOk;
@@ -108,11 +104,11 @@ TEST_F(VesselChargingTest, EqualStartAndFinalListNothing) {
 TEST_F(VesselChargingTest, ReadingStopsAtTheFirstBadField) {
     start.SetText("-5");
     final.SetText("x");
-    Shared.OutFinalPsi = -1;
+    session.OutFinalPsi = -1;
     NoticeRecorder notices;
     notices.Expect(NoticeKind::Warning, "-5 is not valid value");
     EXPECT_EQ(Run().stop, SelectionStop::EntryInvalid);
-    EXPECT_EQ(Shared.OutFinalPsi, -1);
+    EXPECT_EQ(session.OutFinalPsi, -1);
 }
 
 // The window's defaults with 100 scfm of drive air: RB -15 (model 6) fills
@@ -130,8 +126,8 @@ TEST_F(VesselChargingTest, DefaultsListTheKnownModels) {
     const SelectionRow* fourteen = RowOf(result, 14);
     EXPECT_NEAR(fourteen->flowOrTime, 49.99676510131919, 1e-10);
     EXPECT_NEAR(fourteen->air, 3817.5997946515954, 1e-8);
-    EXPECT_EQ(Shared.PumpIndex, 15);
-    EXPECT_EQ(Shared.CurrentPump.PumpNo, 15);
+    EXPECT_EQ(session.PumpIndex, 15);
+    EXPECT_EQ(session.CurrentPump.PumpNo, 15);
 }
 
 // With 40 scfm of drive air the models are cut back at the start, and no
@@ -142,32 +138,58 @@ TEST_F(VesselChargingTest, LimitedModelsNeverExceedTheirStart) {
     const SelectionResult result = Run();
     EXPECT_EQ(Models(result), (std::vector<int>{6, 7, 10, 11, 12, 13, 14}));
     const SelectionRow* six = RowOf(result, 6);
+    ASSERT_NE(six, nullptr);
     EXPECT_NEAR(six->flowOrTime, 83.2657441323468, 1e-10);
     EXPECT_NEAR(six->air, 3298.5964527016035, 1e-8);
     EXPECT_NEAR(six->cyclesPerMin, 101.08587594341977, 1e-10);
-    for (const int model : Models(result)) {
-        const auto& flows = Shared.ChargeFlowTable[model - 1];
-        for (int j = 1; j < ChargePoints; ++j) EXPECT_LE(flows[j], flows[0]) << model << " step " << j;
+    for (const SelectionRow& row : result.rows) {
+        const auto& flows = row.charge.flowScfm;
+        for (int j = 1; j < ChargeCurvePoints; ++j) EXPECT_LE(flows[j], flows[0]) << row.pumpNo << " step " << j;
     }
-    EXPECT_NEAR(Shared.ChargeFlowTable[5][0], 0.745432, 0.0000005);
+    EXPECT_NEAR(six->charge.flowScfm[0], 0.745432, 0.0000005);
 }
 
-// RB -15 still delivers 0.307 scfm at 1430 psig but only 0.270 at 1440: its
-// row is then neither charged nor rewritten. RB -8 stalls at 800 psig.
-TEST_F(VesselChargingTest, WeakModelsKeepTheirChargeTableRow) {
+// Each row keeps its model's charge, which the picture viewer draws: its
+// figures are the row's, and its start is cut back to the air available
+// unless the search ignored it.
+TEST_F(VesselChargingTest, RowsKeepTheChargeOfTheirText) {
+    air.SetText("40");
+    for (bool ignoreAir : {false, true}) {
+        SCOPED_TRACE(ignoreAir ? "air ignored" : "air limited");
+        controls.disableAirQtyLimitChecked = ignoreAir;
+        NoticeRecorder notices;
+        const SelectionResult result = Run();
+        ASSERT_FALSE(result.rows.empty());
+        for (const SelectionRow& row : result.rows) {
+            SCOPED_TRACE(row.pumpNo);
+            EXPECT_EQ(row.charge.pumpNo, row.pumpNo);
+            EXPECT_TRUE(row.charge.charged);
+            EXPECT_EQ(row.charge.fillMinutes, row.flowOrTime);
+            EXPECT_EQ(row.charge.driveAirScf, row.air);
+            EXPECT_EQ(row.charge.averageCyclesPerMin, row.cyclesPerMin);
+            EXPECT_EQ(row.charge.airLimited, !ignoreAir);
+        }
+    }
+}
+
+// RB -15 still delivers 0.307 scfm at 1430 psig but only 0.270 at 1440: it
+// is then no longer charged nor listed. RB -8 stalls at 800 psig.
+TEST_F(VesselChargingTest, AChargeNeedsAFlowAtTheFinalPressure) {
     controls.disableAirQtyLimitChecked = true;
-    for (auto& row : Shared.ChargeFlowTable) row.fill(-7);
     final.SetText("1430");
     NoticeRecorder notices;
-    EXPECT_NE(RowOf(Run(), 6), nullptr);
-    EXPECT_NE(Shared.ChargeFlowTable[5][10], -7);
-    EXPECT_EQ(Shared.ChargeFlowTable[4][0], -7);
+    const SelectionResult to1430 = Run();
+    const SelectionRow* six = RowOf(to1430, 6);
+    ASSERT_NE(six, nullptr);
+    EXPECT_TRUE(six->charge.charged);
+    EXPECT_NEAR(six->charge.flowScfm[ChargeSteps], 0.307, 0.0005);
+    EXPECT_EQ(RowOf(to1430, 5), nullptr);
 
-    for (auto& row : Shared.ChargeFlowTable) row.fill(-7);
     final.SetText("1440");
-    EXPECT_EQ(RowOf(Run(), 6), nullptr);
-    for (const double flow : Shared.ChargeFlowTable[5]) EXPECT_EQ(flow, -7);
-    EXPECT_NE(Shared.ChargeFlowTable[6][0], -7);
+    const SelectionResult to1440 = Run();
+    EXPECT_EQ(RowOf(to1440, 6), nullptr);
+    ASSERT_NE(RowOf(to1440, 7), nullptr);
+    EXPECT_TRUE(RowOf(to1440, 7)->charge.charged);
 }
 
 // From 100 to 1430 psig RB -15's last step is six times its first; with
@@ -188,7 +210,7 @@ TEST_F(VesselChargingTest, OneStepOverFiveHundredMinutesLeavesTheModelOut) {
 
 // Capacity in litres, pressures in barg; total air in normal cubic metres.
 TEST_F(VesselChargingTest, MetricEntriesAndRows) {
-    Shared.MetricUnits = true;
+    session.MetricUnits = true;
     drive.SetText("6.9");
     air.SetText("2831.7");
     inlet.SetText("6.9");
@@ -197,7 +219,8 @@ TEST_F(VesselChargingTest, MetricEntriesAndRows) {
     capacity.SetText("28.3");
     NoticeRecorder notices;
     const SelectionResult result = Run();
-    EXPECT_DOUBLE_EQ(Shared.OutCapacityFt3, 28.3 / 28.316847);
+    EXPECT_TRUE(result.metric);
+    EXPECT_DOUBLE_EQ(session.OutCapacityFt3, 28.3 / 28.316847);
     EXPECT_EQ(Models(result), (std::vector<int>{6, 7, 10, 11, 12, 13, 14}));
     EXPECT_EQ(RowOf(result, 6)->text, "\tRB-15 \t  28\t 1.9\t 102\t54.1\t    6");
     EXPECT_EQ(RowOf(result, 14)->text, "\tRBZ-30/50\t  50\t 2.2\t  92\t107.9\t   14");
