@@ -8,7 +8,6 @@
 #include <cmath>
 #include <functional>
 
-#include "shared_state.h"
 #include "printing.h"
 #include "selection_window_fixture.h"
 #include "support/failing_printer.h"
