@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>

@@ -445,7 +445,7 @@ TEST_F(SelectionWindowTest, TwoWindowsOnTwoSessionsKeepTheirOwnUnitsAndRuns) {
     ASSERT_GT(imperialRows.size(), 1);
 
     Session otherSession;
-    TAmplifierSelectionForm other(otherSession, TestNotices());
+    TAmplifierSelectionForm other(otherSession, testing::TestNotices());
     other.show();
     const auto press = [&other](const char* name) {
         QTest::mouseClick(other.findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);

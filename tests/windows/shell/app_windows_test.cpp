@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <utility>
