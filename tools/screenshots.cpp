@@ -42,7 +42,11 @@ int main(int argc, char* argv[]) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    const auto windows = zorvik::CreateAppWindows();
+    // The steps below raise no message; should one come all the same, no
+    // box may wait offscreen for a click that never comes.
+    zorvik::Session session;
+    zorvik::SilentNotices notices;
+    const auto windows = zorvik::CreateAppWindows(session, notices);
 
     bool ok = Save(*windows->ZorvAmpMainForm, folder, "main_window");
 

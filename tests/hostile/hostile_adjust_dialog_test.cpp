@@ -12,13 +12,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "number_text.h"
-#include "shared_state.h"
 #include "units.h"
 #include "adjust_air_drive_form.h"
+#include "chart_view.h"
+#include "session.h"
 #include "support/notice_recorder.h"
 #include "hostile_texts.h"
 
@@ -45,22 +47,27 @@ bool IsTheDialogsMessage(const std::string& text) {
 
 class HostileAdjustDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitialiseSharedState();
-        QLocale::setDefault(QLocale::c());
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
 
+    // A new dialog on a new session, opened on the model's chart at 90 psig
+    // drive and its reference inlet: no row inherits another's count of
+    // empty entries.
     void Open(int model, bool bar) {
-        SelectPump(model);
-        Shared.AirDrivePsi = 90;
-        Shared.InletPsi = Shared.CurrentPump.GraphInletPsi;
-        Shared.DisplayMode = bar ? DisplayChartBar : DisplayChartPsi;
-        dialog.AdjustShowsBar = bar;
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.reset();
+        session = Session();
+        dialog = std::make_unique<TAdjustAirDriveForm>(session, testing::TestNotices());
+        ChartView chart;
+        chart.model = model;
+        chart.drivePsi = 90;
+        chart.inletPsi = chart.Pump().GraphInletPsi;
+        chart.bar = bar;
+        dialog->ChartShown = chart;
+        dialog->AdjustShowsBar = bar;
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
-    QLineEdit* Edit(const char* name) { return dialog.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QLineEdit* Edit(const char* name) { return dialog->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
     // Pastes the text over the field's as a user would, then leaves it.
     void PasteAndLeave(QLineEdit* edit, const std::string& text) {
@@ -73,7 +80,8 @@ protected:
     }
 
     NoticeRecorder notices{NoticeRecorder::Permissive};
-    TAdjustAirDriveForm dialog;
+    Session session;
+    std::unique_ptr<TAdjustAirDriveForm> dialog;
 };
 
 TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
@@ -86,7 +94,6 @@ TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
             for (const HostileText& h : HostileTexts()) {
                 const std::string where = std::string(f.name) + (bar ? " barg = " : " psig = ") + h.what;
                 Open(6, bar);
-                Shared.EntryErrorCount = 0;
                 notices.Clear();
                 QLineEdit* edit = Edit(f.name);
                 PasteAndLeave(edit, h.text);
@@ -96,10 +103,10 @@ TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
                 for (const std::string& message : shown)
                     EXPECT_TRUE(IsTheDialogsMessage(message)) << where << ": " << message.substr(0, 80);
 
-                const TPumpRecord& pump = Shared.CurrentPump;
-                const double low = f.drive ? dialog.MinAirDrivePsi : pump.MinInletPsi;
+                const TPumpRecord& pump = CatalogueRow(6);
+                const double low = f.drive ? dialog->MinAirDrivePsi : pump.MinInletPsi;
                 const double high = f.drive ? pump.MaxAirDrivePsi : pump.MaxInletPsi;
-                const double pressure = f.drive ? dialog.NewAirDrivePsi : dialog.NewInletPsi;
+                const double pressure = f.drive ? dialog->NewAirDrivePsi : dialog->NewInletPsi;
                 EXPECT_TRUE(std::isfinite(pressure) && pressure >= low && pressure <= high)
                     << where << ": " << pressure;
                 // The field shows a number again, the pressure in its unit.
@@ -111,14 +118,14 @@ TEST_F(HostileAdjustDialogTest, EveryFieldInBothUnitsEndsWithinTheLimits) {
                 EXPECT_NEAR(*read * (bar ? units::PsiPerBar : 1), pressure, bar ? 0.05 * units::PsiPerBar : 0.5)
                     << where;
 
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("newGraphBitBtn")), Qt::LeftButton);
-                EXPECT_EQ(dialog.result(), TAdjustAirDriveForm::NewGraphResult) << where;
-                EXPECT_TRUE(Shared.GraphAirDrivePsi >= dialog.MinAirDrivePsi &&
-                            Shared.GraphAirDrivePsi <= pump.MaxAirDrivePsi)
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("newGraphBitBtn")), Qt::LeftButton);
+                EXPECT_EQ(dialog->result(), TAdjustAirDriveForm::NewGraphResult) << where;
+                EXPECT_TRUE(session.GraphAirDrivePsi >= dialog->MinAirDrivePsi &&
+                            session.GraphAirDrivePsi <= pump.MaxAirDrivePsi)
                     << where;
-                const double inlet = Shared.GraphInletScale * pump.GraphInletPsi;
+                const double inlet = session.GraphInletScale * pump.GraphInletPsi;
                 EXPECT_TRUE(std::isfinite(inlet) && inlet >= pump.MinInletPsi && inlet <= pump.MaxInletPsi) << where;
-                dialog.close();
+                dialog->close();
             }
         }
     }

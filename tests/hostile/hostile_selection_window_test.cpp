@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "shared_state.h"
 #include "tab_list_box.h"
 #include "support/notice_recorder.h"
 #include "hostile_texts.h"
 #include "amplifier_selection_form.h"
 #include "entry_units.h"
+#include "session.h"
 
 namespace zorvik {
 namespace {
@@ -50,8 +50,7 @@ const Field kFields[] = {
 class HostileSelectionWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        InitialiseSharedState();
-        form = std::make_unique<TAmplifierSelectionForm>();
+        form = std::make_unique<TAmplifierSelectionForm>(session, testing::TestNotices());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -63,6 +62,7 @@ protected:
     QStringList Rows() { return form->findChild<TTabListBox*>(QStringLiteral("SelectionTabListBox"))->Rows(); }
 
     NoticeRecorder notices{NoticeRecorder::Permissive};
+    Session session;
     std::unique_ptr<TAmplifierSelectionForm> form;
 };
 

@@ -3,19 +3,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include "performance_model.h"
-#include "shared_state.h"
+#include "chart_view.h"
 #include "dimension_drawings.h"
 #include "image_display_form.h"
-#include "view_range.h"
-#include "adjust_air_drive_form.h"
-#include "graph_form.h"
-#include "model_data_form.h"
 #include "performance_chart.h"
+#include "printing.h"
+#include "session.h"
 #include "support/modal_dialog.h"
+#include "support/notice_recorder.h"
+#include "support/printed_pdf.h"
 
 namespace zorvik {
 namespace {
@@ -30,20 +31,17 @@ QImage Drawn(const std::function<void(Canvas&)>& draw) {
     return picture;
 }
 
-// A model made current from a selection list, at an operating point.
-void Select(int model, double airDrivePsi, double inletPsi) {
-    Shared.PumpIndex = model;
-    SelectPump(model);
-    Shared.AirDrivePsi = airDrivePsi;
-    Shared.InletPsi = inletPsi;
+// The chart of a model chosen from a selection list, at an operating point.
+ChartView Selected(int model, double airDrivePsi, double inletPsi) {
+    ChartView view;
+    view.model = model;
+    view.drivePsi = airDrivePsi;
+    view.inletPsi = inletPsi;
+    view.axes = ChartAxisRule::SelectionViewer;
+    return view;
 }
 
-class ViewRangeTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitialiseSharedState(); }
-};
-
-TEST_F(ViewRangeTest, FixedAndMinimumRanges) {
+TEST(ViewRangeTest, FixedAndMinimumRanges) {
     const struct {
         int model;
         double air, inlet;
@@ -59,18 +57,18 @@ TEST_F(ViewRangeTest, FixedAndMinimumRanges) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
-        Select(c.model, c.air, c.inlet);
-        const GraphAxisRange r = SelectionViewRange();
+        const GraphAxisRange r = ChartAxisRange(Selected(c.model, c.air, c.inlet));
         EXPECT_EQ(r.outletMaxPsi, c.outlet);
         EXPECT_EQ(r.flowMaxScfm, c.flow);
     }
-    Select(3, 90, 90);
-    EXPECT_EQ(GraphRange().outletMaxPsi, 600);
+    ChartView graphWindow = Selected(3, 90, 90);
+    graphWindow.axes = ChartAxisRule::GraphWindow;
+    EXPECT_EQ(ChartAxisRange(graphWindow).outletMaxPsi, 600);
 }
 
 // The other models take the stall pressure of the operating point as the
 // outlet axis, supply term included.
-TEST_F(ViewRangeTest, OtherModelsRunToTheirStallPressure) {
+TEST(ViewRangeTest, OtherModelsRunToTheirStallPressure) {
     const struct {
         int model;
         double air, inlet, outlet;
@@ -84,30 +82,30 @@ TEST_F(ViewRangeTest, OtherModelsRunToTheirStallPressure) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
-        Select(c.model, c.air, c.inlet);
-        const GraphAxisRange r = SelectionViewRange();
+        const GraphAxisRange r = ChartAxisRange(Selected(c.model, c.air, c.inlet));
         EXPECT_DOUBLE_EQ(r.outletMaxPsi, c.outlet);
         EXPECT_GT(r.flowMaxScfm, 0);
     }
 }
 
-TEST_F(ViewRangeTest, SmallFlowAxesGetTwoMore) {
+TEST(ViewRangeTest, SmallFlowAxesGetTwoMore) {
     const std::pair<double, double> cases[] = {{11, 13}, {11.5, 11.5}, {10.999, 12.999}, {0, 2}, {225, 225}};
     for (const auto& [computed, axis] : cases) EXPECT_DOUBLE_EQ(PadSmallFlowAxis(computed), axis) << computed;
 }
 
+// The viewer on a session of its own, as the selection window opens it.
 class ImageDisplayTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitialiseSharedState();
-        QLocale::setDefault(QLocale::c());
-        graph.SetSubWindows(&adjust, &modelData);
-        viewer.SetGraphWindow(&graph);
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
 
-    // Opens the viewer as the selection window does and reads what it shows.
+    // Opens the viewer on `chart` as the selection window does and reads
+    // what it shows.
+    QImage View(const ChartView& chart, std::uint8_t mode) {
+        viewer.SetChart(chart);
+        return View(mode);
+    }
     QImage View(std::uint8_t mode) {
-        Shared.DisplayMode = mode;
+        session.DisplayMode = mode;
         viewer.show();
         QApplication::processEvents();
         return viewer.ShownPicture();
@@ -115,21 +113,16 @@ protected:
     QPushButton* Button(const char* name) { return viewer.findChild<QPushButton*>(QString::fromLatin1(name)); }
     void Flip() { QTest::mouseClick(Button("flipUnitsBitBtn"), Qt::LeftButton); }
 
-    static QImage ModelDrawingIn(std::uint8_t mode) {
-        Shared.DisplayMode = mode;
-        return Drawn([](Canvas& c) { DrawModelDrawing(c); });
+    static QImage ModelDrawing(int model, bool mm) {
+        return Drawn([=](Canvas& c) { DrawModelDrawing(c, model, mm); });
     }
-    // The chart as a selection shows it, with its operating point.
-    QImage SelectionChartIn(std::uint8_t mode) {
-        Shared.DisplayMode = mode;
-        const GraphAxisRange r = SelectionViewRange();
-        return Drawn([&](Canvas& c) { DrawPerformanceGraph(c, 50, 384, r.outletMaxPsi, r.flowMaxScfm); });
+    static QImage ChartIn(ChartView view, bool bar) {
+        view.bar = bar;
+        return Drawn([&view](Canvas& c) { DrawChart(c, view); });
     }
 
-    TAdjustAirDriveForm adjust;
-    TmodelDataForm modelData;
-    TzampGraph1Form graph;
-    TimageDisplayForm viewer;
+    Session session;
+    TimageDisplayForm viewer{session, testing::TestNotices()};
 };
 
 TEST_F(ImageDisplayTest, LayoutOfTheWindow) {
@@ -157,64 +150,61 @@ TEST_F(ImageDisplayTest, LayoutOfTheWindow) {
 }
 
 TEST_F(ImageDisplayTest, ShowsTheDrawingAndFlipsItsUnits) {
-    Select(8, 90, 150);
-    const QImage inches = View(DisplayDrawingInches);
-    EXPECT_EQ(inches, ModelDrawingIn(DisplayDrawingInches));
-    EXPECT_EQ(graph.PerformanceGraphImage(), inches);
+    const QImage inches = View(Selected(8, 90, 150), DisplayDrawingInches);
+    EXPECT_EQ(inches, ModelDrawing(8, false));
     Flip();
-    EXPECT_EQ(Shared.DisplayMode, DisplayDrawingMm);
-    EXPECT_EQ(viewer.ShownPicture(), ModelDrawingIn(DisplayDrawingMm));
-    Shared.DisplayMode = DisplayDrawingMm;
+    EXPECT_EQ(session.DisplayMode, DisplayDrawingMm);
+    EXPECT_EQ(viewer.ShownPicture(), ModelDrawing(8, true));
     Flip();
-    EXPECT_EQ(Shared.DisplayMode, DisplayDrawingInches);
+    EXPECT_EQ(session.DisplayMode, DisplayDrawingInches);
     EXPECT_EQ(viewer.ShownPicture(), inches);
 }
 
 TEST_F(ImageDisplayTest, ShowsTheSelectionsChartAndFlipsItsUnits) {
-    Select(9, 100, 200);
-    Shared.ApplicationType = ApplicationFlow;
-    Shared.OutletPsi = 450;
-    Shared.FlowScfm = 12;
-    const QImage psi = View(DisplayChartPsi);
-    EXPECT_TRUE(Shared.ShowChargeCurve);
+    ChartView chart = Selected(9, 100, 200);
+    chart.duty = ChartDutyPoint{450, 12};
+    const QImage psi = View(chart, DisplayChartPsi);
     EXPECT_EQ(viewer.ViewStallOutletPsi, 600);
-    EXPECT_EQ(psi, SelectionChartIn(DisplayChartPsi));
-    EXPECT_EQ(graph.PerformanceGraphImage(), psi);
+    EXPECT_EQ(psi, ChartIn(chart, false));
 
     Flip();
-    EXPECT_EQ(Shared.DisplayMode, DisplayChartBar);
-    EXPECT_EQ(viewer.ShownPicture(), SelectionChartIn(DisplayChartBar));
-    Shared.DisplayMode = DisplayChartBar;
+    EXPECT_EQ(session.DisplayMode, DisplayChartBar);
+    EXPECT_EQ(viewer.ShownPicture(), ChartIn(chart, true));
     Flip();
-    EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
+    EXPECT_EQ(session.DisplayMode, DisplayChartPsi);
     EXPECT_EQ(viewer.ShownPicture(), psi);
 
     // The overlay marks the operating point: without it the chart differs.
-    Shared.ShowChargeCurve = false;
-    const GraphAxisRange r = SelectionViewRange();
-    EXPECT_NE(psi, Drawn([&](Canvas& c) { DrawPerformanceGraph(c, 50, 384, r.outletMaxPsi, r.flowMaxScfm); }));
+    EXPECT_NE(psi, ChartIn(Selected(9, 100, 200), false));
+}
+
+// Whichever window set the chart, the viewer keeps to its own axis rule:
+// model 3's outlet axis ends at 550 psig here.
+TEST_F(ImageDisplayTest, DrawsOnTheViewersAxesWhateverTheChartsRule) {
+    ChartView chart = Selected(3, 90, 90);
+    chart.axes = ChartAxisRule::GraphWindow;
+    const QImage shown = View(chart, DisplayChartPsi);
+    EXPECT_EQ(viewer.ViewStallOutletPsi, 550);
+    EXPECT_EQ(shown, ChartIn(Selected(3, 90, 90), false));
 }
 
 TEST_F(ImageDisplayTest, AnyOtherModeKeepsThePicture) {
-    Select(5, 90, 100);
-    const QImage drawing = View(DisplayDrawingMm);
+    const QImage drawing = View(Selected(5, 90, 100), DisplayDrawingMm);
     viewer.close();
     EXPECT_EQ(View(DisplayNothing), drawing);
     Flip();
-    EXPECT_EQ(Shared.DisplayMode, DisplayNothing);
+    EXPECT_EQ(session.DisplayMode, DisplayNothing);
     EXPECT_EQ(viewer.ShownPicture(), drawing);
 }
 
 TEST_F(ImageDisplayTest, CopyPutsTheShownPictureOnTheClipboard) {
-    Select(15, 100, 100);
-    View(DisplayChartBar);
+    View(Selected(15, 100, 100), DisplayChartBar);
     QTest::mouseClick(Button("CopyToClipboardBitBtn"), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), viewer.ShownPicture());
 }
 
 TEST_F(ImageDisplayTest, PrintAsksThePrintDialogAndACancelPrintsNothing) {
-    Select(5, 90, 100);
-    View(DisplayDrawingMm);
+    View(Selected(5, 90, 100), DisplayDrawingMm);
     QString asked;
     const testing::ModalDialog printDialog([&](QWidget* dialog) {
         asked = QString::fromLatin1(dialog->metaObject()->className());
@@ -223,6 +213,32 @@ TEST_F(ImageDisplayTest, PrintAsksThePrintDialogAndACancelPrintsNothing) {
     QTest::mouseClick(Button("printBitBtn"), Qt::LeftButton);
     EXPECT_EQ(asked, QStringLiteral("QPrintDialog"));
     EXPECT_TRUE(viewer.isVisible());
+}
+
+// The data sheet carries the picture on show, units flipped included, as
+// vectors, and names the office of the viewer's own session.
+TEST_F(ImageDisplayTest, PrintsThePictureOnShowForItsSessionsOffice) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    session.OfficeIndex = 0;
+    View(Selected(9, 100, 200), DisplayChartPsi);
+    Flip();
+    ASSERT_TRUE(viewer.PrintDataSheetOn(*MakePdfPrinter(pdf)));
+    const QString text = testing::PdfText(pdf);
+    EXPECT_TRUE(text.startsWith(QString::fromStdString(session.Office().Field[1]))) << text.toStdString();
+    EXPECT_TRUE(text.simplified().contains(QStringLiteral("Outlet pressure bar"))) << text.toStdString();
+    const QByteArray images = testing::RunPdfTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_EQ(images.count('\n'), 2) << images.toStdString();  // the list's two heading lines only
+}
+
+TEST_F(ImageDisplayTest, APrintThatCannotStartIsReported) {
+    testing::NoticeRecorder notices;
+    notices.Expect(testing::NoticeKind::Error,
+                   "The data sheet could not be printed: the printer could not be started.");
+    View(Selected(5, 90, 100), DisplayDrawingMm);
+    QTemporaryDir dir;
+    EXPECT_FALSE(viewer.PrintDataSheetOn(*MakePdfPrinter(dir.filePath(QStringLiteral("no/such/folder/sheet.pdf")))));
+    EXPECT_EQ(notices.Beeps(), 1);
 }
 
 }  // namespace

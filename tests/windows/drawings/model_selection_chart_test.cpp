@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shared_state.h"
+#include "session.h"
 #include "model_chart_rows.h"
 #include "model_selection_chart_form.h"
 #include "tab_list_box.h"
@@ -37,10 +37,7 @@ QStringList FixedFields(std::string_view row) {
 class ModelSelectionChartTest : public ::testing::Test {
 protected:
     // The window as the program has it once it is first needed: built.
-    void SetUp() override {
-        InitialiseSharedState();
-        form.EnsureBuilt();
-    }
+    void SetUp() override { form.EnsureBuilt(); }
 
     TTabListBox* List() { return form.findChild<TTabListBox*>(QStringLiteral("TabListBox1")); }
     QString LabelText(const char* name) { return form.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
@@ -65,7 +62,8 @@ protected:
     int pageWidth = 0;
     int resolution = 0;
 
-    TZampModelSelectionChartForm form;
+    Session session;
+    TZampModelSelectionChartForm form{session, testing::TestNotices()};
     QTemporaryDir dir;
 };
 
@@ -288,7 +286,7 @@ TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
 }
 
 TEST_F(ModelSelectionChartTest, PrintoutNamesTheFirstOfficeForAnIndexOutsideTheTable) {
-    Shared.OfficeIndex = 57;
+    session.OfficeIndex = 57;
     EXPECT_TRUE(PrintedText().contains(QStringLiteral("Please contact Zorvik Pneumatics Inc. if")));
 }
 

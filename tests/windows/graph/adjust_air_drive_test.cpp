@@ -8,8 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "shared_state.h"
 #include "adjust_air_drive_form.h"
+#include "chart_view.h"
+#include "session.h"
 #include "spin_button.h"
 #include "graph_window_fixture.h"
 #include "support/modal_dialog.h"
@@ -25,20 +26,22 @@ const std::string kInletTooHigh = "Gas inlet pressure is too high!";
 
 class AdjustAirDriveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitialiseSharedState();
-        QLocale::setDefault(QLocale::c());
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
     void TearDown() override { dialog.close(); }
 
-    // Opens the dialog as the graph window leaves things after drawing the
-    // chart of `model` at `airDrivePsi` and `inletPsi`.
+    // Opens the dialog as the graph window does on its chart of `model` at
+    // `airDrivePsi` and `inletPsi`.
     void Open(int model, double airDrivePsi, double inletPsi, bool bar = false) {
-        SelectPump(model);
-        Shared.AirDrivePsi = airDrivePsi;
-        Shared.InletPsi = inletPsi;
-        Shared.DisplayMode = bar ? DisplayChartBar : DisplayChartPsi;
-        dialog.AdjustShowsBar = bar;
+        ChartView chart;
+        chart.model = model;
+        chart.drivePsi = airDrivePsi;
+        chart.inletPsi = inletPsi;
+        chart.bar = bar;
+        Open(chart);
+    }
+    void Open(const ChartView& chart) {
+        dialog.AdjustShowsBar = chart.bar;
+        dialog.ChartShown = chart;
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -64,7 +67,8 @@ protected:
         QApplication::processEvents();
     }
 
-    TAdjustAirDriveForm dialog;
+    Session session;
+    TAdjustAirDriveForm dialog{session, TestNotices()};
 };
 
 TEST_F(AdjustAirDriveTest, ShowsTheModelsLimitsInBarAndPsi) {
@@ -86,6 +90,20 @@ TEST_F(AdjustAirDriveTest, ShowsTheModelsLimitsInBarAndPsi) {
     EXPECT_EQ(Inlet()->maxLength(), 5);
     EXPECT_TRUE(Inlet()->isVisible());
     EXPECT_FALSE(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->isVisible());
+}
+
+// The dialog adjusts the chart it was opened on: its model's limits and
+// reference inlet, whatever model the session has made current since.
+TEST_F(AdjustAirDriveTest, WorksOnTheChartsModelNotTheCurrentOne) {
+    session.SelectPump(2);
+    Open(5, 90, 100);
+    EXPECT_EQ(Text("pumpModelLabel"), QStringLiteral("RB-8 "));
+    EXPECT_EQ(Text("maxInletPsiLabel"), QStringLiteral("( 1250 psig )"));
+    EXPECT_TRUE(Inlet()->isVisible());
+    Type(Inlet(), QStringLiteral("200"));
+    QTest::mouseClick(Button("newGraphBitBtn"), Qt::LeftButton);
+    EXPECT_EQ(session.GraphInletScale, 200 / CatalogueRow(5).GraphInletPsi);
+    EXPECT_EQ(session.CurrentPump.PumpNo, 2);
 }
 
 TEST_F(AdjustAirDriveTest, EveryTextFits) {
@@ -187,13 +205,10 @@ TEST_F(AdjustAirDriveTest, TheInletTheChartWasDrawnAtIsAccepted) {
     NoticeRecorder notices;  // any warning fails the test
     for (int model : {12, 13, 14})
         for (double drivePsi : {40.0, 45.0, 90.0, 150.0}) {
-            SelectPump(model);
-            Shared.GraphAirDrivePsi = drivePsi;
-            Shared.GraphInletScale = 1.5;
-            ApplyGraphSettings();
-            const double chartInlet = Shared.InletPsi;
+            const ChartView chart = PrepareGraphChart(model, drivePsi, 1.5, false).view;
+            const double chartInlet = chart.inletPsi;
             for (bool retype : {false, true}) {
-                Open(model, Shared.AirDrivePsi, chartInlet);
+                Open(chart);
                 if (retype)
                     Type(Inlet(), Inlet()->text());
                 else
@@ -249,19 +264,19 @@ TEST_F(AdjustAirDriveTest, NewGraphStoresTheCorrectedValueOfTheFieldBeingLeft) {
     QApplication::processEvents();
     EXPECT_EQ(dialog.result(), TAdjustAirDriveForm::NewGraphResult);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 150);
-    EXPECT_EQ(Shared.GraphInletScale, 1.0);
+    EXPECT_EQ(session.GraphAirDrivePsi, 150);
+    EXPECT_EQ(session.GraphInletScale, 1.0);
 
     // From the keyboard the focus never leaves the field.
-    InitialiseSharedState();
+    session = Session();
     Open(10, 90, 800);
     Type(Inlet(), QStringLiteral("3000"));
     notices.Expect(NoticeKind::Warning, kInletTooHigh);
     QTest::keyClick(Inlet(), Qt::Key_N, Qt::AltModifier);
     // The shortcut's click reaches the button through the event loop.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog.isVisible(); }));
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 90);
-    EXPECT_EQ(Shared.GraphInletScale, 2500.0 / 800.0);
+    EXPECT_EQ(session.GraphAirDrivePsi, 90);
+    EXPECT_EQ(session.GraphInletScale, 2500.0 / 800.0);
 }
 
 // The field left as the dialog wrote it keeps the exact pressure behind its
@@ -270,8 +285,8 @@ TEST_F(AdjustAirDriveTest, AnUntouchedBarFieldKeepsItsExactPressure) {
     Open(6, 90, 700, true);
     Leave(Air());
     QTest::mouseClick(Button("newGraphBitBtn"), Qt::LeftButton);
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 90);
-    EXPECT_EQ(Shared.GraphInletScale, 1.0);
+    EXPECT_EQ(session.GraphAirDrivePsi, 90);
+    EXPECT_EQ(session.GraphInletScale, 1.0);
 }
 
 TEST_F(AdjustAirDriveTest, CancelChangesNothing) {
@@ -281,8 +296,8 @@ TEST_F(AdjustAirDriveTest, CancelChangesNothing) {
     QTest::mouseClick(Button("cancelBitBtn"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 90);
-    EXPECT_EQ(Shared.GraphInletScale, 1.0);
+    EXPECT_EQ(session.GraphAirDrivePsi, 90);
+    EXPECT_EQ(session.GraphInletScale, 1.0);
 
     // The next showing starts again from the chart's pressures.
     Open(5, 90, 100);

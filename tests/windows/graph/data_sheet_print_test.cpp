@@ -2,7 +2,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "offices.h"
 #include "printing.h"
 #include "graph_window_fixture.h"
 #include "support/failing_printer.h"
@@ -69,9 +68,9 @@ TEST_F(DataSheetPrintTest, NamesTheOfficeTheDateAndHowToGetHelp) {
     EXPECT_EQ(lines[lines.size() - 2].simplified(),
               QStringLiteral("Tel: +44 (0)1632 960 210 Fax: +44 (0)1632 960 211"));
 
-    Shared.OfficeIndex = 0;
+    session.OfficeIndex = 0;
     const QString other = Print(QPageSize::A4);
-    const QString company = QString::fromStdString(ChosenOffice().Field[1]);
+    const QString company = QString::fromStdString(session.Office().Field[1]);
     EXPECT_TRUE(other.startsWith(company)) << other.toStdString();
     EXPECT_TRUE(other.contains(QStringLiteral("Please contact ") + company)) << other.toStdString();
 }
@@ -83,9 +82,9 @@ TEST_F(DataSheetPrintTest, OverLongOfficeLinesStayOnThePage) {
     Open();
     ChooseModel(8);
     Press(Button("DrawGraphBitBtn"));
-    Shared.OfficeIndex = 0;
-    Shared.Offices[0].Field[1] = "Zorvik " + std::string(80, 'W') + " Very Long Compressed Air Holdings Ltd.";
-    Shared.Offices[0].Field[6] = std::string(120, '9');
+    session.OfficeIndex = 0;
+    session.Offices[0].Field[1] = "Zorvik " + std::string(80, 'W') + " Very Long Compressed Air Holdings Ltd.";
+    session.Offices[0].Field[6] = std::string(120, '9');
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     double pageWidthPoints = 0;
     {
@@ -138,18 +137,18 @@ TEST_F(DataSheetPrintTest, ThePictureIsPrintedAsVectors) {
     }
 }
 
-// Printed from the state it was drawn with, not from what the shared state
-// says by the time of the print.
+// Printed from the view it was drawn with, not from what the session says
+// by the time of the print.
 TEST_F(DataSheetPrintTest, PrintsThePictureShownAfterTheModelHasChangedElsewhere) {
     Open();
     ChooseModel(8);
     Press(Button("DrawGraphBitBtn"));
-    SelectPump(2);
-    Shared.DisplayMode = DisplayDrawingMm;
+    session.SelectPump(2);
+    session.DisplayMode = DisplayDrawingMm;
     const QString text = Print(QPageSize::A4);
     EXPECT_TRUE(text.contains(QString::fromStdString(CatalogueRow(8).DisplayName()).trimmed())) << text.toStdString();
-    EXPECT_EQ(Shared.CurrentPump.PumpNo, 2);
-    EXPECT_EQ(Shared.DisplayMode, DisplayDrawingMm);
+    EXPECT_EQ(session.CurrentPump.PumpNo, 2);
+    EXPECT_EQ(session.DisplayMode, DisplayDrawingMm);
 }
 
 TEST_F(DataSheetPrintTest, APrintThatCannotStartIsReported) {

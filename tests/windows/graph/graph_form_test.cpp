@@ -16,16 +16,14 @@ namespace {
 using GraphFormTest = GraphWindowTest;
 
 TEST_F(GraphFormTest, FirstOpeningShowsTheMillimetreDrawingOfModelOne) {
-    Shared.ShowChargeCurve = true;
     Open();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Zorvik Air Pressure Amplifiers  -  Dimensions & Graphs"));
     EXPECT_EQ(form.size(), QSize(792, 573));
-    EXPECT_EQ(Shared.DisplayMode, DisplayNothing);
-    EXPECT_FALSE(Shared.ShowChargeCurve);
-    EXPECT_EQ(Shared.PumpIndex, 1);
-    EXPECT_EQ(Shared.CurrentPump.PumpNo, 1);
-    EXPECT_EQ(Shown(), ModelDrawingIn(DisplayDrawingMm));
-    EXPECT_NE(Shown(), ModelDrawingIn(DisplayDrawingInches));
+    EXPECT_EQ(session.DisplayMode, DisplayNothing);
+    EXPECT_EQ(session.PumpIndex, 1);
+    EXPECT_EQ(session.CurrentPump.PumpNo, 1);
+    EXPECT_EQ(Shown(), ModelDrawing(true));
+    EXPECT_NE(Shown(), ModelDrawing(false));
 
     EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QStringLiteral("Show &inches"));
     EXPECT_EQ(Button("DrawGraphBitBtn")->text(), QStringLiteral("Show &Graph"));
@@ -73,7 +71,7 @@ TEST_F(GraphFormTest, ChartAndDrawingButtonsCycleTheirModes) {
     for (const auto& s : steps) {
         SCOPED_TRACE(++step);
         Press(Button(s.button));
-        EXPECT_EQ(Shared.DisplayMode, s.mode);
+        EXPECT_EQ(session.DisplayMode, s.mode);
         EXPECT_EQ(Button("DrawGraphBitBtn")->text(), QString::fromLatin1(s.graphCaption));
         EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QString::fromLatin1(s.drawingCaption));
         const bool chart = s.driveCaption != nullptr;
@@ -104,8 +102,8 @@ TEST_F(GraphFormTest, EachModelListsItsOptionsAndType) {
     for (const auto& m : models) {
         SCOPED_TRACE(m.model);
         ChooseModel(m.model);
-        EXPECT_EQ(Shared.PumpIndex, m.model);
-        EXPECT_EQ(Shared.CurrentPump.PumpNo, m.model);
+        EXPECT_EQ(session.PumpIndex, m.model);
+        EXPECT_EQ(session.CurrentPump.PumpNo, m.model);
         EXPECT_EQ(Options()->count(), m.options);
         EXPECT_EQ(Options()->SelectedRow(), -1);
         EXPECT_EQ(Control<QPlainTextEdit>("ModelDetailsMemo")->toPlainText(), QString::fromLatin1(m.type));
@@ -164,19 +162,19 @@ TEST_F(GraphFormTest, ReceiverOptionOffersMillimetresAndInches) {
     auto* inch = Control<QRadioButton>("OptionInchRadioButton");
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(form.OptionDrawingInMm);
-    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", "Receiver & Controls", true));
+    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", true));
     EXPECT_FALSE(Button("ShowDrawingBitBtn")->isVisible());
     EXPECT_TRUE(Button("ShowAmplifierBitBtn")->isVisible());
 
     QTest::mouseClick(inch, Qt::LeftButton);
     EXPECT_FALSE(form.OptionDrawingInMm);
-    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", "Receiver & Controls", false));
+    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", false));
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(inch->hasFocus());
-    EXPECT_EQ(Shared.DisplayMode, DisplayNothing);
+    EXPECT_EQ(session.DisplayMode, DisplayNothing);
 
     QTest::mouseClick(mm, Qt::LeftButton);
-    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", "Receiver & Controls", true));
+    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", true));
 
     Press(Button("ShowAmplifierBitBtn"));
     EXPECT_EQ(Shown(), ModelDrawing());
@@ -186,7 +184,7 @@ TEST_F(GraphFormTest, ReceiverOptionOffersMillimetresAndInches) {
 
     // A second click on the same row shows the option again.
     ClickRow(Options(), 1);
-    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", "Receiver & Controls", true));
+    EXPECT_EQ(Shown(), OptionDrawing(6, "61301", true));
 }
 
 TEST_F(GraphFormTest, AnOptionWithoutDrawingOnlyRedrawsTheChart) {
@@ -197,7 +195,7 @@ TEST_F(GraphFormTest, AnOptionWithoutDrawingOnlyRedrawsTheChart) {
     form.PerformanceGraphImage().fill(Qt::red);
     ClickRow(Options(), 1);  // 61312, index 21
     EXPECT_EQ(Shown(), chart);
-    EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
+    EXPECT_EQ(session.DisplayMode, DisplayChartPsi);
     EXPECT_EQ(Button("DrawGraphBitBtn")->text(), QStringLiteral("Show &Bar && l/min"));
     EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QStringLiteral("Show &Drawing"));
     EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
@@ -207,8 +205,8 @@ TEST_F(GraphFormTest, AnOptionWithoutDrawingOnlyRedrawsTheChart) {
     // An option with a drawing shows it over the chart mode; the chart, back
     // again, brings back the drawing button.
     ClickRow(Options(), 0);
-    EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", "Air (F-R, Gauge & Valve) Controls", true));
-    EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
+    EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", true));
+    EXPECT_EQ(session.DisplayMode, DisplayChartPsi);
     EXPECT_TRUE(Button("ShowAmplifierBitBtn")->isVisible());
     ClickRow(Options(), 3);
     EXPECT_EQ(Shown(), chart);
@@ -229,7 +227,7 @@ TEST_F(GraphFormTest, AnOptionWithoutDrawingBringsBackTheModelDrawing) {
     ClickRow(Options(), 2);  // -QP1, index 22
     EXPECT_TRUE(Button("ShowAmplifierBitBtn")->isVisible());
     ClickRow(Options(), 3);  // 61313, index 23
-    EXPECT_EQ(Shown(), ModelDrawingIn(DisplayDrawingInches));
+    EXPECT_EQ(Shown(), ModelDrawing(false));
     EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
     EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QStringLiteral("S&how mm"));
     EXPECT_FALSE(Button("ShowAmplifierBitBtn")->isVisible());
@@ -256,7 +254,7 @@ TEST_F(GraphFormTest, ARefilledOptionListStartsAtItsTopWithNothingPicked) {
     // The keyboard still picks the first row, and shows its drawing.
     QTest::keyClick(Options(), Qt::Key_Down);
     EXPECT_EQ(Options()->currentRow(), 0);
-    EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", "Air (F-R, Gauge & Valve) Controls", true));
+    EXPECT_EQ(Shown(), OptionDrawing(20, "       -C", true));
 }
 
 // The window shown again gives the focus back to the option list it was
@@ -273,7 +271,7 @@ TEST_F(GraphFormTest, ShowingAgainWithTheFocusInTheOptionsKeepsTheChart) {
         Open();
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        EXPECT_EQ(Shared.DisplayMode, DisplayChartPsi);
+        EXPECT_EQ(session.DisplayMode, DisplayChartPsi);
         EXPECT_EQ(Shown(), Chart()) << "showing " << showing;
         EXPECT_TRUE(Button("ShowDrawingBitBtn")->isVisible());
     }
@@ -282,27 +280,25 @@ TEST_F(GraphFormTest, ShowingAgainWithTheFocusInTheOptionsKeepsTheChart) {
 TEST_F(GraphFormTest, ChoosingAModelStartsFromItsReferenceInlet) {
     Open();
     Press(Button("DrawGraphBitBtn"));
-    Shared.GraphInletScale = 2.5;
+    session.GraphInletScale = 2.5;
     ChooseModel(10);
-    EXPECT_EQ(Shared.GraphInletScale, 1.0);
-    EXPECT_EQ(Shared.InletPsi, 800);
+    EXPECT_EQ(session.GraphInletScale, 1.0);
+    EXPECT_EQ(form.ChartShown().inletPsi, 800);
     EXPECT_EQ(Shown(), Chart());
     EXPECT_EQ(Options()->count(), 8);
 
     // The keyboard picks models too.
     Models()->setFocus();
     QTest::keyClick(Models(), Qt::Key_Down);
-    EXPECT_EQ(Shared.PumpIndex, 11);
+    EXPECT_EQ(session.PumpIndex, 11);
     EXPECT_EQ(Shown(), Chart());
 }
 
 TEST_F(GraphFormTest, ShowingAgainFollowsAModeChangedElsewhere) {
     Open();
     form.close();
-    Shared.DisplayMode = DisplayChartBar;  // as the picture viewer can leave it
-    Shared.ShowChargeCurve = true;
+    session.DisplayMode = DisplayChartBar;  // as the picture viewer can leave it
     Open();
-    EXPECT_FALSE(Shared.ShowChargeCurve);
     EXPECT_EQ(Shown(), Chart());
     EXPECT_EQ(Button("DrawGraphBitBtn")->text(), QStringLiteral("Sho&w Psi && Scfm"));
     EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QStringLiteral("Show &Drawing"));
@@ -310,9 +306,9 @@ TEST_F(GraphFormTest, ShowingAgainFollowsAModeChangedElsewhere) {
     EXPECT_EQ(Control<QLabel>("DrivePressurePanel")->text(), QStringLiteral("Air drive pressure  6.2 barg"));
 
     form.close();
-    Shared.DisplayMode = DisplayDrawingInches;
+    session.DisplayMode = DisplayDrawingInches;
     Open();
-    EXPECT_EQ(Shown(), ModelDrawingIn(DisplayDrawingInches));
+    EXPECT_EQ(Shown(), ModelDrawing(false));
     EXPECT_EQ(Button("DrawGraphBitBtn")->text(), QStringLiteral("Show &Graph"));
     EXPECT_EQ(Button("ShowDrawingBitBtn")->text(), QStringLiteral("S&how mm"));
     EXPECT_FALSE(Button("AdjustAirDriveBitBtn")->isEnabled());
@@ -334,9 +330,9 @@ TEST_F(GraphFormTest, NewGraphRedrawsAtTheAdjustedPressures) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("newGraphBitBtn")), Qt::LeftButton);
     });
     Press(Button("AdjustAirDriveBitBtn"));
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 100);
-    EXPECT_EQ(Shared.GraphInletScale, 0.5);
-    EXPECT_EQ(Shared.InletPsi, 350);
+    EXPECT_EQ(session.GraphAirDrivePsi, 100);
+    EXPECT_EQ(session.GraphInletScale, 0.5);
+    EXPECT_EQ(form.ChartShown().inletPsi, 350);
     EXPECT_EQ(Control<QLabel>("DrivePressurePanel")->text(), QStringLiteral("Air drive pressure  100 Psig"));
     EXPECT_EQ(Shown(), Chart());
 
@@ -353,8 +349,8 @@ TEST_F(GraphFormTest, NewGraphRedrawsAtTheAdjustedPressures) {
     });
     form.PerformanceGraphImage().fill(Qt::red);
     Press(Button("AdjustAirDriveBitBtn"));
-    EXPECT_EQ(Shared.GraphAirDrivePsi, 100);
-    EXPECT_EQ(Shared.GraphInletScale, 0.5);
+    EXPECT_EQ(session.GraphAirDrivePsi, 100);
+    EXPECT_EQ(session.GraphInletScale, 0.5);
     EXPECT_NE(Shown(), barChart);
 }
 
@@ -407,7 +403,7 @@ TEST_F(GraphFormTest, EveryCaptionFits) {
         Press(Button("ShowDrawingBitBtn"));
         ExpectEveryTextFits(form);
     }
-    Shared.GraphAirDrivePsi = 150;
+    session.GraphAirDrivePsi = 150;
     ChooseModel(10);
     Press(Button("DrawGraphBitBtn"));
     ExpectEveryTextFits(form);
@@ -425,7 +421,7 @@ TEST_F(GraphFormTest, DrivePressureCaptionKeepsItsMarginInBar) {
         return (panel->contentsRect().width() - panel->fontMetrics().horizontalAdvance(panel->text())) / 2;
     };
     const double layoutPoints = panel->font().pointSizeF();
-    Shared.GraphAirDrivePsi = 90;
+    session.GraphAirDrivePsi = 90;
     ChooseModel(10);
     Press(Button("DrawGraphBitBtn"));
     ASSERT_EQ(panel->text(), QStringLiteral("Air drive pressure  90 Psig"));
@@ -433,7 +429,7 @@ TEST_F(GraphFormTest, DrivePressureCaptionKeepsItsMarginInBar) {
     EXPECT_EQ(panel->font().pointSizeF(), layoutPoints);
     EXPECT_GE(psiMargin, 6);
     for (double drivePsi : {40.0, 99.0, 145.0, 150.0}) {
-        Shared.GraphAirDrivePsi = drivePsi;
+        session.GraphAirDrivePsi = drivePsi;
         ChooseModel(10);
         EXPECT_GE(margin(), psiMargin) << panel->text().toStdString();
         Press(Button("DrawGraphBitBtn"));

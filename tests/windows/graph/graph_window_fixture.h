@@ -1,7 +1,7 @@
 #pragma once
-// The graph window with its two dialogs, shown offscreen, and the ways a
-// test works it: clicking rows and buttons, and drawing the pictures the
-// window should show.
+// The graph window with its two dialogs on a session of their own, shown
+// offscreen, and the ways a test works it: clicking rows and buttons, and
+// drawing the pictures the window should show.
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,14 @@
 #include <QTest>
 
 #include "chart_pictures.h"
-#include "shared_state.h"
+#include "chart_view.h"
 #include "dimension_drawings.h"
 #include "tab_list_box.h"
 #include "adjust_air_drive_form.h"
 #include "graph_form.h"
-#include "graph_settings.h"
 #include "model_data_form.h"
+#include "session.h"
+#include "support/notice_recorder.h"
 
 namespace zorvik::testing {
 
@@ -50,7 +51,6 @@ inline void ExpectEveryTextFits(const QWidget& window) {
 class GraphWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        InitialiseSharedState();
         QLocale::setDefault(QLocale::c());
         form.SetSubWindows(&adjust, &modelData);
     }
@@ -81,28 +81,28 @@ protected:
 
     QImage Shown() { return form.PerformanceGraphImage(); }
 
-    static QImage ModelDrawing() {
-        return DrawnPicture([](Canvas& c) { DrawModelDrawing(c); });
+    // The current model's drawing: in inches only while the mode says so.
+    QImage ModelDrawing() const { return ModelDrawing(session.DisplayMode != DisplayDrawingInches); }
+    QImage ModelDrawing(bool mm) const {
+        const int model = session.CurrentPump.PumpNo;
+        return DrawnPicture([model, mm](Canvas& c) { DrawModelDrawing(c, model, mm); });
     }
-    static QImage ModelDrawingIn(std::uint8_t mode) {
-        const std::uint8_t was = Shared.DisplayMode;
-        Shared.DisplayMode = mode;
-        const QImage picture = ModelDrawing();
-        Shared.DisplayMode = was;
-        return picture;
+    QImage OptionDrawing(int index, const char* part, bool mm) const {
+        const DrawingView view{session.CurrentPump.PumpNo, mm, index, QString::fromLatin1(part)};
+        return DrawnPicture([&view](Canvas& c) { DrawDrawing(c, view); });
     }
-    static QImage OptionDrawing(int index, const char* part, const char* description, bool mm) {
-        return DrawnPicture([&](Canvas& c) {
-            DrawOptionDrawing(c, index, QString::fromLatin1(part), QString::fromLatin1(description), mm);
-        });
-    }
-    static QImage Chart() {
-        return DrawnPicture([](Canvas& c) { DrawGraphSettings(c); });
+    // The current model's chart at the session's graph settings and units.
+    QImage Chart() const {
+        const ChartView view = PrepareGraphChart(session.CurrentPump.PumpNo, session.GraphAirDrivePsi,
+                                                 session.GraphInletScale, session.DisplayMode == DisplayChartBar)
+                                   .view;
+        return DrawnPicture([&view](Canvas& c) { DrawChart(c, view); });
     }
 
-    TAdjustAirDriveForm adjust;
-    TmodelDataForm modelData;
-    TzampGraph1Form form;
+    Session session;
+    TAdjustAirDriveForm adjust{session, TestNotices()};
+    TmodelDataForm modelData{session};
+    TzampGraph1Form form{session, TestNotices()};
 };
 
 }  // namespace zorvik::testing

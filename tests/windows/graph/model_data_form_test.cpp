@@ -5,22 +5,19 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "shared_state.h"
 #include "model_data_form.h"
+#include "session.h"
 
 namespace zorvik::testing {
 namespace {
 
 class ModelDataFormTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitialiseSharedState();
-        QLocale::setDefault(QLocale::c());
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
     void TearDown() override { sheet.close(); }
 
     void Open(int model) {
-        SelectPump(model);
+        session.SelectPump(model);
         sheet.close();
         sheet.show();
         QApplication::processEvents();
@@ -29,7 +26,8 @@ protected:
     QString Text(const char* name) { return Label(name)->text(); }
     bool Shows(const char* name) { return Label(name)->isVisible(); }
 
-    TmodelDataForm sheet;
+    Session session;
+    TmodelDataForm sheet{session};
 };
 
 TEST_F(ModelDataFormTest, RowsOfASupplyAssistedModel) {

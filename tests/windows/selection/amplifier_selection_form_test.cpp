@@ -14,11 +14,9 @@
 #include <functional>
 #include <memory>
 
-#include "shared_state.h"
 #include "tab_list_box.h"
 #include "picture_box.h"
 #include "amplifier_selection_form.h"
-#include "selection_row.h"
 #include "support/notice_recorder.h"
 #include "selection_window_fixture.h"
 
@@ -26,6 +24,7 @@ namespace zorvik {
 namespace {
 
 using testing::kFieldNames;
+using testing::ModelOfRow;
 using testing::NoticeKind;
 using testing::SelectionWindowTest;
 
@@ -42,8 +41,8 @@ TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     const char* const defaults[] = {"100", "100", "100", "2.00", "200", "100", "1000", "1.00"};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), defaults[i]) << kFieldNames[i];
-    EXPECT_EQ(Shared.ApplicationType, ApplicationFlow);
-    EXPECT_FALSE(Shared.MetricUnits);
+    EXPECT_EQ(session.ApplicationType, ApplicationFlow);
+    EXPECT_FALSE(session.MetricUnits);
     EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentText(), "Flow");
     EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Metric &Units ");
     EXPECT_EQ(List()->Rows(), kInstructionRows);
@@ -84,7 +83,7 @@ TEST_F(SelectionWindowTest, LayoutsFromPicturesAndList) {
         Retype("pOutletPsiEdit", "250");  // leaves a changed list behind
         c.choose(*this);
         const bool fill = c.type == ApplicationFillCylinder;
-        EXPECT_EQ(Shared.ApplicationType, c.type);
+        EXPECT_EQ(session.ApplicationType, c.type);
         EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentIndex(), c.type);
         EXPECT_EQ(VisibleFields(), fill ? fillFields : flowFields);
         EXPECT_EQ(
@@ -135,7 +134,7 @@ TEST_F(SelectionWindowTest, UnitSwitchConvertsEveryFieldAndBack) {
     const char* const metric[] = {"6.9", "2831.7", "6.9", "56.6", "13.8", "6.9", "68.9", "28.3"};
     const char* const imperial[] = {"100", "100.0", "100", "2.0", "200", "100", "999", "1.0"};
     Click("metricImperialUnitsBitBtn");
-    EXPECT_TRUE(Shared.MetricUnits);
+    EXPECT_TRUE(session.MetricUnits);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), metric[i]) << kFieldNames[i];
     EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Imperial &Units");
     EXPECT_EQ(Label("AirDrivePsigLabel"), "Air Drive barg");
@@ -149,12 +148,12 @@ TEST_F(SelectionWindowTest, UnitSwitchConvertsEveryFieldAndBack) {
     EXPECT_EQ(Label("TotalAirConsumpHdLabel"), "Total Air n.m3");
 
     Click("metricImperialUnitsBitBtn");
-    EXPECT_FALSE(Shared.MetricUnits);
+    EXPECT_FALSE(session.MetricUnits);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), imperial[i]) << kFieldNames[i];
     EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Metric &Units");
     EXPECT_EQ(Label("OutStartPsigLabel"), "Initial psig");
     EXPECT_EQ(Label("TotalAirConsumpHdLabel"), "Total Air S.Cu.Ft");
-    EXPECT_EQ(Shared.ApplicationType, ApplicationFillCylinder);
+    EXPECT_EQ(session.ApplicationType, ApplicationFillCylinder);
 }
 
 TEST_F(SelectionWindowTest, UnitSwitchKeepsAnUnreadableFieldAndConvertsTheRest) {
@@ -323,8 +322,7 @@ TEST_F(SelectionWindowTest, ListShowsTheModelsWithTheFirstSelected) {
         ListSelections();
         EXPECT_EQ(List()->TabStopDialogUnits(), (std::vector<int>{2, 71, 114, 161, 213, 221}));
         ASSERT_GT(List()->count(), 0);
-        for (const QString& row : List()->Rows())
-            EXPECT_TRUE(ModelNumberOfRow(row.toStdString()).has_value()) << row.toStdString();
+        for (const QString& row : List()->Rows()) EXPECT_NE(ModelOfRow(row), 0) << row.toStdString();
         EXPECT_EQ(List()->SelectedRow(), 0);
         EXPECT_EQ(QApplication::focusWidget(), List());
         EXPECT_TRUE(Find<QWidget>("searchingMemo")->isVisible());
@@ -432,12 +430,46 @@ TEST_F(SelectionWindowTest, UnitSwitchRelistsWhenARowWasSelected) {
     ASSERT_EQ(List()->count(), imperialRows.size());
     EXPECT_NE(List()->Rows(), imperialRows);
     EXPECT_EQ(List()->SelectedRow(), 0);
-    for (int i = 0; i < List()->count(); ++i)
-        EXPECT_EQ(ModelNumberOfRow(List()->RowText(i).toStdString()), ModelNumberOfRow(imperialRows[i].toStdString()));
+    for (int i = 0; i < List()->count(); ++i) EXPECT_EQ(ModelOfRow(List()->RowText(i)), ModelOfRow(imperialRows[i]));
 
     List()->SelectRow(-1);
     Click("metricImperialUnitsBitBtn");
     EXPECT_EQ(List()->Rows(), kInstructionRows);
+}
+
+// Two windows on two sessions: what one is switched to, reads and lists
+// never reaches the other's fields, units, layout or list.
+TEST_F(SelectionWindowTest, TwoWindowsOnTwoSessionsKeepTheirOwnUnitsAndRuns) {
+    ListSelections();
+    const QStringList imperialRows = List()->Rows();
+    ASSERT_GT(imperialRows.size(), 1);
+
+    Session otherSession;
+    TAmplifierSelectionForm other(otherSession, testing::TestNotices());
+    other.show();
+    const auto press = [&other](const char* name) {
+        QTest::mouseClick(other.findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
+    };
+    press("metricImperialUnitsBitBtn");
+    press("systemBImage");
+    press("ListSelectionsBitBtn");
+    const auto* otherList = other.findChild<TTabListBox*>(QStringLiteral("SelectionTabListBox"));
+    ASSERT_GT(otherList->count(), 1);
+    EXPECT_NE(ModelOfRow(otherList->RowText(0)), 0);
+    EXPECT_TRUE(otherSession.MetricUnits);
+    EXPECT_EQ(otherSession.ApplicationType, ApplicationFillCylinder);
+    EXPECT_NEAR(otherSession.OutFinalPsi, 999.3, 0.05);  // 68.9 barg
+
+    EXPECT_FALSE(session.MetricUnits);
+    EXPECT_EQ(session.ApplicationType, ApplicationFlow);
+    EXPECT_EQ(session.OutFinalPsi, 0);
+    EXPECT_EQ(Text("pAirDrivePsiEdit"), "100");
+    EXPECT_EQ(Label("AirDrivePsigLabel"), "Air Drive psig");
+    EXPECT_EQ(Label("FlowrateHdLabel"), "Flow rate Scfm");
+    EXPECT_EQ(List()->Rows(), imperialRows);
+    ListSelections();
+    EXPECT_EQ(List()->Rows(), imperialRows);
+    EXPECT_EQ(other.findChild<QLineEdit*>(QStringLiteral("pAirDrivePsiEdit"))->text(), "6.9");
 }
 
 TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {
@@ -451,7 +483,7 @@ TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {
     ASSERT_GT(List()->count(), 0);
     EXPECT_NE(List()->RowText(0), "No selections");
     EXPECT_EQ(List()->SelectedRow(), 0);
-    EXPECT_DOUBLE_EQ(Shared.OutStartPsi, 100);
+    EXPECT_DOUBLE_EQ(session.OutStartPsi, 100);
 }
 
 TEST_F(SelectionWindowTest, EqualiseQuestionCancelLeavesTheListEmpty) {

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <functional>
 
-#include "shared_state.h"
 #include "printing.h"
 #include "selection_window_fixture.h"
 #include "support/failing_printer.h"
@@ -243,6 +242,19 @@ TEST_F(SelectionReportTest, NoSelectionsPrintsOneEmptyResultLine) {
     const std::vector<PdfWord> words = testing::PdfWords(Pdf());
     const double pitch = LineOf(words, "Gas")[0].y - LineOf(words, "Application")[0].y;
     EXPECT_NEAR(LineOf(words, "listed")[0].y - LineOf(words, "scfm")[0].y, 3 * pitch, 0.1);
+}
+
+// The page names the office chosen in the window's own session.
+TEST_F(SelectionReportTest, NamesTheSessionsOffice) {
+    session.OfficeIndex = 0;
+    const std::string company = session.Office().Field[1];
+    ASSERT_NE(company, "Zorvik Pneumatics Ltd.");
+    ListSelections();
+    Print();
+    const QStringList lines = PrintedLines();
+    EXPECT_EQ(lines.value(0), QString::fromStdString(company));
+    EXPECT_TRUE(lines.contains(QString::fromStdString("Please contact " + company + " if you require assistance.")));
+    EXPECT_FALSE(lines.contains(QString::fromLatin1(kContact)));
 }
 
 TEST_F(SelectionReportTest, ALongFigurePushesItsUnitWordOn) {

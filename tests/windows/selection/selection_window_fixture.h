@@ -1,6 +1,7 @@
 #pragma once
-// The real selection window, offscreen, with the start-up state and a notices
-// recorder: every message it shows must be expected by the test.
+// The real selection window, offscreen, on a session of its own in the
+// start-up state and with a notices recorder: every message it shows must be
+// expected by the test.
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "shared_state.h"
 #include "tab_list_box.h"
 #include "amplifier_selection_form.h"
+#include "session.h"
 #include "support/notice_recorder.h"
 
 namespace zorvik::testing {
@@ -22,14 +23,22 @@ inline const char* const kFieldNames[] = {"pAirDrivePsiEdit",     "qAirScfmEdit"
                                           "FlowrateReqdScfmEdit", "pOutletPsiEdit",    "OutStartPsiEdit",
                                           "OutFinalPsiEdit",      "OutCapacityFt3Edit"};
 
+// The model number a result row ends with (its last cell, past the list's
+// right edge), or 0 when it ends otherwise.
+inline int ModelOfRow(const QString& row) {
+    const int model = row.split(QLatin1Char('\t')).last().trimmed().toInt();
+    return model >= 1 && model <= PumpCount ? model : 0;
+}
+
 class SelectionWindowTest : public ::testing::Test {
 public:
     void SetUp() override { Reopen(); }
 
     // A new window with the start-up state, shown and active.
     void Reopen() {
-        InitialiseSharedState();
-        form = std::make_unique<TAmplifierSelectionForm>();
+        form.reset();
+        session = Session();
+        form = std::make_unique<TAmplifierSelectionForm>(session, TestNotices());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -67,6 +76,7 @@ public:
     QStringList VisibleFields() { return Visible({std::begin(kFieldNames), std::end(kFieldNames)}); }
 
     NoticeRecorder notices;
+    Session session;
     std::unique_ptr<TAmplifierSelectionForm> form;
 };
 

@@ -18,23 +18,25 @@
 #include <QTextLayout>
 #include <functional>
 
-#include "shared_state.h"
 #include "picture_box.h"
 #include "app_windows.h"
+#include "session.h"
 #include "support/modal_dialog.h"
+#include "support/notice_recorder.h"
 
 namespace zorvik {
 namespace {
 
-// The windows are made once, as the program makes them, and go before the
-// application object does.
+// The windows are made once, as the program makes them, on a session that
+// outlives them, and go before the application object does.
 std::unique_ptr<AppWindows>& Made() {
     static std::unique_ptr<AppWindows> windows;
     return windows;
 }
 
 AppWindows& Windows() {
-    if (!Made()) Made() = CreateAppWindows();
+    static Session session;
+    if (!Made()) Made() = CreateAppWindows(session, testing::TestNotices());
     return *Made();
 }
 
@@ -333,18 +335,10 @@ TEST(InfoWindowsTest, ContinuedTextRunsOnWithoutAHole) {
     window->hide();
 }
 
-// Not a check: with ZORVIK_GRAB_DIR set, every window is saved there as a
-// PNG for a person to look at.
-// The example graph is the chart code's own drawing, and drawing it leaves
-// the run's model and operating point as they were.
-TEST(InfoWindowsTest, ExampleGraphIsDrawnWithoutMovingTheOperatingPoint) {
-    zorvik::InitialiseSharedState();
-    zorvik::SelectPump(11);
-    zorvik::Shared.AirDrivePsi = 77;
+// The example graph is the chart code's own drawing.
+TEST(InfoWindowsTest, ExampleGraphIsTheChartsOwnDrawing) {
     zorvik::TZampUsingCurvesForm form;
     form.EnsureBuilt();
-    EXPECT_EQ(zorvik::Shared.CurrentPump.PumpNo, 11);
-    EXPECT_EQ(zorvik::Shared.AirDrivePsi, 77);
     const QImage picture = form.findChild<zorvik::PictureBox*>("RBW2ExampleGraphImage")->Picture();
     int red = 0;
     for (int y = 0; y < picture.height(); ++y)
@@ -353,6 +347,8 @@ TEST(InfoWindowsTest, ExampleGraphIsDrawnWithoutMovingTheOperatingPoint) {
     EXPECT_GT(red, 100) << "the red inlet curve and balloons of the example chart";
 }
 
+// Not a check: with ZORVIK_GRAB_DIR set, every window is saved there as a
+// PNG for a person to look at.
 TEST(InfoWindowsTest, GrabsForReview) {
     const QString folder = qEnvironmentVariable("ZORVIK_GRAB_DIR");
     if (folder.isEmpty()) GTEST_SKIP() << "set ZORVIK_GRAB_DIR to grab the windows";

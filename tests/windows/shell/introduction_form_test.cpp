@@ -29,7 +29,7 @@ protected:
     }
     Ui::TZorvikAmpIntroductionForm& ui() const { return form_.Controls(); }
 
-    mutable TZorvikAmpIntroductionForm form_;
+    mutable TZorvikAmpIntroductionForm form_{session_};
 };
 
 TEST_F(IntroductionFormTest, BuiltInTableShowsTheUkOfficeFirst) {
@@ -37,7 +37,7 @@ TEST_F(IntroductionFormTest, BuiltInTableShowsTheUkOfficeFirst) {
     EXPECT_EQ(Regions(), QStringList({"U.S.A.", "UK.", "Asia", "Australasia", "France", "Germany", "Italy",
                                       "Netherlands", "Spain", "Scotland"}));
     EXPECT_EQ(ui().CountryComboBox->currentText(), QStringLiteral("UK."));
-    const auto& uk = Shared.Offices[1].Field;
+    const auto& uk = session_.Offices[1].Field;
     const QString expected = QString::fromStdString(uk[1] + "\n" + uk[2] + "\n" + uk[3] + "\n" + uk[4] + "  " + uk[5] +
                                                     "\n" + uk[6] + "\n" + uk[7]);
     EXPECT_EQ(Address(), expected);
@@ -47,35 +47,35 @@ TEST_F(IntroductionFormTest, BuiltInTableShowsTheUkOfficeFirst) {
 TEST_F(IntroductionFormTest, ChoosingARegionChoosesItsOffice) {
     form_.FormShow();
     Choose(2);
-    EXPECT_EQ(Shared.OfficeIndex, 2);
-    EXPECT_TRUE(Address().endsWith(QString::fromStdString(Shared.Offices[2].Field[7])));
-    EXPECT_TRUE(Address().contains(QString::fromStdString(Shared.Offices[2].Field[4] + "  \n")));
+    EXPECT_EQ(session_.OfficeIndex, 2);
+    EXPECT_TRUE(Address().endsWith(QString::fromStdString(session_.Offices[2].Field[7])));
+    EXPECT_TRUE(Address().contains(QString::fromStdString(session_.Offices[2].Field[4] + "  \n")));
 }
 
 // An entry without a region name is not listed; the items after it must
 // still stand for their own entries.
 TEST_F(IntroductionFormTest, UnnamedEntryBetweenNamedOnesKeepsTheChoiceRight) {
     WriteOfficesFile("[North]\nN Co\n[Unnamed\nU Co\n[South]\nS Co\n");
-    LoadOfficesFile();
+    LoadOfficesFile(session_, testing::TestNotices());
     form_.FormShow();
     EXPECT_EQ(Regions(), QStringList({"North", "South"}));
     Choose(1);
-    EXPECT_EQ(Shared.OfficeIndex, 2);
+    EXPECT_EQ(session_.OfficeIndex, 2);
     EXPECT_TRUE(Address().startsWith(QStringLiteral("S Co\n")));
 
-    Shared.OfficeIndex = 2;
+    session_.OfficeIndex = 2;
     form_.FormShow();
     EXPECT_EQ(ui().CountryComboBox->currentText(), QStringLiteral("South"));
 }
 
 TEST_F(IntroductionFormTest, IndexOutsideTheListFallsBackToTheFirstRegion) {
     WriteOfficesFile("[North]\nN Co\n[South]\nS Co\n");
-    LoadOfficesFile();
+    LoadOfficesFile(session_, testing::TestNotices());
     for (int stored : {7, -3, 12, 1000000}) {
-        Shared.OfficeIndex = stored;
+        session_.OfficeIndex = stored;
         form_.FormShow();
         EXPECT_EQ(ui().CountryComboBox->currentIndex(), 0) << stored;
-        EXPECT_EQ(Shared.OfficeIndex, 0) << stored;
+        EXPECT_EQ(session_.OfficeIndex, 0) << stored;
         EXPECT_TRUE(Address().startsWith(QStringLiteral("N Co\n"))) << stored;
     }
 }
@@ -83,7 +83,7 @@ TEST_F(IntroductionFormTest, IndexOutsideTheListFallsBackToTheFirstRegion) {
 TEST_F(IntroductionFormTest, TheListIsFilledOnceForTheRun) {
     form_.FormShow();
     WriteOfficesFile("[Only]\nO Co\n");
-    LoadOfficesFile();
+    LoadOfficesFile(session_, testing::TestNotices());
     form_.FormShow();
     EXPECT_EQ(Regions().size(), 10);
 }

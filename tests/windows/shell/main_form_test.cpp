@@ -20,7 +20,7 @@ protected:
         ProgramFolderTest::SetUp();
         // The title-bar close of these tests must not end the test run.
         QApplication::setQuitOnLastWindowClosed(false);
-        windows_ = CreateAppWindows();
+        windows_ = CreateAppWindows(session_, testing::TestNotices());
         form_ = windows_->ZorvAmpMainForm.get();
     }
     void TearDown() override {
@@ -204,13 +204,13 @@ TEST_F(MainFormTest, PageIsNotRedrawnWhileAMenuWindowIsOpen) {
 TEST_F(MainFormTest, CloseButtonStoresTheOfficeTitleBarCloseDoesNot) {
     WriteOfficeIndex(QByteArray("\x03\x00\x00\x00", 4));
     form_->show();
-    EXPECT_EQ(Shared.OfficeIndex, 3);
-    Shared.OfficeIndex = 6;
+    EXPECT_EQ(session_.OfficeIndex, 3);
+    session_.OfficeIndex = 6;
     form_->close();
     EXPECT_EQ(StoredOfficeIndex(), QByteArray("\x03\x00\x00\x00", 4));
 
     form_->show();
-    Shared.OfficeIndex = 6;
+    session_.OfficeIndex = 6;
     form_->Controls().closeBitBtn->click();
     EXPECT_FALSE(form_->isVisible());
     EXPECT_EQ(StoredOfficeIndex(), QByteArray("\x06\x00\x00\x00", 4));

@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "offices.h"
 #include "program_folder_fixture.h"
 #include "office_files.h"
 
@@ -39,10 +38,10 @@ TEST_F(OfficeFilesTest, PrecedenceOfTheOfficeAtStart) {
         QFile::remove(PathOf(QStringLiteral("ZCompanyIdx03.dat")));
         if (c.officesFile) WriteOfficesFile(*c.officesFile);
         if (c.indexFile) WriteOfficeIndex(*c.indexFile);
-        InitOffices();
-        LoadOfficesFile();
-        ReadOfficeIndexFile();
-        EXPECT_EQ(Shared.OfficeIndex, c.expected) << c.what;
+        session_ = Session();
+        LoadOfficesFile(session_, testing::TestNotices());
+        ReadOfficeIndexFile(session_);
+        EXPECT_EQ(session_.OfficeIndex, c.expected) << c.what;
     }
 }
 
@@ -59,8 +58,7 @@ TEST_F(OfficeFilesTest, TheFirstAddressFileFoundIsReadAlone) {
         std::string first;   // company of office 0
         std::string second;  // company of office 1: only the file beside the program has one
     };
-    InitOffices();
-    const std::string builtIn[] = {Shared.Offices[0].Field[1], Shared.Offices[1].Field[1]};
+    const std::string builtIn[] = {session_.Offices[0].Field[1], session_.Offices[1].Field[1]};
     const Case cases[] = {
         {true, true, true, "User Co", ""},
         {false, true, true, "System Co", ""},
@@ -74,10 +72,10 @@ TEST_F(OfficeFilesTest, TheFirstAddressFileFoundIsReadAlone) {
         if (c.inUser) testing::WriteFile(user, "[User]\nUser Co\n");
         if (c.inSystem) testing::WriteFile(system, "[System]\nSystem Co\n");
         if (c.besideProgram) testing::WriteFile(beside, "[Beside]\nBeside Co\n[More]\nMore Co\n");
-        InitOffices();
-        LoadOfficesFile();
-        EXPECT_EQ(Shared.Offices[0].Field[1], c.first) << c.first;
-        EXPECT_EQ(Shared.Offices[1].Field[1], c.second) << c.first;
+        session_ = Session();
+        LoadOfficesFile(session_, testing::TestNotices());
+        EXPECT_EQ(session_.Offices[0].Field[1], c.first) << c.first;
+        EXPECT_EQ(session_.Offices[1].Field[1], c.second) << c.first;
     }
 }
 
@@ -85,13 +83,13 @@ TEST_F(OfficeFilesTest, TheFirstAddressFileFoundIsReadAlone) {
 // while the user has none, and a save never touches it.
 TEST_F(OfficeFilesTest, TheUsersIndexFileFirstTheProgramsWhileThereIsNone) {
     WriteIndexBesideProgram(QByteArray("\x04\x00\x00\x00", 4));
-    ReadOfficeIndexFile();
-    EXPECT_EQ(Shared.OfficeIndex, 4);
-    Shared.OfficeIndex = 7;
-    ASSERT_TRUE(SaveOfficeIndexFile());
-    Shared.OfficeIndex = 1;
-    ReadOfficeIndexFile();
-    EXPECT_EQ(Shared.OfficeIndex, 7);
+    ReadOfficeIndexFile(session_);
+    EXPECT_EQ(session_.OfficeIndex, 4);
+    session_.OfficeIndex = 7;
+    ASSERT_TRUE(SaveOfficeIndexFile(session_));
+    session_.OfficeIndex = 1;
+    ReadOfficeIndexFile(session_);
+    EXPECT_EQ(session_.OfficeIndex, 7);
     EXPECT_EQ(Read(QStringLiteral("ZCompanyIdx03.dat")), QByteArray("\x04\x00\x00\x00", 4));
     EXPECT_EQ(OfficeIndexSavePath(), UserPathOf(QStringLiteral("ZCompanyIdx03.dat")));
     EXPECT_TRUE(OfficeIndexSavePath().startsWith(home_.Path(QStringLiteral("home/.config/"))));
@@ -99,47 +97,45 @@ TEST_F(OfficeFilesTest, TheUsersIndexFileFirstTheProgramsWhileThereIsNone) {
 
 TEST_F(OfficeFilesTest, OfficeFileReplacesTheWholeTable) {
     WriteOfficesFile(kTwoOffices);
-    InitOffices();
-    LoadOfficesFile();
-    EXPECT_EQ(Shared.Offices[0].Field[0], "North");
-    EXPECT_EQ(Shared.Offices[1].Field[7], "Fax: S");
-    for (int i = 2; i < OfficeCount; ++i) EXPECT_EQ(Shared.Offices[i].Field[0], "") << i;
+    LoadOfficesFile(session_, testing::TestNotices());
+    EXPECT_EQ(session_.Offices[0].Field[0], "North");
+    EXPECT_EQ(session_.Offices[1].Field[7], "Fax: S");
+    for (int i = 2; i < OfficeCount; ++i) EXPECT_EQ(session_.Offices[i].Field[0], "") << i;
 }
 
 TEST_F(OfficeFilesTest, AnIndexOutsideTheTableNeverReachesAReport) {
     for (const QByteArray& stored :
          {QByteArray("\x0C\x00\x00\x00", 4), QByteArray("\xFF\xFF\xFF\x7F", 4), QByteArray("\xFE\xFF\xFF\xFF", 4)}) {
         WriteOfficeIndex(stored);
-        ReadOfficeIndexFile();
-        EXPECT_EQ(&ChosenOffice(), &Shared.Offices[0]) << Shared.OfficeIndex;
+        ReadOfficeIndexFile(session_);
+        EXPECT_EQ(&session_.Office(), &session_.Offices[0]) << session_.OfficeIndex;
     }
 }
 
 TEST_F(OfficeFilesTest, BadIndexLineIsReportedAndWhatWasReadStays) {
     WriteOfficesFile("[A]\nA Co\n[IDX1x]\n[B]\nB Co\n");
     notices_.Expect(testing::NoticeKind::Error, "'1x' is not a valid integer value");
-    InitOffices();
-    LoadOfficesFile();
-    EXPECT_EQ(Shared.Offices[0].Field[1], "A Co");
-    EXPECT_EQ(Shared.Offices[1].Field[0], "");
-    EXPECT_EQ(Shared.OfficeIndex, 0);
+    LoadOfficesFile(session_, testing::TestNotices());
+    EXPECT_EQ(session_.Offices[0].Field[1], "A Co");
+    EXPECT_EQ(session_.Offices[1].Field[0], "");
+    EXPECT_EQ(session_.OfficeIndex, 0);
 }
 
 TEST_F(OfficeFilesTest, EightBitTextIsReadAsLatin1) {
     WriteOfficesFile(
         "[Espa\xF1"
         "a]\nZorvik Neum\xE1tica S.L.\n");
-    LoadOfficesFile();
-    EXPECT_EQ(Shared.Offices[0].Field[0],
+    LoadOfficesFile(session_, testing::TestNotices());
+    EXPECT_EQ(session_.Offices[0].Field[0],
               "Espa\xC3\xB1"
               "a");
-    EXPECT_EQ(Shared.Offices[0].Field[1], "Zorvik Neum\xC3\xA1tica S.L.");
+    EXPECT_EQ(session_.Offices[0].Field[1], "Zorvik Neum\xC3\xA1tica S.L.");
 }
 
 TEST_F(OfficeFilesTest, SavedIndexIsFourLittleEndianBytesAndNothingElseIsLeft) {
     WriteOfficeIndex(QByteArray("\x01\x00\x00\x00\x09\x09", 6));
-    Shared.OfficeIndex = 0x0203;
-    ASSERT_TRUE(SaveOfficeIndexFile());
+    session_.OfficeIndex = 0x0203;
+    ASSERT_TRUE(SaveOfficeIndexFile(session_));
     EXPECT_EQ(StoredOfficeIndex(), QByteArray("\x03\x02\x00\x00", 4));
     EXPECT_EQ(QDir(UserConfigFolder()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("ZCompanyIdx03.dat")});
@@ -150,8 +146,8 @@ TEST_F(OfficeFilesTest, SavedIndexIsFourLittleEndianBytesAndNothingElseIsLeft) {
 // save fail; it reports so and leaves no half-written file behind.
 TEST_F(OfficeFilesTest, FailedSaveLeavesNothingBehind) {
     ASSERT_TRUE(QDir().mkpath(UserPathOf(QStringLiteral("ZCompanyIdx03.dat/keep"))));
-    Shared.OfficeIndex = 8;
-    EXPECT_FALSE(SaveOfficeIndexFile());
+    session_.OfficeIndex = 8;
+    EXPECT_FALSE(SaveOfficeIndexFile(session_));
     EXPECT_EQ(QDir(UserConfigFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 

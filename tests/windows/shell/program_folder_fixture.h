@@ -1,8 +1,8 @@
 #pragma once
 // Runs a test against a temporary program folder and a temporary home (the
 // user's configuration and runtime folders, and the system's configuration
-// folders), from a fresh shared state, with the notices recorder standing in
-// for message boxes.
+// folders), on a session in the start-up state, with the notices recorder
+// standing in for message boxes.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "shared_state.h"
 #include "program_folder.h"
+#include "session.h"
 #include "user_files.h"
 #include "support/notice_recorder.h"
 #include "support/temporary_home.h"
@@ -24,7 +24,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         SetProgramFolder(folder_.path());
-        InitialiseSharedState();
     }
     void TearDown() override { SetProgramFolder({}); }
 
@@ -47,6 +46,7 @@ protected:
     TemporaryHome home_;
     QTemporaryDir folder_;
     NoticeRecorder notices_;
+    Session session_;
 };
 
 }  // namespace zorvik::testing
