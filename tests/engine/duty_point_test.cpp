@@ -116,14 +116,6 @@ TEST(DutyPointTest, FirstFailedTestAndNearMisses) {
     }
 }
 
-// Three units that share 3 scfm need 128 scfm together: they do not fit 100.
-TEST(DutyPointTest, ParallelUnitsMustFitTheAirTogether) {
-    const FlowDutyPoint p = EvaluateFlowDuty(CatalogueRow(6), {100, 100, 100, 1000, 3});
-    EXPECT_NEAR(*p.airMarginScfm, 100 - 128.251515, 1e-6);
-    EXPECT_EQ(EvaluateFlowDuty(CatalogueRow(6), {100, 100, 100, 1000, 1e6}).unitsInParallel, 0)
-        << "beyond " << MaxUnitsInParallel << " units nothing is sized";
-}
-
 // With any flow, the most one unit gives on the air: RB-15 flat out needs
 // 56.5 scfm; 40 scfm carry it to m + 75 (s - 0.3) = 40, s = 0.43905.
 TEST(DutyPointTest, AnyFlowRunsAsFastAsTheAirAllows) {
