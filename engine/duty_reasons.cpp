@@ -16,7 +16,10 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 7, de
 std::string Percent(double percent) { return Number(percent, 0) + " %"; }
 
 // A shortfall as a share: tenths under 10 %, so a near miss never reads "0 %".
-std::string ShortfallText(double share) { return Number(share * 100, share < 0.1 ? 1 : 0) + " %"; }
+std::string ShortfallText(double share) {
+    if (share < 0.0005) return "under 0.1 %";
+    return Number(share * 100, share < 0.1 ? 1 : 0) + " %";
+}
 
 // Two figures side by side ("1.92 ... short of the 2.00") never read alike:
 // more decimals until they differ.
@@ -30,8 +33,9 @@ std::pair<std::string, std::string> Distinct(double a, double b, int decimals, d
 // Gas flows at the list's decimals, drive air in scfm or n.m3/min with the
 // decimals a sentence about a shortfall needs.
 std::pair<std::string, std::string> Flows(double a, double b, bool metric) {
-    if (metric) return Distinct(a, b, b < 10 ? 1 : 0, units::LitresPerCubicFoot);
-    return Distinct(a, b, b < 10 ? 2 : 1, 1);
+    std::pair<std::string, std::string> texts{GasFlowNumber(a, metric), GasFlowNumber(b, metric)};
+    if (texts.first != texts.second) return texts;
+    return metric ? Distinct(a, b, 2, units::LitresPerCubicFoot) : Distinct(a, b, 3, 1);
 }
 
 constexpr double kNormalCubicMetresPerScf = units::LitresPerCubicFoot / 1000;

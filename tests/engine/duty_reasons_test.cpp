@@ -30,6 +30,12 @@ TEST(DutyReasonsTest, WhatTheDutyMissesAndByHowMuch) {
          "Delivers 108.4 nl/min flat out, 9.7 % short of the 120.0 nl/min required (a near miss); 2 units in "
          "parallel, each at 51 % of maximum speed, use 2.34 n.m3/min of drive air together, more than the 0.80 "
          "n.m3/min available"},
+        {6,
+         {100, 1000, 100, 1000, 1.3846},
+         false,
+         "Delivers 1.3845 scfm flat out, under 0.1 % short of the 1.3846 scfm required (a near miss); 2 units in "
+         "parallel, each at 33 % of maximum speed, use 63.5 scfm of drive air together, within the 1000.0 scfm "
+         "available"},
         {12,
          {100, 30, 100, 1500, 2},
          false,
