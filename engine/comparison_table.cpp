@@ -67,7 +67,7 @@ std::string IfSized(const FlowComparisonRow& r, const std::string& text) {
     return r.duty.Sized() ? text : std::string("-");
 }
 
-std::string MeetsDuty(const FlowDutyPoint& p) {
+std::string MeetsDutyText(const FlowDutyPoint& p) {
     if (p.MeetsDuty()) return "Yes";
     return p.nearMiss ? "No, near miss" : "No";
 }
@@ -107,7 +107,7 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [](const R& r) { return IfSized(r, Number(r.duty.dutySpeedPercent, 0)); });
     AddRow<R>(t, rows, "Cycles per minute at the duty",
               [](const R& r) { return IfSized(r, Number(r.duty.dutyCyclesPerMin, 0)); });
-    AddRow<R>(t, rows, "Above 50 % of maximum speed",
+    AddRow<R>(t, rows, "Above " + Number(ContinuousDutySpeed * 100, 0) + " % of maximum speed",
               [](const R& r) { return IfSized(r, YesNo(r.duty.aboveContinuousGuideline)); });
     AddRow<R>(t, rows, Unit("Drive air at the duty", DriveAirUnit(metric)),
               [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyAirScfm, metric)); });
@@ -131,7 +131,7 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
 ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
     ComparisonTable t = Headed(rows);
-    AddRow<R>(t, rows, "Meets the duty", [](const R& r) { return MeetsDuty(r.duty); });
+    AddRow<R>(t, rows, "Meets the duty", [](const R& r) { return MeetsDutyText(r.duty); });
     AddListRows(t, rows, metric);
     AddDutyRows(t, rows, metric);
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
