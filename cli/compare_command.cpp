@@ -48,9 +48,13 @@ void Help() {
         "                        flow counts in the running cost (flow only)\n"
         "  --format F            table (default), csv or json\n"
         "  --out FILE            also write the comparison window's page as PDF\n\n"
-        "Running cost: flow, kWh a year = air scfm / 100 x K x H (air = drive air,\n"
-        "plus the outlet flow with --inlet-is-plant-air); fill, kWh a fill = total\n"
-        "drive air scf / 100 x K / 60; cost = kWh x C.\n");
+        "Flow also shows each model at the duty: flat out at the pressures given,\n"
+        "then throttled to the flow required (units in parallel when one is short),\n"
+        "with its drive air, whether that fits the air available, and whether it\n"
+        "runs above 50 %% of its maximum speed.\n\n"
+        "Running cost: flow, kWh a year = air scfm / 100 x K x H (air = the drive\n"
+        "air at the duty, plus the required flow with --inlet-is-plant-air); fill,\n"
+        "kWh a fill = total drive air scf / 100 x K / 60; cost = kWh x C.\n");
 }
 
 std::vector<OptionSpec> Options() {

@@ -1,6 +1,7 @@
 #include "compare_output.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "output.h"
 
@@ -30,6 +31,27 @@ std::vector<Field> Common(const Row& r) {
             {"reason", r.reason.empty() ? "null" : JsonString(r.reason)}};
 }
 
+std::string Optional(const std::optional<double>& value) { return value ? Number(*value) : "null"; }
+
+// The model doing the duty; its figures are null where no installation is sized.
+std::vector<Field> DutyFields(const FlowComparisonRow& r) {
+    const FlowDutyPoint& d = r.duty;
+    const auto sized = [&d](const std::string& json) { return d.Sized() ? json : std::string("null"); };
+    return {
+        {"meets_duty", Bool(d.MeetsDuty())},
+        {"near_miss", Bool(d.nearMiss)},
+        {"full_speed_flow_scfm", Number(d.fullSpeedFlowScfm)},
+        {"full_speed_percent", Number(d.fullSpeedPercent)},
+        {"full_speed_air_scfm", Number(d.fullSpeedAirScfm)},
+        {"duty_speed_percent", sized(Number(d.dutySpeedPercent))},
+        {"duty_cycles_per_min", sized(Number(d.dutyCyclesPerMin))},
+        {"duty_air_scfm", sized(Number(d.dutyAirScfm))},
+        {"duty_total_air_scfm", sized(Number(d.dutyTotalAirScfm))},
+        {"duty_air_margin_scfm", sized(Optional(d.airMarginScfm))},
+        {"above_continuous_guideline", sized(Bool(d.aboveContinuousGuideline))},
+    };
+}
+
 std::string FlowJsonRow(const FlowComparisonRow& r) {
     const FlowCandidate& c = r.candidate;
     std::vector<Field> f = Common(r);
@@ -46,9 +68,11 @@ std::string FlowJsonRow(const FlowComparisonRow& r) {
                           {"air_limited", Bool(c.delivered.airLimited)},
                           {"units_needed", r.unitsNeeded ? std::to_string(*r.unitsNeeded) : "null"},
                           {"units_air_scfm", r.unitsNeeded ? Number(r.unitsDriveAirScfm) : "null"},
-                          {"annual_kwh", Number(r.annualKwh)},
-                          {"annual_cost", Number(r.annualCost)},
                       });
+    const std::vector<Field> duty = DutyFields(r);
+    f.insert(f.end(), duty.begin(), duty.end());
+    const auto sized = [&r](double v) { return r.duty.Sized() ? Number(v) : std::string("null"); };
+    f.insert(f.end(), {{"annual_kwh", sized(r.annualKwh)}, {"annual_cost", sized(r.annualCost)}});
     return Object(f);
 }
 

@@ -1,35 +1,39 @@
 #include "comparison.h"
 
-#include <cmath>
-
 #include "catalogue.h"
 #include "comparison_reasons.h"
+#include "duty_reasons.h"
 
 namespace zorvik {
 namespace {
 
-// Parallel units only make sense when a flow is asked for and one unit
-// delivers something.
+// Units in parallel are offered only for a flow asked for; a model that
+// delivers nothing, or would take too many, gets none.
 void SizeParallelUnits(const FlowDuty& duty, FlowComparisonRow& row) {
-    const DeliveredPoint& d = row.candidate.delivered;
-    if (duty.ignoreFlowRate || !(duty.flowRequiredScfm > 0) || !(d.flowScfm > NoFlowScfm)) return;
-    const int units = std::max(1, static_cast<int>(std::ceil(duty.flowRequiredScfm / d.flowScfm)));
-    row.unitsNeeded = units;
-    row.unitsDriveAirScfm = units * d.airUseScfm;
+    if (!AsksForFlow(duty) || !row.duty.Sized()) return;
+    row.unitsNeeded = row.duty.unitsInParallel;
+    row.unitsDriveAirScfm = row.duty.unitsDriveAirScfm;
+}
+
+// The running cost is the air of the duty: the full output is capacity.
+void CostAtTheDuty(const CostSettings& cost, FlowComparisonRow& row) {
+    if (!row.duty.Sized()) return;
+    row.annualKwh = AnnualKwh(cost, row.duty.unitsDriveAirScfm, row.duty.dutyFlowScfm);
+    row.annualCost = CostOf(cost, row.annualKwh);
 }
 
 FlowComparisonRow FlowRow(const TPumpRecord& pump, const FlowDuty& duty, const CostSettings& cost, bool metric) {
     FlowComparisonRow row;
     row.candidate = EvaluateForFlow(pump, duty);
+    row.duty = EvaluateFlowDuty(pump, duty, row.candidate.requested);
     row.name = pump.DisplayName();
     const DeliveredPoint& d = row.candidate.delivered;
     row.totalAirScfm = d.flowScfm + d.airUseScfm;
     row.speedPercent = d.speedFraction * 100;
     row.outletMarginPsi = pump.MaxOutletPsi - duty.outletPsi;
     SizeParallelUnits(duty, row);
-    row.annualKwh = AnnualKwh(cost, d.airUseScfm, d.flowScfm);
-    row.annualCost = CostOf(cost, row.annualKwh);
-    row.reason = FlowRejectionText(pump, duty, row.candidate, metric);
+    CostAtTheDuty(cost, row);
+    row.reason = FlowDutyReasonText(pump, duty, row.candidate, row.duty, metric);
     return row;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // Candidates side by side: every chosen model evaluated at one duty with the
 // same procedure and air limit as the selection list, the figures an
-// engineer weighs them by, the running cost of its air and, for a model the
-// selection would not list, why not. Internal units: psig, scfm, scf,
-// minutes; `metric` only decides the units of the reasons' texts.
+// engineer weighs them by, how it does the duty itself (the flow asked for,
+// at the pressures typed), the running cost of the air at that duty and, for
+// a model the selection would not list, why not. Internal units: psig, scfm,
+// scf, minutes; `metric` only decides the units of the reasons' texts.
 
 #include <array>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "charge_search.h"
+#include "duty_point.h"
 #include "flow_search.h"
 #include "running_cost.h"
 
@@ -18,15 +20,16 @@ namespace zorvik {
 
 struct FlowComparisonRow {
     FlowCandidate candidate;         // as the selection list has it
+    FlowDutyPoint duty;              // the model doing the duty, throttled to the flow asked for
     std::string name;                // series and ratio, as listed
-    double totalAirScfm = 0;         // outlet flow + drive air
-    double speedPercent = 0;         // delivered speed, % of the maximum
+    double totalAirScfm = 0;         // the list's outlet flow + drive air
+    double speedPercent = 0;         // the list's speed, % of the maximum
     double outletMarginPsi = 0;      // model's maximum outlet - required outlet
-    std::optional<int> unitsNeeded;  // identical units in parallel for the required flow
-    double unitsDriveAirScfm = 0;    // their drive air together
-    double annualKwh = 0;
+    std::optional<int> unitsNeeded;  // = duty.unitsInParallel when a flow is asked for and units are sized
+    double unitsDriveAirScfm = 0;    // = duty.unitsDriveAirScfm: each unit at its share of the flow
+    double annualKwh = 0;            // of the air at the duty (duty.Sized()), else 0
     double annualCost = 0;
-    std::string reason;  // empty when listed
+    std::string reason;  // empty when listed; judged at the duty (FlowDutyReasonText)
 
     int Model() const { return candidate.pumpNo; }
     bool Listed() const { return candidate.Listed(); }

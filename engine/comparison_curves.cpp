@@ -21,7 +21,9 @@ std::string Labelled(const char* what, const char* unit) { return std::string(wh
 ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metric) {
     const TPumpRecord& pump = CatalogueRow(row.Model());
     ChartLine line{row.Model(), row.name, row.Listed(), {}};
-    const double top = StallOutletPsi(pump, duty.drivePsi, duty.inletPsi);
+    // Up to where the model really stops (a two-stage model whose interstage
+    // stalls stops well before its stall formula says), never below the inlet.
+    const double top = std::max(duty.inletPsi, ModelStallOutletPsi(pump, duty.drivePsi, duty.inletPsi));
     FlowDuty at = duty;
     for (int i = 0; i < kFlowSamples; ++i) {
         at.outletPsi = duty.inletPsi + (top - duty.inletPsi) * i / (kFlowSamples - 1);

@@ -29,15 +29,34 @@ std::pair<std::string, std::string> DistinctFlows(double a, double b, bool metri
     return texts;
 }
 
+// With the vessel already at (or above) its final pressure the charge is
+// empty; the sizing steps a token amount then, which is no figure to show.
+std::string NothingToChargeText(const ChargeDuty& duty, bool metric) {
+    const std::string final = PressureText(duty.finalPsi, metric);
+    if (duty.startPsi == duty.finalPsi)
+        return "Nothing to charge: the vessel is already at the final pressure of " + final;
+    return "Nothing to charge: the vessel starts at " + PressureText(duty.startPsi, metric) +
+           ", above the final pressure of " + final;
+}
+
+}  // namespace
+
 // Nothing comes out when the model stalls below the outlet or the ratio is
-// beyond what its stroke can compress.
+// beyond what its stroke can compress. A two-stage model also stalls once
+// its interstage does: when that is what stops it, the inlet is to blame.
 std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric) {
     const PointResult r = EvaluatePoint(pump, point);
     if (r.stallOutletPsi <= point.outletPsi) {
         const std::string stall = PressureText(r.stallOutletPsi, metric);
         const std::string outlet = PressureText(point.outletPsi, metric);
-        if (stall == outlet) return std::string("Delivers no flow: it stalls at the ") + outletName + " of " + outlet;
-        return "Delivers no flow: it stalls at " + stall + ", below the " + outletName + " of " + outlet;
+        const std::string where = stall == outlet ? std::string("at the ") + outletName + " of " + outlet
+                                                  : "at " + stall + ", below the " + outletName + " of " + outlet;
+        if (r.stallOutletPsi < StallOutletPsi(pump, point.drivePsi, point.inletPsi))
+            return "Delivers no flow: its interstage stalls, because an inlet of " +
+                   PressureText(point.inletPsi, metric) + " needs more drive pressure than the " +
+                   PressureText(point.drivePsi, metric) + " available (at least " +
+                   PressureText(point.inletPsi / pump.InterstageFactor, metric) + "); it stalls " + where;
+        return "Delivers no flow: it stalls " + where;
     }
     return "Delivers no flow: a compression ratio of " + Number(r.compressionRatio, 1) +
            " is more than its stroke can compress";
@@ -65,8 +84,6 @@ std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, doub
             return {};
     }
 }
-
-}  // namespace
 
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c, bool metric) {
     switch (c.rejection) {
@@ -109,6 +126,7 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
         case Rejection::StepTooSlow:
             return "Fill takes longer than " + Number(MaxStepMinutes, 0) + " minutes for one tenth of the charge";
         case Rejection::TooLittleGas:
+            if (!(duty.finalPsi > duty.startPsi)) return NothingToChargeText(duty, metric);
             return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
                    ", no more than the " + SmallAirAmountText(MinGasPerStep, metric) + " the sizing can step";
         case Rejection::FillTooQuick:

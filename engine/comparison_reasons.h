@@ -8,8 +8,19 @@
 #include "catalogue.h"
 #include "charge_search.h"
 #include "flow_search.h"
+#include "model_limits.h"
+#include "performance_model.h"
 
 namespace zorvik {
+
+// "Delivers no flow: ..." for a model that delivers nothing at `point`: where
+// it stalls (and why, when its interstage stalls), or the compression ratio
+// its stroke cannot reach. `outletName` names the outlet in the sentence.
+std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric);
+
+// The words of a failed catalogue limit, or empty for another rejection.
+std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
+                      const char* outletName, bool metric);
 
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
                               bool metric);

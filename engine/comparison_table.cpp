@@ -56,17 +56,25 @@ std::string Joined(const ComparisonTable& table, char separator,
     return out;
 }
 
-}  // namespace
-
 // A stalled model's speed, efficiency and energy describe no delivery;
 // they show as "-".
 std::string IfDelivering(const FlowComparisonRow& r, const std::string& text) {
     return r.candidate.delivered.flowScfm > NoFlowScfm ? text : std::string("-");
 }
 
-ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric) {
+// The same for the duty's figures: "-" where no installation is sized.
+std::string IfSized(const FlowComparisonRow& r, const std::string& text) {
+    return r.duty.Sized() ? text : std::string("-");
+}
+
+std::string MeetsDutyText(const FlowDutyPoint& p) {
+    if (p.MeetsDuty()) return "Yes";
+    return p.nearMiss ? "No, near miss" : "No";
+}
+
+// The list's figures: flat out on the air available.
+void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
-    ComparisonTable t = Headed(rows);
     AddRow<R>(t, rows, Unit("Flow", GasFlowUnit(metric)),
               [metric](const R& r) { return GasFlowNumber(r.candidate.delivered.flowScfm, metric); });
     AddRow<R>(t, rows, Unit("Drive air used", DriveAirUnit(metric)),
@@ -86,13 +94,46 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
               [metric](const R& r) { return PressureDifferenceNumber(r.outletMarginPsi, metric); });
     AddRow<R>(t, rows, "Cut back to the air available",
               [](const R& r) { return YesNo(r.candidate.delivered.airLimited); });
+}
+
+// The model doing the duty: its capacity flat out at the pressures typed,
+// then each unit throttled to its share of the flow, and the running cost
+// of that air.
+void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows, bool metric) {
+    using R = FlowComparisonRow;
+    AddRow<R>(t, rows, Unit("Flow flat out at this outlet", GasFlowUnit(metric)),
+              [metric](const R& r) { return GasFlowNumber(r.duty.fullSpeedFlowScfm, metric); });
+    AddRow<R>(t, rows, "Speed at the duty, % of maximum",
+              [](const R& r) { return IfSized(r, Number(r.duty.dutySpeedPercent, 0)); });
+    AddRow<R>(t, rows, "Cycles per minute at the duty",
+              [](const R& r) { return IfSized(r, Number(r.duty.dutyCyclesPerMin, 0)); });
+    AddRow<R>(t, rows, "Above " + Number(ContinuousDutySpeed * 100, 0) + " % of maximum speed",
+              [](const R& r) { return IfSized(r, YesNo(r.duty.aboveContinuousGuideline)); });
+    AddRow<R>(t, rows, Unit("Drive air at the duty", DriveAirUnit(metric)),
+              [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyAirScfm, metric)); });
     AddRow<R>(t, rows, "Units in parallel for the flow",
               [](const R& r) { return r.unitsNeeded ? std::to_string(*r.unitsNeeded) : std::string("-"); });
     AddRow<R>(t, rows, Unit("Drive air of those units", DriveAirUnit(metric)), [metric](const R& r) {
         return r.unitsNeeded ? DriveAirNumber(r.unitsDriveAirScfm, metric) : std::string("-");
     });
-    AddRow<R>(t, rows, "Energy a year, kWh", [](const R& r) { return IfDelivering(r, Number(r.annualKwh, 0)); });
-    AddRow<R>(t, rows, "Cost a year", [](const R& r) { return IfDelivering(r, Number(r.annualCost, 0)); });
+    AddRow<R>(t, rows, Unit("Total input air at the duty", DriveAirUnit(metric)),
+              [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyTotalAirScfm, metric)); });
+    AddRow<R>(t, rows, Unit("Drive air to spare at the duty", DriveAirUnit(metric)), [metric](const R& r) {
+        return r.duty.Sized() && r.duty.airMarginScfm ? DriveAirNumber(*r.duty.airMarginScfm, metric)
+                                                      : std::string("-");
+    });
+    AddRow<R>(t, rows, "Energy a year at the duty, kWh", [](const R& r) { return IfSized(r, Number(r.annualKwh, 0)); });
+    AddRow<R>(t, rows, "Cost a year at the duty", [](const R& r) { return IfSized(r, Number(r.annualCost, 0)); });
+}
+
+}  // namespace
+
+ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric) {
+    using R = FlowComparisonRow;
+    ComparisonTable t = Headed(rows);
+    AddRow<R>(t, rows, "Meets the duty", [](const R& r) { return MeetsDutyText(r.duty); });
+    AddListRows(t, rows, metric);
+    AddDutyRows(t, rows, metric);
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }

@@ -84,6 +84,17 @@ double StallOutletPsi(const TPumpRecord& pump, double drivePsi, double inletPsi)
     return drivePsi * pump.AirStallFactor + inletPsi * pump.SupplyStallFactor;
 }
 
+bool InterstageStalls(const TPumpRecord& pump, double drivePsi, double inletPsi) {
+    return pump.Stages == 2 && inletPsi / pump.InterstageFactor > drivePsi;
+}
+
+double ModelStallOutletPsi(const TPumpRecord& pump, double drivePsi, double inletPsi) {
+    const double stall = StallOutletPsi(pump, drivePsi, inletPsi);
+    if (!InterstageStalls(pump, drivePsi, inletPsi)) return stall;
+    const double interstage = drivePsi * pump.InterstageOutletFactor;
+    return interstage < stall ? interstage : stall;
+}
+
 double StallAirPsi(const TPumpRecord& pump, double outletPsi, double inletPsi) {
     double stall = (outletPsi - pump.SupplyStallFactor * inletPsi) / pump.AirStallFactor;
     // A two-stage model also stalls when its interstage does: the inlet must
@@ -212,7 +223,7 @@ double LineFlowAt(const AirUseLineValues& line, double outletPsi) {
 PointResult EvaluatePoint(const TPumpRecord& pump, const OperatingPoint& point) {
     const FlowResult f = OutletFlow(pump, point);
     PointResult r;
-    r.stallOutletPsi = StallOutletPsi(pump, point.drivePsi, point.inletPsi);
+    r.stallOutletPsi = ModelStallOutletPsi(pump, point.drivePsi, point.inletPsi);
     r.stallAirPsi = f.stallAirPsi;
     r.speedFraction = f.speedFraction;
     r.cyclesPerMin = f.speedFraction * pump.MaxCyclesPerMin;

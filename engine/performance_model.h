@@ -34,7 +34,7 @@ struct FlowResult {
 // One operating point in full: the compression, the stall pressure at the
 // drive pressure, and the drive air used there.
 struct PointResult {
-    double stallOutletPsi = 0;  // outlet pressure at which the model stalls, psig
+    double stallOutletPsi = 0;  // outlet pressure at which the model stalls, psig (ModelStallOutletPsi)
     double stallAirPsi = 0;
     double speedFraction = 0;
     double cyclesPerMin = 0;  // speedFraction x MaxCyclesPerMin
@@ -62,8 +62,19 @@ struct AirUseLineValues {
 
 // Outlet stall pressure, psig = drive psig x AirStallFactor
 //                               + inlet psig x SupplyStallFactor.
-// No two-stage correction.
+// No two-stage correction: the air-limit search and the charts step their
+// outlet pressures up to this figure.
 double StallOutletPsi(const TPumpRecord& pump, double drivePsi, double inletPsi);
+
+// A two-stage model's interstage stalls when the inlet is above
+// InterstageFactor x drive: inlet psig / InterstageFactor > drive psig.
+bool InterstageStalls(const TPumpRecord& pump, double drivePsi, double inletPsi);
+
+// Outlet pressure, psig, at which the model really stops at drive D and
+// inlet Pin, i.e. where StallAirPsi reaches D:
+//   StallOutletPsi, or, once the interstage stalls,
+//   min(StallOutletPsi, D x InterstageOutletFactor).
+double ModelStallOutletPsi(const TPumpRecord& pump, double drivePsi, double inletPsi);
 
 // Drive pressure that just balances the outlet, psig:
 //   (Pout - SupplyStallFactor x Pin) / AirStallFactor,

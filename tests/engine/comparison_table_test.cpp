@@ -35,8 +35,11 @@ TEST(ComparisonTableTest, FiguresInTheWindowsUnitsAndNoneForAStalledModel) {
         EXPECT_EQ(t.models, (std::vector<std::string>{"4RBW-2", "RB-15"})) << "names without their trailing blanks";
         EXPECT_EQ(RowNamed(t, c.flowLabel).cells[1], c.rb15Flow);
         RowNamed(t, c.marginLabel);
-        for (const char* label : {"Cycles per minute", "Speed, % of maximum", "Energy a year, kWh", "Cost a year",
-                                  "Units in parallel for the flow"})
+        const std::string spare = std::string("Drive air to spare at the duty, ") + (c.metric ? "n.m3/min" : "scfm");
+        for (const std::string& label :
+             {std::string("Cycles per minute"), std::string("Speed, % of maximum"),
+              std::string("Energy a year at the duty, kWh"), std::string("Cost a year at the duty"),
+              std::string("Units in parallel for the flow"), std::string("Speed at the duty, % of maximum"), spare})
             EXPECT_EQ(RowNamed(t, label).cells[0], "-") << label;
         EXPECT_EQ(t.rows.back().label, ReasonRowLabel);
         EXPECT_FALSE(t.rows.back().cells[0].empty());

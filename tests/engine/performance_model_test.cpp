@@ -164,5 +164,29 @@ TEST(PerformanceModelTest, StallOutletPressure) {
     EXPECT_DOUBLE_EQ(StallOutletPsi(Model(13), 100, 500), 4000);
 }
 
+// Where a model really stops: a two-stage model whose inlet is above
+// InterstageFactor x drive stops at InterstageOutletFactor x drive when that
+// is lower. At that outlet the model's own speed is 0, for every model.
+TEST(PerformanceModelTest, ModelStallOutletPressure) {
+    const struct {
+        int model;
+        double drive, inlet, stall;
+    } cases[] = {
+        {12, 100, 210, 900},    // 210 / 2 > 100: 9 x 100, not 3000 + 882
+        {13, 100, 1600, 3000},  // 1600 / 15 > 100: 30 x 100, not 3000 + 3200
+        {12, 100, 100, 3420},   // interstage fine: 3000 + 420
+        {14, 40, 1300, 2000},   // 1300 / 30 > 40: 50 x 40
+        {6, 100, 700, 1500},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(ModelStallOutletPsi(Model(c.model), c.drive, c.inlet), c.stall);
+    for (int n = 1; n <= PumpCount; ++n)
+        for (const double drive : {40.0, 100.0, 150.0})
+            for (const double inlet : {0.0, 150.0, 900.0, 2000.0}) {
+                const double stall = ModelStallOutletPsi(Model(n), drive, inlet);
+                EXPECT_NEAR(OutletFlow(Model(n), {drive, inlet, stall}).speedFraction, 0, 1e-9)
+                    << "model " << n << " at " << drive << ", " << inlet;
+            }
+}
+
 }  // namespace
 }  // namespace zorvik
