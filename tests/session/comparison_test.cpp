@@ -129,7 +129,9 @@ TEST(ComparisonTest, ParallelUnitsMeetTheRequiredFlow) {
     const FlowComparisonRow r = CompareForFlow(duty, {6}, {}, false).front();
     ASSERT_TRUE(r.unitsNeeded.has_value());
     EXPECT_EQ(*r.unitsNeeded, 3);
-    EXPECT_DOUBLE_EQ(r.unitsDriveAirScfm, 3 * r.candidate.delivered.airUseScfm);
+    // Each unit runs at its third of the flow, not flat out.
+    EXPECT_DOUBLE_EQ(r.unitsDriveAirScfm, r.duty.unitsDriveAirScfm);
+    EXPECT_DOUBLE_EQ(r.unitsDriveAirScfm, 3 * r.duty.dutyAirScfm);
     FlowDuty anyFlow = duty;
     anyFlow.ignoreFlowRate = true;
     EXPECT_FALSE(CompareForFlow(anyFlow, {6}, {}, false).front().unitsNeeded.has_value());
