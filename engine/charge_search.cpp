@@ -117,7 +117,7 @@ VesselGasCount CountRealGas(const ChargeDuty& duty) {
 // A vessel temperature outside the real-gas model matters to the real-gas
 // count and to a gas that can liquefy.
 bool VesselTemperatureCounts(const ChargeDuty& duty) {
-    return duty.contents == ContentsCount::RealGas || duty.gas == Gas::CarbonDioxide;
+    return duty.contents == ContentsCount::RealGas || CanLiquefy(duty.gas);
 }
 
 }  // namespace

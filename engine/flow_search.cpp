@@ -21,8 +21,7 @@ std::string FlowValidationMessage(const FlowDuty& duty) {
     if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
     if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
     if (duty.outletPsi < duty.inletPsi) message = "Outlet pressure must be greater\rthan inlet pressure!";
-    if (duty.gas == Gas::CarbonDioxide &&
-        !(duty.gasCelsius >= RealGasMinCelsius && duty.gasCelsius <= RealGasMaxCelsius))
+    if (CanLiquefy(duty.gas) && !(duty.gasCelsius >= RealGasMinCelsius && duty.gasCelsius <= RealGasMaxCelsius))
         message =
             "Gas temperature must be from -20 to 60 \xC2\xB0"
             "C (-4 to 140 \xC2\xB0"

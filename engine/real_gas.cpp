@@ -89,13 +89,15 @@ GasState GasStateAtGauge(Gas gas, double psig, double celsius) { return GasState
 
 std::optional<double> VapourPressureBar(Gas gas, double celsius) {
     const double kelvin = celsius + kKelvinAtZeroCelsius;
-    if (gas != Gas::CarbonDioxide || !(kelvin >= kCarbonDioxideTripleKelvin && kelvin < kCarbonDioxideCriticalKelvin))
+    if (!CanLiquefy(gas) || !(kelvin >= kCarbonDioxideTripleKelvin && kelvin < kCarbonDioxideCriticalKelvin))
         return std::nullopt;
     return CarbonDioxideVapourPressureBar(kelvin);
 }
 
+bool CanLiquefy(Gas gas) { return gas == Gas::CarbonDioxide; }
+
 bool Liquefies(Gas gas, double absoluteBar, double celsius) {
-    if (gas != Gas::CarbonDioxide) return false;
+    if (!CanLiquefy(gas)) return false;
     const double kelvin = celsius + kKelvinAtZeroCelsius;
     if (kelvin >= kCarbonDioxideCriticalKelvin) return false;
     if (!(kelvin >= kCarbonDioxideTripleKelvin)) return true;

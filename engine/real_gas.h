@@ -89,6 +89,10 @@ GasState GasStateAtGauge(Gas gas, double psig, double celsius);
 // model's range).
 std::optional<double> VapourPressureBar(Gas gas, double celsius);
 
+// True for a gas that can liquefy within the model's range (carbon dioxide):
+// its temperature then matters even to the ideal count.
+bool CanLiquefy(Gas gas);
+
 // True when the gas is liquid or two-phase at the pressure and temperature.
 // Carbon dioxide below its triple point (-56.6 degC) counts as liquefying.
 bool Liquefies(Gas gas, double absoluteBar, double celsius);

@@ -45,32 +45,12 @@ TEST(GasFiguresTest, DischargeFollowsTheAdiabaticRelation) {
     }
 }
 
-// With no cooling, a two-stage model's bound is the single-stage one of the
-// same overall ratio.
-TEST(GasFiguresTest, TwoStageBoundIsTheWholeCompression) {
-    for (double outlet : {500.0, 2000.0, 4500.0}) {
-        const auto one = DischargeTemperatures(CatalogueRow(kSingleStage), Gas::Nitrogen, 150, outlet, 25);
-        const auto two = DischargeTemperatures(CatalogueRow(kTwoStage), Gas::Nitrogen, 150, outlet, 25);
-        ASSERT_TRUE(one && two);
-        EXPECT_NEAR(two->Highest(), one->Highest(), 1e-9) << outlet;
-        EXPECT_LT(two->celsius[0], two->celsius[1]);
-    }
-}
-
 TEST(GasFiguresTest, NoFigureForAnImpossibleInlet) {
     const TPumpRecord& pump = CatalogueRow(kSingleStage);
     EXPECT_FALSE(DischargeTemperatures(pump, Gas::Air, -14.5, 100, 20)) << "inlet at absolute zero pressure";
     EXPECT_FALSE(DischargeTemperatures(pump, Gas::Air, -20, 100, 20));
     EXPECT_FALSE(DischargeTemperatures(pump, Gas::Air, 100, 200, -300));
     EXPECT_FALSE(DischargeTemperatures(pump, Gas::Air, 100, std::nan(""), 20));
-}
-
-TEST(GasFiguresTest, TemperatureLimitMarksOnlyWhenExceeded) {
-    StageTemperatures t;
-    t.celsius[0] = 150;
-    EXPECT_FALSE(ExceedsTemperatureLimit(t, std::nullopt));
-    EXPECT_FALSE(ExceedsTemperatureLimit(t, 150));
-    EXPECT_TRUE(ExceedsTemperatureLimit(t, 149.9));
 }
 
 // 100 scfm is 169.90 m3/h at 14.5 psi absolute and 20 degC; the standard
