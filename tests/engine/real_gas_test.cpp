@@ -31,11 +31,13 @@ void ExpectDensities(const DensityCase* begin, const DensityCase* end) {
 
 // Densities at 20 degC of each gas's equation (named in real_gas.h), worked
 // out by a separate evaluation of the published coefficients outside this
-// program and rounded to five figures. A second, independent route - the
-// Lee-Kesler corresponding-states correlation (AIChE J. 21 (1975) 510) for
-// all but helium, the virial series with B = 11.8 cm3/mol and C = 118 cm6/mol2
-// for helium - agrees within 1.4 % at every line. The NIST Webbook's tables
-// could not be consulted where this was written; 0.05 % covers the rounding.
+// program and rounded to five figures. A second, independent route agrees
+// within 1.4 % at every line: the Lee-Kesler corresponding-states
+// correlation (AIChE J. 21 (1975) 510) for air, nitrogen, oxygen, argon,
+// methane and carbon dioxide, the virial series with B = 11.8 cm3/mol and
+// C = 118 cm6/mol2 for helium; hydrogen's equation is held to its published
+// figures below. The NIST Webbook's tables could not be consulted where this
+// was written; 0.05 % covers the rounding.
 TEST(RealGasTest, DensitiesAt20C) {
     // clang-format off
     const DensityCase cases[] = {
