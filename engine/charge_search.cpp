@@ -1,5 +1,8 @@
 #include "charge_search.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include "performance_model.h"
 #include "units.h"
 #include "air_limit.h"
@@ -55,8 +58,7 @@ Rates StartOfCharge(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandi
     return rates;
 }
 
-void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandidate& c) {
-    const double dQ = duty.GasPerStepScf();
+void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, const VesselGasCount& count, ChargeCandidate& c) {
     Charge charge{pump, duty, FindSpeedRow(pump, duty.drivePsi), {}};
     Rates previous = StartOfCharge(pump, duty, c, charge.start);
     c.airLimited = charge.start.airLimited;
@@ -75,7 +77,7 @@ void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandida
         if (previous.flow < r.flow) r.flow = previous.flow;
         c.flowScfm[j] = r.flow;
 
-        const double dt = StepMinutes(previous.flow, r.flow, dQ);
+        const double dt = StepMinutes(previous.flow, r.flow, count.stepScf[j - 1]);
         if (dt > MaxStepMinutes) Reject(c, Rejection::StepTooSlow);
         c.fillMinutes += dt;
         c.minutes[j] = c.fillMinutes;
@@ -86,7 +88,50 @@ void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, ChargeCandida
     }
 }
 
+// Standard cubic feet per psi absolute of the vessel's P / Z.
+double ScfPerPsi(const ChargeDuty& duty) { return duty.capacityFt3 / units::AtmospherePsi; }
+
+// P / Z, psi, at a vessel pressure in psig.
+std::optional<double> RealPressureOverZ(const ChargeDuty& duty, double psig, GasRefusal& refusal) {
+    const GasState state = GasStateAtGauge(duty.gas, psig, duty.vesselCelsius);
+    if (!state.Valid()) {
+        refusal = state.refusal;
+        return std::nullopt;
+    }
+    return (psig + units::AtmospherePsi) / state.compressibility;
+}
+
+VesselGasCount CountRealGas(const ChargeDuty& duty) {
+    VesselGasCount count;
+    std::optional<double> previous = RealPressureOverZ(duty, duty.PressureAtStep(0), count.refusal);
+    for (int j = 1; j <= ChargeSteps && previous; ++j) {
+        const std::optional<double> next = RealPressureOverZ(duty, duty.PressureAtStep(j), count.refusal);
+        if (!next) break;
+        const double dQ = (*next - *previous) * ScfPerPsi(duty);
+        count.stepScf[j - 1] = dQ > 0 ? dQ : kNoGasPerStep;
+        previous = next;
+    }
+    return count;
+}
+
+// A vessel temperature outside the real-gas model matters to the real-gas
+// count and to a gas that can liquefy.
+bool VesselTemperatureCounts(const ChargeDuty& duty) {
+    return duty.contents == ContentsCount::RealGas || CanLiquefy(duty.gas);
+}
+
 }  // namespace
+
+double VesselGasCount::TotalScf() const { return std::accumulate(stepScf.begin(), stepScf.end(), 0.0); }
+
+double VesselGasCount::SmallestStepScf() const { return *std::min_element(stepScf.begin(), stepScf.end()); }
+
+VesselGasCount CountVesselGas(const ChargeDuty& duty) {
+    if (duty.contents == ContentsCount::RealGas) return CountRealGas(duty);
+    VesselGasCount count;
+    count.stepScf.fill(duty.GasPerStepScf());
+    return count;
+}
 
 double ChargeDuty::GasPerStepScf() const {
     const double Q = (finalPsi - startPsi) / units::AtmospherePsi * capacityFt3;
@@ -101,6 +146,14 @@ std::string ChargeValidationMessage(const ChargeDuty& duty) {
     if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
     if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
     if (duty.startPsi > duty.finalPsi) message = "Initial outlet pressure must be less than final outlet pressure!";
+    if (VesselTemperatureCounts(duty) &&
+        !(duty.vesselCelsius >= RealGasMinCelsius && duty.vesselCelsius <= RealGasMaxCelsius))
+        message =
+            "Vessel temperature must be from -20 to 60 \xC2\xB0"
+            "C (-4 to 140 \xC2\xB0"
+            "F)!";
+    if (duty.contents == ContentsCount::RealGas && AbsoluteBar(duty.finalPsi) > RealGasMaxBar)
+        message = "Final pressure is above the real-gas model's 700 bar absolute (10138 psig)!";
     return message;
 }
 
@@ -111,8 +164,20 @@ double StepMinutes(double previousFlow, double flow, double dQ) {
 }
 
 ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& duty) {
+    return EvaluateForCharge(pump, duty, CountVesselGas(duty));
+}
+
+ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& duty, const VesselGasCount& count) {
     ChargeCandidate c;
     c.pumpNo = pump.PumpNo;
+    if (Liquefies(duty.gas, AbsoluteBar(duty.finalPsi), duty.vesselCelsius)) {
+        c.rejection = Rejection::GasLiquefies;
+        return c;
+    }
+    if (count.refusal != GasRefusal::None) {
+        c.rejection = Rejection::NoGasCount;
+        return c;
+    }
     const FlowResult atFinal = OutletFlow(pump, {duty.drivePsi, duty.inletPsi, duty.finalPsi});
     c.finalRatio = atFinal.compressionRatio;
     c.charged = atFinal.flowScfm >= MinFinalFlowScfm;
@@ -120,12 +185,13 @@ ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& dut
         c.rejection = Rejection::FinalFlowTooLow;
         return c;
     }
-    ChargeVessel(pump, duty, c);
+    ChargeVessel(pump, duty, count, c);
+    c.gasDeliveredScf = count.TotalScf();
     c.averageCyclesPerMin = c.cycles / c.fillMinutes;
     if (c.rejection != Rejection::None) return c;
     c.rejection = FirstExceededLimit(pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio);
     if (c.rejection != Rejection::None) return c;
-    if (!(duty.GasPerStepScf() > MinGasPerStep))
+    if (!(count.SmallestStepScf() > MinGasPerStep))
         c.rejection = Rejection::TooLittleGas;
     else if (!(c.fillMinutes > MinFillMinutes))
         c.rejection = Rejection::FillTooQuick;
@@ -135,7 +201,8 @@ ChargeCandidate EvaluateForCharge(const TPumpRecord& pump, const ChargeDuty& dut
 std::vector<ChargeCandidate> SearchVesselCharging(const ChargeDuty& duty) {
     std::vector<ChargeCandidate> candidates;
     candidates.reserve(PumpCount);
-    for (int n = 1; n <= PumpCount; ++n) candidates.push_back(EvaluateForCharge(CatalogueRow(n), duty));
+    const VesselGasCount count = CountVesselGas(duty);
+    for (int n = 1; n <= PumpCount; ++n) candidates.push_back(EvaluateForCharge(CatalogueRow(n), duty, count));
     return candidates;
 }
 

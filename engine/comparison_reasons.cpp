@@ -7,6 +7,7 @@
 #include "units.h"
 #include "comparison_units.h"
 #include "model_limits.h"
+#include "real_gas.h"
 
 namespace zorvik {
 namespace {
@@ -62,6 +63,27 @@ std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, con
            " is more than its stroke can compress";
 }
 
+std::string TemperatureText(double celsius, bool metric) {
+    return metric ? Number(celsius, 1) +
+                        " \xC2\xB0"
+                        "C"
+                  : Number(celsius * 9 / 5 + 32, 1) +
+                        " \xC2\xB0"
+                        "F";
+}
+
+// "Carbon dioxide liquefies at the final pressure of 1000 psig at 68.0 °F, at
+// and above its vapour pressure of 816 psig there".
+std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric) {
+    std::string text = std::string(Properties(gas).displayName) + " liquefies at the " + outletName + " of " +
+                       PressureText(psig, metric) + " at " + TemperatureText(celsius, metric);
+    const std::optional<double> vapourBar = VapourPressureBar(gas, celsius);
+    if (vapourBar)
+        text += ", at and above its vapour pressure of " +
+                PressureText(*vapourBar * units::PsiPerBar - units::AtmospherePsi, metric) + " there";
+    return text;
+}
+
 std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
                       const char* outletName, bool metric) {
     switch (why) {
@@ -100,6 +122,8 @@ std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, con
             }
         case Rejection::NoFlow:
             return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
+        case Rejection::GasLiquefies:
+            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, "outlet pressure", metric);
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
                              c.requested.compressionRatio, "Outlet pressure", metric);
@@ -127,8 +151,15 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return "Fill takes longer than " + Number(MaxStepMinutes, 0) + " minutes for one tenth of the charge";
         case Rejection::TooLittleGas:
             if (!(duty.finalPsi > duty.startPsi)) return NothingToChargeText(duty, metric);
-            return "Each tenth of the charge is " + SmallAirAmountText(duty.GasPerStepScf(), metric) +
+            return "Each tenth of the charge is " + SmallAirAmountText(CountVesselGas(duty).SmallestStepScf(), metric) +
                    ", no more than the " + SmallAirAmountText(MinGasPerStep, metric) + " the sizing can step";
+        case Rejection::GasLiquefies:
+            return LiquefiesText(duty.gas, duty.finalPsi, duty.vesselCelsius, "final pressure", metric);
+        case Rejection::NoGasCount: {
+            const VesselGasCount count = CountVesselGas(duty);
+            return "The real-gas count of the vessel fails: " +
+                   GasRefusalText(duty.gas, count.refusal, AbsoluteBar(duty.finalPsi), duty.vesselCelsius);
+        }
         case Rejection::FillTooQuick:
             return "Fill takes " + Number(c.fillMinutes, 3) + " minutes, no longer than the " +
                    Number(MinFillMinutes, 2) + " minutes the sizing can time";

@@ -1,9 +1,12 @@
 #include "flow_search.h"
 
+#include "real_gas.h"
+
 namespace zorvik {
 namespace {
 
 Rejection FirstFailedTest(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& c) {
+    if (Liquefies(duty.gas, AbsoluteBar(duty.outletPsi), duty.gasCelsius)) return Rejection::GasLiquefies;
     const double flow = c.delivered.flowScfm;
     if (!(flow > duty.flowRequiredScfm || duty.ignoreFlowRate)) return Rejection::FlowBelowRequired;
     if (!(flow > NoFlowScfm)) return Rejection::NoFlow;
@@ -18,6 +21,11 @@ std::string FlowValidationMessage(const FlowDuty& duty) {
     if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
     if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
     if (duty.outletPsi < duty.inletPsi) message = "Outlet pressure must be greater\rthan inlet pressure!";
+    if (CanLiquefy(duty.gas) && !(duty.gasCelsius >= RealGasMinCelsius && duty.gasCelsius <= RealGasMaxCelsius))
+        message =
+            "Gas temperature must be from -20 to 60 \xC2\xB0"
+            "C (-4 to 140 \xC2\xB0"
+            "F)!";
     return message;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "gases.h"
 #include "performance_model.h"
 #include "air_limit.h"
 #include "model_limits.h"
@@ -21,6 +22,8 @@ struct FlowDuty {
     double flowRequiredScfm = 0;
     bool ignoreAirAvailable = false;
     bool ignoreFlowRate = false;
+    Gas gas = Gas::Air;
+    double gasCelsius = 20;  // gas inlet temperature; the outlet is taken back to it after the booster
 
     OperatingPoint Point() const { return {drivePsi, inletPsi, outletPsi}; }
 };
@@ -41,11 +44,14 @@ struct FlowCandidate {
 //   2. drive below 40 psig         "Drive air pressure is too low!"
 //   3. drive above 150 psig        "Drive air pressure is too high!"
 //   4. outlet below inlet          "Outlet pressure must be greater\rthan inlet pressure!"
+//   5. a gas that can liquefy, at a temperature outside the real-gas model
+//                                  "Gas temperature must be from -20 to 60 °C (-4 to 140 °F)!"
 std::string FlowValidationMessage(const FlowDuty& duty);
 
-// A model qualifies when it delivers more than the required flow (unless
-// the flow rate is ignored) and more than 0.0011 scfm, within its limits
-// at the requested point's compression ratio.
+// A model qualifies when the gas stays a gas at the outlet pressure and the
+// gas temperature, it delivers more than the required flow (unless the flow
+// rate is ignored) and more than 0.0011 scfm, within its limits at the
+// requested point's compression ratio.
 FlowCandidate EvaluateForFlow(const TPumpRecord& pump, const FlowDuty& duty);
 
 // Models 1 to 15 in turn, listed or not.

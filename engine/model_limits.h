@@ -10,6 +10,8 @@ namespace zorvik {
 // order the procedures test them.
 enum class Rejection {
     None,
+    GasLiquefies,        // the gas is liquid or two-phase at the outlet or final pressure
+    NoGasCount,          // the real-gas count has no gas state at a vessel pressure
     FlowBelowRequired,   // delivers no more than the required flow
     NoFlow,              // 0.0011 scfm or less: nothing at this point
     FinalFlowTooLow,     // under 0.3 scfm at the final vessel pressure
