@@ -13,6 +13,7 @@
 #include "commands.h"
 #include "compare_command.h"
 #include "drawing_command.h"
+#include "job_command.h"
 #include "point_command.h"
 #include "selection_commands.h"
 #include "sheet_command.h"
@@ -22,7 +23,8 @@ namespace {
 
 // Each command lives in its own file.
 const Command* const kCommands[] = {
-    &FlowCommand, &FillCommand, &CompareCommand, &PointCommand, &ChartCommand, &DrawingCommand, &SheetCommand,
+    &FlowCommand,  &FillCommand,    &CompareCommand, &PointCommand,
+    &ChartCommand, &DrawingCommand, &SheetCommand,   &JobCommand,
 };
 
 void PrintOverview() {

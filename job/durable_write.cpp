@@ -82,7 +82,7 @@ bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::
     ec.clear();
     if (fs::exists(previous)) {
         fs::permissions(temporary, previous.permissions(), ec);
-        if (!ec) fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
+        if (!ec && !backup.empty()) fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
         if (ec) error = "The previous file cannot be kept as " + backup.filename().string() + ": " + ec.message() + ".";
     }
     if (!ec) {

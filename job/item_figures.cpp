@@ -96,6 +96,13 @@ ItemResult ComputeItem(const JobItem& item, const CostSettings& cost) {
     return result;
 }
 
+std::vector<ItemResult> ComputeJob(const Job& job) {
+    std::vector<ItemResult> results;
+    results.reserve(job.items.size());
+    for (const JobItem& item : job.items) results.push_back(ComputeItem(item, job.header.cost));
+    return results;
+}
+
 ItemFigures FiguresOf(const ItemResult& result) {
     ItemFigures figures;
     figures.problem = result.reading.problem;

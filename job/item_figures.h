@@ -26,6 +26,9 @@ struct ItemResult {
 
 ItemResult ComputeItem(const JobItem& item, const CostSettings& cost);
 
+// Every item of the job, in order, with the job's cost settings.
+std::vector<ItemResult> ComputeJob(const Job& job);
+
 // The figures a file keeps of a result: the duty's problem, and of the
 // chosen model the comparison's numbers under its JSON keys (flow_scfm,
 // fill_minutes, annual_cost, ...) and its facts (listed, air_limited,

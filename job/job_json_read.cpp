@@ -145,12 +145,16 @@ Job ReadJob(const Json& root) {
     return job;
 }
 
-// nlohmann's message after its "[json.exception...] parse error at line
-// L, column C: " prefix; the place is named by the byte offset instead.
+// nlohmann's message without its "[json.exception.parse_error.101] parse
+// error at line L, column C: " prefix: the place is named from the offset.
 std::string Reason(const std::string& what) {
-    const std::size_t column = what.find("column ");
-    const std::size_t colon = what.find(": ", column == std::string::npos ? 0 : column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
+    std::size_t start = what.find("] ");
+    start = start == std::string::npos ? 0 : start + 2;
+    if (what.compare(start, 12, "parse error ") == 0) {
+        const std::size_t colon = what.find(": ", start);
+        if (colon != std::string::npos) start = colon + 2;
+    }
+    return what.substr(start);
 }
 
 Json Parse(std::string_view bytes) {
@@ -158,6 +162,7 @@ Json Parse(std::string_view bytes) {
         if (level > kMaxDepth) throw FileFault("The file nests its values too deeply to be a job file.");
         return true;
     };
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault("The file is empty.");
     try {
         return Json::parse(bytes, depth);
     } catch (const Json::parse_error& e) {
