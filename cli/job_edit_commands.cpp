@@ -66,18 +66,19 @@ std::vector<OptionSpec> AddOptions() {
 // from the drive instead); the other application's are errors.
 bool CheckDutyOptions(Application application, const Arguments& parsed, std::string& error) {
     const bool flow = application == Application::Flow;
+    const char* name = flow ? "flow" : "fill";
     const std::vector<std::string>& own = flow ? kFlowFields : kFillFields;
     const bool inletFromDrive = parsed.Has("inlet-equals-drive");
+    for (const std::string& f : kDutyFields)
+        if (error.empty() && parsed.Has(f) && std::find(own.begin(), own.end(), f) == own.end())
+            error = "--" + f + " is not a condition of " + name;
+    if (error.empty() && !flow && parsed.Has("ignore-flow")) error = "--ignore-flow is not an option of fill";
+    if (error.empty() && inletFromDrive && parsed.Has("inlet"))
+        error = "--inlet-equals-drive takes the inlet from --drive; give no --inlet";
     std::string missing;
     for (const std::string& f : own)
         if (!parsed.Has(f) && !(f == "inlet" && inletFromDrive)) missing += (missing.empty() ? "--" : ", --") + f;
-    if (!missing.empty()) error = std::string("an item of ") + (flow ? "flow" : "fill") + " needs " + missing;
-    for (const std::string& f : kDutyFields)
-        if (parsed.Has(f) && std::find(own.begin(), own.end(), f) == own.end())
-            error = "--" + f + " is not a condition of " + (flow ? "flow" : "fill");
-    if (!flow && parsed.Has("ignore-flow")) error = "--ignore-flow is not an option of fill";
-    if (inletFromDrive && parsed.Has("inlet"))
-        error = "--inlet-equals-drive takes the inlet from --drive; give no --inlet";
+    if (error.empty() && !missing.empty()) error = std::string("an item of ") + name + " needs " + missing;
     return error.empty();
 }
 

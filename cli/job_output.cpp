@@ -34,8 +34,15 @@ std::size_t Width(const std::string& text) {
                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
+// A spreadsheet takes a cell starting with one of these for a formula; a
+// tag or a note from a customer's file must not run as one, so it is kept
+// as text with a leading apostrophe.
+bool LooksLikeFormula(const std::string& cell) {
+    return !cell.empty() && std::string("=+-@\t\r").find(cell[0]) != std::string::npos;
+}
+
 std::string Quoted(const std::string& cell) {
-    std::string out = "\"";
+    std::string out = LooksLikeFormula(cell) ? "\"'" : "\"";
     for (const char c : cell) out += c == '"' ? std::string("\"\"") : std::string(1, c);
     return out + "\"";
 }

@@ -16,7 +16,8 @@ namespace zorvik::cli {
 std::string JobTable(const job::Job& job, const job::Schedule& schedule);
 
 // The schedule alone: a heading line, then a line per item; every cell
-// quoted, quotes doubled.
+// quoted, quotes doubled, and a cell a spreadsheet would run as a formula
+// ("=...", "+...", "-...", "@...") kept as text by a leading apostrophe.
 std::string ScheduleCsv(const job::Schedule& schedule);
 
 std::string JobJson(const job::Job& job, const std::vector<job::ItemResult>& results);
