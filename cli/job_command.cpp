@@ -19,7 +19,7 @@ const JobSubcommand kSubcommands[] = {
      RunJobAdd},
     {"show",   "[--format table|csv|json]", RunJobShow},
     {"check",  "", RunJobCheck},
-    {"report", "--out schedule.csv", RunJobReport},
+    {"report", "--out schedule.csv|schedule.xlsx", RunJobReport},
 };
 // clang-format on
 
@@ -37,7 +37,8 @@ void Help() {
         "the duties; its JSON gives each item the keys of \"compare --format json\".\n"
         "\"check\" recomputes every item and compares with the figures saved: exit 0\n"
         "when all agree, 1 and a line per changed figure when any differs. \"report\"\n"
-        "writes the schedule as CSV (the PDF pack and xlsx are not made yet).\n\n"
+        "writes the schedule as CSV or an Excel workbook (the PDF pack is not made\n"
+        "yet).\n\n"
         "Exit status 2 for a usage error or a file that cannot be read or written\n"
         "(the reason on stderr; the file is left as it was).\n");
 }

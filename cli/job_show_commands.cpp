@@ -10,6 +10,7 @@
 #include "item_figures.h"
 #include "job_output.h"
 #include "job_subcommands.h"
+#include "job_xlsx.h"
 #include "schedule.h"
 
 namespace zorvik::cli {
@@ -88,14 +89,16 @@ int RunJobReport(const std::string& file, const Words& args) {
     if (!parsed) return JobUsageError("report", error);
     const std::string out = parsed->Value("out");
     const std::string extension = Extension(out);
-    if (extension == ".pdf" || extension == ".xlsx")
-        return JobUsageError("report", "a " + extension.substr(1) + " report is not made yet; write a .csv schedule");
-    if (extension != ".csv") return JobUsageError("report", "--out must name a .csv file");
+    if (extension == ".pdf")
+        return JobUsageError("report", "a pdf pack is not made yet; write a .csv or .xlsx schedule");
+    if (extension != ".csv" && extension != ".xlsx")
+        return JobUsageError("report", "--out must name a .csv or .xlsx file");
     const auto opened = OpenJobOrSay("report", file);
     if (!opened) return ExitFailed;
-    const std::string csv = ScheduleCsv(job::JobSchedule(*opened->job, job::ComputeJob(*opened->job)));
-    if (!job::ReplaceDurably(out, csv, {}, error)) return JobFileError("report", out, error);
-    return ExitOk;
+    const job::Schedule schedule = job::JobSchedule(*opened->job, job::ComputeJob(*opened->job));
+    const bool written = extension == ".xlsx" ? WriteScheduleXlsx(out, *opened->job, schedule, error)
+                                              : job::ReplaceDurably(out, ScheduleCsv(schedule), {}, error);
+    return written ? ExitOk : JobFileError("report", out, error);
 }
 
 }  // namespace zorvik::cli

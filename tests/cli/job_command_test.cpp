@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "job_test_files.h"
@@ -97,6 +98,16 @@ TEST_F(JobCommandTest, ReportWritesTheScheduleShown) {
     ASSERT_EQ(RunSelect({"job", "report", file_, "--out", out}).status, 0);
     EXPECT_EQ(Bytes(out), RunSelect({"job", "show", file_, "--format", "csv"}).out);
     EXPECT_EQ(Lines(Bytes(out)).size(), 3u);
+
+    // The workbook holds the same texts (python3 reads its shared strings).
+    const std::string book = (folder_ / "schedule.xlsx").string();
+    ASSERT_EQ(RunSelect({"job", "report", file_, "--out", book}).status, 0);
+    EXPECT_EQ(Bytes(book).substr(0, 4), "PK\x03\x04");
+    const std::string read =
+        "python3 -c \"import sys, zipfile; s = zipfile.ZipFile(sys.argv[1]).read('xl/sharedStrings.xml')"
+        "; sys.exit(0 if b'V-1' in s and b'RBW-15' in s else 1)\" '" +
+        book + "'";
+    EXPECT_EQ(std::system(read.c_str()), 0);
 }
 
 // A refused command leaves the job as it was and says why.
@@ -117,7 +128,7 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
         {With(add, {"flow", "--drive", "200", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: Drive air pressure is too high!"},
         {With(add, {"flow", "--drive", "100", "--air", "1,5", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: air: 1,5 is not valid value"},
         {{"job", "show", file_, "--format", "xml"}, "zorvik-select job show: --format must be table, csv or json"},
-        {{"job", "report", file_, "--out", "pack.pdf"}, "zorvik-select job report: a pdf report is not made yet; write a .csv schedule"},
+        {{"job", "report", file_, "--out", "pack.pdf"}, "zorvik-select job report: a pdf pack is not made yet; write a .csv or .xlsx schedule"},
         {{"job", "show"}, "zorvik-select job show: the job FILE comes first"},
         {{"job", "print", file_}, "zorvik-select job: unknown word \"print\"; the words are new, add, show, check and report"},
     };

@@ -64,8 +64,13 @@ TEST(HostileJobFilesTest, WhatIsNoJobFileIsRefusedAtOnce) {
 TEST(HostileJobFilesTest, HostileTextsSurviveAJob) {
     ScratchFolder folder;
     const std::string file = (folder / "texts.zjob").string();
-    const std::string texts[] = {std::string(100000, 'x'), "\"quoted\" \\ back", "tab\tand\nline",
-                                 "\xE2\x80\x8F\xD8\xA7",   "=cmd|' /C calc'!A0", "--tag"};
+    const std::string texts[] = {std::string(100000, 'x'),
+                                 std::string(20000, 'x') + std::string(5000, '\x01') + "\xE2\x82\xAC",
+                                 "\"quoted\" \\ back",
+                                 "tab\tand\nline",
+                                 "\xE2\x80\x8F\xD8\xA7",
+                                 "=cmd|' /C calc'!A0",
+                                 "--tag"};
     for (const std::string& text : texts) {
         std::filesystem::remove(file);
         ASSERT_EQ(RunSelect({"job", "new", file, "--name", text}).status, 0);
@@ -74,6 +79,7 @@ TEST(HostileJobFilesTest, HostileTextsSurviveAJob) {
         EXPECT_EQ(shown.status, 0);
         EXPECT_NE(shown.out.find(nlohmann::json(text).dump()), std::string::npos) << text.substr(0, 20);
         EXPECT_EQ(RunSelect({"job", "check", file}).status, 0) << text.substr(0, 20);
+        EXPECT_EQ(RunSelect({"job", "report", file, "--out", file + ".xlsx"}).status, 0) << text.substr(0, 20);
     }
 }
 
