@@ -24,7 +24,8 @@ void CheckJobFile(std::string_view data) {
     for (const job::ItemResult& result : results)
         for (const auto& [name, value] : job::FiguresOf(result).numbers)
             ZORVIK_REQUIRE(std::isfinite(value), "figure " + name + " is not finite");
-    ZORVIK_REQUIRE(job::JobSchedule(*read.job, results).rows.size() == read.job->items.size(), "an item without a line");
+    ZORVIK_REQUIRE(job::JobSchedule(*read.job, results).rows.size() == read.job->items.size(),
+                   "an item without a line");
 
     const job::JobParse again = job::ParseJobText(job::JobFileText(*read.job));
     ZORVIK_REQUIRE(again.job.has_value(), "a job written back does not read: " + again.error);
