@@ -52,7 +52,7 @@ Application ReadApplication(JsonFields& item) {
 
 // The texts are kept as typed; whether the window would take them is for
 // the item's figures to say.
-ItemDuty ReadDuty(const Json& value, Application application, const std::string& place) {
+ItemDuty ReadTypedDuty(const Json& value, Application application, const std::string& place) {
     JsonFields f(value, place + ", duty");
     ItemDuty d;
     const std::string units = f.Text("units", UnitSystemName(d.units));
@@ -107,7 +107,7 @@ JobItem ReadItem(const Json& value, std::size_t index) {
         item.model = model->get<int>();
     }
     item.notes = named.Text("notes", "");
-    item.duty = ReadDuty(named.Require("duty"), item.application, named.Place());
+    item.duty = ReadTypedDuty(named.Require("duty"), item.application, named.Place());
     if (const Json* figures = named.Find("figures")) item.savedFigures = ReadFigures(*figures, named.Place());
     named.Done();
     return item;
