@@ -14,6 +14,7 @@
 #include "compare_command.h"
 #include "drawing_command.h"
 #include "gases_command.h"
+#include "job_command.h"
 #include "point_command.h"
 #include "selection_commands.h"
 #include "sheet_command.h"
@@ -23,8 +24,8 @@ namespace {
 
 // Each command lives in its own file.
 const Command* const kCommands[] = {
-    &FlowCommand,  &FillCommand,    &CompareCommand, &PointCommand,
-    &ChartCommand, &DrawingCommand, &SheetCommand,   &GasesCommand,
+    &FlowCommand,    &FillCommand,  &CompareCommand, &PointCommand, &ChartCommand,
+    &DrawingCommand, &SheetCommand, &GasesCommand,   &JobCommand,
 };
 
 void PrintOverview() {

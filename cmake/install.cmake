@@ -1,6 +1,7 @@
 # What `cmake --install` puts where, in the layout of a Linux system:
 # programs in bin/, the screen program among the helpers in libexec/, the
-# desktop entry, icon and AppStream metadata where the desktop finds them,
+# desktop entry, icon, job file type and AppStream metadata where the
+# desktop finds them,
 # manual pages made from the programs' own --help, and the files a Debian
 # package carries in its documentation folder.
 include(${CMAKE_CURRENT_LIST_DIR}/build_info.cmake)
@@ -14,6 +15,10 @@ install(TARGETS ZorvikScreen03 RUNTIME DESTINATION ${ZORVIK_LIBEXEC_DIR})
 
 install(FILES ${ZORVIK_PACKAGING}/com.zorvik.amplifiers.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The job files' type, application/x-zorvik-job for *.zjob, which the
+# desktop entry opens.
+install(FILES ${ZORVIK_PACKAGING}/com.zorvik.amplifiers.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME com.zorvik.amplifiers.xml)
 install(FILES ${ZORVIK_PACKAGING}/zorvik-amplifiers.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${ZORVIK_PACKAGING}/com.zorvik.amplifiers.metainfo.xml

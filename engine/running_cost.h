@@ -10,6 +10,8 @@ struct CostSettings {
     double hoursPerYear = 4000;  // running hours of a continuous process
     double pricePerKwh = 0.15;
     bool inletIsPlantAir = false;  // the gas boosted comes from the same compressed-air supply
+
+    bool operator==(const CostSettings&) const = default;
 };
 
 // Continuous process. The air the compressor makes is the drive air, plus

@@ -41,6 +41,8 @@ echo "==== installed programs"
 desktop-file-validate /usr/share/applications/com.zorvik.amplifiers.desktop
 appstreamcli validate --no-net /usr/share/metainfo/com.zorvik.amplifiers.metainfo.xml
 [ -x /usr/libexec/zorvik-amplifiers/ZorvikScreen03 ]
+# shared-mime-info's trigger has put the job file type into the database.
+grep -q '^50:application/x-zorvik-job:\*\.zjob$' /usr/share/mime/globs2
 
 # The window program with a home of its own: it must start, keep running,
 # and leave the system's folders alone.

@@ -54,6 +54,9 @@ void CheckSelectArguments(std::string_view data);
 // are the file.
 void CheckBatchFile(std::string_view data);
 
+// ParseJobText, the reader of .zjob job files. All bytes are the file.
+void CheckJobFile(std::string_view data);
+
 // Every target by the name of its folders in fuzz/corpus/ and
 // fuzz/regressions/ (and of its binary, fuzz_<name>).
 struct FuzzTarget {
@@ -71,6 +74,7 @@ inline constexpr FuzzTarget FuzzTargets[] = {
     {"option_row", CheckOptionRow},
     {"select_arguments", CheckSelectArguments},
     {"batch_file", CheckBatchFile},
+    {"job_file", CheckJobFile},
 };
 
 }  // namespace zorvik::fuzz

@@ -1,0 +1,113 @@
+#include "job_output.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "compare_output.h"
+
+namespace zorvik::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kColumnGap = "  ";
+
+// clang-format off
+struct HeaderLine {
+    const char* label;  // of the table
+    const char* key;    // of the JSON
+    std::string job::JobHeader::*field;
+};
+const HeaderLine kHeaderLines[] = {
+    {"Job",       "name",      &job::JobHeader::name},
+    {"Customer",  "customer",  &job::JobHeader::customer},
+    {"Reference", "reference", &job::JobHeader::reference},
+    {"Engineer",  "engineer",  &job::JobHeader::engineer},
+    {"Revision",  "revision",  &job::JobHeader::revision},
+    {"Date",      "date",      &job::JobHeader::date},
+};
+// clang-format on
+
+// Display width: a UTF-8 character counts one column.
+std::size_t Width(const std::string& text) {
+    return std::count_if(text.begin(), text.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+
+// A spreadsheet takes a cell starting with one of these for a formula; a
+// tag or a note from a customer's file must not run as one, so it is kept
+// as text with a leading apostrophe.
+bool LooksLikeFormula(const std::string& cell) {
+    return !cell.empty() && std::string("=+-@\t\r").find(cell[0]) != std::string::npos;
+}
+
+std::string Quoted(const std::string& cell) {
+    std::string out = LooksLikeFormula(cell) ? "\"'" : "\"";
+    for (const char c : cell) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) line += (i == 0 ? "" : ",") + Quoted(cells[i]);
+    return line + "\n";
+}
+
+// The compare command's JSON row of the one model, so the keys are the same.
+Json ModelJson(const job::ItemResult& result, bool metric) {
+    const std::string document =
+        result.flow ? FlowComparisonJson({*result.flow}, metric) : ChargeComparisonJson({*result.fill}, metric);
+    return Json::parse(document)["rows"][0];
+}
+
+Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {
+    const bool metric = item.duty.units == job::UnitSystem::Metric;
+    Json json = {{"tag", item.tag},
+                 {"quantity", item.quantity},
+                 {"application", job::ApplicationName(item.application)},
+                 {"units", job::UnitSystemName(item.duty.units)},
+                 {"model", item.model ? Json(*item.model) : Json(nullptr)},
+                 {"problem", result.reading.Readable() ? Json(nullptr) : Json(result.reading.problem)},
+                 {"equalised", result.reading.equalised}};
+    if (result.flow || result.fill) json.update(ModelJson(result, metric));
+    return json;
+}
+
+}  // namespace
+
+std::string JobTable(const job::Job& job, const job::Schedule& schedule) {
+    std::string out;
+    for (const HeaderLine& h : kHeaderLines)
+        if (!(job.header.*h.field).empty()) out += std::string(h.label) + ": " + job.header.*h.field + "\n";
+    std::vector<std::size_t> widths(schedule.headings.size());
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = Width(schedule.headings[i]);
+    for (const auto& row : schedule.rows)
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], Width(row[i]));
+    const auto line = [&](const std::vector<std::string>& cells) {
+        std::string text;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            text += (i == 0 ? "" : kColumnGap) + cells[i] + std::string(widths[i] - Width(cells[i]), ' ');
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        return text + "\n";
+    };
+    out += (out.empty() ? "" : "\n") + line(schedule.headings);
+    for (const auto& row : schedule.rows) out += line(row);
+    return out;
+}
+
+std::string ScheduleCsv(const job::Schedule& schedule) {
+    std::string out = CsvLine(schedule.headings);
+    for (const auto& row : schedule.rows) out += CsvLine(row);
+    return out;
+}
+
+std::string JobJson(const job::Job& job, const std::vector<job::ItemResult>& results) {
+    Json json = Json::object();
+    for (const HeaderLine& h : kHeaderLines) json[h.key] = job.header.*h.field;
+    Json items = Json::array();
+    for (std::size_t i = 0; i < job.items.size(); ++i) items.push_back(ItemJson(job.items[i], results[i]));
+    json["items"] = std::move(items);
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace zorvik::cli

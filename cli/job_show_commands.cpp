@@ -1,0 +1,104 @@
+// job show, check and report: the words that only read a job file. Every
+// figure is computed now from the items' duties; the figures in the file
+// are only what check compares with.
+
+#include <cstdio>
+#include <filesystem>
+
+#include "arguments.h"
+#include "durable_write.h"
+#include "item_figures.h"
+#include "job_output.h"
+#include "job_subcommands.h"
+#include "job_xlsx.h"
+#include "schedule.h"
+
+namespace zorvik::cli {
+namespace {
+
+// "item 3 (B-101)", as check names an item.
+std::string ItemName(std::size_t index, const job::JobItem& item) {
+    return "item " + std::to_string(index + 1) + " (" + item.tag + ")";
+}
+
+// The lines of what differs in one item; none when everything agrees.
+std::vector<std::string> ChangesOf(std::size_t index, const job::JobItem& item, const CostSettings& cost) {
+    const std::string name = ItemName(index, item);
+    if (!item.savedFigures) return {name + ": no figures saved"};
+    std::vector<std::string> lines;
+    for (const job::FigureChange& c : job::ChangedFigures(*item.savedFigures, job::ComputeFigures(item, cost))) {
+        std::string line = name + ": " + c.name + " was " + c.saved + ", is now " + c.now;
+        for (char& ch : line)
+            if (ch == '\r' || ch == '\n') ch = ' ';
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string Extension(const std::string& file) {
+    std::string extension = std::filesystem::path(file).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+}  // namespace
+
+int RunJobShow(const std::string& file, const Words& args) {
+    std::string error;
+    const auto parsed = ParseArguments(args, {{"format", true}}, error);
+    if (!parsed) return JobUsageError("show", error);
+    const std::string format = parsed->Value("format", "table");
+    if (format != "table" && format != "csv" && format != "json")
+        return JobUsageError("show", "--format must be table, csv or json");
+    const auto opened = OpenJobOrSay("show", file);
+    if (!opened) return ExitFailed;
+    const job::Job& job = *opened->job;
+    const auto results = job::ComputeJob(job);
+    if (format == "json")
+        std::fputs(JobJson(job, results).c_str(), stdout);
+    else if (format == "csv")
+        std::fputs(ScheduleCsv(job::JobSchedule(job, results)).c_str(), stdout);
+    else
+        std::fputs(JobTable(job, job::JobSchedule(job, results)).c_str(), stdout);
+    return ExitOk;
+}
+
+int RunJobCheck(const std::string& file, const Words& args) {
+    std::string error;
+    if (!ParseArguments(args, {}, error)) return JobUsageError("check", error);
+    const auto opened = OpenJobOrSay("check", file);
+    if (!opened) return ExitFailed;
+    const job::Job& job = *opened->job;
+    std::vector<std::string> changes;
+    for (std::size_t i = 0; i < job.items.size(); ++i)
+        for (std::string& line : ChangesOf(i, job.items[i], job.header.cost)) changes.push_back(std::move(line));
+    const std::string savedBy = job.savedByVersion.empty() ? "an unknown version" : "version " + job.savedByVersion;
+    if (changes.empty()) {
+        std::printf("%zu items: every figure agrees with those saved by %s.\n", job.items.size(), savedBy.c_str());
+        return ExitOk;
+    }
+    std::printf("Figures that differ from those saved by %s (this is version %s):\n", savedBy.c_str(),
+                job::ProgramVersion());
+    for (const std::string& line : changes) std::printf("%s\n", line.c_str());
+    return ExitFiguresChanged;
+}
+
+int RunJobReport(const std::string& file, const Words& args) {
+    std::string error;
+    const auto parsed = ParseArguments(args, {{"out", true}}, error);
+    if (!parsed) return JobUsageError("report", error);
+    const std::string out = parsed->Value("out");
+    const std::string extension = Extension(out);
+    if (extension == ".pdf")
+        return JobUsageError("report", "a pdf pack is not made yet; write a .csv or .xlsx schedule");
+    if (extension != ".csv" && extension != ".xlsx")
+        return JobUsageError("report", "--out must name a .csv or .xlsx file");
+    const auto opened = OpenJobOrSay("report", file);
+    if (!opened) return ExitFailed;
+    const job::Schedule schedule = job::JobSchedule(*opened->job, job::ComputeJob(*opened->job));
+    const bool written = extension == ".xlsx" ? WriteScheduleXlsx(out, *opened->job, schedule, error)
+                                              : job::ReplaceDurably(out, ScheduleCsv(schedule), {}, error);
+    return written ? ExitOk : JobFileError("report", out, error);
+}
+
+}  // namespace zorvik::cli

@@ -1,0 +1,109 @@
+#include "job_xlsx.h"
+
+#include <xlsxwriter.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "durable_write.h"
+
+namespace zorvik::cli {
+namespace {
+
+// A spreadsheet cell holds at most 32767 characters; a longer text is cut
+// where the cut shows.
+constexpr std::size_t kMaxCellBytes = 32000;
+constexpr const char* kCutMark = " [...]";
+constexpr double kColumnWidth = 14;
+constexpr double kDutyColumnWidth = 60;
+
+std::string CellText(const std::string& text) {
+    if (text.size() <= kMaxCellBytes) return text;
+    std::size_t cut = kMaxCellBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + kCutMark;
+}
+
+struct Sheet {
+    lxw_worksheet* sheet;
+    lxw_format* bold;
+    lxw_row_t row = 0;
+    lxw_error status = LXW_NO_ERROR;
+
+    void Text(lxw_col_t column, const std::string& text, lxw_format* format = nullptr) {
+        if (status == LXW_NO_ERROR) status = worksheet_write_string(sheet, row, column, CellText(text).c_str(), format);
+    }
+};
+
+void WriteHeader(Sheet& s, const job::JobHeader& h) {
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"Job", &h.name},          {"Customer", &h.customer}, {"Reference", &h.reference},
+        {"Engineer", &h.engineer}, {"Revision", &h.revision}, {"Date", &h.date},
+    };
+    for (const auto& [label, text] : lines) {
+        if (text->empty()) continue;
+        s.Text(0, label, s.bold);
+        s.Text(1, *text);
+        ++s.row;
+    }
+    if (s.row > 0) ++s.row;
+}
+
+void WriteSchedule(Sheet& s, const job::Schedule& schedule) {
+    for (std::size_t c = 0; c < schedule.headings.size(); ++c) {
+        s.Text(static_cast<lxw_col_t>(c), schedule.headings[c], s.bold);
+        worksheet_set_column(s.sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             schedule.headings[c] == "Duty" ? kDutyColumnWidth : kColumnWidth, nullptr);
+    }
+    worksheet_freeze_panes(s.sheet, s.row + 1, 1);
+    for (const auto& cells : schedule.rows) {
+        ++s.row;
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            if (schedule.headings[c] == "Qty" && s.status == LXW_NO_ERROR)
+                s.status =
+                    worksheet_write_number(s.sheet, s.row, static_cast<lxw_col_t>(c), std::stod(cells[c]), nullptr);
+            else
+                s.Text(static_cast<lxw_col_t>(c), cells[c]);
+    }
+}
+
+// libxlsxwriter writes the workbook whole at its close; it goes to a
+// working file first and then replaces the target like a job file.
+std::filesystem::path WorkingFile() {
+    return std::filesystem::temp_directory_path() /
+           ("zorvik-schedule-" + std::to_string(std::random_device{}()) + ".xlsx");
+}
+
+std::string Bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace
+
+bool WriteScheduleXlsx(const std::string& file, const job::Job& job, const job::Schedule& schedule,
+                       std::string& error) {
+    const std::filesystem::path working = WorkingFile();
+    lxw_workbook* book = workbook_new(working.string().c_str());
+    if (book == nullptr) {
+        error = "The workbook cannot be made in " + working.parent_path().string() + ".";
+        return false;
+    }
+    Sheet s{workbook_add_worksheet(book, "Schedule"), workbook_add_format(book)};
+    format_set_bold(s.bold);
+    WriteHeader(s, job.header);
+    WriteSchedule(s, schedule);
+    const lxw_error closed = workbook_close(book);
+    const lxw_error status = s.status != LXW_NO_ERROR ? s.status : closed;
+    const bool written = status == LXW_NO_ERROR && job::ReplaceDurably(file, Bytes(working), {}, error);
+    if (status != LXW_NO_ERROR) error = std::string("The file cannot be written: ") + lxw_strerror(status) + ".";
+    std::error_code ec;
+    std::filesystem::remove(working, ec);
+    return written;
+}
+
+}  // namespace zorvik::cli

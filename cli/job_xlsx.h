@@ -1,0 +1,17 @@
+#pragma once
+// The job's schedule as an Excel workbook (libxlsxwriter): the header lines,
+// then the schedule's headings in bold and a row per item, every cell text
+// (so nothing runs as a formula) except the quantity.
+
+#include <string>
+
+#include "job.h"
+#include "schedule.h"
+
+namespace zorvik::cli {
+
+// Replaces `file` as the job files are replaced (a crash leaves the old
+// one or the new one); false and why when it cannot.
+bool WriteScheduleXlsx(const std::string& file, const job::Job& job, const job::Schedule& schedule, std::string& error);
+
+}  // namespace zorvik::cli

@@ -1,0 +1,102 @@
+#include "item_duty.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "number_text.h"
+#include "units.h"
+
+namespace zorvik::job {
+namespace {
+
+const char kNullMessage[] = "Null is not valid value";
+const char kNotValidSuffix[] = " is not valid value";
+
+enum class Kind { Pressure, Volume };  // volume: a flow or a capacity
+
+struct Field {
+    const char* name;  // as the file and the command line name it
+    const std::string* text;
+    Kind kind;
+    double* target;
+};
+
+// The number of a field, in psig, scfm or cubic feet; nothing and the
+// message when the window would refuse the text. "-0" is refused as the
+// window refuses it: any text starting with "-".
+std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::string& problem) {
+    TrimLeadingBlanks(text);
+    if (text.empty()) {
+        problem = kNullMessage;
+        return std::nullopt;
+    }
+    TrimTrailingBlanks(text);
+    std::optional<double> value = ParseNumber(text);
+    if (value && (text.front() == '-' || *value < 0)) value.reset();
+    if (value && metric)
+        *value = kind == Kind::Pressure ? *value * units::PsiPerBar : *value / units::LitresPerCubicFoot;
+    if (!value || !std::isfinite(*value)) {
+        problem = text + kNotValidSuffix;
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Reads the fields in the window's order and stops at the first refused one.
+std::string ReadFields(const std::vector<Field>& fields, bool metric) {
+    for (const Field& f : fields) {
+        std::string problem;
+        const auto value = FieldValue(*f.text, f.kind, metric, problem);
+        if (!value) return std::string(f.name) + ": " + problem;
+        *f.target = *value;
+    }
+    return {};
+}
+
+void ReadFlow(const ItemDuty& typed, const std::string& inlet, bool metric, DutyReading& r) {
+    FlowDuty& d = r.flow;
+    r.problem = ReadFields({{"drive", &typed.drive, Kind::Pressure, &d.drivePsi},
+                            {"air", &typed.air, Kind::Volume, &d.airAvailableScfm},
+                            {"outlet", &typed.outlet, Kind::Pressure, &d.outletPsi},
+                            {"inlet", &inlet, Kind::Pressure, &d.inletPsi},
+                            {"flow", &typed.flow, Kind::Volume, &d.flowRequiredScfm}},
+                           metric);
+    d.ignoreAirAvailable = typed.ignoreAir;
+    d.ignoreFlowRate = typed.ignoreFlow;
+    if (r.problem.empty()) r.problem = FlowValidationMessage(d);
+}
+
+void ReadFill(const ItemDuty& typed, const std::string& inlet, bool metric, DutyReading& r) {
+    ChargeDuty& d = r.fill;
+    r.problem = ReadFields({{"drive", &typed.drive, Kind::Pressure, &d.drivePsi},
+                            {"air", &typed.air, Kind::Volume, &d.airAvailableScfm},
+                            {"inlet", &inlet, Kind::Pressure, &d.inletPsi},
+                            {"initial", &typed.initial, Kind::Pressure, &d.startPsi},
+                            {"final", &typed.final, Kind::Pressure, &d.finalPsi},
+                            {"capacity", &typed.capacity, Kind::Volume, &d.capacityFt3}},
+                           metric);
+    d.ignoreAirAvailable = typed.ignoreAir;
+    if (!r.problem.empty()) return;
+    // The gas would flow straight through until the pressures are equal.
+    if (d.startPsi < d.inletPsi) {
+        d.startPsi = d.inletPsi;
+        r.equalised = true;
+    }
+    r.problem = ChargeValidationMessage(d);
+}
+
+}  // namespace
+
+DutyReading ReadDuty(Application application, const ItemDuty& duty) {
+    DutyReading reading;
+    const bool metric = duty.units == UnitSystem::Metric;
+    const std::string& inlet = duty.inletEqualsDrive ? duty.drive : duty.inlet;
+    if (application == Application::Flow)
+        ReadFlow(duty, inlet, metric, reading);
+    else
+        ReadFill(duty, inlet, metric, reading);
+    return reading;
+}
+
+}  // namespace zorvik::job

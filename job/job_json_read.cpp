@@ -1,0 +1,191 @@
+#include <nlohmann/json.hpp>
+
+#include "catalogue.h"
+#include "job_json.h"
+#include "json_fields.h"
+#include "text_checks.h"
+
+namespace zorvik::job {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A job file nests four deep (file, items, item, duty); a file nesting far
+// deeper is no job file and would only cost memory to build.
+constexpr int kMaxDepth = 16;
+
+CostSettings ReadCost(JsonFields& job) {
+    CostSettings cost;
+    const Json* value = job.Find("cost");
+    if (value == nullptr) return cost;
+    JsonFields f(*value, job.Place() + ", cost");
+    cost.kwPer100Scfm = f.NonNegative("kw_per_100scfm", cost.kwPer100Scfm);
+    cost.hoursPerYear = f.NonNegative("hours_per_year", cost.hoursPerYear);
+    cost.pricePerKwh = f.NonNegative("price_per_kwh", cost.pricePerKwh);
+    cost.inletIsPlantAir = f.Flag("inlet_is_plant_air", cost.inletIsPlantAir);
+    f.Done();
+    return cost;
+}
+
+JobHeader ReadHeader(const Json& value) {
+    JsonFields f(value, "The job");
+    JobHeader h;
+    h.name = f.Text("name", "");
+    h.customer = f.Text("customer", "");
+    h.reference = f.Text("reference", "");
+    h.engineer = f.Text("engineer", "");
+    h.revision = f.Text("revision", "");
+    h.date = f.Text("date", "");
+    h.notes = f.Text("notes", "");
+    h.office = f.Text("office", "");
+    h.cost = ReadCost(f);
+    f.Done();
+    return h;
+}
+
+Application ReadApplication(JsonFields& item) {
+    const std::string name = item.Text("application");
+    if (name == "flow") return Application::Flow;
+    if (name == "fill") return Application::Fill;
+    item.Fail("application", "must be \"flow\" or \"fill\"");
+}
+
+// The texts are kept as typed; whether the window would take them is for
+// the item's figures to say.
+ItemDuty ReadTypedDuty(const Json& value, Application application, const std::string& place) {
+    JsonFields f(value, place + ", duty");
+    ItemDuty d;
+    const std::string units = f.Text("units", UnitSystemName(d.units));
+    if (units != "imperial" && units != "metric") f.Fail("units", "must be \"imperial\" or \"metric\"");
+    d.units = units == "metric" ? UnitSystem::Metric : UnitSystem::Imperial;
+    d.drive = f.Text("drive");
+    d.air = f.Text("air");
+    d.inletEqualsDrive = f.Flag("inlet_equals_drive", false);
+    d.inlet = d.inletEqualsDrive ? f.Text("inlet", d.drive) : f.Text("inlet");
+    if (application == Application::Flow) {
+        d.outlet = f.Text("outlet");
+        d.flow = f.Text("flow");
+        d.ignoreFlow = f.Flag("ignore_flow", false);
+    } else {
+        d.initial = f.Text("initial");
+        d.final = f.Text("final");
+        d.capacity = f.Text("capacity");
+    }
+    d.ignoreAir = f.Flag("ignore_air", false);
+    f.Done();
+    return d;
+}
+
+ItemFigures ReadFigures(const Json& value, const std::string& place) {
+    JsonFields f(value, place + ", figures");
+    ItemFigures figures;
+    figures.problem = f.Text("problem", "");
+    for (const auto& [name, figure] : value.items()) {
+        if (name == "problem" || f.Find(name) == nullptr) continue;
+        if (figure.is_boolean())
+            figures.flags[name] = figure.get<bool>();
+        else if (figure.is_number())
+            figures.numbers[name] = figure.get<double>();
+        else
+            f.Fail(name, "must be a number or true or false");
+    }
+    return figures;
+}
+
+JobItem ReadItem(const Json& value, std::size_t index) {
+    const std::string number = "Item " + std::to_string(index + 1);
+    JsonFields named(value, number);
+    JobItem item;
+    item.tag = named.Text("tag");
+    named.SetPlace(number + " (" + Quoted(item.tag) + ")");
+    item.quantity = named.Whole("quantity", MinQuantity, MaxQuantity, 1);
+    item.application = ReadApplication(named);
+    if (const Json* model = named.Find("model")) {
+        if (!model->is_number_integer() || model->get<double>() < 1 || model->get<double>() > PumpCount)
+            throw FileFault(named.Place() + ": model " + model->dump() + " is not one of the models 1 to " +
+                            std::to_string(PumpCount) + ".");
+        item.model = model->get<int>();
+    }
+    item.notes = named.Text("notes", "");
+    item.duty = ReadTypedDuty(named.Require("duty"), item.application, named.Place());
+    if (const Json* figures = named.Find("figures")) item.savedFigures = ReadFigures(*figures, named.Place());
+    named.Done();
+    return item;
+}
+
+void CheckFormat(JsonFields& file) {
+    const Json* format = file.Find("format");
+    if (format == nullptr || !format->is_string())
+        throw FileFault("The file is not a Zorvik job file: it has no \"format\": \"zorvik-job\".");
+    if (*format != JobFormatName)
+        throw FileFault("The file is not a Zorvik job file: its \"format\" is " + Quoted(format->get<std::string>()) +
+                        ", not \"zorvik-job\".");
+    const Json& version = file.Require("version");
+    if (!version.is_number_integer() || version.get<double>() < 1)
+        file.Fail("version", "must be a whole number, 1 or more");
+    if (version.get<double>() > JobFormatVersion) {
+        const Json* program = file.Find("program_version");
+        const std::string by =
+            program != nullptr && program->is_string() ? " (" + Quoted(program->get<std::string>()) + ")" : "";
+        throw FileFault("The file was written by a newer version of the program" + by + ": it is job file version " +
+                        version.dump() + ", and this version reads version " + std::to_string(JobFormatVersion) + ".");
+    }
+}
+
+Job ReadJob(const Json& root) {
+    JsonFields file(root, "The file");
+    CheckFormat(file);
+    Job job;
+    job.savedByVersion = file.Text("program_version", "");
+    job.header = ReadHeader(file.Require("job"));
+    const Json& items = file.Require("items");
+    if (!items.is_array()) file.Fail("items", "must be a list");
+    for (std::size_t i = 0; i < items.size(); ++i) job.items.push_back(ReadItem(items[i], i));
+    file.Done();
+    return job;
+}
+
+// nlohmann's message without its "[json.exception.parse_error.101] parse
+// error at line L, column C: " prefix: the place is named from the offset.
+std::string Reason(const std::string& what) {
+    std::size_t start = what.find("] ");
+    start = start == std::string::npos ? 0 : start + 2;
+    if (what.compare(start, 12, "parse error ") == 0) {
+        const std::size_t colon = what.find(": ", start);
+        if (colon != std::string::npos) start = colon + 2;
+    }
+    return what.substr(start);
+}
+
+Json Parse(std::string_view bytes) {
+    const auto depth = [](int level, Json::parse_event_t, Json&) {
+        if (level > kMaxDepth) throw FileFault("The file nests its values too deeply to be a job file.");
+        return true;
+    };
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault("The file is empty.");
+    try {
+        return Json::parse(bytes, depth);
+    } catch (const Json::parse_error& e) {
+        if (e.byte > bytes.size())
+            throw FileFault("The file is cut short: it ends at " + LineAndColumn(bytes, bytes.size()) +
+                            " before its JSON is complete.");
+        throw FileFault("The file is not JSON: " + LineAndColumn(bytes, e.byte - 1) + ": " + Reason(e.what()) + ".");
+    } catch (const Json::out_of_range& e) {
+        throw FileFault("The file holds a number too large for the program: " + Reason(e.what()) + ".");
+    }
+}
+
+}  // namespace
+
+JobParse ParseJobText(std::string_view bytes) {
+    if (const auto bad = FirstInvalidUtf8(bytes))
+        return {std::nullopt,
+                "The file is not UTF-8 text: the byte at " + LineAndColumn(bytes, *bad) + " is no UTF-8 character."};
+    try {
+        return {ReadJob(Parse(bytes)), {}};
+    } catch (const FileFault& fault) {
+        return {std::nullopt, fault.what()};
+    }
+}
+
+}  // namespace zorvik::job

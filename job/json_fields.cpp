@@ -1,0 +1,83 @@
+#include "json_fields.h"
+
+#include <cmath>
+
+namespace zorvik::job {
+namespace {
+
+constexpr std::size_t kQuotedBytes = 40;
+
+}  // namespace
+
+std::string Quoted(const std::string& text) {
+    std::string shown = text;
+    if (shown.size() > kQuotedBytes) {
+        std::size_t cut = kQuotedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
+        shown = shown.substr(0, cut) + "...";
+    }
+    return nlohmann::json(shown).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+JsonFields::JsonFields(const Json& value, std::string place) : object_(value), place_(std::move(place)) {
+    if (!object_.is_object()) throw FileFault(place_ + " must be a JSON object.");
+}
+
+const JsonFields::Json* JsonFields::Find(const std::string& key) {
+    read_.insert(key);
+    const auto found = object_.find(key);
+    return found == object_.end() || found->is_null() ? nullptr : &*found;
+}
+
+const JsonFields::Json& JsonFields::Require(const std::string& key) {
+    const Json* value = Find(key);
+    if (value == nullptr) Fail(key, "is missing");
+    return *value;
+}
+
+std::string JsonFields::Text(const std::string& key) {
+    const Json& value = Require(key);
+    if (!value.is_string()) Fail(key, "must be a text");
+    return value.get<std::string>();
+}
+
+std::string JsonFields::Text(const std::string& key, const std::string& fallback) {
+    return Find(key) == nullptr ? fallback : Text(key);
+}
+
+bool JsonFields::Flag(const std::string& key, bool fallback) {
+    const Json* value = Find(key);
+    if (value == nullptr) return fallback;
+    if (!value->is_boolean()) Fail(key, "must be true or false");
+    return value->get<bool>();
+}
+
+double JsonFields::NonNegative(const std::string& key, double fallback) {
+    const Json* value = Find(key);
+    if (value == nullptr) return fallback;
+    const double number = value->is_number() ? value->get<double>() : -1;
+    if (!std::isfinite(number) || number < 0) Fail(key, "must be a number, 0 or more");
+    return number;
+}
+
+int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
+    const Json* value = Find(key);
+    if (value == nullptr) return fallback;
+    const bool whole = value->is_number_integer();
+    const auto number = whole ? value->get<long long>() : 0;
+    if (!whole || number < low || number > high)
+        Fail(key, "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    return static_cast<int>(number);
+}
+
+void JsonFields::Done() const {
+    for (const auto& [key, value] : object_.items())
+        if (read_.count(key) == 0)
+            throw FileFault(place_ + ": " + Quoted(key) + " is not a key this version of the program knows.");
+}
+
+void JsonFields::Fail(const std::string& key, const std::string& what) const {
+    throw FileFault(place_ + ": " + Quoted(key) + " " + what + ".");
+}
+
+}  // namespace zorvik::job

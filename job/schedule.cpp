@@ -1,0 +1,96 @@
+#include "schedule.h"
+
+#include "catalogue.h"
+#include "comparison_units.h"
+#include "fixed_format.h"
+
+namespace zorvik::job {
+namespace {
+
+constexpr int kPrecision = 7;
+
+// clang-format off
+const char* const kHeadings[] = {
+    "Tag", "Qty", "Application", "Duty", "Model", "Delivers", "Drive air", "Cycles/min", "Running cost", "Status",
+};
+// clang-format on
+
+std::string Typed(const std::string& text, const char* unit) { return text + " " + unit; }
+
+// Engine messages break their lines with "\r"; a cell is one line.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::string Money(double value) { return FormatFixed(value, kPrecision, 2); }
+
+std::vector<std::string> FlowCells(const FlowComparisonRow& r, bool metric) {
+    const DeliveredPoint& d = r.candidate.delivered;
+    return {GasFlowText(d.flowScfm, metric), DriveAirText(d.airUseScfm, metric),
+            FormatFixed(r.candidate.cyclesPerMin, kPrecision, 0), Money(r.annualCost) + " a year"};
+}
+
+std::vector<std::string> FillCells(const ChargeComparisonRow& r, bool metric) {
+    const ChargeCandidate& c = r.candidate;
+    if (!c.charged) return {"", "", "", ""};
+    return {MinutesText(c.fillMinutes), DriveAirText(c.AverageAirScfm(), metric),
+            FormatFixed(c.averageCyclesPerMin, kPrecision, 0), Money(r.costPerFill) + " a fill"};
+}
+
+// The catalogue's name without the blanks that pad its ratio text.
+std::string ModelName(int model) {
+    std::string name = CatalogueRow(model).DisplayName();
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
+std::vector<std::string> FigureCells(const ItemResult& result, bool metric) {
+    if (result.flow) return FlowCells(*result.flow, metric);
+    if (result.fill) return FillCells(*result.fill, metric);
+    return {"", "", "", ""};
+}
+
+}  // namespace
+
+std::string DutyText(const JobItem& item) {
+    const ItemDuty& d = item.duty;
+    const bool metric = d.units == UnitSystem::Metric;
+    const char* pressure = PressureUnit(metric);
+    const std::string& inlet = d.inletEqualsDrive ? d.drive : d.inlet;
+    std::string text = "drive " + Typed(d.drive, pressure) + ", air " +
+                       (d.ignoreAir ? std::string("unlimited") : Typed(d.air, GasFlowUnit(metric))) + ", inlet " +
+                       Typed(inlet, pressure) + ", ";
+    if (item.application == Application::Flow)
+        return text + "outlet " + Typed(d.outlet, pressure) + ", flow " +
+               (d.ignoreFlow ? std::string("any") : Typed(d.flow, GasFlowUnit(metric)));
+    return text + d.initial + " to " + Typed(d.final, pressure) + ", " + Typed(d.capacity, metric ? "litres" : "ft3");
+}
+
+std::string StatusText(const JobItem& item, const ItemResult& result) {
+    if (!result.reading.Readable()) return OneLine(result.reading.problem);
+    const std::string equalised = result.reading.equalised ? "equalised to the inlet pressure first" : "";
+    const std::string reason = result.flow ? result.flow->reason : result.fill ? result.fill->reason : "";
+    std::string status = item.model ? OneLine(reason) : "no model chosen";
+    if (!status.empty() && !equalised.empty()) status += "; ";
+    return status + equalised;
+}
+
+Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results) {
+    Schedule schedule;
+    schedule.headings.assign(std::begin(kHeadings), std::end(kHeadings));
+    for (std::size_t i = 0; i < job.items.size(); ++i) {
+        const JobItem& item = job.items[i];
+        const bool metric = item.duty.units == UnitSystem::Metric;
+        std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity),
+                                        ApplicationName(item.application), OneLine(DutyText(item)),
+                                        item.model ? ModelName(*item.model) : ""};
+        for (std::string& cell : FigureCells(results[i], metric)) row.push_back(std::move(cell));
+        row.push_back(StatusText(item, results[i]));
+        schedule.rows.push_back(std::move(row));
+    }
+    return schedule;
+}
+
+}  // namespace zorvik::job

@@ -1,0 +1,32 @@
+#pragma once
+// The job as a schedule: one line per item with its duty, the chosen model
+// and what it does there, every cell a text in the item's units as the
+// selection window and the comparison show them. The command line prints
+// it as a table or CSV; the window and the submittal lay out the same.
+
+#include <string>
+#include <vector>
+
+#include "item_figures.h"
+#include "job.h"
+
+namespace zorvik::job {
+
+struct Schedule {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;  // one per item, a cell per heading
+};
+
+// `results` holds each item's ComputeItem, in the job's order.
+Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results);
+
+// The duty in one line, the texts as typed with their units:
+//   "drive 100 psig, air 100 scfm, inlet 100 psig, outlet 200 psig, flow 2.00 scfm"
+//   "drive 6.9 barg, air unlimited, inlet 6.9 barg, 6.9 to 68.9 barg, 28.3 litres"
+std::string DutyText(const JobItem& item);
+
+// Empty for a listed model; else why the item has no figures or why its
+// model would not be listed, in one line.
+std::string StatusText(const JobItem& item, const ItemResult& result);
+
+}  // namespace zorvik::job

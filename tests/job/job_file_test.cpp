@@ -1,0 +1,221 @@
+// Job files: every field survives a save and a reopening, every bad file is
+// refused with its message and left as it was, and a save never loses the
+// file that was there.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "item_figures.h"
+#include "job_file.h"
+#include "job_json.h"
+#include "job_test_files.h"
+
+namespace zorvik::job {
+namespace {
+
+using testing::Bytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+JobItem FlowItem() {
+    JobItem item;
+    item.tag = "B-101";
+    item.model = 6;
+    return item;
+}
+
+JobItem& AsFill(Job& job) {
+    job.items[0].application = Application::Fill;
+    return job.items[0];
+}
+
+// The schema's verdict on the written files of a folder (python3-jsonschema
+// names each file that does not match).
+bool MatchSchema(const std::filesystem::path& folder) {
+    const std::string command = "python3 " ZORVIK_SOURCE_DIR "/tests/job/validate_job_file.py " ZORVIK_SOURCE_DIR
+                                "/doc/job-format.schema.json '" +
+                                folder.string() + "'/*.zjob";
+    return std::system(command.c_str()) == 0;
+}
+
+TEST(JobFileTest, EveryFieldSurvivesSavingAndReopening) {
+    const struct {
+        const char* field;
+        std::function<void(Job&)> set;
+    } cases[] = {
+        {"name", [](Job& j) { j.header.name = "Pump station \xE2\x80\x94 Nord"; }},
+        {"customer", [](Job& j) { j.header.customer = "ACME \"Gas\" \\ Co"; }},
+        {"reference", [](Job& j) { j.header.reference = "P-17"; }},
+        {"engineer", [](Job& j) { j.header.engineer = "J. Smith"; }},
+        {"revision", [](Job& j) { j.header.revision = "B"; }},
+        {"date", [](Job& j) { j.header.date = "2025-03-14"; }},
+        {"job notes", [](Job& j) { j.header.notes = "line one\nline two\ttab\x01"; }},
+        {"office", [](Job& j) { j.header.office = "Deutschland"; }},
+        {"specific power", [](Job& j) { j.header.cost.kwPer100Scfm = 20.5; }},
+        {"hours", [](Job& j) { j.header.cost.hoursPerYear = 6000; }},
+        {"price", [](Job& j) { j.header.cost.pricePerKwh = 0.1 + 0.2; }},
+        {"inlet is plant air", [](Job& j) { j.header.cost.inletIsPlantAir = true; }},
+        {"tag", [](Job& j) { j.items[0].tag = "\xE6\xB3\xB5-1"; }},
+        {"quantity", [](Job& j) { j.items[0].quantity = MaxQuantity; }},
+        {"no model", [](Job& j) { j.items[0].model.reset(); }},
+        {"model", [](Job& j) { j.items[0].model = 15; }},
+        {"item notes", [](Job& j) { j.items[0].notes = "spare"; }},
+        {"metric", [](Job& j) { j.items[0].duty.units = UnitSystem::Metric; }},
+        {"drive as typed", [](Job& j) { j.items[0].duty.drive = " 100.0 "; }},
+        {"air", [](Job& j) { j.items[0].duty.air = "75.50"; }},
+        {"inlet", [](Job& j) { j.items[0].duty.inlet = "60"; }},
+        {"inlet equals drive", [](Job& j) { j.items[0].duty.inletEqualsDrive = true; }},
+        {"outlet", [](Job& j) { j.items[0].duty.outlet = "1e3"; }},
+        {"flow", [](Job& j) { j.items[0].duty.flow = "0.50"; }},
+        {"ignore air", [](Job& j) { j.items[0].duty.ignoreAir = true; }},
+        {"ignore flow", [](Job& j) { j.items[0].duty.ignoreFlow = true; }},
+        {"a refused text", [](Job& j) { j.items[0].duty.outlet = "-5"; }},
+        {"fill", [](Job& j) { j.items[0].application = Application::Fill; }},
+        {"initial", [](Job& j) { AsFill(j).duty.initial = "3.5"; }},
+        {"final", [](Job& j) { AsFill(j).duty.final = "200"; }},
+        {"capacity", [](Job& j) { AsFill(j).duty.capacity = "50"; }},
+        {"second item", [](Job& j) { j.items.push_back(j.items[0]); }},
+        {"no items", [](Job& j) { j.items.clear(); }},
+    };
+    ScratchFolder folder;
+    for (const auto& c : cases) {
+        const auto file = folder / (std::string(c.field) + ".zjob");
+        Job job;
+        job.items.push_back(FlowItem());
+        c.set(job);
+        const Job typed = job;
+        ASSERT_EQ(SaveJobFile(file, job, DiskStamp{}).status, SaveStatus::Saved) << c.field;
+        const OpenedJob opened = OpenJobFile(file);
+        ASSERT_TRUE(opened.job) << c.field << ": " << opened.error;
+        EXPECT_EQ(*opened.job, job) << c.field;
+        Job withoutFigures = *opened.job;
+        for (JobItem& item : withoutFigures.items) item.savedFigures.reset();
+        withoutFigures.savedByVersion.clear();
+        EXPECT_EQ(withoutFigures, typed) << c.field;
+    }
+    EXPECT_TRUE(MatchSchema(folder / ""));
+}
+
+// The figures a file keeps are read back to the last bit, whatever they are.
+TEST(JobFileTest, SavedFiguresReadBackExactly) {
+    const ItemFigures cases[] = {
+        {"", {{"flow_scfm", 0.1 + 0.2}, {"annual_cost", 1e300}, {"tiny", 4.9e-324}}, {{"listed", true}}},
+        {"Outlet pressure must be greater\rthan inlet pressure!", {}, {}},
+        {"", {}, {{"air_limited", false}, {"equalised", true}}},
+    };
+    for (const ItemFigures& figures : cases) {
+        Job job;
+        job.items.push_back(FlowItem());
+        job.items[0].savedFigures = figures;
+        const JobParse read = ParseJobText(JobFileText(job));
+        ASSERT_TRUE(read.job) << read.error;
+        EXPECT_EQ(read.job->items[0].savedFigures, figures) << figures.problem;
+    }
+}
+
+TEST(JobFileTest, BadFilesAreRefusedWithTheirMessage) {
+    ScratchFolder folder;
+    const auto file = folder / "bad.zjob";
+    for (const testing::BadJobFile& bad : testing::BadJobFiles()) {
+        WriteBytes(file, bad.bytes);
+        const OpenedJob opened = OpenJobFile(file);
+        EXPECT_FALSE(opened.job) << bad.what;
+        EXPECT_TRUE(testing::MessageMatches(opened.error, bad.message)) << bad.what << ": " << opened.error;
+        EXPECT_EQ(Bytes(file), bad.bytes) << bad.what;
+    }
+}
+
+TEST(JobFileTest, WhatIsNoFileIsRefused) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder / "folder.zjob");
+    const struct {
+        std::filesystem::path path;
+        std::string message;
+    } cases[] = {
+        {folder / "missing.zjob", "The file cannot be opened: No such file or directory."},
+        {folder / "folder.zjob", "The file is a folder, not a job file."},
+        {"/dev/null", "The file is not a regular file."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(OpenJobFile(c.path).error, c.message) << c.path;
+}
+
+TEST(JobFileTest, SavesKeepThePreviousFileAndRefuseAFileChangedSince) {
+    ScratchFolder folder;
+    const auto file = folder / "job.zjob";
+    Job job;
+    job.header.name = "first";
+    ASSERT_EQ(SaveJobFile(file, job, DiskStamp{}).status, SaveStatus::Saved);
+    const std::string first = Bytes(file);
+
+    // A new job is not saved over a file of the same name.
+    Job other;
+    const SaveOutcome clash = SaveJobFile(file, other, DiskStamp{});
+    EXPECT_EQ(clash.status, SaveStatus::ChangedOnDisk);
+    EXPECT_EQ(clash.message, "A file of that name exists already.");
+
+    OpenedJob opened = OpenJobFile(file);
+    opened.job->header.name = "second";
+    ASSERT_EQ(SaveJobFile(file, *opened.job, opened.stamp).status, SaveStatus::Saved);
+    EXPECT_EQ(Bytes(BackupPath(file)), first);
+
+    // Someone else's edit since the opening is not overwritten...
+    WriteBytes(file, Bytes(file) + " ");
+    const std::string edited = Bytes(file);
+    const SaveOutcome refused = SaveJobFile(file, *opened.job, opened.stamp);
+    EXPECT_EQ(refused.status, SaveStatus::ChangedOnDisk);
+    EXPECT_EQ(refused.message, "The file has changed on disk since it was opened.");
+    EXPECT_EQ(Bytes(file), edited);
+    // ...unless the user says so.
+    EXPECT_EQ(SaveJobFile(file, *opened.job, opened.stamp, true).status, SaveStatus::Saved);
+    EXPECT_EQ(Bytes(BackupPath(file)), edited);
+    EXPECT_EQ((std::vector<std::string>{"job.zjob", "job.zjob~"}), folder.Names());
+}
+
+TEST(JobFileTest, AFailedSaveWritesNothing) {
+    ScratchFolder folder;
+    const auto file = folder / "job.zjob";
+    Job job;
+    ASSERT_EQ(SaveJobFile(file, job, DiskStamp{}).status, SaveStatus::Saved);
+    OpenedJob opened = OpenJobFile(file);
+    const std::string before = Bytes(file);
+    std::filesystem::create_directory(BackupPath(file));  // the backup cannot be written
+
+    const struct {
+        const char* what;
+        std::function<void(Job&)> change;
+        std::string message;
+    } cases[] = {
+        {"no backup", [](Job&) {}, "The previous file cannot be kept as job.zjob~: ..."},
+        {"not UTF-8", [](Job& j) { j.header.name = "\xFF"; }, "A text of the job is not UTF-8, so it cannot be saved."},
+        {"too large", [](Job& j) { j.header.notes.assign(MaxJobFileBytes, 'x'); },
+         "The job is too large for a job file (at most 16 MiB)."},
+    };
+    for (const auto& c : cases) {
+        Job changed = *opened.job;
+        c.change(changed);
+        const SaveOutcome outcome = SaveJobFile(file, changed, opened.stamp);
+        EXPECT_EQ(outcome.status, SaveStatus::Failed) << c.what;
+        EXPECT_TRUE(testing::MessageMatches(outcome.message, c.message)) << c.what << ": " << outcome.message;
+        EXPECT_EQ(Bytes(file), before) << c.what;
+        EXPECT_EQ((std::vector<std::string>{"job.zjob", "job.zjob~"}), folder.Names()) << c.what;
+    }
+    EXPECT_EQ(SaveJobFile(folder / "no folder" / "job.zjob", job, DiskStamp{}).message,
+              "The file cannot be written: No such file or directory.");
+}
+
+TEST(JobFileTest, ASaveThroughALinkReplacesTheFileItPointsAt) {
+    ScratchFolder folder;
+    Job job;
+    ASSERT_EQ(SaveJobFile(folder / "real.zjob", job, DiskStamp{}).status, SaveStatus::Saved);
+    std::filesystem::create_symlink("real.zjob", folder / "link.zjob");
+    OpenedJob opened = OpenJobFile(folder / "link.zjob");
+    opened.job->header.name = "through the link";
+    ASSERT_EQ(SaveJobFile(folder / "link.zjob", *opened.job, opened.stamp).status, SaveStatus::Saved);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.zjob"));
+    EXPECT_EQ(OpenJobFile(folder / "real.zjob").job->header.name, "through the link");
+}
+
+}  // namespace
+}  // namespace zorvik::job
