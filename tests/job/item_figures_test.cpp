@@ -86,7 +86,7 @@ TEST(ItemFiguresTest, FiguresFollowTheItem) {
         {"nothing", [](JobItem&, CostSettings&) {}, {}},
         {"the price", [](JobItem&, CostSettings& c) { c.pricePerKwh *= 2; }, {"annual_cost"}},
         {"plant air", [](JobItem&, CostSettings& c) { c.inletIsPlantAir = true; }, {"annual_cost", "annual_kwh"}},
-        {"a larger flow than it delivers", [](JobItem& i, CostSettings&) { i.duty.flow = "50"; }, {"units_needed", "listed"}},
+        {"a larger flow than it delivers", [](JobItem& i, CostSettings&) { i.duty.flow = "50"; }, {"annual_cost", "annual_kwh", "units_needed", "listed"}},
         {"no model", [](JobItem& i, CostSettings&) { i.model.reset(); }, {"air_scfm", "annual_cost", "annual_kwh", "compression_ratio", "cycles_per_min", "flow_scfm", "stall_psi", "units_needed", "air_limited", "listed"}},
         {"a refused duty", [](JobItem& i, CostSettings&) { i.duty.drive = "x"; }, {"problem", "air_scfm", "annual_cost", "annual_kwh", "compression_ratio", "cycles_per_min", "flow_scfm", "stall_psi", "units_needed", "air_limited", "listed"}},
         // clang-format on
