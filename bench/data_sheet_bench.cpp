@@ -9,51 +9,46 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "shared_state.h"
-#include "view_range.h"
+#include "chart_view.h"
 #include "data_sheet_print.h"
-#include "graph_settings.h"
 #include "performance_chart.h"
 #include "printing.h"
+#include "session.h"
 
 namespace zorvik {
 namespace {
 
+// The graph window's chart of a model at its start-up settings.
 PictureDrawing ChartPicture(int model) {
-    InitialiseSharedState();
-    SelectPump(model);
-    Shared.DisplayMode = DisplayChartPsi;
-    return GraphSettingsPicture();
+    const ChartView view = PrepareGraphChart(model, DefaultGraphAirDrivePsi, 1, false).view;
+    return [view](Canvas& canvas) { DrawChart(canvas, view); };
 }
 
 void BM_PrintDataSheetToPdf(benchmark::State& state) {
     const PictureDrawing picture = ChartPicture(10);
+    const Session session;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
         const auto printer = MakePdfPrinter(file);
-        benchmark::DoNotOptimize(PrintDataSheet(*printer, picture));
+        benchmark::DoNotOptimize(PrintDataSheet(*printer, picture, session.Office()));
     }
 }
 BENCHMARK(BM_PrintDataSheetToPdf)->Unit(benchmark::kMillisecond);
 
-// ComputeViewRange and the chart with the selection's operating point.
+// The viewer's axis range and the chart with a row's operating point.
 void BM_ViewerChartRedraw(benchmark::State& state) {
-    InitialiseSharedState();
-    SelectPump(9);
-    Shared.PumpIndex = 9;
-    Shared.AirDrivePsi = 100;
-    Shared.InletPsi = 200;
-    Shared.OutletPsi = 450;
-    Shared.FlowScfm = 12;
-    Shared.ShowChargeCurve = true;
+    ChartView view;
+    view.model = 9;
+    view.drivePsi = 100;
+    view.inletPsi = 200;
+    view.axes = ChartAxisRule::SelectionViewer;
+    view.duty = ChartDutyPoint{450, 12};
     QImage picture(ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32);
-    int flips = 0;
     for (auto _ : state) {
-        Shared.DisplayMode = ++flips % 2 ? DisplayChartPsi : DisplayChartBar;
-        const GraphAxisRange range = SelectionViewRange();
+        view.bar = !view.bar;
         Canvas canvas(picture);
-        DrawPerformanceGraph(canvas, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
+        DrawChart(canvas, view);
     }
 }
 BENCHMARK(BM_ViewerChartRedraw)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "shared_state.h"
 #include "dimension_drawings.h"
 #include "drawing_pictures.h"
 
@@ -17,26 +16,22 @@ namespace zorvik {
 namespace {
 
 void BM_DrawModelDrawing(benchmark::State& state) {
-    InitialiseSharedState();
     QImage picture(617, 461, QImage::Format_RGB32);
     int model = 1;
     for (auto _ : state) {
-        SelectPump(model);
-        Shared.DisplayMode = model % 2 ? DisplayDrawingInches : DisplayDrawingMm;
         Canvas canvas(picture);
-        DrawModelDrawing(canvas);
+        DrawModelDrawing(canvas, model, model % 2 == 0);
         model = model % 15 + 1;
     }
 }
 BENCHMARK(BM_DrawModelDrawing)->Unit(benchmark::kMillisecond);
 
 void BM_DrawOptionDrawing(benchmark::State& state) {
-    InitialiseSharedState();
     QImage picture(617, 461, QImage::Format_RGB32);
-    const int index = static_cast<int>(state.range(0));
+    const DrawingView view{1, true, static_cast<int>(state.range(0)), QStringLiteral("61301")};
     for (auto _ : state) {
         Canvas canvas(picture);
-        DrawOptionDrawing(canvas, index, QStringLiteral("61301"), QString(), true);
+        DrawDrawing(canvas, view);
     }
 }
 BENCHMARK(BM_DrawOptionDrawing)->Arg(6)->Arg(14)->Arg(30)->Arg(49)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "notices.h"
-#include "shared_state.h"
+#include "session.h"
 #include "charge_search.h"
 #include "continuous_process.h"
 #include "flow_search.h"
@@ -39,25 +39,27 @@ struct Window {
     explicit Window(const char* airScfm) : air(airScfm) {
         controls.fields = {&drive, &air, &inlet, &flow, &outlet, &start, &final, &capacity};
         controls.textWidth = NinePixelsACharacter;
+        controls.notices = &notices;
     }
     TextEntryField drive{"100"}, air, inlet{"100"}, flow{"2.00"}, outlet{"200"}, start{"100"}, final{"1000"},
         capacity{"1.00"};
+    SilentNotices notices;
     SelectionControls controls;
 };
 
 void BM_ContinuousProcessSelection(benchmark::State& state, const char* airScfm) {
-    InitialiseSharedState();
+    Session session;
     Window window(airScfm);
-    for (auto _ : state) benchmark::DoNotOptimize(ContinuousProcessSelection(window.controls));
+    for (auto _ : state) benchmark::DoNotOptimize(ContinuousProcessSelection(session, window.controls));
 }
 BENCHMARK_CAPTURE(BM_ContinuousProcessSelection, Defaults, "100")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ContinuousProcessSelection, AirLimited, "20")->Unit(benchmark::kMicrosecond);
 
 void BM_VesselChargingSelection(benchmark::State& state, const char* airScfm) {
-    InitialiseSharedState();
-    Shared.ApplicationType = ApplicationFillCylinder;
+    Session session;
+    session.ApplicationType = ApplicationFillCylinder;
     Window window(airScfm);
-    for (auto _ : state) benchmark::DoNotOptimize(VesselChargingSelection(window.controls));
+    for (auto _ : state) benchmark::DoNotOptimize(VesselChargingSelection(session, window.controls));
 }
 BENCHMARK_CAPTURE(BM_VesselChargingSelection, Defaults, "100")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_VesselChargingSelection, AirLimited, "40")->Unit(benchmark::kMicrosecond);

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shared_state.h"
+#include "notices.h"
+#include "session.h"
 #include "tab_list_box.h"
 #include "amplifier_selection_form.h"
 
@@ -18,8 +19,9 @@ namespace zorvik {
 namespace {
 
 void ListSelections(benchmark::State& state, const char* systemPicture, bool paint) {
-    InitialiseSharedState();
-    TAmplifierSelectionForm form;
+    Session session;
+    SilentNotices notices;  // the default duties show no message
+    TAmplifierSelectionForm form(session, notices);
     form.show();
     QTest::mouseClick(form.findChild<QWidget*>(QString::fromLatin1(systemPicture)), Qt::LeftButton);
     auto* button = form.findChild<QPushButton*>(QStringLiteral("ListSelectionsBitBtn"));

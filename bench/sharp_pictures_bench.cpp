@@ -8,29 +8,25 @@
 #include <QImage>
 #include <QPdfWriter>
 
-#include "shared_state.h"
+#include "chart_view.h"
 #include "dimension_drawings.h"
-#include "graph_settings.h"
 #include "performance_chart.h"
-#include "state_picture.h"
+#include "session.h"
 
 namespace zorvik {
 namespace {
 
 constexpr QSize kPicture(ChartPictureWidth, ChartPictureHeight);
 
+// The graph window's chart of model 10 at its start-up settings.
 PictureDrawing Chart() {
-    InitialiseSharedState();
-    SelectPump(10);
-    Shared.DisplayMode = DisplayChartPsi;
-    return GraphSettingsPicture();
+    const ChartView view = PrepareGraphChart(10, DefaultGraphAirDrivePsi, 1, false).view;
+    return [view](Canvas& canvas) { DrawChart(canvas, view); };
 }
 
 PictureDrawing Drawing() {
-    InitialiseSharedState();
-    SelectPump(8);
-    Shared.DisplayMode = DisplayDrawingMm;
-    return PictureOfStateNow(DrawModelDrawing);
+    const DrawingView view{8, true, 0, {}};
+    return [view](Canvas& canvas) { DrawDrawing(canvas, view); };
 }
 
 void AtScaleTwo(benchmark::State& state, const PictureDrawing& picture) {

@@ -1,7 +1,7 @@
 // The program's start-up beside a bare Qt window of the same size.
 //
 // In-process timings (warm: pictures already rendered once):
-//   BM_ProgramStartup   shared state, the seventeen windows, main window shown and painted
+//   BM_ProgramStartup   session, the seventeen windows, main window shown and painted
 //   BM_BareWindow       one empty 792 x 573 window shown and painted
 // Cold timings, each in a fresh process (what a user waits for), with the
 // process's peak memory as a counter:
@@ -29,17 +29,20 @@
 #include <QWidget>
 #include <cstring>
 
-#include "shared_state.h"
 #include "program_folder.h"
+#include "qt_notices.h"
 #include "app_windows.h"
+#include "session.h"
 
 namespace {
 
 using namespace zorvik;
 
+// As the program starts: its session and notices, then the windows on them.
 void StartProgram() {
-    InitialiseSharedState();
-    const auto windows = CreateAppWindows();
+    Session session;
+    QtNotices notices;
+    const auto windows = CreateAppWindows(session, notices);
     windows->ZorvAmpMainForm->show();
     windows->ZorvAmpMainForm->repaint();
     benchmark::DoNotOptimize(windows.get());

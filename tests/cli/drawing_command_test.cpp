@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "catalogue.h"
-#include "shared_state.h"
+#include "chart_view.h"
 #include "dimension_drawings.h"
+#include "performance_chart.h"
 #include "support/select_process.h"
 
 namespace zorvik {
@@ -14,40 +14,74 @@ namespace {
 
 using testing::SelectOutcome;
 
-// Runs zorvik-select drawing with these options.
-SelectOutcome Select(const QStringList& args) {
-    std::vector<std::string> words{"drawing"};
+// Runs zorvik-select `command` with these options.
+SelectOutcome Select(const QStringList& args, const char* command = "drawing") {
+    std::vector<std::string> words{command};
     for (const QString& a : args) words.push_back(a.toStdString());
     return testing::RunSelect(words);
 }
 
-QImage InProcess(int pumpNo, bool mm, int option = -1, const QString& title = QString()) {
-    InitialiseSharedState();
-    SelectPump(pumpNo);
-    Shared.DisplayMode = mm ? DisplayDrawingMm : DisplayDrawingInches;
-    QImage image(617, 461, QImage::Format_RGB32);
+QImage InProcess(const PictureDrawing& draw) {
+    QImage image(ChartPictureWidth, ChartPictureHeight, QImage::Format_RGB32);
     {
         Canvas canvas(image);
-        if (option < 0)
-            DrawModelDrawing(canvas);
-        else
-            DrawOptionDrawing(canvas, option, title, QString(), mm);
+        draw(canvas);
     }
-    InitialiseSharedState();
     return image;
 }
+
+QImage Written(const QString& png) { return QImage(png).convertToFormat(QImage::Format_RGB32); }
 
 // The command line writes exactly the picture the graph window shows.
 TEST(DrawingCommandTest, WritesTheWindowsPicture) {
     QTemporaryDir dir;
-    const QString model = dir.filePath("rbw2.png");
-    ASSERT_EQ(Select({"--model", "8", "--units", "in", "--out", model}).status, 0);
-    EXPECT_EQ(QImage(model).convertToFormat(QImage::Format_RGB32), InProcess(8, false));
+    const struct {
+        QStringList args;
+        DrawingView view;
+        // clang-format off
+    } cases[] = {
+        {{"--model", "8", "--units", "in"},                                  {8, false, 0, {}}},
+        {{"--model", "1", "--option", "6", "--title", "61301", "--units", "mm"}, {1, true, 6, "61301"}},
+        {{"--model", "4", "--option", "3", "--title", "61310", "--units", "mm"}, {4, true, 3, "61310"}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QString png = dir.filePath("picture.PNG");
+        ASSERT_EQ(Select(c.args + QStringList{"--out", png}).status, 0) << c.args.join(' ').toStdString();
+        const DrawingView view = c.view;
+        EXPECT_EQ(Written(png), InProcess([view](Canvas& canvas) { DrawDrawing(canvas, view); }))
+            << c.args.join(' ').toStdString();
+    }
+}
 
-    const QString option = dir.filePath("receiver.PNG");
-    ASSERT_EQ(Select({"--model", "1", "--option", "6", "--title", "61301", "--units", "mm", "--out", option}).status,
-              0);
-    EXPECT_EQ(QImage(option).convertToFormat(QImage::Format_RGB32), InProcess(1, true, 6, "61301"));
+// The chart is the graph window's at the same settings; a drive pressure
+// above the model's maximum is drawn at the maximum, after the warning.
+TEST(ChartCommandTest, WritesTheGraphWindowsChart) {
+    QTemporaryDir dir;
+    const std::string kTooHigh = "Air drive pressure is too high!\nReset to maximum air drive pressure\n";
+    const struct {
+        QStringList args;
+        int model;
+        double drivePsi, inletScale;
+        bool bar;
+        std::string err;
+        // clang-format off
+    } cases[] = {
+        {{"--model", "10"},                                             10, 90,  1,   false, ""},
+        {{"--model", "8", "--units", "bar", "--inlet-scale", "1.5"},   8,  90,  1.5, true,  ""},
+        {{"--model", "15", "--drive", "140"},                           15, 140, 1,   false, kTooHigh},
+        {{"--model", "2", "--drive", "130", "--units", "bar"},          2,  130, 1,   true,  kTooHigh},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QString png = dir.filePath("chart.png");
+        const SelectOutcome run = Select(c.args + QStringList{"--out", png}, "chart");
+        ASSERT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, c.err);
+        const ChartView view = PrepareGraphChart(c.model, c.drivePsi, c.inletScale, c.bar).view;
+        EXPECT_EQ(Written(png), InProcess([view](Canvas& canvas) { DrawChart(canvas, view); }));
+    }
 }
 
 TEST(DrawingCommandTest, WritesSvgAndPdf) {

@@ -9,11 +9,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "shared_state.h"
+#include "chart_view.h"
 #include "dimension_drawings.h"
 #include "data_sheet_print.h"
-#include "graph_settings.h"
 #include "printing.h"
+#include "session.h"
 #include "support/printed_pdf.h"
 #include "support/select_process.h"
 
@@ -84,17 +84,19 @@ TEST(PictureFilesTest, SvgAndPdfAreVectorsThroughout) {
 // the same settings: page for page the same picture.
 TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
     QTemporaryDir dir;
+    const ChartView chart10 = PrepareGraphChart(10, 100, 1.0, false).view;
+    const ChartView chart8 = PrepareGraphChart(8, 90, 1.5, true).view;
+    const DrawingView drawing12{12, true, 0, {}};
+    const DrawingView drawing1{1, false, 0, {}};
     const struct {
         QStringList args;
-        int model;
-        std::uint8_t mode;
-        double drivePsi;
-        double inletScale;
+        PictureDrawing picture;
     } kCases[] = {
-        {{"--model", "10", "--show", "chart", "--drive", "100"}, 10, DisplayChartPsi, 100, 1.0},
-        {{"--model", "8", "--show", "chart", "--units", "bar", "--inlet-scale", "1.5"}, 8, DisplayChartBar, 90, 1.5},
-        {{"--model", "12", "--show", "drawing", "--units", "mm"}, 12, DisplayDrawingMm, 90, 1.0},
-        {{"--model", "1", "--show", "drawing"}, 1, DisplayDrawingInches, 90, 1.0},
+        {{"--model", "10", "--show", "chart", "--drive", "100"}, [&](Canvas& c) { DrawChart(c, chart10); }},
+        {{"--model", "8", "--show", "chart", "--units", "bar", "--inlet-scale", "1.5"},
+         [&](Canvas& c) { DrawChart(c, chart8); }},
+        {{"--model", "12", "--show", "drawing", "--units", "mm"}, [&](Canvas& c) { DrawDrawing(c, drawing12); }},
+        {{"--model", "1", "--show", "drawing"}, [&](Canvas& c) { DrawDrawing(c, drawing1); }},
     };
     for (const auto& k : kCases) {
         SCOPED_TRACE(k.args.join(' ').toStdString());
@@ -103,17 +105,8 @@ TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
         ASSERT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
 
-        InitialiseSharedState();
-        SelectPump(k.model);
-        Shared.PumpIndex = k.model;
-        Shared.DisplayMode = k.mode;
-        Shared.GraphAirDrivePsi = k.drivePsi;
-        Shared.GraphInletScale = k.inletScale;
-        const PictureDrawing picture =
-            k.mode >= DisplayChartPsi ? GraphSettingsPicture() : PictureDrawing(DrawModelDrawing);
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
-        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), picture), PrintResult::Printed);
-        InitialiseSharedState();
+        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), k.picture, Session().Office()), PrintResult::Printed);
 
         const auto page = [&](const QString& pdf) {
             const QString png = dir.filePath(QStringLiteral("page"));
@@ -138,6 +131,14 @@ TEST(PictureFilesTest, RefusesBadRequests) {
         {kChart + QStringList{"--scale", "5", "--out", png}, "--scale must be a whole number from 1 to 4"},
         {kDrawing + QStringList{"--scale", "0", "--out", png}, "--scale must be a whole number from 1 to 4"},
         {kChart + QStringList{"--scale", "two", "--out", png}, "--scale must be a whole number from 1 to 4"},
+        {{"chart", "--model", "8", "--units", "kPa", "--out", png}, "--units must be psi or bar"},
+        {{"chart", "--model", "8", "--inlet-scale", "0", "--out", png}, "--inlet-scale must be a number above 0"},
+        {{"chart", "--model", "8", "--inlet-scale", "nan", "--out", png}, "--inlet-scale must be a number above 0"},
+        {{"chart", "--model", "16", "--out", png}, "--model must be a whole number from 1 to 15"},
+        {{"chart", "--model", "8"}, "chart needs --model and --out"},
+        {{"chart", "--model", "8", "--out", dir.filePath(QStringLiteral("x.gif"))},
+         "--out must name a .png, .svg or .pdf file"},
+        {{"chart", "--model", "8", "--drive", "x", "--out", png}, "x is not valid value"},
         {{"sheet", "--model", "3", "--out", pdf}, "sheet needs --model, --show and --out"},
         {{"sheet", "--model", "3", "--show", "graph", "--out", pdf}, "--show must be chart or drawing"},
         {{"sheet", "--model", "3", "--show", "chart", "--units", "mm", "--out", pdf},

@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include "shared_state.h"
 #include "chart_labels.h"
 
 namespace zorvik {
@@ -16,13 +15,8 @@ QImage WhitePicture() {
 
 QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
 
-class ChartLabelsTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitialiseSharedState(); }
-};
-
 // The chart goes on drawing from where each label leaves the pen.
-TEST_F(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
+TEST(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
     QImage image = WhitePicture();
     Canvas canvas(image);
     canvas.SetPenColor(colors::Magenta);
@@ -32,8 +26,7 @@ TEST_F(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
     DrawBalloon(canvas, 60, 50, text);
     EXPECT_EQ(canvas.PenPos(), QPoint(60, 50));
 
-    SelectPump(10);
-    DrawAirUseTag(canvas, 60, 90, text);
+    DrawAirUseTag(canvas, 60, 90, text, false);
     EXPECT_EQ(canvas.PenPos(), QPoint(60, 90));
 
     // At the end of its text, which starts half a text width left of x.
@@ -43,66 +36,65 @@ TEST_F(ChartLabelsTest, PenIsLeftWhereTheChartContinues) {
     EXPECT_EQ(canvas.FontColor(), colors::Black);
 }
 
-// A single-acting model's tag stands 10 pixels above its point; the others
-// put it to the right, level with the point.
-TEST_F(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
+// A tag above its point (the single-acting models') stands 10 pixels above
+// it; the others go to the right, level with the point.
+TEST(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
     const struct {
-        int model;
+        bool above;
         int dx, dy;  // top-left corner of the tag's box from the point, with w2 = half the text width
         bool besideUsesHalfWidth;
-    } cases[] = {{6, -3, -28, true}, {10, 0, -18, false}};
+    } cases[] = {{true, -3, -28, true}, {false, 0, -18, false}};
     for (const auto& c : cases) {
-        SelectPump(c.model);
         QImage image = WhitePicture();
         int w2 = 0;
         {
             Canvas canvas(image);
             canvas.SetPenColor(colors::Magenta);
             w2 = canvas.TextWidth("20") / 2;
-            DrawAirUseTag(canvas, 100, 80, QStringLiteral("20"));
+            DrawAirUseTag(canvas, 100, 80, QStringLiteral("20"), c.above);
         }
         const int left = 100 + c.dx - (c.besideUsesHalfWidth ? w2 : 0);
         const int top = 80 + c.dy;
-        EXPECT_EQ(At(image, left, top), colors::Magenta) << "model " << c.model;
-        EXPECT_EQ(At(image, left - 1, top), colors::White) << "model " << c.model;
-        EXPECT_EQ(At(image, left, top - 1), colors::White) << "model " << c.model;
+        EXPECT_EQ(At(image, left, top), colors::Magenta) << "above " << c.above;
+        EXPECT_EQ(At(image, left - 1, top), colors::White) << "above " << c.above;
+        EXPECT_EQ(At(image, left, top - 1), colors::White) << "above " << c.above;
     }
 }
 
 // A tag keeps its place unless it would cover a label placed before it or
 // leave the plot: it then goes up above what it covers, left of its point
 // at the plot's right edge, or down where going up would leave the plot.
-TEST_F(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
+TEST(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
     QImage image = WhitePicture();
     Canvas canvas(image);
     const QString text = QStringLiteral("40");
     const int w2 = canvas.TextWidth(text) / 2;
     const QRect plot(QPoint(10, 20), QPoint(190, 115));
     const struct {
-        int model;
+        bool above;
         QPoint at;
         std::vector<QRect> keepClear;
         QPoint topLeft;  // of the tag's box, before w2s half text widths are added to x
         int w2s;
         // clang-format off
     } cases[] = {
-        {10, {60, 80}, {}, {60, 62}, 0},                         // beside the point, as always
-        {10, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},    // lifted over a tag placed before
-        {10, {180, 80}, {}, {173, 62}, -2},                      // left of a point at the right edge
-        {6, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},    // would leave the plot going up: down
-        {6, {60, 25}, {}, {57, 21}, -1},                         // a point at the top: held inside
+        {false, {60, 80}, {}, {60, 62}, 0},                       // beside the point, as always
+        {false, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},  // lifted over a tag placed before
+        {false, {180, 80}, {}, {173, 62}, -2},                    // left of a point at the right edge
+        {true, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},  // would leave the plot going up: down
+        {true, {60, 25}, {}, {57, 21}, -1},                       // a point at the top: held inside
     };
     // clang-format on
     for (const auto& c : cases) {
-        SelectPump(c.model);
-        const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.keepClear, plot);
-        EXPECT_EQ(box.topLeft(), c.topLeft + QPoint(c.w2s * w2, 0)) << "model " << c.model << " at " << c.at.x();
-        EXPECT_TRUE(plot.contains(box)) << "model " << c.model << " at " << c.at.x();
-        for (const QRect& other : c.keepClear) EXPECT_FALSE(box.intersects(other)) << "model " << c.model;
+        SCOPED_TRACE(::testing::Message() << "above " << c.above << " at " << c.at.x() << ", " << c.at.y());
+        const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.above, c.keepClear, plot);
+        EXPECT_EQ(box.topLeft(), c.topLeft + QPoint(c.w2s * w2, 0));
+        EXPECT_TRUE(plot.contains(box));
+        for (const QRect& other : c.keepClear) EXPECT_FALSE(box.intersects(other));
     }
 }
 
-TEST_F(ChartLabelsTest, BalloonStandsOnItsPoint) {
+TEST(ChartLabelsTest, BalloonStandsOnItsPoint) {
     QImage image = WhitePicture();
     {
         Canvas canvas(image);

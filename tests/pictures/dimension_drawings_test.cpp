@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "catalogue.h"
-#include "shared_state.h"
 #include "dimension_drawings.h"
 #include "dimension_primitives.h"
 #include "drawing_pictures.h"
@@ -23,16 +22,12 @@ QImage Picture(const std::function<void(Canvas&)>& paint) {
     return image;
 }
 
-QImage ModelDrawing(int pumpNo, int displayMode) {
-    SelectPump(pumpNo);
-    Shared.DisplayMode = static_cast<std::uint8_t>(displayMode);
-    return Picture([](Canvas& c) { DrawModelDrawing(c); });
+QImage ModelDrawing(int pumpNo, bool mm) {
+    return Picture([&](Canvas& c) { DrawModelDrawing(c, pumpNo, mm); });
 }
 
-QImage OptionDrawing(int pumpNo, int index, const QString& title, bool inMm, int displayMode = DisplayDrawingMm) {
-    SelectPump(pumpNo);
-    Shared.DisplayMode = static_cast<std::uint8_t>(displayMode);
-    return Picture([&](Canvas& c) { DrawOptionDrawing(c, index, title, QStringLiteral("description"), inMm); });
+QImage Drawing(const DrawingView& view) {
+    return Picture([&](Canvas& c) { DrawDrawing(c, view); });
 }
 
 bool IsTextInk(QRgb c) { return qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 60; }
@@ -58,27 +53,20 @@ QImage FirstDimensionOfModel1(bool metric) {
     });
 }
 
-class DimensionDrawingsTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitialiseSharedState(); }
-    void TearDown() override { InitialiseSharedState(); }
-};
-
-// Only display mode 1 asks for inches.
-TEST_F(DimensionDrawingsTest, UnitFollowsDisplayMode) {
-    const QImage mm = ModelDrawing(1, DisplayDrawingMm);
-    const QImage inches = ModelDrawing(1, DisplayDrawingInches);
+TEST(DimensionDrawingsTest, DimensionsInTheUnitAsked) {
+    const QImage mm = ModelDrawing(1, true);
+    const QImage inches = ModelDrawing(1, false);
     EXPECT_NE(mm, inches);
     EXPECT_TRUE(Contains(mm, FirstDimensionOfModel1(true)));
     EXPECT_FALSE(Contains(mm, FirstDimensionOfModel1(false)));
     EXPECT_TRUE(Contains(inches, FirstDimensionOfModel1(false)));
-    for (int mode : {0, 3, 4, 5}) EXPECT_EQ(ModelDrawing(1, mode), mm) << "display mode " << mode;
+    EXPECT_EQ(Drawing({1, true, 0, QStringLiteral("61301")}), mm);
 }
 
-TEST_F(DimensionDrawingsTest, EveryModelHasItsDrawingAndTitle) {
+TEST(DimensionDrawingsTest, EveryModelHasItsDrawingAndTitle) {
     for (int n = 1; n <= PumpCount; ++n) {
-        const QImage mm = ModelDrawing(n, DisplayDrawingMm);
-        const QImage inches = ModelDrawing(n, DisplayDrawingInches);
+        const QImage mm = ModelDrawing(n, true);
+        const QImage inches = ModelDrawing(n, false);
         EXPECT_NE(mm, inches) << "model " << n;
         const QImage title = Picture([&](Canvas& c) {
             PrepareDrawingPage(c);
@@ -92,57 +80,75 @@ TEST_F(DimensionDrawingsTest, EveryModelHasItsDrawingAndTitle) {
 }
 
 // Models that share a drawing differ only where their tables say so.
-TEST_F(DimensionDrawingsTest, SharedDrawingsDifferOnlyInTheirOwnRows) {
+TEST(DimensionDrawingsTest, SharedDrawingsDifferOnlyInTheirOwnRows) {
     const auto withoutTitle = [](QImage image) {
         for (int y = 425; y < 460; ++y)
             for (int x = 495; x < 616; ++x) image.setPixel(x, y, qRgb(0, 0, 0));
         return image;
     };
-    EXPECT_EQ(withoutTitle(ModelDrawing(6, 1)), withoutTitle(ModelDrawing(7, 1)));
-    EXPECT_NE(withoutTitle(ModelDrawing(5, 1)), withoutTitle(ModelDrawing(6, 1)));
-    EXPECT_NE(withoutTitle(ModelDrawing(10, 1)), withoutTitle(ModelDrawing(11, 1)));
-    EXPECT_EQ(withoutTitle(ModelDrawing(13, 1)), withoutTitle(ModelDrawing(14, 1)));
-    EXPECT_NE(withoutTitle(ModelDrawing(12, 1)), withoutTitle(ModelDrawing(13, 1)));
+    const struct {
+        int model, other;
+        bool same;
+    } pairs[] = {{6, 7, true}, {5, 6, false}, {10, 11, false}, {13, 14, true}, {12, 13, false}};
+    for (const auto& p : pairs)
+        EXPECT_EQ(withoutTitle(ModelDrawing(p.model, false)) == withoutTitle(ModelDrawing(p.other, false)), p.same)
+            << "models " << p.model << " and " << p.other;
 }
 
 // An option without a drawing of its own shows the model's drawing under the
 // model's name, never the option's part number.
-TEST_F(DimensionDrawingsTest, OptionWithoutDrawingRedrawsTheModel) {
+TEST(DimensionDrawingsTest, OptionWithoutDrawingRedrawsTheModel) {
     for (int index : {0, 2, 3, 4, 5, 7, 11, 13, 21, 23, 24, 25, 26, 27, 41, 43, 44, 45, 46}) {
-        EXPECT_EQ(OptionDrawing(4, index, QStringLiteral("61310"), false, DisplayDrawingInches),
-                  ModelDrawing(4, DisplayDrawingInches))
-            << "option " << index;
+        for (bool mm : {false, true})
+            EXPECT_EQ(Drawing({4, mm, index, QStringLiteral("61310")}), ModelDrawing(4, mm)) << "option " << index;
     }
 }
 
-TEST_F(DimensionDrawingsTest, UnknownOptionSaysSorryUnderTheOptionTitle) {
+TEST(DimensionDrawingsTest, UnknownOptionSaysSorryUnderTheOptionTitle) {
     const QImage expected = Picture([](Canvas& c) {
         PrepareDrawingPage(c);
         DrawNotWrittenMessage(c, 50, 150);
         DrawDrawingTitle(c, QStringLiteral("61399"));
     });
-    for (int index : {33, 8, -1, 50}) EXPECT_EQ(OptionDrawing(8, index, "61399", true), expected) << index;
+    for (int index : {33, 8, -1, 50}) EXPECT_EQ(Drawing({8, true, index, "61399"}), expected) << index;
     EXPECT_EQ(QColor(expected.pixel(500, 430)), colors::White);
 }
 
-// The two dimensioned options take their unit from the graph window's
-// mm/inch choice, not from the display mode.
-TEST_F(DimensionDrawingsTest, DimensionedOptionsUseTheirOwnUnit) {
+// A model number outside the catalogue has no drawing and no name to title
+// it with: the "not written" page, untitled.
+TEST(DimensionDrawingsTest, ModelOutsideTheCatalogueSaysSorryUntitled) {
+    const QImage expected = Picture([](Canvas& c) {
+        PrepareDrawingPage(c);
+        DrawNotWrittenMessage(c, 50, 150);
+    });
+    for (int model : {0, 16, -3}) {
+        EXPECT_EQ(ModelDrawing(model, true), expected) << model;
+        EXPECT_EQ(Drawing({model, false, 2, "61310"}), expected) << model;  // an option showing the model
+    }
+}
+
+// The two dimensioned options are drawn in the unit asked, whatever the
+// model; they are not the model's drawing.
+TEST(DimensionDrawingsTest, DimensionedOptionsFollowTheUnit) {
     for (int index : {6, 14}) {
-        const QImage mm = OptionDrawing(1, index, "61301", true, DisplayDrawingInches);
-        EXPECT_EQ(mm, OptionDrawing(1, index, "61301", true, DisplayDrawingMm)) << index;
-        EXPECT_NE(mm, OptionDrawing(1, index, "61301", false, DisplayDrawingMm)) << index;
+        const QImage mm = Drawing({1, true, index, "61301"});
+        EXPECT_EQ(mm, Drawing({8, true, index, "61301"})) << index;
+        EXPECT_NE(mm, Drawing({1, false, index, "61301"})) << index;
+        EXPECT_NE(mm, ModelDrawing(1, true)) << index;
         EXPECT_EQ(QColor(mm.pixel(500, 430)), colors::Yellow) << index;
     }
 }
 
-TEST_F(DimensionDrawingsTest, PicturePagesStandOnWhite) {
+// The other option drawings are pictures without dimensions: the same in
+// either unit and for any model.
+TEST(DimensionDrawingsTest, PicturePagesStandOnWhite) {
     for (int index : {1, 10, 20, 12, 22, 42, 30, 31, 32, 35, 40, 47, 48, 49}) {
-        const QImage page = OptionDrawing(8, index, "  -QP1", true);
+        const QImage page = Drawing({8, true, index, "  -QP1"});
         EXPECT_EQ(QColor(page.pixel(500, 430)), colors::White) << index;
         EXPECT_EQ(QColor(page.pixel(0, 0)), colors::Black) << index;
+        EXPECT_EQ(Drawing({3, false, index, "  -QP1"}), page) << index;
     }
-    EXPECT_EQ(OptionDrawing(1, 1, "-C", true), OptionDrawing(8, 20, "-C", false));
+    EXPECT_EQ(Drawing({1, true, 1, "-C"}), Drawing({8, false, 20, "-C"}));
 }
 
 // Every stored picture is the project's own drawing at exactly the size the

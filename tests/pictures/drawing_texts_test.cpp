@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "catalogue.h"
-#include "shared_state.h"
 #include "dimension_drawings.h"
 #include "picture_file.h"
 
@@ -31,24 +30,12 @@ QStringList DrawnTexts(const std::function<void(Canvas&)>& draw) {
     return texts;
 }
 
-struct Drawing {
-    QString name;
-    std::function<void(Canvas&, bool metric)> draw;
-};
-
-std::vector<Drawing> EveryDimensionedDrawing() {
-    std::vector<Drawing> drawings;
-    for (int model = 1; model <= PumpCount; ++model)
-        drawings.push_back({QStringLiteral("model %1").arg(model), [model](Canvas& c, bool metric) {
-                                SelectPump(model);
-                                Shared.DisplayMode = metric ? DisplayDrawingMm : DisplayDrawingInches;
-                                DrawModelDrawing(c);
-                            }});
+// Every drawing with dimensions, in inches; with `mm` set, in millimetres.
+std::vector<DrawingView> EveryDimensionedDrawing() {
+    std::vector<DrawingView> drawings;
+    for (int model = 1; model <= PumpCount; ++model) drawings.push_back({model, false, 0, {}});
     for (const auto& [model, option] : {std::pair{1, 6}, std::pair{4, 14}})
-        drawings.push_back({QStringLiteral("option %1").arg(option), [model, option](Canvas& c, bool metric) {
-                                SelectPump(model);
-                                DrawOptionDrawing(c, option, QStringLiteral("title"), QString(), metric);
-                            }});
+        drawings.push_back({model, false, option, QStringLiteral("title")});
     return drawings;
 }
 
@@ -59,20 +46,23 @@ TEST(DrawingTextsTest, EveryMillimetreTextMatchesItsInchText) {
     static const QRegularExpression inches(QStringLiteral(R"(^(\d+\.\d+)\")"));
     static const QRegularExpression millimetres(QStringLiteral(R"(^(\d+(\.\d+)?) mm)"));
     int pairs = 0;
-    for (const Drawing& d : EveryDimensionedDrawing()) {
-        InitialiseSharedState();
-        const QStringList inch = DrawnTexts([&](Canvas& c) { d.draw(c, false); });
-        const QStringList mm = DrawnTexts([&](Canvas& c) { d.draw(c, true); });
-        ASSERT_EQ(inch.size(), mm.size()) << d.name.toStdString();
+    for (const DrawingView& inchView : EveryDimensionedDrawing()) {
+        DrawingView mmView = inchView;
+        mmView.mm = true;
+        const std::string name =
+            inchView.option ? "option " + std::to_string(inchView.option) : "model " + std::to_string(inchView.model);
+        const QStringList inch = DrawnTexts([&](Canvas& c) { DrawDrawing(c, inchView); });
+        const QStringList mm = DrawnTexts([&](Canvas& c) { DrawDrawing(c, mmView); });
+        ASSERT_EQ(inch.size(), mm.size()) << name;
         for (qsizetype i = 0; i < inch.size(); ++i) {
             if (inch[i] == mm[i]) continue;
             const auto in = inches.match(inch[i]);
             const auto metric = millimetres.match(mm[i]);
             ASSERT_TRUE(in.hasMatch() && metric.hasMatch())
-                << d.name.toStdString() << ": " << inch[i].toStdString() << " / " << mm[i].toStdString();
+                << name << ": " << inch[i].toStdString() << " / " << mm[i].toStdString();
             const double expected = in.captured(1).toDouble() * 25.4;
             EXPECT_NEAR(metric.captured(1).toDouble(), expected, 0.02 * expected)
-                << d.name.toStdString() << ": " << inch[i].toStdString() << " shown as " << mm[i].toStdString();
+                << name << ": " << inch[i].toStdString() << " shown as " << mm[i].toStdString();
             ++pairs;
         }
     }

@@ -8,10 +8,8 @@
 
 #include "chart_pictures.h"
 #include "catalogue.h"
-#include "shared_state.h"
-#include "graph_settings.h"
+#include "chart_view.h"
 #include "performance_chart.h"
-#include "support/notice_recorder.h"
 
 namespace zorvik {
 namespace {
@@ -27,17 +25,24 @@ const QRect kPlot(kX0, kY0 - 311, 520, 311);  // inside the axes
 
 class PerformanceChartTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitialiseSharedState();
-        QLocale::setDefault(QLocale::c());
-        Shared.DisplayMode = DisplayChartPsi;
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
 
-    static std::function<void(Canvas&)> Chart(double outletMaxPsi, double flowMaxScfm) {
-        return [=](Canvas& c) { DrawPerformanceGraph(c, kX0, kY0, outletMaxPsi, flowMaxScfm); };
+    // The view on axes of these lengths.
+    static std::function<void(Canvas&)> Chart(const ChartView& view, double outletMaxPsi, double flowMaxScfm) {
+        return [=](Canvas& c) { DrawPerformanceGraph(c, view, kX0, kY0, outletMaxPsi, flowMaxScfm); };
     }
-    static std::function<void(Canvas&)> FromSettings() {
-        return [](Canvas& c) { DrawGraphSettings(c); };
+    // The graph window's chart of a model at its settings.
+    static std::function<void(Canvas&)> GraphChart(int model, double drivePsi, double inletScale, bool bar) {
+        const ChartView view = PrepareGraphChart(model, drivePsi, inletScale, bar).view;
+        return [view](Canvas& c) { DrawChart(c, view); };
+    }
+    static ChartView View(int model, double drivePsi, double inletPsi, bool bar = false) {
+        ChartView view;
+        view.model = model;
+        view.drivePsi = drivePsi;
+        view.inletPsi = inletPsi;
+        view.bar = bar;
+        return view;
     }
 };
 
@@ -66,12 +71,9 @@ TEST_F(PerformanceChartTest, ShadedBandFromTheMaximumOutletPressure) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        SelectPump(c.model);
-        Shared.DisplayMode = c.bar ? DisplayChartBar : DisplayChartPsi;
-        Shared.AirDrivePsi = 90;
-        Shared.InletPsi = 100;
-        const QImage image = DrawnPicture(Chart(c.outletMax, 10));
-        const auto shaded = WordsNamed(DrawnWords(Chart(c.outletMax, 10)), "shaded");
+        const ChartView view = View(c.model, 90, 100, c.bar);
+        const QImage image = DrawnPicture(Chart(view, c.outletMax, 10));
+        const auto shaded = WordsNamed(DrawnWords(Chart(view, c.outletMax, 10)), "shaded");
         if (c.bandX == 0) {
             EXPECT_EQ(CountColor(image, QRect(kX0 + 480, kPlot.top(), 40, kPlot.height()), colors::Olive), 0)
                 << "model " << c.model;
@@ -88,10 +90,8 @@ TEST_F(PerformanceChartTest, ShadedBandFromTheMaximumOutletPressure) {
 
 // Models 1-3 boost their own drive air: one curve, at the drive pressure.
 TEST_F(PerformanceChartTest, OnlyTheRedCurveForModelsThatBoostTheirDriveAir) {
-    Shared.GraphAirDrivePsi = 95;
     for (int model : {1, 2, 3, 4}) {
-        SelectPump(model);
-        const QImage image = DrawnPicture(FromSettings());
+        const QImage image = DrawnPicture(GraphChart(model, 95, 1, false));
         const bool single = model != 4;
         EXPECT_GT(CountColor(image, kPlot, colors::Red), 100) << "model " << model;
         for (const QColor& lower : {colors::Purple, colors::Green, colors::Maroon}) {
@@ -104,7 +104,7 @@ TEST_F(PerformanceChartTest, OnlyTheRedCurveForModelsThatBoostTheirDriveAir) {
         }
         if (single) {
             // Once in the drive pressure box, once on the curve's balloon.
-            EXPECT_EQ(WordsNamed(DrawnWords(FromSettings()), "95").size(), 2u) << "model " << model;
+            EXPECT_EQ(WordsNamed(DrawnWords(GraphChart(model, 95, 1, false)), "95").size(), 2u) << "model " << model;
         }
     }
 }
@@ -112,15 +112,13 @@ TEST_F(PerformanceChartTest, OnlyTheRedCurveForModelsThatBoostTheirDriveAir) {
 // Model 7 needs 100 psig at its inlet: from 150 psig the curves are 150,
 // 125, 100, 75 and 50 psig, and the fourth ends them.
 TEST_F(PerformanceChartTest, InletCurvesEndAtTheFirstPressureBelowTheMinimum) {
-    SelectPump(7);
     const struct {
         double scale;
         int curves;
     } cases[] = {{0.1, 3}, {1.0, 5}};
     const QColor colours[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
     for (const auto& c : cases) {
-        Shared.GraphInletScale = c.scale;
-        const QImage image = DrawnPicture(FromSettings());
+        const QImage image = DrawnPicture(GraphChart(7, 90, c.scale, false));
         for (int j = 0; j < 5; ++j) {
             const int n = CountColor(image, kPlot, colours[j]);
             if (j < c.curves) {
@@ -135,9 +133,6 @@ TEST_F(PerformanceChartTest, InletCurvesEndAtTheFirstPressureBelowTheMinimum) {
 // Model 1's lines end at 330 psig (10 steps of 33) and are labelled there,
 // in scfm or in Nm3/min.
 TEST_F(PerformanceChartTest, AirUseLinesOfALineModelAreLabelledAtTheirLastPoint) {
-    SelectPump(1);
-    Shared.AirDrivePsi = 90;
-    Shared.InletPsi = 90;
     // Last points: psi chart 350 / 520 psi and 8 / 312 scfm per pixel; bar
     // chart 24 / 520 bar and 240 / 312 nl/min per pixel.
     const struct {
@@ -151,8 +146,7 @@ TEST_F(PerformanceChartTest, AirUseLinesOfALineModelAreLabelledAtTheirLastPoint)
     };
     // clang-format on
     for (bool bar : {false, true}) {
-        Shared.DisplayMode = bar ? DisplayChartBar : DisplayChartPsi;
-        const auto words = DrawnWords(Chart(350, 6 + 2));
+        const auto words = DrawnWords(Chart(View(1, 90, 90, bar), 350, 6 + 2));
         for (const auto& line : lines) {
             if (line.bar != bar) continue;
             const auto found = WordsNamed(words, line.label);
@@ -168,9 +162,7 @@ TEST_F(PerformanceChartTest, AirUseLinesOfALineModelAreLabelledAtTheirLastPoint)
 // 20 x 28.317 x 0.88286 / 1000 = 0.49999893 Nm3/min.
 TEST_F(PerformanceChartTest, LowestAirUseLevelReadsHalfANormalCubicMetreInBar) {
     for (int model : {6, 10}) {
-        SelectPump(model);
-        Shared.DisplayMode = DisplayChartBar;
-        const auto words = DrawnWords(FromSettings());
+        const auto words = DrawnWords(GraphChart(model, 90, 1, true));
         EXPECT_EQ(WordsNamed(words, "0.50").size(), 1u) << "model " << model;
         EXPECT_TRUE(WordsNamed(words, "0.49").empty()) << "model " << model;
         EXPECT_EQ(WordsNamed(words, "Nm3").size(), 1u);
@@ -179,26 +171,18 @@ TEST_F(PerformanceChartTest, LowestAirUseLevelReadsHalfANormalCubicMetreInBar) {
 
 class SelectionOverlayTest : public PerformanceChartTest {};
 
-// Vessel charging: the eleven flows the search recorded for the model in
-// PumpIndex, at the start pressure and ten equal steps to the final one.
+// Vessel charging: the eleven flows of the view's charge, at the start
+// pressure and ten equal steps to the final one; none without a charge.
 TEST_F(SelectionOverlayTest, ChargingPointsAtTheirPixels) {
-    SelectPump(8);
-    Shared.PumpIndex = 8;
-    Shared.ApplicationType = ApplicationFillCylinder;
-    Shared.AirDrivePsi = 100;
-    Shared.InletPsi = 100;
-    Shared.OutStartPsi = 100;
-    Shared.OutFinalPsi = 200;
-    for (int i = 0; i < ChargePoints; ++i) {
-        Shared.ChargeFlowTable[7][i] = 30.1 - 2 * i;
-        Shared.ChargeFlowTable[6][i] = 5.1;  // another model's charge
-    }
+    ChartChargePoints charge{100, 200, {}};
+    for (int i = 0; i < ChargeCurvePoints; ++i) charge.flowScfm[i] = 30.1 - 2 * i;
     // 0.5 psi and 56 / 312 scfm per pixel.
-    const int rows[ChargePoints] = {217, 228, 239, 250, 261, 273, 284, 295, 306, 317, 328};
+    const int rows[ChargeCurvePoints] = {217, 228, 239, 250, 261, 273, 284, 295, 306, 317, 328};
     for (bool shown : {true, false}) {
-        Shared.ShowChargeCurve = shown;
-        const QImage image = DrawnPicture(Chart(260, 52));
-        for (int i = 0; i < ChargePoints; ++i) {
+        ChartView view = View(8, 100, 100);
+        if (shown) view.charge = charge;
+        const QImage image = DrawnPicture(Chart(view, 260, 52));
+        for (int i = 0; i < ChargeCurvePoints; ++i) {
             const int x = 250 + 20 * i;
             const int red = CountColor(image, QRect(x - 2, rows[i] - 2, 5, 5), colors::Red);
             if (shown) {
@@ -211,20 +195,16 @@ TEST_F(SelectionOverlayTest, ChargingPointsAtTheirPixels) {
     }
 }
 
-// Continuous flow: blue lines from the operating point to each axis.
+// Continuous flow: blue lines from the view's duty point to each axis;
+// none without a duty point.
 TEST_F(SelectionOverlayTest, OperatingPointLinesToBothAxes) {
-    SelectPump(10);
-    Shared.PumpIndex = 10;
-    Shared.ApplicationType = ApplicationFlow;
-    Shared.AirDrivePsi = 100;
-    Shared.InletPsi = 800;
-    Shared.OutletPsi = 1510;  // x = 50 + 261
-    Shared.FlowScfm = 20.3;   // y = 384 - 158
+    const ChartDutyPoint duty{1510, 20.3};  // x = 50 + 261, y = 384 - 158
     const int x = 311;
     const int y = 226;
     for (bool shown : {true, false}) {
-        Shared.ShowChargeCurve = shown;
-        const QImage image = DrawnPicture(Chart(2600, 40));
+        ChartView view = View(10, 100, 800);
+        if (shown) view.duty = duty;
+        const QImage image = DrawnPicture(Chart(view, 2600, 40));
         for (int px : {kX0 + 2, 150, x - 3}) {
             const int blue = CountColor(image, QRect(px, y - 2, 1, 5), colors::Blue);
             if (shown) {
@@ -247,15 +227,12 @@ TEST_F(SelectionOverlayTest, OperatingPointLinesToBothAxes) {
 }
 
 // Left unguarded, these sent pixel coordinates through undefined
-// double-to-int conversions, read outside the charge table, or counted
-// ticks by the hundred thousand.
+// double-to-int conversions or counted ticks by the hundred thousand.
 TEST_F(PerformanceChartTest, OutlandishInputsNeitherHangNorCrash) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    SelectPump(8);
-    Shared.AirDrivePsi = 100;
-    Shared.InletPsi = 100;
-    Shared.ShowChargeCurve = true;
+    ChartView view = View(8, 100, 100);
+    view.duty = ChartDutyPoint{150, 3};
 
     const struct {
         double outlet, flow;
@@ -263,7 +240,7 @@ TEST_F(PerformanceChartTest, OutlandishInputsNeitherHangNorCrash) {
     } ranges[] = {{1e12, 1e12, false}, {inf, 5, false}, {350, 1e300, false}, {nan, 5, true},
                   {350, nan, true},    {350, 0, true},  {-1, -1, true}};
     for (const auto& r : ranges) {
-        const QImage image = DrawnPicture(Chart(r.outlet, r.flow));
+        const QImage image = DrawnPicture(Chart(view, r.outlet, r.flow));
         const int white = CountColor(image, QRect(1, 1, 615, 459), colors::White);
         if (r.empty) {
             EXPECT_EQ(white, 615 * 459) << r.outlet << " " << r.flow;
@@ -272,36 +249,28 @@ TEST_F(PerformanceChartTest, OutlandishInputsNeitherHangNorCrash) {
         }
     }
 
-    Shared.ApplicationType = ApplicationFlow;
-    Shared.OutletPsi = 1e300;
-    Shared.FlowScfm = -inf;
-    DrawnPicture(Chart(260, 52));
-    Shared.AirDrivePsi = 1e9;
-    Shared.InletPsi = nan;
-    DrawnPicture(Chart(260, 52));
+    view.duty = ChartDutyPoint{1e300, -inf};
+    DrawnPicture(Chart(view, 260, 52));
+    view.drivePsi = 1e9;
+    view.inletPsi = nan;
+    DrawnPicture(Chart(view, 260, 52));
+    DrawnPicture([&](Canvas& c) { DrawChart(c, view); });  // on the axes such a view works out
 
-    Shared.AirDrivePsi = 100;
-    Shared.InletPsi = 100;
-    Shared.ApplicationType = ApplicationFillCylinder;
-    Shared.OutStartPsi = -1e300;
-    Shared.OutFinalPsi = inf;
-    for (int pumpIndex : {0, 16, -7, 1000000}) {
-        Shared.PumpIndex = pumpIndex;
-        const QImage image = DrawnPicture(Chart(260, 52));
-        EXPECT_EQ(QColor(image.pixel(0, 0)), colors::Black);
-    }
+    view = View(8, 100, 100);
+    view.charge = ChartChargePoints{-1e300, inf, {}};
+    view.charge->flowScfm.fill(nan);
+    view.charge->flowScfm[3] = -inf;
+    const QImage image = DrawnPicture(Chart(view, 260, 52));
+    EXPECT_EQ(QColor(image.pixel(0, 0)), colors::Black);
 }
 
 // The same routine draws on a picture of another size, about another
 // origin (the information window's example chart).
 TEST_F(PerformanceChartTest, DrawsAboutAnyOrigin) {
-    SelectPump(10);
-    Shared.AirDrivePsi = 90;
-    Shared.InletPsi = 800;
     QImage image(700, 520, QImage::Format_RGB32);
     {
         Canvas canvas(image);
-        DrawPerformanceGraph(canvas, 120, 440, 2150, 38);
+        DrawPerformanceGraph(canvas, View(10, 90, 800), 120, 440, 2150, 38);
     }
     EXPECT_EQ(QColor(image.pixel(699, 519)), colors::Black);  // frame of the whole picture
     for (int y = 440 - 300; y < 440; y += 50) EXPECT_EQ(QColor(image.pixel(120, y)), colors::Black) << y;
@@ -354,14 +323,8 @@ std::vector<ChartSetting> LabelGrid() {
 }
 
 std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
-    return [s](Canvas& c) {
-        InitialiseSharedState();
-        SelectPump(s.model);
-        Shared.GraphAirDrivePsi = s.drivePsi;
-        Shared.GraphInletScale = s.inletScale;
-        Shared.DisplayMode = s.bar ? DisplayChartBar : DisplayChartPsi;
-        DrawGraphSettings(c);
-    };
+    const ChartView view = PrepareGraphChart(s.model, s.drivePsi, s.inletScale, s.bar).view;
+    return [view](Canvas& c) { DrawChart(c, view); };
 }
 
 // Labels are placed where the model's figures put them, so on some charts
