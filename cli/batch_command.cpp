@@ -47,12 +47,13 @@ int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed,
     // The columns follow the application and units before any point is read.
     const OutputKind kind{command.applicationType == ApplicationFillCylinder, parsed.Has("metric")};
     Write(out, BatchStart(kind, format));
+    Session session;
     bool allSized = true;
     bool first = true;
     for (BatchCase point; reader.Next(point); first = false) {
         notices.Clear();
         const SelectionResult result =
-            point.error.empty() ? SelectFromTexts(command, point.values, parsed, notices) : SelectionResult{};
+            point.error.empty() ? SelectFromTexts(command, point.values, parsed, session, notices) : SelectionResult{};
         const bool sized = point.error.empty() && result.Completed();
         const std::string message = !point.error.empty()                             ? point.error
                                     : result.stop == SelectionStop::ValidationFailed ? result.message

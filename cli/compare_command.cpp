@@ -194,7 +194,8 @@ int Run(const Words& args) {
     std::vector<std::string> texts;
     for (const FieldOption& f : request->command->fields) texts.push_back(parsed->Value(f.name));
     StderrNotices notices(!parsed->Has("no-equalise"));
-    const SelectionResult result = SelectFromTexts(*request->command, texts, *parsed, notices);
+    Session session;
+    const SelectionResult result = SelectFromTexts(*request->command, texts, *parsed, session, notices);
     if (!result.Completed()) {
         PrintStoppedSelection(KindOf(result),
                               result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),

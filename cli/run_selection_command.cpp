@@ -53,7 +53,8 @@ int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args) 
     std::vector<std::string> texts;
     for (const FieldOption& f : command.fields) texts.push_back(parsed->Value(f.name));
     StderrNotices notices(!parsed->Has("no-equalise"));
-    const SelectionResult result = SelectFromTexts(command, texts, *parsed, notices);
+    Session session;
+    const SelectionResult result = SelectFromTexts(command, texts, *parsed, session, notices);
 
     if (!result.Completed()) {
         PrintStoppedSelection(KindOf(result),

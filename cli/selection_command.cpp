@@ -21,8 +21,7 @@ int ApproximateArialWidth(const std::string& text) {
 }  // namespace
 
 SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
-                                const Arguments& parsed, Notices& notices) {
-    Session session;
+                                const Arguments& parsed, Session& session, Notices& notices) {
     session.ApplicationType = command.applicationType;
     session.MetricUnits = parsed.Has("metric");
     std::deque<OptionField> fields;  // stable addresses for the pointers below

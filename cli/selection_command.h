@@ -30,12 +30,14 @@ struct SelectionCommandSpec {
 
 struct Arguments;
 
-// Runs the command's selection as the window would, in a session of its
-// own, on the texts of its fields (in the order of command.fields), with
-// the switches of `parsed` (metric, ignore-air, ignore-flow). Messages go
-// through `notices`; the result holds the duty read.
+// Runs the command's selection as the window would, in `session`, on the
+// texts of its fields (in the order of command.fields), with the switches
+// of `parsed` (metric, ignore-air, ignore-flow). Messages go through
+// `notices`; the result holds the duty read. A batch runs its points in one
+// session, as a window lists one duty after another: every run reads all it
+// uses afresh.
 SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
-                                const Arguments& parsed, Notices& notices);
+                                const Arguments& parsed, Session& session, Notices& notices);
 
 // What the flow and fill commands read and print, for the commands that
 // run the same selection first.
