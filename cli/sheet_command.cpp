@@ -12,6 +12,7 @@
 #include "stderr_notices.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
+#include "performance_chart.h"
 #include "session.h"
 
 namespace zorvik::cli {

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "performance_model.h"
-#include "performance_chart.h"
 
 namespace zorvik {
 namespace {
@@ -99,11 +98,6 @@ GraphAxisRange ChartAxisRange(const ChartView& view) {
 
 double PadSmallFlowAxis(double flowScfm) {
     return flowScfm <= kSmallFlowAxisScfm ? flowScfm + kSmallFlowAxisPadScfm : flowScfm;
-}
-
-void DrawChart(Canvas& canvas, const ChartView& view) {
-    const GraphAxisRange range = ChartAxisRange(view);
-    DrawPerformanceGraph(canvas, view, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
 }
 
 }  // namespace zorvik

@@ -12,7 +12,6 @@
 
 #include "catalogue.h"
 #include "charge_search.h"
-#include "canvas.h"
 
 namespace zorvik {
 
@@ -96,8 +95,5 @@ GraphAxisRange ChartAxisRange(const ChartView& view);
 // A flow axis of 11 scfm or less gets 2 scfm more, so that the curves of the
 // small models do not run along the top edge.
 double PadSmallFlowAxis(double flowScfm);
-
-// The whole chart of the view in a 617 x 461 picture, on its axis range.
-void DrawChart(Canvas& canvas, const ChartView& view);
 
 }  // namespace zorvik

@@ -159,4 +159,9 @@ void DrawPerformanceGraph(Canvas& canvas, const ChartView& view, int x0, int y0,
     DrawSelectionOverlay(canvas, view, axes);
 }
 
+void DrawChart(Canvas& canvas, const ChartView& view) {
+    const GraphAxisRange range = ChartAxisRange(view);
+    DrawPerformanceGraph(canvas, view, ChartOriginX, ChartOriginY, range.outletMaxPsi, range.flowMaxScfm);
+}
+
 }  // namespace zorvik

@@ -27,4 +27,8 @@ inline constexpr int ChartPictureHeight = 461;
 void DrawPerformanceGraph(Canvas& canvas, const ChartView& view, int x0, int y0, double outletMaxPsi,
                           double flowMaxScfm);
 
+// The whole chart of the view in a 617 x 461 picture, on the axis range of
+// its window.
+void DrawChart(Canvas& canvas, const ChartView& view);
+
 }  // namespace zorvik

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "chart_view.h"
+#include "performance_chart.h"
 #include "dimension_drawings.h"
 #include "data_sheet_print.h"
 #include "printing.h"

@@ -15,6 +15,7 @@
 #include "list_click.h"
 #include "model_data_form.h"
 #include "option_rows.h"
+#include "performance_chart.h"
 #include "clipboard.h"
 #include "printing.h"
 #include "screen_placement.h"

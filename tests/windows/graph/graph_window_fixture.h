@@ -15,6 +15,7 @@
 
 #include "chart_pictures.h"
 #include "chart_view.h"
+#include "performance_chart.h"
 #include "dimension_drawings.h"
 #include "tab_list_box.h"
 #include "adjust_air_drive_form.h"
