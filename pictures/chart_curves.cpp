@@ -215,6 +215,28 @@ void DrawInletCurve(Canvas& c, const ChartView& v, const ChartAxes& a, const Inl
     }
 }
 
+// The required flow on the outlet pressure's line: a dot, labelled with
+// the speed and drive air it takes, on the side of the dot with room for
+// the label within the plot. The label's ground is left clear, so that the
+// curves it crosses stay readable.
+void DrawRequiredFlow(Canvas& c, const ChartAxes& a, double outletPsi, const ChartRequiredFlow& required) {
+    constexpr int kDot = 4;
+    const int x = a.PressureX(outletPsi);
+    const int y = std::clamp(a.FlowY(required.flowScfm), a.y0 - ChartAxisLengthY, a.y0);
+    c.SetPenWidth(1);
+    c.SetPenColor(colors::Blue);
+    c.SetBrushColor(colors::Blue);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.Ellipse(x - kDot, y - kDot, x + kDot + 1, y + kDot + 1);
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontColor(colors::Blue);
+    const QString label = DutyLabelText(required.speedPercent, required.driveAirScfm, a.barMode);
+    const int width = c.TextWidth(label);
+    const bool right = x + kDot + 3 + width <= a.x0 + ChartAxisLengthX;
+    const int top = std::max(y - c.TextHeight(label) - 2, a.y0 - ChartAxisLengthY + 1);
+    c.TextOut(right ? x + kDot + 3 : x - kDot - 3 - width, top, label);
+}
+
 void DrawFlowPoint(Canvas& c, const ChartAxes& a, const ChartDutyPoint& duty) {
     c.SetPenWidth(2);
     c.SetPenColor(colors::Blue);
@@ -224,6 +246,7 @@ void DrawFlowPoint(Canvas& c, const ChartAxes& a, const ChartDutyPoint& duty) {
     c.LineTo(a.x0, y);
     c.MoveTo(x, y);
     c.LineTo(x, a.y0);
+    if (duty.required) DrawRequiredFlow(c, a, duty.outletPsi, *duty.required);
 }
 
 // The flows of the charge, at the start pressure and ten equal steps to

@@ -1,5 +1,7 @@
 #include "chart_text.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 #include <cmath>
 
@@ -42,6 +44,13 @@ QString InletLabelText(double inletPsi, bool barMode) {
 QString LineLabelText(double airUseScfm, bool barMode) {
     if (barMode) return ChartNumber(airUseScfm * units::LitresPerCubicFootChart / 1000, 4, 2);
     return ChartNumber(airUseScfm, 4, 1);
+}
+
+QString DutyLabelText(double speedPercent, double driveAirScfm, bool barMode) {
+    const QString air = barMode ? LineLabelText(driveAirScfm, true) + QStringLiteral(" Nm3/min")
+                                : ChartNumber(driveAirScfm, 4, 1) + QStringLiteral(" scfm");
+    return QCoreApplication::translate("PerformanceChart", "Duty: %1 % speed, %2 air")
+        .arg(ChartNumber(speedPercent, 3, 0), air);
 }
 
 QString AirUseTagText(int level, bool barMode) {

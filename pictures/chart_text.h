@@ -29,4 +29,8 @@ QString LineLabelText(double airUseScfm, bool barMode);
 // Nm3/min = 10 x k x 28.317 x 0.88286 / 1000 with two decimals.
 QString AirUseTagText(int level, bool barMode);
 
+// The duty point's label: "Duty: 40 % speed, 37.2 scfm air", or the air
+// in Nm3/min = scfm x 28.317 / 1000 with two decimals.
+QString DutyLabelText(double speedPercent, double driveAirScfm, bool barMode);
+
 }  // namespace zorvik

@@ -21,11 +21,22 @@ enum class ChartAxisRule {
     SelectionViewer,
 };
 
-// The operating point of a continuous-process row: the required outlet
-// pressure, psig, and the flow the row delivers there, scfm.
+// What meeting a required flow takes of one unit: the flow, scfm, at the
+// speed (% of maximum) that delivers it, on the drive air that speed uses,
+// scfm.
+struct ChartRequiredFlow {
+    double flowScfm = 0;
+    double speedPercent = 0;
+    double driveAirScfm = 0;
+};
+
+// The operating point of a continuous-process row at the required outlet
+// pressure, psig: the flow one unit delivers flat out there, scfm, and the
+// duty's required flow, where one is asked for.
 struct ChartDutyPoint {
     double outletPsi = 0;
     double flowScfm = 0;
+    std::optional<ChartRequiredFlow> required = std::nullopt;
 };
 
 // The charge of a vessel-charging row: flows (scfm) at the start pressure

@@ -9,7 +9,7 @@ void PrepareModelView(Session& session, int modelNumber, ModelView view) {
     if (view == ModelView::Drawing)
         session.DisplayMode = session.DisplayMode == DisplayDrawingInches ? DisplayDrawingMm : DisplayDrawingInches;
     else
-        session.DisplayMode = DisplayChartPsi;
+        session.DisplayMode = session.MetricUnits ? DisplayChartBar : DisplayChartPsi;
 }
 
 }  // namespace zorvik

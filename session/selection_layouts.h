@@ -26,22 +26,21 @@ struct SelectionEntryInfo {
     EntryKind kind;        // how ReadEntryField and the unit switch take it
     bool flowLayout;       // shown for a continuous process
     bool fillLayout;       // shown for vessel charging
-    bool keyFiltered;      // only digits, backspace and the decimal separator may be typed
     const char* imperial;  // caption of its label
     const char* metric;
 };
 
 // clang-format off
 inline constexpr std::array<SelectionEntryInfo, SelectionEntryCount> SelectionEntries = {{
-    //  kind           flow   fill   filter  imperial caption        metric caption
-    {PressureEntry,  true,  true,  true,  "Air Drive psig",       "Air Drive barg"},
-    {FlowEntry,      true,  true,  true,  "Air Drive Flow scfm",  "Air Drive Flow nl/min"},
-    {PressureEntry,  true,  true,  true,  "Air / Gas Inlet psig", "Air / Gas Inlet barg"},
-    {FlowEntry,      true,  false, true,  "Flow rate scfm",       "Flow rate nl/min"},
-    {PressureEntry,  true,  false, false, "Outlet psig",          "Outlet barg"},
-    {PressureEntry,  false, true,  false, "Initial psig",         "Initial barg"},
-    {PressureEntry,  false, true,  true,  "Final psig",           "Final barg"},
-    {FlowEntry,      false, true,  true,  "Capacity ft.3",        "Capacity litres"},
+    //  kind           flow   fill   imperial caption        metric caption
+    {PressureEntry,  true,  true,  "Air Drive psig",       "Air Drive barg"},
+    {FlowEntry,      true,  true,  "Air Drive Flow scfm",  "Air Drive Flow nl/min"},
+    {PressureEntry,  true,  true,  "Air / Gas Inlet psig", "Air / Gas Inlet barg"},
+    {FlowEntry,      true,  false, "Flow rate scfm",       "Flow rate nl/min"},
+    {PressureEntry,  true,  false, "Outlet psig",          "Outlet barg"},
+    {PressureEntry,  false, true,  "Initial psig",         "Initial barg"},
+    {PressureEntry,  false, true,  "Final psig",           "Final barg"},
+    {FlowEntry,      false, true,  "Capacity ft.3",        "Capacity litres"},
 }};
 // clang-format on
 

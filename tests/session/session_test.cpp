@@ -106,7 +106,7 @@ TEST(SessionTest, TwoSessionsRunSideBySideNeverSeeEachOther) {
     EXPECT_EQ(b.session.ApplicationType, ApplicationFillCylinder);
     EXPECT_TRUE(b.session.IgnoreAirAvailable);
     EXPECT_DOUBLE_EQ(b.session.AirDrivePsi, 6.9 * units::PsiPerBar);
-    EXPECT_EQ(b.session.DisplayMode, DisplayChartPsi);
+    EXPECT_EQ(b.session.DisplayMode, DisplayChartBar);  // its graph in its own units
     EXPECT_EQ(&b.session.Office(), &b.session.Offices[4]);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QFocusEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QAction>
 #include <QPixmap>
 #include <QPrinter>
@@ -13,7 +12,12 @@
 #include "canvas.h"
 #include "printing.h"
 #include "comparison_window.h"
+#include "catalogue.h"
 #include "continuous_process.h"
+#include "duty_point.h"
+#include "duty_note.h"
+#include "fitted_label.h"
+#include "input_check.h"
 #include "model_hand_off.h"
 #include "selection_entry.h"
 #include "selection_report.h"
@@ -37,9 +41,18 @@ const char kNotAValidValue[] = " is not a valid value!";
 const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
 const char kNoAmplifierToShow[] = "No air amplifier selected...";
 
+// What one unit of the row's model takes to deliver the flow asked for;
+// nothing when no flow is asked for or no unit could be sized.
+std::optional<ChartRequiredFlow> RequiredFlowOf(const FlowDuty& duty, const SelectionRow& row) {
+    if (!AsksForFlow(duty)) return std::nullopt;
+    const FlowDutyPoint point = EvaluateFlowDuty(CatalogueRow(row.pumpNo), duty, row.flow.requested);
+    if (!point.Sized()) return std::nullopt;
+    return ChartRequiredFlow{point.unitFlowScfm, point.dutySpeedPercent, point.dutyAirScfm};
+}
+
 // The chart the picture viewer draws for a listed row: its model at the
-// drive and inlet pressures the run read, with the row's operating point or
-// its charge.
+// drive and inlet pressures the run read, with the row's full-speed point
+// and duty or its charge.
 ChartView ChartOfRow(const SelectionResult& run, const SelectionRow& row) {
     ChartView chart;
     chart.model = row.pumpNo;
@@ -53,7 +66,7 @@ ChartView ChartOfRow(const SelectionResult& run, const SelectionRow& row) {
         const FlowDuty& duty = run.flowDuty;
         chart.drivePsi = duty.drivePsi;
         chart.inletPsi = duty.inletPsi;
-        chart.duty = ChartDutyPoint{duty.outletPsi, row.flow.delivered.flowScfm};
+        chart.duty = ChartDutyPoint{duty.outletPsi, row.flow.requested.flowScfm, RequiredFlowOf(duty, row)};
     }
     return chart;
 }
@@ -81,10 +94,10 @@ void TAmplifierSelectionForm::Build() {
                   ui->pOutletPsiEdit,   ui->OutStartPsiEdit, ui->OutFinalPsiEdit, ui->OutCapacityFt3Edit};
     entryLabels = {ui->AirDrivePsigLabel, ui->AirDriveFlowScfmLabel, ui->GasInletPsigLabel, ui->FlowRateScfmLabel,
                    ui->OutletPsigLabel,   ui->OutStartPsigLabel,     ui->OutFinalPsigLabel, ui->OutCapacityFt3Label};
-    for (int e = 0; e < SelectionEntryCount; ++e) {
+    // Every key reaches the field: what is not a number is refused, with its
+    // message, when the list is made, never dropped unseen as it is typed.
+    for (int e = 0; e < SelectionEntryCount; ++e)
         connect(entryEdits[e], &QLineEdit::textChanged, this, [this, e] { pOutletPsiEditChange(SelectionEntry(e)); });
-        if (SelectionEntries[e].keyFiltered) entryEdits[e]->installEventFilter(this);
-    }
     for (PictureBox* a : {ui->systemAImage, ui->systemAxImage})
         connect(a, &PictureBox::clicked, this, &TAmplifierSelectionForm::systemAImageClick);
     for (PictureBox* b : {ui->systemBImage, ui->systemBxImage})
@@ -116,18 +129,19 @@ void TAmplifierSelectionForm::Build() {
 void TAmplifierSelectionForm::ConnectCompare() {
     connect(ui->CompareBitBtn, &QPushButton::clicked, this, &TAmplifierSelectionForm::CompareBitBtnClick);
     TTabListBox* list = ui->SelectionTabListBox;
-    auto* compare = new QAction(QStringLiteral("C&ompare..."), list);
-    connect(compare, &QAction::triggered, this, &TAmplifierSelectionForm::CompareBitBtnClick);
-    list->addAction(compare);
+    compareAction_ = new QAction(tr("C&ompare..."), list);
+    connect(compareAction_, &QAction::triggered, this, &TAmplifierSelectionForm::CompareBitBtnClick);
+    list->addAction(compareAction_);
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto update = [this, list, compare] {
-        const bool rows = !ListedModels().empty();
-        ui->CompareBitBtn->setEnabled(rows);
-        compare->setEnabled(rows);
-    };
-    connect(list->model(), &QAbstractItemModel::rowsInserted, this, update);
-    connect(list->model(), &QAbstractItemModel::rowsRemoved, this, update);
-    connect(list->model(), &QAbstractItemModel::modelReset, this, update);
+}
+
+// Comparing makes sense for any inputs that would make a list, also one
+// with no model in it: that is when the engineer most needs the reasons.
+void TAmplifierSelectionForm::UpdateCompare() {
+    std::vector<SelectionEntryField> fields = EntryFields();
+    const bool valid = runShown_ || SelectionInputsValid(session_, ControlsOf(fields));
+    ui->CompareBitBtn->setEnabled(valid);
+    compareAction_->setEnabled(valid);
 }
 
 std::vector<int> TAmplifierSelectionForm::ListedModels() const {
@@ -143,20 +157,20 @@ const SelectionRow* TAmplifierSelectionForm::ChosenRow() const {
     return &lastRun_.rows[static_cast<std::size_t>(row)];
 }
 
+// The listed models side by side, or all fifteen when none is listed. Inputs
+// not listed yet are listed first, with the list's own messages.
 void TAmplifierSelectionForm::CompareBitBtnClick() {
-    const std::vector<int> models = ListedModels();
-    if (models.empty()) return;
+    if (!runShown_) ListSelectionsBitBtnClick();
+    if (!runShown_) return;
+    std::vector<int> models = ListedModels();
+    if (models.empty()) models = AllModels();
     if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(notices_, this);
     comparisonWindow->Open(lastRun_, models, ui->PsEqualToPaCheckBox->isChecked());
     comparisonWindow->show();
     comparisonWindow->raise();
 }
 
-// The list clears its model as it goes, after this window's own part is
-// gone: the Compare button must not hear of it then.
-TAmplifierSelectionForm::~TAmplifierSelectionForm() {
-    if (IsBuilt()) ui->SelectionTabListBox->model()->disconnect(this);
-}
+TAmplifierSelectionForm::~TAmplifierSelectionForm() = default;
 
 void TAmplifierSelectionForm::SetButtonGlyphs() {
     // clang-format off
@@ -234,7 +248,10 @@ void TAmplifierSelectionForm::ShowInstructions() {
 
 void TAmplifierSelectionForm::ClearSelections() {
     lastRun_.rows.clear();
+    runShown_ = false;
     ui->SelectionTabListBox->clear();
+    SetFittedText(*ui->DutyNoteLabel, {});
+    UpdateCompare();
 }
 
 void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
@@ -248,6 +265,9 @@ void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
     if (!result.Completed()) return;
     Timer1.start(SearchingNoticeMs);
     lastRun_ = std::move(result);
+    runShown_ = true;
+    UpdateCompare();
+    SetFittedText(*ui->DutyNoteLabel, DutyNoteText(lastRun_));
     for (const SelectionRow& row : lastRun_.rows) list->AddRow(QString::fromStdString(row.text));
     if (lastRun_.rows.empty()) {
         list->AddRow(QString::fromLatin1(kNoSelections));
@@ -257,21 +277,31 @@ void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
     list->setFocus();
 }
 
-SelectionResult TAmplifierSelectionForm::RunSelection() {
+std::vector<SelectionEntryField> TAmplifierSelectionForm::EntryFields() const {
     std::vector<SelectionEntryField> fields;
     fields.reserve(SelectionEntryCount);
     for (QLineEdit* edit : entryEdits) fields.emplace_back(edit, decimalSeparator);
-    SearchingMemoNotice notice(ui->searchingMemo);
+    return fields;
+}
 
+// What a run takes from the window; the fields must outlive it.
+SelectionControls TAmplifierSelectionForm::ControlsOf(std::vector<SelectionEntryField>& fields) {
     SelectionControls controls;
     controls.fields = {&fields[DriveEntry],  &fields[AirEntry],   &fields[InletEntry], &fields[FlowReqdEntry],
                        &fields[OutletEntry], &fields[StartEntry], &fields[FinalEntry], &fields[CapacityEntry]};
     controls.disableAirQtyLimitChecked = ui->disableAirQtyLimitCheckBox->isChecked();
     controls.disableFlowrateLimitChecked = ui->disableFlowrateLimitCheckBox->isChecked();
-    controls.searchingMemo = &notice;
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
     controls.decimalSeparator = decimalSeparator;
     controls.notices = &notices_;
+    return controls;
+}
+
+SelectionResult TAmplifierSelectionForm::RunSelection() {
+    std::vector<SelectionEntryField> fields = EntryFields();
+    SearchingMemoNotice notice(ui->searchingMemo);
+    SelectionControls controls = ControlsOf(fields);
+    controls.searchingMemo = &notice;
     if (session_.ApplicationType == ApplicationFillCylinder) return VesselChargingSelection(session_, controls);
     return ContinuousProcessSelection(session_, controls);
 }
@@ -292,9 +322,10 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
     ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(session_.MetricUnits)));
     ShowEntryCaptions();
     for (int e = 0; e < SelectionEntryCount; ++e) {
-        if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked())
+        if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked()) {
+            switched_[InletEntry] = {};
             ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
-        else
+        } else
             ConvertEntryUnits(SelectionEntry(e));
     }
     ShowLayout(session_.ApplicationType, true);
@@ -306,8 +337,16 @@ void TAmplifierSelectionForm::ShowEntryCaptions() {
         entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), session_.MetricUnits)));
 }
 
+// A field left as the last switch wrote it goes back to exactly what was
+// there before that switch: two switches must not change what was typed.
 void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
     QLineEdit* edit = entryEdits[entry];
+    UnitSwitchMemory& memory = switched_[entry];
+    if (!memory.written.isEmpty() && edit->text() == memory.written) {
+        const QString before = std::exchange(memory, {}).before;
+        edit->setText(before);
+        return;
+    }
     const std::optional<std::string> converted =
         ConvertedEntryText(EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind,
                            session_.MetricUnits, decimalSeparator);
@@ -316,17 +355,14 @@ void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
         notices_.Error(edit->text().toStdString() + kNotAValidValue);
         return;
     }
-    edit->setText(QString::fromStdString(*converted));
+    memory = {edit->text(), QString::fromStdString(*converted)};
+    edit->setText(memory.written);
 }
 
 void TAmplifierSelectionForm::pOutletPsiEditChange(SelectionEntry entry) {
     ClearSelections();
     if (entry == DriveEntry && ui->PsEqualToPaCheckBox->isChecked())
         ui->pSupplyPsiEdit->setText(ui->pAirDrivePsiEdit->text());
-}
-
-bool TAmplifierSelectionForm::pAirDrivePsiEditKeyPress(const QKeyEvent& event) const {
-    return EntryKeyPasses(event, decimalSeparator);
 }
 
 void TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick() {
@@ -371,7 +407,11 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.applicationType = session_.ApplicationType;
     report.metric = session_.MetricUnits;
     report.airDrive = ui->pAirDrivePsiEdit->text();
+    report.airAvailable = ui->qAirScfmEdit->text();
+    report.airUnlimited = ui->disableAirQtyLimitCheckBox->isChecked();
     report.inlet = ui->pSupplyPsiEdit->text();
+    report.flowRequired = ui->FlowrateReqdScfmEdit->text();
+    report.flowIgnored = ui->disableFlowrateLimitCheckBox->isChecked();
     report.outlet = ui->pOutletPsiEdit->text();
     report.initial = ui->OutStartPsiEdit->text();
     report.final = ui->OutFinalPsiEdit->text();
@@ -386,11 +426,6 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
 void TAmplifierSelectionForm::InstructMemoEnter(bool forward) { focusNextPrevChild(forward); }
 
 bool TAmplifierSelectionForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        for (int e = 0; e < SelectionEntryCount; ++e)
-            if (watched == entryEdits[e] && SelectionEntries[e].keyFiltered)
-                return !pAirDrivePsiEditKeyPress(*static_cast<QKeyEvent*>(event));
-    }
     if (event->type() == QEvent::FocusIn && (watched == ui->InstructMemo || watched == ui->searchingMemo))
         InstructMemoEnter(static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason);
     return QDialog::eventFilter(watched, event);

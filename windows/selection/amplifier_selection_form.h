@@ -22,11 +22,13 @@
 
 #include "lazy_dialog.h"
 #include "notices.h"
+#include "selection_entry.h"
+#include "selection_controls.h"
 #include "selection_layouts.h"
 #include "selection_result.h"
 #include "session.h"
 
-class QKeyEvent;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -77,7 +79,6 @@ private:
     void ListSelectionsBitBtnClick();
     void metricImperialUnitsBitBtnClick();
     void pOutletPsiEditChange(SelectionEntry entry);
-    bool pAirDrivePsiEditKeyPress(const QKeyEvent& event) const;
     void disableAirQtyLimitCheckBoxClick();
     void disableFlowrateLimitCheckBoxClick();
     void Timer1Timer();
@@ -91,6 +92,9 @@ private:
     void ShowEntryCaptions();
     void ClearSelections();
     SelectionResult RunSelection();
+    std::vector<SelectionEntryField> EntryFields() const;
+    SelectionControls ControlsOf(std::vector<SelectionEntryField>& fields);
+    void UpdateCompare();
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
     void ConnectCompare();
@@ -101,8 +105,18 @@ private:
     Notices& notices_;
     LazyUi<Ui::TAmplifierSelectionForm> ui{this};
     // The last run, whose rows the list shows while it shows any: list row
-    // i is lastRun_.rows[i]. Emptied whenever the list is.
+    // i is lastRun_.rows[i]. Emptied whenever the list is; runShown_ while
+    // the list shows a run's outcome, rows or "No selections".
     SelectionResult lastRun_;
+    bool runShown_ = false;
+    QAction* compareAction_ = nullptr;
+    // What each field held before the last unit switch, and what the switch
+    // wrote into it.
+    struct UnitSwitchMemory {
+        QString before;
+        QString written;
+    };
+    std::array<UnitSwitchMemory, SelectionEntryCount> switched_{};
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
     // cells of the result rows.
     std::unique_ptr<Canvas> fontSizeCanvas;

@@ -1,13 +1,12 @@
 #pragma once
-// How the selection window's entry fields take numbers: the keys they let
-// through, the decimal separator they show, and how their texts reach the
-// entry routines and the unit switch.
+// How the selection window's entry fields take numbers: the decimal
+// separator they show, and how their texts reach the entry routines and
+// the unit switch.
 //
 // Numbers are read with "." as the decimal point but shown with the
 // system's separator. Where the two differ (a comma, say), a text that the
-// window wrote itself or that the user typed with the separator the key
-// filter lets through must still read back, so it is read with its
-// separator taken as ".".
+// window wrote itself or that the user typed with the system's separator
+// must still read back, so it is read with its separator taken as ".".
 
 #include <QChar>
 #include <QString>
@@ -19,7 +18,6 @@
 #include "line_edit_field.h"
 #include "entry_units.h"
 
-class QKeyEvent;
 class QLineEdit;
 
 namespace zorvik {
@@ -30,13 +28,6 @@ char SystemDecimalSeparator();
 
 // EntryNumberText of a line edit's text (see entry_units.h).
 std::string EntryNumberText(const QString& text, char separator);
-
-// The key filter of the six fields that take digits only: a key that would
-// type a character passes only for the digits 0 to 9 and the decimal
-// separator. Keys that type nothing - backspace, Delete, arrows, Home/End,
-// Tab, Return, Escape, copy/paste and other shortcuts - are the platform's
-// and always pass.
-bool EntryKeyPasses(const QKeyEvent& event, char separator);
 
 // A line edit as the selection procedures read it, taking the window's
 // decimal separator into account both ways.

@@ -1,5 +1,6 @@
 #include "selection_report.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -81,8 +82,9 @@ public:
     // A figure is printed as typed, so a long one (a capacity of many
     // litres, say) would run into its unit word: the word then stands one
     // blank after the figure instead.
-    void Condition(const ConditionColumn& side, int y, const char* caption, const QString& figure, const char* unit) {
-        Text(side.caption, y, QString::fromLatin1(caption));
+    void Condition(const ConditionColumn& side, int y, const QString& caption, const QString& figure,
+                   const char* unit) {
+        Text(side.caption, y, caption);
         const int figureX = p_.At(side.figure);
         c_.TextOut(figureX, y, figure);
         const int unitX = std::max(p_.At(side.unit), figureX + c_.TextWidth(figure + QLatin1Char(' ')));
@@ -105,6 +107,8 @@ private:
     const ReportLayout& p_;
 };
 
+QString Tr(const char* text) { return QCoreApplication::translate("SelectionReport", text); }
+
 std::array<QString, ResultColumns> Headings(int type) {
     std::array<QString, ResultColumns> texts;
     for (int i = 0; i < ResultColumns; ++i) texts[i] = QString::fromLatin1(ColumnHeadings[type][i]);
@@ -124,12 +128,24 @@ std::array<QString, ResultColumns> UnitRow(int type, const UnitWords& words) {
 void PrintOutletConditions(ReportPrinter& out, int y, int pitch, const SelectionReport& report,
                            const UnitWords& words) {
     if (report.applicationType == ApplicationFillCylinder) {
-        out.Condition(OutletSide, y, "Initial outlet", report.initial, words.pressure);
-        out.Condition(OutletSide, y + pitch, "Final outlet", report.final, words.pressure);
-        out.Condition(OutletSide, y + 2 * pitch, "Vessel capacity", report.capacity, words.volume);
+        out.Condition(OutletSide, y, QStringLiteral("Initial outlet"), report.initial, words.pressure);
+        out.Condition(OutletSide, y + pitch, QStringLiteral("Final outlet"), report.final, words.pressure);
+        out.Condition(OutletSide, y + 2 * pitch, QStringLiteral("Vessel capacity"), report.capacity, words.volume);
     } else {
-        out.Condition(OutletSide, y, "Air outlet", report.outlet, words.pressure);
+        out.Condition(OutletSide, y, QStringLiteral("Air outlet"), report.outlet, words.pressure);
+        if (report.flowIgnored)
+            out.Text(OutletSide.caption, y + pitch, Tr("Flow required: any (the window ignores it)"));
+        else
+            out.Condition(OutletSide, y + pitch, Tr("Flow required"), report.flowRequired, words.flow);
     }
+}
+
+// The drive air the list was sized on, under the inlet pressure.
+void PrintAirAvailable(ReportPrinter& out, int y, const SelectionReport& report, const UnitWords& words) {
+    if (report.airUnlimited)
+        out.Text(InletSide.caption, y, Tr("Air available: not limited"));
+    else
+        out.Condition(InletSide, y, Tr("Air available"), report.airAvailable, words.flow);
 }
 
 }  // namespace
@@ -172,10 +188,11 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
     out.Text(OutletSide.caption, y, QStringLiteral("Outlet conditions"));
     c.SetFontUnderline(false);
     y += L;
-    out.Condition(InletSide, y, "Air Drive", report.airDrive, words.pressure);
+    out.Condition(InletSide, y, QStringLiteral("Air Drive"), report.airDrive, words.pressure);
     y += L;
-    out.Condition(InletSide, y, "Air Inlet", report.inlet, words.pressure);
+    out.Condition(InletSide, y, QStringLiteral("Air Inlet"), report.inlet, words.pressure);
     PrintOutletConditions(out, y, L, report, words);
+    PrintAirAvailable(out, y + L, report, words);
 
     y += 4 * L;
     out.ColumnTexts(y, Headings(type));

@@ -16,16 +16,21 @@ namespace zorvik {
 
 // What the page shows of the selection window. The condition texts are the
 // entry fields' texts as they stand (in the units on screen); only those of
-// the application's layout are printed.
+// the application's layout are printed, and the air available and the
+// required flow say so when the window ignores them.
 struct SelectionReport {
-    int applicationType = 0;  // ApplicationFlow or ApplicationFillCylinder
-    bool metric = false;      // barg, nl/min, n.m3 and litres instead of psig, scfm and ft.3
-    QString airDrive;         // pAirDrivePsiEdit
-    QString inlet;            // pSupplyPsiEdit
-    QString outlet;           // pOutletPsiEdit (continuous process)
-    QString initial;          // OutStartPsiEdit (vessel charging)
-    QString final;            // OutFinalPsiEdit (vessel charging)
-    QString capacity;         // OutCapacityFt3Edit (vessel charging)
+    int applicationType = 0;    // ApplicationFlow or ApplicationFillCylinder
+    bool metric = false;        // barg, nl/min, n.m3 and litres instead of psig, scfm and ft.3
+    QString airDrive;           // pAirDrivePsiEdit
+    QString airAvailable;       // qAirScfmEdit
+    bool airUnlimited = false;  // " Ignore air available setting"
+    QString inlet;              // pSupplyPsiEdit
+    QString flowRequired;       // FlowrateReqdScfmEdit (continuous process)
+    bool flowIgnored = false;   // " Ignore flow rate setting" (continuous process)
+    QString outlet;             // pOutletPsiEdit (continuous process)
+    QString initial;            // OutStartPsiEdit (vessel charging)
+    QString final;              // OutFinalPsiEdit (vessel charging)
+    QString capacity;           // OutCapacityFt3Edit (vessel charging)
     // The result list as it stands: tab-separated rows whose five cells after
     // the first tab are printed in five columns; the model number after the
     // sixth tab is not. A row without tabs prints as an empty line.

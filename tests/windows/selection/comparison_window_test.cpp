@@ -46,25 +46,37 @@ public:
     QTemporaryDir settingsDir;
 };
 
-TEST_F(ComparisonWindowTest, ButtonBetweenListAndMainMenuWhileTheListHasModels) {
+TEST_F(ComparisonWindowTest, ButtonBetweenListAndMainMenuWhileTheInputsAreValid) {
     auto* compare = Find<QPushButton>("CompareBitBtn");
-    EXPECT_EQ(Find<QWidget>("ListSelectionsBitBtn")->geometry(), QRect(408, 540, 153, 29));
-    EXPECT_EQ(Find<QWidget>("MainMenuBitBtn")->geometry(), QRect(664, 540, 121, 29));
-    EXPECT_GE(compare->x(), 408 + 153);
-    EXPECT_LE(compare->geometry().right(), 664);
+    const QRect list = Find<QWidget>("ListSelectionsBitBtn")->geometry();
+    const QRect mainMenu = Find<QWidget>("MainMenuBitBtn")->geometry();
+    EXPECT_EQ(compare->y(), list.y());
+    EXPECT_GE(compare->x(), list.right());
+    EXPECT_LE(compare->geometry().right(), mainMenu.x());
     // Its mnemonic is its own.
     for (QPushButton* b : form->findChildren<QPushButton*>()) {
         if (b == compare) continue;
         EXPECT_FALSE(b->text().contains(QStringLiteral("&o"), Qt::CaseInsensitive)) << b->text().toStdString();
     }
 
-    EXPECT_FALSE(compare->isEnabled()) << "instructions are no models";
-    ListSelections();
-    EXPECT_TRUE(compare->isEnabled());
-    Retype("FlowrateReqdScfmEdit", "1000");
-    EXPECT_FALSE(compare->isEnabled()) << "a changed field clears the list";
-    ListSelections();
-    EXPECT_FALSE(compare->isEnabled()) << "No selections";
+    const struct {
+        const char* flow;
+        bool list;
+        bool enabled;
+        const char* why;
+    } steps[] = {
+        {"2.00", false, true, "valid inputs not listed yet"},
+        {"2.00", true, true, "a list"},
+        {"abc", false, false, "a field that is not a number"},
+        {"0", false, false, "a duty that fails its check"},
+        {"1000", false, true, "valid inputs again"},
+        {"1000", true, true, "No selections: when the reasons matter most"},
+    };
+    for (const auto& s : steps) {
+        if (Text("FlowrateReqdScfmEdit") != s.flow) Retype("FlowrateReqdScfmEdit", s.flow);
+        if (s.list) ListSelections();
+        EXPECT_EQ(compare->isEnabled(), s.enabled) << s.why;
+    }
 
     Retype("FlowrateReqdScfmEdit", "2");
     ListSelections();
@@ -75,6 +87,55 @@ TEST_F(ComparisonWindowTest, ButtonBetweenListAndMainMenuWhileTheListHasModels) 
     menuEntry->trigger();
     ASSERT_NE(form->Comparison(), nullptr);
     EXPECT_TRUE(form->Comparison()->isVisible());
+}
+
+// An empty list says why, under the list, and compares every model.
+TEST_F(ComparisonWindowTest, NoSelectionsComesWithItsReasonAndComparesEveryModel) {
+    const struct {
+        bool metric;
+        const char* drive;
+        const char* air;
+        const char* inlet;
+        const char* outlet;
+        const char* flow;
+        const char* note;  // what the line under the list starts with
+    } cases[] = {
+        // Model 9 meets this nitrogen duty throttled on 0.71 of the 0.80 n.m3/min available.
+        {true, "6", "800", "6", "20", "120", "No selections at full output on the air available; throttled"},
+        {false, "100", "100", "100", "200", "5000", "No selections. Nearest model, "},
+    };
+    for (const auto& c : cases) {
+        if (session.MetricUnits != c.metric) Click("metricImperialUnitsBitBtn");
+        for (const auto& [field, text] : {std::pair{"pAirDrivePsiEdit", c.drive}, std::pair{"qAirScfmEdit", c.air},
+                                          std::pair{"pSupplyPsiEdit", c.inlet}, std::pair{"pOutletPsiEdit", c.outlet},
+                                          std::pair{"FlowrateReqdScfmEdit", c.flow}})
+            Retype(field, text);
+        ListSelections();
+        EXPECT_EQ(List()->Rows(), QStringList{"No selections"}) << c.flow;
+        EXPECT_TRUE(Label("DutyNoteLabel").startsWith(QString::fromLatin1(c.note)))
+            << Label("DutyNoteLabel").toStdString();
+        EXPECT_EQ(Compare()->Models(), AllModels()) << c.flow;
+    }
+    EXPECT_TRUE(Label("DutyNoteLabel").contains(QStringLiteral("RBW-5"))) << "the model that meets it throttled";
+}
+
+// A list with rows says nothing more unless a model left out meets the
+// duty throttled.
+TEST_F(ComparisonWindowTest, TheLineUnderTheListNamesModelsThatMeetTheDutyThrottled) {
+    ListSelections();
+    EXPECT_TRUE(Label("DutyNoteLabel").isEmpty()) << Label("DutyNoteLabel").toStdString();
+    // 1 scfm at 1000 psig on 30 scfm of drive air: one model listed, and
+    // RBW-15 meets the duty at a speed whose air fits.
+    Retype("pOutletPsiEdit", "1000");
+    Retype("qAirScfmEdit", "30");
+    Retype("FlowrateReqdScfmEdit", "1");
+    ListSelections();
+    EXPECT_EQ(List()->Rows().size(), 1);
+    const QString note = Label("DutyNoteLabel");
+    EXPECT_TRUE(note.startsWith(QStringLiteral("Also meet the duty throttled"))) << note.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("RBW-15 ("))) << note.toStdString();
+    Retype("pOutletPsiEdit", "200");
+    EXPECT_TRUE(Label("DutyNoteLabel").isEmpty()) << "a changed field clears it with the list";
 }
 
 TEST_F(ComparisonWindowTest, ListedModelsFirstAndAnyOtherAdded) {

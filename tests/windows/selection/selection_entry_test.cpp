@@ -69,47 +69,5 @@ TEST(EntryNumberTextTest, ReadsTheSystemSeparatorAsThePoint) {
         EXPECT_EQ(EntryNumberText(QString::fromLatin1(c.shown), c.separator), c.read) << c.shown;
 }
 
-TEST(EntryKeyPassesTest, DigitsSeparatorAndEditingKeysOnly) {
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text;
-        char separator;
-        bool passes;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {Qt::Key_0, Qt::NoModifier, "0", '.', true},
-        {Qt::Key_9, Qt::NoModifier, "9", '.', true},
-        {Qt::Key_5, Qt::KeypadModifier, "5", '.', true},
-        {Qt::Key_Period, Qt::NoModifier, ".", '.', true},
-        {Qt::Key_Period, Qt::NoModifier, ".", ',', false},
-        {Qt::Key_Comma, Qt::NoModifier, ",", ',', true},
-        {Qt::Key_Comma, Qt::NoModifier, ",", '.', false},
-        {Qt::Key_A, Qt::NoModifier, "a", '.', false},
-        {Qt::Key_E, Qt::ShiftModifier, "E", '.', false},
-        {Qt::Key_Minus, Qt::NoModifier, "-", '.', false},
-        {Qt::Key_Space, Qt::NoModifier, " ", '.', false},
-        {Qt::Key_Exclam, Qt::ShiftModifier, "!", '.', false},
-        {Qt::Key_A, Qt::AltModifier, "a", '.', false},  // Alt+letter would be typed
-        {Qt::Key_Backspace, Qt::NoModifier, "\b", '.', true},
-        {Qt::Key_Delete, Qt::NoModifier, "\x7f", '.', true},
-        {Qt::Key_Left, Qt::NoModifier, "", '.', true},
-        {Qt::Key_Home, Qt::ShiftModifier, "", '.', true},
-        {Qt::Key_End, Qt::NoModifier, "", '.', true},
-        {Qt::Key_Tab, Qt::NoModifier, "\t", '.', true},
-        {Qt::Key_Return, Qt::NoModifier, "\r", '.', true},
-        {Qt::Key_Escape, Qt::NoModifier, "\x1b", '.', true},
-        {Qt::Key_V, Qt::ControlModifier, "\x16", '.', true},
-        {Qt::Key_C, Qt::ControlModifier, "c", '.', true},  // some platforms report the letter
-        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Z", '.', true},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
-        EXPECT_EQ(EntryKeyPasses(event, c.separator), c.passes) << "key " << c.key << " text \"" << c.text << '"';
-    }
-}
-
 }  // namespace
 }  // namespace zorvik

@@ -9,6 +9,7 @@
 #include "charge_search.h"
 #include "chart_view.h"
 #include "dimension_drawings.h"
+#include "duty_point.h"
 #include "flow_search.h"
 #include "image_display_form.h"
 #include "adjust_air_drive_form.h"
@@ -61,10 +62,14 @@ ChartView BareChart(int model, double drivePsi, double inletPsi) {
 }
 
 // The chart of a listed model as the engine finds it at the duty: the flow
-// it delivers at the outlet pressure, after the air limit.
+// one unit delivers flat out at the outlet pressure, and the speed and
+// drive air that the required flow takes.
 ChartView FlowRowChart(int model, const FlowDuty& duty) {
     ChartView view = BareChart(model, duty.drivePsi, duty.inletPsi);
-    view.duty = ChartDutyPoint{duty.outletPsi, EvaluateForFlow(CatalogueRow(model), duty).delivered.flowScfm};
+    const PointResult flatOut = EvaluateForFlow(CatalogueRow(model), duty).requested;
+    const FlowDutyPoint point = EvaluateFlowDuty(CatalogueRow(model), duty, flatOut);
+    view.duty = ChartDutyPoint{duty.outletPsi, flatOut.flowScfm,
+                               ChartRequiredFlow{point.unitFlowScfm, point.dutySpeedPercent, point.dutyAirScfm}};
     return view;
 }
 

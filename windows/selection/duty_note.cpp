@@ -1,0 +1,85 @@
+#include "duty_note.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "catalogue.h"
+#include "charge_nearest.h"
+#include "duty_search.h"
+#include "units.h"
+
+namespace zorvik {
+namespace {
+
+// More names than this would not fit the line; the rest are counted.
+constexpr qsizetype kNamesShown = 4;
+
+QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("DutyNote", text, nullptr, n); }
+
+QString NameOf(int model) { return QString::fromStdString(CatalogueRow(model).DisplayName()).simplified(); }
+
+// Drive air in the window's units: scfm, or n.m3/min = scfm x 28.316847 / 1000.
+QString AirText(double scfm, bool metric) {
+    if (metric) return QStringLiteral("%L1").arg(scfm * units::LitresPerCubicFoot / 1000, 0, 'f', 2);
+    return QStringLiteral("%L1").arg(scfm, 0, 'f', 1);
+}
+
+// "RBW-5 (29 % speed, 0.71 of 0.80 n.m3/min)"; without the air available
+// when it is ignored.
+QString Throttled(const DutyMatch& m, const FlowDuty& duty, bool metric) {
+    const QString unit = metric ? QStringLiteral("n.m3/min") : QStringLiteral("scfm");
+    const QString speed = QStringLiteral("%L1").arg(m.point.dutySpeedPercent, 0, 'f', 0);
+    const QString air = AirText(m.point.unitsDriveAirScfm, metric);
+    if (duty.ignoreAirAvailable) return Tr("%1 (%2 % speed, %3 %4)").arg(NameOf(m.Model()), speed, air, unit);
+    return Tr("%1 (%2 % speed, %3 of %4 %5)")
+        .arg(NameOf(m.Model()), speed, air, AirText(duty.airAvailableScfm, metric), unit);
+}
+
+QString ThrottledList(const std::vector<DutyMatch>& throttled, const FlowDuty& duty, bool metric) {
+    QStringList names;
+    for (const DutyMatch& m : throttled) {
+        if (names.size() == kNamesShown) break;
+        names << Throttled(m, duty, metric);
+    }
+    const qsizetype rest = static_cast<qsizetype>(throttled.size()) - names.size();
+    if (rest > 0) names << Tr("%n more", static_cast<int>(rest));
+    return names.join(QStringLiteral(", "));
+}
+
+QString Nearest(int model, const std::string& reason) {
+    return Tr("No selections. Nearest model, %1: %2.").arg(NameOf(model), QString::fromStdString(reason));
+}
+
+QString FlowNote(const SelectionResult& run) {
+    const FlowDuty& duty = run.flowDuty;
+    std::vector<DutyMatch> throttled;
+    for (DutyMatch& m : ModelsMeetingDuty(duty))
+        if (!m.Listed()) throttled.push_back(std::move(m));
+    if (!throttled.empty()) {
+        const QString list = ThrottledList(throttled, duty, run.metric);
+        if (run.rows.empty())
+            return Tr("No selections at full output on the air available; throttled to the flow asked for, "
+                      "these meet the duty: %1.")
+                .arg(list);
+        return Tr("Also meet the duty throttled (the list runs each model flat out on the air available): %1.")
+            .arg(list);
+    }
+    if (!run.rows.empty()) return {};
+    const std::optional<NearestModel> nearest = NearestModelToDuty(duty, run.metric);
+    return nearest ? Nearest(nearest->match.Model(), nearest->text) : QString();
+}
+
+QString FillNote(const SelectionResult& run) {
+    if (!run.rows.empty()) return {};
+    const std::optional<NearestCharge> nearest = NearestModelToCharge(run.chargeDuty, run.metric);
+    return nearest ? Nearest(nearest->candidate.pumpNo, nearest->text) : QString();
+}
+
+}  // namespace
+
+QString DutyNoteText(const SelectionResult& run) {
+    if (!run.Completed()) return {};
+    return run.IsFill() ? FillNote(run) : FlowNote(run);
+}
+
+}  // namespace zorvik
