@@ -132,9 +132,9 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
     using R = FlowComparisonRow;
     ComparisonTable t = Headed(rows);
     AddRow<R>(t, rows, "Meets the duty", [](const R& r) { return MeetsDutyText(r.duty); });
+    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     AddListRows(t, rows, metric);
     AddDutyRows(t, rows, metric);
-    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }
 
@@ -144,6 +144,7 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
         return r.candidate.charged ? text() : std::string("-");
     };
     ComparisonTable t = Headed(rows);
+    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     AddRow<R>(t, rows, "Fill time, minutes",
               [&](const R& r) { return charged(r, [&] { return MinutesNumber(r.candidate.fillMinutes); }); });
     AddRow<R>(t, rows, Unit("Total drive air", AirAmountUnit(metric)),
@@ -157,7 +158,6 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     AddRow<R>(t, rows, "Energy a fill, kWh",
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
     AddRow<R>(t, rows, "Cost a fill", [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
-    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     return t;
 }
 

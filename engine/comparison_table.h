@@ -1,8 +1,9 @@
 #pragma once
 // The comparison as the window shows it: one column per model, one row per
 // figure, every cell a text in the selection window's units. The same table
-// is copied as tab-separated text and saved as CSV. The reason row comes
-// last.
+// is copied as tab-separated text and saved as CSV. Why a model is not
+// listed comes near the top, after whether it is listed and meets the duty:
+// it is what an engineer reads first.
 
 #include <string>
 #include <vector>

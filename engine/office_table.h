@@ -14,6 +14,8 @@ struct TAddressData {
 };
 
 inline constexpr int OfficeCount = 12;
+// The office chosen until the user or a file chooses another.
+inline constexpr int DefaultOfficeIndex = 1;
 using OfficeTable = std::array<TAddressData, OfficeCount>;
 
 // The built-in table: entries 0-9 filled, 10-11 empty.

@@ -163,17 +163,44 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
     const QString text = QString::fromStdString(chart.markerLabel);
     const double width = metrics.horizontalAdvance(text);
     const double x = at.x() + r * 1.5 + width > plot.box.right() ? at.x() - r * 1.5 - width : at.x() + r * 1.5;
-    // On white, so the curves under it do not strike it through.
-    const QRectF box(x - r * 0.3, at.y() - r - metrics.ascent(), width + r * 0.6, metrics.height());
-    p.fillRect(box, QColor(255, 255, 255, 220));
+    // No ground under the words: every curve they cross stays whole.
     p.drawText(QPointF(x, at.y() - r), text);
 }
 
-// Model names in a column right of the plot, listed ones solid, others dashed.
-void DrawLegend(QPainter& p, const QRectF& column, const ComparisonChartData& chart, double unit) {
+// The legend right of the plot: one entry a line, in as many columns as a
+// short chart needs to keep every entry.
+struct LegendLayout {
+    double entryWidth = 0;
+    double step = 0;  // from one entry's line to the next
+    int rows = 1;
+    int columns = 1;
+
+    double Width() const { return entryWidth * columns; }
+};
+
+LegendLayout LayOutLegend(const QFontMetricsF& metrics, const ComparisonChartData& chart, double unit, double height) {
+    LegendLayout l;
+    for (const ChartLine& line : chart.lines)
+        l.entryWidth = std::max(l.entryWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() +
+                                                                        QStringLiteral(" (no curve)")));
+    l.entryWidth += unit * 4.5;
+    const int entries = std::max(1, static_cast<int>(chart.lines.size()));
+    // Entries close up to a line apart before they take a second column.
+    const double roomy = metrics.height() * 1.15;
+    l.step = entries > 1 ? std::clamp((height - metrics.height()) / (entries - 1), metrics.height(), roomy) : roomy;
+    l.rows = std::clamp(static_cast<int>((height - metrics.height()) / l.step) + 1, 1, entries);
+    l.columns = (entries + l.rows - 1) / l.rows;
+    return l;
+}
+
+// Model names right of the plot, listed ones solid, others dashed.
+void DrawLegend(QPainter& p, const QRectF& area, const LegendLayout& l, const ComparisonChartData& chart, double unit) {
     const QFontMetricsF metrics(p.font());
-    double y = column.top() + metrics.height();
-    for (const ChartLine& line : chart.lines) {
+    for (std::size_t i = 0; i < chart.lines.size(); ++i) {
+        const ChartLine& line = chart.lines[i];
+        const QRectF column(area.left() + l.entryWidth * (static_cast<int>(i) / l.rows), area.top(), l.entryWidth,
+                            area.height());
+        const double y = column.top() + metrics.height() + l.step * (static_cast<int>(i) % l.rows);
         QPen pen(ModelColour(line.model), unit * (line.listed ? 0.35 : 0.2));
         if (!line.listed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
@@ -183,7 +210,6 @@ void DrawLegend(QPainter& p, const QRectF& column, const ComparisonChartData& ch
         QString text = QString::fromStdString(line.name).simplified();
         if (line.points.empty()) text += QStringLiteral(" (no curve)");
         p.drawText(QPointF(column.left() + unit * 3.6, y), text);
-        y += metrics.height() * 1.15;
     }
 }
 
@@ -204,13 +230,10 @@ void DrawComparisonChart(QPainter& painter, const QRectF& area, const Comparison
     painter.setFont(font);
     const QFontMetricsF metrics(font);
 
-    double legendWidth = 0;
-    for (const ChartLine& line : chart.lines)
-        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() +
-                                                                      QStringLiteral(" (no curve)")));
-    legendWidth += unit * 4.5;
+    const double plotHeight = area.height() - metrics.height() * 5.2;
+    const LegendLayout legend = LayOutLegend(metrics, chart, unit, plotHeight);
     const QRectF box(area.left() + metrics.height() * 4.5, area.top() + metrics.height() * 2.2,
-                     area.width() - metrics.height() * 5.5 - legendWidth, area.height() - metrics.height() * 5.2);
+                     area.width() - metrics.height() * 5.5 - legend.Width(), plotHeight);
     painter.setPen(Qt::black);
     QFont bold = font;
     bold.setBold(true);
@@ -222,7 +245,7 @@ void DrawComparisonChart(QPainter& painter, const QRectF& area, const Comparison
     DrawGrid(painter, plot, chart, unit);
     DrawLines(painter, plot, chart, unit);
     DrawMarker(painter, plot, chart, unit);
-    DrawLegend(painter, QRectF(box.right() + unit * 2, box.top(), legendWidth, box.height()), chart, unit);
+    DrawLegend(painter, QRectF(box.right() + unit * 2, box.top(), legend.Width(), box.height()), legend, chart, unit);
     painter.restore();
 }
 

@@ -6,11 +6,19 @@
 #include <algorithm>
 
 #include "comparison_chart_drawing.h"
+#include "print_page.h"
 
 namespace zorvik {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// "Please contact <company> if you require assistance." and the telephone
+// and fax line, as the other printouts close.
+QString ContactLines(const TAddressData& office) {
+    return QStringLiteral("Please contact ") + Text(office.Field[1]) + QStringLiteral(" if you require assistance.\n") +
+           Text(TelFaxLine(office));
+}
 
 // The widest cell of each column at the painter's font.
 struct TableLayout {
@@ -98,14 +106,22 @@ double DrawTable(QPainter& p, const QRectF& area, const ComparisonTable& table, 
 
 ComparisonPage FlowComparisonPage(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty,
                                   const CostSettings& cost, bool metric) {
-    return {"Amplifier comparison - continuous process", FlowConditionsText(duty, cost, metric),
-            FlowComparisonTable(rows, metric), FlowChartData(rows, duty, metric)};
+    ComparisonPage page;
+    page.title = "Amplifier comparison - continuous process";
+    page.conditions = FlowConditionsText(duty, cost, metric);
+    page.table = FlowComparisonTable(rows, metric);
+    page.chart = FlowChartData(rows, duty, metric);
+    return page;
 }
 
 ComparisonPage ChargeComparisonPage(const std::vector<ChargeComparisonRow>& rows, const ChargeDuty& duty,
                                     const CostSettings& cost, bool metric) {
-    return {"Amplifier comparison - vessel charging", ChargeConditionsText(duty, cost, metric),
-            ChargeComparisonTable(rows, metric), FillChartData(rows, metric)};
+    ComparisonPage page;
+    page.title = "Amplifier comparison - vessel charging";
+    page.conditions = ChargeConditionsText(duty, cost, metric);
+    page.table = ChargeComparisonTable(rows, metric);
+    page.chart = FillChartData(rows, metric);
+    return page;
 }
 
 void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPage& content) {
@@ -121,11 +137,17 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonP
     QFont body(QStringLiteral("Arial"));
     body.setPixelSize(qRound(em * 0.8));
     painter.setFont(body);
+    painter.drawText(QRectF(page.left(), page.top(), page.width(), em * 1.8), Qt::AlignRight | Qt::AlignVCenter,
+                     ShortDate());
+    // The office's contact lines close the page; everything else stands above them.
+    const QRectF contact(page.left(), page.bottom() - em * 2.2, page.width(), em * 2.2);
+    painter.drawText(contact, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, ContactLines(content.office));
+    const QRectF bodyArea(page.left(), page.top(), page.width(), contact.top() - em * 0.4 - page.top());
     QRectF conditions(page.left(), page.top() + em * 2, page.width(), em * 2.4);
     painter.drawText(conditions, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(content.conditions));
-    const QRectF tableArea(page.left(), conditions.bottom() + em * 0.5, page.width(), page.height());
+    const QRectF tableArea(page.left(), conditions.bottom() + em * 0.5, page.width(), bodyArea.height());
     const double tableBottom = DrawTable(painter, tableArea, content.table, em * 0.9);
-    const QRectF chart(page.left(), tableBottom + em * 0.5, page.width(), page.bottom() - tableBottom - em * 0.5);
+    const QRectF chart(page.left(), tableBottom + em * 0.5, page.width(), bodyArea.bottom() - tableBottom - em * 0.5);
     if (chart.height() > em * 8) DrawComparisonChart(painter, chart, content.chart, em * 0.9);
     painter.restore();
 }

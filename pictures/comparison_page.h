@@ -8,6 +8,7 @@
 
 #include "comparison_curves.h"
 #include "comparison_table.h"
+#include "office_table.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -19,6 +20,8 @@ struct ComparisonPage {
     std::string conditions;
     ComparisonTable table;
     ComparisonChartData chart;
+    // Named at the foot of the page, as on every printout.
+    TAddressData office = ChosenOffice(BuiltInOffices(), DefaultOfficeIndex);
 };
 
 // The page of a comparison, the same from the window and the command line.
@@ -27,6 +30,8 @@ ComparisonPage FlowComparisonPage(const std::vector<FlowComparisonRow>& rows, co
 ComparisonPage ChargeComparisonPage(const std::vector<ChargeComparisonRow>& rows, const ChargeDuty& duty,
                                     const CostSettings& cost, bool metric);
 
+// The title with today's date, the conditions, the table, the chart, and
+// the office's contact lines at the foot.
 void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPage& content);
 
 // The page on a landscape page of `device`, a printer or a PDF file; false

@@ -59,7 +59,7 @@ struct Session {
     double GraphInletScale = 1.0;  // chart inlet = trunc(GraphInletPsi x scale + 0.5)
 
     OfficeTable Offices = BuiltInOffices();
-    std::int32_t OfficeIndex = 1;  // chosen office, 0-based
+    std::int32_t OfficeIndex = DefaultOfficeIndex;  // chosen office, 0-based
 
     bool MetricUnits = false;  // the selection window shows bar and litres
 

@@ -164,7 +164,7 @@ void TAmplifierSelectionForm::CompareBitBtnClick() {
     if (!runShown_) return;
     std::vector<int> models = ListedModels();
     if (models.empty()) models = AllModels();
-    if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(notices_, this);
+    if (!comparisonWindow) comparisonWindow = std::make_unique<ComparisonWindow>(session_, notices_, this);
     comparisonWindow->Open(lastRun_, models, ui->PsEqualToPaCheckBox->isChecked());
     comparisonWindow->show();
     comparisonWindow->raise();

@@ -7,6 +7,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
@@ -38,8 +40,12 @@ const char kHoursKey[] = "HoursPerYear";
 const char kPriceKey[] = "PricePerKwh";
 const char kSaveFailed[] = "The table could not be saved.";
 const char kPrintFailed[] = "The comparison could not be printed: the printer could not be started.";
-const QSize kStartSize(1280, 900);
+// It opens beside the selection window (792 wide) on a 1,600 px screen.
+const QSize kStartSize(790, 900);
 constexpr int kMinChartHeight = 280;
+constexpr int kMinTableHeight = 160;
+constexpr int kMinColumnWidth = 80;
+constexpr int kMaxColumnWidth = 150;
 constexpr int kSwatchPixels = 12;
 
 QSettings Settings() { return QSettings(QStringLiteral("Zorvik"), QStringLiteral("Air Pressure Amplifiers")); }
@@ -60,10 +66,13 @@ QIcon Swatch(int model) {
 
 }  // namespace
 
-ComparisonWindow::ComparisonWindow(Notices& notices, QWidget* parent) : QDialog(parent), notices_(notices) {
+ComparisonWindow::ComparisonWindow(const Session& session, Notices& notices, QWidget* parent)
+    : QDialog(parent), session_(session), notices_(notices) {
     setWindowTitle(QStringLiteral("Compare Amplifiers"));
     setSizeGripEnabled(true);
     BuildControls();
+    table_->setMinimumHeight(kMinTableHeight);
+    chart_->setMinimumHeight(kMinChartHeight);
     resize(kStartSize);
 }
 
@@ -77,6 +86,7 @@ void ComparisonWindow::BuildControls() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     table_->setWordWrap(true);
+    table_->setTextElideMode(Qt::ElideNone);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     chart_ = new ComparisonChartView;
     split_ = new QSplitter(Qt::Vertical);
@@ -87,6 +97,9 @@ void ComparisonWindow::BuildControls() {
     split_->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
+    // The window is never smaller than its controls need, whatever the
+    // texts of the units they show.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(conditions_);
     layout->addWidget(BuildCostRow());
     layout->addWidget(BuildModelRow());
@@ -94,9 +107,10 @@ void ComparisonWindow::BuildControls() {
     layout->addWidget(BuildButtonRow());
 }
 
+// Two rows of two settings, so the window fits beside the selection window.
 QWidget* ComparisonWindow::BuildCostRow() {
     auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
+    auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     power_ = NumberBox(1000, 2);
     hours_ = NumberBox(8784, 0);
@@ -108,10 +122,21 @@ QWidget* ComparisonWindow::BuildCostRow() {
     powerLabel_->setBuddy(power_);
     hoursLabel_->setBuddy(hours_);
     priceLabel->setBuddy(price_);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{powerLabel_, power_, hoursLabel_, hours_, priceLabel, price_, plantAir_})
-        layout->addWidget(w);
-    layout->addStretch(1);
+    layout->addWidget(powerLabel_, 0, 0);
+    layout->addWidget(power_, 0, 1);
+    layout->addWidget(hoursLabel_, 0, 2);
+    layout->addWidget(hours_, 0, 3);
+    layout->addWidget(priceLabel, 1, 0);
+    layout->addWidget(price_, 1, 1);
+    layout->addWidget(plantAir_, 1, 2, 1, 2);
+    layout->setColumnStretch(4, 1);
+    // The power is kept as entered, in kW per 100 scfm: the box shows it
+    // in the units of the window, rounded, and is read back only when the
+    // user changes it.
+    connect(power_, &QDoubleSpinBox::valueChanged, this, [this](double shown) {
+        if (loading_) return;
+        kwPer100Scfm_ = metric_ ? KwPer100ScfmOfMetric(shown) : shown;
+    });
     for (QDoubleSpinBox* box : {power_, hours_, price_})
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
             if (loading_) return;
@@ -129,6 +154,7 @@ QWidget* ComparisonWindow::BuildModelRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     modelChoice_ = new QComboBox;
+    modelChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* label = new QLabel(QStringLiteral("&Model to add:"));
     label->setBuddy(modelChoice_);
     auto* add = new QPushButton(QStringLiteral("&Add"));
@@ -174,6 +200,16 @@ void ComparisonWindow::Open(const SelectionResult& run, const std::vector<int>& 
     ShowCostUnits();
     Refresh();
     ShowWholeTable();
+    PlaceBesideParent();
+}
+
+// Right of the window it was opened from, where the screen has room.
+void ComparisonWindow::PlaceBesideParent() {
+    const QWidget* opener = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (opener == nullptr || opener->screen() == nullptr) return;
+    const QRect screen = opener->screen()->availableGeometry();
+    const QRect beside(opener->frameGeometry().topRight() + QPoint(1, 0), frameGeometry().size());
+    if (screen.contains(beside)) move(beside.topLeft());
 }
 
 // The table gets the height of all its rows, as far as the chart keeps a
@@ -192,8 +228,8 @@ void ComparisonWindow::LoadCostSettings() {
     const CostSettings defaults;
     QSettings settings = Settings();
     settings.beginGroup(QString::fromLatin1(kSettingsGroup));
-    const double kw = settings.value(QString::fromLatin1(kPowerKey), defaults.kwPer100Scfm).toDouble();
-    power_->setValue(metric_ ? KwPerNormalCubicMetrePerMin(kw) : kw);
+    kwPer100Scfm_ = settings.value(QString::fromLatin1(kPowerKey), defaults.kwPer100Scfm).toDouble();
+    power_->setValue(metric_ ? KwPerNormalCubicMetrePerMin(kwPer100Scfm_) : kwPer100Scfm_);
     hours_->setValue(settings.value(QString::fromLatin1(kHoursKey), defaults.hoursPerYear).toDouble());
     price_->setValue(settings.value(QString::fromLatin1(kPriceKey), defaults.pricePerKwh).toDouble());
 }
@@ -218,7 +254,7 @@ void ComparisonWindow::ShowCostUnits() {
 
 CostSettings ComparisonWindow::Cost() const {
     CostSettings cost;
-    cost.kwPer100Scfm = metric_ ? KwPer100ScfmOfMetric(power_->value()) : power_->value();
+    cost.kwPer100Scfm = kwPer100Scfm_;
     cost.hoursPerYear = hours_->value();
     cost.pricePerKwh = price_->value();
     cost.inletIsPlantAir = plantAir_->isChecked();
@@ -238,8 +274,10 @@ void ComparisonWindow::Refresh() {
 }
 
 ComparisonPage ComparisonWindow::Page() const {
-    if (fill_) return ChargeComparisonPage(chargeRows_, chargeDuty_, Cost(), metric_);
-    return FlowComparisonPage(flowRows_, flowDuty_, Cost(), metric_);
+    ComparisonPage page = fill_ ? ChargeComparisonPage(chargeRows_, chargeDuty_, Cost(), metric_)
+                                : FlowComparisonPage(flowRows_, flowDuty_, Cost(), metric_);
+    page.office = session_.Office();
+    return page;
 }
 
 void ComparisonWindow::FillTable() {
@@ -262,17 +300,20 @@ void ComparisonWindow::FillTable() {
             table_->setItem(r, c, item);
         }
     }
+    // Every reason is shown whole: its cell wraps and its row grows.
     table_->resizeColumnsToContents();
     for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 80, 150));
+        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), kMinColumnWidth, kMaxColumnWidth));
     table_->resizeRowsToContents();
     // Nothing to explain when every model is listed. A row keeps its hidden
-    // mark through clear(): the reason row of a shorter charging table would
-    // hide a row of the flow table shown after it.
-    for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, false);
-    const auto& reasons = t.rows.back().cells;
-    table_->setRowHidden(table_->rowCount() - 1,
-                         std::all_of(reasons.begin(), reasons.end(), [](const std::string& r) { return r.empty(); }));
+    // mark through clear(): the reason row of one table would hide a row of
+    // the other shown after it.
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        const ComparisonTable::Row& row = t.rows[static_cast<std::size_t>(r)];
+        const bool nothing =
+            std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); });
+        table_->setRowHidden(r, row.label == ReasonRowLabel && nothing);
+    }
 }
 
 void ComparisonWindow::FillModelChoice() {

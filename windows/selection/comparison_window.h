@@ -16,6 +16,7 @@
 #include "flow_search.h"
 #include "notices.h"
 #include "selection_result.h"
+#include "session.h"
 
 class QCheckBox;
 class QComboBox;
@@ -33,7 +34,7 @@ struct ComparisonPage;
 class ComparisonWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ComparisonWindow(Notices& notices, QWidget* parent = nullptr);
+    ComparisonWindow(const Session& session, Notices& notices, QWidget* parent = nullptr);
     ~ComparisonWindow() override;
 
     // Compares `models` at the conditions the selection run read, in the
@@ -67,6 +68,7 @@ private:
     void FillTable();
     void FillModelChoice();
     void ShowWholeTable();
+    void PlaceBesideParent();
     ComparisonPage Page() const;
     void CopyClick();
     void SaveClick();
@@ -74,6 +76,7 @@ private:
     void AddClick();
     void RemoveClick();
 
+    const Session& session_;  // its office names the printed page
     Notices& notices_;
     bool fill_ = false;
     bool metric_ = false;
@@ -83,6 +86,7 @@ private:
     std::vector<FlowComparisonRow> flowRows_;
     std::vector<ChargeComparisonRow> chargeRows_;
     bool loading_ = false;
+    double kwPer100Scfm_ = 0;  // the compressor's specific power as entered
 
     QLabel* conditions_ = nullptr;
     QDoubleSpinBox* power_ = nullptr;

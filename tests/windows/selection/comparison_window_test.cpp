@@ -4,13 +4,17 @@
 // and the page printed. ZORVIK_GRAB_DIR=<folder> also grabs the window and
 // prints its page there for review.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -211,10 +215,46 @@ TEST_F(ComparisonWindowTest, EveryRowShownAfterTheOtherApplication) {
     Click("systemAImage");
     ListSelections();
     auto* table = Compare()->findChild<QTableWidget*>();
-    int hidden = 0;
-    for (int r = 0; r < table->rowCount(); ++r) hidden += table->isRowHidden(r);
-    EXPECT_EQ(hidden, 1);
-    EXPECT_TRUE(table->isRowHidden(table->rowCount() - 1));
+    QStringList hidden;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->isRowHidden(r)) hidden << table->verticalHeaderItem(r)->text();
+    EXPECT_EQ(hidden, QStringList{"Not listed because"}) << "every model listed, nothing else hidden";
+}
+
+// It opens beside the selection window on a 1,600 px screen and, at any size
+// down to its smallest, shows every caption whole and a chart to read.
+TEST_F(ComparisonWindowTest, OpensBesideTheSelectionWindowAndNeverClipsACaption) {
+    ListSelections();
+    ComparisonWindow* w = Compare();
+    EXPECT_LE(w->width() + form->width(), 1600);
+    for (const QSize size : {QSize(800, 600), QSize(1280, 900), QSize(1600, 1000), QSize(100, 100)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        EXPECT_GE(w->width(), std::min(size.width(), w->minimumWidth()));
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible()) continue;
+            const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&')));
+            EXPECT_LE(needed, b->width()) << b->text().toStdString() << " at " << size.width();
+        }
+        for (QLabel* l : w->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->wordWrap()) continue;
+            const int needed = l->fontMetrics().horizontalAdvance(QString(l->text()).remove(QLatin1Char('&')));
+            EXPECT_LE(needed, l->contentsRect().width()) << l->text().toStdString() << " at " << size.width();
+        }
+        const QWidget* chart = w->findChild<QSplitter*>()->widget(1);  // under the table
+        EXPECT_GE(chart->height(), 280) << size.width();
+    }
+}
+
+// The power is kept as entered: the rounded figure the metric box shows
+// does not change the cost.
+TEST_F(ComparisonWindowTest, MetricCostsUseThePowerAsEntered) {
+    ListSelections();
+    const CostSettings imperial = Compare()->Cost();
+    Compare()->close();
+    Click("metricImperialUnitsBitBtn");
+    ListSelections();
+    EXPECT_DOUBLE_EQ(Compare()->Cost().kwPer100Scfm, imperial.kwPer100Scfm);
 }
 
 TEST_F(ComparisonWindowTest, GrabsForReview) {
