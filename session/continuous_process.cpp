@@ -15,7 +15,8 @@ SelectionResult ContinuousProcessSelection(Session& session, const SelectionCont
             {f.pOutletPsiEdit, PressureEntry, &session.OutletPsi},
             {f.pSupplyPsiEdit, PressureEntry, &session.InletPsi},
             {f.FlowrateReqdScfmEdit, FlowEntry, &session.FlowRequiredScfm},
-        }))
+        }) ||
+        !run.ReadGas())
         return run.result;
     const FlowDuty duty = session.LastFlowDuty();
     run.result.flowDuty = duty;
@@ -24,7 +25,8 @@ SelectionResult ContinuousProcessSelection(Session& session, const SelectionCont
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
     for (const FlowCandidate& c : SearchContinuousProcess(duty)) {
         if (!c.Listed()) continue;
-        run.AddRow(CatalogueRow(c.pumpNo), c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm).flow = c;
+        run.AddRow(CatalogueRow(c.pumpNo), c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm, duty.outletPsi)
+            .flow = c;
     }
     session.PumpIndex = PumpCount;
     session.SelectPump(PumpCount);

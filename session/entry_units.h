@@ -26,4 +26,9 @@ std::string EntryNumberText(const std::string& typed, char separator);
 // holds (the field would otherwise show "INF", which nothing reads back).
 std::optional<std::string> ConvertedEntryText(const std::string& text, EntryKind kind, bool toMetric, char separator);
 
+// The text of a temperature field after a unit switch, toMetric as above:
+//   degF -> degC  (value - 32) x 5 / 9, 1 decimal;  degC -> degF  value x 9 / 5 + 32, 0 decimals.
+// Nothing when the text is not a number.
+std::optional<std::string> ConvertedTemperatureText(const std::string& text, bool toMetric, char separator);
+
 }  // namespace zorvik

@@ -67,4 +67,30 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     return value;
 }
 
+double FahrenheitOf(double celsius) { return celsius * 9 / 5 + 32; }
+
+double CelsiusOf(double fahrenheit) { return (fahrenheit - 32) * 5 / 9; }
+
+TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool optional, Notices& notices) {
+    std::string text = field.Text();
+    if (!field.IsShowing()) return {};
+    TrimLeadingBlanks(text);
+    TrimTrailingBlanks(text);
+    if (text.empty() && optional) return {true, std::nullopt};
+    if (text.empty()) {
+        notices.Beep();
+        notices.Warning(kNullMessage);
+        field.SetFocus();
+        return {};
+    }
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || !std::isfinite(*value)) {
+        notices.Beep();
+        notices.Warning(text + kNotValidSuffix);
+        field.SetFocus();
+        return {};
+    }
+    return {true, metric ? *value : CelsiusOf(*value)};
+}
+
 }  // namespace zorvik

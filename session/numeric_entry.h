@@ -32,4 +32,21 @@ std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntry
 // and converts metric entries to psig, scfm or cubic feet when `metric`.
 std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, Notices& notices);
 
+// What a temperature field gives: whether it was taken and, when it was,
+// the temperature in degC, or none for an optional field left empty.
+struct TemperatureReading {
+    bool valid = false;
+    std::optional<double> celsius;
+};
+
+// A temperature field: any number, below zero too, in degF or, when
+// `metric`, in degC, answered in degC: degC = (degF - 32) x 5 / 9. An empty
+// field is "none" when `optional` (a limit not set) and refused otherwise,
+// with the messages of ReadEntryField.
+TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool optional, Notices& notices);
+
+// degF = degC x 9 / 5 + 32, and back.
+double FahrenheitOf(double celsius);
+double CelsiusOf(double fahrenheit);
+
 }  // namespace zorvik

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "gases.h"
 #include "notices.h"
 
 namespace zorvik {
@@ -60,6 +61,13 @@ struct SelectionControls {
     TextMeasure textWidth;                     // measures row cells; required
     char decimalSeparator = '.';               // the system's, for the row numbers
     Notices* notices = nullptr;                // required
+
+    // The gas boosted. Null fields leave the standard temperature and no
+    // discharge limit.
+    Gas gas = Gas::Air;
+    EntryField* gasTemperatureEdit = nullptr;    // degF, or degC when metric
+    EntryField* temperatureLimitEdit = nullptr;  // the same units; empty: no limit
+    bool realGasChecked = false;                 // vessel charging: contents from the real-gas model
 };
 
 }  // namespace zorvik

@@ -27,6 +27,20 @@ const char* SchematicCaption(int applicationType) {
                                                       : "Constant pressure source feeding continuous process";
 }
 
+const char* GasTemperatureCaption(bool metric) {
+    return metric ? "Gas \xC2\xB0"
+                    "C"
+                  : "Gas \xC2\xB0"
+                    "F";
+}
+
+const char* TemperatureLimitCaption(bool metric) {
+    return metric ? "Limit \xC2\xB0"
+                    "C"
+                  : "Limit \xC2\xB0"
+                    "F";
+}
+
 const char* UnitSwitchCaption(bool metric) { return metric ? "Change to Imperial &Units" : "Change to Metric &Units"; }
 
 }  // namespace zorvik

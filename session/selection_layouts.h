@@ -61,6 +61,10 @@ const char* SchematicCaption(int applicationType);
 
 const char* UnitSwitchCaption(bool metric);
 
+// The captions of the gas temperature and the discharge limit fields.
+const char* GasTemperatureCaption(bool metric);
+const char* TemperatureLimitCaption(bool metric);
+
 // The rows ShowInstructions writes into the empty result list.
 inline constexpr std::array<const char*, 6> InstructionRows = {
     " ",

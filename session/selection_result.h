@@ -10,6 +10,7 @@
 
 #include "charge_search.h"
 #include "flow_search.h"
+#include "gas_figures.h"
 #include "session.h"
 
 namespace zorvik {
@@ -24,7 +25,10 @@ enum class SelectionStop {
 // One listed model: the text of its list row and the figures the row was
 // made from (FormatSelectionRow's arguments), in internal units, with the
 // search's own figures of the model: `flow` for a continuous process,
-// `charge` (its charge flows among them) for vessel charging.
+// `charge` (its charge flows among them) for vessel charging. A model whose
+// discharge can pass the temperature limit has OverLimitMark after its name.
+inline constexpr const char* OverLimitMark = " *";
+
 struct SelectionRow {
     std::string text;
     int pumpNo = 0;
@@ -35,15 +39,20 @@ struct SelectionRow {
     double flowOrTime = 0;    // flow: delivered flow, scfm; fill: fill time, minutes
     FlowCandidate flow;
     ChargeCandidate charge;
+    // How hot the gas can get in each stage, compressed to the outlet or
+    // final pressure, and whether that is above the limit the run read.
+    std::optional<StageTemperatures> discharge;
+    bool overTemperatureLimit = false;
 };
 
 struct SelectionResult {
     SelectionStop stop = SelectionStop::None;
     std::string message;  // the validation message shown, when stop is ValidationFailed
     std::uint8_t applicationType = ApplicationFlow;
-    bool metric = false;    // the units the rows are written in
-    FlowDuty flowDuty;      // what the run read, for a continuous process
-    ChargeDuty chargeDuty;  // or for vessel charging
+    bool metric = false;                            // the units the rows are written in
+    std::optional<double> temperatureLimitCelsius;  // the discharge limit the rows are marked by
+    FlowDuty flowDuty;                              // what the run read, for a continuous process
+    ChargeDuty chargeDuty;                          // or for vessel charging
     std::vector<SelectionRow> rows;
 
     bool Completed() const { return stop == SelectionStop::None; }

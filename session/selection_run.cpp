@@ -25,6 +25,32 @@ bool SelectionRun::ReadFields(std::initializer_list<Field> fields) {
     return true;
 }
 
+bool SelectionRun::ReadGas() {
+    session.GasBoosted = controls.gas;
+    session.RealGasContents = controls.realGasChecked;
+    session.GasCelsius = StandardGasCelsius;
+    session.TemperatureLimitCelsius.reset();
+    const bool metric = session.MetricUnits;
+    if (controls.gasTemperatureEdit != nullptr) {
+        const TemperatureReading gas = ReadTemperatureField(*controls.gasTemperatureEdit, metric, false, notices());
+        if (!gas.valid) {
+            result.stop = SelectionStop::EntryInvalid;
+            return false;
+        }
+        session.GasCelsius = *gas.celsius;
+    }
+    if (controls.temperatureLimitEdit != nullptr) {
+        const TemperatureReading limit = ReadTemperatureField(*controls.temperatureLimitEdit, metric, true, notices());
+        if (!limit.valid) {
+            result.stop = SelectionStop::EntryInvalid;
+            return false;
+        }
+        session.TemperatureLimitCelsius = limit.celsius;
+    }
+    result.temperatureLimitCelsius = session.TemperatureLimitCelsius;
+    return true;
+}
+
 SelectionResult SelectionRun::Failed(const std::string& message) {
     notices().Beep();
     notices().Error(message);
@@ -34,9 +60,14 @@ SelectionResult SelectionRun::Failed(const std::string& message) {
     return result;
 }
 
-SelectionRow& SelectionRun::AddRow(const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime) {
+SelectionRow& SelectionRun::AddRow(const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime,
+                                   double outletPsi) {
     SelectionRow row;
-    row.text = FormatSelectionRow(pump.PumpNo, pump.Series, pump.RatioText, cyclesPerMin, air, flowOrTime,
+    row.discharge = DischargeTemperatures(pump, session.GasBoosted, session.InletPsi, outletPsi, session.GasCelsius);
+    row.overTemperatureLimit =
+        row.discharge && ExceedsTemperatureLimit(*row.discharge, session.TemperatureLimitCelsius);
+    const std::string ratioText = row.overTemperatureLimit ? pump.RatioText + OverLimitMark : pump.RatioText;
+    row.text = FormatSelectionRow(pump.PumpNo, pump.Series, ratioText, cyclesPerMin, air, flowOrTime,
                                   RowFormat{result.applicationType, result.metric, controls.decimalSeparator},
                                   controls.textWidth);
     row.pumpNo = pump.PumpNo;

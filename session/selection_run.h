@@ -40,13 +40,19 @@ struct SelectionRun {
     // refused.
     bool ReadFields(std::initializer_list<Field> fields);
 
+    // Takes the gas, its temperature and the discharge limit into the
+    // session, after the layout's fields; false, with the result stopped,
+    // when a temperature was refused.
+    bool ReadGas();
+
     // The exclamation beep and an error box with the message of the last
     // failing check; the run ends with no rows.
     SelectionResult Failed(const std::string& message);
 
-    // The row of a listed model, written in the run's application and units;
-    // the caller adds the search's figures to it.
-    SelectionRow& AddRow(const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime);
+    // The row of a listed model, written in the run's application and units,
+    // with the gas's discharge temperatures at `outletPsi` (the outlet or the
+    // final pressure); the caller adds the search's figures to it.
+    SelectionRow& AddRow(const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime, double outletPsi);
 };
 
 }  // namespace zorvik

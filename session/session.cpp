@@ -8,11 +8,20 @@ void Session::SelectPump(int n) {
 }
 
 FlowDuty Session::LastFlowDuty() const {
-    return {AirDrivePsi, AirAvailableScfm, InletPsi, OutletPsi, FlowRequiredScfm, IgnoreAirAvailable, IgnoreFlowRate};
+    FlowDuty duty{AirDrivePsi,      AirAvailableScfm,   InletPsi,      OutletPsi,
+                  FlowRequiredScfm, IgnoreAirAvailable, IgnoreFlowRate};
+    duty.gas = GasBoosted;
+    duty.gasCelsius = GasCelsius;
+    return duty;
 }
 
 ChargeDuty Session::LastChargeDuty() const {
-    return {AirDrivePsi, AirAvailableScfm, InletPsi, OutStartPsi, OutFinalPsi, OutCapacityFt3, IgnoreAirAvailable};
+    ChargeDuty duty{AirDrivePsi, AirAvailableScfm, InletPsi,          OutStartPsi,
+                    OutFinalPsi, OutCapacityFt3,   IgnoreAirAvailable};
+    duty.gas = GasBoosted;
+    duty.contents = RealGasContents ? ContentsCount::RealGas : ContentsCount::Ideal;
+    duty.vesselCelsius = GasCelsius;
+    return duty;
 }
 
 }  // namespace zorvik

@@ -10,10 +10,12 @@
 // All pressures are psig, flows and air uses scfm, vessel volumes cubic feet.
 
 #include <cstdint>
+#include <optional>
 
 #include "catalogue.h"
 #include "charge_search.h"
 #include "flow_search.h"
+#include "gases.h"
 #include "office_table.h"
 
 namespace zorvik {
@@ -32,6 +34,9 @@ enum ApplicationTypes : std::uint8_t {
     ApplicationFlow = 0,          // constant source feeding a continuous process
     ApplicationFillCylinder = 1,  // constant source charging a vessel or cylinder
 };
+
+// The gas temperature until the user types another, degC (68 degF).
+inline constexpr double StandardGasCelsius = 20;
 
 // The chart's drive pressure until the user adjusts it, psig.
 inline constexpr double DefaultGraphAirDrivePsi = 90.0;
@@ -53,6 +58,15 @@ struct Session {
     double OutCapacityFt3 = 0;
     bool IgnoreAirAvailable = false;  // the selection window's check boxes
     bool IgnoreFlowRate = false;      // as the last run took them
+
+    // The gas boosted, as the last run read it: its temperature at the inlet
+    // (and in the vessel being charged), degC, the limit its discharge may
+    // reach (none by default), and whether a vessel's contents are counted
+    // from the real-gas model.
+    Gas GasBoosted = Gas::Air;
+    double GasCelsius = StandardGasCelsius;
+    std::optional<double> TemperatureLimitCelsius;
+    bool RealGasContents = false;
 
     // Operating point of the graph window's chart.
     double GraphAirDrivePsi = DefaultGraphAirDrivePsi;

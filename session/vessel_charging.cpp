@@ -36,7 +36,8 @@ SelectionResult VesselChargingSelection(Session& session, const SelectionControl
             {f.OutStartPsiEdit, PressureEntry, &session.OutStartPsi},
             {f.OutFinalPsiEdit, PressureEntry, &session.OutFinalPsi},
             {f.OutCapacityFt3Edit, FlowEntry, &session.OutCapacityFt3},
-        }))
+        }) ||
+        !run.ReadGas())
         return run.result;
     if (!EqualiseStartPressure(run)) {
         run.result.stop = SelectionStop::Cancelled;
@@ -49,7 +50,8 @@ SelectionResult VesselChargingSelection(Session& session, const SelectionControl
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
     for (const ChargeCandidate& c : SearchVesselCharging(duty)) {
         if (!c.Listed()) continue;
-        run.AddRow(CatalogueRow(c.pumpNo), c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes).charge = c;
+        run.AddRow(CatalogueRow(c.pumpNo), c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes, duty.finalPsi).charge =
+            c;
     }
     session.PumpIndex = PumpCount;
     session.SelectPump(PumpCount);

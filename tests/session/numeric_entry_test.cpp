@@ -136,5 +136,30 @@ TEST(NumericEntryTest, ReadEntryFieldRefusesBadFields) {
     }
 }
 
+// Temperatures take any number, below zero too, in degF or degC, and an
+// optional field left empty is no limit rather than a fault.
+TEST(NumericEntryTest, TemperatureFieldsInEitherUnit) {
+    const struct {
+        const char* text;
+        bool metric;
+        bool optional;
+        std::optional<double> celsius;  // nothing: refused with a message
+    } cases[] = {
+        {"68", false, false, 20.0},         {"-4", false, false, -20.0},    {"20", true, false, 20.0},
+        {" -20.5 ", true, true, -20.5},     {"", true, true, std::nullopt}, {"", false, false, std::nullopt},
+        {"warm", true, true, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const bool refused = !c.celsius && !(c.optional && std::string(c.text).empty());
+        NoticeRecorder notices{NoticeRecorder::Permissive};
+        FakeEntryField field(c.text);
+        const TemperatureReading r = ReadTemperatureField(field, c.metric, c.optional, TestNotices());
+        EXPECT_EQ(r.valid, !refused) << c.text;
+        EXPECT_EQ(notices.Warnings().size(), refused ? 1u : 0u) << c.text;
+        EXPECT_EQ(r.celsius.has_value(), c.celsius.has_value()) << c.text;
+        EXPECT_NEAR(r.celsius.value_or(0), c.celsius.value_or(0), 1e-12) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace zorvik

@@ -19,6 +19,8 @@
 #include "fitted_label.h"
 #include "input_check.h"
 #include "model_hand_off.h"
+#include "number_text.h"
+#include "numeric_entry.h"
 #include "selection_entry.h"
 #include "selection_report.h"
 #include "selection_schematic.h"
@@ -33,6 +35,10 @@ namespace {
 const std::vector<int> SelectionTabStops = {5, 160, 258, 364, 480, 500};
 constexpr double SelectionTabScale = 3.55;
 constexpr int SearchingNoticeMs = 1000;
+// The gas temperature and the discharge limit follow the eight entry
+// fields in EntryFields().
+constexpr int kGasTemperatureField = SelectionEntryCount;
+constexpr int kTemperatureLimitField = SelectionEntryCount + 1;
 const QSize GlyphSize(16, 16);
 const QSize SystemPictureSize(104, 54);
 
@@ -117,6 +123,12 @@ void TAmplifierSelectionForm::Build() {
         connect(box, &QCheckBox::clicked, this, &TAmplifierSelectionForm::disableAirQtyLimitCheckBoxClick);
     connect(ui->disableFlowrateLimitCheckBox, &QCheckBox::clicked, this,
             &TAmplifierSelectionForm::disableFlowrateLimitCheckBoxClick);
+    FillGasList();
+    // The gas is an input like any other: a change clears the list.
+    connect(ui->GasComboBox, &QComboBox::activated, this, &TAmplifierSelectionForm::ClearSelections);
+    for (QLineEdit* edit : {ui->GasTempEdit, ui->TempLimitEdit})
+        connect(edit, &QLineEdit::textChanged, this, &TAmplifierSelectionForm::ClearSelections);
+    connect(ui->RealGasCheckBox, &QCheckBox::clicked, this, &TAmplifierSelectionForm::ClearSelections);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TAmplifierSelectionForm::Timer1Timer);
     ui->InstructMemo->installEventFilter(this);
@@ -230,6 +242,7 @@ void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
         entryLabels[e]->setVisible(shown);
     }
     ui->disableFlowrateLimitCheckBox->setVisible(!fill);
+    ui->RealGasCheckBox->setVisible(fill);
     const SelectionHeadings headings = HeadingsOf(session_.ApplicationType, session_.MetricUnits);
     ui->FlowrateHdLabel->setText(QString::fromLatin1(headings.flowOrTime));
     ui->AirConsumpHdLabel->setText(QString::fromLatin1(headings.air));
@@ -281,6 +294,8 @@ std::vector<SelectionEntryField> TAmplifierSelectionForm::EntryFields() const {
     std::vector<SelectionEntryField> fields;
     fields.reserve(SelectionEntryCount);
     for (QLineEdit* edit : entryEdits) fields.emplace_back(edit, decimalSeparator);
+    fields.emplace_back(ui->GasTempEdit, decimalSeparator);
+    fields.emplace_back(ui->TempLimitEdit, decimalSeparator);
     return fields;
 }
 
@@ -294,6 +309,10 @@ SelectionControls TAmplifierSelectionForm::ControlsOf(std::vector<SelectionEntry
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
     controls.decimalSeparator = decimalSeparator;
     controls.notices = &notices_;
+    controls.gas = AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
+    controls.gasTemperatureEdit = &fields[kGasTemperatureField];
+    controls.temperatureLimitEdit = &fields[kTemperatureLimitField];
+    controls.realGasChecked = ui->RealGasCheckBox->isChecked();
     return controls;
 }
 
@@ -328,6 +347,8 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
         } else
             ConvertEntryUnits(SelectionEntry(e));
     }
+    ConvertTemperature(ui->GasTempEdit, switchedGas_);
+    ConvertTemperature(ui->TempLimitEdit, switchedLimit_);
     ShowLayout(session_.ApplicationType, true);
     if (hadSelection) ListSelectionsBitBtnClick();
 }
@@ -335,6 +356,8 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
 void TAmplifierSelectionForm::ShowEntryCaptions() {
     for (int e = 0; e < SelectionEntryCount; ++e)
         entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), session_.MetricUnits)));
+    ui->GasTempLabel->setText(QString::fromUtf8(GasTemperatureCaption(session_.MetricUnits)));
+    ui->TempLimitLabel->setText(QString::fromUtf8(TemperatureLimitCaption(session_.MetricUnits)));
 }
 
 // A field left as the last switch wrote it goes back to exactly what was
@@ -357,6 +380,44 @@ void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
     }
     memory = {edit->text(), QString::fromStdString(*converted)};
     edit->setText(memory.written);
+}
+
+// As ConvertEntryUnits, for degF and degC; an empty field (no limit) stays
+// empty.
+void TAmplifierSelectionForm::ConvertTemperature(QLineEdit* edit, UnitSwitchMemory& memory) {
+    if (!memory.written.isEmpty() && edit->text() == memory.written) {
+        edit->setText(std::exchange(memory, {}).before);
+        return;
+    }
+    if (edit->text().trimmed().isEmpty()) return;
+    const std::optional<std::string> converted = ConvertedTemperatureText(
+        EntryNumberText(edit->text(), decimalSeparator), session_.MetricUnits, decimalSeparator);
+    if (!converted) {
+        notices_.Beep();
+        notices_.Error(edit->text().toStdString() + kNotAValidValue);
+        return;
+    }
+    memory = {edit->text(), QString::fromStdString(*converted)};
+    edit->setText(memory.written);
+}
+
+// The gas as the report names it: air at the standard temperature as the
+// catalogue's figures assume it ("Air"), any other with its temperature as
+// typed.
+QString TAmplifierSelectionForm::ReportGasText() const {
+    const QString name = ui->GasComboBox->currentText();
+    const QString typed = ui->GasTempEdit->text().trimmed();
+    const std::optional<double> value = ParseNumber(EntryNumberText(typed, decimalSeparator));
+    const double standard = session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius);
+    if (ui->GasComboBox->currentIndex() == 0 && value == standard) return name;
+    return tr("%1 at %2 %3").arg(name, typed, ui->GasTempLabel->text().section(QLatin1Char(' '), 1));
+}
+
+void TAmplifierSelectionForm::FillGasList() {
+    for (const Gas gas : AllGases)
+        ui->GasComboBox->addItem(
+            QString::fromUtf8(Properties(gas).displayName.data(), Properties(gas).displayName.size()));
+    ui->GasComboBox->setCurrentIndex(0);
 }
 
 void TAmplifierSelectionForm::pOutletPsiEditChange(SelectionEntry entry) {
@@ -418,6 +479,7 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.capacity = ui->OutCapacityFt3Edit->text();
     report.rows = ui->SelectionTabListBox->Rows();
     report.office = session_.Office();
+    report.gas = ReportGasText();
     return TellPrintResult(PrintSelectionReport(printer, report), "The list", notices_);
 }
 

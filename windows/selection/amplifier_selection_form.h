@@ -95,6 +95,8 @@ private:
     std::vector<SelectionEntryField> EntryFields() const;
     SelectionControls ControlsOf(std::vector<SelectionEntryField>& fields);
     void UpdateCompare();
+    void FillGasList();
+    QString ReportGasText() const;
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
     void ConnectCompare();
@@ -117,6 +119,9 @@ private:
         QString written;
     };
     std::array<UnitSwitchMemory, SelectionEntryCount> switched_{};
+    UnitSwitchMemory switchedGas_;
+    UnitSwitchMemory switchedLimit_;
+    void ConvertTemperature(QLineEdit* edit, UnitSwitchMemory& memory);
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
     // cells of the result rows.
     std::unique_ptr<Canvas> fontSizeCanvas;

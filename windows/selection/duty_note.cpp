@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "charge_nearest.h"
 #include "duty_search.h"
+#include "gases.h"
 #include "units.h"
 
 namespace zorvik {
@@ -69,6 +70,34 @@ QString FlowNote(const SelectionResult& run) {
     return nearest ? Nearest(nearest->match.Model(), nearest->text) : QString();
 }
 
+// "85 °C", or "185 °F" in imperial units.
+QString TemperatureText(double celsius, bool metric) {
+    return metric ? QStringLiteral("%L1 \u00B0C").arg(celsius, 0, 'f', 0)
+                  : QStringLiteral("%L1 \u00B0F").arg(celsius * 9 / 5 + 32, 0, 'f', 0);
+}
+
+// The rows marked for a discharge above the limit, with how hot they get.
+QString OverLimitNote(const SelectionResult& run) {
+    QStringList names;
+    int over = 0;
+    for (const SelectionRow& row : run.rows) {
+        if (!row.overTemperatureLimit || ++over > kNamesShown) continue;
+        names << QStringLiteral("%1 (%2)").arg(NameOf(row.pumpNo),
+                                               TemperatureText(row.discharge->Highest(), run.metric));
+    }
+    if (over == 0) return {};
+    if (over > kNamesShown) names << Tr("%n more", over - static_cast<int>(kNamesShown));
+    return Tr("* Discharge can pass the %1 limit: %2.")
+        .arg(TemperatureText(*run.temperatureLimitCelsius, run.metric), names.join(QStringLiteral(", ")));
+}
+
+Gas GasOf(const SelectionResult& run) { return run.IsFill() ? run.chargeDuty.gas : run.flowDuty.gas; }
+
+QString SafetyNoteOf(Gas gas) {
+    const std::string_view note = SafetyNote(gas);
+    return QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size()));
+}
+
 QString FillNote(const SelectionResult& run) {
     if (!run.rows.empty()) return {};
     const std::optional<NearestCharge> nearest = NearestModelToCharge(run.chargeDuty, run.metric);
@@ -79,7 +108,10 @@ QString FillNote(const SelectionResult& run) {
 
 QString DutyNoteText(const SelectionResult& run) {
     if (!run.Completed()) return {};
-    return run.IsFill() ? FillNote(run) : FlowNote(run);
+    // What the gas calls for comes first: it holds whatever the figures say.
+    QStringList parts = {SafetyNoteOf(GasOf(run)), run.IsFill() ? FillNote(run) : FlowNote(run), OverLimitNote(run)};
+    parts.removeAll(QString());
+    return parts.join(QLatin1Char(' '));
 }
 
 }  // namespace zorvik

@@ -3,7 +3,8 @@
 // question (what each model delivers flat out on the air available); the
 // line answers the engineer's: which models meet the duty only throttled to
 // the flow asked for, and, when nothing is listed, why the nearest model is
-// not.
+// not; which listed models' discharge can pass the temperature limit; and
+// what the gas itself calls for (oxygen, hydrogen, carbon dioxide).
 
 #include <QString>
 
@@ -11,8 +12,7 @@
 
 namespace zorvik {
 
-// Empty when there is nothing to add to the list: a stopped run, a fill
-// with rows, or a flow whose every model that meets the duty is listed.
+// Empty when there is nothing to add to the list.
 QString DutyNoteText(const SelectionResult& run);
 
 }  // namespace zorvik

@@ -34,9 +34,12 @@ bool SelectionInputsValid(const Session& session, const SelectionControls& contr
         &SelectionFields::OutFinalPsiEdit,      &SelectionFields::OutCapacityFt3Edit,
     };
     std::vector<QuietField> fields;
-    fields.reserve(kFields.size());
+    fields.reserve(kFields.size() + 2);
     SelectionControls quiet = controls;
     for (Member m : kFields) quiet.fields.*m = &fields.emplace_back(controls.fields.*m);
+    for (EntryField* SelectionControls::*m :
+         {&SelectionControls::gasTemperatureEdit, &SelectionControls::temperatureLimitEdit})
+        if (controls.*m != nullptr) quiet.*m = &fields.emplace_back(controls.*m);
     SilentNotices silent;
     quiet.notices = &silent;
     quiet.searchingMemo = nullptr;

@@ -180,7 +180,7 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
     out.Text(InletSide.figure, y, QStringLiteral(":  ") + QString::fromLatin1(ApplicationTexts[type]));
     y += L;
     out.Text(0, y, QStringLiteral("Gas to be boosted"));
-    out.Text(InletSide.figure, y, QStringLiteral(":  Air"));
+    out.Text(InletSide.figure, y, QStringLiteral(":  ") + report.gas);
 
     y += 2 * L;
     c.SetFontUnderline(true);

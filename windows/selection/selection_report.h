@@ -19,18 +19,19 @@ namespace zorvik {
 // the application's layout are printed, and the air available and the
 // required flow say so when the window ignores them.
 struct SelectionReport {
-    int applicationType = 0;    // ApplicationFlow or ApplicationFillCylinder
-    bool metric = false;        // barg, nl/min, n.m3 and litres instead of psig, scfm and ft.3
-    QString airDrive;           // pAirDrivePsiEdit
-    QString airAvailable;       // qAirScfmEdit
-    bool airUnlimited = false;  // " Ignore air available setting"
-    QString inlet;              // pSupplyPsiEdit
-    QString flowRequired;       // FlowrateReqdScfmEdit (continuous process)
-    bool flowIgnored = false;   // " Ignore flow rate setting" (continuous process)
-    QString outlet;             // pOutletPsiEdit (continuous process)
-    QString initial;            // OutStartPsiEdit (vessel charging)
-    QString final;              // OutFinalPsiEdit (vessel charging)
-    QString capacity;           // OutCapacityFt3Edit (vessel charging)
+    int applicationType = 0;              // ApplicationFlow or ApplicationFillCylinder
+    bool metric = false;                  // barg, nl/min, n.m3 and litres instead of psig, scfm and ft.3
+    QString airDrive;                     // pAirDrivePsiEdit
+    QString airAvailable;                 // qAirScfmEdit
+    bool airUnlimited = false;            // " Ignore air available setting"
+    QString inlet;                        // pSupplyPsiEdit
+    QString flowRequired;                 // FlowrateReqdScfmEdit (continuous process)
+    bool flowIgnored = false;             // " Ignore flow rate setting" (continuous process)
+    QString outlet;                       // pOutletPsiEdit (continuous process)
+    QString initial;                      // OutStartPsiEdit (vessel charging)
+    QString final;                        // OutFinalPsiEdit (vessel charging)
+    QString capacity;                     // OutCapacityFt3Edit (vessel charging)
+    QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed
     // The result list as it stands: tab-separated rows whose five cells after
     // the first tab are printed in five columns; the model number after the
     // sixth tab is not. A row without tabs prints as an empty line.

@@ -18,6 +18,7 @@
 #include "picture_box.h"
 #include "amplifier_selection_form.h"
 #include "support/notice_recorder.h"
+#include "gases.h"
 #include "selection_window_fixture.h"
 
 namespace zorvik {
@@ -203,6 +204,47 @@ TEST_F(SelectionWindowTest, UnitSwitchConvertsAFieldEditedSinceTheLastSwitch) {
     EXPECT_EQ(Text("pAirDrivePsiEdit"), "100");
 }
 
+// The gas is an input like the fields: it reaches the run, a discharge
+// limit marks the rows it is passed by, and the line under the list names
+// them and what the gas calls for.
+TEST_F(SelectionWindowTest, GasTemperatureAndLimitReachTheList) {
+    const struct {
+        int gas;            // in the list's order: air, nitrogen, oxygen ...
+        const char* limit;  // degF; the default duty heats the gas to about 190 degF
+        bool marked;        // every row marked, else none
+    } cases[] = {{2, "150", true}, {1, "250", false}, {0, "", false}};
+    for (const auto& c : cases) {
+        Find<QComboBox>("GasComboBox")->setCurrentIndex(c.gas);
+        Retype("GasTempEdit", "86");
+        Retype("TempLimitEdit", c.limit);
+        ListSelections();
+        EXPECT_EQ(session.GasBoosted, AllGases[static_cast<std::size_t>(c.gas)]);
+        EXPECT_NEAR(session.GasCelsius, 30, 1e-9);
+        const QStringList rows = List()->Rows();
+        ASSERT_FALSE(rows.isEmpty());
+        for (const QString& row : rows)
+            EXPECT_EQ(row.section(QLatin1Char('\t'), 1, 1).endsWith(QStringLiteral(" *")), c.marked) << c.limit;
+        const QLabel* line = Find<QLabel>("DutyNoteLabel");
+        const QString note = line->toolTip().isEmpty() ? line->text() : line->toolTip();  // whole when cut short
+        EXPECT_EQ(note.contains(QStringLiteral("* Discharge can pass the ") + c.limit), c.marked) << note.toStdString();
+        const std::string_view safety = SafetyNote(AllGases[static_cast<std::size_t>(c.gas)]);
+        const QString calledFor = QString::fromUtf8(safety.data(), static_cast<qsizetype>(safety.size()));
+        EXPECT_TRUE(note.startsWith(calledFor)) << "what the gas calls for comes first";
+    }
+}
+
+// Temperatures switch units with the rest and come back as typed.
+TEST_F(SelectionWindowTest, UnitSwitchConvertsTheTemperatures) {
+    Retype("TempLimitEdit", "300");
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_EQ(Text("GasTempEdit"), "20.0");
+    EXPECT_EQ(Text("TempLimitEdit"), "148.9");
+    EXPECT_EQ(Label("GasTempLabel"), QString::fromUtf8("Gas \u00B0C"));
+    Click("metricImperialUnitsBitBtn");
+    EXPECT_EQ(Text("GasTempEdit"), "68");
+    EXPECT_EQ(Text("TempLimitEdit"), "300");
+}
+
 TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
     const QStringList flowOrder = {"pAirDrivePsiEdit",
                                    "qAirScfmEdit",
@@ -213,6 +255,9 @@ TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
                                    "ApplicationTypeComboBox",
                                    "disableAirQtyLimitCheckBox",
                                    "disableFlowrateLimitCheckBox",
+                                   "GasComboBox",
+                                   "GasTempEdit",
+                                   "TempLimitEdit",
                                    "ListSelectionsBitBtn",
                                    "SelectionTabListBox",
                                    "ShowDrawingBitBtn",
@@ -231,6 +276,10 @@ TEST_F(SelectionWindowTest, TabVisitsTheControlsInOrder) {
                                    "OutCapacityFt3Edit",
                                    "ApplicationTypeComboBox",
                                    "disableAirQtyLimitCheckBox",
+                                   "GasComboBox",
+                                   "GasTempEdit",
+                                   "TempLimitEdit",
+                                   "RealGasCheckBox",
                                    "ListSelectionsBitBtn",
                                    "SelectionTabListBox",
                                    "ShowDrawingBitBtn",
