@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "catalogue.h"
+#include "chart_pictures.h"
 #include "dimension_drawings.h"
 #include "dimension_primitives.h"
+#include "drawing_pictures.h"
 #include "picture_file.h"
 
 namespace zorvik {
@@ -96,6 +99,88 @@ TEST(DrawingTextsTest, EveryMillimetreTextIsItsInchTextRounded) {
         }
     }
     EXPECT_GT(pairs, 60);
+}
+
+// A dark pixel of an outline picture.
+struct Ink {
+    QPoint at;
+    QRgb colour;
+};
+
+// The dark pixels of an outline picture, scattered through it, so that a
+// few of them already tell whether the picture stands somewhere.
+std::vector<Ink> InkOf(const QImage& picture) {
+    std::vector<Ink> ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128) ink.push_back({{x, y}, picture.pixel(x, y)});
+    std::vector<Ink> scattered;
+    constexpr std::size_t kStride = 97;
+    for (std::size_t start = 0; start < kStride; ++start)
+        for (std::size_t i = start; i < ink.size(); i += kStride) scattered.push_back(ink[i]);
+    return scattered;
+}
+
+// Where the outline picture stands, unscaled, in the drawing: the place
+// where nearly all of its dark pixels are found; none if nowhere.
+std::optional<QPoint> PlaceOf(const QImage& drawing, QSize picture, const std::vector<Ink>& ink) {
+    // Read straight from the pixel rows: the search looks at every place.
+    const auto* page = reinterpret_cast<const QRgb*>(drawing.constBits());
+    const qsizetype row = drawing.bytesPerLine() / sizeof(QRgb);
+    const auto misses = [&](QPoint at, std::size_t count, std::size_t most) {
+        std::size_t missed = 0;
+        for (std::size_t i = 0; i < count && missed <= most; ++i) {
+            const QPoint p = at + ink[i].at;
+            if (page[p.y() * row + p.x()] != ink[i].colour) ++missed;
+        }
+        return missed;
+    };
+    for (int y = 0; y + picture.height() <= drawing.height(); ++y)
+        for (int x = 0; x + picture.width() <= drawing.width(); ++x)
+            if (misses({x, y}, std::min<std::size_t>(ink.size(), 32), 8) <= 8 &&
+                misses({x, y}, ink.size(), ink.size() / 10) <= ink.size() / 10)
+                return QPoint(x, y);
+    return std::nullopt;
+}
+
+// No dimension or note text is written over an outline: every dark pixel
+// of the outline pictures in a drawing stays out of the box of every word,
+// in either unit.
+TEST(DrawingTextsTest, NoTextCoversAnOutline) {
+    std::vector<std::pair<QSize, std::vector<Ink>>> pictures;
+    for (int i = 0; i < DrgImageCount; ++i) {
+        const QImage picture = DrawingPictures::Picture(static_cast<DrgImage>(i)).convertToFormat(QImage::Format_RGB32);
+        pictures.emplace_back(picture.size(), InkOf(picture));
+    }
+    std::vector<std::string> names;
+    std::vector<std::function<void(Canvas&)>> draws;
+    for (const DimensionedDrawing& drawing : EveryDimensionedDrawing())
+        for (bool mm : {false, true}) {
+            names.push_back(drawing.name + (mm ? " in mm" : " in inches"));
+            draws.push_back([draw = drawing.draw, mm](Canvas& c) { draw(c, mm); });
+        }
+    const auto words = testing::DrawnWordsOfEach(draws);
+    for (std::size_t d = 0; d < draws.size(); ++d) {
+        QImage image(617, 461, QImage::Format_RGB32);
+        {
+            Canvas canvas(image);
+            draws[d](canvas);
+        }
+        int found = 0;
+        for (const auto& [picture, ink] : pictures) {
+            const std::optional<QPoint> at = PlaceOf(image, picture, ink);
+            if (!at) continue;
+            ++found;
+            for (const testing::PlacedWord& word : words[d]) {
+                const QRectF box = word.box.adjusted(1, 1, -1, -1);
+                const auto covered = std::count_if(ink.begin(), ink.end(), [&](const Ink& p) {
+                    return box.contains(QPointF(*at + p.at) + QPointF(0.5, 0.5));
+                });
+                EXPECT_EQ(covered, 0) << names[d] << ": \"" << word.text.toStdString() << "\" covers its outline";
+            }
+        }
+        EXPECT_GT(found, 0) << names[d] << ": no outline found";
+    }
 }
 
 }  // namespace
