@@ -353,18 +353,23 @@ std::optional<int> GapBelow(QTextEdit* memo) {
 }
 
 // The texts read on down each column: none ends more than three lines above
-// what follows it, so that no empty band is left between them.
+// what follows it, in any window and under any tab, so that no empty band is
+// left between them.
 TEST(InfoWindowsTest, NoEmptyBandBelowAText) {
-    for (const char* name : {"Sizing", "OperationalGuide"}) {
-        const InfoWindow* info = std::find_if(std::begin(Info), std::end(Info),
-                                              [&](const InfoWindow& i) { return std::string(i.name) == name; });
-        QDialog* window = info->get();
+    for (const InfoWindow& info : Info) {
+        QDialog* window = info.get();
         window->show();
-        for (QTextEdit* memo : window->findChildren<QTextEdit*>()) {
-            const std::optional<int> gap = GapBelow(memo);
-            EXPECT_LE(gap.value_or(0), 3 * memo->fontMetrics().lineSpacing())
-                << name << ": " << NameOf(memo) << " ends " << gap.value_or(0) << " px above the next text";
+        auto* tabs = window->findChild<QTabBar*>();
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs) tabs->setCurrentIndex(tab);
+            for (QTextEdit* memo : window->findChildren<QTextEdit*>()) {
+                if (!memo->isVisible()) continue;
+                const std::optional<int> gap = GapBelow(memo);
+                EXPECT_LE(gap.value_or(0), 3 * memo->fontMetrics().lineSpacing())
+                    << info.name << ": " << NameOf(memo) << " ends " << gap.value_or(0) << " px above the next text";
+            }
         }
+        if (tabs) tabs->setCurrentIndex(0);
         window->hide();
     }
 }
