@@ -36,17 +36,33 @@ struct InletCurve {
     QPoint balloon;  // where its balloon stands
 };
 
+// The plot inside the axes, less the rows that keep the labels clear of the
+// drive pressure box above it: tags and balloons stay within it.
+QRect PlotArea(const ChartAxes& a) {
+    return {QPoint(a.x0 + 1, a.y0 - ChartAxisLengthY + LabelClearance), QPoint(a.x0 + ChartAxisLengthX, a.y0 - 1)};
+}
+
 // A balloon stands this far at least from the flow axis, and from the end
 // of the pressure axis, and a curve that starts at the top of the plot has
 // its balloon hung from the top, so that it stays on the plot.
 constexpr int kBalloonFromAxis = 22;
 constexpr int kBalloonFromEnd = 15;
 constexpr int kBalloonHeight = 21;
+constexpr int kBalloonReachLeft = 21;  // from the point it stands on to its left edge
+
+// A balloon moved clear of `other`: up above it, or right of it where going
+// up would take it off the plot.
+QPoint BalloonClearOf(QPoint balloon, QPoint other, const ChartAxes& a) {
+    const QPoint up(balloon.x(), BalloonBox(other).top() - LabelClearance);
+    const QPoint right(BalloonBox(other).right() + 1 + LabelClearance + kBalloonReachLeft, balloon.y());
+    const bool upLeavesPlot = BalloonBox(up).top() < PlotArea(a).top();
+    return upLeavesPlot && right.x() <= a.x0 + ChartAxisLengthX - kBalloonFromEnd ? right : up;
+}
 
 // The inlet curves the chart draws, top curve first. Each balloon stands
 // on its curve's start, kept off the axes' ends; where curves start so close
-// that balloons would hide each other, a balloon goes up above the one
-// below it.
+// that balloons would touch or hide each other, a balloon goes up above the
+// one below it, or beside it at the top of the plot.
 std::vector<InletCurve> InletCurves(const ChartView& v, const ChartAxes& a) {
     const TPumpRecord& pump = v.Pump();
     std::array<double, 5> inlets = InletPressures(v.inletPsi, a.barMode);
@@ -58,14 +74,14 @@ std::vector<InletCurve> InletCurves(const ChartView& v, const ChartAxes& a) {
         const double p = inlets[j];
         const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(v, p, p)));
         const int balloonX = std::clamp(start.x(), a.x0 + kBalloonFromAxis, a.x0 + ChartAxisLengthX - kBalloonFromEnd);
-        const int balloonY = std::max(start.y(), a.y0 - ChartAxisLengthY + kBalloonHeight);
+        const int balloonY = std::max(start.y(), PlotArea(a).top() + kBalloonHeight);
         curves.push_back({j, p, start, {balloonX - 5, balloonY}});
         if (pump.InletIsDriveAir) break;
     }
     for (auto below = curves.rbegin(); below != curves.rend(); ++below)
         for (auto above = below + 1; above != curves.rend(); ++above)
-            if (BalloonBox(above->balloon).intersects(BalloonBox(below->balloon)))
-                above->balloon.setY(BalloonBox(below->balloon).top() - 1);
+            if (TooClose(BalloonBox(above->balloon), BalloonBox(below->balloon)))
+                above->balloon = BalloonClearOf(above->balloon, below->balloon, a);
     return curves;
 }
 
@@ -73,11 +89,6 @@ std::vector<QRect> BalloonBoxes(const ChartView& v, const ChartAxes& a) {
     std::vector<QRect> boxes;
     for (const InletCurve& curve : InletCurves(v, a)) boxes.push_back(BalloonBox(curve.balloon));
     return boxes;
-}
-
-// The plot inside the axes: tags stay within it.
-QRect PlotArea(const ChartAxes& a) {
-    return {QPoint(a.x0 + 1, a.y0 - ChartAxisLengthY), QPoint(a.x0 + ChartAxisLengthX, a.y0 - 1)};
 }
 
 // Single-acting models hang their air-use tags above the point.
@@ -90,14 +101,32 @@ QPoint MeasuredPoint(const ChartAxes& a, const AirUseLineValues& line, int i) {
 
 constexpr int kMeasuredPoints = 11;
 
+struct LineLabel {
+    QPoint end;  // the line's last point, where its label hangs
+    QString text;
+};
+
+// The labels of the measured lines, the lowest first: each goes up above
+// those placed before it where it would come too close to them.
+std::vector<LineLabel> LineLabelsLowestFirst(const ChartView& v, const ChartAxes& a) {
+    std::vector<LineLabel> labels;
+    for (int n = 1; n <= AirUseLineCount(v.model); ++n) {
+        const AirUseLineValues line = LoadAirUseLine(v.model, n).value_or(AirUseLineValues{});
+        labels.push_back({MeasuredPoint(a, line, kMeasuredPoints - 1), LineLabelText(line.airUseScfm, a.barMode)});
+    }
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const LineLabel& p, const LineLabel& q) { return p.end.y() > q.end.y(); });
+    return labels;
+}
+
 // The measured lines of models 1-4 and 15, each labelled at its last point.
 // A line starts at its first point above the axis.
 void DrawMeasuredAirUseLines(Canvas& c, const ChartView& v, const ChartAxes& a) {
     const int pumpNo = v.model;
     c.SetPenColor(colors::Magenta);
+    c.SetPenStyle(PenStyle::Dotted);
     for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
         const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
-        c.SetPenStyle(PenStyle::Dotted);
         bool started = false;
         for (int i = 0; i < kMeasuredPoints; ++i) {
             const QPoint p = MeasuredPoint(a, line, i);
@@ -108,18 +137,19 @@ void DrawMeasuredAirUseLines(Canvas& c, const ChartView& v, const ChartAxes& a) 
                 started = p.y() < a.y0;
             }
         }
-        c.SetPenStyle(PenStyle::Solid);
-        DrawLineLabel(c, c.PenPos().x(), c.PenPos().y(), LineLabelText(line.airUseScfm, a.barMode));
     }
+    c.SetPenStyle(PenStyle::Solid);
+    std::vector<QRect> keepClear = BalloonBoxes(v, a);
+    for (const LineLabel& label : LineLabelsLowestFirst(v, a))
+        keepClear.push_back(DrawLineLabel(c, label.end.x(), label.end.y(), label.text, keepClear));
 }
 
 std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
-    const int pumpNo = v.model;
+    std::vector<QRect> keepClear = BalloonBoxes(v, a);
     std::vector<QRect> boxes;
-    for (int n = 1; n <= AirUseLineCount(pumpNo); ++n) {
-        const AirUseLineValues line = LoadAirUseLine(pumpNo, n).value_or(AirUseLineValues{});
-        const QPoint end = MeasuredPoint(a, line, kMeasuredPoints - 1);
-        boxes.push_back(LineLabelBox(c, end.x(), end.y(), LineLabelText(line.airUseScfm, a.barMode)));
+    for (const LineLabel& label : LineLabelsLowestFirst(v, a)) {
+        boxes.push_back(LineLabelBox(c, label.end.x(), label.end.y(), label.text, keepClear));
+        keepClear.push_back(boxes.back());
     }
     return boxes;
 }

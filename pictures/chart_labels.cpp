@@ -9,6 +9,10 @@ int HalfWidth(const Canvas& canvas, const QString& text) { return canvas.TextWid
 
 }  // namespace
 
+bool TooClose(const QRect& a, const QRect& b) {
+    return a.adjusted(-LabelClearance, -LabelClearance, LabelClearance, LabelClearance).intersects(b);
+}
+
 QRect BalloonBox(QPoint p) { return QRect(QPoint(p.x() - 21, p.y() - 21), QPoint(p.x() + 20, p.y() - 1)); }
 
 void DrawBalloon(Canvas& canvas, int x, int y, const QString& text) {
@@ -24,12 +28,13 @@ void DrawBalloon(Canvas& canvas, int x, int y, const QString& text) {
 
 namespace {
 
-// The box moved up above each of `keepClear` it covers, the lowest first, so
-// that a box lifted over one is checked against those above it too.
+// The box moved up above each of `keepClear` it comes too close to, the
+// lowest first, so that a box lifted over one is checked against those above
+// it too.
 QRect LiftedClear(QRect box, std::vector<QRect> keepClear) {
     std::sort(keepClear.begin(), keepClear.end(), [](const QRect& a, const QRect& b) { return a.top() > b.top(); });
     for (const QRect& other : keepClear)
-        if (box.intersects(other)) box.moveBottom(other.top() - 2);
+        if (TooClose(box, other)) box.moveBottom(other.top() - 1 - LabelClearance);
     return box;
 }
 
@@ -37,7 +42,7 @@ QRect LiftedClear(QRect box, std::vector<QRect> keepClear) {
 QRect LoweredClear(QRect box, std::vector<QRect> keepClear) {
     std::sort(keepClear.begin(), keepClear.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
     for (const QRect& other : keepClear)
-        if (box.intersects(other)) box.moveTop(other.bottom() + 2);
+        if (TooClose(box, other)) box.moveTop(other.bottom() + 1 + LabelClearance);
     return box;
 }
 
@@ -51,7 +56,7 @@ QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, bool
     const auto boxAt = [&](int tx, int ty) { return QRect(QPoint(tx - w2 - 3, ty - 18), QPoint(tx + w2 + 2, ty)); };
     QRect box = above ? boxAt(x, y - 10) : boxAt(x + 3 + w2, y);
     if (!area.isNull() && box.right() > area.right()) box = boxAt(x - 3 - w2 - 1, y);
-    if (!area.isNull() && box.top() < area.top()) box.moveTop(area.top() + 1);
+    if (!area.isNull() && box.top() < area.top()) box.moveTop(area.top());
     const QRect lifted = LiftedClear(box, keepClear);
     if (Within(lifted, area)) return lifted;
     const QRect lowered = LoweredClear(box, keepClear);
@@ -75,18 +80,23 @@ QRect DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, bool abov
     return box;
 }
 
-QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text) {
+QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear) {
     const int w2 = HalfWidth(canvas, text);
-    return {QPoint(x - w2 - 3, y + 3 - 18), QPoint(x + w2 + 2, y + 3)};
+    return LiftedClear(QRect(QPoint(x - w2 - 3, y + 3 - 18), QPoint(x + w2 + 2, y + 3)), keepClear);
 }
 
-void DrawLineLabel(Canvas& canvas, int x, int y, const QString& text) {
-    const QRect box = LineLabelBox(canvas, x, y, text);
+QRect DrawLineLabel(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear) {
+    const QRect box = LineLabelBox(canvas, x, y, text, keepClear);
+    if (box.bottom() < y) {
+        canvas.MoveTo(x, y);
+        canvas.LineTo(x, box.bottom());
+    }
     canvas.MoveTo(x, box.bottom());
     canvas.SetBrushColor(colors::White);
     canvas.Rectangle(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
     canvas.SetFontColor(colors::Black);
     canvas.TextOut(box.left() + 3, box.top() + 2, text);
+    return box;
 }
 
 }  // namespace zorvik

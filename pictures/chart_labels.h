@@ -11,6 +11,14 @@
 
 namespace zorvik {
 
+// Pixels left free between the outlines of any two labels, so that no box
+// or balloon seems to touch another.
+inline constexpr int LabelClearance = 2;
+
+// True when two labels' outlines, given as the boxes of pixels they cover,
+// stand closer than LabelClearance.
+bool TooClose(const QRect& a, const QRect& b);
+
 // Inlet pressure balloon: a white ellipse 42 x 21 standing on (x, y), the
 // text centred in it; the pen ends at (x, y).
 void DrawBalloon(Canvas& canvas, int x, int y, const QString& text);
@@ -20,9 +28,9 @@ QRect BalloonBox(QPoint standsOn);
 
 // Air-use tag: a boxed text joined to (x, y) by a leader, above the point
 // when `above` (the single-acting models' tags), else to its right; the pen
-// ends at (x, y). A tag whose box would cover one of `keepClear` (the inlet
-// balloons, drawn over it later, and the tags placed before it) goes up
-// above it on a longer leader, so that neither hides the other's figure.
+// ends at (x, y). A tag whose box would come too close to one of `keepClear`
+// (the inlet balloons, drawn over it later, and the tags placed before it)
+// goes up above it on a longer leader, so that neither hides the other.
 // Within `area` (the plot; a null rectangle is no limit) a tag that would
 // pass its right edge goes left of the point, and one that going up would
 // leave it goes down below what it would cover instead.
@@ -32,8 +40,11 @@ QRect DrawAirUseTag(Canvas& canvas, int x, int y, const QString& text, bool abov
 QRect AirUseTagBox(const Canvas& canvas, int x, int y, const QString& text, bool above,
                    const std::vector<QRect>& keepClear = {}, const QRect& area = {});
 
-// Boxed text hanging under (x, y); the pen ends at the end of the text.
-void DrawLineLabel(Canvas& canvas, int x, int y, const QString& text);
-QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text);
+// Boxed text hanging under (x, y); the pen ends at the end of the text. A
+// label that would come too close to one of `keepClear` (the labels placed
+// before it, the balloons drawn over it later) goes up above it, joined to
+// (x, y) by a leader. DrawLineLabel returns the box it drew.
+QRect DrawLineLabel(Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear = {});
+QRect LineLabelBox(const Canvas& canvas, int x, int y, const QString& text, const std::vector<QRect>& keepClear = {});
 
 }  // namespace zorvik

@@ -61,9 +61,10 @@ TEST(ChartLabelsTest, AirUseTagAboveOrBesideThePoint) {
     }
 }
 
-// A tag keeps its place unless it would cover a label placed before it or
-// leave the plot: it then goes up above what it covers, left of its point
-// at the plot's right edge, or down where going up would leave the plot.
+// A tag keeps its place unless it would cover or touch a label placed
+// before it or leave the plot: it then goes up above that label, two pixels
+// clear, left of its point at the plot's right edge, or down where going up
+// would leave the plot.
 TEST(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
     QImage image = WhitePicture();
     Canvas canvas(image);
@@ -79,10 +80,11 @@ TEST(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
         // clang-format off
     } cases[] = {
         {false, {60, 80}, {}, {60, 62}, 0},                       // beside the point, as always
-        {false, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 40}, 0},  // lifted over a tag placed before
+        {false, {60, 80}, {QRect(70, 60, 20, 20)}, {60, 39}, 0},  // lifted over a tag placed before
+        {false, {60, 80}, {QRect(40, 81, 20, 20)}, {60, 60}, 0},  // one that would touch it too
         {false, {180, 80}, {}, {173, 62}, -2},                    // left of a point at the right edge
-        {true, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 31}, -1},  // would leave the plot going up: down
-        {true, {60, 25}, {}, {57, 21}, -1},                       // a point at the top: held inside
+        {true, {60, 50}, {QRect(40, 15, 40, 15)}, {57, 32}, -1},  // would leave the plot going up: down
+        {true, {60, 25}, {}, {57, 20}, -1},                       // a point at the top: held inside
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -90,7 +92,7 @@ TEST(ChartLabelsTest, AirUseTagsKeepClearAndStayOnThePlot) {
         const QRect box = AirUseTagBox(canvas, c.at.x(), c.at.y(), text, c.above, c.keepClear, plot);
         EXPECT_EQ(box.topLeft(), c.topLeft + QPoint(c.w2s * w2, 0));
         EXPECT_TRUE(plot.contains(box));
-        for (const QRect& other : c.keepClear) EXPECT_FALSE(box.intersects(other));
+        for (const QRect& other : c.keepClear) EXPECT_FALSE(TooClose(box, other));
     }
 }
 

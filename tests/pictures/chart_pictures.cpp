@@ -105,6 +105,40 @@ std::vector<std::pair<PlacedWord, PlacedWord>> OverlappingWords(const std::vecto
     return found;
 }
 
+std::vector<QRectF> DrawnOutlines(const std::function<void(Canvas&)>& draw) {
+    const QString svg = QString::fromUtf8(PictureSvg(QSize(ChartPictureWidth, ChartPictureHeight), draw));
+    // Each shape stands in a group that gives its stroke; a one-pixel line
+    // covers half a pixel either side of the shape's geometry.
+    static const QRegularExpression item(
+        R"re(<g [^>]*stroke="([^"]*)"|<rect x="([-\d.]+)" y="([-\d.]+)" width="([\d.]+)" height="([\d.]+)"|)re"
+        R"re(<ellipse cx="([-\d.]+)" cy="([-\d.]+)" rx="([\d.]+)" ry="([\d.]+)")re");
+    std::vector<QRectF> outlines;
+    bool stroked = false;
+    for (auto it = item.globalMatch(svg); it.hasNext();) {
+        const auto m = it.next();
+        const auto number = [&](int i) { return m.captured(i).toDouble(); };
+        if (m.capturedLength(1) > 0) {
+            stroked = m.captured(1) != QStringLiteral("none");
+            continue;
+        }
+        if (!stroked) continue;
+        const QRectF shape = m.capturedLength(2) > 0
+                                 ? QRectF(number(2), number(3), number(4), number(5))
+                                 : QRectF(number(6) - number(8), number(7) - number(9), 2 * number(8), 2 * number(9));
+        outlines.push_back(shape.adjusted(-0.5, -0.5, 0.5, 0.5));
+    }
+    return outlines;
+}
+
+std::vector<std::pair<QRectF, QRectF>> OutlinesCloserThan(const std::vector<QRectF>& outlines, double clear) {
+    std::vector<std::pair<QRectF, QRectF>> found;
+    for (std::size_t i = 0; i < outlines.size(); ++i)
+        for (std::size_t j = i + 1; j < outlines.size(); ++j)
+            if (outlines[i].adjusted(-clear, -clear, clear, clear).intersects(outlines[j]))
+                found.emplace_back(outlines[i], outlines[j]);
+    return found;
+}
+
 std::vector<PlacedWord> WordsNamed(const std::vector<PlacedWord>& words, const QString& text) {
     std::vector<PlacedWord> found;
     for (const PlacedWord& w : words)

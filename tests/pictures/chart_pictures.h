@@ -40,4 +40,12 @@ std::vector<std::vector<PlacedWord>> DrawnWordsOfEach(const std::vector<std::fun
 // box has that much air), still overlap.
 std::vector<std::pair<PlacedWord, PlacedWord>> OverlappingWords(const std::vector<PlacedWord>& words);
 
+// The outlined shapes of a 617 x 461 picture drawn by `draw` (boxes and
+// balloons: every stroked rectangle and ellipse), each as the rectangle of
+// picture pixels its line covers, read back from the picture's SVG.
+std::vector<QRectF> DrawnOutlines(const std::function<void(Canvas&)>& draw);
+
+// Pairs of outlines with fewer than `clear` pixels between them.
+std::vector<std::pair<QRectF, QRectF>> OutlinesCloserThan(const std::vector<QRectF>& outlines, double clear);
+
 }  // namespace zorvik::testing

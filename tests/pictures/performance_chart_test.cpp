@@ -308,7 +308,7 @@ std::vector<ChartSetting> ChartGrid(int drivesBetween, const std::vector<double>
     return grid;
 }
 
-// The grid of the word-overlap check: four drive pressures and four inlet
+// The grid of the label check: four drive pressures and four inlet
 // scales, or - for a finer look by hand (scripts/check_chart_labels.sh) -
 // ZORVIK_LABEL_GRID="D,S": D drive pressures between the lowest and the
 // highest, S inlet scales from 0.5 to 1.5.
@@ -316,11 +316,26 @@ std::vector<ChartSetting> LabelGrid() {
     const QStringList fine = qEnvironmentVariable("ZORVIK_LABEL_GRID").split(u',');
     const int drivesBetween = fine.size() == 2 ? fine[0].toInt() : -1;
     const int scales = fine.size() == 2 ? fine[1].toInt() : 0;
-    if (drivesBetween < 0 || scales < 2) return ChartGrid(2, {0.5, 0.8, 1.2, 1.5});
+    if (drivesBetween < 0 || scales < 2) {
+        // With two charts where a user found labels touching.
+        std::vector<ChartSetting> grid = ChartGrid(2, {0.5, 0.8, 1.2, 1.5});
+        grid.push_back({3, true, 50, 1.0});
+        grid.push_back({10, true, 100, 1.0});
+        return grid;
+    }
     std::vector<double> inletScales;
     for (int i = 0; i < scales; ++i) inletScales.push_back(0.5 + 1.0 * i / (scales - 1));
     return ChartGrid(drivesBetween, inletScales);
 }
+
+std::string Corners(const QRectF& r) {
+    std::ostringstream out;
+    out << "(" << r.left() << ", " << r.top() << ")-(" << r.right() << ", " << r.bottom() << ")";
+    return out.str();
+}
+
+// Pixels left free between the outlines of two labels.
+constexpr double kLabelsClear = 2;
 
 std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
     const ChartView view = PrepareGraphChart(s.model, s.drivePsi, s.inletScale, s.bar).view;
@@ -331,16 +346,20 @@ std::function<void(Canvas&)> ChartOf(const ChartSetting& s) {
 // a tag, a balloon and the shaded-area note would meet: every model's
 // chart, in both unit systems, from the lowest drive pressure to the
 // highest and from half to one and a half times the reference inlet
-// pressure, keeps its words apart.
-TEST_F(PerformanceChartTest, NoWordCoversAnotherOnAnyModelsChart) {
+// pressure, keeps its words apart, and the outlines of its labels (tag
+// boxes, balloons) two pixels clear of each other.
+TEST_F(PerformanceChartTest, NoLabelCoversAnotherOnAnyModelsChart) {
     const std::vector<ChartSetting> grid = LabelGrid();
     std::vector<std::function<void(Canvas&)>> charts;
     for (const ChartSetting& s : grid) charts.push_back(ChartOf(s));
     const auto pages = testing::DrawnWordsOfEach(charts);
-    for (std::size_t i = 0; i < grid.size(); ++i)
+    for (std::size_t i = 0; i < grid.size(); ++i) {
         for (const auto& [a, b] : testing::OverlappingWords(pages[i]))
             ADD_FAILURE() << Describe(grid[i]) << ": \"" << a.text.toStdString() << "\" over \"" << b.text.toStdString()
                           << "\"";
+        for (const auto& [a, b] : testing::OutlinesCloserThan(testing::DrawnOutlines(charts[i]), kLabelsClear))
+            ADD_FAILURE() << Describe(grid[i]) << ": outline " << Corners(a) << " against " << Corners(b);
+    }
 }
 
 // Curves, air-use lines and their tags stay on the plot: nothing of theirs

@@ -1,6 +1,6 @@
 #include "product_images_form.h"
 
-#include "artwork.h"
+#include "canvas.h"
 
 namespace zorvik {
 namespace {
@@ -23,13 +23,9 @@ TzampImagesForm::TzampImagesForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(648, 488);
 }
 
-const QImage& TzampImagesForm::Picture(PictureName name) {
-    QImage& picture = pictures_[name];
-    if (picture.isNull()) {
-        const PictureSource& source = kSources[name];
-        picture = RenderArtwork(QString::fromLatin1(source.artwork), {source.width, source.height});
-    }
-    return picture;
+void TzampImagesForm::DrawPicture(Canvas& canvas, int x, int y, PictureName name) {
+    const PictureSource& source = kSources[name];
+    canvas.DrawArtwork(x, y, {source.width, source.height}, QString::fromLatin1(source.artwork), false);
 }
 
 }  // namespace zorvik

@@ -1,13 +1,13 @@
 #pragma once
 // The picture store of the main window's product display: six product
-// pictures, each drawn the first time it is needed and kept for the whole
-// run. Never shown.
+// pictures, drawn from the program's own drawings at whatever scale the
+// canvas has, so that they stay sharp on a scaled screen. Never shown.
 
 #include <QDialog>
-#include <QImage>
-#include <array>
 
 namespace zorvik {
+
+class Canvas;
 
 class TzampImagesForm : public QDialog {
     Q_OBJECT
@@ -24,12 +24,10 @@ public:
 
     explicit TzampImagesForm(QWidget* parent = nullptr);
 
-    // Drawing all six at start would hold up the main window for pictures
-    // that are shown one every ten seconds.
-    const QImage& Picture(PictureName name);
-
-private:
-    std::array<QImage, PictureCount> pictures_;
+    // Draws the picture with its top-left corner at (x, y), straight onto
+    // what is there: the stored picture at scale 1 (rendered the first time
+    // it is needed and kept for the run), the drawing's vectors at any other.
+    static void DrawPicture(Canvas& canvas, int x, int y, PictureName name);
 };
 
 }  // namespace zorvik

@@ -6,14 +6,15 @@
 
 #include "build_info.h"
 #include "offices_file.h"
-#include "artwork.h"
 #include "canvas.h"
 #include "process_start.h"
 #include "program_folder.h"
 #include "screen_placement.h"
 #include "system_message.h"
 #include "app_windows.h"
+#include "info_window_support.h"
 #include "office_files.h"
+#include "product_images_form.h"
 #include "product_pages.h"
 #include "ui_main_form.h"
 
@@ -38,6 +39,21 @@ constexpr const char* kCreditLines[] = {
     "(c) Zorvik Pneumatics Ltd.",
     "All rights reserved.",
 };
+
+// The cover under the menu: its artwork, a product picture and the version
+// and credit lines, drawn afresh at the screen's pixel ratio.
+void DrawCover(Canvas& canvas) {
+    canvas.DrawArtwork(0, 0, {canvas.Width(), canvas.Height()}, QStringLiteral("front_cover"));
+    TzampImagesForm::DrawPicture(canvas, 34, 236, TzampImagesForm::CRBSingleStageImage);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(QStringLiteral("Arial"), 8);
+    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
+    int y = 445;
+    for (const char* line : kCreditLines) {
+        canvas.TextOut(10, y, QString::fromUtf8(line));
+        y += 11;
+    }
+}
 
 }  // namespace
 
@@ -71,8 +87,7 @@ void TZorvAmpMainForm::FormCreate() {
         font.setPixelSize(21);
         label->setFont(font);
     }
-    ui->Image2->setPixmap(QPixmap::fromImage(RenderArtwork(QStringLiteral("cover_emblem"), ui->Image2->size())));
-    redBallImage = RenderArtwork(QStringLiteral("red_ball"), {20, 18});
+    ui->FrontCoverImage->Show(DrawCover);
 
     ProductDisplayTimer.setInterval(kPageInterval);
     connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
@@ -81,26 +96,7 @@ void TZorvAmpMainForm::FormCreate() {
     ui->ZorvikIntroBitBtn->setFocus();
 }
 
-void TZorvAmpMainForm::DrawCover() {
-    QImage& cover = ui->FrontCoverImage->Picture();
-    PaintArtwork(cover, QStringLiteral("front_cover"));
-    Canvas canvas(cover);
-    canvas.Draw(34, 236, windows_->zampImagesForm->Picture(TzampImagesForm::CRBSingleStageImage));
-    canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.SetFont(QStringLiteral("Arial"), 8);
-    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
-    int y = 445;
-    for (const char* line : kCreditLines) {
-        canvas.TextOut(10, y, QString::fromUtf8(line));
-        y += 11;
-    }
-}
-
-// The cover shows a picture of the picture store, which is made after this
-// window; so the cover is drawn here, once the windows are wired.
 void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
-    windows_ = windows;
-    DrawCover();
     const std::pair<QPushButton*, QDialog*> menu[] = {
         {ui->ZorvikIntroBitBtn, windows->ZorvikAmpIntroductionForm.get()},
         {ui->ApplicationsBitBtn, windows->ZampApplicationsForm.get()},
@@ -127,6 +123,8 @@ void TZorvAmpMainForm::showEvent(QShowEvent* event) {
 
 void TZorvAmpMainForm::FormShow() {
     CentreOnScreen(*this);
+    // Rendered for the screen the window shows on.
+    ShowArtwork(ui->Image2, QStringLiteral("cover_emblem"));
     ProductDisplayActive = true;
     DrawProductPage(0);
     SetTimerInterval(kFirstTickInterval);
@@ -147,11 +145,9 @@ void TZorvAmpMainForm::ProductDisplayTimerTimer() {
 void TZorvAmpMainForm::FrontCoverImageClick() { SetTimerInterval(kClickInterval); }
 
 void TZorvAmpMainForm::DrawProductPage(int n) {
-    if (!ProductDisplayActive || windows_ == nullptr) return;
+    if (!ProductDisplayActive) return;
     const ProductPage& page = ProductPages[n];
-    Canvas canvas(ui->ProductDisplayImage->Picture());
-    zorvik::DrawProductPage(canvas, page, windows_->zampImagesForm->Picture(page.Picture), redBallImage);
-    ui->ProductDisplayImage->Changed();
+    ui->ProductDisplayImage->Show([&page](Canvas& canvas) { zorvik::DrawProductPage(canvas, page); });
 }
 
 // Typing a character or moving the mouse anywhere in the program, also in a

@@ -3,7 +3,6 @@
 // modally, the rotating product display, and the idle supervision that
 // starts the screen program after three minutes without input.
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -29,8 +28,7 @@ public:
     TZorvAmpMainForm(Session& session, Notices& notices, QWidget* parent = nullptr);
     ~TZorvAmpMainForm() override;
 
-    // The windows the menu buttons open and the picture store of the product
-    // display; they are created after this one.
+    // The windows the menu buttons open; they are created after this one.
     void SetMenuWindows(AppWindows* windows);
 
     // Display state.
@@ -59,7 +57,6 @@ protected:
 
 private:
     void FormCreate();
-    void DrawCover();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
 
@@ -67,8 +64,6 @@ private:
     Notices& notices_;
     std::unique_ptr<Ui::TZorvAmpMainForm> ui;
     NamedSystemMessage* SaverClosedMessage = nullptr;
-    QImage redBallImage;
-    AppWindows* windows_ = nullptr;
     bool loadingErrorShown_ = false;
 };
 

@@ -9,6 +9,8 @@ const QColor kHeadingBand(32, 84, 141);
 constexpr int kHeadingTop = 240;
 constexpr int kFirstLineTop = 265;
 constexpr int kTextLeft = 25;
+const QString kBulletArt = QStringLiteral("red_ball");
+constexpr QSize kBulletSize(20, 18);
 
 }  // namespace
 
@@ -78,11 +80,11 @@ const std::array<ProductPage, ProductPageCount> ProductPages = {{
 }};
 // clang-format on
 
-void DrawProductPage(Canvas& canvas, const ProductPage& page, const QImage& picture, const QImage& bullet) {
+void DrawProductPage(Canvas& canvas, const ProductPage& page) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(colors::White);
     canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-    canvas.Draw(page.PictureX, page.PictureY, picture);
+    TzampImagesForm::DrawPicture(canvas, page.PictureX, page.PictureY, page.Picture);
 
     canvas.SetFont(QStringLiteral("arial"), 13, true);
     canvas.SetFontColor(colors::White);
@@ -97,7 +99,7 @@ void DrawProductPage(Canvas& canvas, const ProductPage& page, const QImage& pict
         QString line = QString::fromUtf8(page.Lines[i]);
         const int y = kFirstLineTop + i * lineHeight;
         if (line.startsWith(QLatin1Char('X'))) {
-            canvas.Draw(0, y, bullet);
+            canvas.DrawArtwork(0, y, kBulletSize, kBulletArt, false);
             line.remove(0, 1);
         }
         canvas.TextOut(kTextLeft, y, line);

@@ -2,7 +2,6 @@
 // The rotating product display of the main window: six pages, each one
 // product picture, a heading on a coloured band and nine text lines.
 
-#include <QImage>
 #include <array>
 
 #include "product_images_form.h"
@@ -28,7 +27,8 @@ struct ProductPage {
 extern const std::array<ProductPage, ProductPageCount> ProductPages;
 
 // Draws a page on the whole of the canvas: white ground, the picture, the
-// heading band at y 240, then the lines from y 265 down.
-void DrawProductPage(Canvas& canvas, const ProductPage& page, const QImage& picture, const QImage& bullet);
+// heading band at y 240, then the lines from y 265 down, each bullet a red
+// ball. At any scale every picture is drawn afresh from its drawing.
+void DrawProductPage(Canvas& canvas, const ProductPage& page);
 
 }  // namespace zorvik

@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <functional>
+#include <optional>
 
 #include "picture_box.h"
 #include "app_windows.h"
@@ -333,6 +334,44 @@ TEST(InfoWindowsTest, ContinuedTextRunsOnWithoutAHole) {
     EXPECT_FALSE(first->toPlainText().endsWith(QLatin1Char(' ')));
     EXPECT_FALSE(second->toPlainText().startsWith(QLatin1Char(' ')));
     window->hide();
+}
+
+// How far below the end of a memo's text the next thing in its column
+// starts (a text, a heading, a picture or a button); none when nothing is.
+std::optional<int> GapBelow(QTextEdit* memo) {
+    const QRect text = TextArea(memo);
+    std::optional<int> gap;
+    for (QWidget* other : memo->window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == memo || !other->isVisible()) continue;
+        auto* otherMemo = qobject_cast<QTextEdit*>(other);
+        const QRect next = otherMemo ? TextArea(otherMemo) : other->geometry();
+        const bool sameColumn = next.left() <= text.right() && text.left() <= next.right();
+        if (next.isEmpty() || !sameColumn || next.top() <= text.bottom()) continue;
+        if (!gap || next.top() - text.bottom() - 1 < *gap) gap = next.top() - text.bottom() - 1;
+    }
+    return gap;
+}
+
+// The texts read on down each column: none ends more than three lines above
+// what follows it, in any window and under any tab, so that no empty band is
+// left between them.
+TEST(InfoWindowsTest, NoEmptyBandBelowAText) {
+    for (const InfoWindow& info : Info) {
+        QDialog* window = info.get();
+        window->show();
+        auto* tabs = window->findChild<QTabBar*>();
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs) tabs->setCurrentIndex(tab);
+            for (QTextEdit* memo : window->findChildren<QTextEdit*>()) {
+                if (!memo->isVisible()) continue;
+                const std::optional<int> gap = GapBelow(memo);
+                EXPECT_LE(gap.value_or(0), 3 * memo->fontMetrics().lineSpacing())
+                    << info.name << ": " << NameOf(memo) << " ends " << gap.value_or(0) << " px above the next text";
+            }
+        }
+        if (tabs) tabs->setCurrentIndex(0);
+        window->hide();
+    }
 }
 
 // The example graph is the chart code's own drawing.

@@ -8,6 +8,9 @@
 
 #include "program_folder_fixture.h"
 #include "app_windows.h"
+#include "canvas.h"
+#include "picture_box.h"
+#include "product_pages.h"
 #include "support/modal_dialog.h"
 #include "ui_main_form.h"
 
@@ -298,6 +301,64 @@ TEST_F(MainFormTest, EveryMenuWindowOpensAndCloses) {
         EXPECT_TRUE(form_->ProductDisplayActive);
         EXPECT_FALSE(window->isVisible());
     }
+}
+
+// The main window's pictures on a screen of any pixel ratio: a grab of each
+// shows it drawn afresh at that ratio, never its 1x picture scaled up. CTest
+// runs these once more with QT_SCALE_FACTOR=2.
+class SharpMainWindowTest : public MainFormTest {
+protected:
+    static QImage DrawnAt(qreal ratio, QSize size, const PictureDrawing& drawing) {
+        QImage image(size * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        Canvas canvas(image);
+        drawing(canvas);
+        return image;
+    }
+    static PictureDrawing Page(int n) {
+        return [n](Canvas& canvas) { DrawProductPage(canvas, ProductPages[n]); };
+    }
+    static QImage Grabbed(PictureBox* box) { return box->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // The lettering inside an artwork stands a shade apart the first time it
+    // is drawn at a scale; every picture is drawn once before the window
+    // draws it, so that the window's drawing and the test's are alike.
+    void DrawEachOnce(qreal ratio) {
+        const PictureBox* cover = form_->Controls().FrontCoverImage;
+        DrawnAt(ratio, cover->size(), cover->Drawing());
+        for (int n = 0; n < ProductPageCount; ++n)
+            DrawnAt(ratio, form_->Controls().ProductDisplayImage->size(), Page(n));
+    }
+};
+
+TEST_F(SharpMainWindowTest, ProductPagesAreDrawnAtTheScreensPixelRatio) {
+    PictureBox* display = form_->Controls().ProductDisplayImage;
+    const qreal ratio = display->devicePixelRatioF();
+    DrawEachOnce(ratio);
+    form_->show();
+    for (int n = 0; n < ProductPageCount; ++n) {
+        form_->DrawProductPage(n);
+        EXPECT_EQ(Grabbed(display), DrawnAt(ratio, display->size(), Page(n))) << "page " << n;
+    }
+}
+
+// What a picture box shows at a ratio above 1 is its drawing, not its 1x
+// picture drawn larger.
+TEST_F(SharpMainWindowTest, CoverAndPagesAreDrawingsNotBitmaps) {
+    const qreal ratio = form_->devicePixelRatioF();
+    DrawEachOnce(ratio);
+    form_->show();
+    for (PictureBox* box : {form_->Controls().FrontCoverImage, form_->Controls().ProductDisplayImage}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        const QImage sharp = DrawnAt(ratio, box->size(), box->Drawing());
+        EXPECT_EQ(Grabbed(box), sharp);
+        if (ratio == 1.0) continue;
+        const QImage bitmap = box->Picture();
+        EXPECT_NE(sharp, DrawnAt(ratio, box->size(), [&](Canvas& canvas) { canvas.Draw(0, 0, bitmap); }));
+    }
+    const QLabel* emblem = form_->Controls().Image2;
+    EXPECT_EQ(emblem->pixmap().devicePixelRatio(), ratio);
 }
 
 }  // namespace

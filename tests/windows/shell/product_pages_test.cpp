@@ -3,7 +3,6 @@
 #include <QImage>
 #include <string>
 
-#include "artwork.h"
 #include "canvas.h"
 #include "product_pages.h"
 
@@ -64,7 +63,7 @@ protected:
         QImage image(361, 485, QImage::Format_RGB32);
         image.fill(Qt::black);
         Canvas canvas(image);
-        DrawProductPage(canvas, ProductPages[n], picture_, bullet_);
+        DrawProductPage(canvas, ProductPages[n]);
         return image;
     }
     int LineHeight() {
@@ -79,8 +78,6 @@ protected:
                 if (QColor(image.pixel(x, y)) != Qt::white) return false;
         return true;
     }
-    QImage picture_ = QImage(4, 4, QImage::Format_ARGB32);
-    QImage bullet_ = Artwork(QStringLiteral("red_ball"), {20, 18});
 };
 
 TEST_F(ProductPageDrawingTest, HeadingBandRunsAcrossTheWholeWidth) {
