@@ -115,19 +115,16 @@ ChartAxes MakeChartAxes(int x0, int y0, double outletMaxPsi, double flowMaxScfm,
     return a;
 }
 
-int ChartAxes::PressureOffset(double psi) const {
-    const double value = barMode ? psi / units::PsiPerBar : psi;
-    return Pixels(value / XUnitsPerPixel);
-}
+double ChartPressureValue(double psi, bool barMode) { return barMode ? psi / units::PsiPerBar : psi; }
 
-int ChartAxes::FlowOffset(double scfm) const {
-    const double value = barMode ? scfm * units::LitresPerCubicFootChart : scfm;
-    return Pixels(value / YUnitsPerPixel);
-}
+double ChartFlowValue(double scfm, bool barMode) { return barMode ? scfm * units::LitresPerCubicFootChart : scfm; }
+
+int ChartAxes::PressureOffset(double psi) const { return Pixels(ChartPressureValue(psi, barMode) / XUnitsPerPixel); }
+
+int ChartAxes::FlowOffset(double scfm) const { return Pixels(ChartFlowValue(scfm, barMode) / YUnitsPerPixel); }
 
 int ChartAxes::FlowOffsetRounded(double scfm) const {
-    const double value = barMode ? scfm * units::LitresPerCubicFootChart : scfm;
-    return Pixels(std::round(value / YUnitsPerPixel));
+    return Pixels(std::round(ChartFlowValue(scfm, barMode) / YUnitsPerPixel));
 }
 
 }  // namespace zorvik

@@ -31,6 +31,12 @@ double NiceInletStepBar(double inletPsi);
 // lower ones, falling, one step apart and ending one or two steps above 0.
 std::array<double, 5> InletPressures(double inletPsi, bool barMode);
 
+// A pressure, psig, and a flow, scfm, in the chart's axis units:
+//   bar chart  barg = psig / 14.50377;  nl/min = scfm x 28.317
+//   psi chart  unchanged.
+double ChartPressureValue(double psi, bool barMode);
+double ChartFlowValue(double scfm, bool barMode);
+
 // The two axes of one chart and the mapping from psig and scfm to pixels.
 // Offsets from the origin are truncated toward zero; only the inlet curves
 // round their flows to the nearest pixel.

@@ -7,6 +7,7 @@
 
 #include "air_use_lines.h"
 #include "catalogue.h"
+#include "chart_curve_points.h"
 #include "performance_model.h"
 #include "units.h"
 #include "chart_labels.h"
@@ -19,9 +20,6 @@ namespace {
 constexpr int kLowestLevel = 2;
 constexpr int kHighestLevel = 24;
 
-// Points along each inlet curve, from the inlet pressure to stall.
-constexpr int kCurveSteps = 24;
-
 const QColor kCurveColors[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
 
 // Delivered flow, scfm, of the view's model at the chart's drive pressure.
@@ -32,8 +30,9 @@ double ChartFlow(const ChartView& v, double outletPsi, double inletPsi) {
 struct InletCurve {
     int step;  // of the five inlet steps, top first; sets the colour
     double inletPsi;
-    QPoint start;    // where the curve starts
-    QPoint balloon;  // where its balloon stands
+    std::vector<std::array<double, 2>> points;  // outlet psig, flow scfm
+    QPoint start;                               // where the curve starts
+    QPoint balloon;                             // where its balloon stands
 };
 
 // The plot inside the axes, less the rows that keep the labels clear of the
@@ -64,19 +63,12 @@ QPoint BalloonClearOf(QPoint balloon, QPoint other, const ChartAxes& a) {
 // that balloons would touch or hide each other, a balloon goes up above the
 // one below it, or beside it at the top of the plot.
 std::vector<InletCurve> InletCurves(const ChartView& v, const ChartAxes& a) {
-    const TPumpRecord& pump = v.Pump();
-    std::array<double, 5> inlets = InletPressures(v.inletPsi, a.barMode);
-    if (pump.InletIsDriveAir) inlets[0] = v.drivePsi;
     std::vector<InletCurve> curves;
-    for (int j = 0; j < 5; ++j) {
-        if (inlets[j] < pump.MinInletPsi) break;
-        if (inlets[j] < 0) continue;
-        const double p = inlets[j];
-        const QPoint start(a.PressureX(p), a.y0 - a.FlowOffsetRounded(ChartFlow(v, p, p)));
+    for (InletCurvePoints& c : ChartInletCurves(v.Pump(), v.drivePsi, v.inletPsi, a.barMode)) {
+        const QPoint start(a.PressureX(c.inletPsi), a.y0 - a.FlowOffsetRounded(c.points.front()[1]));
         const int balloonX = std::clamp(start.x(), a.x0 + kBalloonFromAxis, a.x0 + ChartAxisLengthX - kBalloonFromEnd);
         const int balloonY = std::max(start.y(), PlotArea(a).top() + kBalloonHeight);
-        curves.push_back({j, p, start, {balloonX - 5, balloonY}});
-        if (pump.InletIsDriveAir) break;
+        curves.push_back({c.step, c.inletPsi, std::move(c.points), start, {balloonX - 5, balloonY}});
     }
     for (auto below = curves.rbegin(); below != curves.rend(); ++below)
         for (auto above = below + 1; above != curves.rend(); ++above)
@@ -229,15 +221,11 @@ std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartView& v, co
 }
 
 // One inlet curve from its inlet pressure to stall, with its balloon.
-void DrawInletCurve(Canvas& c, const ChartView& v, const ChartAxes& a, const InletCurve& curve) {
-    const double p = curve.inletPsi;
-    const double stall = StallOutletPsi(v.Pump(), v.drivePsi, p);
-    const double d = (stall - p) / kCurveSteps;
-    DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(p, a.barMode));
+void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
+    DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(curve.inletPsi, a.barMode));
     QPoint previous = curve.start;
-    for (int i = 1; i <= kCurveSteps; ++i) {
-        const double outlet = p + i * d;
-        const double flow = ChartFlow(v, outlet, p);
+    for (std::size_t i = 1; i < curve.points.size(); ++i) {
+        const auto [outlet, flow] = curve.points[i];
         const QPoint next(a.PressureX(outlet), a.y0 - std::max(0, a.FlowOffsetRounded(flow)));
         c.MoveTo(previous.x(), previous.y());
         c.LineTo(next.x(), next.y());
@@ -320,7 +308,7 @@ void DrawInletCurves(Canvas& canvas, const ChartView& view, const ChartAxes& axe
     canvas.SetPenStyle(PenStyle::Solid);
     for (const InletCurve& curve : InletCurves(view, axes)) {
         canvas.SetPenColor(kCurveColors[curve.step]);
-        DrawInletCurve(canvas, view, axes, curve);
+        DrawInletCurve(canvas, axes, curve);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "comparison_chart_drawing.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -51,9 +52,12 @@ std::vector<double> Ticks(const Axis& a) {
     return ticks;
 }
 
+// With the system's decimal separator, as every number on screen.
 QString TickText(double v) {
-    if (v != 0 && std::fabs(v) < 1) return QString::number(v, 'g', 3);
-    return QString::number(v, 'f', 0);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (v != 0 && std::fabs(v) < 1) return locale.toString(v, 'g', 3);
+    return locale.toString(v, 'f', 0);
 }
 
 // A linear axis from 0 to a round number a little above `high`, so marks at

@@ -11,6 +11,8 @@
 #include <string>
 #include <utility>
 
+#include "number_style.h"
+
 namespace zorvik {
 
 class Notices {
@@ -48,6 +50,8 @@ public:
     // False while the field is hidden by the current layout.
     virtual bool IsShowing() const = 0;
     virtual void SetFocus() = 0;
+    // How the user writes numbers into it; by default "." numbers only.
+    virtual NumberStyle Style() const { return {}; }
 };
 
 // A field that is only a text, always showing: what callers without windows

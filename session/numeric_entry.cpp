@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entry_units.h"
 #include "number_text.h"
 #include "units.h"
 
@@ -19,9 +20,16 @@ std::optional<double> NonNegative(const std::string& text) {
     return value;
 }
 
+// "<text> is not valid value", and how to write it when a thousands
+// separator is the fault.
+std::string NotValid(const std::string& text, const NumberStyle& style) {
+    return text + kNotValidSuffix + ThousandsHint(text, style);
+}
+
 }  // namespace
 
-std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices) {
+std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices,
+                                 const NumberStyle& style) {
     if (empties.count < 0 || empties.count > 5) empties.count = 0;
     TrimLeadingBlanks(text);
     if (text.empty()) {
@@ -33,10 +41,10 @@ std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntry
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
-    const auto value = NonNegative(text);
+    const auto value = NonNegative(EntryNumberText(text, style.decimal));
     if (!value) {
         notices.Beep();
-        if (showMessages) notices.Warning(text + kNotValidSuffix);
+        if (showMessages) notices.Warning(NotValid(text, style));
     }
     empties.count = 0;
     return value;
@@ -55,12 +63,12 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     TrimTrailingBlanks(text);
     // barg to psig; litres (per minute) to cubic feet (scfm). A number so
     // large that the conversion overflows is refused like any other bad text.
-    std::optional<double> value = NonNegative(text);
+    std::optional<double> value = NonNegative(EntryNumberText(text, field.Style().decimal));
     if (value && metric && kind == PressureEntry) *value *= units::PsiPerBar;
     if (value && metric && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
     if (!value || !std::isfinite(*value)) {
         notices.Beep();
-        notices.Warning(text + kNotValidSuffix);
+        notices.Warning(NotValid(text, field.Style()));
         field.SetFocus();
         return std::nullopt;
     }
@@ -83,10 +91,10 @@ TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool opt
         field.SetFocus();
         return {};
     }
-    const std::optional<double> value = ParseNumber(text);
+    const std::optional<double> value = ParseNumber(EntryNumberText(text, field.Style().decimal));
     if (!value || !std::isfinite(*value)) {
         notices.Beep();
-        notices.Warning(text + kNotValidSuffix);
+        notices.Warning(NotValid(text, field.Style()));
         field.SetFocus();
         return {};
     }

@@ -24,12 +24,16 @@ struct EmptyEntryCount {
 // The adjust dialog's routine, run on every keystroke. No unit conversion.
 // Empty text beeps; consecutive empty results are counted in `empties` and,
 // with messages on, the 4th, 5th and 6th show "Null is not valid value"
-// (the 7th resets the count). Any non-empty text resets the count.
-std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices);
+// (the 7th resets the count). Any non-empty text resets the count. The text
+// may have the style's decimal separator for "."; a refused text is quoted
+// as typed, with the ThousandsHint of the style.
+std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices,
+                                 const NumberStyle& style = {});
 
 // The selection window's routine: reads a field, refuses hidden, empty,
 // malformed and negative entries (beep, message, focus back to the field)
 // and converts metric entries to psig, scfm or cubic feet when `metric`.
+// The field's style is read as ParseEntry reads it.
 std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, Notices& notices);
 
 // What a temperature field gives: whether it was taken and, when it was,

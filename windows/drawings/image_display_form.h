@@ -26,6 +26,8 @@ class TimageDisplayForm;
 
 namespace zorvik {
 
+class DataTableDialog;
+
 class TimageDisplayForm : public LazyDialog {
     Q_OBJECT
 public:
@@ -61,6 +63,8 @@ private:
 
     void Redraw();
     void Show(const PictureDrawing& drawing);
+    void ShowChartTable();
+    ChartView ChartInMode() const;
 
     Session& session_;
     Notices& notices_;
@@ -71,6 +75,8 @@ private:
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;
+    // The chart's figures, made when first asked for; a child of the window.
+    DataTableDialog* chartTable_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -2,13 +2,13 @@
 
 #include <QFocusEvent>
 #include <QFontMetrics>
-#include <QLocale>
 #include <QPrinter>
 
 #include "notices.h"
 #include "model_chart_rows.h"
 #include "model_selection_chart_print.h"
 #include "printing.h"
+#include "system_numbers.h"
 #include "ui_model_selection_chart_form.h"
 
 namespace zorvik {
@@ -18,11 +18,6 @@ namespace {
 // of the form stand at the same positions.
 const std::vector<int> ChartTabStops = {6, 120, 212, 310, 380, 540, 620, 700};
 constexpr double ChartTabScale = 3.55;
-
-char SystemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
-}
 
 }  // namespace
 

@@ -9,7 +9,9 @@
 #include "number_text.h"
 #include "units.h"
 #include "pressure_text.h"
+#include "entry_units.h"
 #include "screen_placement.h"
+#include "system_numbers.h"
 #include "ui_adjust_air_drive_form.h"
 
 namespace zorvik {
@@ -164,10 +166,12 @@ void TAdjustAirDriveForm::newGraphBitBtnClick() {
     done(NewGraphResult);
 }
 
-// Fields are written with "." whatever the system's separator, because they
-// are read back with ".".
+// Fields are written with the system's separator; they read it back as well
+// as ".".
 void TAdjustAirDriveForm::ShowPressureInEdit(QLineEdit* edit, double psi) {
-    const std::string text = AdjustShowsBar ? FormatFixed(psi / units::PsiPerBar, 6, 1) : FormatFixed(psi, 5, 0);
+    const char point = SystemDecimalSeparator();
+    const std::string text =
+        AdjustShowsBar ? FormatFixed(psi / units::PsiPerBar, 6, 1, point) : FormatFixed(psi, 5, 0, point);
     const QString shown = QString::fromStdString(text);
     edit->setText(shown);
     (edit == ui->AdjustAirDrivePsiEdit ? airDriveWritten_ : inletWritten_) = shown;
@@ -180,7 +184,7 @@ void TAdjustAirDriveForm::ShowMaxInletLimits() {
 }
 
 double TAdjustAirDriveForm::TypedPressure(const QString& text) {
-    const double value = ParseEntry(text.toStdString(), true, empties_, notices_).value_or(0);
+    const double value = ParseEntry(text.toStdString(), true, empties_, notices_, SystemNumberStyle()).value_or(0);
     return AdjustShowsBar ? value * units::PsiPerBar : value;
 }
 
@@ -194,10 +198,12 @@ void TAdjustAirDriveForm::ReadLeftField(QLineEdit* edit, double& pressurePsi) {
     std::string number = text.toStdString();
     TrimLeadingBlanks(number);
     TrimTrailingBlanks(number);
-    const std::optional<double> value = ParseNumber(number);
+    const NumberStyle style = SystemNumberStyle();
+    const std::optional<double> value = ParseNumber(EntryNumberText(number, style.decimal));
     if (!value) {
         notices_.Beep();
-        notices_.Warning("'" + text.toStdString() + "' is not a valid floating point value");
+        notices_.Warning("'" + text.toStdString() + "' is not a valid floating point value" +
+                         ThousandsHint(number, style));
         return;
     }
     pressurePsi = AdjustShowsBar ? *value * units::PsiPerBar : *value;

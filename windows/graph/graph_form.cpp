@@ -4,18 +4,22 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
 
 #include "catalogue.h"
 #include "dimension_drawings.h"
 #include "adjust_air_drive_form.h"
+#include "chart_table.h"
 #include "chart_text.h"
+#include "data_table_dialog.h"
 #include "data_sheet_print.h"
 #include "list_click.h"
 #include "model_data_form.h"
 #include "option_rows.h"
 #include "performance_chart.h"
+#include "picture_descriptions.h"
 #include "clipboard.h"
 #include "printing.h"
 #include "screen_placement.h"
@@ -76,9 +80,20 @@ void TzampGraph1Form::Build() {
     connect(ui->PrintBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::PrintBitBtnClick);
     connect(ui->CloseBitBtn, &QPushButton::clicked, this, &TzampGraph1Form::CloseBitBtnClick);
     ui->ModelDetailsMemo->installEventFilter(this);
+    // The chart's figures from the keyboard: on the picture, or anywhere in
+    // the window.
+    ui->PerformanceGraphImage->setFocusPolicy(Qt::StrongFocus);
+    connect(ui->PerformanceGraphImage, &PictureBox::activated, this, &TzampGraph1Form::ShowChartTable);
+    connect(new QShortcut(QKeySequence(tr("Ctrl+T")), this), &QShortcut::activated, this,
+            &TzampGraph1Form::ShowChartTable);
 }
 
 TzampGraph1Form::~TzampGraph1Form() = default;
+
+// A drawing has no figures to give beyond what its description says.
+void TzampGraph1Form::ShowChartTable() {
+    if (ShowsChart(session_)) ShowDataTable(chartTable_, this, PerformanceChartTable(chart_));
+}
 
 void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData) {
     AdjustAirDriveForm = adjustAirDrive;
@@ -129,6 +144,7 @@ void TzampGraph1Form::FormShow() {
     TabListBox1Click();
     ShowModeControls();
     ui->ModelDetailsMemo->moveCursor(QTextCursor::Start);
+    ui->TabListBox1->setFocus();
 }
 
 void TzampGraph1Form::TabListBox1Click() {
@@ -163,8 +179,7 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         ui->OptionDimensionsPanel->show();
         if (fromRadioButton != nullptr) fromRadioButton->setFocus();
     }
-    const DrawingView view{session_.CurrentPump.PumpNo, OptionDrawingInMm, option.index, Text(option.partNumber)};
-    ShowPicture([view](Canvas& canvas) { DrawDrawing(canvas, view); });
+    ShowDrawing({session_.CurrentPump.PumpNo, OptionDrawingInMm, option.index, Text(option.partNumber)});
     ui->ShowDrawingBitBtn->hide();
     ui->ShowAmplifierBitBtn->show();
 }
@@ -300,8 +315,13 @@ void TzampGraph1Form::ShowModelButtons() {
 // The drawing is in inches only in the inch mode; any other, nothing chosen
 // yet among them, gives millimetres.
 void TzampGraph1Form::DrawModel() {
-    const DrawingView view{session_.CurrentPump.PumpNo, session_.DisplayMode != DisplayDrawingInches, 0, {}};
+    ShowDrawing({session_.CurrentPump.PumpNo, session_.DisplayMode != DisplayDrawingInches, 0, {}});
+}
+
+void TzampGraph1Form::ShowDrawing(const DrawingView& view) {
     ShowPicture([view](Canvas& canvas) { DrawDrawing(canvas, view); });
+    ui->PerformanceGraphImage->setAccessibleName(DrawingName());
+    ui->PerformanceGraphImage->setAccessibleDescription(DrawingDescription(view));
 }
 
 // The chart at the session's graph settings; a drive pressure above the
@@ -316,6 +336,9 @@ void TzampGraph1Form::DrawChart() {
     chart_ = prepared.view;
     ShowPicture([view = chart_](Canvas& canvas) { zorvik::DrawChart(canvas, view); });
     SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar));
+    ui->PerformanceGraphImage->setAccessibleName(PerformanceChartName());
+    ui->PerformanceGraphImage->setAccessibleDescription(PerformanceChartDescription(chart_));
+    if (chartTable_ != nullptr && chartTable_->isVisible()) chartTable_->SetTable(PerformanceChartTable(chart_));
 }
 
 }  // namespace zorvik

@@ -11,6 +11,7 @@
 
 #include "canvas.h"
 #include "chart_view.h"
+#include "dimension_drawings.h"
 #include "lazy_dialog.h"
 #include "notices.h"
 #include "session.h"
@@ -24,6 +25,7 @@ class TzampGraph1Form;
 
 namespace zorvik {
 
+class DataTableDialog;
 class TAdjustAirDriveForm;
 class TmodelDataForm;
 
@@ -77,6 +79,7 @@ private:
     void CopyToClipboardBitBtnClick();
     void ModelDetailsMemoEnter(bool forward);
     void CloseBitBtnClick();
+    void ShowChartTable();
 
     void FillOptionList(int pumpNo);
     int ChosenModelRow();
@@ -87,6 +90,7 @@ private:
     void ShowModelButtons();
     void DrawModel();
     void DrawChart();
+    void ShowDrawing(const DrawingView& view);
 
     Session& session_;
     Notices& notices_;
@@ -99,6 +103,8 @@ private:
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;
+    // The chart's figures, made when first asked for; a child of the window.
+    DataTableDialog* chartTable_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -3,9 +3,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "focus_frame.h"
+#include "picture_accessible.h"
+
 namespace zorvik {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    RegisterPictureAccessibility();
+}
 
 QImage& PictureBox::Sized() {
     if (picture_.size() != size()) {
@@ -68,11 +74,30 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.drawImage(0, 0, Sharp());
     else
         painter.drawImage(0, 0, picture_);
+    DrawFocusFrame(painter, *this);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit clicked();
     QWidget::mousePressEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (IsActivationKey(*event)) {
+        emit activated();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -95,7 +95,7 @@ TAmplifierSelectionForm::TAmplifierSelectionForm(Session& session, Notices& noti
 void TAmplifierSelectionForm::Build() {
     ui.SetUp();
     setFixedSize(size());
-    decimalSeparator = SystemDecimalSeparator();
+    numberStyle = SystemNumberStyle();
     entryEdits = {ui->pAirDrivePsiEdit, ui->qAirScfmEdit,    ui->pSupplyPsiEdit,  ui->FlowrateReqdScfmEdit,
                   ui->pOutletPsiEdit,   ui->OutStartPsiEdit, ui->OutFinalPsiEdit, ui->OutCapacityFt3Edit};
     entryLabels = {ui->AirDrivePsigLabel, ui->AirDriveFlowScfmLabel, ui->GasInletPsigLabel, ui->FlowRateScfmLabel,
@@ -202,6 +202,15 @@ void TAmplifierSelectionForm::SetButtonGlyphs() {
     };
     for (const auto& [picture, artwork] : systems)
         picture->SetPicture(RenderArtwork(QString::fromLatin1(artwork), SystemPictureSize, Qt::white));
+    for (PictureBox* a : {ui->systemAImage, ui->systemAxImage}) {
+        a->setAccessibleName(tr("Continuous process"));
+        a->setAccessibleDescription(
+            tr("Chooses the layout for a constant pressure source feeding a continuous process"));
+    }
+    for (PictureBox* b : {ui->systemBImage, ui->systemBxImage}) {
+        b->setAccessibleName(tr("Vessel charging"));
+        b->setAccessibleDescription(tr("Chooses the layout for charging a vessel"));
+    }
 }
 
 void TAmplifierSelectionForm::FormCreate() {
@@ -251,6 +260,10 @@ void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
     if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
     const QString caption = QString::fromLatin1(SchematicCaption(session_.ApplicationType));
     ui->SelectionLayoutImage->Show([fill, caption](Canvas& canvas) { DrawSelectionSchematic(canvas, fill, caption); });
+    ui->SelectionLayoutImage->setAccessibleName(tr("Schematic"));
+    ui->SelectionLayoutImage->setAccessibleDescription(
+        fill ? tr("%1: the drive air and the gas inlet on the left, the vessel on the right").arg(caption)
+             : tr("%1: the drive air and the gas inlet on the left, the outlet on the right").arg(caption));
     ShowInstructions();
 }
 
@@ -293,9 +306,9 @@ void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
 std::vector<SelectionEntryField> TAmplifierSelectionForm::EntryFields() const {
     std::vector<SelectionEntryField> fields;
     fields.reserve(SelectionEntryCount);
-    for (QLineEdit* edit : entryEdits) fields.emplace_back(edit, decimalSeparator);
-    fields.emplace_back(ui->GasTempEdit, decimalSeparator);
-    fields.emplace_back(ui->TempLimitEdit, decimalSeparator);
+    for (QLineEdit* edit : entryEdits) fields.emplace_back(edit, numberStyle);
+    fields.emplace_back(ui->GasTempEdit, numberStyle);
+    fields.emplace_back(ui->TempLimitEdit, numberStyle);
     return fields;
 }
 
@@ -307,7 +320,7 @@ SelectionControls TAmplifierSelectionForm::ControlsOf(std::vector<SelectionEntry
     controls.disableAirQtyLimitChecked = ui->disableAirQtyLimitCheckBox->isChecked();
     controls.disableFlowrateLimitChecked = ui->disableFlowrateLimitCheckBox->isChecked();
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
-    controls.decimalSeparator = decimalSeparator;
+    controls.decimalSeparator = numberStyle.decimal;
     controls.notices = &notices_;
     controls.gas = AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
     controls.gasTemperatureEdit = &fields[kGasTemperatureField];
@@ -371,15 +384,20 @@ void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
         return;
     }
     const std::optional<std::string> converted =
-        ConvertedEntryText(EntryNumberText(edit->text(), decimalSeparator), SelectionEntries[entry].kind,
-                           session_.MetricUnits, decimalSeparator);
+        ConvertedEntryText(EntryNumberText(edit->text(), numberStyle.decimal), SelectionEntries[entry].kind,
+                           session_.MetricUnits, numberStyle.decimal);
     if (!converted) {
-        notices_.Beep();
-        notices_.Error(edit->text().toStdString() + kNotAValidValue);
+        RefuseToConvert(edit);
         return;
     }
     memory = {edit->text(), QString::fromStdString(*converted)};
     edit->setText(memory.written);
+}
+
+void TAmplifierSelectionForm::RefuseToConvert(const QLineEdit* edit) {
+    const std::string typed = edit->text().toStdString();
+    notices_.Beep();
+    notices_.Error(typed + kNotAValidValue + ThousandsHint(typed, numberStyle));
 }
 
 // As ConvertEntryUnits, for degF and degC; an empty field (no limit) stays
@@ -391,10 +409,9 @@ void TAmplifierSelectionForm::ConvertTemperature(QLineEdit* edit, UnitSwitchMemo
     }
     if (edit->text().trimmed().isEmpty()) return;
     const std::optional<std::string> converted = ConvertedTemperatureText(
-        EntryNumberText(edit->text(), decimalSeparator), session_.MetricUnits, decimalSeparator);
+        EntryNumberText(edit->text(), numberStyle.decimal), session_.MetricUnits, numberStyle.decimal);
     if (!converted) {
-        notices_.Beep();
-        notices_.Error(edit->text().toStdString() + kNotAValidValue);
+        RefuseToConvert(edit);
         return;
     }
     memory = {edit->text(), QString::fromStdString(*converted)};
@@ -407,7 +424,7 @@ void TAmplifierSelectionForm::ConvertTemperature(QLineEdit* edit, UnitSwitchMemo
 QString TAmplifierSelectionForm::ReportGasText() const {
     const QString name = ui->GasComboBox->currentText();
     const QString typed = ui->GasTempEdit->text().trimmed();
-    const std::optional<double> value = ParseNumber(EntryNumberText(typed, decimalSeparator));
+    const std::optional<double> value = ParseNumber(EntryNumberText(typed, numberStyle.decimal));
     const double standard = session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius);
     if (ui->GasComboBox->currentIndex() == 0 && value == standard) return name;
     return tr("%1 at %2 %3").arg(name, typed, ui->GasTempLabel->text().section(QLatin1Char(' '), 1));

@@ -88,6 +88,7 @@ private:
 
     void ShowInstructions();
     void ConvertEntryUnits(SelectionEntry entry);
+    void RefuseToConvert(const QLineEdit* edit);
     void ShowLayout(int applicationType, bool focusDrive);
     void ShowEntryCaptions();
     void ClearSelections();
@@ -133,7 +134,8 @@ private:
     std::unique_ptr<QPrinter> PrintDialog1Printer;
     TimageDisplayForm* imageDisplayForm = nullptr;
     std::unique_ptr<ComparisonWindow> comparisonWindow;
-    char decimalSeparator = '.';
+    // How the system writes numbers, read when the window is built.
+    NumberStyle numberStyle;
 };
 
 }  // namespace zorvik

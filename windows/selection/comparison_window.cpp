@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -27,9 +28,12 @@
 #include "comparison_chart_drawing.h"
 #include "printing.h"
 #include "comparison_table.h"
+#include "comparison_chart_table.h"
 #include "comparison_window_chart.h"
+#include "data_table_dialog.h"
 #include "comparison_page.h"
 #include "running_cost.h"
+#include "system_numbers.h"
 
 namespace zorvik {
 namespace {
@@ -51,7 +55,7 @@ constexpr int kSwatchPixels = 12;
 QSettings Settings() { return QSettings(QStringLiteral("Zorvik"), QStringLiteral("Air Pressure Amplifiers")); }
 
 QDoubleSpinBox* NumberBox(double max, int decimals) {
-    auto* box = new QDoubleSpinBox;
+    auto* box = new DecimalSpinBox;
     box->setRange(0, max);
     box->setDecimals(decimals);
     box->setKeyboardTracking(false);
@@ -73,8 +77,24 @@ ComparisonWindow::ComparisonWindow(const Session& session, Notices& notices, QWi
     BuildControls();
     table_->setMinimumHeight(kMinTableHeight);
     chart_->setMinimumHeight(kMinChartHeight);
+    NameControls();
+    // The chart's figures from the keyboard: on the chart, or anywhere in
+    // the window.
+    connect(chart_, &ComparisonChartView::activated, this, &ComparisonWindow::ShowChartTable);
+    connect(new QShortcut(QKeySequence(tr("Ctrl+T")), this), &QShortcut::activated, this,
+            &ComparisonWindow::ShowChartTable);
     resize(kStartSize);
 }
+
+// What a screen reader calls the controls that have no label of their own.
+void ComparisonWindow::NameControls() {
+    conditions_->setAccessibleName(tr("Conditions"));
+    table_->setAccessibleName(tr("Comparison table"));
+    modelChoice_->setAccessibleName(tr("Model to add"));
+    chart_->setAccessibleName(tr("Comparison chart"));
+}
+
+void ComparisonWindow::ShowChartTable() { ShowDataTable(chartTable_, this, ComparisonChartTable(chart_->Chart())); }
 
 ComparisonWindow::~ComparisonWindow() = default;
 
@@ -176,12 +196,15 @@ QWidget* ComparisonWindow::BuildButtonRow() {
     auto* copy = new QPushButton(QStringLiteral("&Copy Table"));
     auto* save = new QPushButton(QStringLiteral("&Save CSV..."));
     auto* print = new QPushButton(QStringLiteral("&Print..."));
+    auto* chartTable = new QPushButton(tr("Chart &Table"));
+    chartTable->setToolTip(tr("The chart's figures as a table (Ctrl+T)"));
     auto* close = new QPushButton(QStringLiteral("C&lose"));
     connect(copy, &QPushButton::clicked, this, &ComparisonWindow::CopyClick);
     connect(save, &QPushButton::clicked, this, &ComparisonWindow::SaveClick);
     connect(print, &QPushButton::clicked, this, &ComparisonWindow::PrintClick);
+    connect(chartTable, &QPushButton::clicked, this, &ComparisonWindow::ShowChartTable);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    for (QPushButton* b : {copy, save, print}) layout->addWidget(b);
+    for (QPushButton* b : {copy, save, print, chartTable}) layout->addWidget(b);
     layout->addStretch(1);
     layout->addWidget(close);
     return row;
@@ -267,8 +290,10 @@ void ComparisonWindow::Refresh() {
     else
         flowRows_ = CompareForFlow(flowDuty_, models_, Cost(), metric_);
     const ComparisonPage page = Page();
-    conditions_->setText(QString::fromStdString(page.conditions));
+    conditions_->setText(SystemNumberText(page.conditions));
     chart_->SetChart(page.chart);
+    chart_->setAccessibleDescription(ComparisonChartDescription(page.chart));
+    if (chartTable_ != nullptr && chartTable_->isVisible()) chartTable_->SetTable(ComparisonChartTable(page.chart));
     FillTable();
     FillModelChoice();
 }
@@ -295,7 +320,7 @@ void ComparisonWindow::FillTable() {
         table_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromStdString(t.rows[r].label)));
         const bool reason = t.rows[r].label == ReasonRowLabel;
         for (int c = 0; c < table_->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(t.rows[r].cells[c]));
+            auto* item = new QTableWidgetItem(SystemNumberText(t.rows[r].cells[c]));
             item->setTextAlignment(reason ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(r, c, item);
         }
@@ -346,7 +371,7 @@ void ComparisonWindow::RemoveClick() {
 QString ComparisonWindow::TableText() const {
     const ComparisonTable t =
         fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
-    return QString::fromStdString(TabSeparated(t));
+    return SystemNumberText(TabSeparated(t));
 }
 
 bool ComparisonWindow::SaveCsv(const QString& fileName) {

@@ -29,6 +29,7 @@ class QTableWidget;
 namespace zorvik {
 
 class ComparisonChartView;
+class DataTableDialog;
 struct ComparisonPage;
 
 class ComparisonWindow : public QDialog {
@@ -48,7 +49,8 @@ public:
     const std::vector<int>& Models() const { return models_; }
     bool IsFill() const { return fill_; }
 
-    // The table as the Copy button puts it on the clipboard.
+    // The table as the Copy button puts it on the clipboard, its numbers
+    // with the system's decimal separator as the window shows them.
     QString TableText() const;
     bool SaveCsv(const QString& fileName);
     // Draws the page onto a printer the caller has set up.
@@ -75,6 +77,8 @@ private:
     void PrintClick();
     void AddClick();
     void RemoveClick();
+    void ShowChartTable();
+    void NameControls();
 
     const Session& session_;  // its office names the printed page
     Notices& notices_;
@@ -100,6 +104,8 @@ private:
     ComparisonChartView* chart_ = nullptr;
     QSplitter* split_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    // The chart's figures, made when first asked for; a child of the window.
+    DataTableDialog* chartTable_ = nullptr;
 };
 
 }  // namespace zorvik

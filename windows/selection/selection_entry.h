@@ -6,7 +6,8 @@
 // Numbers are read with "." as the decimal point but shown with the
 // system's separator. Where the two differ (a comma, say), a text that the
 // window wrote itself or that the user typed with the system's separator
-// must still read back, so it is read with its separator taken as ".".
+// must still read back, so it is read with its separator taken as ".". A
+// thousands separator is never read (number_style.h).
 
 #include <QChar>
 #include <QString>
@@ -17,14 +18,11 @@
 #include "numeric_entry.h"
 #include "line_edit_field.h"
 #include "entry_units.h"
+#include "system_numbers.h"
 
 class QLineEdit;
 
 namespace zorvik {
-
-// The system's decimal separator as a single character; "." when the
-// system's is not a single ASCII character.
-char SystemDecimalSeparator();
 
 // EntryNumberText of a line edit's text (see entry_units.h).
 std::string EntryNumberText(const QString& text, char separator);
@@ -33,16 +31,17 @@ std::string EntryNumberText(const QString& text, char separator);
 // decimal separator into account both ways.
 class SelectionEntryField final : public EntryField {
 public:
-    SelectionEntryField(QLineEdit* edit, char separator) : edit_(edit), field_(edit), separator_(separator) {}
+    SelectionEntryField(QLineEdit* edit, NumberStyle style) : edit_(edit), field_(edit), style_(std::move(style)) {}
     std::string Text() const override;
     void SetText(const std::string& text) override;
     bool IsShowing() const override { return field_.IsShowing(); }
     void SetFocus() override { field_.SetFocus(); }
+    NumberStyle Style() const override { return style_; }
 
 private:
     QLineEdit* edit_;
     LineEditField field_;
-    char separator_;
+    NumberStyle style_;
 };
 
 }  // namespace zorvik

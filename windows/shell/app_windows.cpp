@@ -1,5 +1,7 @@
 #include "app_windows.h"
 
+#include "focus_frame.h"
+
 namespace zorvik {
 
 AppWindows::AppWindows() = default;
@@ -26,6 +28,7 @@ AppWindows::~AppWindows() {
 }
 
 std::unique_ptr<AppWindows> CreateAppWindows(Session& session, Notices& notices) {
+    UseFocusFrameStyle();
     auto w = std::make_unique<AppWindows>();
     w->ZorvAmpMainForm = std::make_unique<TZorvAmpMainForm>(session, notices);
     w->AdjustAirDriveForm = std::make_unique<TAdjustAirDriveForm>(session, notices);

@@ -148,6 +148,7 @@ void TZorvAmpMainForm::DrawProductPage(int n) {
     if (!ProductDisplayActive) return;
     const ProductPage& page = ProductPages[n];
     ui->ProductDisplayImage->Show([&page](Canvas& canvas) { zorvik::DrawProductPage(canvas, page); });
+    ui->ProductDisplayImage->setAccessibleDescription(ProductPageText(page));
 }
 
 // Typing a character or moving the mouse anywhere in the program, also in a

@@ -80,6 +80,20 @@ const std::array<ProductPage, ProductPageCount> ProductPages = {{
 }};
 // clang-format on
 
+QString ProductPageText(const ProductPage& page) {
+    QStringList sentences{QString::fromUtf8(page.Heading).simplified()};
+    for (const char* line : page.Lines) {
+        const QString words = QString::fromUtf8(line).simplified();
+        if (words.startsWith(QLatin1Char('X')))
+            sentences.append(words.mid(1));
+        else if (!words.isEmpty())
+            sentences.last() += QLatin1Char(' ') + words;
+    }
+    for (QString& sentence : sentences)
+        if (!sentence.endsWith(QLatin1Char('.'))) sentence += QLatin1Char('.');
+    return sentences.join(QLatin1Char(' '));
+}
+
 void DrawProductPage(Canvas& canvas, const ProductPage& page) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(colors::White);

@@ -2,6 +2,7 @@
 // The rotating product display of the main window: six pages, each one
 // product picture, a heading on a coloured band and nine text lines.
 
+#include <QString>
 #include <array>
 
 #include "product_images_form.h"
@@ -25,6 +26,10 @@ struct ProductPage {
 };
 
 extern const std::array<ProductPage, ProductPageCount> ProductPages;
+
+// The page in words, for assistive technology: the heading, then the
+// lines, each bullet a sentence of its own.
+QString ProductPageText(const ProductPage& page);
 
 // Draws a page on the whole of the canvas: white ground, the picture, the
 // heading band at y 240, then the lines from y 265 down, each bullet a red

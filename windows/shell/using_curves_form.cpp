@@ -1,8 +1,13 @@
 #include "using_curves_form.h"
 
+#include <QShortcut>
+
 #include "canvas.h"
+#include "chart_table.h"
 #include "chart_view.h"
+#include "data_table_dialog.h"
 #include "performance_chart.h"
+#include "picture_descriptions.h"
 #include "info_window_support.h"
 #include "ui_using_curves_form.h"
 
@@ -15,7 +20,14 @@ void TZampUsingCurvesForm::Build() {
     PrepareMemos(this);
     DrawExampleGraph();
     connect(ui->CloseBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // The example's figures from the keyboard, as any chart's.
+    ui->RBW2ExampleGraphImage->setFocusPolicy(Qt::StrongFocus);
+    connect(ui->RBW2ExampleGraphImage, &PictureBox::activated, this, &TZampUsingCurvesForm::ShowChartTable);
+    connect(new QShortcut(QKeySequence(tr("Ctrl+T")), this), &QShortcut::activated, this,
+            &TZampUsingCurvesForm::ShowChartTable);
 }
+
+void TZampUsingCurvesForm::ShowChartTable() { ShowDataTable(chartTable_, this, PerformanceChartTable(example_)); }
 
 TZampUsingCurvesForm::~TZampUsingCurvesForm() = default;
 
@@ -28,6 +40,9 @@ void TZampUsingCurvesForm::DrawExampleGraph() {
     constexpr double kPressurePsi = 100;
     const ChartView view =
         PrepareGraphChart(kModel, kPressurePsi, kPressurePsi / CatalogueRow(kModel).GraphInletPsi, false).view;
+    example_ = view;
+    ui->RBW2ExampleGraphImage->setAccessibleName(PerformanceChartName());
+    ui->RBW2ExampleGraphImage->setAccessibleDescription(PerformanceChartDescription(view));
     const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
 
     const QSize chartSize(ChartPictureWidth, ChartPictureHeight);

@@ -3,6 +3,7 @@
 // double-acting model. Its texts, unlike those of the other information
 // windows, keep the focus when entered.
 
+#include "chart_view.h"
 #include "lazy_dialog.h"
 
 namespace Ui {
@@ -10,6 +11,8 @@ class TZampUsingCurvesForm;
 }
 
 namespace zorvik {
+
+class DataTableDialog;
 
 class TZampUsingCurvesForm : public LazyDialog {
     Q_OBJECT
@@ -20,8 +23,12 @@ public:
 private:
     void Build() override;
     void DrawExampleGraph();
+    void ShowChartTable();
 
     LazyUi<Ui::TZampUsingCurvesForm> ui{this};
+    ChartView example_;
+    // The example's figures, made when first asked for; a child of the window.
+    DataTableDialog* chartTable_ = nullptr;
 };
 
 }  // namespace zorvik
