@@ -30,6 +30,24 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The tests read numbers as German, French and American systems write them;
+# the three locales are generated once.
+wanted_locales=(de_DE.UTF-8 fr_FR.UTF-8 en_US.UTF-8)
+missing_locales=()
+for name in "${wanted_locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}"; then missing_locales+=("$name"); fi
+done
+if [ "${#missing_locales[@]}" -gt 0 ]; then
+  echo "Generating locales: ${missing_locales[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  for name in "${missing_locales[@]}"; do
+    $sudo sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  done
+  $sudo locale-gen >/dev/null
+fi
+
 # ccache keeps object files across build trees and clean clones: paths are
 # taken relative to the checkout, so another clone of the same sources hits.
 export CCACHE_BASEDIR="$root"

@@ -1,26 +1,44 @@
 #include "data_table_dialog.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 namespace zorvik {
 namespace {
 
 const QSize kStartSize(560, 420);
 
+// A table view whose Ctrl+C copies what the dialog copies: a plain view
+// takes the key itself and copies only the current cell.
+class CopyingTableView : public QTableView {
+public:
+    explicit CopyingTableView(std::function<void()> copy) : copy_(std::move(copy)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->matches(QKeySequence::Copy)) return QTableView::keyPressEvent(event);
+        copy_();
+        event->accept();
+    }
+
+private:
+    std::function<void()> copy_;
+};
+
 }  // namespace
 
 DataTableDialog::DataTableDialog(QWidget* parent)
-    : QDialog(parent), model_(new QStandardItemModel(this)), view_(new QTableView) {
+    : QDialog(parent), model_(new QStandardItemModel(this)), view_(new CopyingTableView([this] { Copy(); })) {
     setObjectName(QStringLiteral("DataTableDialog"));
     setModal(false);
     setSizeGripEnabled(true);
@@ -31,11 +49,6 @@ DataTableDialog::DataTableDialog(QWidget* parent)
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto* copyAction = new QAction(tr("Copy"), view_);
-    copyAction->setShortcut(QKeySequence::Copy);
-    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyAction, &QAction::triggered, this, &DataTableDialog::Copy);
-    view_->addAction(copyAction);
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);

@@ -32,8 +32,17 @@ QString SystemNumberText(const std::string& text) {
     QString shown = QString::fromStdString(text);
     const QChar point = QLatin1Char(SystemDecimalSeparator());
     if (point == QLatin1Char('.')) return shown;
-    for (qsizetype i = 1; i + 1 < shown.size(); ++i)
-        if (shown[i] == QLatin1Char('.') && shown[i - 1].isDigit() && shown[i + 1].isDigit()) shown[i] = point;
+    const auto inRun = [&shown](qsizetype i) { return shown[i].isDigit() || shown[i] == QLatin1Char('.'); };
+    for (qsizetype start = 0; start < shown.size(); ++start) {
+        if (!shown[start].isDigit() || (start > 0 && inRun(start - 1))) continue;
+        qsizetype end = start;
+        while (end < shown.size() && inRun(end)) ++end;
+        while (shown[end - 1] == QLatin1Char('.')) --end;  // a full stop after the number
+        // One point between digits makes a number; more, a date or a version.
+        const QStringView run = QStringView(shown).mid(start, end - start);
+        if (run.count(QLatin1Char('.')) == 1) shown[start + run.indexOf(QLatin1Char('.'))] = point;
+        start = end;
+    }
     return shown;
 }
 
@@ -45,6 +54,10 @@ QValidator::State DecimalSpinBox::validate(QString& text, int&) const {
     const std::string typed = text.trimmed().toStdString();
     const char point = SystemDecimalSeparator();
     const std::optional<double> value = ParseNumber(EntryNumberText(typed, point));
+    // No more decimals than the box shows: the value is what the user sees.
+    const std::size_t separator = typed.find_first_of(std::string(".") + point);
+    if (separator != std::string::npos && typed.size() - separator - 1 > static_cast<std::size_t>(decimals()))
+        return QValidator::Invalid;
     if (value) return *value >= minimum() && *value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
     if (typed.empty() || typed == "+" || typed == "-") return QValidator::Intermediate;
     const std::string before = typed.substr(0, typed.size() - 1);

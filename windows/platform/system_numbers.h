@@ -24,8 +24,8 @@ NumberStyle SystemNumberStyle();
 QString TableNumber(double value);
 
 // A text whose numbers are written with "." (the engine's figures, a
-// table's cells), shown with the system's separator: every "." between two
-// digits.
+// table's cells), shown with the system's separator: the "." of every
+// number with one; a date or version with more ("12.5.2026") is left alone.
 QString SystemNumberText(const std::string& text);
 
 // A spin box for figures the user types: shown with the system's decimal
