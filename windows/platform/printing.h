@@ -15,7 +15,8 @@ class QWidget;
 namespace zorvik {
 
 // Shows the system print dialog (which on Linux also offers printing to a PDF
-// file); false when the user cancels.
+// file); false when the user cancels. With ZORVIK_PRINT_TO_PDF=<file> set
+// in the environment it prints to that PDF file without asking.
 bool AskPrintDialog(QPrinter& printer, QWidget* parent);
 
 // A printer that writes a PDF file at the resolution of a laser printer.

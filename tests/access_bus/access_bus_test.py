@@ -1,0 +1,226 @@
+#!/usr/bin/python3
+"""The program as a screen reader user meets it, read through the accessibility
+bus (at-spi): every window's controls have a name and a role, and the main
+road - selection window, a duty typed, the list, the comparison, the chart,
+a printed PDF - is driven by the keyboard alone, each result read back from
+the accessibility tree.
+
+    access_bus_test.py <program> <scratch folder>
+
+Run by run_access_bus_test.sh, which provides the display and the buses.
+Keys go through the X server (xdotool); the window manager's one job,
+giving the keyboard to a newly opened window, is done here as well, since
+the display runs none.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PROGRAM, SCRATCH = sys.argv[1], sys.argv[2]
+PDF = os.path.join(SCRATCH, "printed.pdf")
+TIMEOUT = 30
+# Parts of a control, not controls: a cell or an item is named by its text,
+# which may be empty; scroll bars of a text are reached by its own keys. A
+# label is its text, and one with none (a note not needed now) says nothing.
+PARTS = {pyatspi.ROLE_LABEL, pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_COLUMN_HEADER,
+         pyatspi.ROLE_TABLE_ROW_HEADER, pyatspi.ROLE_SCROLL_BAR}
+NO_ROLE = {pyatspi.ROLE_INVALID, pyatspi.ROLE_UNKNOWN}
+
+failures = []
+
+
+def fail(message):
+    print("FAIL: " + message, flush=True)
+    failures.append(message)
+
+
+def wait_for(what, find):
+    end = time.time() + TIMEOUT
+    while time.time() < end:
+        try:
+            found = find()
+        except Exception:  # a node that went while it was read
+            found = None
+        if found:
+            return found
+        time.sleep(0.2)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def walk(node, depth=0):
+    yield node
+    if depth > 12:
+        return
+    for i in range(min(node.childCount, 400)):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def application(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def window(app, title_part):
+    for i in range(app.childCount):
+        w = app.getChildAtIndex(i)
+        if w is not None and title_part in w.name and has(w, pyatspi.STATE_SHOWING):
+            return w
+    return None
+
+
+def find(root, role, name_part=""):
+    for node in walk(root):
+        if node.getRole() == role and name_part in node.name and has(node, pyatspi.STATE_SHOWING):
+            return node
+    return None
+
+
+def focused(root):
+    for node in walk(root):
+        if has(node, pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def check_tree(win):
+    """Every control a Tab can reach on the window has a role and a name."""
+    count = 0
+    for node in walk(win):
+        if not (has(node, pyatspi.STATE_FOCUSABLE) and has(node, pyatspi.STATE_SHOWING)):
+            continue
+        if node.getRole() in PARTS:
+            continue
+        count += 1
+        where = "%s: %s %r" % (win.name, node.getRoleName(), node.name)
+        if node.getRole() in NO_ROLE:
+            fail(where + " has no role")
+        if not node.name.strip():
+            fail(where + " has no name")
+    if count == 0:
+        fail(win.name + ": no control to reach")
+    print("checked %d controls of %r" % (count, win.name), flush=True)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *names], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+def give_keyboard(title_part):
+    """What a window manager does for a window that opens: hands it the keyboard."""
+    ids = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", title_part],
+                         capture_output=True, text=True, check=True).stdout.split()
+    subprocess.run(["xdotool", "windowfocus", "--sync", ids[-1]], check=True)
+    time.sleep(0.3)
+
+
+def tab_to(win, role, name_part):
+    for _ in range(40):
+        node = focused(win)
+        if node is not None and node.getRole() == role and name_part in node.name:
+            return node
+        keys("Tab")
+        time.sleep(0.1)
+    raise AssertionError("Tab never reached %s %r on %r" % (role, name_part, win.name))
+
+
+def main_road(app):
+    main = wait_for("the main window", lambda: window(app, "Zorvik"))
+    check_tree(main)
+    give_keyboard("Zorvik")
+
+    keys("alt+s")
+    selection = wait_for("the selection window", lambda: window(app, "Selection"))
+    check_tree(selection)
+
+    outlet = tab_to(selection, pyatspi.ROLE_TEXT, "Outlet")
+    keys("ctrl+a")
+    type_text("1500")
+    wait_for("the outlet pressure typed", lambda: text_of(outlet) == "1500")
+
+    keys("alt+l")
+    rows = wait_for("the list of selections", lambda: [r.name for r in walk(selection)
+                                                      if r.getRole() == pyatspi.ROLE_LIST_ITEM
+                                                      and has(r, pyatspi.STATE_SHOWING) and r.name.strip()
+                                                      and r.parent.parent == selection])
+    print("listed %d rows, first %r" % (len(rows), rows[0]), flush=True)
+
+    keys("alt+o")
+    comparison = wait_for("the comparison window", lambda: window(app, "Compare"))
+    give_keyboard("Compare")
+    table = wait_for("the comparison table", lambda: find(comparison, pyatspi.ROLE_TABLE, "Comparison table"))
+    cells = [c.name for c in walk(table) if c.getRole() == pyatspi.ROLE_TABLE_CELL and c.name.strip()]
+    if not cells:
+        fail("the comparison table reads empty")
+    print("comparison: %d cells" % len(cells), flush=True)
+    check_tree(comparison)
+    keys("Escape")
+    wait_for("the comparison closed", lambda: window(app, "Compare") is None)
+
+    give_keyboard("Selection")
+    keys("alt+g")
+    viewer = wait_for("the chart window", lambda: window(app, "Selected Model"))
+    give_keyboard("Selected Model")
+    chart = wait_for("the chart", lambda: find(viewer, pyatspi.ROLE_IMAGE, "chart"))
+    if rows[0].split()[0] not in chart.description or "1500" not in chart.description:
+        fail("the chart's description %r names not the listed model and the duty" % chart.description)
+    print("chart %r: %r" % (chart.name, chart.description), flush=True)
+    check_tree(viewer)
+
+    keys("alt+t")
+    figures = wait_for("the chart's table", lambda: window(app, "chart of"))
+    give_keyboard("chart of")
+    cells = wait_for("the chart's figures", lambda: [c.name for c in walk(figures)
+                                                     if c.getRole() == pyatspi.ROLE_TABLE_CELL and c.name.strip()])
+    print("chart table: %d cells" % len(cells), flush=True)
+    check_tree(figures)
+    keys("Escape")
+    wait_for("the chart's table closed", lambda: window(app, "chart of") is None)
+
+    give_keyboard("Selected Model")
+    keys("alt+p")
+    wait_for("the printed PDF", lambda: os.path.exists(PDF) and os.path.getsize(PDF) > 1000)
+    with open(PDF, "rb") as f:
+        if f.read(5) != b"%PDF-":
+            fail("the printed file is no PDF")
+    print("printed %d bytes" % os.path.getsize(PDF), flush=True)
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", HOME=SCRATCH,
+               XDG_CONFIG_HOME=os.path.join(SCRATCH, "config"), XDG_DATA_HOME=os.path.join(SCRATCH, "data"),
+               ZORVIK_PRINT_TO_PDF=PDF, LANG="C.UTF-8", LANGUAGE="")
+    program = subprocess.Popen([PROGRAM], env=env)
+    try:
+        app = wait_for("the program on the accessibility bus", lambda: application(program.pid))
+        main_road(app)
+    except AssertionError as e:
+        fail(str(e))
+    finally:
+        program.kill()
+        program.wait()
+    print("%d failure(s)" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
