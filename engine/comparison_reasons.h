@@ -25,6 +25,9 @@ std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, doub
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
                               bool metric);
 
+// "Its discharge can reach 192 \u00B0F, above the 150 \u00B0F limit".
+std::string DischargeOverLimitText(double dischargeCelsius, double limitCelsius, bool metric);
+
 std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty, const ChargeCandidate& candidate,
                                 bool metric);
 

@@ -97,6 +97,7 @@ private:
     void UpdateCompare();
     void FillGasList();
     QString ReportGasText() const;
+    Gas ChosenGas() const;
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
     void ConnectCompare();
