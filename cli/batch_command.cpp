@@ -77,32 +77,32 @@ std::string OptionColumn(const std::vector<std::string>& carried, const std::vec
     return {};
 }
 
-int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed, const std::vector<OptionSpec>& options,
-                   const RunOptions& run, BatchWriter& writer, std::istream& in, std::FILE* out) {
-    BatchReader reader(in, FieldNames(command));
+int SizeEveryPoint(const BatchJob& job, std::istream& in, std::FILE* out) {
+    BatchReader reader(in, FieldNames(job.command));
     std::string error = reader.HeaderError();
-    if (error.empty()) error = OptionColumn(reader.CarriedColumns(), options);
-    if (!error.empty()) return Failure(command.name, error);
-    BatchNotices notices(!parsed.Has("no-equalise"));
-    Write(out, writer.Start(reader.CarriedColumns()));
+    if (error.empty()) error = OptionColumn(reader.CarriedColumns(), job.options);
+    if (!error.empty()) return Failure(job.name, error);
+    BatchNotices notices(!job.parsed.Has("no-equalise"));
+    Write(out, job.writer.Start(reader.CarriedColumns()));
     Session session;
     int points = 0;
     int refused = 0;
     for (BatchCase point; reader.Next(point); ++points) {
         notices.Clear();
-        const SelectionResult result =
-            point.error.empty() ? SelectFromTexts(command, point.values, run, session, notices) : SelectionResult{};
+        const SelectionResult result = point.error.empty()
+                                           ? SelectFromTexts(job.command, point.values, job.run, session, notices)
+                                           : SelectionResult{};
         const bool sized = point.error.empty() && result.Completed();
         const std::string message = !point.error.empty() ? point.error : StopMessage(result, notices.Last());
         const BatchPoint written{point.line, reader.CarriedColumns(), point.carried};
-        Write(out, writer.Case(written, sized ? &result : nullptr, message, points == 0));
+        Write(out, job.writer.Case(written, sized ? &result : nullptr, message, points == 0));
         refused += sized ? 0 : 1;
     }
-    Write(out, writer.End(points > 0));
+    Write(out, job.writer.End(points > 0));
     if (refused == 0) return ExitOk;
     std::fflush(out);
-    std::fprintf(stderr, "zorvik-select %s: %d of %d points refused; each has its message in the output\n",
-                 command.name, refused, points);
+    std::fprintf(stderr, "zorvik-select %s: %d of %d points refused; each has its message in the output\n", job.name,
+                 refused, points);
     return ExitSomeRefused;
 }
 
@@ -129,18 +129,17 @@ const char* const BatchFileHelp =
     "1 when some were refused (their number on stderr), 2 when the file or its\n"
     "header cannot be read.\n\n";
 
-int SizeBatch(const SelectionCommandSpec& command, const Arguments& parsed, const std::vector<OptionSpec>& options,
-              const RunOptions& run, BatchWriter& writer, std::FILE* out) {
-    RunOptions batch = run;
-    batch.namePrefix = "";
-    const std::string name = parsed.Value("batch");
-    if (name == "-") {
+int SizeBatch(const BatchJob& job, std::FILE* out) {
+    BatchJob batch = job;
+    batch.run.namePrefix = "";
+    const std::string file = job.parsed.Value("batch");
+    if (file == "-") {
         std::istringstream in = StandardInput();
-        return SizeEveryPoint(command, parsed, options, batch, writer, in, out);
+        return SizeEveryPoint(batch, in, out);
     }
-    std::ifstream file(name);
-    if (!file) return Failure(command.name, "cannot read \"" + name + "\"");
-    return SizeEveryPoint(command, parsed, options, batch, writer, file, out);
+    std::ifstream in(file);
+    if (!in) return Failure(job.name, "cannot read \"" + file + "\"");
+    return SizeEveryPoint(batch, in, out);
 }
 
 int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format, std::FILE* out) {
@@ -150,7 +149,7 @@ int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, Selec
     const RunOptions run = RunOptionsOf(parsed, *gas);
     SelectionBatchWriter writer({command.applicationType == ApplicationFillCylinder, run.metric, *gas}, format);
     if (format != SelectionFormat::Json) SaySafetyNote(command.name, *gas);
-    return SizeBatch(command, parsed, SelectionOptionSpecs(command), run, writer, out);
+    return SizeBatch({command.name, command, parsed, SelectionOptionSpecs(command), run, writer}, out);
 }
 
 }  // namespace zorvik::cli

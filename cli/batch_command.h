@@ -26,16 +26,24 @@ public:
     virtual std::string End(bool anyCase) = 0;
 };
 
+// A batch run: which command's selection sizes each point, with the
+// command line's options.
+struct BatchJob {
+    const char* name;  // the command its messages name
+    const SelectionCommandSpec& command;
+    const Arguments& parsed;
+    std::vector<OptionSpec> options;  // no column may be named like one: it would look as if it applied
+    RunOptions run;
+    BatchWriter& writer;
+};
+
 // Reads the file named by --batch ("-" standard input), sizes every point
-// with the command's selection and the run's options, and writes each case
-// through `writer` to `out`. A point that cannot be sized (a bad value, a
-// failed check, a line with the wrong number of values) gets its message and
-// the others go on. A column that names one of `options` is refused: it
-// would look as if it applied. Exit status 0 when every point was read, 1
-// when some were refused (their number on stderr), 2 when the file or its
-// header cannot be read (the reason on stderr).
-int SizeBatch(const SelectionCommandSpec& command, const Arguments& parsed, const std::vector<OptionSpec>& options,
-              const RunOptions& run, BatchWriter& writer, std::FILE* out);
+// and writes each case through the job's writer to `out`. A point that
+// cannot be sized (a bad value, a failed check, a line with the wrong number
+// of values) gets its message and the others go on. Exit status 0 when
+// every point was read, 1 when some were refused (their number on stderr),
+// 2 when the file or its header cannot be read (the reason on stderr).
+int SizeBatch(const BatchJob& job, std::FILE* out);
 
 // What --help says of a batch file and its output.
 extern const char* const BatchFileHelp;

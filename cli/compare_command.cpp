@@ -211,7 +211,7 @@ int RunBatch(const CompareRequest& r, const Arguments& parsed) {
     const auto writer =
         CompareBatchWriter({r.command == &FillSelectionSpec, run.metric, r.models, r.cost, r.gas, r.format});
     if (r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
-    return SizeBatch(*r.command, parsed, Options(), run, *writer, stdout);
+    return SizeBatch({"compare", *r.command, parsed, Options(), run, *writer}, stdout);
 }
 
 int Run(const Words& args) {

@@ -50,7 +50,7 @@ void Help() {
 }
 
 void PrintTable(const TPumpRecord& pump, const PointResult& r) {
-    const std::string name = ModelName(pump.Series, pump.RatioText);
+    const std::string name = pump.DisplayName();
     std::printf("model                   %d  %s\n", pump.PumpNo, name.c_str());
     const struct {
         const char* label;

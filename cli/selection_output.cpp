@@ -98,7 +98,8 @@ std::string TableText(const OutputKind& kind, const SelectionResult& result, con
     for (const std::string& h : Headings(kind)) headings.push_back(h);
     lines.push_back(headings);
     for (const SelectionRow& r : result.rows) {
-        std::vector<std::string> line = {std::to_string(r.pumpNo), NameOf(r)};
+        // The table keeps the ratio text's blank: its columns line up as they always have.
+        std::vector<std::string> line = {std::to_string(r.pumpNo), r.series + r.ratioText};
         for (const std::string& cell : Cells(kind, result, r)) line.push_back(cell);
         lines.push_back(line);
     }
