@@ -60,6 +60,7 @@ GasRowFigures GasFiguresOf(const Comparison& c, const ChargeComparisonRow& r) {
     return ChargeGasFigures(c.gas, c.chargeDuty, r.candidate);
 }
 
+// A row with the gas members after its own.
 std::string FlowJsonRow(const FlowComparisonRow& r, const std::string& gasMembers) {
     const FlowCandidate& c = r.candidate;
     std::vector<Field> f = Common(r);
@@ -118,14 +119,12 @@ std::string RowGasJson(const Comparison& c, const ChargeComparisonRow& r) {
 }
 
 template <typename Row, typename Json>
-std::string JsonRows(const std::vector<Row>& rows, const Comparison* comparison, Json json, const std::string& indent,
+std::string JsonRows(const std::vector<Row>& rows, const Comparison& comparison, Json json, const std::string& indent,
                      const std::string& closing) {
     if (rows.empty()) return "[]";
     std::string out = "[";
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string gas = comparison != nullptr ? RowGasJson(*comparison, rows[i]) : std::string();
-        out += (i == 0 ? "\n" : ",\n") + indent + json(rows[i], gas);
-    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += (i == 0 ? "\n" : ",\n") + indent + json(rows[i], RowGasJson(comparison, rows[i]));
     return out + "\n" + closing + "]";
 }
 
@@ -213,23 +212,13 @@ std::string ComparisonJsonHead(bool fill, bool metric, const GasOptions& gas) {
 }
 
 std::string ComparisonJsonRows(const Comparison& comparison, const std::string& indent, const std::string& closing) {
-    return comparison.fill ? JsonRows(comparison.chargeRows, &comparison, ChargeJsonRow, indent, closing)
-                           : JsonRows(comparison.flowRows, &comparison, FlowJsonRow, indent, closing);
+    return comparison.fill ? JsonRows(comparison.chargeRows, comparison, ChargeJsonRow, indent, closing)
+                           : JsonRows(comparison.flowRows, comparison, FlowJsonRow, indent, closing);
 }
 
 std::string ComparisonJson(const Comparison& comparison) {
     return ComparisonJsonHead(comparison.fill, comparison.metric, comparison.gas) +
            "\"rows\": " + ComparisonJsonRows(comparison, "  ", "") + "}\n";
-}
-
-std::string FlowComparisonJson(const std::vector<FlowComparisonRow>& rows, bool metric) {
-    return ComparisonJsonHead(false, metric, {}) + "\"rows\": " + JsonRows(rows, nullptr, FlowJsonRow, "  ", "") +
-           "}\n";
-}
-
-std::string ChargeComparisonJson(const std::vector<ChargeComparisonRow>& rows, bool metric) {
-    return ComparisonJsonHead(true, metric, {}) + "\"rows\": " + JsonRows(rows, nullptr, ChargeJsonRow, "  ", "") +
-           "}\n";
 }
 
 }  // namespace zorvik::cli

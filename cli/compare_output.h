@@ -42,9 +42,4 @@ std::string ComparisonJson(const Comparison& comparison);
 std::string ComparisonJsonHead(bool fill, bool metric, const GasOptions& gas);
 std::string ComparisonJsonRows(const Comparison& comparison, const std::string& indent, const std::string& closing);
 
-// The rows alone, without a duty and so without the gas's row figures: a
-// job item's chosen model under the keys of the compare command.
-std::string FlowComparisonJson(const std::vector<FlowComparisonRow>& rows, bool metric);
-std::string ChargeComparisonJson(const std::vector<ChargeComparisonRow>& rows, bool metric);
-
 }  // namespace zorvik::cli

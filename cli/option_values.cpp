@@ -9,8 +9,10 @@ namespace {
 
 constexpr double kAbsoluteZeroCelsius = -273.15;
 
+// The entry routine reads blanks alone as an empty field.
 std::string NotValid(const std::string& name, const std::string& text) {
-    return name + ": " + (text.empty() ? std::string("an empty value") : text) + " is not a valid value";
+    if (text.find_first_not_of(' ') == std::string::npos) return name + ": an empty value is not valid";
+    return name + ": " + text + " is not a valid value";
 }
 
 }  // namespace

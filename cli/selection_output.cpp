@@ -179,8 +179,10 @@ std::string JsonNearest(const SelectionResult& result) {
 }
 
 void PrintJson(const OutputKind& kind, const SelectionResult* result, const std::string* message) {
-    std::printf("%s\"message\": %s, \"rows\": %s}\n", JsonHead(kind).c_str(),
-                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, result, "  ", "").c_str());
+    const std::string nearest = result != nullptr ? JsonNearest(*result) : std::string();
+    std::printf("%s\"message\": %s, \"rows\": %s%s}\n", JsonHead(kind).c_str(),
+                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, result, "  ", "").c_str(),
+                nearest.c_str());
 }
 
 std::string CsvCase(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
