@@ -173,10 +173,10 @@ ComparisonTable TableOf(const Comparison& comparison) {
     if (!comparison.gas.ShowsGasColumns()) return table;
     const std::vector<GasRowFigures> figures =
         comparison.fill ? GasFigures(comparison, comparison.chargeRows) : GasFigures(comparison, comparison.flowRows);
-    const auto reasons = std::find_if(table.rows.begin(), table.rows.end(),
-                                      [](const ComparisonTable::Row& row) { return row.label == ReasonRowLabel; });
+    // After the figures; a reason row that closes the table stays last.
+    const bool reasonsLast = !table.rows.empty() && table.rows.back().label == ReasonRowLabel;
     const std::vector<ComparisonTable::Row> gasRows = GasRows(comparison, figures);
-    table.rows.insert(reasons, gasRows.begin(), gasRows.end());
+    table.rows.insert(table.rows.end() - (reasonsLast ? 1 : 0), gasRows.begin(), gasRows.end());
     return table;
 }
 

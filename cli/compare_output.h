@@ -29,7 +29,7 @@ struct Comparison {
 Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
                          const GasOptions& gas);
 
-// The window's table, with the gas's rows before the reasons when it shows them.
+// The window's table, with the gas's rows after its figures when it shows them.
 ComparisonTable TableOf(const Comparison& comparison);
 
 // The table with its columns lined up: labels left, cells right; the
