@@ -148,8 +148,9 @@ int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, Selec
     if (!gas) return Failure(command.name, error);
     const RunOptions run = RunOptionsOf(parsed, *gas);
     SelectionBatchWriter writer({command.applicationType == ApplicationFillCylinder, run.metric, *gas}, format);
-    if (format != SelectionFormat::Json) SaySafetyNote(command.name, *gas);
-    return SizeBatch({command.name, command, parsed, SelectionOptionSpecs(command), run, writer}, out);
+    const int status = SizeBatch({command.name, command, parsed, SelectionOptionSpecs(command), run, writer}, out);
+    if (status != ExitFailed && format != SelectionFormat::Json) SaySafetyNote(command.name, *gas);
+    return status;
 }
 
 }  // namespace zorvik::cli

@@ -210,8 +210,9 @@ int RunBatch(const CompareRequest& r, const Arguments& parsed) {
     const RunOptions run = RunOptionsOf(parsed, r.gas);
     const auto writer =
         CompareBatchWriter({r.command == &FillSelectionSpec, run.metric, r.models, r.cost, r.gas, r.format});
-    if (r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
-    return SizeBatch({"compare", *r.command, parsed, Options(), run, *writer}, stdout);
+    const int status = SizeBatch({"compare", *r.command, parsed, Options(), run, *writer}, stdout);
+    if (status != ExitFailed && r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
+    return status;
 }
 
 int Run(const Words& args) {

@@ -189,17 +189,20 @@ bool BatchReader::CompleteRecord(std::string& text) {
 }
 
 bool BatchReader::Next(BatchCase& next) {
-    std::string text;
-    if (!ReadLine(text)) return false;
-    const int firstLine = line_;
-    next = {firstLine, {}, {}, {}};
-    if (!CompleteRecord(text)) {
-        next.error = "Line " + std::to_string(firstLine) + " opens a quote that is never closed";
-        return true;
+    std::vector<std::string> cells;
+    // A spreadsheet saves the empty rows below its data as separators alone.
+    while (std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); })) {
+        std::string text;
+        if (!ReadLine(text)) return false;
+        next = {line_, {}, {}, {}};
+        if (!CompleteRecord(text)) {
+            next.error = "Line " + std::to_string(next.line) + " opens a quote that is never closed";
+            return true;
+        }
+        cells = SplitCsvLine(text, separator_);
     }
-    const std::vector<std::string> cells = SplitCsvLine(text, separator_);
     if (cells.size() != columns_) {
-        next.error = "Line " + std::to_string(firstLine) + " has " + std::to_string(cells.size()) +
+        next.error = "Line " + std::to_string(next.line) + " has " + std::to_string(cells.size()) +
                      " values; the header names " + std::to_string(columns_);
         return true;
     }

@@ -17,8 +17,9 @@
 //   guessed. A "," file reads numbers as they stand.
 // - Columns the command does not know (a customer's reference) are carried
 //   along with every point; columns without a name are skipped.
-// - Blank lines are skipped; a point keeps the number of its first line in
-//   the file, which names its case.
+// - Blank lines, and lines of empty cells (a spreadsheet's empty rows), are
+//   skipped; a point keeps the number of its first line in the file, which
+//   names its case.
 
 #include <istream>
 #include <string>

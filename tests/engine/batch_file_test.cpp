@@ -40,7 +40,7 @@ TEST(BatchFileTest, FilesAsSpreadsheetsWriteThem) {
          ';',
          {"Customer ref"},
          {{2, {"90", "2.5", "100"}, {"A;17"}, ""}}},
-        {"sep=;\ndrive;x,y;air;inlet\n1;2;3;4\n", ';', {"x,y"}, {{3, {"1", "3", "4"}, {"2"}, ""}}},
+        {"sep=;\ndrive;x,y;air;inlet\n1;2;3;4\n;;;\n\"\";;;\r\n", ';', {"x,y"}, {{3, {"1", "3", "4"}, {"2"}, ""}}},
         {"Ref\tdrive\tair\tinlet\t\n\"two\nlines\"\t90\t0,5\t100\t\nB\t1\t2\n",
          '\t',
          {"Ref"},
