@@ -73,8 +73,6 @@ std::string TenthsTemperatureText(double celsius, bool metric) {
                         "F";
 }
 
-// "Carbon dioxide liquefies at the final pressure of 1000 psig at 68.0 °F, at
-// and above its vapour pressure of 816 psig there".
 std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric) {
     std::string text = std::string(Properties(gas).displayName) + " liquefies at the " + outletName + " of " +
                        PressureText(psig, metric) + " at " + TenthsTemperatureText(celsius, metric);

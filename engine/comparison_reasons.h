@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "charge_search.h"
 #include "flow_search.h"
+#include "gases.h"
 #include "model_limits.h"
 #include "performance_model.h"
 
@@ -17,6 +18,10 @@ namespace zorvik {
 // it stalls (and why, when its interstage stalls), or the compression ratio
 // its stroke cannot reach. `outletName` names the outlet in the sentence.
 std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric);
+
+// "Carbon dioxide liquefies at the outlet pressure of 1200 psig at 68.0 °F,
+// at and above its vapour pressure of 816 psig there".
+std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric);
 
 // The words of a failed catalogue limit, or empty for another rejection.
 std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
