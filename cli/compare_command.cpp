@@ -9,6 +9,7 @@
 #include "arguments.h"
 #include "compare_batch.h"
 #include "compare_output.h"
+#include "office_option.h"
 #include "offscreen_application.h"
 #include "selection_command.h"
 #include "selection_output.h"
@@ -28,6 +29,7 @@ struct CompareRequest {
     GasOptions gas;
     SelectionFormat format = SelectionFormat::Table;
     std::string out;
+    TAddressData office;  // named at the foot of the page
 };
 
 void Help() {
@@ -52,6 +54,8 @@ void Help() {
         "                        flow counts in the running cost (flow only)\n"
         "  --format F            table (default), csv or json\n"
         "  --out FILE            also write the comparison window's page as PDF\n"
+        "  --office N            the office the page names (with --out):\n"
+        "%s\n"
         "  --batch FILE          compare at every duty point of a file, as \"flow --batch\"\n"
         "                        reads it (\"-\": standard input); not with --out\n\n"
         "Gas options, as for flow and fill:\n"
@@ -75,14 +79,14 @@ void Help() {
         "Exit status 0 when the models were compared; with --batch 1 when some\n"
         "points were refused (their number on stderr); 2 for a usage error, an\n"
         "invalid value or a failed check.\n",
-        GasOptionsHelp(24).c_str());
+        OfficeListHelp("                        ").c_str(), GasOptionsHelp(24).c_str());
 }
 
 std::vector<OptionSpec> Options() {
-    std::vector<OptionSpec> options = {{"application", true}, {"models", true},      {"format", true},
-                                       {"out", true},         {"batch", true},       {"inlet-is-plant-air", false},
-                                       {"metric", false},     {"ignore-air", false}, {"ignore-flow", false},
-                                       {"no-equalise", false}};
+    std::vector<OptionSpec> options = {{"application", true},  {"models", true},      {"format", true},
+                                       {"out", true},          {"batch", true},       {"inlet-is-plant-air", false},
+                                       {"metric", false},      {"ignore-air", false}, {"ignore-flow", false},
+                                       {"no-equalise", false}, {"office", true}};
     for (const char* c : kCostOptions) options.push_back({c, true});
     for (const OptionSpec& g : GasOptionSpecs()) options.push_back(g);
     std::set<std::string> fields;
@@ -142,6 +146,7 @@ bool CheckFields(const SelectionCommandSpec& command, const Arguments& parsed, s
     const char* foreign = &command == &FlowSelectionSpec ? "no-equalise" : "ignore-flow";
     if (parsed.Has(foreign)) error = std::string("--") + foreign + " is not an option of " + command.name;
     if (batch && parsed.Has("out")) error = "--out writes the page of one comparison, not of a --batch";
+    if (!parsed.Has("out") && parsed.Has("office")) error = "--office names the office of the --out page";
     return error.empty();
 }
 
@@ -168,6 +173,9 @@ std::optional<CompareRequest> CheckUsage(const Arguments& parsed, std::string& e
     const auto gas = ReadGasOptions(parsed, error);
     if (!gas) return std::nullopt;
     r.gas = *gas;
+    const auto office = ReadOfficeOption(parsed, error);
+    if (!office) return std::nullopt;
+    r.office = *office;
     r.out = parsed.Value("out");
     return r;
 }
@@ -183,9 +191,11 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
     return false;
 }
 
-ComparisonPage PageOf(const Comparison& c, const CostSettings& cost) {
-    return c.fill ? ChargeComparisonPage(c.chargeRows, c.chargeDuty, cost, c.metric)
-                  : FlowComparisonPage(c.flowRows, c.flowDuty, cost, c.metric);
+ComparisonPage PageOf(const Comparison& c, const CompareRequest& r) {
+    ComparisonPage page = c.fill ? ChargeComparisonPage(c.chargeRows, c.chargeDuty, r.cost, c.metric)
+                                 : FlowComparisonPage(c.flowRows, c.flowDuty, r.cost, c.metric);
+    page.office = r.office;
+    return page;
 }
 
 // The models compared at the duty the selection read.
@@ -203,7 +213,7 @@ int Compare(const CompareRequest& r, const SelectionResult& run) {
             break;
     }
     if (r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
-    return r.out.empty() || WritePage(r.out, PageOf(comparison, r.cost)) ? ExitOk : ExitFailed;
+    return r.out.empty() || WritePage(r.out, PageOf(comparison, r)) ? ExitOk : ExitFailed;
 }
 
 int RunBatch(const CompareRequest& r, const Arguments& parsed) {

@@ -1,7 +1,7 @@
 #include "nearest_model.h"
 
 #include "catalogue.h"
-#include "comparison_reasons.h"
+#include "charge_nearest.h"
 #include "duty_search.h"
 #include "output.h"
 
@@ -15,20 +15,15 @@ NearestReason ReasonOf(int model, std::string text) {
     return {model, ModelName(pump.Series, pump.RatioText), std::move(text)};
 }
 
-std::optional<NearestReason> NearestCharge(const ChargeDuty& duty, bool metric) {
-    std::optional<ChargeCandidate> nearest;
-    for (const ChargeCandidate& c : SearchVesselCharging(duty)) {
-        if (c.Listed()) return std::nullopt;
-        if (!nearest || (c.charged && (!nearest->charged || c.fillMinutes < nearest->fillMinutes))) nearest = c;
-    }
-    return ReasonOf(nearest->pumpNo, ChargeRejectionText(CatalogueRow(nearest->pumpNo), duty, *nearest, metric));
-}
-
 }  // namespace
 
 std::optional<NearestReason> NoSelectionReason(const SelectionResult& result) {
     if (!result.Completed() || !result.rows.empty()) return std::nullopt;
-    if (result.IsFill()) return NearestCharge(result.chargeDuty, result.metric);
+    if (result.IsFill()) {
+        const std::optional<NearestCharge> nearest = NearestModelToCharge(result.chargeDuty, result.metric);
+        if (!nearest) return std::nullopt;
+        return ReasonOf(nearest->candidate.pumpNo, nearest->text);
+    }
     const std::optional<NearestModel> nearest = NearestModelToDuty(result.flowDuty, result.metric);
     if (!nearest) return std::nullopt;
     return ReasonOf(nearest->match.Model(), nearest->text);

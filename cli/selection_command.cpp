@@ -4,9 +4,9 @@
 #include <string>
 
 #include "arguments.h"
-#include "catalogue.h"
+#include "numeric_entry.h"
 #include "option_values.h"
-#include "selection_row.h"
+#include "output.h"
 #include "stderr_notices.h"
 
 namespace zorvik::cli {
@@ -35,51 +35,11 @@ bool EveryTextReads(const SelectionCommandSpec& command, const std::vector<std::
     return true;
 }
 
-void AddRow(SelectionResult& result, const TPumpRecord& pump, double cyclesPerMin, double air, double flowOrTime) {
-    SelectionRow row;
-    row.text = FormatSelectionRow(pump.PumpNo, pump.Series, pump.RatioText, cyclesPerMin, air, flowOrTime,
-                                  RowFormat{result.applicationType, result.metric, '.'}, ApproximateArialWidth);
-    row.pumpNo = pump.PumpNo;
-    row.series = pump.Series;
-    row.ratioText = pump.RatioText;
-    row.cyclesPerMin = cyclesPerMin;
-    row.air = air;
-    row.flowOrTime = flowOrTime;
-    result.rows.push_back(std::move(row));
-}
-
-// The list again, for the gas: the session's procedure searched for the
-// catalogue's air. The same checks first, with the gas's own (its
-// temperature, the real-gas model's range), shown as the window shows a
-// failed check.
-void SelectForGas(const GasOptions& gas, SelectionResult& result, Notices& notices) {
-    result.rows.clear();
-    if (result.IsFill()) {
-        ApplyGas(gas, result.chargeDuty);
-        result.message = ChargeValidationMessage(result.chargeDuty);
-    } else {
-        ApplyGas(gas, result.flowDuty);
-        result.message = FlowValidationMessage(result.flowDuty);
-    }
-    if (!result.message.empty()) {
-        notices.Beep();
-        notices.Error(result.message);
-        result.stop = SelectionStop::ValidationFailed;
-        return;
-    }
-    if (result.IsFill()) {
-        for (const ChargeCandidate& c : SearchVesselCharging(result.chargeDuty))
-            if (c.Listed()) {
-                AddRow(result, CatalogueRow(c.pumpNo), c.averageCyclesPerMin, c.driveAirScf, c.fillMinutes);
-                result.rows.back().charge = c;
-            }
-        return;
-    }
-    for (const FlowCandidate& c : SearchContinuousProcess(result.flowDuty))
-        if (c.Listed()) {
-            AddRow(result, CatalogueRow(c.pumpNo), c.cyclesPerMin, c.delivered.airUseScfm, c.delivered.flowScfm);
-            result.rows.back().flow = c;
-        }
+// The gas as the window's gas controls would give it: a temperature field
+// in the run's units (degF, or degC with --metric), the limit's left empty
+// when there is none.
+std::string TemperatureFieldText(double celsius, bool metric) {
+    return FullPrecision(metric ? celsius : FahrenheitOf(celsius));
 }
 
 }  // namespace
@@ -114,9 +74,14 @@ SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::
     controls.textWidth = ApproximateArialWidth;
     controls.decimalSeparator = '.';
     controls.notices = &notices;
-    SelectionResult result = command.select(session, controls);
-    if (result.Completed() && !options.gas.Catalogue()) SelectForGas(options.gas, result, notices);
-    return result;
+    const GasOptions& gas = options.gas;
+    OptionField gasTemperature(TemperatureFieldText(gas.celsius, options.metric));
+    OptionField limit(gas.limitCelsius ? TemperatureFieldText(*gas.limitCelsius, options.metric) : std::string());
+    controls.gas = gas.gas;
+    controls.gasTemperatureEdit = &gasTemperature;
+    controls.temperatureLimitEdit = &limit;
+    controls.realGasChecked = gas.realGas;
+    return command.select(session, controls);
 }
 
 std::string StopMessage(const SelectionResult& result, const std::string& lastNotice) {

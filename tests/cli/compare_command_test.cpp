@@ -148,6 +148,7 @@ TEST(CompareCommandTest, UsageErrorsAndThePage) {
         {With(flow, {"--final", "1000"}), "zorvik-select compare: --final is not a condition of flow\n"},
         {With(flow, {"--price", "-1"}), "zorvik-select compare: --price must be a number, 0 or more\n"},
         {{"compare", "--drive", "100"}, "zorvik-select compare: compare needs --air, --inlet, --outlet, --flow\n"},
+        {With(flow, {"--office", "1"}), "zorvik-select compare: --office names the office of the --out page\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = RunSelect(c.words);

@@ -173,5 +173,22 @@ TEST(PictureFilesTest, RefusesBadRequests) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+// The comparison's page names the office asked for, as every printout does,
+// or the program's own until one is chosen.
+TEST(PictureFilesTest, ComparisonPageNamesTheOffice) {
+    const QString pdf = QDir(QDir::tempPath()).filePath(QStringLiteral("zorvik_compare_office.pdf"));
+    const QStringList flow = {"compare", "--drive",  "100", "--air",  "100", "--inlet",
+                              "100",     "--outlet", "200", "--flow", "2",   "--out"};
+    for (const auto& [office, index] : {std::pair<const char*, int>{nullptr, DefaultOfficeIndex}, {"1", 0}}) {
+        QStringList words = flow + QStringList{pdf};
+        if (office != nullptr) words << QStringLiteral("--office") << QString::fromLatin1(office);
+        const SelectOutcome page = Select(words);
+        EXPECT_EQ(page.status, 0) << page.err;
+        const QString text = testing::PdfText(pdf).simplified();
+        EXPECT_TRUE(text.contains(QString::fromStdString(BuiltInOffices()[index].Field[1]))) << text.toStdString();
+        QFile::remove(pdf);
+    }
+}
+
 }  // namespace
 }  // namespace zorvik

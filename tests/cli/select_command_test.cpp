@@ -106,8 +106,9 @@ TEST(SelectCommandTest, AnEmptyListNamesTheNearestModel) {
          "\"nearest\": {\"model\": 12, \"name\": \"RBZ-7/30\", \"reason\": \"Fill takes longer than"},
         {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "9000",
           "--capacity", "1"},
-         "No selections. Nearest: CRB19-2.5 (model 1): Delivers no flow",
-         "\"nearest\": {\"model\": 1, \"name\": \"CRB19-2.5\", \"reason\": \"Delivers no flow"},
+         // None charges: the nearest is the one whose stall comes nearest the final pressure.
+         "No selections. Nearest: RBZ-30/50 (model 14): Delivers no flow: it stalls at 5160 psig",
+         "\"nearest\": {\"model\": 14, \"name\": \"RBZ-30/50\", \"reason\": \"Delivers no flow"},
     };
     for (const auto& c : cases) {
         const Outcome table = RunSelect(c.words);
