@@ -128,7 +128,7 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
         {With(add, {"flow", "--drive", "200", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: Drive air pressure is too high!"},
         {With(add, {"flow", "--drive", "100", "--air", "1,5", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: air: 1,5 is not valid value"},
         {{"job", "show", file_, "--format", "xml"}, "zorvik-select job show: --format must be table, csv or json"},
-        {{"job", "report", file_, "--out", "pack.pdf"}, "zorvik-select job report: a pdf pack is not made yet; write a .csv or .xlsx schedule"},
+        {{"job", "report", file_, "--out", "pack.txt"}, "zorvik-select job report: --out must name a .pdf, .csv or .xlsx file"},
         {{"job", "show"}, "zorvik-select job show: the job FILE comes first"},
         {{"job", "print", file_}, "zorvik-select job: unknown word \"print\"; the words are new, add, show, check and report"},
     };
