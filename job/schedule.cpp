@@ -6,7 +6,6 @@
 #include "comparison_units.h"
 #include "fixed_format.h"
 
-
 namespace zorvik::job {
 namespace {
 
@@ -83,9 +82,8 @@ std::string StatusText(const JobItem& item, const ItemResult& result) {
 
 std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
     const bool metric = item.duty.units == UnitSystem::Metric;
-    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity),
-                                    ApplicationName(item.application), OneLine(DutyText(item)),
-                                    item.model ? ModelName(*item.model) : ""};
+    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationName(item.application),
+                                    OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
     for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
     row.push_back(StatusText(item, result));
     return row;
@@ -104,15 +102,15 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
     const char* pressure = PressureUnit(metric);
     std::vector<DutyLine> lines = {
         {"Air drive pressure", Typed(d.drive, pressure)},
-        {"Drive air available", d.ignoreAir ? "unlimited (not limited by the air available)"
-                                             : Typed(d.air, GasFlowUnit(metric))},
-        {"Gas inlet pressure", d.inletEqualsDrive ? Typed(d.drive, pressure) + ", the air drive pressure"
-                                                  : Typed(d.inlet, pressure)},
+        {"Drive air available",
+         d.ignoreAir ? "unlimited (not limited by the air available)" : Typed(d.air, GasFlowUnit(metric))},
+        {"Gas inlet pressure",
+         d.inletEqualsDrive ? Typed(d.drive, pressure) + ", the air drive pressure" : Typed(d.inlet, pressure)},
     };
     if (item.application == Application::Flow) {
         lines.push_back({"Outlet pressure", Typed(d.outlet, pressure)});
-        lines.push_back({"Required flow", d.ignoreFlow ? "any (not limited to a required flow)"
-                                                       : Typed(d.flow, GasFlowUnit(metric))});
+        lines.push_back({"Required flow",
+                         d.ignoreFlow ? "any (not limited to a required flow)" : Typed(d.flow, GasFlowUnit(metric))});
     } else {
         lines.push_back({"Initial vessel pressure", Typed(d.initial, pressure)});
         lines.push_back({"Final vessel pressure", Typed(d.final, pressure)});

@@ -64,7 +64,7 @@ void DrawPage(QPainter& painter, const QRectF& page, const SubmittalDocument& d,
 // Letter where the system measures in US units, else A4.
 QPageSize PaperOfTheSystem() {
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                         : QPageSize::A4);
+                                                                                        : QPageSize::A4);
 }
 
 PdfDocumentInfo InfoOf(const job::JobHeader& header, const TAddressData& office) {

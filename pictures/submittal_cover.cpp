@@ -179,8 +179,7 @@ void DrawPageFooter(QPainter& painter, const QRectF& area, const SubmittalDocume
                      QPointF(area.right(), area.bottom() + Points(6, d.dpi)));
     const double rightWidth = metrics.horizontalAdvance(right);
     const double leftWidth = area.width() - rightWidth - Points(12, d.dpi);
-    painter.drawText(QPointF(area.left(), baseline),
-                     metrics.elidedText(left.simplified(), Qt::ElideRight, leftWidth));
+    painter.drawText(QPointF(area.left(), baseline), metrics.elidedText(left.simplified(), Qt::ElideRight, leftWidth));
     painter.drawText(QPointF(area.right() - rightWidth, baseline), right);
 }
 

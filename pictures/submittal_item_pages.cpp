@@ -107,8 +107,7 @@ void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::
                                    "pressure first, and charged from there."),
                     10);
     if (!item.model) {
-        t.Paragraph(QStringLiteral("No model is chosen for this item yet; the next page compares the candidates."),
-                    10);
+        t.Paragraph(QStringLiteral("No model is chosen for this item yet; the next page compares the candidates."), 10);
         return;
     }
     t.Heading(QStringLiteral("The chosen model at the duty"));
@@ -136,23 +135,25 @@ void DrawComparison(QPainter& p, const QRectF& area, const SubmittalDocument& d,
 void DrawChartPage(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
     const job::JobItem& item = d.job.items[index];
     const ChartView view = ChartOf(item, d.results[index]);
-    const QString point = view.duty ? QStringLiteral("the duty point marked at the outlet pressure and each unit's "
-                                                     "flow")
-                                    : QStringLiteral("the vessel's charge marked from its initial to its final "
-                                                     "pressure");
-    DrawSheet(p, area, d, [view](Canvas& canvas) { DrawChart(canvas, view); },
-              QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": performance of the ") +
-                  ModelName(view.model) + QStringLiteral(" at the air drive and inlet pressures of the duty, ") +
-                  point + QStringLiteral("."));
+    const QString point = view.duty ? QStringLiteral(
+                                          "the duty point marked at the outlet pressure and each unit's "
+                                          "flow")
+                                    : QStringLiteral(
+                                          "the vessel's charge marked from its initial to its final "
+                                          "pressure");
+    DrawSheet(
+        p, area, d, [view](Canvas& canvas) { DrawChart(canvas, view); },
+        QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": performance of the ") + ModelName(view.model) +
+            QStringLiteral(" at the air drive and inlet pressures of the duty, ") + point + QStringLiteral("."));
 }
 
 void DrawDrawingPage(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
     const job::JobItem& item = d.job.items[index];
     const DrawingView view{*item.model, Metric(item), 0, {}};
-    DrawSheet(p, area, d, [view](Canvas& canvas) { DrawDrawing(canvas, view); },
-              QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": outline drawing of the ") +
-                  ModelName(view.model) + (view.mm ? QStringLiteral(", in millimetres.")
-                                                   : QStringLiteral(", in inches.")));
+    DrawSheet(
+        p, area, d, [view](Canvas& canvas) { DrawDrawing(canvas, view); },
+        QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": outline drawing of the ") + ModelName(view.model) +
+            (view.mm ? QStringLiteral(", in millimetres.") : QStringLiteral(", in inches.")));
 }
 
 void DrawModelData(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {

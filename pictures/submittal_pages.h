@@ -44,17 +44,15 @@ void DrawCoverPage(QPainter& painter, const QRectF& area, const SubmittalDocumen
 
 // How many schedule rows each schedule page takes, in order, for pages of
 // `area` on `device`.
-std::vector<std::size_t> SchedulePageRows(QPaintDevice* device, const QRectF& area,
-                                          const SubmittalDocument& document);
+std::vector<std::size_t> SchedulePageRows(QPaintDevice* device, const QRectF& area, const SubmittalDocument& document);
 void DrawSchedulePage(QPainter& painter, const QRectF& area, const SubmittalDocument& document,
                       const SubmittalPage& page);
 
-void DrawItemPage(QPainter& painter, const QRectF& area, const SubmittalDocument& document,
-                  const SubmittalPage& page);
+void DrawItemPage(QPainter& painter, const QRectF& area, const SubmittalDocument& document, const SubmittalPage& page);
 
 // Under `area`: the job's name and revision, the item's tag on its pages,
 // and "Page n of N".
-void DrawPageFooter(QPainter& painter, const QRectF& area, const SubmittalDocument& document,
-                    const SubmittalPage& page, int number, int count);
+void DrawPageFooter(QPainter& painter, const QRectF& area, const SubmittalDocument& document, const SubmittalPage& page,
+                    int number, int count);
 
 }  // namespace zorvik

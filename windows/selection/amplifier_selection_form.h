@@ -22,6 +22,7 @@
 
 #include "lazy_dialog.h"
 #include "notices.h"
+#include "selection_duty_link.h"
 #include "selection_layouts.h"
 #include "selection_result.h"
 #include "session.h"
@@ -30,6 +31,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPrinter;
+class QPushButton;
 
 namespace Ui {
 class TAmplifierSelectionForm;
@@ -61,6 +63,17 @@ public:
     // menu.
     void CompareBitBtnClick();
     ComparisonWindow* Comparison() const { return comparisonWindow.get(); }
+
+    // Jobs (selection_duty_link.cpp). LoadDuty fills the fields, units,
+    // application and check boxes with an item's duty; TypedDuty is the
+    // duty as they stand with the chosen row's model. While a job link is
+    // set, a button with `caption` ("&Add to job", "&Keep in job") hands
+    // TypedDuty to `keep` and closes the window.
+    void LoadDuty(job::Application application, const job::ItemDuty& duty);
+    SelectedDuty TypedDuty() const;
+    void SetJobLink(const QString& caption, JobLinkCallback keep);
+    void ClearJobLink();
+    QPushButton* JobLinkButton() const { return jobLinkButton_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,6 +109,7 @@ private:
     void ConnectCompare();
     std::vector<int> ListedModels() const;
     const SelectionRow* ChosenRow() const;
+    void JobLinkBitBtnClick();
 
     Session& session_;
     Notices& notices_;
@@ -115,6 +129,8 @@ private:
     TimageDisplayForm* imageDisplayForm = nullptr;
     std::unique_ptr<ComparisonWindow> comparisonWindow;
     char decimalSeparator = '.';
+    QPushButton* jobLinkButton_ = nullptr;
+    JobLinkCallback jobLink_;
 };
 
 }  // namespace zorvik

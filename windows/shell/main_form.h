@@ -62,6 +62,7 @@ private:
     void DrawCover();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
+    void AddJobsButton();
 
     Session& session_;
     Notices& notices_;
