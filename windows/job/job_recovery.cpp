@@ -19,10 +19,12 @@ std::string Question(const LeftJob& left) {
     const QString where = left.origin.isEmpty() ? QCoreApplication::translate("JobRecovery", "a new job, never saved")
                                                 : QDir::toNativeSeparators(left.origin);
     const QString when = QLocale::system().toString(QFileInfo(left.file).lastModified(), QLocale::ShortFormat);
+    const int count = static_cast<int>(left.job->items.size());
+    const QString items = count == 1 ? QCoreApplication::translate("JobRecovery", "1 item")
+                                     : QCoreApplication::translate("JobRecovery", "%1 items").arg(count);
     return Tr("The program ended without closing while a job had unsaved changes:") + "\r" +
-           QCoreApplication::translate("JobRecovery", "\"%1\" (%2), %n item(s), as it was at %3.", nullptr,
-                                       static_cast<int>(left.job->items.size()))
-               .arg(name, where, when)
+           QCoreApplication::translate("JobRecovery", "\"%1\" (%2), %3, as it was at %4.")
+               .arg(name, where, items, when)
                .toStdString() +
            "\r" + Tr("Restore it?");
 }

@@ -71,6 +71,7 @@ public:
     void AddSelectedDuty(const SelectedDuty& selected);
 
     JobTableModel& Model() { return model_; }
+    const JobTableModel& Model() const { return model_; }
     QUndoStack& UndoStack() { return undoStack_; }
     QTableView& Table() { return *table_; }
     // The file the job is kept in against a crash; empty until one is written.

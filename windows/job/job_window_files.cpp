@@ -159,10 +159,11 @@ void JobWindow::ShowMarksInStatus() {
     if (changed == 0)
         statusBar()->clearMessage();
     else
-        statusBar()->showMessage(
-            tr("%n item(s) with figures that differ from those saved with the file: see "
-               "\"Check\".",
-               nullptr, changed));
+        statusBar()->showMessage(changed == 1 ? tr("1 item's figures differ from those saved with the file: see "
+                                                   "\"Check\".")
+                                              : tr("%1 items' figures differ from those saved with the file: see "
+                                                   "\"Check\".")
+                                                    .arg(changed));
 }
 
 bool JobWindow::WriteSubmittal(const QString& path) {
