@@ -44,8 +44,7 @@ void StartJobs(AppWindows& windows, Notices& notices, const ProgramOptions& opti
     }
     if (!options.addItemTag.isEmpty()) {
         jobs.show();
-        jobs.AddItem();
-        const int row = jobs.Model().ItemCount() - 1;
+        const int row = jobs.AddItem();
         jobs.Model().setData(jobs.Model().index(row, JobTableModel::TagColumn), options.addItemTag, Qt::EditRole);
     }
 }

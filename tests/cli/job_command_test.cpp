@@ -110,6 +110,22 @@ TEST_F(JobCommandTest, ReportWritesTheScheduleShown) {
     EXPECT_EQ(std::system(read.c_str()), 0);
 }
 
+// The submittal from the command line: a cover, the schedule, and each
+// item's five pages, with nothing on stderr.
+TEST_F(JobCommandTest, ReportWritesTheSubmittal) {
+    const std::string pack = (folder_ / "pack.pdf").string();
+    const SelectOutcome run = RunSelect({"job", "report", file_, "--out", pack});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Bytes(pack).substr(0, 5), "%PDF-");
+    const std::string pages = "test \"$(pdfinfo '" + pack + "' | sed -n 's/^Pages: *//p')\" = 12";
+    EXPECT_EQ(std::system(pages.c_str()), 0);
+    for (const char* tag : {"Item B-101", "Item V-1"}) {
+        const std::string found = "pdftotext '" + pack + "' - | grep -q '" + tag + "'";
+        EXPECT_EQ(std::system(found.c_str()), 0) << tag;
+    }
+}
+
 // A refused command leaves the job as it was and says why.
 TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
     const std::string saved = Bytes(file_);

@@ -206,12 +206,13 @@ std::string JobWindow::FreeTag(const std::string& wanted, const std::vector<job:
     return tag;
 }
 
-void JobWindow::AddItem() {
+int JobWindow::AddItem() {
     job::JobItem item;
     item.tag = FreeTag(tr("Item %1").arg(model_.ItemCount() + 1).toStdString());
     const int row = CurrentRow() < 0 ? model_.ItemCount() : CurrentRow() + 1;
     undoStack_.push(new InsertItemsCommand(model_, row, {item}, tr("Add item")));
     SelectRow(row);
+    return row;
 }
 
 // The copies follow the last item chosen; they have figures of their own

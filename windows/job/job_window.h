@@ -62,8 +62,9 @@ public:
     const QString& FileName() const { return fileName_; }
     bool IsModified() const;
 
-    // Items; each change is one command.
-    void AddItem();
+    // Items; each change is one command. AddItem puts a new item after the
+    // chosen one (or last) and returns its row.
+    int AddItem();
     void DuplicateItems();
     void RemoveItems();
     void MoveCurrentItem(int step);
