@@ -125,6 +125,9 @@ void TZorvAmpMainForm::AddJobsButton() {
     button->setGeometry(kJobsButtonPlace);
     button->setToolTip(tr("A customer's duties, kept in a job file and sent as one submittal"));
     button->show();
+    // Tabbing follows the page: after the menu, before Close.
+    setTabOrder(ui->DimensionsBitBtn, button);
+    setTabOrder(button, ui->closeBitBtn);
     connect(button, &QPushButton::clicked, this, [this] {
         JobWindow& jobs = *windows_->Jobs;
         jobs.show();
