@@ -102,6 +102,7 @@ void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::
         t.Paragraph(Text(result.reading.problem), 10);
         return;
     }
+    t.Skip(8);
     if (result.reading.equalised)
         t.Paragraph(QStringLiteral("The vessel starts below the inlet pressure: it is equalised to the inlet "
                                    "pressure first, and charged from there."),

@@ -2,6 +2,7 @@
 // fields, the typed duty handed back with the chosen row's model by the
 // job button, which keeps clear of every other control in both layouts.
 
+#include <QDir>
 #include <QPushButton>
 
 #include "selection_duty_link.h"
@@ -110,6 +111,17 @@ TEST_F(SelectionJobLinkTest, NoRowChosenIsAskedAbout) {
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_FALSE(kept[0].model);
+}
+
+TEST_F(SelectionJobLinkTest, GrabsForReview) {
+    const QString folder = qEnvironmentVariable("ZORVIK_GRAB_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set ZORVIK_GRAB_DIR to grab the window with its job button";
+    Link(QStringLiteral("&Keep in job"));
+    ListSelections();
+    form->grab().save(QDir(folder).filePath(QStringLiteral("selection_keep_in_job_flow.png")));
+    ChooseFill();
+    ListSelections();
+    form->grab().save(QDir(folder).filePath(QStringLiteral("selection_keep_in_job_fill.png")));
 }
 
 }  // namespace
