@@ -3,10 +3,12 @@
 // header - is undone and redone exactly, back to the job as it was opened.
 
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "amplifier_selection_form.h"
 #include "job_commands.h"
 #include "job_header_panel.h"
+#include "job_json.h"
 #include "job_window_fixture.h"
 #include "tab_list_box.h"
 
@@ -99,6 +101,38 @@ TEST_F(JobWindowTest, CostSettingsMoveEveryItem) {
     EXPECT_DOUBLE_EQ(window->Model().Result(1).flow->annualCost, 2 * before);
     window->UndoStack().undo();
     EXPECT_DOUBLE_EQ(window->Model().Result(1).flow->annualCost, before);
+}
+
+// What the Check column says of an item, and why in its tooltip.
+TEST_F(JobWindowTest, EachItemIsMarkedByWhatItsFiguresSay) {
+    job::Job j = JobOf({"fine", "open", "refused", "short", "changed"});
+    j.items[1].model.reset();
+    j.items[2].duty.outlet = "-5";
+    j.items[3].duty.flow = "500";
+    ASSERT_TRUE(window->OpenFile(Saved("marks.zjob", j)));
+    // The file as a program of other figures would have saved it.
+    job::Job opened = window->Model().Job();
+    opened.items[4].savedFigures->numbers["flow_scfm"] *= 1.01;
+    WriteFile(Path("marks.zjob"), QByteArray::fromStdString(job::JobFileText(opened)));
+    ASSERT_TRUE(window->OpenFile(Path("marks.zjob")));
+    // clang-format off
+    const struct { ItemMark mark; QString text; QString why; } rows[] = {
+        {ItemMark::None,           "",                ""},
+        {ItemMark::NoModel,        "No model",        "no model chosen"},
+        {ItemMark::DutyRefused,    "Duty not valid",  "outlet: -5 is not valid value"},
+        {ItemMark::FailsDuty,      "Fails the duty",  "short"},
+        {ItemMark::FiguresChanged, "Figures changed", "flow_scfm: "},
+    };
+    // clang-format on
+    const JobTableModel& m = window->Model();
+    for (int row = 0; row < 5; ++row) {
+        const auto& r = rows[row];
+        EXPECT_EQ(m.Mark(row), r.mark) << row;
+        EXPECT_EQ(m.data(m.index(row, JobTableModel::MarkColumn), Qt::DisplayRole).toString(), r.text) << row;
+        EXPECT_TRUE(m.data(m.index(row, JobTableModel::MarkColumn), Qt::ToolTipRole).toString().contains(r.why))
+            << row << ": " << m.data(m.index(row, JobTableModel::MarkColumn), Qt::ToolTipRole).toString().toStdString();
+    }
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("1 item's figures differ")));
 }
 
 class JobDutyEditTest : public JobWindowTest {
