@@ -103,14 +103,14 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
     std::vector<DutyLine> lines = {
         {"Air drive pressure", Typed(d.drive, pressure)},
         {"Drive air available",
-         d.ignoreAir ? "unlimited (not limited by the air available)" : Typed(d.air, GasFlowUnit(metric))},
+         d.ignoreAir ? "unlimited (the air available is ignored)" : Typed(d.air, GasFlowUnit(metric))},
         {"Gas inlet pressure",
          d.inletEqualsDrive ? Typed(d.drive, pressure) + ", the air drive pressure" : Typed(d.inlet, pressure)},
     };
     if (item.application == Application::Flow) {
         lines.push_back({"Outlet pressure", Typed(d.outlet, pressure)});
-        lines.push_back({"Required flow",
-                         d.ignoreFlow ? "any (not limited to a required flow)" : Typed(d.flow, GasFlowUnit(metric))});
+        lines.push_back(
+            {"Required flow", d.ignoreFlow ? "any (the flow rate is ignored)" : Typed(d.flow, GasFlowUnit(metric))});
     } else {
         lines.push_back({"Initial vessel pressure", Typed(d.initial, pressure)});
         lines.push_back({"Final vessel pressure", Typed(d.final, pressure)});

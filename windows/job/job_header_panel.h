@@ -7,6 +7,9 @@
 // other fields is never rewritten by the widgets' rounding or ranges.
 
 #include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "job.h"
 #include "office_table.h"
