@@ -1,7 +1,9 @@
 // The job window with 500 items, offscreen: a page of the table scrolled
 // and painted, and an edit - a tag typed, a duty kept, undone - from the
-// command to the painted table. Target: no frame over 16 ms; the counter
-// max_ms is the slowest frame of the run.
+// command to the painted table. Target: no frame over 16 ms; the counters
+// are the slowest frame of the run, on the clock (max_ms) and in the
+// program's own processor time (max_cpu_ms), which a busy machine does not
+// inflate.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +12,7 @@
 #include <QFont>
 #include <QScrollBar>
 #include <QTableView>
+#include <ctime>
 #include <functional>
 
 #include "job_commands.h"
@@ -37,6 +40,12 @@ job::Job FiveHundredItems() {
     return job;
 }
 
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 // Each iteration one frame: `change`, then the table painted.
 void Frames(benchmark::State& state, const std::function<void(JobWindow&, int)>& change) {
     Session session;
@@ -46,15 +55,19 @@ void Frames(benchmark::State& state, const std::function<void(JobWindow&, int)>&
     window.show();
     QApplication::processEvents();
     QElapsedTimer clock;
-    qint64 slowest = 0;
+    double slowest = 0;
+    double slowestCpu = 0;
     int frame = 0;
     for (auto _ : state) {
         clock.start();
+        const double cpu = ThreadCpuMs();
         change(window, frame++);
         window.Table().viewport()->repaint();
-        slowest = std::max(slowest, clock.nsecsElapsed());
+        slowest = std::max(slowest, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        slowestCpu = std::max(slowestCpu, ThreadCpuMs() - cpu);
     }
-    state.counters["max_ms"] = static_cast<double>(slowest) / 1e6;
+    state.counters["max_ms"] = slowest;
+    state.counters["max_cpu_ms"] = slowestCpu;
 }
 
 void BM_ScrollAPage(benchmark::State& state) {
@@ -95,6 +108,16 @@ void BM_AddAndRemoveAnItem(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_AddAndRemoveAnItem)->Unit(benchmark::kMillisecond);
+
+// The running cost settings move every item's cost.
+void BM_ChangeThePrice(benchmark::State& state) {
+    Frames(state, [](JobWindow& w, int frame) {
+        job::JobHeader header = w.Model().Job().header;
+        header.cost.pricePerKwh = 0.1 + 0.01 * (frame % 10);
+        w.UndoStack().push(new SetHeaderCommand(w.Model(), header, QStringLiteral("Price")));
+    });
+}
+BENCHMARK(BM_ChangeThePrice)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zorvik
