@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue.h"
+#include "gases.h"
 #include "units.h"
 #include "comparison_units.h"
 
@@ -10,6 +11,13 @@
 
 namespace zorvik {
 namespace {
+
+// "Carbon dioxide" as it reads inside a sentence.
+std::string Lowercase(std::string_view name) {
+    std::string text(name);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
 
 constexpr int kFlowSamples = 41;
 
@@ -37,8 +45,9 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
 
 ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty, bool metric) {
     ComparisonChartData chart;
-    chart.title = "Delivered flow against outlet pressure at " + PressureText(duty.drivePsi, metric) + " drive, " +
-                  PressureText(duty.inletPsi, metric) + " inlet";
+    const std::string gas = duty.gas == Gas::Air ? std::string() : Lowercase(Properties(duty.gas).displayName) + " ";
+    chart.title = "Delivered " + gas + "flow against outlet pressure at " + PressureText(duty.drivePsi, metric) +
+                  " drive, " + PressureText(duty.inletPsi, metric) + " inlet";
     chart.xLabel = Labelled("Outlet pressure", PressureUnit(metric));
     chart.yLabel = Labelled("Delivered flow", GasFlowUnit(metric));
     chart.logY = true;

@@ -63,7 +63,8 @@ std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, con
            " is more than its stroke can compress";
 }
 
-std::string TemperatureText(double celsius, bool metric) {
+// A temperature to a tenth of a degree, where a phase boundary is close.
+std::string TenthsTemperatureText(double celsius, bool metric) {
     return metric ? Number(celsius, 1) +
                         " \xC2\xB0"
                         "C"
@@ -72,11 +73,9 @@ std::string TemperatureText(double celsius, bool metric) {
                         "F";
 }
 
-// "Carbon dioxide liquefies at the final pressure of 1000 psig at 68.0 °F, at
-// and above its vapour pressure of 816 psig there".
 std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric) {
     std::string text = std::string(Properties(gas).displayName) + " liquefies at the " + outletName + " of " +
-                       PressureText(psig, metric) + " at " + TemperatureText(celsius, metric);
+                       PressureText(psig, metric) + " at " + TenthsTemperatureText(celsius, metric);
     const std::optional<double> vapourBar = VapourPressureBar(gas, celsius);
     if (vapourBar)
         text += ", at and above its vapour pressure of " +
@@ -167,6 +166,11 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
                              "Final pressure", metric);
     }
+}
+
+std::string DischargeOverLimitText(double dischargeCelsius, double limitCelsius, bool metric) {
+    return "Its discharge can reach " + TemperatureText(dischargeCelsius, metric) + ", above the " +
+           TemperatureText(limitCelsius, metric) + " limit";
 }
 
 }  // namespace zorvik

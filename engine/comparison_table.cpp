@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "fixed_format.h"
+#include "gas_figures.h"
+#include "gases.h"
 #include "units.h"
 #include "comparison_units.h"
 
@@ -96,6 +98,18 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [](const R& r) { return YesNo(r.candidate.delivered.airLimited); });
 }
 
+// What the gas makes of each model, where the gas is not air or a limit is
+// set: the mass it delivers, and the highest discharge temperature.
+template <class R>
+void AddGasRows(ComparisonTable& t, const std::vector<R>& rows, bool metric) {
+    if (rows.empty() || !rows.front().gas.shown) return;
+    AddRow<R>(t, rows, Unit("Mass flow", MassFlowUnit(metric)),
+              [metric](const R& r) { return MassFlowNumber(r.gas.massFlowKgPerHour, metric); });
+    AddRow<R>(t, rows, Unit("Discharge temperature, upper bound", TemperatureUnit(metric)), [metric](const R& r) {
+        return r.gas.discharge ? TemperatureNumber(r.gas.discharge->Highest(), metric) : std::string("-");
+    });
+}
+
 // The model doing the duty: its capacity flat out at the pressures typed,
 // then each unit throttled to its share of the flow, and the running cost
 // of that air.
@@ -135,6 +149,7 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
     AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
     AddListRows(t, rows, metric);
     AddDutyRows(t, rows, metric);
+    AddGasRows(t, rows, metric);
     return t;
 }
 
@@ -158,6 +173,7 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     AddRow<R>(t, rows, "Energy a fill, kWh",
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
     AddRow<R>(t, rows, "Cost a fill", [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
+    AddGasRows(t, rows, metric);
     return t;
 }
 
@@ -186,26 +202,45 @@ std::string AirAvailableText(double scfm, bool ignored, bool metric) {
     return ignored ? std::string("drive air not limited") : DriveAirText(scfm, metric) + " drive air available";
 }
 
+// "Nitrogen at 20 \u00B0C, " before the conditions, and a discharge limit or
+// what the gas calls for after them; nothing for air at the standard
+// temperature without a limit, as the catalogue's figures stand.
+std::string GasLead(Gas gas, double celsius, bool metric) {
+    if (gas == Gas::Air && celsius == StandardCelsius) return {};
+    return std::string(Properties(gas).displayName) + " at " + TemperatureText(celsius, metric) + ", ";
+}
+
+std::string GasTail(Gas gas, std::optional<double> limitCelsius, bool metric) {
+    std::string tail;
+    if (limitCelsius) tail += ", discharge limit " + TemperatureText(*limitCelsius, metric);
+    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail += ".  " + std::string(note);
+    return tail;
+}
+
 }  // namespace
 
 std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric) {
-    return "Drive " + PressureText(duty.drivePsi, metric) + ", " +
+    return GasLead(duty.gas, duty.gasCelsius, metric) + "Drive " + PressureText(duty.drivePsi, metric) + ", " +
            AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric) + ", inlet " +
            PressureText(duty.inletPsi, metric) + ", outlet " + PressureText(duty.outletPsi, metric) + ", " +
            (duty.ignoreFlowRate ? std::string("any flow") : GasFlowText(duty.flowRequiredScfm, metric) + " required") +
            ".  Cost: " + SpecificPowerText(cost, metric) + ", " + FormatFixed(cost.hoursPerYear, 7, 0) +
            " hours a year, " + FormatFixed(cost.pricePerKwh, 7, 3) + " per kWh" +
-           (cost.inletIsPlantAir ? ", inlet gas from the same air supply" : "");
+           (cost.inletIsPlantAir ? ", inlet gas from the same air supply" : "") +
+           GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
 std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric) {
     const std::string capacity = metric ? FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1) + " litres"
                                         : FormatFixed(duty.capacityFt3, 7, 2) + " cu ft";
-    return "Drive " + PressureText(duty.drivePsi, metric) + ", " +
+    const std::string contents =
+        duty.contents == ContentsCount::RealGas ? std::string(", contents counted as a real gas") : std::string();
+    return GasLead(duty.gas, duty.vesselCelsius, metric) + "Drive " + PressureText(duty.drivePsi, metric) + ", " +
            AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric) + ", inlet " +
            PressureText(duty.inletPsi, metric) + ", vessel of " + capacity + " from " +
-           PressureText(duty.startPsi, metric) + " to " + PressureText(duty.finalPsi, metric) +
-           ".  Cost: " + SpecificPowerText(cost, metric) + ", " + FormatFixed(cost.pricePerKwh, 7, 3) + " per kWh";
+           PressureText(duty.startPsi, metric) + " to " + PressureText(duty.finalPsi, metric) + contents +
+           ".  Cost: " + SpecificPowerText(cost, metric) + ", " + FormatFixed(cost.pricePerKwh, 7, 3) + " per kWh" +
+           GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
 }  // namespace zorvik

@@ -98,6 +98,8 @@ std::string FlowDutyText(const TPumpRecord& pump, const FlowDuty& duty, const Fl
     switch (p.failedTest) {
         case DutyTest::None:
             return MeetsText(duty, p, metric);
+        case DutyTest::GasLiquefies:
+            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, "outlet pressure", metric);
         case DutyTest::NoFlow:
             return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + Required(duty, metric);
         case DutyTest::FlowShort:

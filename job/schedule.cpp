@@ -1,5 +1,7 @@
 #include "schedule.h"
 
+#include <iterator>
+
 #include "catalogue.h"
 #include "comparison_units.h"
 #include "fixed_format.h"
@@ -14,6 +16,7 @@ const char* const kHeadings[] = {
     "Tag", "Qty", "Application", "Duty", "Model", "Delivers", "Drive air", "Cycles/min", "Running cost", "Status",
 };
 // clang-format on
+static_assert(std::size(kHeadings) == ScheduleColumns);
 
 std::string Typed(const std::string& text, const char* unit) { return text + " " + unit; }
 
@@ -77,20 +80,43 @@ std::string StatusText(const JobItem& item, const ItemResult& result) {
     return status + equalised;
 }
 
+std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
+    const bool metric = item.duty.units == UnitSystem::Metric;
+    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationName(item.application),
+                                    OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
+    for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
+    row.push_back(StatusText(item, result));
+    return row;
+}
+
 Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results) {
     Schedule schedule;
     schedule.headings.assign(std::begin(kHeadings), std::end(kHeadings));
-    for (std::size_t i = 0; i < job.items.size(); ++i) {
-        const JobItem& item = job.items[i];
-        const bool metric = item.duty.units == UnitSystem::Metric;
-        std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity),
-                                        ApplicationName(item.application), OneLine(DutyText(item)),
-                                        item.model ? ModelName(*item.model) : ""};
-        for (std::string& cell : FigureCells(results[i], metric)) row.push_back(std::move(cell));
-        row.push_back(StatusText(item, results[i]));
-        schedule.rows.push_back(std::move(row));
-    }
+    for (std::size_t i = 0; i < job.items.size(); ++i) schedule.rows.push_back(ScheduleRow(job.items[i], results[i]));
     return schedule;
+}
+
+std::vector<DutyLine> DutyLines(const JobItem& item) {
+    const ItemDuty& d = item.duty;
+    const bool metric = d.units == UnitSystem::Metric;
+    const char* pressure = PressureUnit(metric);
+    std::vector<DutyLine> lines = {
+        {"Air drive pressure", Typed(d.drive, pressure)},
+        {"Drive air available",
+         d.ignoreAir ? "unlimited (the air available is ignored)" : Typed(d.air, GasFlowUnit(metric))},
+        {"Gas inlet pressure",
+         d.inletEqualsDrive ? Typed(d.drive, pressure) + ", the air drive pressure" : Typed(d.inlet, pressure)},
+    };
+    if (item.application == Application::Flow) {
+        lines.push_back({"Outlet pressure", Typed(d.outlet, pressure)});
+        lines.push_back(
+            {"Required flow", d.ignoreFlow ? "any (the flow rate is ignored)" : Typed(d.flow, GasFlowUnit(metric))});
+    } else {
+        lines.push_back({"Initial vessel pressure", Typed(d.initial, pressure)});
+        lines.push_back({"Final vessel pressure", Typed(d.final, pressure)});
+        lines.push_back({"Vessel capacity", Typed(d.capacity, metric ? "litres" : "ft3")});
+    }
+    return lines;
 }
 
 }  // namespace zorvik::job

@@ -322,7 +322,7 @@ SelectionControls TAmplifierSelectionForm::ControlsOf(std::vector<SelectionEntry
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
     controls.decimalSeparator = numberStyle.decimal;
     controls.notices = &notices_;
-    controls.gas = AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
+    controls.gas = ChosenGas();
     controls.gasTemperatureEdit = &fields[kGasTemperatureField];
     controls.temperatureLimitEdit = &fields[kTemperatureLimitField];
     controls.realGasChecked = ui->RealGasCheckBox->isChecked();
@@ -430,6 +430,10 @@ QString TAmplifierSelectionForm::ReportGasText() const {
     return tr("%1 at %2 %3").arg(name, typed, ui->GasTempLabel->text().section(QLatin1Char(' '), 1));
 }
 
+Gas TAmplifierSelectionForm::ChosenGas() const {
+    return AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
+}
+
 void TAmplifierSelectionForm::FillGasList() {
     for (const Gas gas : AllGases)
         ui->GasComboBox->addItem(
@@ -497,6 +501,8 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.rows = ui->SelectionTabListBox->Rows();
     report.office = session_.Office();
     report.gas = ReportGasText();
+    const std::string_view note = SafetyNote(ChosenGas());
+    report.safetyNote = QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size()));
     return TellPrintResult(PrintSelectionReport(printer, report), "The list", notices_);
 }
 

@@ -20,6 +20,7 @@ class TZorvAmpMainForm;
 namespace zorvik {
 
 struct AppWindows;
+class JobWindow;
 class NamedSystemMessage;
 
 class TZorvAmpMainForm : public QWidget {
@@ -59,6 +60,7 @@ private:
     void FormCreate();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
+    void AddJobsButton(JobWindow& jobs);
 
     Session& session_;
     Notices& notices_;

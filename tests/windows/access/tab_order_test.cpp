@@ -13,7 +13,7 @@ namespace {
 TEST(TabOrderTest, EveryWindowInReadingOrder) {
     // clang-format off
     const std::map<std::string, const char*> chains = {
-        {"main", "ZorvikIntroBitBtn|ApplicationsBitBtn|GeneralDescriptionBitBtn|GuidelinesBitBtn|ModelSelectionChartBitBtn|SelectionBitBtn|DimensionsBitBtn|closeBitBtn"},
+        {"main", "ZorvikIntroBitBtn|ApplicationsBitBtn|GeneralDescriptionBitBtn|GuidelinesBitBtn|ModelSelectionChartBitBtn|SelectionBitBtn|DimensionsBitBtn|JobsBitBtn|closeBitBtn"},
         {"introduction", "ZorvikIntroMemo|UkOfficeAddrMemo|HeadOfficeAddrMemo|CountryComboBox|MainMenuBitBtn"},
         {"applications", "AnAlternativeMemo|KeyFeaturesMemo|CloseBitBtn"},
         {"general_description", "AnAirPressurreMemo|TheRatioMemo|TheCompletelyMemo|Memo1|UseCurvesBitBtn|SizingBitBtn|CloseBitBtn"},
