@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "system_numbers.h"
+
 namespace zorvik {
 namespace {
 
@@ -81,7 +83,7 @@ QDoubleSpinBox* JobHeaderPanel::AddNumber(const QString& label, double CostSetti
                                           int row) {
     auto* group = findChild<QGroupBox*>();
     auto* grid = static_cast<QGridLayout*>(group->layout());
-    auto* spin = new QDoubleSpinBox(group);
+    auto* spin = new DecimalSpinBox(group);
     spin->setDecimals(decimals);
     spin->setRange(0, top);
     spin->setKeyboardTracking(false);

@@ -52,6 +52,7 @@ JobWindow::JobWindow(Session& session, Notices& notices, QWidget* parent)
     header_ = new JobHeaderPanel(session_.Offices, central);
     layout->addWidget(header_);
     table_ = new QTableView(central);
+    table_->setAccessibleName(tr("Job items"));
     layout->addWidget(table_, 1);
     BuildButtons(*layout);
     setCentralWidget(central);

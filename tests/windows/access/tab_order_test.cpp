@@ -30,6 +30,7 @@ TEST(TabOrderTest, EveryWindowInReadingOrder) {
         {"image_display", "PerformanceGraphImage|chartTableBitBtn|printBitBtn|CopyToClipboardBitBtn|flipUnitsBitBtn|OkBitBtn"},
         {"comparison", "Compressor power, kW per 100 scfm:|Hours a year:|Electricity price per kWh:|Inlet gas from the drive air supply|Model to add|Add|Remove Selected Column|Comparison table|Comparison chart|Copy Table|Save CSV...|Print...|Chart Table|Close"},
         {"chart_table", "DataTableView|Copy|Close"},
+        {"job", "Job name:|Customer:|Reference:|Engineer:|Revision:|Date:|Notes:|Office on the pages:|Compressor power, kW per 100 scfm:|Hours a year:|Price per kWh:|The gas boosted is drive air (its flow counts too)|Job items|Add|Submittal..."},
     };
     // clang-format on
     for (const WindowScene& scene : WindowScenes()) {

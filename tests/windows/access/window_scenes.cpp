@@ -125,6 +125,7 @@ const std::vector<WindowScene>& WindowScenes() {
          }},
         {"image_display", Viewer},
         {"chart_table", ChartTable},
+        {"job", [](AppWindows& w) -> QWidget* { return w.Jobs.get(); }},
     };
     return scenes;
 }
