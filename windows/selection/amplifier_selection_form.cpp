@@ -100,6 +100,8 @@ void TAmplifierSelectionForm::Build() {
                   ui->pOutletPsiEdit,   ui->OutStartPsiEdit, ui->OutFinalPsiEdit, ui->OutCapacityFt3Edit};
     entryLabels = {ui->AirDrivePsigLabel, ui->AirDriveFlowScfmLabel, ui->GasInletPsigLabel, ui->FlowRateScfmLabel,
                    ui->OutletPsigLabel,   ui->OutStartPsigLabel,     ui->OutFinalPsigLabel, ui->OutCapacityFt3Label};
+    // The figures the window opens with, written as the system writes them.
+    for (QLineEdit* edit : entryEdits) edit->setText(SystemNumberText(edit->text().toStdString()));
     // Every key reaches the field: what is not a number is refused, with its
     // message, when the list is made, never dropped unseen as it is typed.
     for (int e = 0; e < SelectionEntryCount; ++e)

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -550,6 +551,45 @@ TEST_F(SelectionWindowTest, MemosPassTheFocusOnAndMainMenuCloses) {
     form->show();
     EXPECT_EQ(Text("pOutletPsiEdit"), "300");
     EXPECT_EQ(List()->Rows(), kInstructionRows);
+}
+
+}  // namespace
+}  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// The window on a German, a French and an American system: the fields show
+// the system's separator, take it or "." as typed, and refuse a thousands
+// separator with the way to write the number.
+TEST_F(SelectionWindowTest, FieldsTakeNumbersAsTheSystemWritesThem) {
+    const struct {
+        const char* locale;
+        const char* shown;  // the required flow at start
+        const char* typed;
+        const char* refused;  // the warning; nullptr when the list is made
+    } cases[] = {
+        {"de_DE", "2,00", "2,5", nullptr},
+        {"de_DE", "2,00", "2.5", nullptr},
+        {"de_DE", "2,00", "1.234,5",
+         "1.234,5 is not valid value\rWrite it without a thousands separator, with \",\" or \".\" before the "
+         "decimals: 1234,5"},
+        {"fr_FR", "2,00", "2,5", nullptr},
+        {"en_US", "2.00", "2.5", nullptr},
+        {"en_US", "2.00", "1,234.5",
+         "1,234.5 is not valid value\rWrite it without a thousands separator, with \".\" before the decimals: 1234.5"},
+    };
+    const QLocale old;
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        Reopen();
+        EXPECT_EQ(Text("FlowrateReqdScfmEdit"), c.shown) << c.locale;
+        Retype("FlowrateReqdScfmEdit", c.typed);
+        if (c.refused != nullptr) notices.Expect(NoticeKind::Warning, c.refused);
+        ListSelections();
+        EXPECT_EQ(List()->Rows().isEmpty(), c.refused != nullptr) << c.locale << " " << c.typed;
+    }
+    QLocale::setDefault(old);
 }
 
 }  // namespace
