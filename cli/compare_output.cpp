@@ -202,7 +202,7 @@ std::string AlignedTable(const ComparisonTable& table) {
     for (const ComparisonTable::Row& row : table.rows)
         if (row.label == ReasonRowLabel)
             for (std::size_t i = 0; i < row.cells.size(); ++i)
-                if (!row.cells[i].empty()) out += table.models[i] + " not listed: " + row.cells[i] + "\n";
+                if (!row.cells[i].empty()) out += table.models[i] + ": " + row.cells[i] + "\n";
     return out;
 }
 

@@ -98,6 +98,14 @@ std::optional<GasOptions> ReadGasOptions(const Arguments& parsed, std::string& e
     return options;
 }
 
+GasOptions GasOptionsOf(const FlowDuty& duty) {
+    return {duty.gas, duty.gasCelsius, false, duty.temperatureLimitCelsius};
+}
+
+GasOptions GasOptionsOf(const ChargeDuty& duty) {
+    return {duty.gas, duty.vesselCelsius, duty.contents == ContentsCount::RealGas, duty.temperatureLimitCelsius};
+}
+
 void ApplyGas(const GasOptions& options, FlowDuty& duty) {
     duty.gas = options.gas;
     duty.gasCelsius = options.celsius;

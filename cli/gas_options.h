@@ -36,6 +36,10 @@ std::vector<OptionSpec> GasOptionSpecs();
 // The options given, or nothing with a usage error.
 std::optional<GasOptions> ReadGasOptions(const Arguments& parsed, std::string& error);
 
+// The options a duty was read with: the inverse of ApplyGas.
+GasOptions GasOptionsOf(const FlowDuty& duty);
+GasOptions GasOptionsOf(const ChargeDuty& duty);
+
 void ApplyGas(const GasOptions& options, FlowDuty& duty);
 void ApplyGas(const GasOptions& options, ChargeDuty& duty);
 

@@ -15,7 +15,8 @@ const JobSubcommand kSubcommands[] = {
      RunJobNew},
     {"add",    "--tag TEXT [--quantity N] [--model N] [--notes TEXT] --application flow|fill\n"
                "         <the conditions of flow or fill> [--metric] [--ignore-air] [--ignore-flow]\n"
-               "         [--inlet-equals-drive]",
+               "         [--inlet-equals-drive] [--gas NAME] [--gas-temperature C] [--temperature-limit C]\n"
+               "         [--real-gas]",
      RunJobAdd},
     {"show",   "[--format table|csv|json]", RunJobShow},
     {"check",  "", RunJobCheck},
@@ -31,8 +32,10 @@ void Help() {
         "in a .zjob file (JSON, see doc/job-format.md). \"new\" makes the file (never\n"
         "over an existing one); \"add\" appends an item whose conditions are typed as\n"
         "for \"zorvik-select flow\" or \"fill\" (psig, scfm, cubic feet; --metric: barg,\n"
-        "nl/min, litres) and kept as typed. Every save keeps the previous file as\n"
-        "FILE~ and records each item's figures and the program's version.\n\n"
+        "nl/min, litres) and kept as typed; its gas temperatures, given in degC as\n"
+        "there, are kept in the item's units (degF unless --metric). Every save\n"
+        "keeps the previous file as FILE~ and records each item's figures and the\n"
+        "program's version.\n\n"
         "\"show\" lists the items with the chosen model's figures, computed now from\n"
         "the duties; its JSON gives each item the keys of \"compare --format json\".\n"
         "\"check\" recomputes every item and compares with the figures saved: exit 0\n"

@@ -8,6 +8,7 @@
 
 #include "arguments.h"
 #include "catalogue.h"
+#include "gas_options.h"
 #include "item_duty.h"
 #include "job_subcommands.h"
 #include "number_text.h"
@@ -59,6 +60,7 @@ std::vector<OptionSpec> AddOptions() {
     for (const char* o : kItemOptions) options.push_back({o, true});
     for (const std::string& f : kDutyFields) options.push_back({f, true});
     for (const char* s : kDutySwitches) options.push_back({s, false});
+    for (const OptionSpec& o : GasOptionSpecs()) options.push_back(o);
     return options;
 }
 
@@ -73,6 +75,7 @@ bool CheckDutyOptions(Application application, const Arguments& parsed, std::str
         if (error.empty() && parsed.Has(f) && std::find(own.begin(), own.end(), f) == own.end())
             error = "--" + f + " is not a condition of " + name;
     if (error.empty() && !flow && parsed.Has("ignore-flow")) error = "--ignore-flow is not an option of fill";
+    if (error.empty() && flow && parsed.Has("real-gas")) error = "--real-gas is not an option of flow";
     if (error.empty() && inletFromDrive && parsed.Has("inlet"))
         error = "--inlet-equals-drive takes the inlet from --drive; give no --inlet";
     std::string missing;
@@ -92,6 +95,27 @@ job::ItemDuty DutyOf(const Arguments& parsed) {
     for (std::size_t i = 0; i < kDutyFields.size(); ++i) *fields[i] = parsed.Value(kDutyFields[i], *fields[i]);
     if (d.inletEqualsDrive) d.inlet = d.drive;
     return d;
+}
+
+// A temperature given in degC, as the item's field holds it: degF unless
+// the item is metric; a whole number prints without decimals.
+std::string TemperatureText(double celsius, bool metric) {
+    const double value = metric ? celsius : celsius * 9 / 5 + 32;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", std::round(value * 1e9) / 1e9);
+    return text;
+}
+
+// The gas options of flow and fill, kept in the item's units.
+bool ReadItemGas(const Arguments& parsed, job::ItemDuty& d, std::string& error) {
+    const std::optional<GasOptions> gas = ReadGasOptions(parsed, error);
+    if (!gas) return false;
+    const bool metric = d.units == job::UnitSystem::Metric;
+    d.gas = std::string(Properties(gas->gas).name);
+    if (parsed.Has("gas-temperature")) d.gasTemperature = TemperatureText(gas->celsius, metric);
+    if (gas->limitCelsius) d.temperatureLimit = TemperatureText(*gas->limitCelsius, metric);
+    d.realGas = gas->realGas;
+    return true;
 }
 
 std::optional<int> WholeOption(const Arguments& parsed, const char* name, int low, int high, std::string& error) {
@@ -120,6 +144,7 @@ std::optional<job::JobItem> ItemOf(const Arguments& parsed, std::string& error) 
     if (parsed.Has("model") && !(item.model = WholeOption(parsed, "model", 1, PumpCount, error))) return std::nullopt;
     item.notes = parsed.Value("notes");
     item.duty = DutyOf(parsed);
+    if (!ReadItemGas(parsed, item.duty, error)) return std::nullopt;
     // An item is added only when it can be computed; the file can hold one
     // that cannot, but a script should hear about it now.
     error = job::ReadDuty(item.application, item.duty).problem;

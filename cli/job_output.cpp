@@ -53,10 +53,14 @@ std::string CsvLine(const std::vector<std::string>& cells) {
     return line + "\n";
 }
 
+GasOptions GasOf(const job::JobItem& item, const job::ItemResult& result) {
+    return item.application == job::Application::Fill ? GasOptionsOf(result.reading.fill)
+                                                      : GasOptionsOf(result.reading.flow);
+}
+
 // The compare command's JSON row of the one model, so the keys are the same.
-// A job's duties are of the catalogue's air.
-Json ModelJson(const job::ItemResult& result, bool metric) {
-    Comparison comparison{result.fill.has_value(), metric, {}, result.reading.flow, result.reading.fill, {}, {}};
+Json ModelJson(const job::ItemResult& result, const GasOptions& gas, bool metric) {
+    Comparison comparison{result.fill.has_value(), metric, gas, result.reading.flow, result.reading.fill, {}, {}};
     if (result.flow) comparison.flowRows = {*result.flow};
     if (result.fill) comparison.chargeRows = {*result.fill};
     return Json::parse(ComparisonJson(comparison))["rows"][0];
@@ -71,7 +75,12 @@ Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {
                  {"model", item.model ? Json(*item.model) : Json(nullptr)},
                  {"problem", result.reading.Readable() ? Json(nullptr) : Json(result.reading.problem)},
                  {"equalised", result.reading.equalised}};
-    if (result.flow || result.fill) json.update(ModelJson(result, metric));
+    if (!result.reading.Readable()) return json;
+    // The gas conditions under the keys the compare command gives them.
+    const GasOptions gas = GasOf(item, result);
+    const bool fill = item.application == job::Application::Fill;
+    json.update(Json::parse("{" + GasJsonMembers(gas, fill).substr(2) + "}"));
+    if (result.flow || result.fill) json.update(ModelJson(result, gas, metric));
     return json;
 }
 

@@ -32,8 +32,10 @@ std::string TabSeparated(const ComparisonTable& table);
 // The same as CSV: every text cell quoted, quotes doubled.
 std::string CommaSeparated(const ComparisonTable& table);
 
-// The reason row's label, so the window can wrap that row's texts.
-inline constexpr const char* ReasonRowLabel = "Not listed because";
+// The reason row's label, so the window can wrap that row's texts. Its
+// sentences say why a model is not listed, and what to look at in one that
+// is (a discharge above the temperature limit), so the label claims neither.
+inline constexpr const char* ReasonRowLabel = "Remarks";
 
 }  // namespace zorvik
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "gas_figures.h"
+#include "gases.h"
 #include "number_text.h"
 #include "units.h"
 
@@ -54,6 +56,45 @@ std::string ReadFields(const std::vector<Field>& fields, bool metric) {
     return {};
 }
 
+// The gas and its temperatures as the window's gas controls read them: a
+// temperature may be below zero, an empty one is the standard 20 degC, an
+// empty limit is none.
+struct GasReading {
+    Gas gas = Gas::Air;
+    double celsius = StandardCelsius;
+    std::optional<double> limitCelsius;
+};
+
+std::optional<double> Celsius(std::string text, bool metric) {
+    TrimLeadingBlanks(text);
+    TrimTrailingBlanks(text);
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return metric ? *value : (*value - 32) * 5 / 9;
+}
+
+std::string ReadGas(const ItemDuty& typed, bool metric, GasReading& r) {
+    const std::optional<Gas> gas = GasNamed(typed.gas);
+    if (!gas) return "gas: " + typed.gas + " is not a gas the program sizes";
+    r.gas = *gas;
+    const struct {
+        const char* name;
+        const std::string* text;
+        std::optional<double>* target;
+    } temperatures[] = {{"gas_temperature", &typed.gasTemperature, nullptr},
+                        {"temperature_limit", &typed.temperatureLimit, &r.limitCelsius}};
+    for (const auto& t : temperatures) {
+        if (t.text->find_first_not_of(' ') == std::string::npos) continue;
+        const std::optional<double> celsius = Celsius(*t.text, metric);
+        if (!celsius) return std::string(t.name) + ": " + *t.text + kNotValidSuffix;
+        if (t.target != nullptr)
+            *t.target = celsius;
+        else
+            r.celsius = *celsius;
+    }
+    return {};
+}
+
 void ReadFlow(const ItemDuty& typed, const std::string& inlet, bool metric, DutyReading& r) {
     FlowDuty& d = r.flow;
     r.problem = ReadFields({{"drive", &typed.drive, Kind::Pressure, &d.drivePsi},
@@ -64,6 +105,11 @@ void ReadFlow(const ItemDuty& typed, const std::string& inlet, bool metric, Duty
                            metric);
     d.ignoreAirAvailable = typed.ignoreAir;
     d.ignoreFlowRate = typed.ignoreFlow;
+    GasReading gas;
+    if (r.problem.empty()) r.problem = ReadGas(typed, metric, gas);
+    d.gas = gas.gas;
+    d.gasCelsius = gas.celsius;
+    d.temperatureLimitCelsius = gas.limitCelsius;
     if (r.problem.empty()) r.problem = FlowValidationMessage(d);
 }
 
@@ -77,7 +123,13 @@ void ReadFill(const ItemDuty& typed, const std::string& inlet, bool metric, Duty
                             {"capacity", &typed.capacity, Kind::Volume, &d.capacityFt3}},
                            metric);
     d.ignoreAirAvailable = typed.ignoreAir;
+    GasReading gas;
+    if (r.problem.empty()) r.problem = ReadGas(typed, metric, gas);
     if (!r.problem.empty()) return;
+    d.gas = gas.gas;
+    d.vesselCelsius = gas.celsius;
+    d.temperatureLimitCelsius = gas.limitCelsius;
+    d.contents = typed.realGas ? ContentsCount::RealGas : ContentsCount::Ideal;
     // The gas would flow straight through until the pressures are equal.
     if (d.startPsi < d.inletPsi) {
         d.startPsi = d.inletPsi;

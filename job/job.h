@@ -34,6 +34,12 @@ struct ItemDuty {
     bool inletEqualsDrive = false;  // the inlet is the drive air supply: its text is the drive's
     bool ignoreAir = false;         // drive air unlimited
     bool ignoreFlow = false;        // flow: no required flow, every model that delivers is listed
+    // The gas, as the command line spells it, and its temperatures in degF,
+    // or degC when metric, as the window's gas controls hold them.
+    std::string gas = "air";
+    std::string gasTemperature;    // the gas inlet, and the vessel's for a fill; empty: 20 degC
+    std::string temperatureLimit;  // a discharge temperature no model should pass; empty: none
+    bool realGas = false;          // fill: the vessel's contents counted with the real-gas model
 
     bool operator==(const ItemDuty&) const = default;
 };

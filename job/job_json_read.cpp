@@ -72,6 +72,11 @@ ItemDuty ReadTypedDuty(const Json& value, Application application, const std::st
         d.capacity = f.Text("capacity");
     }
     d.ignoreAir = f.Flag("ignore_air", false);
+    // A job written before gases were kept boosts air at 20 degC.
+    d.gas = f.Text("gas", d.gas);
+    d.gasTemperature = f.Text("gas_temperature", d.gasTemperature);
+    d.temperatureLimit = f.Text("temperature_limit", d.temperatureLimit);
+    if (application == Application::Fill) d.realGas = f.Flag("real_gas", false);
     f.Done();
     return d;
 }

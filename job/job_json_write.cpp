@@ -34,6 +34,10 @@ Json DutyJson(Application application, const ItemDuty& d) {
         duty["capacity"] = d.capacity;
     }
     duty["ignore_air"] = d.ignoreAir;
+    duty["gas"] = d.gas;
+    duty["gas_temperature"] = d.gasTemperature;
+    duty["temperature_limit"] = d.temperatureLimit;
+    if (application == Application::Fill) duty["real_gas"] = d.realGas;
     return duty;
 }
 

@@ -1,10 +1,12 @@
 #include "schedule.h"
 
 #include <iterator>
+#include <optional>
 
 #include "catalogue.h"
 #include "comparison_units.h"
 #include "fixed_format.h"
+#include "gases.h"
 
 namespace zorvik::job {
 namespace {
@@ -29,10 +31,14 @@ std::string OneLine(std::string text) {
 
 std::string Money(double value) { return FormatFixed(value, kPrecision, 2); }
 
+// The figures of the duty, not of the model flat out: the flow asked for,
+// with the air and speed it takes and what that air costs. A model that
+// can't be sized for the duty has none; its status says why.
 std::vector<std::string> FlowCells(const FlowComparisonRow& r, bool metric) {
-    const DeliveredPoint& d = r.candidate.delivered;
-    return {GasFlowText(d.flowScfm, metric), DriveAirText(d.airUseScfm, metric),
-            FormatFixed(r.candidate.cyclesPerMin, kPrecision, 0), Money(r.annualCost) + " a year"};
+    const FlowDutyPoint& d = r.duty;
+    if (!d.Sized()) return {"", "", "", ""};
+    return {GasFlowText(d.dutyFlowScfm, metric), DriveAirText(d.unitsDriveAirScfm, metric),
+            FormatFixed(d.dutyCyclesPerMin, kPrecision, 0), Money(r.annualCost) + " a year"};
 }
 
 std::vector<std::string> FillCells(const ChargeComparisonRow& r, bool metric) {
@@ -55,6 +61,23 @@ std::vector<std::string> FigureCells(const ItemResult& result, bool metric) {
     return {"", "", "", ""};
 }
 
+const char* TemperatureUnit(bool metric) { return metric ? "\u00b0C" : "\u00b0F"; }
+
+// The gas's name as pages write it; a name the program does not know as
+// the file has it (the item's status says so).
+std::string GasName(const ItemDuty& d) {
+    const std::optional<Gas> gas = GasNamed(d.gas);
+    return gas ? std::string(Properties(*gas).displayName) : d.gas;
+}
+
+// "Nitrogen at 68 degF"; the standard 20 degC where none was typed.
+std::string GasLine(const ItemDuty& d) {
+    const bool metric = d.units == UnitSystem::Metric;
+    const std::string standard = metric ? "20" : "68";
+    const bool typed = d.gasTemperature.find_first_not_of(' ') != std::string::npos;
+    return GasName(d) + " at " + Typed(typed ? d.gasTemperature : standard, TemperatureUnit(metric));
+}
+
 }  // namespace
 
 std::string DutyText(const JobItem& item) {
@@ -62,7 +85,8 @@ std::string DutyText(const JobItem& item) {
     const bool metric = d.units == UnitSystem::Metric;
     const char* pressure = PressureUnit(metric);
     const std::string& inlet = d.inletEqualsDrive ? d.drive : d.inlet;
-    std::string text = "drive " + Typed(d.drive, pressure) + ", air " +
+    const std::string gas = d.gas == "air" ? std::string() : GasName(d) + ", ";
+    std::string text = gas + "drive " + Typed(d.drive, pressure) + ", air " +
                        (d.ignoreAir ? std::string("unlimited") : Typed(d.air, GasFlowUnit(metric))) + ", inlet " +
                        Typed(inlet, pressure) + ", ";
     if (item.application == Application::Flow)
@@ -116,6 +140,11 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
         lines.push_back({"Final vessel pressure", Typed(d.final, pressure)});
         lines.push_back({"Vessel capacity", Typed(d.capacity, metric ? "litres" : "ft3")});
     }
+    lines.push_back({"Gas to be boosted", GasLine(d)});
+    if (d.temperatureLimit.find_first_not_of(' ') != std::string::npos)
+        lines.push_back({"Discharge temperature limit", Typed(d.temperatureLimit, TemperatureUnit(metric))});
+    if (item.application == Application::Fill)
+        lines.push_back({"Vessel contents", d.realGas ? "counted with the real-gas model" : "counted as an ideal gas"});
     return lines;
 }
 

@@ -23,6 +23,7 @@ Words With(Words words, const Words& more) {
 }
 
 const Words kFlowDuty = {"--drive", "100", "--air", "10", "--inlet", "60", "--outlet", "1000", "--flow", "0.5"};
+const Words kGas = {"--gas", "nitrogen", "--gas-temperature", "35", "--temperature-limit", "150"};
 const Words kFillDuty = {"--drive", "6.9",     "--air", "2831.7",     "--inlet", "6.9",     "--initial",
                          "3",       "--final", "68.9",  "--capacity", "28.3",    "--metric"};
 
@@ -45,6 +46,8 @@ protected:
 
 // Every key of the compare row, with the same value, for each item.
 TEST_F(JobCommandTest, ShownFiguresAreThoseOfCompare) {
+    const Words gasItem = {"job", "add", file_, "--tag", "G-1", "--model", "9", "--application", "flow"};
+    ASSERT_EQ(RunSelect(With(gasItem, With(kFlowDuty, kGas))).status, 0);
     const Json shown = Json::parse(RunSelect({"job", "show", file_, "--format", "json"}).out);
     const struct {
         Words compare;
@@ -53,6 +56,7 @@ TEST_F(JobCommandTest, ShownFiguresAreThoseOfCompare) {
         {With({"compare", "--models", "9", "--price", "0.2", "--format", "json"}, kFlowDuty), 0},
         {With({"compare", "--application", "fill", "--models", "10", "--price", "0.2", "--format", "json"}, kFillDuty),
          1},
+        {With(With({"compare", "--models", "9", "--price", "0.2", "--format", "json"}, kFlowDuty), kGas), 2},
     };
     for (const auto& c : cases) {
         const Json row = Json::parse(RunSelect(c.compare).out)["rows"][0];
@@ -62,6 +66,7 @@ TEST_F(JobCommandTest, ShownFiguresAreThoseOfCompare) {
     EXPECT_EQ(shown["name"], "Station");
     EXPECT_EQ(shown["items"][1]["units"], "metric");
     EXPECT_EQ(shown["items"][1]["equalised"], true);
+    EXPECT_EQ(shown["items"][2]["gas"], "nitrogen");
 }
 
 TEST_F(JobCommandTest, CheckTellsAChangedFigure) {
@@ -143,6 +148,8 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
         {With(add, {"flow", "--drive", "100", "--air", "100", "--inlet", "100"}), "zorvik-select job add: an item of flow needs --outlet, --flow"},
         {With(add, {"flow", "--drive", "200", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: Drive air pressure is too high!"},
         {With(add, {"flow", "--drive", "100", "--air", "1,5", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: air: 1,5 is not valid value"},
+        {With(With(add, {"flow"}), With(kFlowDuty, {"--real-gas"})), "zorvik-select job add: --real-gas is not an option of flow"},
+        {With(With(add, {"fill"}), With(kFillDuty, {"--gas", "xenon"})), "zorvik-select job add: --gas: unknown gas \"xenon\" (zorvik-select gases lists them)"},
         {{"job", "show", file_, "--format", "xml"}, "zorvik-select job show: --format must be table, csv or json"},
         {{"job", "report", file_, "--out", "pack.txt"}, "zorvik-select job report: --out must name a .pdf, .csv or .xlsx file"},
         {{"job", "show"}, "zorvik-select job show: the job FILE comes first"},

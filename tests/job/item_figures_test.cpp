@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "item_figures.h"
 
@@ -49,6 +50,47 @@ TEST(ItemDutyTest, TypedDutiesReadAsTheWindowReadsThem) {
         EXPECT_DOUBLE_EQ(flow ? r.flow.inletPsi : r.fill.inletPsi, c.inletPsi) << c.what;
         EXPECT_DOUBLE_EQ(flow ? r.flow.outletPsi : r.fill.finalPsi, c.lastPsi) << c.what;
         EXPECT_DOUBLE_EQ(flow ? r.flow.flowRequiredScfm : r.fill.capacityFt3, c.volume) << c.what;
+    }
+}
+
+// The gas controls as the window reads them: degF unless metric, an empty
+// temperature the standard 20 degC, an empty limit none; a gas or text the
+// window could not hold marks the item.
+TEST(ItemDutyTest, AnItemsGasReadsAsTheWindowsGasControls) {
+    const struct {
+        const char* what;
+        Application application;
+        std::function<void(ItemDuty&)> type;
+        std::string problem;
+        Gas gas = Gas::Air;
+        double celsius = 20;
+        std::optional<double> limit = std::nullopt;
+        ContentsCount contents = ContentsCount::Ideal;
+        // clang-format off
+    } cases[] = {
+        {"air by default", Application::Flow, [](ItemDuty&) {}, ""},
+        {"degF", Application::Flow, [](ItemDuty& d) { (d.gas = "nitrogen", d.gasTemperature = "-4", d.temperatureLimit = " 212 "); }, "", Gas::Nitrogen, -20, 100},
+        {"degC when metric", Application::Fill, [](ItemDuty& d) { (d.units = UnitSystem::Metric, d.drive = "6.9", d.inlet = "5", d.initial = "5", d.final = "69", d.gas = "hydrogen", d.gasTemperature = "35", d.realGas = true); }, "", Gas::Hydrogen, 35, std::nullopt, ContentsCount::RealGas},
+        {"real gas is a fill's only", Application::Flow, [](ItemDuty& d) { d.realGas = true; }, ""},
+        {"unknown gas", Application::Fill, [](ItemDuty& d) { d.gas = "Nitrogen"; }, "gas: Nitrogen is not a gas the program sizes"},
+        {"temperature not a number", Application::Flow, [](ItemDuty& d) { d.gasTemperature = "warm"; }, "gas_temperature: warm is not valid value"},
+        {"limit not a number", Application::Fill, [](ItemDuty& d) { d.temperatureLimit = "1e999"; }, "temperature_limit: 1e999 is not valid value"},
+        {"a refused field first", Application::Flow, [](ItemDuty& d) { (d.outlet = "-1", d.gas = "xenon"); }, "outlet: -1 is not valid value"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        ItemDuty duty;
+        c.type(duty);
+        const DutyReading r = ReadDuty(c.application, duty);
+        EXPECT_EQ(r.problem, c.problem) << c.what;
+        if (!c.problem.empty()) continue;
+        const bool flow = c.application == Application::Flow;
+        EXPECT_EQ(flow ? r.flow.gas : r.fill.gas, c.gas) << c.what;
+        EXPECT_NEAR(flow ? r.flow.gasCelsius : r.fill.vesselCelsius, c.celsius, 1e-12) << c.what;
+        EXPECT_EQ(flow ? r.flow.temperatureLimitCelsius : r.fill.temperatureLimitCelsius, c.limit) << c.what;
+        if (!flow) {
+            EXPECT_EQ(r.fill.contents, c.contents) << c.what;
+        }
     }
 }
 

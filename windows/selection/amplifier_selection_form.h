@@ -139,6 +139,8 @@ private:
     UnitSwitchMemory switchedGas_;
     UnitSwitchMemory switchedLimit_;
     void ConvertTemperature(QLineEdit* edit, UnitSwitchMemory& memory);
+    void LoadGas(const job::ItemDuty& duty);
+    QString StandardTemperatureText() const;
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the
     // cells of the result rows.
     std::unique_ptr<Canvas> fontSizeCanvas;

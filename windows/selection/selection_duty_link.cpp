@@ -4,8 +4,11 @@
 #include "selection_duty_link.h"
 
 #include <QPushButton>
+#include <algorithm>
 
 #include "amplifier_selection_form.h"
+#include "gases.h"
+#include "numeric_entry.h"
 #include "selection_entry.h"
 #include "ui_amplifier_selection_form.h"
 
@@ -52,13 +55,36 @@ void TAmplifierSelectionForm::LoadDuty(job::Application application, const job::
     ui->disableFlowrateLimitCheckBox->setChecked(duty.ignoreFlow);
     const EntryTexts texts = FieldTextsOf(duty, numberStyle.decimal);
     for (int e = 0; e < SelectionEntryCount; ++e) entryEdits[e]->setText(texts[e]);
+    LoadGas(duty);
     // Texts loaded afresh are what a later unit switch converts.
     switched_ = {};
     switchedGas_ = {};
     switchedLimit_ = {};
 }
 
+// 20 degC in the window's units: "68" or "20".
+QString TAmplifierSelectionForm::StandardTemperatureText() const {
+    return QString::number(session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius));
+}
+
+// An item's gas the program does not know leaves air chosen: the job
+// window marks that item with why.
+void TAmplifierSelectionForm::LoadGas(const job::ItemDuty& duty) {
+    const std::optional<Gas> gas = GasNamed(duty.gas);
+    const auto place = std::find(AllGases.begin(), AllGases.end(), gas.value_or(Gas::Air));
+    ui->GasComboBox->setCurrentIndex(static_cast<int>(place - AllGases.begin()));
+    const QString temperature =
+        duty.gasTemperature.empty() ? StandardTemperatureText() : QString::fromStdString(duty.gasTemperature);
+    const QChar separator = QLatin1Char(numberStyle.decimal);
+    ui->GasTempEdit->setText(QString(temperature).replace(QLatin1Char('.'), separator));
+    ui->TempLimitEdit->setText(QString::fromStdString(duty.temperatureLimit).replace(QLatin1Char('.'), separator));
+    ui->RealGasCheckBox->setChecked(duty.realGas);
+}
+
 SelectedDuty TAmplifierSelectionForm::TypedDuty() const {
+    SelectedDuty selected;
+    selected.application =
+        session_.ApplicationType == ApplicationFillCylinder ? job::Application::Fill : job::Application::Flow;
     job::ItemDuty duty;
     duty.units = session_.MetricUnits ? job::UnitSystem::Metric : job::UnitSystem::Imperial;
     duty.inletEqualsDrive = ui->PsEqualToPaCheckBox->isChecked();
@@ -66,9 +92,13 @@ SelectedDuty TAmplifierSelectionForm::TypedDuty() const {
     duty.ignoreFlow = ui->disableFlowrateLimitCheckBox->isChecked();
     EntryTexts texts;
     for (int e = 0; e < SelectionEntryCount; ++e) texts[e] = entryEdits[e]->text();
-    SelectedDuty selected;
-    selected.application =
-        session_.ApplicationType == ApplicationFillCylinder ? job::Application::Fill : job::Application::Flow;
+    duty.gas = std::string(Properties(ChosenGas()).name);
+    // The standard temperature is the item's default, kept as none typed.
+    const QString temperature = ui->GasTempEdit->text().trimmed();
+    if (temperature != StandardTemperatureText())
+        duty.gasTemperature = EntryNumberText(temperature, numberStyle.decimal);
+    duty.temperatureLimit = EntryNumberText(ui->TempLimitEdit->text().trimmed(), numberStyle.decimal);
+    duty.realGas = selected.application == job::Application::Fill && ui->RealGasCheckBox->isChecked();
     selected.duty = DutyOfFields(texts, numberStyle.decimal, duty);
     if (const SelectionRow* row = ChosenRow()) selected.model = row->pumpNo;
     return selected;

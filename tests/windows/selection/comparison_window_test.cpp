@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include "printing.h"
+#include "comparison_table.h"
 #include "comparison_window.h"
 #include "selection_window_fixture.h"
 #include "support/printed_pdf.h"
@@ -151,7 +152,7 @@ TEST_F(ComparisonWindowTest, ListedModelsFirstAndAnyOtherAdded) {
     w->AddModel(4);
     EXPECT_EQ(w->Models().size(), 11u);
     EXPECT_EQ(w->Models()[3], 4) << "in model order";
-    EXPECT_TRUE(Row(w, QStringLiteral("Not listed because"))
+    EXPECT_TRUE(Row(w, QString::fromLatin1(ReasonRowLabel))
                     .contains(QStringLiteral("Delivers no flow: it stalls at 197 psig, below the outlet pressure of "
                                              "200 psig; 2.00 scfm is required")));
     auto* choice = w->findChild<QComboBox*>();
@@ -218,7 +219,7 @@ TEST_F(ComparisonWindowTest, EveryRowShownAfterTheOtherApplication) {
     QStringList hidden;
     for (int r = 0; r < table->rowCount(); ++r)
         if (table->isRowHidden(r)) hidden << table->verticalHeaderItem(r)->text();
-    EXPECT_EQ(hidden, QStringList{"Not listed because"}) << "every model listed, nothing else hidden";
+    EXPECT_EQ(hidden, QStringList{QString::fromLatin1(ReasonRowLabel)}) << "every model listed, nothing else hidden";
 }
 
 // It opens beside the selection window on a 1,600 px screen and, at any size

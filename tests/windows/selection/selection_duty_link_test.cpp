@@ -21,6 +21,11 @@ job::ItemDuty Duty(job::UnitSystem units, std::vector<std::string> texts, bool e
     return d;
 }
 
+job::ItemDuty WithGas(job::ItemDuty d, const char* gas, const char* temperature, const char* limit, bool real) {
+    d.gas = gas, d.gasTemperature = temperature, d.temperatureLimit = limit, d.realGas = real;
+    return d;
+}
+
 TEST(SelectionDutyLinkTest, TextsKeepTheirPointWhateverTheSystemShows) {
     const job::ItemDuty duty =
         Duty(job::UnitSystem::Metric, {"6.9", "2831.7", "5", "56.6", "-5", "abc", "68.9", ""}, false, false, false);
@@ -58,6 +63,8 @@ TEST_F(SelectionJobLinkTest, ADutyLoadedIsTheDutyTyped) {
         {job::Application::Flow, Duty(job::UnitSystem::Imperial, {"90", "150", "80", "3.50", "900", "100", "1000", "1.00"}, false, true, false), "Air Drive psig"},
         {job::Application::Fill, Duty(job::UnitSystem::Metric, {"6.9", "2831.7", "6.9", "56.6", "13.8", "10", "68.9", "28.3"}, true, false, false), "Air Drive barg"},
         {job::Application::Flow, Duty(job::UnitSystem::Metric, {"5.5", "1000", "4", "20", "30", "6.9", "68.9", "28.3"}, false, false, true), "Air Drive barg"},
+        {job::Application::Fill, WithGas(Duty(job::UnitSystem::Imperial, {"100", "100", "100", "2.00", "200", "100", "3000", "1.00"}, false, false, false), "hydrogen", "-4.5", "300", true), "Air Drive psig"},
+        {job::Application::Flow, WithGas(Duty(job::UnitSystem::Metric, {"6", "800", "6", "120", "20", "6.9", "68.9", "28.3"}, false, false, false), "oxygen", "35", "", false), "Air Drive barg"},
     };
     // clang-format on
     for (const auto& c : cases) {
