@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "build_info.h"
+#include "program_language.h"
 #include "qt_notices.h"
 #include "app_windows.h"
 #include "program_options.h"
@@ -24,9 +25,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
 
+    // The language comes before the windows, so each is made in it.
+    zorvik::ProgramLanguage language;
+    language.Use(zorvik::StartLanguage());
     zorvik::Session session;
     zorvik::QtNotices notices;
     const auto windows = zorvik::CreateAppWindows(session, notices);
+    windows->ZorvAmpMainForm->SetProgramLanguage(&language);
     windows->ZorvAmpMainForm->show();
     return QApplication::exec();
 }

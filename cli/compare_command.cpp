@@ -9,6 +9,7 @@
 #include "arguments.h"
 #include "compare_output.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "selection_command.h"
 #include "selection_output.h"
 #include "stderr_notices.h"
@@ -147,6 +148,7 @@ std::optional<CompareRequest> CheckUsage(const Words& args, std::string& error) 
 
 bool WritePage(const std::string& out, const ComparisonPage& page) {
     OffscreenApplication app;
+    const ReaderTexts texts;
     // As the window's print to a PDF printer: the same resolution.
     QPdfWriter writer(QString::fromStdString(out));
     writer.setResolution(600);
@@ -171,19 +173,24 @@ int Print(const CompareRequest& r, const ComparisonTable& table, const std::stri
     return r.out.empty() || WritePage(r.out, page) ? ExitOk : ExitFailed;
 }
 
-// The models compared at the duty the selection read.
+// The models compared at the duty the selection read. The reasons and the
+// page are written for people, so they follow --language; the table and
+// the JSON around them stay English.
 int Compare(const CompareRequest& r, const SelectionResult& run) {
     const bool metric = run.metric;
+    std::optional<ReaderTexts> texts(std::in_place);
     if (run.IsFill()) {
         const ChargeDuty& duty = run.chargeDuty;
         const auto rows = CompareForCharge(duty, r.models, r.cost, metric);
-        return Print(r, ChargeComparisonTable(rows, metric), ChargeComparisonJson(rows, metric),
-                     ChargeComparisonPage(rows, duty, r.cost, metric));
+        const ComparisonPage page = ChargeComparisonPage(rows, duty, r.cost, metric);
+        texts.reset();
+        return Print(r, ChargeComparisonTable(rows, metric), ChargeComparisonJson(rows, metric), page);
     }
     const FlowDuty& duty = run.flowDuty;
     const auto rows = CompareForFlow(duty, r.models, r.cost, metric);
-    return Print(r, FlowComparisonTable(rows, metric), FlowComparisonJson(rows, metric),
-                 FlowComparisonPage(rows, duty, r.cost, metric));
+    const ComparisonPage page = FlowComparisonPage(rows, duty, r.cost, metric);
+    texts.reset();
+    return Print(r, FlowComparisonTable(rows, metric), FlowComparisonJson(rows, metric), page);
 }
 
 int Run(const Words& args) {

@@ -11,6 +11,7 @@
 #include "job_output.h"
 #include "job_subcommands.h"
 #include "job_xlsx.h"
+#include "reader_texts.h"
 #include "schedule.h"
 
 namespace zorvik::cli {
@@ -95,6 +96,8 @@ int RunJobReport(const std::string& file, const Words& args) {
         return JobUsageError("report", "--out must name a .csv or .xlsx file");
     const auto opened = OpenJobOrSay("report", file);
     if (!opened) return ExitFailed;
+    // The schedule is a document for people: it follows --language.
+    const ReaderTexts texts;
     const job::Schedule schedule = job::JobSchedule(*opened->job, job::ComputeJob(*opened->job));
     const bool written = extension == ".xlsx" ? WriteScheduleXlsx(out, *opened->job, schedule, error)
                                               : job::ReplaceDurably(out, ScheduleCsv(schedule), {}, error);

@@ -9,6 +9,7 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "stderr_notices.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
@@ -110,6 +111,7 @@ int Run(const Words& args) {
     writer.setResolution(600);
     writer.setTitle(DataSheetTitle);
     PrintPage sheet(writer);
+    const ReaderTexts page;
     const PrintResult printed = PrintDataSheet(sheet, picture, Session().Office());
     if (printed != PrintResult::Printed)
         return Failure("sheet", "cannot write \"" + request->out.toLocal8Bit().toStdString() + "\"");

@@ -7,6 +7,7 @@
 #include "comparison_units.h"
 
 #include "model_limits.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -16,7 +17,7 @@ constexpr int kFlowSamples = 41;
 double Pressure(double psig, bool metric) { return metric ? psig / units::PsiPerBar : psig; }
 double GasFlow(double scfm, bool metric) { return metric ? scfm * units::LitresPerCubicFoot : scfm; }
 
-std::string Labelled(const char* what, const char* unit) { return std::string(what) + ", " + unit; }
+std::string Labelled(const std::string& what, const char* unit) { return what + ", " + unit; }
 
 ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metric) {
     const TPumpRecord& pump = CatalogueRow(row.Model());
@@ -37,10 +38,10 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
 
 ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty, bool metric) {
     ComparisonChartData chart;
-    chart.title = "Delivered flow against outlet pressure at " + PressureText(duty.drivePsi, metric) + " drive, " +
-                  PressureText(duty.inletPsi, metric) + " inlet";
-    chart.xLabel = Labelled("Outlet pressure", PressureUnit(metric));
-    chart.yLabel = Labelled("Delivered flow", GasFlowUnit(metric));
+    chart.title = Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
+                             {PressureText(duty.drivePsi, metric), PressureText(duty.inletPsi, metric)});
+    chart.xLabel = Labelled(Tr("Comparison", "Outlet pressure"), PressureUnit(metric));
+    chart.yLabel = Labelled(Tr("Comparison", "Delivered flow"), GasFlowUnit(metric));
     chart.logY = true;
     for (const FlowComparisonRow& r : rows) {
         chart.lines.push_back(FlowLine(r, duty, metric));
@@ -50,16 +51,17 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
     if (!duty.ignoreFlowRate && duty.flowRequiredScfm > 0) {
         chart.marker = ChartPoint{Pressure(duty.outletPsi, metric), GasFlow(duty.flowRequiredScfm, metric)};
         chart.markerLabel =
-            "Required: " + GasFlowText(duty.flowRequiredScfm, metric) + " at " + PressureText(duty.outletPsi, metric);
+            Substitute(Tr("Comparison", "Required: %1 at %2"),
+                       {GasFlowText(duty.flowRequiredScfm, metric), PressureText(duty.outletPsi, metric)});
     }
     return chart;
 }
 
 ComparisonChartData FillChartData(const std::vector<ChargeComparisonRow>& rows, bool metric) {
     ComparisonChartData chart;
-    chart.title = "Vessel pressure against time";
-    chart.xLabel = "Time, minutes";
-    chart.yLabel = Labelled("Vessel pressure", PressureUnit(metric));
+    chart.title = Tr("Comparison", "Vessel pressure against time");
+    chart.xLabel = Tr("Comparison", "Time, minutes");
+    chart.yLabel = Labelled(Tr("Comparison", "Vessel pressure"), PressureUnit(metric));
     double listedMax = 0;
     double chargedMax = 0;
     for (const ChargeComparisonRow& r : rows) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fixed_format.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
@@ -65,6 +66,6 @@ std::string AirAmountText(double scf, bool metric) {
     return WithUnit(AirAmountNumber(scf, metric), AirAmountUnit(metric));
 }
 
-std::string MinutesText(double minutes) { return WithUnit(MinutesNumber(minutes), "minutes"); }
+std::string MinutesText(double minutes) { return Substitute(Tr("Comparison", "%1 minutes"), {MinutesNumber(minutes)}); }
 
 }  // namespace zorvik

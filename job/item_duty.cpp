@@ -5,13 +5,11 @@
 #include <vector>
 
 #include "number_text.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik::job {
 namespace {
-
-const char kNullMessage[] = "Null is not valid value";
-const char kNotValidSuffix[] = " is not valid value";
 
 enum class Kind { Pressure, Volume };  // volume: a flow or a capacity
 
@@ -28,7 +26,7 @@ struct Field {
 std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::string& problem) {
     TrimLeadingBlanks(text);
     if (text.empty()) {
-        problem = kNullMessage;
+        problem = Tr("Entry", "Null is not valid value");
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
@@ -37,7 +35,7 @@ std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::
     if (value && metric)
         *value = kind == Kind::Pressure ? *value * units::PsiPerBar : *value / units::LitresPerCubicFoot;
     if (!value || !std::isfinite(*value)) {
-        problem = text + kNotValidSuffix;
+        problem = Substitute(Tr("Entry", "%1 is not valid value"), {text});
         return std::nullopt;
     }
     return value;

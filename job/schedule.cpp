@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "comparison_units.h"
 #include "fixed_format.h"
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -11,7 +12,11 @@ constexpr int kPrecision = 7;
 
 // clang-format off
 const char* const kHeadings[] = {
-    "Tag", "Qty", "Application", "Duty", "Model", "Delivers", "Drive air", "Cycles/min", "Running cost", "Status",
+    ZORVIK_TR_NOOP("Schedule", "Tag"),          ZORVIK_TR_NOOP("Schedule", "Qty"),
+    ZORVIK_TR_NOOP("Schedule", "Application"),  ZORVIK_TR_NOOP("Schedule", "Duty"),
+    ZORVIK_TR_NOOP("Schedule", "Model"),        ZORVIK_TR_NOOP("Schedule", "Delivers"),
+    ZORVIK_TR_NOOP("Schedule", "Drive air"),    ZORVIK_TR_NOOP("Schedule", "Cycles/min"),
+    ZORVIK_TR_NOOP("Schedule", "Running cost"), ZORVIK_TR_NOOP("Schedule", "Status"),
 };
 // clang-format on
 
@@ -29,14 +34,20 @@ std::string Money(double value) { return FormatFixed(value, kPrecision, 2); }
 std::vector<std::string> FlowCells(const FlowComparisonRow& r, bool metric) {
     const DeliveredPoint& d = r.candidate.delivered;
     return {GasFlowText(d.flowScfm, metric), DriveAirText(d.airUseScfm, metric),
-            FormatFixed(r.candidate.cyclesPerMin, kPrecision, 0), Money(r.annualCost) + " a year"};
+            FormatFixed(r.candidate.cyclesPerMin, kPrecision, 0),
+            Substitute(Tr("Schedule", "%1 a year"), {Money(r.annualCost)})};
 }
 
 std::vector<std::string> FillCells(const ChargeComparisonRow& r, bool metric) {
     const ChargeCandidate& c = r.candidate;
     if (!c.charged) return {"", "", "", ""};
     return {MinutesText(c.fillMinutes), DriveAirText(c.AverageAirScfm(), metric),
-            FormatFixed(c.averageCyclesPerMin, kPrecision, 0), Money(r.costPerFill) + " a fill"};
+            FormatFixed(c.averageCyclesPerMin, kPrecision, 0),
+            Substitute(Tr("Schedule", "%1 a fill"), {Money(r.costPerFill)})};
+}
+
+std::string ApplicationText(Application application) {
+    return application == Application::Fill ? Tr("Schedule", "fill") : Tr("Schedule", "flow");
 }
 
 // The catalogue's name without the blanks that pad its ratio text.
@@ -59,32 +70,34 @@ std::string DutyText(const JobItem& item) {
     const bool metric = d.units == UnitSystem::Metric;
     const char* pressure = PressureUnit(metric);
     const std::string& inlet = d.inletEqualsDrive ? d.drive : d.inlet;
-    std::string text = "drive " + Typed(d.drive, pressure) + ", air " +
-                       (d.ignoreAir ? std::string("unlimited") : Typed(d.air, GasFlowUnit(metric))) + ", inlet " +
-                       Typed(inlet, pressure) + ", ";
+    const std::string air = d.ignoreAir ? Tr("Schedule", "unlimited") : Typed(d.air, GasFlowUnit(metric));
     if (item.application == Application::Flow)
-        return text + "outlet " + Typed(d.outlet, pressure) + ", flow " +
-               (d.ignoreFlow ? std::string("any") : Typed(d.flow, GasFlowUnit(metric)));
-    return text + d.initial + " to " + Typed(d.final, pressure) + ", " + Typed(d.capacity, metric ? "litres" : "ft3");
+        return Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, outlet %4, flow %5"),
+                          {Typed(d.drive, pressure), air, Typed(inlet, pressure), Typed(d.outlet, pressure),
+                           d.ignoreFlow ? Tr("Schedule", "any") : Typed(d.flow, GasFlowUnit(metric))});
+    return Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, %4 to %5, %6"),
+                      {Typed(d.drive, pressure), air, Typed(inlet, pressure), d.initial, Typed(d.final, pressure),
+                       Typed(d.capacity, metric ? "litres" : "ft3")});
 }
 
 std::string StatusText(const JobItem& item, const ItemResult& result) {
     if (!result.reading.Readable()) return OneLine(result.reading.problem);
-    const std::string equalised = result.reading.equalised ? "equalised to the inlet pressure first" : "";
+    const std::string equalised =
+        result.reading.equalised ? Tr("Schedule", "equalised to the inlet pressure first") : "";
     const std::string reason = result.flow ? result.flow->reason : result.fill ? result.fill->reason : "";
-    std::string status = item.model ? OneLine(reason) : "no model chosen";
+    std::string status = item.model ? OneLine(reason) : Tr("Schedule", "no model chosen");
     if (!status.empty() && !equalised.empty()) status += "; ";
     return status + equalised;
 }
 
 Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results) {
     Schedule schedule;
-    schedule.headings.assign(std::begin(kHeadings), std::end(kHeadings));
+    for (const char* heading : kHeadings) schedule.headings.push_back(Tr("Schedule", heading));
     for (std::size_t i = 0; i < job.items.size(); ++i) {
         const JobItem& item = job.items[i];
         const bool metric = item.duty.units == UnitSystem::Metric;
         std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity),
-                                        ApplicationName(item.application), OneLine(DutyText(item)),
+                                        ApplicationText(item.application), OneLine(DutyText(item)),
                                         item.model ? ModelName(*item.model) : ""};
         for (std::string& cell : FigureCells(results[i], metric)) row.push_back(std::move(cell));
         row.push_back(StatusText(item, results[i]));

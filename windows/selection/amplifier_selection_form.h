@@ -70,6 +70,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormCreate();
     void FormShow();
     void MainMenuBitBtnClick();
@@ -90,6 +91,9 @@ private:
     void ConvertEntryUnits(SelectionEntry entry);
     void ShowLayout(int applicationType, bool focusDrive);
     void ShowEntryCaptions();
+    void ShowHeadings();
+    void ShowSchematic();
+    void ShowListTexts();
     void ClearSelections();
     SelectionResult RunSelection();
     std::vector<SelectionEntryField> EntryFields() const;

@@ -31,7 +31,7 @@ struct SelectionReport {
     QString initial;                      // OutStartPsiEdit (vessel charging)
     QString final;                        // OutFinalPsiEdit (vessel charging)
     QString capacity;                     // OutCapacityFt3Edit (vessel charging)
-    QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed
+    QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed, as shown
     // The result list as it stands: tab-separated rows whose five cells after
     // the first tab are printed in five columns; the model number after the
     // sixth tab is not. A row without tabs prints as an empty line.
@@ -40,7 +40,7 @@ struct SelectionReport {
 };
 
 // Prints the report on one portrait page of `printer`, titled "Zorvik air
-// amplifiers".
+// amplifiers", in the language in use.
 PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report);
 
 }  // namespace zorvik

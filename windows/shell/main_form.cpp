@@ -1,14 +1,18 @@
 #include "main_form.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
 
 #include "build_info.h"
 #include "offices_file.h"
 #include "canvas.h"
 #include "process_start.h"
 #include "program_folder.h"
+#include "program_language.h"
 #include "screen_placement.h"
 #include "system_message.h"
 #include "app_windows.h"
@@ -32,13 +36,18 @@ constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
 constexpr const char* kScreenProgram = "ZorvikScreen03";
 #endif
 
+// The Language button stands in the free corner above the product display.
+const QRect kLanguageButtonPlace(12, 12, 130, 29);
+
 // Drawn under the version line on the cover.
 constexpr const char* kCreditLines[] = {
-    "Air amplifier selection and sizing program",
-    "Performance data: Zorvik Engineering",
-    "(c) Zorvik Pneumatics Ltd.",
-    "All rights reserved.",
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Air amplifier selection and sizing program"),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Performance data: Zorvik Engineering"),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "(c) Zorvik Pneumatics Ltd."),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "All rights reserved."),
 };
+
+QString CoverText(const char* text) { return QCoreApplication::translate("TZorvAmpMainForm", text); }
 
 // The cover under the menu: its artwork, a product picture and the version
 // and credit lines, drawn afresh at the screen's pixel ratio.
@@ -47,10 +56,11 @@ void DrawCover(Canvas& canvas) {
     TzampImagesForm::DrawPicture(canvas, 34, 236, TzampImagesForm::CRBSingleStageImage);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(QStringLiteral("Arial"), 8);
-    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
+    canvas.TextOut(10, 434,
+                   CoverText(QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Version %1")).arg(QStringLiteral(ZORVIK_VERSION)));
     int y = 445;
     for (const char* line : kCreditLines) {
-        canvas.TextOut(10, y, QString::fromUtf8(line));
+        canvas.TextOut(10, y, CoverText(line));
         y += 11;
     }
 }
@@ -88,6 +98,7 @@ void TZorvAmpMainForm::FormCreate() {
         label->setFont(font);
     }
     ui->FrontCoverImage->Show(DrawCover);
+    BuildLanguageButton();
 
     ProductDisplayTimer.setInterval(kPageInterval);
     connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
@@ -108,6 +119,53 @@ void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
     };
     for (const auto& [button, window] : menu)
         connect(button, &QPushButton::clicked, this, [this, window = window] { ShowMenuWindow(window); });
+}
+
+void TZorvAmpMainForm::BuildLanguageButton() {
+    languageButton_ = new QPushButton(this);
+    languageButton_->setObjectName(QStringLiteral("languageButton"));
+    languageButton_->setGeometry(kLanguageButtonPlace);
+    auto* menu = new QMenu(languageButton_);
+    auto* group = new QActionGroup(menu);
+    // Each language is named in its own words, so it is found whatever the
+    // language shown.
+    for (const LanguageEntry& entry : ProgramLanguages) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.name));
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(entry.code));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, action] { ChooseLanguage(action->data().toString()); });
+    }
+    languageButton_->setMenu(menu);
+    languageButton_->setText(tr("&Language"));
+    languageButton_->hide();
+    setTabOrder(languageButton_, ui->ZorvikIntroBitBtn);
+}
+
+void TZorvAmpMainForm::SetProgramLanguage(ProgramLanguage* language) {
+    language_ = language;
+    languageButton_->setVisible(language_ != nullptr);
+    ShowLanguageChecks();
+}
+
+void TZorvAmpMainForm::ShowLanguageChecks() {
+    const QString code = language_ != nullptr ? language_->Code() : QStringLiteral("en");
+    for (QAction* action : languageButton_->menu()->actions()) action->setChecked(action->data().toString() == code);
+}
+
+// The other windows follow through their own LanguageChange.
+void TZorvAmpMainForm::ChooseLanguage(const QString& code) {
+    if (language_ == nullptr || !language_->Use(code)) return;
+    RememberLanguage(code);
+    ShowLanguageChecks();
+}
+
+// The cover and the product page draw themselves again (PictureBox).
+void TZorvAmpMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui->retranslateUi(this);
+    languageButton_->setText(tr("&Language"));
 }
 
 void TZorvAmpMainForm::ShowMenuWindow(QDialog* window) {
@@ -178,7 +236,7 @@ void TZorvAmpMainForm::StartScreenProgram() {
     const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
     if (StartProgram(path)) return;
     loadingErrorShown_ = true;
-    notices_.CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" + "loading error.");
+    notices_.CancelWarning(tr("Loading %1\rloading error.").arg(QDir::toNativeSeparators(path)).toStdString());
     loadingErrorShown_ = false;
 }
 
@@ -195,9 +253,9 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
 // closes, and the previous file stays whole.
 void TZorvAmpMainForm::closeBitBtnClick() {
     if (!SaveOfficeIndexFile(session_))
-        notices_.Warning("The chosen office could not be saved in\r" +
-                         QDir::toNativeSeparators(OfficeIndexSavePath()).toStdString() +
-                         "\rIt will not be remembered at the next start.");
+        notices_.Warning(tr("The chosen office could not be saved in\r%1\rIt will not be remembered at the next start.")
+                             .arg(QDir::toNativeSeparators(OfficeIndexSavePath()))
+                             .toStdString());
     close();
 }
 

@@ -254,11 +254,12 @@ TEST_F(MainFormTest, MenuLayout) {
     EXPECT_EQ(ui.closeBitBtn->text(), QStringLiteral("   &Close"));
     EXPECT_EQ(ui.closeBitBtn->geometry(), QRect(672, 460, 101, 29));
 
-    // Tab order: Applications ... Dimensions, Close, Introduction, and round.
+    // Tab order: Applications ... Dimensions, Close, Language, Introduction,
+    // and round.
     const QWidget* order[] = {
         ui.ApplicationsBitBtn, ui.GeneralDescriptionBitBtn, ui.GuidelinesBitBtn, ui.ModelSelectionChartBitBtn,
-        ui.SelectionBitBtn,    ui.DimensionsBitBtn,         ui.closeBitBtn,      ui.ZorvikIntroBitBtn,
-        ui.ApplicationsBitBtn};
+        ui.SelectionBitBtn,    ui.DimensionsBitBtn,         ui.closeBitBtn,      form_->LanguageButton(),
+        ui.ZorvikIntroBitBtn,  ui.ApplicationsBitBtn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         const QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
