@@ -1685,7 +1685,7 @@ größe</translation>
     </message>
     <message>
         <source>Gas to be boosted</source>
-        <translation>Zu verdichtendes Gas</translation>
+        <translation>Gasart</translation>
     </message>
     <message>
         <source>Inlet conditions</source>
@@ -1932,7 +1932,7 @@ größe</translation>
     </message>
     <message>
         <source>Typical Applications</source>
-        <translation>Typische Anwendungen</translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>Why Use Zorvik Air Amplifiers?</source>
@@ -2452,11 +2452,11 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source> &amp;Applications &amp;&amp; Benefits</source>
-        <translation> &amp;Anwendungen &amp;&amp; Vorteile</translation>
+        <translation> &amp;Anwendung &amp;&amp; Nutzen</translation>
     </message>
     <message>
         <source>&amp;General Description</source>
-        <translation>Allgemeine B&amp;eschreibung</translation>
+        <translation>B&amp;eschreibung</translation>
     </message>
     <message>
         <source>&amp;Operational Guidelines</source>
@@ -2472,7 +2472,7 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source>&amp;Dimensions &amp;&amp; Graphs</source>
-        <translation>Abmessungen &amp;&amp; &amp;Diagramme</translation>
+        <translation>Maße &amp;&amp; &amp;Diagramme</translation>
     </message>
     <message>
         <source>   &amp;Close</source>
@@ -2480,7 +2480,7 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Programm zur Auswahl und Auslegung von Druckverstärkern</translation>
+        <translation>Auswahl und Auslegung von Druckverstärkern</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
@@ -2734,7 +2734,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Inlet gas from the drive air supply</source>
-        <translation>&amp;Eingangsgas aus dem Antriebsluftnetz</translation>
+        <translation>&amp;Eingangsgas aus Antriebsluft</translation>
     </message>
     <message>
         <source>&amp;Model to add:</source>

@@ -1921,7 +1921,7 @@ motore</translation>
     </message>
     <message>
         <source>Main &amp;Menu</source>
-        <translation>&amp;Menu principale</translation>
+        <translation>&amp;Menu</translation>
     </message>
 </context>
 <context>
@@ -1974,7 +1974,7 @@ Sistemi standard e su misura</translation>
     </message>
     <message>
         <source>Main &amp;Menu</source>
-        <translation>&amp;Menu principale</translation>
+        <translation>&amp;Menu</translation>
     </message>
 </context>
 <context>
@@ -2139,7 +2139,7 @@ Il numero dopo il trattino è il rapporto di pressione.</translation>
     </message>
     <message>
         <source>Main &amp;Menu</source>
-        <translation>&amp;Menu principale</translation>
+        <translation>&amp;Menu</translation>
     </message>
 </context>
 <context>
@@ -2507,7 +2507,7 @@ Gli altri punti si leggono allo stesso modo.</translation>
     </message>
     <message>
         <source>Main &amp;Menu</source>
-        <translation>&amp;Menu principale</translation>
+        <translation>&amp;Menu</translation>
     </message>
     <message>
         <source>For more than forty years Zorvik has designed and built air-driven equipment for industry: pumps, valves and pressure amplifiers that run on plant air alone.</source>
@@ -2672,7 +2672,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Main &amp;Menu</source>
-        <translation>&amp;Menu principale</translation>
+        <translation>&amp;Menu</translation>
     </message>
     <message>
         <source>    Model Type</source>
@@ -2734,7 +2734,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Inlet gas from the drive air supply</source>
-        <translation>Gas in &amp;ingresso dalla rete dell’aria motrice</translation>
+        <translation>Gas in &amp;ingresso dall’aria motrice</translation>
     </message>
     <message>
         <source>&amp;Model to add:</source>

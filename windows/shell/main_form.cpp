@@ -3,7 +3,9 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -35,6 +37,9 @@ constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
 #else
 constexpr const char* kScreenProgram = "ZorvikScreen03";
 #endif
+
+constexpr int kTitlePixels = 21;
+constexpr int kSmallestTitlePixels = 16;
 
 // The Language button stands in the free corner above the product display.
 const QRect kLanguageButtonPlace(12, 12, 130, 29);
@@ -92,11 +97,7 @@ void TZorvAmpMainForm::FormCreate() {
     for (QWidget* overlay :
          {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2)})
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (QLabel* label : {ui->Label1, ui->Label2}) {
-        QFont font = label->font();
-        font.setPixelSize(21);
-        label->setFont(font);
-    }
+    FitTitle();
     ui->FrontCoverImage->Show(DrawCover);
     BuildLanguageButton();
 
@@ -166,6 +167,22 @@ void TZorvAmpMainForm::changeEvent(QEvent* event) {
     if (event->type() != QEvent::LanguageChange) return;
     ui->retranslateUi(this);
     languageButton_->setText(tr("&Language"));
+    FitTitle();
+}
+
+// The two lines of the title share one size, made smaller only where a
+// language's words would run past the banner.
+void TZorvAmpMainForm::FitTitle() {
+    QFont font = ui->Label1->font();
+    int pixels = kTitlePixels;
+    const auto fits = [&] {
+        for (const QLabel* label : {ui->Label1, ui->Label2})
+            if (QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) return false;
+        return true;
+    };
+    font.setPixelSize(pixels);
+    while (!fits() && pixels > kSmallestTitlePixels) font.setPixelSize(--pixels);
+    for (QLabel* label : {ui->Label1, ui->Label2}) label->setFont(font);
 }
 
 void TZorvAmpMainForm::ShowMenuWindow(QDialog* window) {

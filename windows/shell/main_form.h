@@ -69,6 +69,7 @@ protected:
 private:
     void FormCreate();
     void BuildLanguageButton();
+    void FitTitle();
     void ShowLanguageChecks();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);

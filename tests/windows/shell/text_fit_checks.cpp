@@ -20,7 +20,10 @@ namespace zorvik::testing {
 namespace {
 
 // Button frames and the gap between a check box's mark and its text.
-constexpr int kButtonMargin = 4;
+constexpr int kButtonMargin = 3;
+// Boxes of two texts may touch by this much, in pixels: a label's box runs
+// a little above and below its letters.
+constexpr int kBoxSlack = 3;
 // A word of a printout may touch its neighbour by this much, in points:
 // kerning and the bounding boxes poppler reports.
 constexpr double kWordSlack = 0.6;
@@ -37,6 +40,8 @@ QString Shown(QString text) {
     text.remove(QLatin1Char('&'));
     return text.replace(QChar(0x1), QLatin1Char('&'));
 }
+
+std::string Size(const QRect& r) { return std::to_string(r.width()) + "x" + std::to_string(r.height()); }
 
 int TextWidth(const QFontMetrics& metrics, const QString& text) {
     int widest = 0;
@@ -62,7 +67,10 @@ std::optional<QRect> LabelTextRect(const QLabel* label, const QWidget* window, s
     } else if (label->wordWrap()) {
         const int height = label->heightForWidth(label->width());
         needed = QSize(inside.width(), height);
-        if (height > label->height()) faults.push_back(Name(label, label->text()) + " wraps taller than its label");
+        // A wrapped text that does not fit loses a whole line; a margin
+        // running into the frame loses nothing.
+        if (height > label->height() + metrics.height() / 2)
+            faults.push_back(Name(label, label->text()) + " wraps taller than its label");
     } else {
         const QString text = label->buddy() != nullptr ? Shown(label->text()) : label->text();
         needed = QSize(TextWidth(metrics, text) + label->indent() * (label->indent() > 0),
@@ -100,6 +108,21 @@ void CheckMemo(const QTextEdit* memo, std::vector<std::string>& faults) {
             faults.push_back(Name(memo, block.text()) + " wraps beside its bullet");
 }
 
+// Where a text field's lines stand in the window: as wide as the longest
+// line, not the whole field, so a button beside a short text is clear of it.
+QRect MemoTextRect(const QTextEdit* memo, const QWidget* window) {
+    QRectF lines;
+    const QTextDocument* document = memo->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr) continue;
+        const QPointF at = document->documentLayout()->blockBoundingRect(block).topLeft();
+        for (int i = 0; i < layout->lineCount(); ++i) lines |= layout->lineAt(i).naturalTextRect().translated(at);
+    }
+    const QRect inside = lines.toAlignedRect().intersected(memo->viewport()->rect());
+    return QRect(memo->viewport()->mapTo(window, inside.topLeft()), inside.size());
+}
+
 void CheckTabBar(const QTabBar* bar, std::vector<std::string>& faults) {
     if (bar->sizeHint().width() > bar->width())
         faults.push_back(Name(bar, bar->tabText(0)) + " is too narrow for its tabs");
@@ -117,14 +140,15 @@ std::vector<std::string> UnfitTexts(QWidget* window) {
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!Visible(button, window) || button->text().isEmpty()) continue;
         if (TextWidth(QFontMetrics(button->font()), Shown(button->text())) > ButtonTextRoom(button))
-            faults.push_back(Name(button, button->text()) + " is wider than its button");
+            faults.push_back(Name(button, button->text()) + " is wider than its button by " +
+                             std::to_string(TextWidth(QFontMetrics(button->font()), Shown(button->text())) -
+                                            ButtonTextRoom(button)));
         texts.emplace_back(button, QRect(button->mapTo(window, QPoint()), button->size()));
     }
     for (const QTextEdit* memo : window->findChildren<QTextEdit*>()) {
         if (!Visible(memo, window) || memo->toPlainText().isEmpty()) continue;
         CheckMemo(memo, faults);
-        const QSize used(memo->width(), static_cast<int>(memo->document()->size().height()));
-        texts.emplace_back(memo, QRect(memo->mapTo(window, QPoint()), used.boundedTo(memo->size())));
+        texts.emplace_back(memo, MemoTextRect(memo, window));
     }
     for (const QTabBar* bar : window->findChildren<QTabBar*>())
         if (Visible(bar, window)) CheckTabBar(bar, faults);
@@ -132,9 +156,11 @@ std::vector<std::string> UnfitTexts(QWidget* window) {
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
             const auto& [a, ra] = texts[i];
             const auto& [b, rb] = texts[j];
-            if (a->isAncestorOf(b) || b->isAncestorOf(a) || !ra.intersects(rb)) continue;
+            const QRect common = ra.intersected(rb);
+            if (a->isAncestorOf(b) || b->isAncestorOf(a) || common.width() <= kBoxSlack || common.height() <= kBoxSlack)
+                continue;
             faults.push_back(Name(a, a->property("text").toString()) + " overlaps " +
-                             Name(b, b->property("text").toString()));
+                             Name(b, b->property("text").toString()) + " by " + Size(ra.intersected(rb)));
         }
     return faults;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -54,8 +55,18 @@ protected:
         window->show();
         QApplication::processEvents();
         const std::string where = std::string(window->metaObject()->className()) + " " + state;
+        Grab(window, state);
         for (const std::string& fault : UnfitTexts(window)) ADD_FAILURE() << where << ": " << fault;
         for (const std::string& fault : RepeatedMnemonics(window)) ADD_FAILURE() << where << ": mnemonic " << fault;
+    }
+    // For looking at the windows: ZORVIK_GRAB_DIR=folder saves each as checked.
+    void Grab(QWidget* window, const char* state) {
+        const QString folder = qEnvironmentVariable("ZORVIK_GRAB_DIR");
+        if (folder.isEmpty()) return;
+        const QString name = QStringLiteral("%1_%2_%3.png")
+                                 .arg(QString::fromLatin1(GetParam()), window->objectName(), QString::fromLatin1(state))
+                                 .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.]")), QStringLiteral("_"));
+        window->grab().save(QDir(folder).filePath(name));
     }
     void CheckAndHide(QWidget* window, const char* state) {
         Check(window, state);
