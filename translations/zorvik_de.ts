@@ -1450,11 +1450,11 @@ größe</translation>
     </message>
     <message>
         <source>Average Air used n.m3</source>
-        <translation>Mittl. Luftverbrauch n.m3</translation>
+        <translation>Ø-Verbrauch n.m3</translation>
     </message>
     <message>
         <source>Total Air n.m3</source>
-        <translation>Luft gesamt n.m3</translation>
+        <translation>Gesamt n.m3</translation>
     </message>
     <message>
         <source>Average Cycles / Min</source>
@@ -1462,7 +1462,7 @@ größe</translation>
     </message>
     <message>
         <source>Average Air Used Scfm</source>
-        <translation>Mittl. Luftverbrauch Scfm</translation>
+        <translation>Ø-Verbrauch Scfm</translation>
     </message>
     <message>
         <source>Total Air S.Cu.Ft</source>
@@ -1470,11 +1470,11 @@ größe</translation>
     </message>
     <message>
         <source>Flow rate nl/min</source>
-        <translation>Durchfluss nl/min</translation>
+        <translation>Durchfl. nl/min</translation>
     </message>
     <message>
         <source>Air used n.m3</source>
-        <translation>Luftverbrauch n.m3</translation>
+        <translation>Verbrauch n.m3</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1486,7 +1486,7 @@ größe</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Luftverbrauch Scfm</translation>
+        <translation>Verbrauch Scfm</translation>
     </message>
     <message>
         <source>Constant pressure source charging vessel or cylinders</source>
@@ -1538,11 +1538,11 @@ größe</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Luft/Gas Eingang psig</translation>
+        <translation>Gaseingang psig</translation>
     </message>
     <message>
         <source>Air / Gas Inlet barg</source>
-        <translation>Luft/Gas Eingang barg</translation>
+        <translation>Gaseingang barg</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1586,7 +1586,7 @@ größe</translation>
     </message>
     <message>
         <source>		and click list selections to</source>
-        <translation>		und auf Auswahl auflisten klicken, um</translation>
+        <translation>		und auf Auflisten klicken, um</translation>
     </message>
     <message>
         <source>		display possible options.</source>
@@ -1760,7 +1760,7 @@ größe</translation>
     </message>
     <message>
         <source>&amp;New Graph</source>
-        <translation>&amp;Neues Diagramm</translation>
+        <translation>&amp;Neu zeichnen</translation>
     </message>
 </context>
 <context>
@@ -1779,7 +1779,7 @@ größe</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Luft/Gas Eingang psig</translation>
+        <translation>Gaseingang psig</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1823,7 +1823,7 @@ größe</translation>
     </message>
     <message>
         <source>Fill Cylinder</source>
-        <translation>Flasche füllen</translation>
+        <translation>Befüllen</translation>
     </message>
     <message>
         <source>Change to Metric &amp;Units </source>
@@ -1843,7 +1843,7 @@ größe</translation>
       auswählen.
  2. Betriebsbedingungen eingeben.
  3. Auswahloptionen wählen.
- 4. Auf Auswahl auflisten klicken.</translation>
+ 4. Auf Auflisten klicken.</translation>
     </message>
     <message>
         <source>Selection Options</source>
@@ -1851,7 +1851,7 @@ größe</translation>
     </message>
     <message>
         <source> Ignore air available setting</source>
-        <translation> Verfügbare Luft nicht beachten</translation>
+        <translation> Verfügbare Luft ignorieren</translation>
     </message>
     <message>
         <source> Ignore flow rate setting</source>
@@ -1883,7 +1883,7 @@ größe</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Luftverbrauch Scfm</translation>
+        <translation>Verbrauch Scfm</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1905,15 +1905,15 @@ größe</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Dia&amp;gramm zeigen</translation>
+        <translation>Dia&amp;gramm</translation>
     </message>
     <message>
         <source>&amp;Print List</source>
-        <translation>Liste d&amp;rucken</translation>
+        <translation>D&amp;rucken</translation>
     </message>
     <message>
         <source>&amp;List Selections</source>
-        <translation>Auswahl &amp;auflisten</translation>
+        <translation>&amp;Auflisten</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
@@ -2120,7 +2120,7 @@ RBZ - two stage, with two pistons of different ratios.
 The figure after the dash is the pressure ratio.</source>
         <translation>RB - einfachwirkend, einstufig.
 RBW - doppeltwirkend, einstufig: der Gaseingangsdruck hilft mit.
-RBZ - zweistufig, mit zwei Kolben verschiedener Verhältnisse.
+RBZ - zweistufig, zwei Kolbenverhältnisse.
 Die Zahl nach dem Bindestrich ist das Druckverhältnis.</translation>
     </message>
     <message>
@@ -2652,7 +2652,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Dia&amp;gramm zeigen</translation>
+        <translation>Dia&amp;gramm</translation>
     </message>
     <message>
         <source>&amp;Adjust pressure</source>
@@ -2903,7 +2903,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Dia&amp;gramm zeigen</translation>
+        <translation>Dia&amp;gramm</translation>
     </message>
     <message>
         <source>Show &amp;Drawing</source>
@@ -2919,7 +2919,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>  Single acting</source>
-        <translation>  Einfachwirkend</translation>
+        <translation>  Einfach wirkend</translation>
     </message>
     <message>
         <source>  Single stage</source>
@@ -2927,7 +2927,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>  Double acting</source>
-        <translation>  Doppeltwirkend</translation>
+        <translation>  Doppelt wirkend</translation>
     </message>
     <message>
         <source>  Two stage</source>

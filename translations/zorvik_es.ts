@@ -1528,19 +1528,19 @@ motor</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Caudal aire motriz scfm</translation>
+        <translation>Aire motriz scfm</translation>
     </message>
     <message>
         <source>Air Drive Flow nl/min</source>
-        <translation>Caudal aire motriz nl/min</translation>
+        <translation>Aire motriz nl/min</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Entrada aire/gas psig</translation>
+        <translation>Entrada gas psig</translation>
     </message>
     <message>
         <source>Air / Gas Inlet barg</source>
-        <translation>Entrada aire/gas barg</translation>
+        <translation>Entrada gas barg</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1773,11 +1773,11 @@ motor</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Caudal aire motriz scfm</translation>
+        <translation>Aire motriz scfm</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Entrada aire/gas psig</translation>
+        <translation>Entrada gas psig</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1801,7 +1801,7 @@ motor</translation>
     </message>
     <message>
         <source> &amp;Inlet pressure equal</source>
-        <translation> Presión de &amp;entrada igual</translation>
+        <translation> &amp;Entrada igual</translation>
     </message>
     <message>
         <source>to air drive pressure</source>
@@ -1907,7 +1907,7 @@ motor</translation>
     </message>
     <message>
         <source>&amp;Print List</source>
-        <translation>Imp&amp;rimir lista</translation>
+        <translation>Imp&amp;rimir</translation>
     </message>
     <message>
         <source>&amp;List Selections</source>
@@ -2118,7 +2118,7 @@ RBZ - two stage, with two pistons of different ratios.
 The figure after the dash is the pressure ratio.</source>
         <translation>RB - simple efecto, una etapa.
 RBW - doble efecto, una etapa: le ayuda la presión de entrada.
-RBZ - dos etapas, con dos pistones de relaciones distintas.
+RBZ - dos etapas, dos relaciones de pistón.
 La cifra tras el guion es la relación de presión.</translation>
     </message>
     <message>
@@ -2909,7 +2909,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>S&amp;how mm</source>
-        <translation>En &amp;mm</translation>
+        <translation>E&amp;n mm</translation>
     </message>
     <message>
         <source>Show &amp;inches</source>

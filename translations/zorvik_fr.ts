@@ -1446,7 +1446,7 @@ moteur</translation>
     <name>SelectionLayouts</name>
     <message>
         <source>Fill Time Minutes</source>
-        <translation>Durée de remplissage min</translation>
+        <translation>Remplissage min</translation>
     </message>
     <message>
         <source>Average Air used n.m3</source>
@@ -1530,11 +1530,11 @@ moteur</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Débit d’air moteur scfm</translation>
+        <translation>Air moteur scfm</translation>
     </message>
     <message>
         <source>Air Drive Flow nl/min</source>
-        <translation>Débit d’air moteur nl/min</translation>
+        <translation>Air moteur nl/min</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
@@ -1586,7 +1586,7 @@ moteur</translation>
     </message>
     <message>
         <source>		and click list selections to</source>
-        <translation>		puis cliquez sur Lister les modèles</translation>
+        <translation>		puis cliquez sur Lister</translation>
     </message>
     <message>
         <source>		display possible options.</source>
@@ -1732,11 +1732,11 @@ moteur</translation>
     </message>
     <message>
         <source>Min gas inlet pressure</source>
-        <translation>Pression d’entrée du gaz min.</translation>
+        <translation>Pression entrée gaz min.</translation>
     </message>
     <message>
         <source>Max gas inlet pressure</source>
-        <translation>Pression d’entrée du gaz max.</translation>
+        <translation>Pression entrée gaz max.</translation>
     </message>
     <message>
         <source>New air drive pressure will be applied to all graphs displayed</source>
@@ -1775,7 +1775,7 @@ moteur</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Débit d’air moteur scfm</translation>
+        <translation>Air moteur scfm</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
@@ -1803,7 +1803,7 @@ moteur</translation>
     </message>
     <message>
         <source> &amp;Inlet pressure equal</source>
-        <translation> Pression d’&amp;entrée égale</translation>
+        <translation> &amp;Entrée égale</translation>
     </message>
     <message>
         <source>to air drive pressure</source>
@@ -1843,7 +1843,7 @@ moteur</translation>
       ci-dessus.
  2. Saisissez les conditions.
  3. Choisissez les options.
- 4. Cliquez sur Lister les modèles.</translation>
+ 4. Cliquez sur Lister.</translation>
     </message>
     <message>
         <source>Selection Options</source>
@@ -1871,7 +1871,7 @@ moteur</translation>
     </message>
     <message>
         <source> Real-gas vessel contents</source>
-        <translation> Contenu du réservoir en gaz réel</translation>
+        <translation> Réservoir en gaz réel</translation>
     </message>
     <message>
         <source>Model       Number   </source>
@@ -1913,7 +1913,7 @@ moteur</translation>
     </message>
     <message>
         <source>&amp;List Selections</source>
-        <translation>&amp;Lister les modèles</translation>
+        <translation>&amp;Lister</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
@@ -2120,7 +2120,7 @@ RBZ - two stage, with two pistons of different ratios.
 The figure after the dash is the pressure ratio.</source>
         <translation>RB - simple effet, un étage.
 RBW - double effet, un étage : la pression d’entrée du gaz aide.
-RBZ - deux étages, avec deux pistons de rapports différents.
+RBZ - deux étages, deux rapports de pistons.
 Le nombre après le tiret est le rapport de pression.</translation>
     </message>
     <message>
@@ -2593,11 +2593,11 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Min inlet gas pressure</source>
-        <translation>Pression d’entrée du gaz min.</translation>
+        <translation>Pression entrée gaz min.</translation>
     </message>
     <message>
         <source>Max inlet gas pressure</source>
-        <translation>Pression d’entrée du gaz max.</translation>
+        <translation>Pression entrée gaz max.</translation>
     </message>
     <message>
         <source>Dependent on air drive pressure</source>
@@ -2648,7 +2648,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model Data</source>
-        <translation>Données du modèle</translation>
+        <translation>Fiche modèle</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
@@ -2656,7 +2656,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Adjust pressure</source>
-        <translation>&amp;Régler la pression</translation>
+        <translation>&amp;Régler</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -2911,7 +2911,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>S&amp;how mm</source>
-        <translation>En &amp;mm</translation>
+        <translation>E&amp;n mm</translation>
     </message>
     <message>
         <source>Show &amp;inches</source>

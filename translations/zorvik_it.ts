@@ -1446,11 +1446,11 @@ motore</translation>
     <name>SelectionLayouts</name>
     <message>
         <source>Fill Time Minutes</source>
-        <translation>Tempo di riempimento min</translation>
+        <translation>Riempim. min</translation>
     </message>
     <message>
         <source>Average Air used n.m3</source>
-        <translation>Aria media consumata n.m3</translation>
+        <translation>Aria media n.m3</translation>
     </message>
     <message>
         <source>Total Air n.m3</source>
@@ -1462,7 +1462,7 @@ motore</translation>
     </message>
     <message>
         <source>Average Air Used Scfm</source>
-        <translation>Aria media consumata Scfm</translation>
+        <translation>Aria media Scfm</translation>
     </message>
     <message>
         <source>Total Air S.Cu.Ft</source>
@@ -1474,7 +1474,7 @@ motore</translation>
     </message>
     <message>
         <source>Air used n.m3</source>
-        <translation>Aria consumata n.m3</translation>
+        <translation>Consumo aria n.m3</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1486,7 +1486,7 @@ motore</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Aria consumata Scfm</translation>
+        <translation>Consumo aria Scfm</translation>
     </message>
     <message>
         <source>Constant pressure source charging vessel or cylinders</source>
@@ -1530,19 +1530,19 @@ motore</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Portata aria motrice scfm</translation>
+        <translation>Aria motrice scfm</translation>
     </message>
     <message>
         <source>Air Drive Flow nl/min</source>
-        <translation>Portata aria motr. nl/min</translation>
+        <translation>Aria motrice nl/min</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Ingresso aria/gas psig</translation>
+        <translation>Ingresso gas psig</translation>
     </message>
     <message>
         <source>Air / Gas Inlet barg</source>
-        <translation>Ingresso aria/gas barg</translation>
+        <translation>Ingresso gas barg</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1732,11 +1732,11 @@ motore</translation>
     </message>
     <message>
         <source>Min gas inlet pressure</source>
-        <translation>Pressione ingresso gas min.</translation>
+        <translation>Press. ingresso gas min.</translation>
     </message>
     <message>
         <source>Max gas inlet pressure</source>
-        <translation>Pressione ingresso gas max.</translation>
+        <translation>Press. ingresso gas max.</translation>
     </message>
     <message>
         <source>New air drive pressure will be applied to all graphs displayed</source>
@@ -1775,11 +1775,11 @@ motore</translation>
     </message>
     <message>
         <source>Air Drive Flow scfm</source>
-        <translation>Portata aria motrice scfm</translation>
+        <translation>Aria motrice scfm</translation>
     </message>
     <message>
         <source>Air / Gas Inlet psig</source>
-        <translation>Ingresso aria/gas psig</translation>
+        <translation>Ingresso gas psig</translation>
     </message>
     <message>
         <source>Flow rate scfm</source>
@@ -1803,11 +1803,11 @@ motore</translation>
     </message>
     <message>
         <source> &amp;Inlet pressure equal</source>
-        <translation> Pressione di &amp;ingresso uguale</translation>
+        <translation> &amp;Ingresso uguale</translation>
     </message>
     <message>
         <source>to air drive pressure</source>
-        <translation>alla pressione motrice</translation>
+        <translation>alla press. motrice</translation>
     </message>
     <message>
         <source>Constant pressure source feeding continuous process</source>
@@ -1855,7 +1855,7 @@ motore</translation>
     </message>
     <message>
         <source> Ignore flow rate setting</source>
-        <translation> Ignorare la portata richiesta</translation>
+        <translation> Ignorare la portata</translation>
     </message>
     <message>
         <source>Ga&amp;s</source>
@@ -1871,7 +1871,7 @@ motore</translation>
     </message>
     <message>
         <source> Real-gas vessel contents</source>
-        <translation> Contenuto serbatoio come gas reale</translation>
+        <translation> Serbatoio come gas reale</translation>
     </message>
     <message>
         <source>Model       Number   </source>
@@ -1883,7 +1883,7 @@ motore</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Aria consumata Scfm</translation>
+        <translation>Consumo aria Scfm</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1905,11 +1905,11 @@ motore</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Mostra &amp;grafico</translation>
+        <translation>&amp;Grafico</translation>
     </message>
     <message>
         <source>&amp;Print List</source>
-        <translation>S&amp;tampa elenco</translation>
+        <translation>S&amp;tampa</translation>
     </message>
     <message>
         <source>&amp;List Selections</source>
@@ -2593,11 +2593,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Min inlet gas pressure</source>
-        <translation>Pressione ingresso gas min.</translation>
+        <translation>Press. ingresso gas min.</translation>
     </message>
     <message>
         <source>Max inlet gas pressure</source>
-        <translation>Pressione ingresso gas max.</translation>
+        <translation>Press. ingresso gas max.</translation>
     </message>
     <message>
         <source>Dependent on air drive pressure</source>
@@ -2652,7 +2652,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Mostra &amp;grafico</translation>
+        <translation>&amp;Grafico</translation>
     </message>
     <message>
         <source>&amp;Adjust pressure</source>
@@ -2903,7 +2903,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Show &amp;Graph</source>
-        <translation>Mostra &amp;grafico</translation>
+        <translation>&amp;Grafico</translation>
     </message>
     <message>
         <source>Show &amp;Drawing</source>
@@ -2911,7 +2911,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>S&amp;how mm</source>
-        <translation>In &amp;mm</translation>
+        <translation>I&amp;n mm</translation>
     </message>
     <message>
         <source>Show &amp;inches</source>

@@ -1450,7 +1450,7 @@ maat</translation>
     </message>
     <message>
         <source>Average Air used n.m3</source>
-        <translation>Gem. luchtverbruik n.m3</translation>
+        <translation>Gem. lucht n.m3</translation>
     </message>
     <message>
         <source>Total Air n.m3</source>
@@ -1462,7 +1462,7 @@ maat</translation>
     </message>
     <message>
         <source>Average Air Used Scfm</source>
-        <translation>Gem. luchtverbruik Scfm</translation>
+        <translation>Gem. lucht Scfm</translation>
     </message>
     <message>
         <source>Total Air S.Cu.Ft</source>
@@ -1474,7 +1474,7 @@ maat</translation>
     </message>
     <message>
         <source>Air used n.m3</source>
-        <translation>Luchtverbruik n.m3</translation>
+        <translation>Verbruik n.m3</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1486,7 +1486,7 @@ maat</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Luchtverbruik Scfm</translation>
+        <translation>Verbruik Scfm</translation>
     </message>
     <message>
         <source>Constant pressure source charging vessel or cylinders</source>
@@ -1851,7 +1851,7 @@ maat</translation>
     </message>
     <message>
         <source> Ignore air available setting</source>
-        <translation> Beschikbare lucht negeren</translation>
+        <translation> Luchtaanbod negeren</translation>
     </message>
     <message>
         <source> Ignore flow rate setting</source>
@@ -1883,7 +1883,7 @@ maat</translation>
     </message>
     <message>
         <source>Air Used Scfm</source>
-        <translation>Luchtverbruik Scfm</translation>
+        <translation>Verbruik Scfm</translation>
     </message>
     <message>
         <source>Cycles / Min</source>
@@ -1909,7 +1909,7 @@ maat</translation>
     </message>
     <message>
         <source>&amp;Print List</source>
-        <translation>Lijst af&amp;drukken</translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;List Selections</source>
@@ -2120,7 +2120,7 @@ RBZ - two stage, with two pistons of different ratios.
 The figure after the dash is the pressure ratio.</source>
         <translation>RB - enkelwerkend, eentraps.
 RBW - dubbelwerkend, eentraps: de gasinlaatdruk helpt mee.
-RBZ - tweetraps, met twee zuigers van verschillende verhouding.
+RBZ - tweetraps, twee zuigerverhoudingen.
 Het getal na het streepje is de drukverhouding.</translation>
     </message>
     <message>

@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -96,11 +100,56 @@ int ButtonTextRoom(const QAbstractButton* button) {
     return room;
 }
 
+// A control stacked above the label that hides part of its text.
+const QWidget* CoveringSibling(const QLabel* label, const QRect& text, const QWidget* window) {
+    const QWidget* parent = label->parentWidget();
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
+        if (sibling == nullptr || !Visible(sibling, window) || sibling->isWindow()) continue;
+        // A label without a background of its own lets the text show through.
+        if (qobject_cast<const QLabel*>(sibling) != nullptr && !sibling->autoFillBackground()) continue;
+        const QRect common = QRect(sibling->mapTo(window, QPoint()), sibling->size()).intersected(text);
+        if (common.width() > kBoxSlack && common.height() > kBoxSlack) return sibling;
+    }
+    return nullptr;
+}
+
+int ComboTextRoom(const QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = false;
+    int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    if (!box->itemIcon(box->currentIndex()).isNull()) room -= box->iconSize().width() + kButtonMargin;
+    return room;
+}
+
+// A word too long for a text field is broken inside; lines may carry on
+// only at a blank.
+void CheckWordBreaks(const QWidget* memo, const QTextDocument* document, std::vector<std::string>& faults) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QString text = block.text();
+        for (int i = 0; layout != nullptr && i + 1 < layout->lineCount(); ++i) {
+            const int end = layout->lineAt(i).textStart() + layout->lineAt(i).textLength();
+            if (end > 0 && end < text.size() && text[end - 1].isLetterOrNumber() && text[end].isLetterOrNumber())
+                faults.push_back(Name(memo, text) + " breaks a word");
+        }
+    }
+}
+
+void CheckPlainMemo(const QPlainTextEdit* memo, std::vector<std::string>& faults) {
+    if (memo->verticalScrollBar()->maximum() > 0)
+        faults.push_back(Name(memo, memo->toPlainText().left(40)) + " needs more room than its text field has");
+    CheckWordBreaks(memo, memo->document(), faults);
+}
+
 void CheckMemo(const QTextEdit* memo, std::vector<std::string>& faults) {
     const QTextDocument* document = memo->document();
     const QString start = memo->toPlainText().left(40);
     if (document->size().height() > memo->viewport()->height() + 1)
         faults.push_back(Name(memo, start) + " needs more room than its text field has");
+    CheckWordBreaks(memo, document, faults);
     // Lines drawn beside bullets stand one to a bullet.
     if (!memo->property("linesBesideBullets").toBool()) return;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
@@ -135,8 +184,16 @@ std::vector<std::string> UnfitTexts(QWidget* window) {
     std::vector<std::pair<const QWidget*, QRect>> texts;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (!Visible(label, window)) continue;
-        if (const auto rect = LabelTextRect(label, window, faults)) texts.emplace_back(label, *rect);
+        const auto rect = LabelTextRect(label, window, faults);
+        if (!rect) continue;
+        texts.emplace_back(label, *rect);
+        if (const QWidget* cover = CoveringSibling(label, *rect, window))
+            faults.push_back(Name(label, label->text()) + " runs under " + cover->objectName().toStdString());
     }
+    for (const QComboBox* box : window->findChildren<QComboBox*>())
+        if (Visible(box, window) && !box->isEditable() &&
+            TextWidth(box->fontMetrics(), box->currentText()) > ComboTextRoom(box))
+            faults.push_back(Name(box, box->currentText()) + " is wider than its list box");
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!Visible(button, window) || button->text().isEmpty()) continue;
         if (TextWidth(QFontMetrics(button->font()), Shown(button->text())) > ButtonTextRoom(button))
@@ -150,6 +207,8 @@ std::vector<std::string> UnfitTexts(QWidget* window) {
         CheckMemo(memo, faults);
         texts.emplace_back(memo, MemoTextRect(memo, window));
     }
+    for (const QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>())
+        if (Visible(memo, window)) CheckPlainMemo(memo, faults);
     for (const QTabBar* bar : window->findChildren<QTabBar*>())
         if (Visible(bar, window)) CheckTabBar(bar, faults);
     for (std::size_t i = 0; i < texts.size(); ++i)
