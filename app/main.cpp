@@ -1,5 +1,6 @@
 // The program: its session and notices, then the windows on them, then the
-// main window's message loop until it closes.
+// jobs (one left behind by a crash, the file named), then the message loop
+// until the last window closes.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include "program_language.h"
 #include "qt_notices.h"
 #include "app_windows.h"
+#include "job_start.h"
 #include "program_options.h"
 
 int main(int argc, char* argv[]) {
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     zorvik::SetUpProgramOptions(parser);
     parser.process(app);
+    const zorvik::ProgramOptions options = zorvik::ReadProgramOptions(parser);
     // Lets a Wayland desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
@@ -29,9 +32,12 @@ int main(int argc, char* argv[]) {
     zorvik::ProgramLanguage language;
     language.Use(zorvik::StartLanguage());
     zorvik::Session session;
-    zorvik::QtNotices notices;
-    const auto windows = zorvik::CreateAppWindows(session, notices);
+    std::unique_ptr<zorvik::Notices> notices = std::make_unique<zorvik::QtNotices>();
+    if (!options.answerQuestions.isEmpty())
+        notices = zorvik::AnsweringNotices(options.answerQuestions == QStringLiteral("ok"));
+    const auto windows = zorvik::CreateAppWindows(session, *notices);
     windows->ZorvAmpMainForm->SetProgramLanguage(&language);
     windows->ZorvAmpMainForm->show();
+    zorvik::StartJobs(*windows, *notices, options);
     return QApplication::exec();
 }

@@ -20,7 +20,22 @@ constexpr const char* kDescription =
     "                                configuration folder, then in the system's\n"
     "                                ($XDG_CONFIG_DIRS/zorvik-amplifiers, by default\n"
     "                                /etc/xdg/zorvik-amplifiers), then beside the program;\n"
-    "                                the first one found is read, alone.";
+    "                                the first one found is read, alone.\n"
+    "  autosave-N.zjob               the open job with its unsaved changes, kept every\n"
+    "                                minute in the user's state folder ($XDG_STATE_HOME/\n"
+    "                                zorvik-amplifiers, by default ~/.local/state/\n"
+    "                                zorvik-amplifiers) and offered back at the next start\n"
+    "                                when the program ended without closing.";
+
+const QString kAutosaveSeconds = QStringLiteral("autosave-seconds");
+const QString kAnswer = QStringLiteral("answer-questions");
+const QString kAddItem = QStringLiteral("add-item");
+
+QCommandLineOption HiddenOption(const QString& name, const QString& value) {
+    QCommandLineOption option(name, QString(), value);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
 
 }  // namespace
 
@@ -28,6 +43,21 @@ void SetUpProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.zjob"), QStringLiteral("A job file to open in the job window."),
+                                 QStringLiteral("[FILE.zjob]"));
+    parser.addOption(HiddenOption(kAutosaveSeconds, QStringLiteral("seconds")));
+    parser.addOption(HiddenOption(kAnswer, QStringLiteral("ok|cancel")));
+    parser.addOption(HiddenOption(kAddItem, QStringLiteral("tag")));
+}
+
+ProgramOptions ReadProgramOptions(const QCommandLineParser& parser) {
+    ProgramOptions options;
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty()) options.jobFile = files.front();
+    options.autosaveSeconds = parser.value(kAutosaveSeconds).toInt();
+    options.answerQuestions = parser.value(kAnswer);
+    options.addItemTag = parser.value(kAddItem);
+    return options;
 }
 
 void AnswerHelpOrVersion(int argc, char** argv) {

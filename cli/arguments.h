@@ -31,7 +31,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, co
 
 // Exit statuses shared by every command.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitFailed = 2;  // usage error, invalid entry, failed validation
+inline constexpr int ExitSomeRefused = 1;  // a batch file with points that could not be sized
+inline constexpr int ExitFailed = 2;       // usage error, invalid entry, failed validation
 
 // Writes "zorvik-select <command>: <message>" on stderr; returns ExitFailed.
 int Failure(const std::string& command, const std::string& message);

@@ -1,5 +1,7 @@
 #include "batch_command.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,6 +33,23 @@ private:
     std::string last_;
 };
 
+class SelectionBatchWriter final : public BatchWriter {
+public:
+    SelectionBatchWriter(const OutputKind& kind, SelectionFormat format) : kind_(kind), format_(format) {}
+    std::string Start(const std::vector<std::string>& carriedNames) override {
+        return BatchStart(kind_, carriedNames, format_);
+    }
+    std::string Case(const BatchPoint& point, const SelectionResult* result, const std::string& message,
+                     bool first) override {
+        return BatchCaseText(kind_, point, result, message, format_, first);
+    }
+    std::string End(bool anyCase) override { return BatchEnd(format_, anyCase); }
+
+private:
+    OutputKind kind_;
+    SelectionFormat format_;
+};
+
 std::vector<std::string> FieldNames(const SelectionCommandSpec& command) {
     std::vector<std::string> names;
     for (const FieldOption& f : command.fields) names.emplace_back(f.name);
@@ -39,30 +58,52 @@ std::vector<std::string> FieldNames(const SelectionCommandSpec& command) {
 
 void Write(std::FILE* out, const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); }
 
-int SizeEveryPoint(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format,
-                   std::istream& in, std::FILE* out) {
-    BatchReader reader(in, FieldNames(command));
-    if (!reader.HeaderError().empty()) return Failure(command.name, reader.HeaderError());
-    BatchNotices notices(!parsed.Has("no-equalise"));
-    // The columns follow the application and units before any point is read.
-    const OutputKind kind{command.applicationType == ApplicationFillCylinder, parsed.Has("metric")};
-    Write(out, BatchStart(kind, format));
-    Session session;
-    bool allSized = true;
-    bool first = true;
-    for (BatchCase point; reader.Next(point); first = false) {
-        notices.Clear();
-        const SelectionResult result =
-            point.error.empty() ? SelectFromTexts(command, point.values, parsed, session, notices) : SelectionResult{};
-        const bool sized = point.error.empty() && result.Completed();
-        const std::string message = !point.error.empty()                             ? point.error
-                                    : result.stop == SelectionStop::ValidationFailed ? result.message
-                                                                                     : notices.Last();
-        Write(out, BatchCaseText(kind, point.line, sized ? &result : nullptr, message, format, first));
-        allSized = allSized && sized;
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Empty, or the reason a carried column cannot be: it names an option.
+std::string OptionColumn(const std::vector<std::string>& carried, const std::vector<OptionSpec>& options) {
+    for (const std::string& column : carried) {
+        const std::string name = Lower(column);
+        const auto option = std::find_if(options.begin(), options.end(), [&name](const OptionSpec& o) {
+            return o.name == name || "--" + o.name == name;
+        });
+        if (option != options.end())
+            return "the column \"" + column + "\" is an option of the command line: give --" + option->name +
+                   " there, for every point";
     }
-    Write(out, BatchEnd(format, !first));
-    return allSized ? ExitOk : ExitFailed;
+    return {};
+}
+
+int SizeEveryPoint(const BatchJob& job, std::istream& in, std::FILE* out) {
+    BatchReader reader(in, FieldNames(job.command));
+    std::string error = reader.HeaderError();
+    if (error.empty()) error = OptionColumn(reader.CarriedColumns(), job.options);
+    if (!error.empty()) return Failure(job.name, error);
+    BatchNotices notices(!job.parsed.Has("no-equalise"));
+    Write(out, job.writer.Start(reader.CarriedColumns()));
+    Session session;
+    int points = 0;
+    int refused = 0;
+    for (BatchCase point; reader.Next(point); ++points) {
+        notices.Clear();
+        const SelectionResult result = point.error.empty()
+                                           ? SelectFromTexts(job.command, point.values, job.run, session, notices)
+                                           : SelectionResult{};
+        const bool sized = point.error.empty() && result.Completed();
+        const std::string message = !point.error.empty() ? point.error : StopMessage(result, notices.Last());
+        const BatchPoint written{point.line, reader.CarriedColumns(), point.carried};
+        Write(out, job.writer.Case(written, sized ? &result : nullptr, message, points == 0));
+        refused += sized ? 0 : 1;
+    }
+    Write(out, job.writer.End(points > 0));
+    if (refused == 0) return ExitOk;
+    std::fflush(out);
+    std::fprintf(stderr, "zorvik-select %s: %d of %d points refused; each has its message in the output\n", job.name,
+                 refused, points);
+    return ExitSomeRefused;
 }
 
 // Standard input read whole through stdio: <iostream>'s standard streams
@@ -77,15 +118,39 @@ std::istringstream StandardInput() {
 
 }  // namespace
 
-int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format, std::FILE* out) {
-    const std::string name = parsed.Value("batch");
-    if (name == "-") {
+const char* const BatchFileHelp =
+    "A batch file is what a spreadsheet saves as CSV: a header naming the values\n"
+    "in any order and letter case, then a duty point a line, separated by \",\",\n"
+    "\";\" or tabs, cells quoted or not. In a \";\" file \",\" is the decimal\n"
+    "separator, in a tab file \",\" or \".\"; a number that could carry a thousands\n"
+    "separator (1.500) is refused. Other columns (a customer's reference) are\n"
+    "carried to the output; every point gets a \"case\", its line number, and one\n"
+    "that cannot be sized its message. Exit status 0 when every point was read,\n"
+    "1 when some were refused (their number on stderr), 2 when the file or its\n"
+    "header cannot be read.\n\n";
+
+int SizeBatch(const BatchJob& job, std::FILE* out) {
+    BatchJob batch = job;
+    batch.run.namePrefix = "";
+    const std::string file = job.parsed.Value("batch");
+    if (file == "-") {
         std::istringstream in = StandardInput();
-        return SizeEveryPoint(command, parsed, format, in, out);
+        return SizeEveryPoint(batch, in, out);
     }
-    std::ifstream file(name);
-    if (!file) return Failure(command.name, "cannot read \"" + name + "\"");
-    return SizeEveryPoint(command, parsed, format, file, out);
+    std::ifstream in(file);
+    if (!in) return Failure(job.name, "cannot read \"" + file + "\"");
+    return SizeEveryPoint(batch, in, out);
+}
+
+int RunBatch(const SelectionCommandSpec& command, const Arguments& parsed, SelectionFormat format, std::FILE* out) {
+    std::string error;
+    const std::optional<GasOptions> gas = ReadGasOptions(parsed, error);
+    if (!gas) return Failure(command.name, error);
+    const RunOptions run = RunOptionsOf(parsed, *gas);
+    SelectionBatchWriter writer({command.applicationType == ApplicationFillCylinder, run.metric, *gas}, format);
+    const int status = SizeBatch({command.name, command, parsed, SelectionOptionSpecs(command), run, writer}, out);
+    if (status != ExitFailed && format != SelectionFormat::Json) SaySafetyNote(command.name, *gas);
+    return status;
 }
 
 }  // namespace zorvik::cli

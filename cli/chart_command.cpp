@@ -8,7 +8,6 @@
 #include "chart_options.h"
 #include "offscreen_application.h"
 #include "reader_texts.h"
-#include "stderr_notices.h"
 #include "performance_chart.h"
 #include "picture_file.h"
 
@@ -27,8 +26,8 @@ void Help() {
         "Dimensions & Graphs window shows it.\n\n"
         "  --model N        catalogue model number, 1 to 15\n"
         "  --drive P        air drive pressure of the chart, psig (default 90), 40 at\n"
-        "                   least; above the model's maximum it is drawn at the\n"
-        "                   maximum, with a warning\n"
+        "                   least; above the model's maximum the chart is drawn at\n"
+        "                   the maximum, and a line on stderr says so (exit status 0)\n"
         "  --inlet-scale F  gas inlet pressure as a fraction of the model's reference\n"
         "                   inlet pressure (default 1.0); held to the model's limits\n"
         "  --units U        psi (psi and scfm, the default) or bar (bar and nl/min)\n"
@@ -72,10 +71,10 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     return r;
 }
 
-int DrawChart(const ChartRequest& r, double drivePsi, StderrNotices& notices) {
+int DrawChart(const ChartRequest& r, double drivePsi) {
     const OffscreenApplication app;
 
-    const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, notices);
+    const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, "chart");
     const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
     QString error;
     const ReaderTexts picture;
@@ -90,10 +89,9 @@ int Run(const Words& args) {
     const auto request = CheckUsage(parsed, error);
     if (!request) return Failure("chart", error);
 
-    StderrNotices notices;
-    const auto drivePsi = ReadChartDrivePsi(*parsed, notices);
-    if (!drivePsi) return ExitFailed;
-    return DrawChart(*request, *drivePsi, notices);
+    const auto drivePsi = ReadChartDrivePsi(*parsed, error);
+    if (!drivePsi) return Failure("chart", error);
+    return DrawChart(*request, *drivePsi);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include "chart_options.h"
 
+#include <cstdio>
+
+#include "catalogue.h"
 #include "number_text.h"
+#include "option_values.h"
+#include "output.h"
 #include "numeric_entry.h"
 #include "picture_file.h"
 #include "session.h"
@@ -31,25 +36,29 @@ std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error
     return *scale;
 }
 
-std::optional<double> ReadChartDrivePsi(const Arguments& parsed, StderrNotices& notices) {
+std::optional<double> ReadChartDrivePsi(const Arguments& parsed, std::string& error) {
     if (!parsed.Has("drive")) return DefaultGraphAirDrivePsi;
-    OptionField field(parsed.Value("drive"));
-    const std::optional<double> drivePsi = ReadEntryField(field, PressureEntry, false, notices);
+    const std::optional<double> drivePsi =
+        ReadEntryOption("--drive", parsed.Value("drive"), PressureEntry, false, error);
     if (!drivePsi) return std::nullopt;
     // The adjust dialog takes nothing below 40 psig either; below it the
     // model stalls at once and the chart would come out empty.
     if (*drivePsi < kLowestDrivePsi) {
-        notices.Warning("Air drive pressure is too low!");
+        error = "--drive: " + parsed.Value("drive") + " psig is below the " + FullPrecision(kLowestDrivePsi) +
+                " psig a chart starts at";
         return std::nullopt;
     }
     return drivePsi;
 }
 
-ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, Notices& notices) {
+ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, const char* command) {
     const PreparedChart prepared = PrepareGraphChart(model, drivePsi, inletScale, barUnits);
     if (!prepared.warning.empty()) {
-        notices.Beep();
-        notices.Warning(prepared.warning);
+        const std::string name = ModelName(CatalogueRow(model).Series, CatalogueRow(model).RatioText);
+        std::fprintf(stderr,
+                     "zorvik-select %s: --drive: %s psig is above the %s psig maximum of %s; drawn at %s psig\n",
+                     command, FullPrecision(drivePsi).c_str(), FullPrecision(prepared.view.drivePsi).c_str(),
+                     name.c_str(), FullPrecision(prepared.view.drivePsi).c_str());
     }
     return prepared.view;
 }

@@ -7,7 +7,6 @@
 
 #include "arguments.h"
 #include "chart_view.h"
-#include "stderr_notices.h"
 
 namespace zorvik::cli {
 
@@ -18,13 +17,14 @@ std::optional<int> ReadPictureScale(const Arguments& parsed, std::string& error)
 std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error);
 
 // --drive P as the window's entry field takes it, 40 psig at least; the
-// graph's drive pressure when not given. Nothing, after the message on
-// stderr, when the entry is refused.
-std::optional<double> ReadChartDrivePsi(const Arguments& parsed, StderrNotices& notices);
+// graph's drive pressure when not given. Nothing, with the error naming the
+// option, when the entry is refused.
+std::optional<double> ReadChartDrivePsi(const Arguments& parsed, std::string& error);
 
 // The chart the graph window would draw of `model` with the same settings:
 // bar or psi units, the drive pressure and the inlet scale. A drive pressure
-// above the model's maximum is drawn at the maximum, after the warning.
-ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, Notices& notices);
+// above the model's maximum is drawn at the maximum, and `command` says so
+// on stderr.
+ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, const char* command);
 
 }  // namespace zorvik::cli

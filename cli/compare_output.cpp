@@ -16,17 +16,17 @@ struct Field {
 std::string Number(double value) { return FullPrecision(value); }
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
-std::string Object(const std::vector<Field>& fields) {
+std::string Object(const std::vector<Field>& fields, const std::string& more) {
     std::string out = "{";
     for (std::size_t i = 0; i < fields.size(); ++i)
         out += (i == 0 ? "\"" : ", \"") + std::string(fields[i].key) + "\": " + fields[i].json;
-    return out + "}";
+    return out + more + "}";
 }
 
 template <typename Row>
 std::vector<Field> Common(const Row& r) {
     return {{"model", std::to_string(r.Model())},
-            {"name", JsonString(r.name)},
+            {"name", JsonString(ModelName(r.name, ""))},
             {"listed", Bool(r.Listed())},
             {"reason", r.reason.empty() ? "null" : JsonString(r.reason)}};
 }
@@ -52,7 +52,16 @@ std::vector<Field> DutyFields(const FlowComparisonRow& r) {
     };
 }
 
-std::string FlowJsonRow(const FlowComparisonRow& r) {
+GasRowFigures GasFiguresOf(const Comparison& c, const FlowComparisonRow& r) {
+    return FlowGasFigures(c.gas, c.flowDuty, r.candidate);
+}
+
+GasRowFigures GasFiguresOf(const Comparison& c, const ChargeComparisonRow& r) {
+    return ChargeGasFigures(c.gas, c.chargeDuty, r.candidate);
+}
+
+// A row with the gas members after its own.
+std::string FlowJsonRow(const FlowComparisonRow& r, const std::string& gasMembers) {
     const FlowCandidate& c = r.candidate;
     std::vector<Field> f = Common(r);
     f.insert(f.end(), {
@@ -73,7 +82,7 @@ std::string FlowJsonRow(const FlowComparisonRow& r) {
     f.insert(f.end(), duty.begin(), duty.end());
     const auto sized = [&r](double v) { return r.duty.Sized() ? Number(v) : std::string("null"); };
     f.insert(f.end(), {{"annual_kwh", sized(r.annualKwh)}, {"annual_cost", sized(r.annualCost)}});
-    return Object(f);
+    return Object(f, gasMembers);
 }
 
 std::string Curve(const std::vector<FillCurvePoint>& curve) {
@@ -83,7 +92,7 @@ std::string Curve(const std::vector<FillCurvePoint>& curve) {
     return out + "]";
 }
 
-std::string ChargeJsonRow(const ChargeComparisonRow& r) {
+std::string ChargeJsonRow(const ChargeComparisonRow& r, const std::string& gasMembers) {
     const ChargeCandidate& c = r.candidate;
     const auto charged = [&c](double v) { return c.charged ? Number(v) : std::string("null"); };
     std::vector<Field> f = Common(r);
@@ -97,18 +106,79 @@ std::string ChargeJsonRow(const ChargeComparisonRow& r) {
                           {"cost_per_fill", charged(r.costPerFill)},
                           {"curve", Curve(r.curve)},
                       });
-    return Object(f);
+    return Object(f, gasMembers);
+}
+
+// The gas members of a row: a fill's figure of the gas delivered after
+// those of every row.
+std::string RowGasJson(const Comparison& c, const FlowComparisonRow& r) { return GasRowJson(GasFiguresOf(c, r)); }
+
+std::string RowGasJson(const Comparison& c, const ChargeComparisonRow& r) {
+    return GasRowJson(GasFiguresOf(c, r)) +
+           ", \"gas_delivered_scf\": " + (r.candidate.charged ? Number(r.candidate.gasDeliveredScf) : "null");
 }
 
 template <typename Row, typename Json>
-std::string Document(const char* application, const std::vector<Row>& rows, bool metric, Json json) {
-    std::string out = std::string("{\"application\": \"") + application + "\", \"units\": \"" +
-                      (metric ? "metric" : "imperial") + "\", \"rows\": [";
-    for (std::size_t i = 0; i < rows.size(); ++i) out += (i == 0 ? "\n  " : ",\n  ") + json(rows[i]);
-    return out + (rows.empty() ? "]}\n" : "\n]}\n");
+std::string JsonRows(const std::vector<Row>& rows, const Comparison& comparison, Json json, const std::string& indent,
+                     const std::string& closing) {
+    if (rows.empty()) return "[]";
+    std::string out = "[";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += (i == 0 ? "\n" : ",\n") + indent + json(rows[i], RowGasJson(comparison, rows[i]));
+    return out + "\n" + closing + "]";
+}
+
+// The gas's figures of each model, as the table shows them.
+template <typename Row>
+std::vector<GasRowFigures> GasFigures(const Comparison& comparison, const std::vector<Row>& rows) {
+    std::vector<GasRowFigures> figures;
+    for (const Row& r : rows) figures.push_back(GasFiguresOf(comparison, r));
+    return figures;
+}
+
+std::vector<ComparisonTable::Row> GasRows(const Comparison& comparison, const std::vector<GasRowFigures>& figures) {
+    const bool metric = comparison.metric;
+    std::vector<ComparisonTable::Row> rows = {
+        {comparison.fill ? "Average mass flow over the fill, " : "Mass flow, ", {}},
+        {"Discharge temperature, upper bound, ", {}},
+    };
+    rows[0].label += metric ? "kg/h" : "lb/h";
+    rows[1].label += metric ? "degC" : "degF";
+    if (comparison.gas.limitCelsius) rows.push_back({"Over the temperature limit", {}});
+    for (const GasRowFigures& f : figures) {
+        const std::string mass = MassFlowCell(f, metric);
+        const std::string temperature = TemperatureCell(f, metric);
+        rows[0].cells.push_back(mass.empty() ? "-" : mass);
+        rows[1].cells.push_back(temperature.empty() ? "-" : temperature);
+        if (rows.size() > 2) rows[2].cells.push_back(f.overLimit ? "Yes" : "No");
+    }
+    return rows;
 }
 
 }  // namespace
+
+Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
+                         const GasOptions& gas) {
+    Comparison c{run.IsFill(), run.metric, gas, run.flowDuty, run.chargeDuty, {}, {}};
+    if (c.fill)
+        c.chargeRows = CompareForCharge(c.chargeDuty, models, cost, c.metric);
+    else
+        c.flowRows = CompareForFlow(c.flowDuty, models, cost, c.metric);
+    return c;
+}
+
+ComparisonTable TableOf(const Comparison& comparison) {
+    ComparisonTable table = comparison.fill ? ChargeComparisonTable(comparison.chargeRows, comparison.metric)
+                                            : FlowComparisonTable(comparison.flowRows, comparison.metric);
+    if (!comparison.gas.ShowsGasColumns()) return table;
+    const std::vector<GasRowFigures> figures =
+        comparison.fill ? GasFigures(comparison, comparison.chargeRows) : GasFigures(comparison, comparison.flowRows);
+    // After the figures; a reason row that closes the table stays last.
+    const bool reasonsLast = !table.rows.empty() && table.rows.back().label == ReasonRowLabel;
+    const std::vector<ComparisonTable::Row> gasRows = GasRows(comparison, figures);
+    table.rows.insert(table.rows.end() - (reasonsLast ? 1 : 0), gasRows.begin(), gasRows.end());
+    return table;
+}
 
 std::string AlignedTable(const ComparisonTable& table) {
     std::vector<std::vector<std::string>> lines = {{""}};
@@ -136,12 +206,19 @@ std::string AlignedTable(const ComparisonTable& table) {
     return out;
 }
 
-std::string FlowComparisonJson(const std::vector<FlowComparisonRow>& rows, bool metric) {
-    return Document("flow", rows, metric, FlowJsonRow);
+std::string ComparisonJsonHead(bool fill, bool metric, const GasOptions& gas) {
+    return std::string("{\"application\": \"") + (fill ? "fill" : "flow") + "\", \"units\": \"" +
+           (metric ? "metric" : "imperial") + "\"" + GasJsonMembers(gas, fill) + ", ";
 }
 
-std::string ChargeComparisonJson(const std::vector<ChargeComparisonRow>& rows, bool metric) {
-    return Document("fill", rows, metric, ChargeJsonRow);
+std::string ComparisonJsonRows(const Comparison& comparison, const std::string& indent, const std::string& closing) {
+    return comparison.fill ? JsonRows(comparison.chargeRows, comparison, ChargeJsonRow, indent, closing)
+                           : JsonRows(comparison.flowRows, comparison, FlowJsonRow, indent, closing);
+}
+
+std::string ComparisonJson(const Comparison& comparison) {
+    return ComparisonJsonHead(comparison.fill, comparison.metric, comparison.gas) +
+           "\"rows\": " + ComparisonJsonRows(comparison, "  ", "") + "}\n";
 }
 
 }  // namespace zorvik::cli

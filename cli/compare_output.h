@@ -1,20 +1,45 @@
 #pragma once
 // Output of the compare command: the window's table (one column per model)
 // aligned or as CSV, or JSON with every model's figures at full precision
-// in psig, scfm, scf and minutes.
+// in psig, scfm, scf and minutes. A gas other than air, or a temperature
+// limit, adds its rows to the table; JSON always has its figures.
 
 #include <string>
 #include <vector>
 
 #include "comparison.h"
 #include "comparison_table.h"
+#include "gas_options.h"
+#include "selection_result.h"
 
 namespace zorvik::cli {
 
-// The table with its columns lined up: labels left, cells right.
+// One comparison: the models at the duty a selection run read, in its
+// application and units, with the gas options.
+struct Comparison {
+    bool fill = false;
+    bool metric = false;
+    GasOptions gas;
+    FlowDuty flowDuty;
+    ChargeDuty chargeDuty;
+    std::vector<FlowComparisonRow> flowRows;
+    std::vector<ChargeComparisonRow> chargeRows;
+};
+
+Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
+                         const GasOptions& gas);
+
+// The window's table, with the gas's rows after its figures when it shows them.
+ComparisonTable TableOf(const Comparison& comparison);
+
+// The table with its columns lined up: labels left, cells right; the
+// reasons as sentences under it.
 std::string AlignedTable(const ComparisonTable& table);
 
-std::string FlowComparisonJson(const std::vector<FlowComparisonRow>& rows, bool metric);
-std::string ChargeComparisonJson(const std::vector<ChargeComparisonRow>& rows, bool metric);
+// The JSON document, and its parts for a batch: the members that open it
+// (each followed by ", ") and the rows.
+std::string ComparisonJson(const Comparison& comparison);
+std::string ComparisonJsonHead(bool fill, bool metric, const GasOptions& gas);
+std::string ComparisonJsonRows(const Comparison& comparison, const std::string& indent, const std::string& closing);
 
 }  // namespace zorvik::cli

@@ -1,5 +1,8 @@
 #include <cstdio>
 
+#include "numeric_entry.h"
+#include "batch_command.h"
+#include "gas_options.h"
 #include "run_selection_command.h"
 #include "selection_commands.h"
 #include "session.h"
@@ -11,12 +14,12 @@ const SelectionCommandSpec FillSelectionSpec = {
     "fill",
     ApplicationFillCylinder,
     {
-        {"drive", &SelectionFields::pAirDrivePsiEdit},
-        {"air", &SelectionFields::qAirScfmEdit},
-        {"inlet", &SelectionFields::pSupplyPsiEdit},
-        {"initial", &SelectionFields::OutStartPsiEdit},
-        {"final", &SelectionFields::OutFinalPsiEdit},
-        {"capacity", &SelectionFields::OutCapacityFt3Edit},
+        {"drive", &SelectionFields::pAirDrivePsiEdit, PressureEntry},
+        {"air", &SelectionFields::qAirScfmEdit, FlowEntry},
+        {"inlet", &SelectionFields::pSupplyPsiEdit, PressureEntry},
+        {"initial", &SelectionFields::OutStartPsiEdit, PressureEntry},
+        {"final", &SelectionFields::OutFinalPsiEdit, PressureEntry},
+        {"capacity", &SelectionFields::OutCapacityFt3Edit, FlowEntry},
     },
     {"metric", "ignore-air", "no-equalise"},
     VesselChargingSelection,
@@ -27,8 +30,9 @@ namespace {
 void Help() {
     std::printf(
         "usage: zorvik-select fill --drive P --air Q --inlet P --initial P --final P --capacity V\n"
-        "                          [--metric] [--ignore-air] [--no-equalise] [--format table|csv|json]\n"
-        "       zorvik-select fill --batch FILE [--metric] [--ignore-air] [--no-equalise] [--format F]\n\n"
+        "                          [--metric] [--ignore-air] [--no-equalise] [<gas options>]\n"
+        "                          [--format table|csv|json]\n"
+        "       zorvik-select fill --batch FILE [<the options above but the six values>]\n\n"
         "Lists the amplifiers that charge a vessel from a gas source at constant\n"
         "pressure, as the selection window's \"Fill Cylinder\" application.\n"
         "Values are typed as into the window's fields (\".\" as decimal point).\n\n"
@@ -43,17 +47,29 @@ void Help() {
         "  --no-equalise  when the initial pressure is below the inlet pressure, answer\n"
         "                 Cancel instead of OK (OK starts the vessel at the inlet pressure)\n"
         "  --format F     table (default), csv or json\n"
-        "  --batch FILE   size every duty point of a CSV file (\"-\": standard input)\n"
-        "                 whose header names the options: drive,air,inlet,initial,\n"
-        "                 final,capacity; every row gets a \"case\" column, the point's\n"
-        "                 line number, and a line that cannot be sized its message\n\n"
+        "%s"
+        "  --batch FILE   size every duty point of a file (\"-\": standard input) whose\n"
+        "                 header names the values: drive,air,inlet,initial,final,capacity\n\n"
         "Columns: fill time (minutes), average drive air used (scfm; n.m3/min metric),\n"
         "average cycles per minute and total drive air (standard cubic feet; n.m3\n"
-        "metric), with the window's decimals. JSON rows also give \"fill_minutes\",\n"
+        "metric), with the window's decimals; with a gas other than air or a\n"
+        "temperature limit also the average mass flow over the fill (lb/h; kg/h\n"
+        "metric), the discharge temperature of the last stage at the final pressure\n"
+        "(degF; degC metric; adiabatic, without cooling: an upper bound) and, with a\n"
+        "limit, whether it is over. JSON rows also give \"fill_minutes\",\n"
         "\"total_air_scf\", \"average_air_scfm\" and \"average_cycles_per_min\" at full\n"
-        "precision. Exit status 0 when the search ran (with or without selections);\n"
-        "2 for a usage error, an invalid value, a failed check or a Cancel answer\n"
-        "(message on stderr).\n");
+        "precision, and \"mass_flow_kg_h\", \"stage_discharge_temperatures_c\",\n"
+        "\"discharge_temperature_c\", \"over_temperature_limit\" and\n"
+        "\"gas_delivered_scf\" (by the document's \"contents_basis\": \"ideal\", or\n"
+        "\"real\" with --real-gas); the document names the \"gas\" and carries its\n"
+        "\"safety_note\", which goes to stderr after a table or CSV. A final pressure\n"
+        "at which the gas would be liquid lists no model. When no model is listed\n"
+        "the table names the nearest and why it is left out (JSON: \"nearest\").\n\n"
+        "%s"
+        "Exit status 0 when the search ran (with or without selections); 2 for a\n"
+        "usage error, an invalid value, a failed check or a Cancel answer (message\n"
+        "on stderr).\n",
+        GasOptionsHelp(17).c_str(), BatchFileHelp);
 }
 
 int Run(const Words& args) { return RunSelectionCommand(FillSelectionSpec, args); }

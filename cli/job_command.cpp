@@ -19,7 +19,7 @@ const JobSubcommand kSubcommands[] = {
      RunJobAdd},
     {"show",   "[--format table|csv|json]", RunJobShow},
     {"check",  "", RunJobCheck},
-    {"report", "--out schedule.csv|schedule.xlsx", RunJobReport},
+    {"report", "--out pack.pdf|schedule.csv|schedule.xlsx", RunJobReport},
 };
 // clang-format on
 
@@ -37,8 +37,9 @@ void Help() {
         "the duties; its JSON gives each item the keys of \"compare --format json\".\n"
         "\"check\" recomputes every item and compares with the figures saved: exit 0\n"
         "when all agree, 1 and a line per changed figure when any differs. \"report\"\n"
-        "writes the schedule as CSV or an Excel workbook (the PDF pack is not made\n"
-        "yet).\n\n"
+        "writes the submittal as PDF (cover, schedule, and each item's duty,\n"
+        "comparison, chart, drawing and rated data), or the schedule as CSV or an\n"
+        "Excel workbook.\n\n"
         "Exit status 2 for a usage error or a file that cannot be read or written\n"
         "(the reason on stderr; the file is left as it was).\n");
 }
@@ -58,22 +59,6 @@ int Run(const Words& args) {
 }
 
 }  // namespace
-
-int JobUsageError(const char* word, const std::string& message) {
-    std::fprintf(stderr, "zorvik-select job%s%s: %s\n", *word != '\0' ? " " : "", word, message.c_str());
-    return ExitFailed;
-}
-
-int JobFileError(const char* word, const std::string& file, const std::string& message) {
-    return JobUsageError(word, file + ": " + message);
-}
-
-std::optional<job::OpenedJob> OpenJobOrSay(const char* word, const std::string& file) {
-    job::OpenedJob opened = job::OpenJobFile(file);
-    if (opened.job) return opened;
-    JobFileError(word, file, opened.error);
-    return std::nullopt;
-}
 
 const Command JobCommand = {"job", "job files: a customer's duties, shown, checked and scheduled", Run, Help};
 

@@ -54,10 +54,12 @@ std::string CsvLine(const std::vector<std::string>& cells) {
 }
 
 // The compare command's JSON row of the one model, so the keys are the same.
+// A job's duties are of the catalogue's air.
 Json ModelJson(const job::ItemResult& result, bool metric) {
-    const std::string document =
-        result.flow ? FlowComparisonJson({*result.flow}, metric) : ChargeComparisonJson({*result.fill}, metric);
-    return Json::parse(document)["rows"][0];
+    Comparison comparison{result.fill.has_value(), metric, {}, result.reading.flow, result.reading.fill, {}, {}};
+    if (result.flow) comparison.flowRows = {*result.flow};
+    if (result.fill) comparison.chargeRows = {*result.fill};
+    return Json::parse(ComparisonJson(comparison))["rows"][0];
 }
 
 Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {

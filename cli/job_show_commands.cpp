@@ -1,17 +1,13 @@
-// job show, check and report: the words that only read a job file. Every
+// job show and check: the words that only read a job file and print. Every
 // figure is computed now from the items' duties; the figures in the file
 // are only what check compares with.
 
 #include <cstdio>
-#include <filesystem>
 
 #include "arguments.h"
-#include "durable_write.h"
 #include "item_figures.h"
 #include "job_output.h"
 #include "job_subcommands.h"
-#include "job_xlsx.h"
-#include "reader_texts.h"
 #include "schedule.h"
 
 namespace zorvik::cli {
@@ -34,12 +30,6 @@ std::vector<std::string> ChangesOf(std::size_t index, const job::JobItem& item, 
         lines.push_back(line);
     }
     return lines;
-}
-
-std::string Extension(const std::string& file) {
-    std::string extension = std::filesystem::path(file).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
 }
 
 }  // namespace
@@ -82,26 +72,6 @@ int RunJobCheck(const std::string& file, const Words& args) {
                 job::ProgramVersion());
     for (const std::string& line : changes) std::printf("%s\n", line.c_str());
     return ExitFiguresChanged;
-}
-
-int RunJobReport(const std::string& file, const Words& args) {
-    std::string error;
-    const auto parsed = ParseArguments(args, {{"out", true}}, error);
-    if (!parsed) return JobUsageError("report", error);
-    const std::string out = parsed->Value("out");
-    const std::string extension = Extension(out);
-    if (extension == ".pdf")
-        return JobUsageError("report", "a pdf pack is not made yet; write a .csv or .xlsx schedule");
-    if (extension != ".csv" && extension != ".xlsx")
-        return JobUsageError("report", "--out must name a .csv or .xlsx file");
-    const auto opened = OpenJobOrSay("report", file);
-    if (!opened) return ExitFailed;
-    // The schedule is a document for people: it follows --language.
-    const ReaderTexts texts;
-    const job::Schedule schedule = job::JobSchedule(*opened->job, job::ComputeJob(*opened->job));
-    const bool written = extension == ".xlsx" ? WriteScheduleXlsx(out, *opened->job, schedule, error)
-                                              : job::ReplaceDurably(out, ScheduleCsv(schedule), {}, error);
-    return written ? ExitOk : JobFileError("report", out, error);
 }
 
 }  // namespace zorvik::cli

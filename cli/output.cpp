@@ -45,4 +45,22 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+std::string CsvQuoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::string ModelName(const std::string& series, const std::string& ratioText) {
+    std::string name = series + ratioText;
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
 }  // namespace zorvik::cli

@@ -11,4 +11,14 @@ std::string FullPrecision(double value);
 // A JSON string literal, with the escapes JSON needs.
 std::string JsonString(const std::string& text);
 
+// A CSV cell in double quotes, its quotes doubled.
+std::string CsvQuoted(const std::string& text);
+
+// A message's line breaks as blanks, for one-line output.
+std::string OneLine(std::string text);
+
+// A model's name as printed: its series and ratio, without the blank a
+// single-stage ratio text ends in.
+std::string ModelName(const std::string& series, const std::string& ratioText);
+
 }  // namespace zorvik::cli

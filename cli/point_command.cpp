@@ -5,32 +5,48 @@
 #include <string>
 
 #include "arguments.h"
+#include "gas_options.h"
+#include "option_values.h"
 #include "output.h"
-#include "stderr_notices.h"
+#include "comparison_reasons.h"
 #include "fixed_format.h"
-#include "number_text.h"
 #include "numeric_entry.h"
 #include "performance_model.h"
+#include "real_gas.h"
 
 namespace zorvik::cli {
 namespace {
 
-const std::vector<OptionSpec> kOptions = {
-    {"model", true}, {"drive", true}, {"inlet", true}, {"outlet", true}, {"format", true},
-};
+std::vector<OptionSpec> Options() {
+    std::vector<OptionSpec> options = {
+        {"model", true}, {"drive", true}, {"inlet", true}, {"outlet", true}, {"format", true},
+    };
+    for (const OptionSpec& g : GasOptionSpecs()) options.push_back(g);
+    return options;
+}
 
 void Help() {
     std::printf(
-        "usage: zorvik-select point --model N --drive P --inlet P --outlet P [--format table|json]\n\n"
+        "usage: zorvik-select point --model N --drive P --inlet P --outlet P [<gas options>]\n"
+        "                           [--format table|json]\n\n"
         "The performance model of one amplifier at one operating point.\n\n"
         "  --model N     catalogue model number, 1 to 15\n"
         "  --drive P     air drive pressure, psig\n"
         "  --inlet P     gas inlet pressure, psig\n"
         "  --outlet P    outlet pressure, psig\n"
-        "  --format F    table (default) or json\n\n"
+        "  --format F    table (default) or json\n"
+        "%s\n"
         "Prints the stall air pressure (psig), speed fraction, cycles per minute,\n"
         "compression ratio, volumetric efficiency, outlet flow (scfm) and drive air\n"
-        "use (scfm, evaluated at the outlet pressure and that flow).\n");
+        "use (scfm, evaluated at the outlet pressure and that flow). With a gas other\n"
+        "than air or a temperature limit the table adds the gas, its mass flow (lb/h)\n"
+        "and the discharge temperature of the last stage (degF), adiabatic and without\n"
+        "cooling: an upper bound. JSON always gives \"gas\", \"mass_flow_kg_h\",\n"
+        "\"stage_discharge_temperatures_c\", \"discharge_temperature_c\",\n"
+        "\"over_temperature_limit\" and \"safety_note\"; after a table the safety note\n"
+        "goes to stderr. An outlet pressure at which the gas would be liquid is\n"
+        "refused (exit status 2), as are a usage error and a value that is not valid.\n",
+        GasOptionsHelp(16).c_str());
 }
 
 void PrintTable(const TPumpRecord& pump, const PointResult& r) {
@@ -51,14 +67,27 @@ void PrintTable(const TPumpRecord& pump, const PointResult& r) {
     for (const auto& l : lines) std::printf("%s %s\n", l.label, FormatFixed(l.value, 15, l.decimals).c_str());
 }
 
-void PrintJson(const TPumpRecord& pump, const PointResult& r) {
+// The gas's lines under the table, right-aligned as its figures are.
+void PrintGasTable(const GasOptions& gas, const GasRowFigures& f) {
+    const auto line = [](const char* label, const std::string& value) {
+        std::printf("%-23s %s\n", label, value.c_str());
+    };
+    line("gas", std::string(Properties(gas.gas).name));
+    line("mass flow lb/h", MassFlowCell(f, false));
+    line("discharge bound degF", TemperatureCell(f, false));
+    if (gas.limitCelsius) line("over temperature limit", f.overLimit ? "yes" : "no");
+}
+
+void PrintJson(const TPumpRecord& pump, const PointResult& r, const GasOptions& gas, const GasRowFigures& f) {
     std::printf(
         "{\"model\": %d, \"name\": %s, \"stall_air_psi\": %s, \"speed_fraction\": %s, \"cycles_per_min\": %s, "
-        "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s}\n",
-        pump.PumpNo, JsonString(pump.DisplayName()).c_str(), FullPrecision(r.stallAirPsi).c_str(),
+        "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s"
+        "%s%s}\n",
+        pump.PumpNo, JsonString(ModelName(pump.Series, pump.RatioText)).c_str(), FullPrecision(r.stallAirPsi).c_str(),
         FullPrecision(r.speedFraction).c_str(), FullPrecision(r.cyclesPerMin).c_str(),
         FullPrecision(r.compressionRatio).c_str(), FullPrecision(r.volumetricEfficiency).c_str(),
-        FullPrecision(r.flowScfm).c_str(), FullPrecision(r.airUseScfm).c_str());
+        FullPrecision(r.flowScfm).c_str(), FullPrecision(r.airUseScfm).c_str(), GasJsonMembers(gas, false).c_str(),
+        GasRowJson(f).c_str());
 }
 
 // The model number, or a usage error.
@@ -72,29 +101,41 @@ std::optional<int> CheckUsage(const std::optional<Arguments>& parsed, std::strin
     return ReadModelOption(*parsed, error);
 }
 
-int Run(const Words& args) {
-    std::string error;
-    const auto parsed = ParseArguments(args, kOptions, error);
-    const auto model = CheckUsage(parsed, error);
-    if (!model) return Failure("point", error);
-    const std::string format = parsed->Value("format", "table");
-
-    StderrNotices notices;
+// Drive, inlet and outlet, psig, or nothing with the error.
+std::optional<OperatingPoint> ReadPoint(const Arguments& parsed, std::string& error) {
     double pressures[3] = {0, 0, 0};
     const char* names[3] = {"drive", "inlet", "outlet"};
     for (int i = 0; i < 3; ++i) {
-        OptionField field(parsed->Value(names[i]));
-        const std::optional<double> pressure = ReadEntryField(field, PressureEntry, false, notices);
-        if (!pressure) return ExitFailed;
+        const auto pressure =
+            ReadEntryOption(std::string("--") + names[i], parsed.Value(names[i]), PressureEntry, false, error);
+        if (!pressure) return std::nullopt;
         pressures[i] = *pressure;
     }
+    return OperatingPoint{pressures[0], pressures[1], pressures[2]};
+}
+
+int Run(const Words& args) {
+    std::string error;
+    const auto parsed = ParseArguments(args, Options(), error);
+    const auto model = CheckUsage(parsed, error);
+    if (!model) return Failure("point", error);
+    const auto gas = ReadGasOptions(*parsed, error);
+    if (!gas) return Failure("point", error);
+    const auto point = ReadPoint(*parsed, error);
+    if (!point) return Failure("point", error);
+    if (Liquefies(gas->gas, AbsoluteBar(point->outletPsi), gas->celsius))
+        return Failure("point", LiquefiesText(gas->gas, point->outletPsi, gas->celsius, OutletName::Outlet, false));
 
     const TPumpRecord& pump = CatalogueRow(*model);
-    const PointResult r = EvaluatePoint(pump, {pressures[0], pressures[1], pressures[2]});
-    if (format == "json")
-        PrintJson(pump, r);
-    else
-        PrintTable(pump, r);
+    const PointResult r = EvaluatePoint(pump, *point);
+    const GasRowFigures figures = PointGasFigures(*gas, pump, point->inletPsi, point->outletPsi, r.flowScfm);
+    if (parsed->Value("format", "table") == "json") {
+        PrintJson(pump, r, *gas, figures);
+        return ExitOk;
+    }
+    PrintTable(pump, r);
+    if (gas->ShowsGasColumns()) PrintGasTable(*gas, figures);
+    SaySafetyNote("point", *gas);
     return ExitOk;
 }
 

@@ -27,10 +27,7 @@ bool HasNoFields(const SelectionCommandSpec& command, const Arguments& parsed, s
 }
 
 std::optional<Arguments> CheckUsage(const SelectionCommandSpec& command, const Words& args, std::string& error) {
-    std::vector<OptionSpec> options = {{"format", true}, {"batch", true}};
-    for (const FieldOption& f : command.fields) options.push_back({f.name, true});
-    for (const char* s : command.switches) options.push_back({s, false});
-    auto parsed = ParseArguments(args, options, error);
+    auto parsed = ParseArguments(args, SelectionOptionSpecs(command), error);
     if (!parsed) return std::nullopt;
     if (parsed->Has("batch") ? !HasNoFields(command, *parsed, error) : !HasAllFields(command, *parsed, error))
         return std::nullopt;
@@ -49,20 +46,22 @@ int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args) 
     if (!parsed) return Failure(command.name, error);
     const SelectionFormat format = *ParseSelectionFormat(parsed->Value("format", "table"));
     if (parsed->Has("batch")) return RunBatch(command, *parsed, format, stdout);
+    const std::optional<GasOptions> gas = ReadGasOptions(*parsed, error);
+    if (!gas) return Failure(command.name, error);
 
     std::vector<std::string> texts;
     for (const FieldOption& f : command.fields) texts.push_back(parsed->Value(f.name));
     StderrNotices notices(!parsed->Has("no-equalise"));
     Session session;
-    const SelectionResult result = SelectFromTexts(command, texts, *parsed, session, notices);
-
+    const SelectionResult result = SelectFromTexts(command, texts, RunOptionsOf(*parsed, *gas), session, notices);
+    const OutputKind kind = KindOf(result, *gas);
     if (!result.Completed()) {
-        PrintStoppedSelection(KindOf(result),
-                              result.stop == SelectionStop::ValidationFailed ? result.message : notices.LastMessage(),
-                              format);
+        if (result.stop == SelectionStop::EntryInvalid) Failure(command.name, result.message);
+        PrintStoppedSelection(kind, StopMessage(result, notices.LastMessage()), format);
         return ExitFailed;
     }
-    PrintSelection(result, format);
+    PrintSelection(kind, result, format);
+    if (format != SelectionFormat::Json) SaySafetyNote(command.name, *gas);
     return ExitOk;
 }
 

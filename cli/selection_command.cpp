@@ -4,6 +4,9 @@
 #include <string>
 
 #include "arguments.h"
+#include "numeric_entry.h"
+#include "option_values.h"
+#include "output.h"
 #include "stderr_notices.h"
 
 namespace zorvik::cli {
@@ -18,22 +21,72 @@ int ApproximateArialWidth(const std::string& text) {
     return width;
 }
 
+// Every text as the window's entry routine would read it, before the run:
+// the first it refuses stops the run with a message naming its option.
+bool EveryTextReads(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
+                    const RunOptions& options, SelectionResult& result) {
+    for (std::size_t i = 0; i < command.fields.size(); ++i) {
+        const std::string name = options.namePrefix + std::string(command.fields[i].name);
+        if (!ReadEntryOption(name, texts[i], command.fields[i].kind, options.metric, result.message)) {
+            result.stop = SelectionStop::EntryInvalid;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The gas as the window's gas controls would give it: a temperature field
+// in the run's units (degF, or degC with --metric), the limit's left empty
+// when there is none.
+std::string TemperatureFieldText(double celsius, bool metric) {
+    return FullPrecision(metric ? celsius : FahrenheitOf(celsius));
+}
+
 }  // namespace
 
+std::vector<OptionSpec> SelectionOptionSpecs(const SelectionCommandSpec& command) {
+    std::vector<OptionSpec> options = {{"format", true}, {"batch", true}};
+    for (const FieldOption& f : command.fields) options.push_back({f.name, true});
+    for (const char* s : command.switches) options.push_back({s, false});
+    for (const OptionSpec& g : GasOptionSpecs()) options.push_back(g);
+    return options;
+}
+
+RunOptions RunOptionsOf(const Arguments& parsed, const GasOptions& gas) {
+    return {parsed.Has("metric"), parsed.Has("ignore-air"), parsed.Has("ignore-flow"), gas};
+}
+
 SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::vector<std::string>& texts,
-                                const Arguments& parsed, Session& session, Notices& notices) {
+                                const RunOptions& options, Session& session, Notices& notices) {
+    SelectionResult refused;
+    refused.applicationType = command.applicationType;
+    refused.metric = options.metric;
+    if (!EveryTextReads(command, texts, options, refused)) return refused;
+
     session.ApplicationType = command.applicationType;
-    session.MetricUnits = parsed.Has("metric");
+    session.MetricUnits = options.metric;
     std::deque<OptionField> fields;  // stable addresses for the pointers below
     SelectionControls controls;
     for (std::size_t i = 0; i < command.fields.size(); ++i)
         controls.fields.*command.fields[i].field = &fields.emplace_back(texts[i]);
-    controls.disableAirQtyLimitChecked = parsed.Has("ignore-air");
-    controls.disableFlowrateLimitChecked = parsed.Has("ignore-flow");
+    controls.disableAirQtyLimitChecked = options.ignoreAir;
+    controls.disableFlowrateLimitChecked = options.ignoreFlow;
     controls.textWidth = ApproximateArialWidth;
     controls.decimalSeparator = '.';
     controls.notices = &notices;
+    const GasOptions& gas = options.gas;
+    OptionField gasTemperature(TemperatureFieldText(gas.celsius, options.metric));
+    OptionField limit(gas.limitCelsius ? TemperatureFieldText(*gas.limitCelsius, options.metric) : std::string());
+    controls.gas = gas.gas;
+    controls.gasTemperatureEdit = &gasTemperature;
+    controls.temperatureLimitEdit = &limit;
+    controls.realGasChecked = gas.realGas;
     return command.select(session, controls);
+}
+
+std::string StopMessage(const SelectionResult& result, const std::string& lastNotice) {
+    return result.stop == SelectionStop::EntryInvalid || result.stop == SelectionStop::ValidationFailed ? result.message
+                                                                                                        : lastNotice;
 }
 
 }  // namespace zorvik::cli

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "nearest_model.h"
 #include "output.h"
 #include "selection_row.h"
 #include "session.h"
@@ -43,14 +44,19 @@ struct Figure {
     double value;
 };
 
-const char kNoSelections[] = "No selections";
-
 std::vector<CellColumn> Columns(const OutputKind& kind) {
     if (kind.fill) return {std::begin(kFillColumns), std::end(kFillColumns)};
     return {std::begin(kFlowColumns), std::end(kFlowColumns)};
 }
 
-const char* Heading(const OutputKind& kind, const CellColumn& c) { return kind.metric ? c.metric : c.imperial; }
+std::vector<std::string> Headings(const OutputKind& kind) {
+    std::vector<std::string> headings;
+    for (const CellColumn& c : Columns(kind)) headings.push_back(kind.metric ? c.metric : c.imperial);
+    if (!kind.gas.ShowsGasColumns()) return headings;
+    headings.insert(headings.end(), {MassFlowHeading(kind.metric, kind.fill), TemperatureHeading(kind.metric)});
+    if (kind.gas.limitCelsius) headings.push_back(OverLimitHeading);
+    return headings;
+}
 
 std::vector<Figure> Figures(const OutputKind& kind, const SelectionRow& r) {
     if (kind.fill)
@@ -66,20 +72,35 @@ SelectionCells CellsOf(const OutputKind& kind, const SelectionRow& r) {
     return FormatSelectionCells(r.cyclesPerMin, r.air, r.flowOrTime, format);
 }
 
-std::string NameOf(const SelectionRow& r) { return r.series + r.ratioText; }
+GasRowFigures GasFiguresOf(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
+    return kind.fill ? ChargeGasFigures(kind.gas, result.chargeDuty, r.charge)
+                     : FlowGasFigures(kind.gas, result.flowDuty, r.flow);
+}
+
+std::vector<std::string> Cells(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
+    const SelectionCells cells = CellsOf(kind, r);
+    std::vector<std::string> line;
+    for (const CellColumn& c : Columns(kind)) line.push_back(cells.*c.cell);
+    if (!kind.gas.ShowsGasColumns()) return line;
+    const GasRowFigures gas = GasFiguresOf(kind, result, r);
+    line.insert(line.end(), {MassFlowCell(gas, kind.metric), TemperatureCell(gas, kind.metric)});
+    if (kind.gas.limitCelsius) line.push_back(gas.overLimit ? "yes" : "no");
+    return line;
+}
+
+std::string NameOf(const SelectionRow& r) { return ModelName(r.series, r.ratioText); }
 
 // Model number and name to the left, figures right-aligned under headings
-// that name their units.
-std::string TableText(const OutputKind& kind, const SelectionResult& result) {
-    const std::vector<CellColumn> columns = Columns(kind);
+// that name their units; `none` when no model is listed.
+std::string TableText(const OutputKind& kind, const SelectionResult& result, const std::string& none) {
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> headings = {"No.", "Model"};
-    for (const CellColumn& c : columns) headings.push_back(Heading(kind, c));
+    for (const std::string& h : Headings(kind)) headings.push_back(h);
     lines.push_back(headings);
     for (const SelectionRow& r : result.rows) {
-        const SelectionCells cells = CellsOf(kind, r);
-        std::vector<std::string> line = {std::to_string(r.pumpNo), NameOf(r)};
-        for (const CellColumn& c : columns) line.push_back(cells.*c.cell);
+        // The table keeps the ratio text's blank: its columns line up as they always have.
+        std::vector<std::string> line = {std::to_string(r.pumpNo), r.series + r.ratioText};
+        for (const std::string& cell : Cells(kind, result, r)) line.push_back(cell);
         lines.push_back(line);
     }
     std::vector<std::size_t> widths(headings.size(), 0);
@@ -97,64 +118,90 @@ std::string TableText(const OutputKind& kind, const SelectionResult& result) {
         text.erase(text.find_last_not_of(' ') + 1);
         out += text + "\n";
     }
-    if (result.rows.empty()) out += std::string(kNoSelections) + "\n";
+    if (result.rows.empty()) out += none + "\n";
     return out;
-}
-
-// A message's line breaks as blanks, for one-line output.
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n') c = ' ';
-    return text;
-}
-
-std::string CsvQuoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
 }
 
 std::string CsvHeader(const OutputKind& kind) {
     std::string header = "model,name";
-    for (const CellColumn& c : Columns(kind)) header += std::string(",") + Heading(kind, c);
+    for (const std::string& h : Headings(kind)) header += "," + h;
     return header;
 }
 
-std::string CsvLine(const OutputKind& kind, const SelectionRow& r) {
-    const SelectionCells cells = CellsOf(kind, r);
+std::string CsvLine(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
     std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
-    for (const CellColumn& c : Columns(kind)) line += "," + cells.*c.cell;
+    for (const std::string& cell : Cells(kind, result, r)) line += "," + cell;
     return line;
+}
+
+// The CSV line of a case without rows: its number and carried cells, every
+// figure empty, and its message.
+std::string CsvMessageLine(const OutputKind& kind, const BatchPoint& point, const std::string& message) {
+    return std::to_string(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
+           std::string(Headings(kind).size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
 }
 
 void PrintCsv(const OutputKind& kind, const SelectionResult& result) {
     std::printf("%s\n", CsvHeader(kind).c_str());
-    for (const SelectionRow& r : result.rows) std::printf("%s\n", CsvLine(kind, r).c_str());
+    for (const SelectionRow& r : result.rows) std::printf("%s\n", CsvLine(kind, result, r).c_str());
 }
 
-std::string JsonRow(const OutputKind& kind, const SelectionRow& r) {
+std::string JsonRow(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
     std::string out = "{\"model\": " + std::to_string(r.pumpNo) + ", \"name\": " + JsonString(NameOf(r));
     const SelectionCells cells = CellsOf(kind, r);
     for (const CellColumn& c : Columns(kind)) out += ", \"" + std::string(c.key) + "\": " + JsonString(cells.*c.cell);
     for (const Figure& f : Figures(kind, r)) out += ", \"" + std::string(f.key) + "\": " + FullPrecision(f.value);
+    out += GasRowJson(GasFiguresOf(kind, result, r));
+    if (kind.fill) out += ", \"gas_delivered_scf\": " + FullPrecision(r.charge.gasDeliveredScf);
     return out + "}";
 }
 
-std::string JsonRows(const OutputKind& kind, const std::vector<SelectionRow>& rows, const std::string& indent,
+std::string JsonRows(const OutputKind& kind, const SelectionResult* result, const std::string& indent,
                      const std::string& closing) {
+    if (result == nullptr || result->rows.empty()) return "[]";
     std::string out = "[";
-    for (std::size_t i = 0; i < rows.size(); ++i) out += (i == 0 ? "\n" : ",\n") + indent + JsonRow(kind, rows[i]);
-    return out + (rows.empty() ? "]" : "\n" + closing + "]");
+    for (std::size_t i = 0; i < result->rows.size(); ++i)
+        out += (i == 0 ? "\n" : ",\n") + indent + JsonRow(kind, *result, result->rows[i]);
+    return out + "\n" + closing + "]";
 }
 
 std::string JsonHead(const OutputKind& kind) {
     return std::string("{\"application\": \"") + (kind.fill ? "fill" : "flow") + "\", \"units\": \"" +
-           (kind.metric ? "metric" : "imperial") + "\", ";
+           (kind.metric ? "metric" : "imperial") + "\"" + GasJsonMembers(kind.gas, kind.fill) + ", ";
 }
 
-void PrintJson(const OutputKind& kind, const std::vector<SelectionRow>& rows, const std::string* message) {
-    std::printf("%s\"message\": %s, \"rows\": %s}\n", JsonHead(kind).c_str(),
-                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, rows, "  ", "").c_str());
+// ", \"nearest\": {...}" for a case without rows.
+std::string JsonNearest(const SelectionResult& result) {
+    const std::optional<NearestReason> nearest = NoSelectionReason(result);
+    if (!nearest) return {};
+    return ", \"nearest\": {\"model\": " + std::to_string(nearest->model) + ", \"name\": " + JsonString(nearest->name) +
+           ", \"reason\": " + JsonString(nearest->text) + "}";
+}
+
+void PrintJson(const OutputKind& kind, const SelectionResult* result, const std::string* message) {
+    const std::string nearest = result != nullptr ? JsonNearest(*result) : std::string();
+    std::printf("%s\"message\": %s, \"rows\": %s%s}\n", JsonHead(kind).c_str(),
+                message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, result, "  ", "").c_str(),
+                nearest.c_str());
+}
+
+std::string CsvCase(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
+                    const std::string& message) {
+    if (result == nullptr) return CsvMessageLine(kind, point, message);
+    if (result->rows.empty()) return CsvMessageLine(kind, point, NoSelectionText(*result));
+    std::string out;
+    for (const SelectionRow& r : result->rows)
+        out += std::to_string(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
+               CsvLine(kind, *result, r) + ",\n";
+    return out;
+}
+
+std::string JsonCase(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
+                     const std::string& message) {
+    return "  {\"case\": " + std::to_string(point.line) + CarriedJson(point) +
+           ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) +
+           ", \"rows\": " + JsonRows(kind, result, "    ", "  ") + (result != nullptr ? JsonNearest(*result) : "") +
+           "}";
 }
 
 }  // namespace
@@ -166,65 +213,78 @@ std::optional<SelectionFormat> ParseSelectionFormat(const std::string& text) {
     return std::nullopt;
 }
 
-OutputKind KindOf(const SelectionResult& result) { return {result.IsFill(), result.metric}; }
+OutputKind KindOf(const SelectionResult& result, const GasOptions& gas) {
+    return {result.IsFill(), result.metric, gas};
+}
 
-void PrintSelection(const SelectionResult& result, SelectionFormat format) {
-    const OutputKind kind = KindOf(result);
+void PrintSelection(const OutputKind& kind, const SelectionResult& result, SelectionFormat format) {
     switch (format) {
         case SelectionFormat::Table:
-            std::printf("%s", TableText(kind, result).c_str());
+            std::printf("%s", TableText(kind, result, NoSelectionText(result)).c_str());
             break;
         case SelectionFormat::Csv:
             PrintCsv(kind, result);
             break;
         case SelectionFormat::Json:
-            PrintJson(kind, result.rows, nullptr);
+            PrintJson(kind, &result, nullptr);
             break;
     }
 }
 
 void PrintStoppedSelection(const OutputKind& kind, const std::string& message, SelectionFormat format) {
-    if (format == SelectionFormat::Json) PrintJson(kind, {}, &message);
+    if (format == SelectionFormat::Json) PrintJson(kind, nullptr, &message);
 }
 
-std::string BatchStart(const OutputKind& kind, SelectionFormat format) {
+std::string BatchStart(const OutputKind& kind, const std::vector<std::string>& carriedNames, SelectionFormat format) {
     switch (format) {
         case SelectionFormat::Table:
             return {};
         case SelectionFormat::Csv:
-            return "case," + CsvHeader(kind) + ",message\n";
+            return "case" + CarriedCsv(carriedNames, carriedNames.size()) + "," + CsvHeader(kind) + ",message\n";
         case SelectionFormat::Json:
             return JsonHead(kind) + "\"cases\": [";
     }
     return {};
 }
 
-std::string BatchCaseText(const OutputKind& kind, int line, const SelectionResult* result, const std::string& message,
-                          SelectionFormat format, bool first) {
-    const std::string number = std::to_string(line);
+std::string BatchCaseText(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
+                          const std::string& message, SelectionFormat format, bool first) {
     switch (format) {
         case SelectionFormat::Table:
-            return (first ? "" : "\n") + std::string("Case ") + number + "\n" +
-                   (result != nullptr ? TableText(kind, *result) : OneLine(message) + "\n");
-        case SelectionFormat::Csv: {
-            if (result == nullptr)
-                return number + "," + std::string(Columns(kind).size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
-            if (result->rows.empty())
-                return number + "," + std::string(Columns(kind).size() + 2, ',') + CsvQuoted(kNoSelections) + "\n";
-            std::string out;
-            for (const SelectionRow& r : result->rows) out += number + "," + CsvLine(kind, r) + ",\n";
-            return out;
-        }
+            return (first ? "" : "\n") + CaseHeading(point) + "\n" +
+                   (result != nullptr ? TableText(kind, *result, NoSelectionText(*result)) : OneLine(message) + "\n");
+        case SelectionFormat::Csv:
+            return CsvCase(kind, point, result, message);
         case SelectionFormat::Json:
-            return std::string(first ? "\n" : ",\n") + "  {\"case\": " + number +
-                   ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) + ", \"rows\": " +
-                   JsonRows(kind, result != nullptr ? result->rows : std::vector<SelectionRow>{}, "    ", "  ") + "}";
+            return (first ? "\n" : ",\n") + JsonCase(kind, point, result, message);
     }
     return {};
 }
 
 std::string BatchEnd(SelectionFormat format, bool anyCase) {
     return format == SelectionFormat::Json ? std::string(anyCase ? "\n]}\n" : "]}\n") : std::string();
+}
+
+std::string CarriedCsv(const std::vector<std::string>& cells, std::size_t columns) {
+    std::string out;
+    for (std::size_t i = 0; i < columns; ++i) out += "," + (i < cells.size() ? CsvQuoted(cells[i]) : std::string());
+    return out;
+}
+
+std::string CarriedJson(const BatchPoint& point) {
+    if (point.carriedNames.empty()) return {};
+    std::string out = ", \"columns\": {";
+    for (std::size_t i = 0; i < point.carriedNames.size(); ++i)
+        out += (i == 0 ? "" : ", ") + JsonString(point.carriedNames[i]) + ": " +
+               (i < point.carried.size() ? JsonString(point.carried[i]) : "null");
+    return out + "}";
+}
+
+std::string CaseHeading(const BatchPoint& point) {
+    std::string heading = "Case " + std::to_string(point.line);
+    for (std::size_t i = 0; i < point.carriedNames.size() && i < point.carried.size(); ++i)
+        heading += (i == 0 ? "  " : ", ") + point.carriedNames[i] + ": " + OneLine(point.carried[i]);
+    return heading;
 }
 
 }  // namespace zorvik::cli

@@ -9,12 +9,11 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
+#include "office_option.h"
 #include "reader_texts.h"
-#include "stderr_notices.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
 #include "performance_chart.h"
-#include "session.h"
 
 namespace zorvik::cli {
 namespace {
@@ -22,14 +21,14 @@ namespace {
 // clang-format off
 const std::vector<OptionSpec> kOptions = {
     {"model", true}, {"show", true},        {"units", true}, {"drive", true},
-    {"out", true},   {"inlet-scale", true},
+    {"out", true},   {"inlet-scale", true}, {"office", true},
 };
 // clang-format on
 
 void Help() {
     std::printf(
         "usage: zorvik-select sheet --model N --show chart|drawing [--units psi|bar|in|mm] [--drive P]\n"
-        "                           [--inlet-scale F] --out FILE.pdf\n\n"
+        "                           [--inlet-scale F] [--office N] --out FILE.pdf\n\n"
         "Writes the one-page data sheet that the Dimensions & Graphs window prints,\n"
         "with the model's chart or drawing, as a PDF file.\n\n"
         "  --model N        catalogue model number, 1 to 15\n"
@@ -37,14 +36,20 @@ void Help() {
         "  --units U        psi or bar for a chart (default psi), in or mm for a\n"
         "                   drawing (default in)\n"
         "  --drive P        air drive pressure of the chart, psig (default 90), 40 at\n"
-        "                   least (chart only)\n"
+        "                   least (chart only); above the model's maximum the chart is\n"
+        "                   drawn at the maximum, and a line on stderr says so\n"
         "  --inlet-scale F  gas inlet pressure as a fraction of the model's reference\n"
         "                   inlet pressure (default 1.0; chart only)\n"
-        "  --out FILE       the PDF file to write\n");
+        "  --office N       the office whose company, telephone and fax the sheet\n"
+        "                   names, numbered as the program lists the regions:\n"
+        "%s"
+        "  --out FILE       the PDF file to write\n",
+        OfficeListHelp("                   ").c_str());
 }
 
 struct SheetRequest {
     int model = 1;
+    TAddressData office;
     bool chart = true;
     bool otherUnits = false;  // bar on a chart, mm on a drawing
     double inletScale = 1.0;
@@ -76,6 +81,9 @@ std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     const auto inletScale = ReadInletScale(*parsed, error);
     if (!inletScale) return std::nullopt;
     r.inletScale = *inletScale;
+    const auto office = ReadOfficeOption(*parsed, error);
+    if (!office) return std::nullopt;
+    r.office = *office;
     r.out = QString::fromStdString(parsed->Value("out"));
     if (QFileInfo(r.out).suffix().toLower() != QStringLiteral("pdf")) {
         error = "--out must name a .pdf file";
@@ -85,9 +93,9 @@ std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, s
 }
 
 // The picture as the graph window would show it after the same choices.
-PictureDrawing Picture(const SheetRequest& r, double drivePsi, Notices& notices) {
+PictureDrawing Picture(const SheetRequest& r, double drivePsi) {
     if (r.chart) {
-        const ChartView view = GraphChartOf(r.model, r.otherUnits, drivePsi, r.inletScale, notices);
+        const ChartView view = GraphChartOf(r.model, r.otherUnits, drivePsi, r.inletScale, "sheet");
         return [view](Canvas& canvas) { DrawChart(canvas, view); };
     }
     const DrawingView view{r.model, r.otherUnits, 0, {}};
@@ -99,12 +107,11 @@ int Run(const Words& args) {
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
     if (!request) return Failure("sheet", error);
-    StderrNotices notices;
-    const auto drivePsi = ReadChartDrivePsi(*parsed, notices);
-    if (!drivePsi) return ExitFailed;
+    const auto drivePsi = ReadChartDrivePsi(*parsed, error);
+    if (!drivePsi) return Failure("sheet", error);
 
     const OffscreenApplication app;
-    const PictureDrawing picture = Picture(*request, *drivePsi, notices);
+    const PictureDrawing picture = Picture(*request, *drivePsi);
     // The page a PDF printer of the window's Print writes: the same
     // resolution and the page layout the printer starts with.
     QPdfWriter writer(request->out);
@@ -112,7 +119,7 @@ int Run(const Words& args) {
     writer.setTitle(DataSheetTitle);
     PrintPage sheet(writer);
     const ReaderTexts page;
-    const PrintResult printed = PrintDataSheet(sheet, picture, Session().Office());
+    const PrintResult printed = PrintDataSheet(sheet, picture, request->office);
     if (printed != PrintResult::Printed)
         return Failure("sheet", "cannot write \"" + request->out.toLocal8Bit().toStdString() + "\"");
     return ExitOk;

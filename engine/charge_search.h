@@ -5,6 +5,7 @@
 // cubic feet, times minutes.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct ChargeDuty {
     Gas gas = Gas::Air;
     ContentsCount contents = ContentsCount::Ideal;
     double vesselCelsius = 20;  // the gas in the vessel, for the real-gas count and liquefaction
+    std::optional<double> temperatureLimitCelsius = std::nullopt;  // a discharge no model should pass; none by default
 
     // Gas delivered per step by the ideal count, standard cubic feet:
     //   (final - start) psi / 14.5 x capacity / 10, or 0.001 when that is not above 0.
@@ -79,6 +81,8 @@ struct ChargeCandidate {
     bool Listed() const { return rejection == Rejection::None; }
     // Average drive air, scfm = total drive air / fill minutes.
     double AverageAirScfm() const { return driveAirScf / fillMinutes; }
+    // Average gas flow into the vessel, scfm = gas delivered / fill minutes.
+    double AverageGasScfm() const { return gasDeliveredScf / fillMinutes; }
 };
 
 // The message of the last failing check, or empty when all pass:

@@ -22,6 +22,24 @@ void CostAtTheDuty(const CostSettings& cost, FlowComparisonRow& row) {
     row.annualCost = CostOf(cost, row.annualKwh);
 }
 
+GasFigures GasFiguresOf(const TPumpRecord& pump, Gas gas, double inletPsi, double outletPsi, double inletCelsius,
+                        std::optional<double> limitCelsius, double flowScfm) {
+    GasFigures f;
+    f.shown = gas != Gas::Air || limitCelsius.has_value();
+    f.massFlowKgPerHour = MassFlowKgPerHour(gas, flowScfm);
+    f.discharge = DischargeTemperatures(pump, gas, inletPsi, outletPsi, inletCelsius);
+    f.overLimit = f.discharge && ExceedsTemperatureLimit(*f.discharge, limitCelsius);
+    return f;
+}
+
+// A discharge above the limit is said beside why a model is not listed, or
+// alone for a listed one.
+void SayOverLimit(const GasFigures& gas, std::optional<double> limitCelsius, bool metric, std::string& reason) {
+    if (!gas.overLimit) return;
+    const std::string over = DischargeOverLimitText(gas.discharge->Highest(), *limitCelsius, metric);
+    reason = reason.empty() ? over : reason + "; " + over;
+}
+
 FlowComparisonRow FlowRow(const TPumpRecord& pump, const FlowDuty& duty, const CostSettings& cost, bool metric) {
     FlowComparisonRow row;
     row.candidate = EvaluateForFlow(pump, duty);
@@ -34,6 +52,9 @@ FlowComparisonRow FlowRow(const TPumpRecord& pump, const FlowDuty& duty, const C
     SizeParallelUnits(duty, row);
     CostAtTheDuty(cost, row);
     row.reason = FlowDutyReasonText(pump, duty, row.candidate, row.duty, metric);
+    row.gas = GasFiguresOf(pump, duty.gas, duty.inletPsi, duty.outletPsi, duty.gasCelsius, duty.temperatureLimitCelsius,
+                           row.duty.Sized() ? row.duty.dutyFlowScfm : d.flowScfm);
+    SayOverLimit(row.gas, duty.temperatureLimitCelsius, metric, row.reason);
     return row;
 }
 
@@ -47,6 +68,9 @@ ChargeComparisonRow ChargeRow(const TPumpRecord& pump, const ChargeDuty& duty, c
     row.kwhPerFill = KwhPerFill(cost, c.driveAirScf);
     row.costPerFill = CostOf(cost, row.kwhPerFill);
     row.reason = ChargeRejectionText(pump, duty, c, metric);
+    row.gas = GasFiguresOf(pump, duty.gas, duty.inletPsi, duty.finalPsi, duty.vesselCelsius,
+                           duty.temperatureLimitCelsius, c.charged ? c.AverageGasScfm() : 0);
+    SayOverLimit(row.gas, duty.temperatureLimitCelsius, metric, row.reason);
     return row;
 }
 

@@ -14,9 +14,21 @@
 #include "charge_search.h"
 #include "duty_point.h"
 #include "flow_search.h"
+#include "gas_figures.h"
 #include "running_cost.h"
 
 namespace zorvik {
+
+// What the gas makes of a model's duty: the mass it delivers (kg/h), how
+// hot it gets in each stage at the outlet or final pressure, and whether
+// that passes the duty's limit. Shown only where the gas is not air or a
+// limit is set (`shown`), so a comparison of air reads as before.
+struct GasFigures {
+    bool shown = false;
+    double massFlowKgPerHour = 0;
+    std::optional<StageTemperatures> discharge;
+    bool overLimit = false;
+};
 
 struct FlowComparisonRow {
     FlowCandidate candidate;         // as the selection list has it
@@ -29,7 +41,8 @@ struct FlowComparisonRow {
     double unitsDriveAirScfm = 0;    // = duty.unitsDriveAirScfm: each unit at its share of the flow
     double annualKwh = 0;            // of the air at the duty (duty.Sized()), else 0
     double annualCost = 0;
-    std::string reason;  // empty when listed; judged at the duty (FlowDutyReasonText)
+    std::string reason;  // empty when listed; judged at the duty (FlowDutyReasonText), and the discharge limit
+    GasFigures gas;
 
     int Model() const { return candidate.pumpNo; }
     bool Listed() const { return candidate.Listed(); }
@@ -50,6 +63,7 @@ struct ChargeComparisonRow {
     double kwhPerFill = 0;
     double costPerFill = 0;
     std::string reason;
+    GasFigures gas;  // at the final pressure
 
     int Model() const { return candidate.pumpNo; }
     bool Listed() const { return candidate.Listed(); }

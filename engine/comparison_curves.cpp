@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue.h"
+#include "gases.h"
 #include "units.h"
 #include "comparison_units.h"
 
@@ -11,6 +12,13 @@
 
 namespace zorvik {
 namespace {
+
+// "Carbon dioxide" as it reads inside a sentence.
+std::string Lowercase(std::string_view name) {
+    std::string text(name);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
 
 constexpr int kFlowSamples = 41;
 
@@ -38,8 +46,13 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
 
 ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty, bool metric) {
     ComparisonChartData chart;
-    chart.title = Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
-                             {PressureText(duty.drivePsi, metric), PressureText(duty.inletPsi, metric)});
+    const std::string drive = PressureText(duty.drivePsi, metric);
+    const std::string inlet = PressureText(duty.inletPsi, metric);
+    chart.title = duty.gas == Gas::Air
+                      ? Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
+                                   {drive, inlet})
+                      : Substitute(Tr("Comparison", "Delivered %1 flow against outlet pressure at %2 drive, %3 inlet"),
+                                   {Lowercase(GasDisplayName(duty.gas)), drive, inlet});
     chart.xLabel = Labelled(Tr("Comparison", "Outlet pressure"), PressureUnit(metric));
     chart.yLabel = Labelled(Tr("Comparison", "Delivered flow"), GasFlowUnit(metric));
     chart.logY = true;

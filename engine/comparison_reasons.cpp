@@ -82,7 +82,8 @@ std::string WithFlowRequired(const std::string& reason, double flowRequiredScfm,
     return Substitute(Tr("Reasons", "%1; %2 is required"), {reason, GasFlowText(flowRequiredScfm, metric)});
 }
 
-std::string TemperatureText(double celsius, bool metric) {
+// A temperature to a tenth of a degree, where a phase boundary is close.
+std::string TenthsTemperatureText(double celsius, bool metric) {
     return metric ? Number(celsius, 1) +
                         " \xC2\xB0"
                         "C"
@@ -96,7 +97,7 @@ std::string TemperatureText(double celsius, bool metric) {
 std::string LiquefiesText(Gas gas, double psig, double celsius, OutletName outletName, bool metric) {
     const std::string name = GasDisplayName(gas);
     const std::string pressure = PressureText(psig, metric);
-    const std::string temperature = TemperatureText(celsius, metric);
+    const std::string temperature = TenthsTemperatureText(celsius, metric);
     const std::optional<double> vapourBar = VapourPressureBar(gas, celsius);
     const bool final = outletName == OutletName::Final;
     if (!vapourBar)
@@ -204,6 +205,11 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
                              OutletName::Final, metric);
     }
+}
+
+std::string DischargeOverLimitText(double dischargeCelsius, double limitCelsius, bool metric) {
+    return Substitute(Tr("Reasons", "Its discharge can reach %1, above the %2 limit"),
+                      {TemperatureText(dischargeCelsius, metric), TemperatureText(limitCelsius, metric)});
 }
 
 }  // namespace zorvik

@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "charge_search.h"
 #include "flow_search.h"
+#include "gases.h"
 #include "model_limits.h"
 #include "performance_model.h"
 
@@ -22,6 +23,10 @@ enum class OutletName { Outlet, Final };
 // its stroke cannot reach.
 std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, OutletName outlet, bool metric);
 
+// "Carbon dioxide liquefies at the outlet pressure of 1200 psig at 68.0 °F,
+// at and above its vapour pressure of 816 psig there".
+std::string LiquefiesText(Gas gas, double psig, double celsius, OutletName outletName, bool metric);
+
 // The words of a failed catalogue limit, or empty for another rejection.
 std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
                       OutletName outletName, bool metric);
@@ -31,6 +36,9 @@ std::string WithFlowRequired(const std::string& reason, double flowRequiredScfm,
 
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
                               bool metric);
+
+// "Its discharge can reach 192 \u00B0F, above the 150 \u00B0F limit".
+std::string DischargeOverLimitText(double dischargeCelsius, double limitCelsius, bool metric);
 
 std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty, const ChargeCandidate& candidate,
                                 bool metric);

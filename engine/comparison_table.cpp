@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "fixed_format.h"
+#include "gas_figures.h"
+#include "gases.h"
 #include "units.h"
 #include "comparison_units.h"
 #include "model_limits.h"
@@ -105,6 +107,19 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [](const R& r) { return YesNo(r.candidate.delivered.airLimited); });
 }
 
+// What the gas makes of each model, where the gas is not air or a limit is
+// set: the mass it delivers, and the highest discharge temperature.
+template <class R>
+void AddGasRows(ComparisonTable& t, const std::vector<R>& rows, bool metric) {
+    if (rows.empty() || !rows.front().gas.shown) return;
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Mass flow"), MassFlowUnit(metric)),
+              [metric](const R& r) { return MassFlowNumber(r.gas.massFlowKgPerHour, metric); });
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Discharge temperature, upper bound"), TemperatureUnit(metric)),
+              [metric](const R& r) {
+                  return r.gas.discharge ? TemperatureNumber(r.gas.discharge->Highest(), metric) : std::string("-");
+              });
+}
+
 // The model doing the duty: its capacity flat out at the pressures typed,
 // then each unit throttled to its share of the flow, and the running cost
 // of that air.
@@ -148,6 +163,7 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
     AddReasonRow(t, rows);
     AddListRows(t, rows, metric);
     AddDutyRows(t, rows, metric);
+    AddGasRows(t, rows, metric);
     return t;
 }
 
@@ -173,6 +189,7 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
     AddRow<R>(t, rows, Tr("Comparison", "Cost a fill"),
               [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
+    AddGasRows(t, rows, metric);
     return t;
 }
 
@@ -204,19 +221,36 @@ std::string AirAvailableText(double scfm, bool ignored, bool metric) {
     return Substitute(Tr("Comparison", "%1 drive air available"), {DriveAirText(scfm, metric)});
 }
 
+// "Nitrogen at 20 \u00B0C, " before the conditions, and a discharge limit or
+// what the gas calls for after them; nothing for air at the standard
+// temperature without a limit, as the catalogue's figures stand.
+std::string GasLead(Gas gas, double celsius, bool metric) {
+    if (gas == Gas::Air && celsius == StandardCelsius) return {};
+    return Substitute(Tr("Comparison", "%1 at %2, "), {GasDisplayName(gas), TemperatureText(celsius, metric)});
+}
+
+std::string GasTail(Gas gas, std::optional<double> limitCelsius, bool metric) {
+    std::string tail;
+    if (limitCelsius)
+        tail += Substitute(Tr("Comparison", ", discharge limit %1"), {TemperatureText(*limitCelsius, metric)});
+    // The notes are literals, so each view ends in a NUL.
+    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail += ".  " + Tr("Gases", note.data());
+    return tail;
+}
+
 }  // namespace
 
 std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric) {
     const std::string flow =
         duty.ignoreFlowRate ? Tr("Comparison", "any flow")
                             : Substitute(Tr("Comparison", "%1 required"), {GasFlowText(duty.flowRequiredScfm, metric)});
-    const std::string text = Substitute(
+    std::string text = Substitute(
         Tr("Comparison", "Drive %1, %2, inlet %3, outlet %4, %5.  Cost: %6, %7 hours a year, %8 per kWh"),
         {PressureText(duty.drivePsi, metric), AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
          PressureText(duty.inletPsi, metric), PressureText(duty.outletPsi, metric), flow,
          SpecificPowerText(cost, metric), FormatFixed(cost.hoursPerYear, 7, 0), FormatFixed(cost.pricePerKwh, 7, 3)});
-    if (!cost.inletIsPlantAir) return text;
-    return Substitute(Tr("Comparison", "%1, inlet gas from the same air supply"), {text});
+    if (cost.inletIsPlantAir) text = Substitute(Tr("Comparison", "%1, inlet gas from the same air supply"), {text});
+    return GasLead(duty.gas, duty.gasCelsius, metric) + text + GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
 std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric) {
@@ -224,11 +258,20 @@ std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cos
                                      ? Substitute(Tr("Comparison", "%1 litres"),
                                                   {FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1)})
                                      : Substitute(Tr("Comparison", "%1 cu ft"), {FormatFixed(duty.capacityFt3, 7, 2)});
-    return Substitute(
-        Tr("Comparison", "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6.  Cost: %7, %8 per kWh"),
-        {PressureText(duty.drivePsi, metric), AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
-         PressureText(duty.inletPsi, metric), capacity, PressureText(duty.startPsi, metric),
-         PressureText(duty.finalPsi, metric), SpecificPowerText(cost, metric), FormatFixed(cost.pricePerKwh, 7, 3)});
+    const char* conditions =
+        duty.contents == ContentsCount::RealGas
+            ? ZORVIK_TR_NOOP("Comparison",
+                             "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  "
+                             "Cost: %7, %8 per kWh")
+            : ZORVIK_TR_NOOP("Comparison", "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6.  Cost: %7, %8 per kWh");
+    return GasLead(duty.gas, duty.vesselCelsius, metric) +
+           Substitute(Tr("Comparison", conditions),
+                      {PressureText(duty.drivePsi, metric),
+                       AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
+                       PressureText(duty.inletPsi, metric), capacity, PressureText(duty.startPsi, metric),
+                       PressureText(duty.finalPsi, metric), SpecificPowerText(cost, metric),
+                       FormatFixed(cost.pricePerKwh, 7, 3)}) +
+           GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
 }  // namespace zorvik

@@ -24,6 +24,13 @@ const char* PressureUnit(bool metric) { return metric ? "barg" : "psig"; }
 const char* GasFlowUnit(bool metric) { return metric ? "nl/min" : "scfm"; }
 const char* DriveAirUnit(bool metric) { return metric ? "n.m3/min" : "scfm"; }
 const char* AirAmountUnit(bool metric) { return metric ? "n.m3" : "scf"; }
+const char* TemperatureUnit(bool metric) {
+    return metric ? "\xC2\xB0"
+                    "C"
+                  : "\xC2\xB0"
+                    "F";
+}
+const char* MassFlowUnit(bool metric) { return metric ? "kg/h" : "lb/h"; }
 
 std::string PressureNumber(double psig, bool metric) {
     return metric ? Fixed(psig / units::PsiPerBar, 1) : Fixed(psig, 0);
@@ -67,5 +74,23 @@ std::string AirAmountText(double scf, bool metric) {
 }
 
 std::string MinutesText(double minutes) { return Substitute(Tr("Comparison", "%1 minutes"), {MinutesNumber(minutes)}); }
+
+// degF = degC x 9 / 5 + 32; whole degrees.
+std::string TemperatureNumber(double celsius, bool metric) {
+    return FormatFixed(metric ? celsius : celsius * 9 / 5 + 32, 7, 0);
+}
+
+std::string TemperatureText(double celsius, bool metric) {
+    return WithUnit(TemperatureNumber(celsius, metric), TemperatureUnit(metric));
+}
+
+// lb/h = kg/h / 0.45359237.
+std::string MassFlowNumber(double kgPerHour, bool metric) {
+    return FormatFixed(metric ? kgPerHour : kgPerHour / 0.45359237, 7, 2);
+}
+
+std::string MassFlowText(double kgPerHour, bool metric) {
+    return WithUnit(MassFlowNumber(kgPerHour, metric), MassFlowUnit(metric));
+}
 
 }  // namespace zorvik

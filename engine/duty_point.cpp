@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model_limits.h"
+#include "real_gas.h"
 
 namespace zorvik {
 namespace {
@@ -94,6 +95,10 @@ FlowDutyPoint EvaluateFlowDuty(const TPumpRecord& pump, const FlowDuty& duty, co
     p.fullSpeedFlowScfm = fullSpeed.flowScfm;
     p.fullSpeedPercent = fullSpeed.speedFraction * 100;
     p.fullSpeedAirScfm = fullSpeed.airUseScfm;
+    if (Liquefies(duty.gas, AbsoluteBar(duty.outletPsi), duty.gasCelsius)) {
+        p.failedTest = DutyTest::GasLiquefies;
+        return p;
+    }
     if (!(fullSpeed.flowScfm > NoFlowScfm)) {
         p.failedTest = DutyTest::NoFlow;
         return p;

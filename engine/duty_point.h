@@ -39,10 +39,11 @@ inline constexpr int MaxUnitsInParallel = 100;
 // them: its flow, then its catalogue limits, then the drive air.
 enum class DutyTest {
     None,
-    NoFlow,       // delivers nothing at the typed pressures (stalled, or beyond its stroke)
-    FlowShort,    // one unit flat out delivers less than the required flow
-    ModelLimits,  // the list's catalogue limits (FirstExceededLimit)
-    AirShort,     // the drive air at the duty is more than the air available
+    GasLiquefies,  // the gas is liquid at the outlet pressure: no model can deliver it as a gas
+    NoFlow,        // delivers nothing at the typed pressures (stalled, or beyond its stroke)
+    FlowShort,     // one unit flat out delivers less than the required flow
+    ModelLimits,   // the list's catalogue limits (FirstExceededLimit)
+    AirShort,      // the drive air at the duty is more than the air available
 };
 
 struct FlowDutyPoint {
@@ -94,7 +95,8 @@ inline bool AsksForFlow(const FlowDuty& duty) { return !duty.ignoreFlowRate && d
 // With the flow rate ignored (or no flow above 0) the duty is what one unit
 // gives: flat out, or as fast as the air available allows (the highest
 // speed whose air fits, found to within 1e-9 of the speed).
-// A model meets the duty when it delivers something, one unit flat out
+// A model meets the duty when the gas stays a gas at the outlet pressure
+// (real_gas.h), it delivers something, one unit flat out
 // reaches Q (F >= Q), it is within the list's catalogue limits at the duty's
 // compression ratio, and n x a fits the air available (or air is ignored).
 FlowDutyPoint EvaluateFlowDuty(const TPumpRecord& pump, const FlowDuty& duty, const PointResult& fullSpeed);

@@ -110,6 +110,8 @@ std::string FlowDutyText(const TPumpRecord& pump, const FlowDuty& duty, const Fl
     switch (p.failedTest) {
         case DutyTest::None:
             return MeetsText(duty, p, metric);
+        case DutyTest::GasLiquefies:
+            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, OutletName::Outlet, metric);
         case DutyTest::NoFlow: {
             const std::string text = NoFlowText(pump, duty.Point(), OutletName::Outlet, metric);
             return AsksForFlow(duty) ? WithFlowRequired(text, duty.flowRequiredScfm, metric) : text;

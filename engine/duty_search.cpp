@@ -30,6 +30,7 @@ std::tuple<int, double> Distance(const FlowDutyPoint& p) {
             return {1, std::isnan(p.shortfall) ? std::numeric_limits<double>::infinity() : p.shortfall};
         case DutyTest::ModelLimits:
             return {2, 0};
+        case DutyTest::GasLiquefies:
         case DutyTest::NoFlow:
             break;
     }

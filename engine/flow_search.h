@@ -3,6 +3,7 @@
 // pressure feeds an amplifier that must deliver at least a required flow at
 // a given outlet pressure. Pressures psig, flows scfm.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct FlowDuty {
     bool ignoreFlowRate = false;
     Gas gas = Gas::Air;
     double gasCelsius = 20;  // gas inlet temperature; the outlet is taken back to it after the booster
+    std::optional<double> temperatureLimitCelsius = std::nullopt;  // a discharge no model should pass; none by default
 
     OperatingPoint Point() const { return {drivePsi, inletPsi, outletPsi}; }
 };

@@ -1,5 +1,7 @@
 #include "schedule.h"
 
+#include <iterator>
+
 #include "catalogue.h"
 #include "comparison_units.h"
 #include "fixed_format.h"
@@ -19,6 +21,7 @@ const char* const kHeadings[] = {
     ZORVIK_TR_NOOP("Schedule", "Running cost"), ZORVIK_TR_NOOP("Schedule", "Status"),
 };
 // clang-format on
+static_assert(std::size(kHeadings) == ScheduleColumns);
 
 std::string Typed(const std::string& text, const char* unit) { return text + " " + unit; }
 
@@ -90,20 +93,45 @@ std::string StatusText(const JobItem& item, const ItemResult& result) {
     return status + equalised;
 }
 
+std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
+    const bool metric = item.duty.units == UnitSystem::Metric;
+    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationText(item.application),
+                                    OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
+    for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
+    row.push_back(StatusText(item, result));
+    return row;
+}
+
 Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results) {
     Schedule schedule;
     for (const char* heading : kHeadings) schedule.headings.push_back(Tr("Schedule", heading));
-    for (std::size_t i = 0; i < job.items.size(); ++i) {
-        const JobItem& item = job.items[i];
-        const bool metric = item.duty.units == UnitSystem::Metric;
-        std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity),
-                                        ApplicationText(item.application), OneLine(DutyText(item)),
-                                        item.model ? ModelName(*item.model) : ""};
-        for (std::string& cell : FigureCells(results[i], metric)) row.push_back(std::move(cell));
-        row.push_back(StatusText(item, results[i]));
-        schedule.rows.push_back(std::move(row));
-    }
+    for (std::size_t i = 0; i < job.items.size(); ++i) schedule.rows.push_back(ScheduleRow(job.items[i], results[i]));
     return schedule;
+}
+
+std::vector<DutyLine> DutyLines(const JobItem& item) {
+    const ItemDuty& d = item.duty;
+    const bool metric = d.units == UnitSystem::Metric;
+    const char* pressure = PressureUnit(metric);
+    std::vector<DutyLine> lines = {
+        {Tr("Schedule", "Air drive pressure"), Typed(d.drive, pressure)},
+        {Tr("Schedule", "Drive air available"),
+         d.ignoreAir ? Tr("Schedule", "unlimited (the air available is ignored)") : Typed(d.air, GasFlowUnit(metric))},
+        {Tr("Schedule", "Gas inlet pressure"),
+         d.inletEqualsDrive ? Substitute(Tr("Schedule", "%1, the air drive pressure"), {Typed(d.drive, pressure)})
+                            : Typed(d.inlet, pressure)},
+    };
+    if (item.application == Application::Flow) {
+        lines.push_back({Tr("Schedule", "Outlet pressure"), Typed(d.outlet, pressure)});
+        lines.push_back({Tr("Schedule", "Required flow"), d.ignoreFlow
+                                                              ? Tr("Schedule", "any (the flow rate is ignored)")
+                                                              : Typed(d.flow, GasFlowUnit(metric))});
+    } else {
+        lines.push_back({Tr("Schedule", "Initial vessel pressure"), Typed(d.initial, pressure)});
+        lines.push_back({Tr("Schedule", "Final vessel pressure"), Typed(d.final, pressure)});
+        lines.push_back({Tr("Schedule", "Vessel capacity"), Typed(d.capacity, metric ? "litres" : "ft3")});
+    }
+    return lines;
 }
 
 }  // namespace zorvik::job

@@ -4,6 +4,7 @@
 // selection window and the comparison show them. The command line prints
 // it as a table or CSV; the window and the submittal lay out the same.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,19 @@ struct Schedule {
 
 // `results` holds each item's ComputeItem, in the job's order.
 Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results);
+
+// One item's line of the schedule, a cell per heading.
+std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result);
+inline constexpr std::size_t ScheduleColumns = 10;
+
+// The duty field by field, each text as typed with its unit, for a page
+// that lists them: {"Air drive pressure", "100 psig"}, {"Drive air
+// available", "unlimited"}, ...
+struct DutyLine {
+    std::string label;
+    std::string value;
+};
+std::vector<DutyLine> DutyLines(const JobItem& item);
 
 // The duty in one line, the texts as typed with their units:
 //   "drive 100 psig, air 100 scfm, inlet 100 psig, outlet 200 psig, flow 2.00 scfm"

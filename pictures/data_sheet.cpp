@@ -22,12 +22,10 @@ void PrintPicture(Canvas& page, int left, int top, int right, int bottom, const 
 
 }  // namespace
 
-PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, const TAddressData& office) {
-    if (!sheet.IsOpen()) return PrintResult::NotStarted;
-    Canvas& c = sheet.Page();
-    const int width = sheet.Width();
-    const int height = sheet.Height();
-    const int ppi = sheet.PixelsPerInch();
+void DrawDataSheet(Canvas& c, const PictureDrawing& picture, const TAddressData& office) {
+    const int width = c.Width();
+    const int height = c.Height();
+    const int ppi = c.Dpi();
     const int printX = static_cast<int>(ppi * LeftMarginInches);
     int printY = static_cast<int>(ppi * TopMarginInches);
     const QString company = QString::fromStdString(office.Field[1]);
@@ -52,6 +50,11 @@ PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, cons
     TextOutContact(c, printX, printY, lineWidth, company);
     printY += line;
     TextOutFitted(c, printX, printY, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
+}
+
+PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, const TAddressData& office) {
+    if (!sheet.IsOpen()) return PrintResult::NotStarted;
+    DrawDataSheet(sheet.Page(), picture, office);
     return sheet.End();
 }
 

@@ -17,10 +17,13 @@ inline constexpr int DataSheetPictureHeight = 485;
 // The document title a print job or PDF file of a data sheet carries.
 inline const QString DataSheetTitle = QStringLiteral("Zorvik Air Pressure Amplifiers");
 
-// Draws, on `sheet`: the office's company name, "Data sheet" with today's
-// date, the 617 x 461 `picture` drawn afresh as vectors across the page
-// between half-inch margins, and the office's contact lines; then ends the
-// page.
+// Draws on a page of Width() x Height() pixels at Dpi(): the office's
+// company name, "Data sheet" with today's date, the 617 x 461 `picture`
+// drawn afresh as vectors across the page between half-inch margins, and
+// the office's contact lines.
+void DrawDataSheet(Canvas& page, const PictureDrawing& picture, const TAddressData& office);
+
+// DrawDataSheet on `sheet`, then ends the page.
 PrintResult PrintDataSheet(PrintPage& sheet, const PictureDrawing& picture, const TAddressData& office);
 
 }  // namespace zorvik

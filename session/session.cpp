@@ -12,6 +12,7 @@ FlowDuty Session::LastFlowDuty() const {
                   FlowRequiredScfm, IgnoreAirAvailable, IgnoreFlowRate};
     duty.gas = GasBoosted;
     duty.gasCelsius = GasCelsius;
+    duty.temperatureLimitCelsius = TemperatureLimitCelsius;
     return duty;
 }
 
@@ -21,6 +22,7 @@ ChargeDuty Session::LastChargeDuty() const {
     duty.gas = GasBoosted;
     duty.contents = RealGasContents ? ContentsCount::RealGas : ContentsCount::Ideal;
     duty.vesselCelsius = GasCelsius;
+    duty.temperatureLimitCelsius = TemperatureLimitCelsius;
     return duty;
 }
 

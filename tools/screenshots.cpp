@@ -31,6 +31,34 @@ void ClickRow(QListWidget& list, int row) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
 }
 
+// A job of a few duties, one of each kind of mark.
+zorvik::job::Job SampleJob() {
+    using namespace zorvik::job;
+    Job job;
+    job.header.name = "Pump station";
+    job.header.customer = "ACME Gas";
+    job.header.reference = "P-17";
+    job.header.engineer = "J. Smith";
+    job.header.revision = "B";
+    job.header.date = "2025-03-14";
+    JobItem flow;
+    flow.tag = "B-101";
+    flow.quantity = 2;
+    flow.model = 6;
+    JobItem fill;
+    fill.tag = "V-1";
+    fill.application = Application::Fill;
+    fill.model = 10;
+    JobItem open = flow;
+    open.tag = "B-102";
+    open.model.reset();
+    JobItem tooFar = flow;
+    tooFar.tag = "B-103";
+    tooFar.duty.outlet = "4000";
+    job.items = {flow, fill, open, tooFar};
+    return job;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -58,5 +86,8 @@ int main(int argc, char* argv[]) {
     ok = Save(graph, folder, "performance_chart") && ok;
 
     ok = Save(*windows->ZampModelSelectionChartForm, folder, "model_selection_chart") && ok;
+
+    windows->Jobs->Model().SetJob(SampleJob());
+    ok = Save(*windows->Jobs, folder, "job_window") && ok;
     return ok ? 0 : 1;
 }

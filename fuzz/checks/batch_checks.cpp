@@ -12,7 +12,7 @@ namespace zorvik::fuzz {
 
 // A file the header refuses yields no points; otherwise every point has
 // the header's line number or a later one, in order, and either all its
-// values or a message instead.
+// values and a cell for every carried column, or a message instead.
 void CheckBatchFile(std::string_view data) {
     const std::vector<std::string> names = {"drive", "air", "inlet", "outlet", "flow"};
     std::istringstream in{std::string(data)};
@@ -22,10 +22,12 @@ void CheckBatchFile(std::string_view data) {
     for (BatchCase point; reader.Next(point);) {
         ZORVIK_REQUIRE(point.line > previous, "a point's line number does not follow the one before");
         previous = point.line;
-        if (point.error.empty())
+        if (point.error.empty()) {
             ZORVIK_REQUIRE(point.values.size() == names.size(), "a point without all its values and no message");
-        else
+            ZORVIK_REQUIRE(point.carried.size() == reader.CarriedColumns().size(), "a point without its carried cells");
+        } else {
             ZORVIK_REQUIRE(point.values.empty(), "a refused point with values");
+        }
     }
 }
 

@@ -67,6 +67,7 @@ const std::vector<cli::OptionSpec> kAllOptions = {
     {"initial", true}, {"final", true},   {"capacity", true},    {"model", true},      {"format", true},
     {"option", true},  {"title", true},   {"units", true},       {"out", true},        {"inlet-scale", true},
     {"metric", false}, {"ignore-air", false}, {"ignore-flow", false}, {"no-equalise", false}, {"help", false},
+    {"gas", true},     {"gas-temperature", true}, {"real-gas", false}, {"temperature-limit", true}, {"office", true},
 };
 // clang-format on
 

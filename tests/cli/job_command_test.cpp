@@ -110,6 +110,22 @@ TEST_F(JobCommandTest, ReportWritesTheScheduleShown) {
     EXPECT_EQ(std::system(read.c_str()), 0);
 }
 
+// The submittal from the command line: a cover, the schedule, and each
+// item's five pages, with nothing on stderr.
+TEST_F(JobCommandTest, ReportWritesTheSubmittal) {
+    const std::string pack = (folder_ / "pack.pdf").string();
+    const SelectOutcome run = RunSelect({"job", "report", file_, "--out", pack});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Bytes(pack).substr(0, 5), "%PDF-");
+    const std::string pages = "test \"$(pdfinfo '" + pack + "' | sed -n 's/^Pages: *//p')\" = 12";
+    EXPECT_EQ(std::system(pages.c_str()), 0);
+    for (const char* tag : {"Item B-101", "Item V-1"}) {
+        const std::string found = "pdftotext '" + pack + "' - | grep -q '" + tag + "'";
+        EXPECT_EQ(std::system(found.c_str()), 0) << tag;
+    }
+}
+
 // A refused command leaves the job as it was and says why.
 TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
     const std::string saved = Bytes(file_);
@@ -128,7 +144,7 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
         {With(add, {"flow", "--drive", "200", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: Drive air pressure is too high!"},
         {With(add, {"flow", "--drive", "100", "--air", "1,5", "--inlet", "100", "--outlet", "200", "--flow", "2"}), "zorvik-select job add: air: 1,5 is not valid value"},
         {{"job", "show", file_, "--format", "xml"}, "zorvik-select job show: --format must be table, csv or json"},
-        {{"job", "report", file_, "--out", "pack.pdf"}, "zorvik-select job report: a pdf pack is not made yet; write a .csv or .xlsx schedule"},
+        {{"job", "report", file_, "--out", "pack.txt"}, "zorvik-select job report: --out must name a .pdf, .csv or .xlsx file"},
         {{"job", "show"}, "zorvik-select job show: the job FILE comes first"},
         {{"job", "print", file_}, "zorvik-select job: unknown word \"print\"; the words are new, add, show, check and report"},
     };

@@ -82,22 +82,30 @@ TEST(PictureFilesTest, SvgAndPdfAreVectorsThroughout) {
 }
 
 // The sheet is the graph window's data sheet, printed by the same code from
-// the same settings: page for page the same picture.
+// the same settings: page for page the same picture, naming the office the
+// window names until one is chosen, or the one asked for.
 TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
     QTemporaryDir dir;
     const ChartView chart10 = PrepareGraphChart(10, 100, 1.0, false).view;
     const ChartView chart8 = PrepareGraphChart(8, 90, 1.5, true).view;
     const DrawingView drawing12{12, true, 0, {}};
     const DrawingView drawing1{1, false, 0, {}};
+    const int windowsOffice = Session().OfficeIndex;
     const struct {
         QStringList args;
         PictureDrawing picture;
+        int office;  // entry of the office table
     } kCases[] = {
-        {{"--model", "10", "--show", "chart", "--drive", "100"}, [&](Canvas& c) { DrawChart(c, chart10); }},
+        {{"--model", "10", "--show", "chart", "--drive", "100"},
+         [&](Canvas& c) { DrawChart(c, chart10); },
+         windowsOffice},
         {{"--model", "8", "--show", "chart", "--units", "bar", "--inlet-scale", "1.5"},
-         [&](Canvas& c) { DrawChart(c, chart8); }},
-        {{"--model", "12", "--show", "drawing", "--units", "mm"}, [&](Canvas& c) { DrawDrawing(c, drawing12); }},
-        {{"--model", "1", "--show", "drawing"}, [&](Canvas& c) { DrawDrawing(c, drawing1); }},
+         [&](Canvas& c) { DrawChart(c, chart8); },
+         windowsOffice},
+        {{"--model", "12", "--show", "drawing", "--units", "mm", "--office", "5"},
+         [&](Canvas& c) { DrawDrawing(c, drawing12); },
+         4},
+        {{"--model", "1", "--show", "drawing", "--office", "1"}, [&](Canvas& c) { DrawDrawing(c, drawing1); }, 0},
     };
     for (const auto& k : kCases) {
         SCOPED_TRACE(k.args.join(' ').toStdString());
@@ -107,7 +115,8 @@ TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
         EXPECT_EQ(run.err, "");
 
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
-        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), k.picture, Session().Office()), PrintResult::Printed);
+        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), k.picture, BuiltInOffices()[k.office]),
+                  PrintResult::Printed);
 
         const auto page = [&](const QString& pdf) {
             const QString png = dir.filePath(QStringLiteral("page"));
@@ -139,7 +148,7 @@ TEST(PictureFilesTest, RefusesBadRequests) {
         {{"chart", "--model", "8"}, "chart needs --model and --out"},
         {{"chart", "--model", "8", "--out", dir.filePath(QStringLiteral("x.gif"))},
          "--out must name a .png, .svg or .pdf file"},
-        {{"chart", "--model", "8", "--drive", "x", "--out", png}, "x is not valid value"},
+        {{"chart", "--model", "8", "--drive", "x", "--out", png}, "--drive: x is not a valid value"},
         {{"sheet", "--model", "3", "--out", pdf}, "sheet needs --model, --show and --out"},
         {{"sheet", "--model", "3", "--show", "graph", "--out", pdf}, "--show must be chart or drawing"},
         {{"sheet", "--model", "3", "--show", "chart", "--units", "mm", "--out", pdf},
@@ -149,7 +158,10 @@ TEST(PictureFilesTest, RefusesBadRequests) {
         {{"sheet", "--model", "3", "--show", "drawing", "--drive", "80", "--out", pdf},
          "--drive and --inlet-scale go with --show chart"},
         {{"sheet", "--model", "3", "--show", "chart", "--out", png}, "--out must name a .pdf file"},
-        {{"sheet", "--model", "3", "--show", "chart", "--drive", "30", "--out", pdf}, "Air drive pressure is too low!"},
+        {{"sheet", "--model", "3", "--show", "chart", "--office", "11", "--out", pdf},
+         "--office must be a whole number from 1 to 10"},
+        {{"sheet", "--model", "3", "--show", "chart", "--drive", "30", "--out", pdf},
+         "--drive: 30 psig is below the 40 psig a chart starts at"},
         {{"sheet", "--model", "3", "--show", "chart", "--out", dir.filePath("no/such/folder/x.pdf")}, "cannot write"},
     };
     for (const auto& k : kCases) {
@@ -159,6 +171,23 @@ TEST(PictureFilesTest, RefusesBadRequests) {
     }
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The comparison's page names the office asked for, as every printout does,
+// or the program's own until one is chosen.
+TEST(PictureFilesTest, ComparisonPageNamesTheOffice) {
+    const QString pdf = QDir(QDir::tempPath()).filePath(QStringLiteral("zorvik_compare_office.pdf"));
+    const QStringList flow = {"compare", "--drive",  "100", "--air",  "100", "--inlet",
+                              "100",     "--outlet", "200", "--flow", "2",   "--out"};
+    for (const auto& [office, index] : {std::pair<const char*, int>{nullptr, DefaultOfficeIndex}, {"1", 0}}) {
+        QStringList words = flow + QStringList{pdf};
+        if (office != nullptr) words << QStringLiteral("--office") << QString::fromLatin1(office);
+        const SelectOutcome page = Select(words);
+        EXPECT_EQ(page.status, 0) << page.err;
+        const QString text = testing::PdfText(pdf).simplified();
+        EXPECT_TRUE(text.contains(QString::fromStdString(BuiltInOffices()[index].Field[1]))) << text.toStdString();
+        QFile::remove(pdf);
+    }
 }
 
 }  // namespace

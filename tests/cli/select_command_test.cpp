@@ -27,6 +27,8 @@ std::vector<std::string> With(std::vector<std::string> words, const std::vector<
     return words;
 }
 
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 TEST(SelectCommandTest, ExitStatusAndMessages) {
     const struct {
         std::vector<std::string> words;
@@ -43,10 +45,14 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
          "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
         {{"flow", "--drive", "abc", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
          2,
-         "abc is not valid value\n"},
-        {{"flow", "--drive", "", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "2"},
+         "zorvik-select flow: --drive: abc is not a valid value\n"},
+        {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", ""},
          2,
-         "Null is not valid value\n"},
+         "zorvik-select flow: --flow: an empty value is not valid\n"},
+        {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "1000",
+          "--capacity", "-1", "--metric"},
+         2,
+         "zorvik-select fill: --capacity: -1 is not a valid value\n"},
         {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--flow", "2"},
          2,
          "zorvik-select flow: flow needs --outlet\n"},
@@ -80,18 +86,44 @@ TEST(SelectCommandTest, TableShowsTheWindowsFiguresUnderUnitHeadings) {
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0], "No.  Model       Flow scfm  Air used scfm  Cycles/min");
     EXPECT_EQ(lines[5], "  6  RB-15            3.06             76         118");
+}
 
-    const Outcome none =
-        RunSelect({"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "1000"});
-    EXPECT_EQ(none.status, 0);
-    EXPECT_EQ(Lines(none.out).back(), "No selections");
+// An empty list is no dead end: the nearest model and the test it fails.
+// A fill prefers a model that charged the vessel (it fails later) to one
+// that stalls.
+TEST(SelectCommandTest, AnEmptyListNamesTheNearestModel) {
+    const struct {
+        std::vector<std::string> words;
+        const char* line;  // the table's last line starts so
+        const char* json;  // and the JSON's "nearest" so
+    } cases[] = {
+        {{"flow", "--drive", "100", "--air", "100", "--inlet", "100", "--outlet", "200", "--flow", "1000"},
+         "No selections. Nearest: RBW-5 (model 9): Delivers 16.9 scfm flat out, 98 % short",
+         "\"nearest\": {\"model\": 9, \"name\": \"RBW-5\", \"reason\": \"Delivers 16.9 scfm flat out"},
+        {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "1000",
+          "--capacity", "100000"},
+         "No selections. Nearest: RBZ-7/30 (model 12): Fill takes longer than",
+         "\"nearest\": {\"model\": 12, \"name\": \"RBZ-7/30\", \"reason\": \"Fill takes longer than"},
+        {{"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "9000",
+          "--capacity", "1"},
+         // None charges: the nearest is the one whose stall comes nearest the final pressure.
+         "No selections. Nearest: RBZ-30/50 (model 14): Delivers no flow: it stalls at 5160 psig",
+         "\"nearest\": {\"model\": 14, \"name\": \"RBZ-30/50\", \"reason\": \"Delivers no flow"},
+    };
+    for (const auto& c : cases) {
+        const Outcome table = RunSelect(c.words);
+        EXPECT_EQ(table.status, 0);
+        EXPECT_EQ(Lines(table.out).back().rfind(c.line, 0), 0u) << table.out;
+        const Outcome json = RunSelect(With(c.words, {"--format", "json"}));
+        EXPECT_TRUE(Contains(json.out, c.json)) << json.out;
+    }
 }
 
 TEST(SelectCommandTest, CsvHeaderThenOneLinePerRow) {
     const std::vector<std::string> flow = Lines(RunSelect(With(kFlowDefaults, {"--format", "csv"})).out);
     ASSERT_EQ(flow.size(), 11u);
     EXPECT_EQ(flow[0], "model,name,Flow scfm,Air used scfm,Cycles/min");
-    EXPECT_EQ(flow[5], "6,\"RB-15 \",3.06,76,118");
+    EXPECT_EQ(flow[5], "6,\"RB-15\",3.06,76,118");
 
     const std::vector<std::string> fill =
         Lines(RunSelect({"fill", "--drive", "6.9", "--air", "2831.7", "--inlet", "6.9", "--initial", "6.9", "--final",
@@ -99,35 +131,37 @@ TEST(SelectCommandTest, CsvHeaderThenOneLinePerRow) {
                   .out);
     ASSERT_EQ(fill.size(), 8u);
     EXPECT_EQ(fill[0], "model,name,Fill time min,Avg air used n.m3/min,Avg cycles/min,Total air n.m3");
-    EXPECT_EQ(fill[1], "6,\"RB-15 \",28,1.9,102,54.1");
+    EXPECT_EQ(fill[1], "6,\"RB-15\",28,1.9,102,54.1");
     EXPECT_EQ(fill[7], "14,\"RBZ-30/50\",50,2.2,92,107.9");
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 TEST(SelectCommandTest, JsonCarriesCellsAndFullPrecision) {
     const std::string flow = RunSelect(With(kFlowDefaults, {"--format", "json"})).out;
-    EXPECT_TRUE(Contains(flow, "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": null, \"rows\": ["));
     EXPECT_TRUE(Contains(flow,
-                         "{\"model\": 6, \"name\": \"RB-15 \", \"flow\": \"3.06\", \"air_used\": \"76\", "
+                         "{\"application\": \"flow\", \"units\": \"imperial\", \"gas\": \"air\", "
+                         "\"gas_temperature_c\": 20, \"temperature_limit_c\": null, \"safety_note\": null, "
+                         "\"message\": null, \"rows\": ["));
+    EXPECT_TRUE(Contains(flow,
+                         "{\"model\": 6, \"name\": \"RB-15\", \"flow\": \"3.06\", \"air_used\": \"76\", "
                          "\"cycles\": \"118\", \"flow_scfm\": 3.062747516529632, "
-                         "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617}"))
+                         "\"air_scfm\": 75.53500881834215, \"cycles_per_min\": 118.10617283950617, "))
         << flow;
 
     const std::string fill = RunSelect(With(kFillDefaults, {"--format", "json"})).out;
     EXPECT_TRUE(Contains(fill, "\"application\": \"fill\""));
     EXPECT_TRUE(Contains(fill,
-                         "{\"model\": 6, \"name\": \"RB-15 \", \"fill_time\": \"28\", "
+                         "{\"model\": 6, \"name\": \"RB-15\", \"fill_time\": \"28\", "
                          "\"average_air_used\": \"68\", \"average_cycles\": \"102\", \"total_air\": \"1914\", "
                          "\"fill_minutes\": 28.216819070392624, \"total_air_scf\": 1913.8930964863973, "))
         << fill;
-    EXPECT_TRUE(Contains(fill, "\"average_cycles_per_min\": 101.71304946547977}"));
+    EXPECT_TRUE(Contains(fill, "\"average_cycles_per_min\": 101.71304946547977, "));
 
     const Outcome failed = RunSelect({"flow", "--drive", "30", "--air", "100", "--inlet", "100", "--outlet", "50",
                                       "--flow", "0", "--format", "json"});
     EXPECT_EQ(failed.status, 2);
     EXPECT_EQ(failed.out,
-              "{\"application\": \"flow\", \"units\": \"imperial\", \"message\": \"Outlet pressure must be "
+              "{\"application\": \"flow\", \"units\": \"imperial\", \"gas\": \"air\", \"gas_temperature_c\": 20, "
+              "\"temperature_limit_c\": null, \"safety_note\": null, \"message\": \"Outlet pressure must be "
               "greater\\rthan inlet pressure!\", \"rows\": []}\n");
 }
 

@@ -1,5 +1,6 @@
-// Reading a batch file: columns by name in any order, quoted cells, blank
-// lines, and lines or headers that cannot be used.
+// Reading a batch file as spreadsheets write it: columns by name in any
+// order and letter case, three separators, quoted cells (line breaks too),
+// carried columns, decimal commas, and lines or headers that cannot be used.
 
 #include <gtest/gtest.h>
 
@@ -10,27 +11,92 @@
 namespace zorvik {
 namespace {
 
-const std::vector<std::string> kNames = {"drive", "air", "inlet"};
+using Texts = std::vector<std::string>;
 
-std::vector<BatchCase> ReadAll(BatchReader& reader) {
-    std::vector<BatchCase> cases;
-    for (BatchCase c; reader.Next(c);) cases.push_back(c);
-    return cases;
+const Texts kNames = {"drive", "air", "inlet"};
+
+struct ExpectedCase {
+    int line;
+    Texts values;
+    Texts carried;
+    std::string error;
+};
+
+TEST(BatchFileTest, FilesAsSpreadsheetsWriteThem) {
+    const struct {
+        const char* text;
+        char separator;
+        Texts carried;
+        std::vector<ExpectedCase> cases;
+    } files[] = {
+        {"inlet, drive,air\r\n100,90,50\n\n \"1,5\" ,80,\"4\"\"\"\n60,70\n",
+         ',',
+         {},
+         {{2, {"90", "50", "100"}, {}, ""},
+          {4, {"80", "4\"", "1,5"}, {}, ""},
+          {5, {}, {}, "Line 5 has 2 values; the header names 3"}}},
+        {"\xEF\xBB\xBF"
+         "Drive;AIR;Customer ref;Inlet\r\n90;2,5;\"A;17\";100\r\n",
+         ';',
+         {"Customer ref"},
+         {{2, {"90", "2.5", "100"}, {"A;17"}, ""}}},
+        {"sep=;\ndrive;x,y;air;inlet\n1;2;3;4\n;;;\n\"\";;;\r\n", ';', {"x,y"}, {{3, {"1", "3", "4"}, {"2"}, ""}}},
+        {"Ref\tdrive\tair\tinlet\t\n\"two\nlines\"\t90\t0,5\t100\t\nB\t1\t2\n",
+         '\t',
+         {"Ref"},
+         {{2, {"90", "0.5", "100"}, {"two\nlines"}, ""}, {4, {}, {}, "Line 4 has 3 values; the header names 5"}}},
+        {"drive,air,inlet,note\n1,2,3,\"open\n4,5,6,7\n",
+         ',',
+         {"note"},
+         {{2, {}, {}, "Line 2 opens a quote that is never closed"}}},
+    };
+    for (const auto& f : files) {
+        std::istringstream in(f.text);
+        BatchReader reader(in, kNames);
+        SCOPED_TRACE(f.text);
+        ASSERT_EQ(reader.HeaderError(), "");
+        EXPECT_EQ(reader.Separator(), f.separator);
+        EXPECT_EQ(reader.CarriedColumns(), f.carried);
+        std::size_t i = 0;
+        for (BatchCase c; reader.Next(c); ++i) {
+            ASSERT_LT(i, f.cases.size());
+            EXPECT_EQ(c.line, f.cases[i].line);
+            EXPECT_EQ(c.values, f.cases[i].values);
+            EXPECT_EQ(c.carried, f.cases[i].carried);
+            EXPECT_EQ(c.error, f.cases[i].error);
+        }
+        EXPECT_EQ(i, f.cases.size());
+    }
 }
 
-TEST(BatchFileTest, ColumnsByNameLinesByNumber) {
-    std::istringstream in("inlet, drive,air\r\n100,90,50\n\n \"1,5\" ,80,\"4\"\"\"\n60,70\n");
-    BatchReader reader(in, kNames);
-    ASSERT_EQ(reader.HeaderError(), "");
-    const std::vector<BatchCase> cases = ReadAll(reader);
-    ASSERT_EQ(cases.size(), 3u);
-    EXPECT_EQ(cases[0].line, 2);
-    EXPECT_EQ(cases[0].values, (std::vector<std::string>{"90", "50", "100"}));
-    EXPECT_EQ(cases[1].line, 4);
-    EXPECT_EQ(cases[1].values, (std::vector<std::string>{"80", "4\"", "1,5"}));
-    EXPECT_EQ(cases[2].line, 5);
-    EXPECT_TRUE(cases[2].values.empty());
-    EXPECT_EQ(cases[2].error, "Line 5 has 2 values; the header names 3");
+// A number is never read as a thousandth of itself, nor a thousand times.
+TEST(BatchFileTest, NumberCellsBySeparator) {
+    const struct {
+        const char* cell;
+        char separator;
+        const char* text;  // empty: refused
+    } cases[] = {
+        {"2,5", ';', "2.5"},
+        {"2.5", ';', "2.5"},
+        {"1.500", ';', ""},
+        {"1,500", ';', "1.500"},
+        {"0.500", ';', "0.500"},
+        {"-1.000", ';', ""},
+        {"1.000,5", ';', "1.000,5"},
+        {"1,500", '\t', ""},
+        {"1.500", '\t', ""},
+        {"12,5", '\t', "12.5"},
+        {"1234.567", '\t', "1234.567"},
+        {"1,500", ',', "1,500"},
+        {"1.500", ',', "1.500"},
+        {"abc", ';', "abc"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const std::string text = NumberCell(c.cell, c.separator, "drive", error);
+        EXPECT_EQ(text, c.text) << c.cell << " '" << c.separator << "'";
+        EXPECT_EQ(error.empty(), *c.text != '\0') << c.cell << " '" << c.separator << "'";
+    }
 }
 
 TEST(BatchFileTest, HeaderThatCannotBeUsed) {
@@ -39,9 +105,10 @@ TEST(BatchFileTest, HeaderThatCannotBeUsed) {
         const char* error;
     } cases[] = {
         {"", "the file has no header line"},
-        {"drive,air,inlet,flow\n", "the header names an unknown column \"flow\""},
-        {"drive,air,drive,inlet\n", "the header names \"drive\" twice"},
+        {"sep=;\n\n", "the file has no header line"},
+        {"drive,air,DRIVE,inlet\n", "the header names \"drive\" twice"},
         {"air\n", "the header lacks drive, inlet"},
+        {"drive;air;\"inlet\n", "the header opens a quote that is never closed"},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.text);

@@ -86,5 +86,39 @@ TEST(ComparisonCurvesTest, TimeAxisReachesTheSlowestListedModel) {
     EXPECT_FALSE(chart.marker.has_value());
 }
 
+// The gas shows in the table and the conditions only where it is not air at
+// the standard temperature or a discharge limit is set, so a comparison of
+// air reads as before; a limit passed is said in the reason row.
+TEST(ComparisonTableTest, GasRowsAndTheDischargeLimit) {
+    const struct {
+        Gas gas;
+        std::optional<double> limitCelsius;
+        bool shown;
+        int overLimit;  // of the two models compared
+    } cases[] = {
+        {Gas::Air, std::nullopt, false, 0},
+        {Gas::Oxygen, std::nullopt, true, 0},
+        {Gas::Air, 60.0, true, 2},  // 100 to 200 psig heats air to about 89 degC
+        {Gas::Helium, 200.0, true, 0},
+    };
+    for (const auto& c : cases) {
+        FlowDuty duty{100, 100, 100, 200, 2, false, false};
+        duty.gas = c.gas;
+        duty.temperatureLimitCelsius = c.limitCelsius;
+        const auto rows = CompareForFlow(duty, {5, 6}, {}, true);
+        const ComparisonTable t = FlowComparisonTable(rows, true);
+        const bool hasRow = std::any_of(t.rows.begin(), t.rows.end(), [](const ComparisonTable::Row& r) {
+            return r.label.rfind("Discharge temperature", 0) == 0;
+        });
+        EXPECT_EQ(hasRow, c.shown) << static_cast<int>(c.gas);
+        int over = 0;
+        for (const std::string& reason : RowNamed(t, ReasonRowLabel).cells)
+            over += reason.find("above the") != std::string::npos;
+        EXPECT_EQ(over, c.overLimit) << static_cast<int>(c.gas);
+        const std::string conditions = FlowConditionsText(duty, {}, true);
+        EXPECT_EQ(conditions.rfind("Drive", 0) == 0, c.gas == Gas::Air) << conditions;
+    }
+}
+
 }  // namespace
 }  // namespace zorvik

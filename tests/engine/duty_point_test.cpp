@@ -107,6 +107,8 @@ TEST(DutyPointTest, FirstFailedTestAndNearMisses) {
         {6, {100, 30, 100, 1000, 1}, DutyTest::AirShort, 1 - 30 / 42.750505, false},
         {6, {100, 30, 100, 1000, 1, true}, DutyTest::None, 0, false},
         {1, {80, 1000, 5, 105, 0.1}, DutyTest::ModelLimits, 0, false},  // ratio 6.13 over 2.5
+        // Carbon dioxide is liquid above 816 psig at 20 degC: RBW-15 would deliver it, but not as a gas.
+        {10, {100, 100, 300, 1200, 2, false, false, Gas::CarbonDioxide}, DutyTest::GasLiquefies, 0, false},
     };
     for (const auto& c : cases) {
         const FlowDutyPoint p = EvaluateFlowDuty(CatalogueRow(c.model), c.duty);

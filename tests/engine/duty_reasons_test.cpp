@@ -63,6 +63,11 @@ TEST(DutyReasonsTest, WhatTheDutyMissesAndByHowMuch) {
          "100 psig available (at least 107 psig); it stalls at the outlet pressure of 3000 psig; 0.10 scfm is "
          "required"},
         {14, {100, 300, 200, 5200, 0.1}, false, "Outlet pressure 5200 psig is above this model's maximum of 5000 psig"},
+        {10,
+         {100, 100, 300, 1200, 2, false, false, Gas::CarbonDioxide},
+         false,
+         "Carbon dioxide liquefies at the outlet pressure of 1200 psig at 68.0 \xC2\xB0"
+         "F, at and above its vapour pressure of 816 psig there"},
     };
     for (const auto& c : cases) {
         const FlowComparisonRow row = CompareForFlow(c.duty, {c.model}, {}, c.metric).front();
@@ -118,6 +123,13 @@ TEST(DutySearchTest, ModelsMeetingTheDutyAndTheNearestWhenNoneIsListed) {
     ASSERT_TRUE(shortest.has_value());
     EXPECT_EQ(shortest->match.Model(), 12);
     EXPECT_EQ(shortest->text.substr(0, 53), "Delivers 3.89 scfm flat out, 2.9 % short of the 4.00 ");
+
+    // A gas liquid at the outlet: no model meets the duty, and the nearest says why.
+    const FlowDuty liquid{100, 100, 300, 1200, 2, false, false, Gas::CarbonDioxide};
+    EXPECT_TRUE(ModelsMeetingDuty(liquid).empty());
+    const auto none = NearestModelToDuty(liquid, false);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->text.substr(0, 60), "Carbon dioxide liquefies at the outlet pressure of 1200 psig");
 }
 
 }  // namespace

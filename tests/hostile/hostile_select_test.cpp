@@ -35,22 +35,25 @@ TEST(HostileSelectTest, OptionValuesAreReadOrRefused) {
         int status;
         std::string err;
     } cases[] = {
-        {"empty value", Flow("--drive", ""), 2, "Null is not valid value\n"},
-        {"blanks", Flow("--air", "   "), 2, "Null is not valid value\n"},
-        {"sign alone", Flow("--inlet", "+"), 2, "+ is not valid value\n"},
-        {"10,000 nines", Flow("--outlet", nines), 2, nines + " is not valid value\n"},
-        {"exponent past a double", Flow("--flow", "1e309"), 2, "1e309 is not valid value\n"},
+        {"empty value", Flow("--drive", ""), 2, "zorvik-select flow: --drive: an empty value is not valid\n"},
+        {"blanks", Flow("--air", "   "), 2, "zorvik-select flow: --air: an empty value is not valid\n"},
+        {"sign alone", Flow("--inlet", "+"), 2, "zorvik-select flow: --inlet: + is not a valid value\n"},
+        {"10,000 nines", Flow("--outlet", nines), 2,
+         "zorvik-select flow: --outlet: " + nines + " is not a valid value\n"},
+        {"exponent past a double", Flow("--flow", "1e309"), 2,
+         "zorvik-select flow: --flow: 1e309 is not a valid value\n"},
         {"huge drive", Flow("--drive", "1e308"), 2, "Drive air pressure is too high!\n"},
         {"huge flow lists nothing", Flow("--flow", "1e308"), 0, ""},
         {"tiny flow", Flow("--flow", "1e-400"), 2, "Flow rate cannot be zero!\nNo Amplifier needed.\n"},
-        {"non-ASCII digits", Flow("--air", "\xEF\xBC\x91"), 2, "\xEF\xBC\x91 is not valid value\n"},
+        {"non-ASCII digits", Flow("--air", "\xEF\xBC\x91"), 2,
+         "zorvik-select flow: --air: \xEF\xBC\x91 is not a valid value\n"},
         {"barg too large for psig",
          [] {
              auto w = Flow("--inlet", "1e308");
              w.push_back("--metric");
              return w;
          }(),
-         2, "1e308 is not valid value\n"},
+         2, "zorvik-select flow: --inlet: 1e308 is not a valid value\n"},
         {"huge vessel",
          {"fill", "--drive", "100", "--air", "100", "--inlet", "100", "--initial", "100", "--final", "1000",
           "--capacity", "1e308"},
@@ -63,11 +66,11 @@ TEST(HostileSelectTest, OptionValuesAreReadOrRefused) {
         {"chart at no drive",
          {"chart", "--model", "6", "--drive", "0", "--out", "never.png"},
          2,
-         "Air drive pressure is too low!\n"},
+         "zorvik-select chart: --drive: 0 psig is below the 40 psig a chart starts at\n"},
         {"chart just below 40 psig",
          {"chart", "--model", "6", "--drive", "39.9", "--out", "never.png"},
          2,
-         "Air drive pressure is too low!\n"},
+         "zorvik-select chart: --drive: 39.9 psig is below the 40 psig a chart starts at\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = RunSelect(c.words);

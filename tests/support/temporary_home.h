@@ -1,7 +1,7 @@
 #pragma once
-// A fresh home for one test: the user's configuration and runtime folders
-// and the system's configuration folders point into a temporary folder
-// while the object lives, so no test reads or writes the real ones.
+// A fresh home for one test: the user's configuration, state and runtime
+// folders and the system's configuration folders point into a temporary
+// folder while the object lives, so no test reads or writes the real ones.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@ public:
         Point("HOME", QStringLiteral("home"));
         Point("XDG_CONFIG_HOME", QStringLiteral("home/.config"));
         Point("XDG_CONFIG_DIRS", QStringLiteral("etc/xdg"));
+        Point("XDG_STATE_HOME", QStringLiteral("home/.local/state"));
         Point("XDG_RUNTIME_DIR", QStringLiteral("run"));
         QFile::setPermissions(Path(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -40,7 +41,8 @@ public:
     QString SystemConfigFolder(const QString& program) const { return Path(QStringLiteral("etc/xdg/") + program); }
 
 private:
-    static constexpr const char* kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR"};
+    static constexpr const char* kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_STATE_HOME",
+                                                 "XDG_RUNTIME_DIR"};
 
     void Point(const char* variable, const QString& relative) {
         QDir().mkpath(Path(relative));

@@ -1,5 +1,6 @@
 #include "user_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -11,6 +12,17 @@ namespace zorvik {
 QString UserConfigFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
 
 QString UserConfigFile(const QString& name) { return QDir(UserConfigFolder()).filePath(name); }
+
+QString UserStateFolder() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory specification ignores a relative path.
+    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir(state).filePath(QCoreApplication::applicationName());
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#endif
+}
 
 // On Linux the list of the standard paths is the user's folder followed by
 // every folder of XDG_CONFIG_DIRS (/etc/xdg/... by default).

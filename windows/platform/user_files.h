@@ -16,6 +16,12 @@ QString UserConfigFolder();
 // `name` in the user's configuration folder.
 QString UserConfigFile(const QString& name);
 
+// The user's state folder of this program, for what a run leaves for the
+// next one (the job kept against a crash): $XDG_STATE_HOME/zorvik-amplifiers
+// (by default ~/.local/state/zorvik-amplifiers) on Linux and other Unix
+// desktops, the application's local data folder elsewhere. Not created here.
+QString UserStateFolder();
+
 // The folders a configuration file is looked for in, first wins: the user's
 // configuration folder, the system's configuration folders, the program's
 // folder.

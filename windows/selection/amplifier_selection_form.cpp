@@ -346,7 +346,7 @@ SelectionControls TAmplifierSelectionForm::ControlsOf(std::vector<SelectionEntry
     controls.textWidth = [this](const std::string& text) { return RowTextWidth(text); };
     controls.decimalSeparator = decimalSeparator;
     controls.notices = &notices_;
-    controls.gas = AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
+    controls.gas = ChosenGas();
     controls.gasTemperatureEdit = &fields[kGasTemperatureField];
     controls.temperatureLimitEdit = &fields[kTemperatureLimitField];
     controls.realGasChecked = ui->RealGasCheckBox->isChecked();
@@ -451,6 +451,10 @@ QString TAmplifierSelectionForm::ReportGasText() const {
     return tr("%1 at %2 %3").arg(name, typed, unit);
 }
 
+Gas TAmplifierSelectionForm::ChosenGas() const {
+    return AllGases[static_cast<std::size_t>(std::max(ui->GasComboBox->currentIndex(), 0))];
+}
+
 void TAmplifierSelectionForm::FillGasList() {
     for (const Gas gas : AllGases) ui->GasComboBox->addItem(QString::fromStdString(GasDisplayName(gas)));
     ui->GasComboBox->setCurrentIndex(0);
@@ -516,6 +520,9 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.rows = ui->SelectionTabListBox->Rows();
     report.office = session_.Office();
     report.gas = ReportGasText();
+    // The notes are literals, so each view ends in a NUL.
+    const std::string_view note = SafetyNote(ChosenGas());
+    if (!note.empty()) report.safetyNote = QCoreApplication::translate("Gases", note.data());
     return TellPrintResult(PrintSelectionReport(printer, report), tr("The list").toStdString(), notices_);
 }
 

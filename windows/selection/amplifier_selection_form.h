@@ -24,6 +24,7 @@
 #include "notices.h"
 #include "selection_entry.h"
 #include "selection_controls.h"
+#include "selection_duty_link.h"
 #include "selection_layouts.h"
 #include "selection_result.h"
 #include "session.h"
@@ -32,6 +33,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPrinter;
+class QPushButton;
 
 namespace Ui {
 class TAmplifierSelectionForm;
@@ -63,6 +65,17 @@ public:
     // menu.
     void CompareBitBtnClick();
     ComparisonWindow* Comparison() const { return comparisonWindow.get(); }
+
+    // Jobs (selection_duty_link.cpp). LoadDuty fills the fields, units,
+    // application and check boxes with an item's duty; TypedDuty is the
+    // duty as they stand with the chosen row's model. While a job link is
+    // set, a button with `caption` ("&Add to job", "&Keep in job") hands
+    // TypedDuty to `keep` and closes the window.
+    void LoadDuty(job::Application application, const job::ItemDuty& duty);
+    SelectedDuty TypedDuty() const;
+    void SetJobLink(const QString& caption, JobLinkCallback keep);
+    void ClearJobLink();
+    QPushButton* JobLinkButton() const { return jobLinkButton_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,11 +114,13 @@ private:
     void UpdateCompare();
     void FillGasList();
     QString ReportGasText() const;
+    Gas ChosenGas() const;
     int RowTextWidth(const std::string& text) const;
     void SetButtonGlyphs();
     void ConnectCompare();
     std::vector<int> ListedModels() const;
     const SelectionRow* ChosenRow() const;
+    void JobLinkBitBtnClick();
 
     Session& session_;
     Notices& notices_;
@@ -123,6 +138,7 @@ private:
         QString written;
     };
     std::array<UnitSwitchMemory, SelectionEntryCount> switched_{};
+    int instructionsHeight_ = 0;  // the memo's own height, while no job button takes its foot
     UnitSwitchMemory switchedGas_;
     UnitSwitchMemory switchedLimit_;
     void ConvertTemperature(QLineEdit* edit, UnitSwitchMemory& memory);
@@ -138,6 +154,8 @@ private:
     TimageDisplayForm* imageDisplayForm = nullptr;
     std::unique_ptr<ComparisonWindow> comparisonWindow;
     char decimalSeparator = '.';
+    QPushButton* jobLinkButton_ = nullptr;
+    JobLinkCallback jobLink_;
 };
 
 }  // namespace zorvik

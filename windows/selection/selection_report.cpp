@@ -112,6 +112,18 @@ private:
     const ReportLayout& p_;
 };
 
+// A text in lines no wider than `width` in the canvas's font, broken at blanks.
+QStringList WrappedLines(const Canvas& c, const QString& text, int width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && c.TextWidth(lines.back() + QLatin1Char(' ') + word) <= width)
+            lines.back() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines;
+}
+
 std::array<QString, ResultColumns> Headings(int type) {
     std::array<QString, ResultColumns> texts;
     for (int i = 0; i < ResultColumns; ++i) texts[i] = SelectionReportPage::tr(ColumnHeadings[type][i]);
@@ -215,6 +227,10 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
               SelectionReportPage::tr("Air used figures listed above indicate the drive air volume required"));
     y += L;
     c.TextOut(p.Margin(), y, SelectionReportPage::tr("Add outlet air quantity to obtain total input required."));
+    for (const QString& line : WrappedLines(c, report.safetyNote, lineWidth)) {
+        y += L;
+        c.TextOut(p.Margin(), y, line);
+    }
     y += 2 * L;
     TextOutContact(c, p.Margin(), y, lineWidth, company);
     y += L;

@@ -32,6 +32,7 @@ struct SelectionReport {
     QString final;                        // OutFinalPsiEdit (vessel charging)
     QString capacity;                     // OutCapacityFt3Edit (vessel charging)
     QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed, as shown
+    QString safetyNote;                   // what the gas calls for; empty for most gases
     // The result list as it stands: tab-separated rows whose five cells after
     // the first tab are printed in five columns; the model number after the
     // sixth tab is not. A row without tabs prints as an empty line.

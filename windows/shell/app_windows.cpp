@@ -6,6 +6,7 @@ AppWindows::AppWindows() = default;
 
 // Windows go in the reverse order of their making.
 AppWindows::~AppWindows() {
+    Jobs.reset();
     ZorvikAmpIntroductionForm.reset();
     AmplifiersDrgImagesForm.reset();
     ZampUsingCurvesForm.reset();
@@ -44,12 +45,14 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& session, Notices& notices)
     w->ZampUsingCurvesForm = std::make_unique<TZampUsingCurvesForm>();
     w->AmplifiersDrgImagesForm = std::make_unique<TAmplifiersDrgImagesForm>();
     w->ZorvikAmpIntroductionForm = std::make_unique<TZorvikAmpIntroductionForm>(session);
+    w->Jobs = std::make_unique<JobWindow>(session, notices);
 
     w->ZorvAmpMainForm->SetMenuWindows(w.get());
     w->ZampGeneralDescriptionForm->SetSubWindows(w->ZampUsingCurvesForm.get(), w->ZampSizingAmplifiersForm.get());
     w->ZampOperationalGuideForm->SetSubWindows(w->ZampCalcCycleSpeedForm.get(), w->ZampSaturatedAirForm.get());
     w->zampGraph1Form->SetSubWindows(w->AdjustAirDriveForm.get(), w->modelDataForm.get());
     w->AmplifierSelectionForm->SetImageDisplayForm(w->imageDisplayForm.get());
+    w->Jobs->SetSelectionForm(w->AmplifierSelectionForm.get());
     return w;
 }
 

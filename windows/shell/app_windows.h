@@ -25,6 +25,7 @@
 #include "saturated_air_form.h"
 #include "sizing_amplifiers_form.h"
 #include "using_curves_form.h"
+#include "job_window.h"
 
 namespace zorvik {
 
@@ -46,12 +47,15 @@ struct AppWindows {
     std::unique_ptr<TZampUsingCurvesForm> ZampUsingCurvesForm;
     std::unique_ptr<TAmplifiersDrgImagesForm> AmplifiersDrgImagesForm;
     std::unique_ptr<TZorvikAmpIntroductionForm> ZorvikAmpIntroductionForm;
+    // Non-modal, opened by the main window's "Jobs" button or a job file
+    // named on the command line.
+    std::unique_ptr<JobWindow> Jobs;
 
     AppWindows();
     ~AppWindows();
 };
 
-// Creates the seventeen windows, hidden, in the program's start-up order, on
+// Creates the seventeen windows and the job window, hidden, in the program's start-up order, on
 // `session` and `notices` (which outlive them), and wires each to the
 // windows it opens.
 std::unique_ptr<AppWindows> CreateAppWindows(Session& session, Notices& notices);

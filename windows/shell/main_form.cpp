@@ -31,6 +31,9 @@ constexpr int kPageInterval = 10000;  // ms per product page
 constexpr int kFirstTickInterval = 10;
 constexpr int kClickInterval = 5;
 constexpr int kIdleTicksBeforeScreenProgram = 18;  // three minutes of pages
+// The menu has no room below its last button; the job window's button sits
+// left of Close, clear of the credit lines.
+const QRect kJobsButtonPlace(612, 460, 54, 29);
 
 #ifdef Q_OS_WIN
 constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
@@ -120,6 +123,24 @@ void TZorvAmpMainForm::SetMenuWindows(AppWindows* windows) {
     };
     for (const auto& [button, window] : menu)
         connect(button, &QPushButton::clicked, this, [this, window = window] { ShowMenuWindow(window); });
+    AddJobsButton(*windows->Jobs);
+}
+
+// The job window is not modal: it stays open beside this one.
+void TZorvAmpMainForm::AddJobsButton(JobWindow& jobs) {
+    auto* button = new QPushButton(tr("&Jobs"), this);
+    button->setObjectName(QStringLiteral("JobsBitBtn"));
+    button->setGeometry(kJobsButtonPlace);
+    button->setToolTip(tr("A customer's duties, kept in a job file and sent as one submittal"));
+    button->show();
+    // Tabbing follows the page: after the menu, before Close.
+    setTabOrder(ui->DimensionsBitBtn, button);
+    setTabOrder(button, ui->closeBitBtn);
+    connect(button, &QPushButton::clicked, this, [&jobs] {
+        jobs.show();
+        jobs.raise();
+        jobs.activateWindow();
+    });
 }
 
 void TZorvAmpMainForm::BuildLanguageButton() {

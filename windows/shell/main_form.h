@@ -22,6 +22,7 @@ class TZorvAmpMainForm;
 namespace zorvik {
 
 struct AppWindows;
+class JobWindow;
 class NamedSystemMessage;
 class ProgramLanguage;
 
@@ -73,6 +74,7 @@ private:
     void ShowLanguageChecks();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
+    void AddJobsButton(JobWindow& jobs);
 
     Session& session_;
     Notices& notices_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <functional>
 
 #include "printing.h"
+#include "gases.h"
 #include "selection_window_fixture.h"
 #include "support/failing_printer.h"
 #include "support/modal_dialog.h"
@@ -253,6 +256,20 @@ TEST_F(SelectionReportTest, NoSelectionsPrintsOneEmptyResultLine) {
     const std::vector<PdfWord> words = testing::PdfWords(Pdf());
     const double pitch = LineOf(words, "Gas")[0].y - LineOf(words, "Application")[0].y;
     EXPECT_NEAR(LineOf(words, "listed")[0].y - LineOf(words, "Model")[0].y, 4 * pitch, 0.1);
+}
+
+// The page names the gas with its temperature as typed and ends with what
+// the gas calls for.
+TEST_F(SelectionReportTest, NamesTheGasAndWhatItCallsFor) {
+    Find<QComboBox>("GasComboBox")->setCurrentIndex(2);  // oxygen
+    Retype("GasTempEdit", "77");
+    ListSelections();
+    List()->SelectRow(0);
+    Print();
+    const QString text = testing::PdfText(Pdf()).simplified();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Gas to be boosted : Oxygen at 77 \u00B0F"))) << text.toStdString();
+    const std::string_view note = SafetyNote(Gas::Oxygen);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(note.data(), 30))) << text.toStdString();
 }
 
 // The page names the office chosen in the window's own session.

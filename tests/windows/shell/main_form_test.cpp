@@ -254,12 +254,35 @@ TEST_F(MainFormTest, MenuLayout) {
     EXPECT_EQ(ui.closeBitBtn->text(), QStringLiteral("   &Close"));
     EXPECT_EQ(ui.closeBitBtn->geometry(), QRect(672, 460, 101, 29));
 
-    // Tab order: Applications ... Dimensions, Close, Language, Introduction,
-    // and round.
-    const QWidget* order[] = {
-        ui.ApplicationsBitBtn, ui.GeneralDescriptionBitBtn, ui.GuidelinesBitBtn, ui.ModelSelectionChartBitBtn,
-        ui.SelectionBitBtn,    ui.DimensionsBitBtn,         ui.closeBitBtn,      form_->LanguageButton(),
-        ui.ZorvikIntroBitBtn,  ui.ApplicationsBitBtn};
+    // The job window's button sits on the cover left of Close, over no
+    // other control.
+    auto* jobs = form_->findChild<QPushButton*>(QStringLiteral("JobsBitBtn"));
+    ASSERT_NE(jobs, nullptr);
+    EXPECT_EQ(jobs->text(), QStringLiteral("&Jobs"));
+    for (const QWidget* other : form_->findChildren<QWidget*>()) {
+        if (other == jobs || other->parentWidget() != form_ || other == ui.FrontCoverImage) continue;
+        EXPECT_FALSE(jobs->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+    }
+    // Nor over the cover's credit lines: no dark pixel of their text under it.
+    const QImage& cover = ui.FrontCoverImage->Picture();
+    const QRect under = jobs->geometry().translated(-ui.FrontCoverImage->pos());
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x)
+            ASSERT_GT(QColor(cover.pixel(x, y)).lightness(), 128) << x << ", " << y;
+
+    // Tab order: Applications ... Dimensions, Jobs, Close, Language,
+    // Introduction, and round.
+    const QWidget* order[] = {ui.ApplicationsBitBtn,
+                              ui.GeneralDescriptionBitBtn,
+                              ui.GuidelinesBitBtn,
+                              ui.ModelSelectionChartBitBtn,
+                              ui.SelectionBitBtn,
+                              ui.DimensionsBitBtn,
+                              jobs,
+                              ui.closeBitBtn,
+                              form_->LanguageButton(),
+                              ui.ZorvikIntroBitBtn,
+                              ui.ApplicationsBitBtn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         const QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();

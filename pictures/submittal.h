@@ -1,0 +1,34 @@
+#pragma once
+// A job as one document for the customer: a cover with the job's header and
+// the office's contact lines, the schedule of items, then for each item its
+// duty as typed, the comparison of all fifteen models at that duty with
+// why each other one is not listed, and for the chosen model its
+// performance chart with the duty point, its outline drawing and its rated
+// data. Every page carries the job's name and revision and "Page n of N".
+// Vectors throughout, drawn by the code the windows print with; Qt Gui
+// only, so the command line writes it without windows.
+
+#include <QString>
+
+#include "job.h"
+#include "office_table.h"
+
+class QPagedPaintDevice;
+
+namespace zorvik {
+
+// The office whose contact lines a job's pages carry: the one whose region
+// name the job gives, else `chosen` (also when no office has that name).
+const TAddressData& JobOffice(const job::JobHeader& header, const OfficeTable& offices, const TAddressData& chosen);
+
+// The submittal on `device`, a PDF writer or a printer, page after page;
+// `dpi` is the device's resolution. False when the device cannot be started
+// or cannot take a page.
+bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office);
+
+// The submittal as a PDF file with its title, author (the job's engineer)
+// and subject. The file is replaced only when the whole document is made;
+// false, with the reason in `error`, when it cannot be written.
+bool WriteSubmittalPdf(const QString& fileName, const job::Job& job, const TAddressData& office, QString& error);
+
+}  // namespace zorvik

@@ -1,0 +1,141 @@
+#include "job_header_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace zorvik {
+namespace {
+
+constexpr double kMaxPower = 1000;  // kW per 100 scfm
+constexpr double kMaxHours = 8784;  // a leap year
+constexpr double kMaxPrice = 1000;  // per kWh
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+JobHeaderPanel::JobHeaderPanel(const OfficeTable& offices, QWidget* parent) : QWidget(parent), offices_(offices) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    name_ = AddText(tr("&Job name:"), &job::JobHeader::name, 0, 0);
+    AddText(tr("&Customer:"), &job::JobHeader::customer, 1, 0);
+    AddText(tr("&Reference:"), &job::JobHeader::reference, 2, 0);
+    AddText(tr("En&gineer:"), &job::JobHeader::engineer, 0, 2);
+    AddText(tr("Revis&ion:"), &job::JobHeader::revision, 1, 2);
+    AddText(tr("&Date:"), &job::JobHeader::date, 2, 2);
+    AddText(tr("&Notes:"), &job::JobHeader::notes, 3, 0);
+    grid->addWidget(texts_.back().first, 3, 1, 1, 3);
+
+    office_ = new QComboBox(this);
+    office_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* officeLabel = new QLabel(tr("&Office on the pages:"), this);
+    officeLabel->setBuddy(office_);
+    grid->addWidget(officeLabel, 4, 0);
+    grid->addWidget(office_, 4, 1, 1, 3);
+    connect(office_, &QComboBox::activated, this, [this] {
+        job::JobHeader header = shown_;
+        header.office = office_->currentData().toString().toStdString();
+        Commit(header);
+    });
+
+    auto* cost = new QGroupBox(tr("Running cost of the drive air"), this);
+    auto* costGrid = new QGridLayout(cost);
+    grid->addWidget(cost, 0, 4, 5, 1);
+    AddNumber(tr("Compressor power, &kW per 100 scfm:"), &CostSettings::kwPer100Scfm, 2, kMaxPower, 0);
+    AddNumber(tr("&Hours a year:"), &CostSettings::hoursPerYear, 0, kMaxHours, 1);
+    AddNumber(tr("&Price per kWh:"), &CostSettings::pricePerKwh, 4, kMaxPrice, 2);
+    plantAir_ = new QCheckBox(tr("The gas boosted is dri&ve air (its flow counts too)"), cost);
+    costGrid->addWidget(plantAir_, 3, 0, 1, 2);
+    connect(plantAir_, &QCheckBox::clicked, this, [this](bool on) {
+        job::JobHeader header = shown_;
+        header.cost.inletIsPlantAir = on;
+        Commit(header);
+    });
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+QLineEdit* JobHeaderPanel::AddText(const QString& label, std::string job::JobHeader::*field, int row, int column) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* edit = new QLineEdit(this);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(edit, row, column + 1);
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
+        job::JobHeader header = shown_;
+        header.*field = edit->text().toStdString();
+        Commit(header);
+    });
+    texts_.emplace_back(edit, field);
+    return edit;
+}
+
+QDoubleSpinBox* JobHeaderPanel::AddNumber(const QString& label, double CostSettings::*field, int decimals, double top,
+                                          int row) {
+    auto* group = findChild<QGroupBox*>();
+    auto* grid = static_cast<QGridLayout*>(group->layout());
+    auto* spin = new QDoubleSpinBox(group);
+    spin->setDecimals(decimals);
+    spin->setRange(0, top);
+    spin->setKeyboardTracking(false);
+    auto* caption = new QLabel(label, group);
+    caption->setBuddy(spin);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(spin, row, 1);
+    // Only a value the user changed is taken; one the box merely shows
+    // rounded stays in the job as it was.
+    connect(spin, &QDoubleSpinBox::valueChanged, this, [this, field](double value) {
+        job::JobHeader header = shown_;
+        header.cost.*field = value;
+        Commit(header);
+    });
+    numbers_.emplace_back(spin, field);
+    return spin;
+}
+
+void JobHeaderPanel::Commit(const job::JobHeader& header) {
+    if (header == shown_) return;
+    shown_ = header;
+    emit HeaderEdited(header);
+}
+
+void JobHeaderPanel::Show(const job::JobHeader& header) {
+    shown_ = header;
+    for (const auto& [edit, field] : texts_) {
+        const QSignalBlocker quiet(edit);
+        if (edit->text() != Text(header.*field)) edit->setText(Text(header.*field));
+    }
+    for (const auto& [spin, field] : numbers_) {
+        const QSignalBlocker quiet(spin);
+        spin->setValue(header.cost.*field);
+    }
+    const QSignalBlocker quiet(plantAir_);
+    plantAir_->setChecked(header.cost.inletIsPlantAir);
+    ShowOffice(header.office);
+}
+
+// The program's offices by region name; an office the file names that this
+// program does not have stays chosen, so the job keeps it.
+void JobHeaderPanel::ShowOffice(const std::string& office) {
+    const QSignalBlocker quiet(office_);
+    office_->clear();
+    office_->addItem(tr("The office chosen in the program"), QString());
+    for (const TAddressData& entry : offices_)
+        if (!entry.Field[0].empty())
+            office_->addItem(Text(entry.Field[0] + " - " + entry.Field[1]), Text(entry.Field[0]));
+    int index = office_->findData(Text(office));
+    if (index < 0) {
+        office_->addItem(tr("%1 (not among this program's offices)").arg(Text(office)), Text(office));
+        index = office_->count() - 1;
+    }
+    office_->setCurrentIndex(index);
+}
+
+}  // namespace zorvik
