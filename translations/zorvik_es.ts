@@ -215,6 +215,30 @@
         <source>%1 minutes</source>
         <translation>%1 minutos</translation>
     </message>
+    <message>
+        <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discharge temperature, upper bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, discharge limit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ComparisonChart</name>
@@ -484,6 +508,25 @@
     <message>
         <source>The equation of state of %1 gives no gas state at %2 and %3</source>
         <translation>La ecuación de estado de %1 no da ningún estado gaseoso a %2 y %3</translation>
+    </message>
+</context>
+<context>
+    <name>JobRecovery</name>
+    <message>
+        <source>a new job, never saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1380,10 @@ motor</translation>
         <source>%1; the list leaves it out as it asks for more than exactly the flow required</source>
         <translation>%1; la lista lo deja fuera porque exige más que el caudal pedido exactamente</translation>
     </message>
+    <message>
+        <source>Its discharge can reach %1, above the %2 limit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SaturationChart</name>
@@ -1438,6 +1485,50 @@ motor</translation>
     <message>
         <source>no model chosen</source>
         <translation>ningún modelo elegido</translation>
+    </message>
+    <message>
+        <source>Air drive pressure</source>
+        <translation type="unfinished">Presión motriz</translation>
+    </message>
+    <message>
+        <source>Drive air available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unlimited (the air available is ignored)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas inlet pressure</source>
+        <translation type="unfinished">Presión de entrada</translation>
+    </message>
+    <message>
+        <source>%1, the air drive pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlet pressure</source>
+        <translation type="unfinished">Presión de salida</translation>
+    </message>
+    <message>
+        <source>Required flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any (the flow rate is ignored)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial vessel pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final vessel pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vessel capacity</source>
+        <translation type="unfinished">Volumen depósito</translation>
     </message>
 </context>
 <context>
@@ -2788,6 +2879,359 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::JobHeaderPanel</name>
+    <message>
+        <source>&amp;Job name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>En&amp;gineer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revis&amp;ion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Office on the pages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running cost of the drive air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressor power, &amp;kW per 100 scfm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hours a year:</source>
+        <translation type="unfinished">&amp;Horas al año:</translation>
+    </message>
+    <message>
+        <source>&amp;Price per kWh:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office chosen in the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not among this program&apos;s offices)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::JobTableModel</name>
+    <message>
+        <source>The figures differ from those saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duty not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fails the duty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation type="unfinished">Caudal</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished">Etiqueta</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation type="unfinished">Cant.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished">Aplicación</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation type="unfinished">Servicio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">Modelo</translation>
+    </message>
+    <message>
+        <source>Delivers</source>
+        <translation type="unfinished">Entrega</translation>
+    </message>
+    <message>
+        <source>Drive air</source>
+        <translation type="unfinished">Aire motriz</translation>
+    </message>
+    <message>
+        <source>Running cost</source>
+        <translation type="unfinished">Coste de funcionamiento</translation>
+    </message>
+    <message>
+        <source>Change tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::JobWindow</name>
+    <message>
+        <source>Change the job&apos;s details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished">&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dup&amp;licate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit duty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit du&amp;ty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submittal...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;bmittal...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item %1</source>
+        <translation type="unfinished">Partida %1</translation>
+    </message>
+    <message>
+        <source>Add item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep in job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit duty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The job &quot;%1&quot; has changes that are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The job file %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace it with this job?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The job could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job files (*.zjob)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job files (*.zjob);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No job opened yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The submittal could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> submittal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the submittal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The job cannot be kept against a crash in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zorvik::TAdjustAirDriveForm</name>
     <message>
         <source>Air drive pressure is too low!</source>
@@ -2840,6 +3284,10 @@ Tel. 01632 960210  Fax 01632 960211</translation>
         <source>The list</source>
         <translation>la lista</translation>
     </message>
+    <message>
+        <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TZampModelSelectionChartForm</name>
@@ -2861,6 +3309,14 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>The chosen office could not be saved in<byte value="xd"/>%1<byte value="xd"/>It will not be remembered at the next start.</source>
         <translation>No se pudo guardar la oficina elegida en<byte value="xd"/>%1<byte value="xd"/>No se recordará en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>&amp;Jobs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
