@@ -217,27 +217,27 @@
     </message>
     <message>
         <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Förderstrom (%1) über Ausgangsdruck bei %2 Antrieb, %3 Eingang</translation>
     </message>
     <message>
         <source>Mass flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Massenstrom</translation>
     </message>
     <message>
         <source>Discharge temperature, upper bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrittstemperatur, obere Grenze</translation>
     </message>
     <message>
         <source>%1 at %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2, </translation>
     </message>
     <message>
         <source>, discharge limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Grenze der Austrittstemperatur %1</translation>
     </message>
     <message>
         <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>Antrieb %1, %2, Eingang %3, Behälter von %4 von %5 auf %6, Inhalt als Realgas gerechnet.  Kosten: %7, %8 je kWh</translation>
     </message>
 </context>
 <context>
@@ -514,19 +514,19 @@
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ein neues, nie gespeichertes Projekt</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Position</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Positionen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2), %3, im Stand vom %4.</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1384,7 @@ größe</translation>
     </message>
     <message>
         <source>Its discharge can reach %1, above the %2 limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Austrittstemperatur kann %1 erreichen, über der Grenze von %2</translation>
     </message>
 </context>
 <context>
@@ -1494,11 +1494,11 @@ größe</translation>
     </message>
     <message>
         <source>Drive air available</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Antriebsluft</translation>
     </message>
     <message>
         <source>unlimited (the air available is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbegrenzt (die verfügbare Luft wird nicht beachtet)</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
@@ -1506,7 +1506,7 @@ größe</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Antriebsdruck</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
@@ -1514,19 +1514,19 @@ größe</translation>
     </message>
     <message>
         <source>Required flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Geforderter Förderstrom</translation>
     </message>
     <message>
         <source>any (the flow rate is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebig (der Förderstrom wird nicht beachtet)</translation>
     </message>
     <message>
         <source>Initial vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsdruck im Behälter</translation>
     </message>
     <message>
         <source>Final vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddruck im Behälter</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
@@ -2571,7 +2571,7 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Auswahl und Auslegung von Druckverstärkern</translation>
+        <translation>Auswahl und Auslegung</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
@@ -3288,7 +3288,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Liste ist kein Modell gewählt.<byte value="xd"/>Die Aufgabe ohne Modell ins Projekt übernehmen?</translation>
     </message>
 </context>
 <context>
@@ -3314,11 +3314,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jekte</translation>
     </message>
     <message>
         <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgaben eines Kunden, in einer Projektdatei gesammelt und als eine Angebotsmappe versandt</translation>
     </message>
 </context>
 <context>

@@ -217,27 +217,27 @@
     </message>
     <message>
         <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal de %1 según la presión de salida con %2 motriz, %3 de entrada</translation>
     </message>
     <message>
         <source>Mass flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal másico</translation>
     </message>
     <message>
         <source>Discharge temperature, upper bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de descarga, cota superior</translation>
     </message>
     <message>
         <source>%1 at %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2, </translation>
     </message>
     <message>
         <source>, discharge limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, límite de descarga %1</translation>
     </message>
     <message>
         <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>Motriz %1, %2, entrada %3, depósito de %4 de %5 a %6, contenido calculado como gas real.  Coste: %7, %8 por kWh</translation>
     </message>
 </context>
 <context>
@@ -514,19 +514,19 @@
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>un proyecto nuevo, nunca guardado</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 partida</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partidas</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2), %3, tal como estaba el %4.</translation>
     </message>
 </context>
 <context>
@@ -977,7 +977,7 @@ motor</translation>
     <name>ProductPages</name>
     <message>
         <source>      CRB19   Air Pressure Amplifier Range                               </source>
-        <translation>      CRB19   Gama de amplificadores de presión                      </translation>
+        <translation>      CRB19   Gama de amplificadores                      </translation>
     </message>
     <message>
         <source>XSingle Acting   Single Stage</source>
@@ -1041,7 +1041,7 @@ motor</translation>
     </message>
     <message>
         <source>      RB   Air Pressure Amplifier Range                                 </source>
-        <translation>      RB   Gama de amplificadores de presión                        </translation>
+        <translation>      RB   Gama de amplificadores                        </translation>
     </message>
     <message>
         <source>XPressure outputs up to 310 bar (4500 psi)</source>
@@ -1049,7 +1049,7 @@ motor</translation>
     </message>
     <message>
         <source>      RBW  Air Pressure Amplifier Range                                </source>
-        <translation>      RBW  Gama de amplificadores de presión                       </translation>
+        <translation>      RBW  Gama de amplificadores                       </translation>
     </message>
     <message>
         <source>XDouble Acting   Single Stage   3 Sizes</source>
@@ -1065,7 +1065,7 @@ motor</translation>
     </message>
     <message>
         <source>      RBZ   Air Pressure Amplifier Range                               </source>
-        <translation>      RBZ   Gama de amplificadores de presión                      </translation>
+        <translation>      RBZ   Gama de amplificadores                      </translation>
     </message>
     <message>
         <source>XTwo Stage Air Amplifier</source>
@@ -1382,7 +1382,7 @@ motor</translation>
     </message>
     <message>
         <source>Its discharge can reach %1, above the %2 limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga puede alcanzar %1, por encima del límite de %2</translation>
     </message>
 </context>
 <context>
@@ -1492,11 +1492,11 @@ motor</translation>
     </message>
     <message>
         <source>Drive air available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire motriz disponible</translation>
     </message>
     <message>
         <source>unlimited (the air available is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>ilimitado (se ignora el aire disponible)</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
@@ -1504,7 +1504,7 @@ motor</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la presión motriz</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
@@ -1512,19 +1512,19 @@ motor</translation>
     </message>
     <message>
         <source>Required flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal requerido</translation>
     </message>
     <message>
         <source>any (the flow rate is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera (se ignora el caudal)</translation>
     </message>
     <message>
         <source>Initial vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión inicial del depósito</translation>
     </message>
     <message>
         <source>Final vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión final del depósito</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
@@ -2569,11 +2569,11 @@ Los demás puntos se leen igual.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Programa de selección y dimensionado de amplificadores</translation>
+        <translation>Selección y dimensionado</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
-        <translation>Datos de rendimiento: Zorvik Engineering</translation>
+        <translation>Rendimiento: Zorvik Engineering</translation>
     </message>
     <message>
         <source>(c) Zorvik Pneumatics Ltd.</source>
@@ -3286,7 +3286,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo elegido en la lista.<byte value="xd"/>¿Guardar el servicio en el proyecto sin modelo?</translation>
     </message>
 </context>
 <context>
@@ -3312,11 +3312,11 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedid&amp;os</translation>
     </message>
     <message>
         <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Los servicios de un cliente, reunidos en un archivo de proyecto y enviados como un solo dossier</translation>
     </message>
 </context>
 <context>

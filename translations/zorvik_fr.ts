@@ -217,27 +217,27 @@
     </message>
     <message>
         <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit de %1 selon la pression de sortie à %2 moteur, %3 en entrée</translation>
     </message>
     <message>
         <source>Mass flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit massique</translation>
     </message>
     <message>
         <source>Discharge temperature, upper bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de refoulement, borne haute</translation>
     </message>
     <message>
         <source>%1 at %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2, </translation>
     </message>
     <message>
         <source>, discharge limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, limite de refoulement %1</translation>
     </message>
     <message>
         <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur %1, %2, entrée %3, réservoir de %4 de %5 à %6, contenu compté en gaz réel.  Coût : %7, %8 par kWh</translation>
     </message>
 </context>
 <context>
@@ -514,19 +514,19 @@
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau projet, jamais enregistré</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 poste</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 postes</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » (%2), %3, tel qu’il était le %4.</translation>
     </message>
 </context>
 <context>
@@ -979,7 +979,7 @@ moteur</translation>
     <name>ProductPages</name>
     <message>
         <source>      CRB19   Air Pressure Amplifier Range                               </source>
-        <translation>      CRB19   Gamme d’amplificateurs de pression                    </translation>
+        <translation>      CRB19   Gamme d’amplificateurs                    </translation>
     </message>
     <message>
         <source>XSingle Acting   Single Stage</source>
@@ -1043,7 +1043,7 @@ moteur</translation>
     </message>
     <message>
         <source>      RB   Air Pressure Amplifier Range                                 </source>
-        <translation>      RB   Gamme d’amplificateurs de pression                      </translation>
+        <translation>      RB   Gamme d’amplificateurs                      </translation>
     </message>
     <message>
         <source>XPressure outputs up to 310 bar (4500 psi)</source>
@@ -1051,7 +1051,7 @@ moteur</translation>
     </message>
     <message>
         <source>      RBW  Air Pressure Amplifier Range                                </source>
-        <translation>      RBW  Gamme d’amplificateurs de pression                     </translation>
+        <translation>      RBW  Gamme d’amplificateurs                     </translation>
     </message>
     <message>
         <source>XDouble Acting   Single Stage   3 Sizes</source>
@@ -1067,7 +1067,7 @@ moteur</translation>
     </message>
     <message>
         <source>      RBZ   Air Pressure Amplifier Range                               </source>
-        <translation>      RBZ   Gamme d’amplificateurs de pression                    </translation>
+        <translation>      RBZ   Gamme d’amplificateurs                    </translation>
     </message>
     <message>
         <source>XTwo Stage Air Amplifier</source>
@@ -1384,7 +1384,7 @@ moteur</translation>
     </message>
     <message>
         <source>Its discharge can reach %1, above the %2 limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Le refoulement peut atteindre %1, au-dessus de la limite de %2</translation>
     </message>
 </context>
 <context>
@@ -1494,11 +1494,11 @@ moteur</translation>
     </message>
     <message>
         <source>Drive air available</source>
-        <translation type="unfinished"></translation>
+        <translation>Air moteur disponible</translation>
     </message>
     <message>
         <source>unlimited (the air available is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>illimité (l’air disponible est ignoré)</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
@@ -1506,7 +1506,7 @@ moteur</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la pression motrice</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
@@ -1514,19 +1514,19 @@ moteur</translation>
     </message>
     <message>
         <source>Required flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit demandé</translation>
     </message>
     <message>
         <source>any (the flow rate is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>quelconque (le débit est ignoré)</translation>
     </message>
     <message>
         <source>Initial vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression initiale du réservoir</translation>
     </message>
     <message>
         <source>Final vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression finale du réservoir</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
@@ -2571,7 +2571,7 @@ Les autres points se lisent de même.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Logiciel de choix et de dimensionnement des amplificateurs</translation>
+        <translation>Choix et dimensionnement</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
@@ -3288,7 +3288,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle n’est choisi dans la liste.<byte value="xd"/>Garder le besoin dans le projet sans modèle ?</translation>
     </message>
 </context>
 <context>
@@ -3314,11 +3314,11 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jets</translation>
     </message>
     <message>
         <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Les besoins d’un client, réunis dans un fichier de projet et envoyés en un seul dossier</translation>
     </message>
 </context>
 <context>

@@ -217,27 +217,27 @@
     </message>
     <message>
         <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata di %1 in funzione della pressione di uscita con %2 motrice, %3 in ingresso</translation>
     </message>
     <message>
         <source>Mass flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata massica</translation>
     </message>
     <message>
         <source>Discharge temperature, upper bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di mandata, limite superiore</translation>
     </message>
     <message>
         <source>%1 at %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2, </translation>
     </message>
     <message>
         <source>, discharge limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, limite di mandata %1</translation>
     </message>
     <message>
         <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>Motrice %1, %2, ingresso %3, serbatoio da %4 da %5 a %6, contenuto calcolato come gas reale.  Costo: %7, %8 per kWh</translation>
     </message>
 </context>
 <context>
@@ -514,19 +514,19 @@
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>una nuova commessa, mai salvata</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 voce</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 voci</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2), %3, com’era il %4.</translation>
     </message>
 </context>
 <context>
@@ -979,7 +979,7 @@ motore</translation>
     <name>ProductPages</name>
     <message>
         <source>      CRB19   Air Pressure Amplifier Range                               </source>
-        <translation>      CRB19   Gamma di amplificatori di pressione                 </translation>
+        <translation>      CRB19   Gamma di amplificatori                 </translation>
     </message>
     <message>
         <source>XSingle Acting   Single Stage</source>
@@ -1043,7 +1043,7 @@ motore</translation>
     </message>
     <message>
         <source>      RB   Air Pressure Amplifier Range                                 </source>
-        <translation>      RB   Gamma di amplificatori di pressione                   </translation>
+        <translation>      RB   Gamma di amplificatori                   </translation>
     </message>
     <message>
         <source>XPressure outputs up to 310 bar (4500 psi)</source>
@@ -1051,7 +1051,7 @@ motore</translation>
     </message>
     <message>
         <source>      RBW  Air Pressure Amplifier Range                                </source>
-        <translation>      RBW  Gamma di amplificatori di pressione                  </translation>
+        <translation>      RBW  Gamma di amplificatori                  </translation>
     </message>
     <message>
         <source>XDouble Acting   Single Stage   3 Sizes</source>
@@ -1067,7 +1067,7 @@ motore</translation>
     </message>
     <message>
         <source>      RBZ   Air Pressure Amplifier Range                               </source>
-        <translation>      RBZ   Gamma di amplificatori di pressione                 </translation>
+        <translation>      RBZ   Gamma di amplificatori                 </translation>
     </message>
     <message>
         <source>XTwo Stage Air Amplifier</source>
@@ -1384,7 +1384,7 @@ motore</translation>
     </message>
     <message>
         <source>Its discharge can reach %1, above the %2 limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La mandata può raggiungere %1, oltre il limite di %2</translation>
     </message>
 </context>
 <context>
@@ -1494,11 +1494,11 @@ motore</translation>
     </message>
     <message>
         <source>Drive air available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aria motrice disponibile</translation>
     </message>
     <message>
         <source>unlimited (the air available is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>illimitata (l’aria disponibile è ignorata)</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
@@ -1506,7 +1506,7 @@ motore</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la pressione motrice</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
@@ -1514,19 +1514,19 @@ motore</translation>
     </message>
     <message>
         <source>Required flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata richiesta</translation>
     </message>
     <message>
         <source>any (the flow rate is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>qualsiasi (la portata è ignorata)</translation>
     </message>
     <message>
         <source>Initial vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione iniziale del serbatoio</translation>
     </message>
     <message>
         <source>Final vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione finale del serbatoio</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
@@ -2571,11 +2571,11 @@ Gli altri punti si leggono allo stesso modo.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Programma di scelta e dimensionamento degli amplificatori</translation>
+        <translation>Selezione e dimensionamento</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
-        <translation>Dati di prestazione: Zorvik Engineering</translation>
+        <translation>Prestazioni: Zorvik Engineering</translation>
     </message>
     <message>
         <source>(c) Zorvik Pneumatics Ltd.</source>
@@ -3288,7 +3288,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello è scelto nell’elenco.<byte value="xd"/>Tenere il servizio nella commessa senza modello?</translation>
     </message>
 </context>
 <context>
@@ -3314,11 +3314,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;vori</translation>
     </message>
     <message>
         <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>I servizi di un cliente, raccolti in un file di commessa e inviati come un’unica documentazione</translation>
     </message>
 </context>
 <context>

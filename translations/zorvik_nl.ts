@@ -217,27 +217,27 @@
     </message>
     <message>
         <source>Delivered %1 flow against outlet pressure at %2 drive, %3 inlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Debiet %1 tegen uitlaatdruk bij %2 aandrijving, %3 inlaat</translation>
     </message>
     <message>
         <source>Mass flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Massadebiet</translation>
     </message>
     <message>
         <source>Discharge temperature, upper bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Persgastemperatuur, bovengrens</translation>
     </message>
     <message>
         <source>%1 at %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bij %2, </translation>
     </message>
     <message>
         <source>, discharge limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, grens persgastemperatuur %1</translation>
     </message>
     <message>
         <source>Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  Cost: %7, %8 per kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandrijving %1, %2, inlaat %3, vat van %4 van %5 tot %6, inhoud als reëel gas gerekend.  Kosten: %7, %8 per kWh</translation>
     </message>
 </context>
 <context>
@@ -514,19 +514,19 @@
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>een nieuw project, nooit opgeslagen</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 post</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 posten</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ (%2), %3, zoals het was op %4.</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1384,7 @@ maat</translation>
     </message>
     <message>
         <source>Its discharge can reach %1, above the %2 limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Het persgas kan %1 bereiken, boven de grens van %2</translation>
     </message>
 </context>
 <context>
@@ -1494,11 +1494,11 @@ maat</translation>
     </message>
     <message>
         <source>Drive air available</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare aandrijflucht</translation>
     </message>
     <message>
         <source>unlimited (the air available is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbeperkt (de beschikbare lucht wordt genegeerd)</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
@@ -1506,7 +1506,7 @@ maat</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de aandrijfdruk</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
@@ -1514,19 +1514,19 @@ maat</translation>
     </message>
     <message>
         <source>Required flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gevraagd debiet</translation>
     </message>
     <message>
         <source>any (the flow rate is ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>willekeurig (het debiet wordt genegeerd)</translation>
     </message>
     <message>
         <source>Initial vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Begindruk van het vat</translation>
     </message>
     <message>
         <source>Final vessel pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Einddruk van het vat</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
@@ -2571,11 +2571,11 @@ Andere punten leest men op dezelfde manier af.</translation>
     </message>
     <message>
         <source>Air amplifier selection and sizing program</source>
-        <translation>Programma voor keuze en dimensionering van drukversterkers</translation>
+        <translation>Keuze en dimensionering</translation>
     </message>
     <message>
         <source>Performance data: Zorvik Engineering</source>
-        <translation>Prestatiegegevens: Zorvik Engineering</translation>
+        <translation>Prestaties: Zorvik Engineering</translation>
     </message>
     <message>
         <source>(c) Zorvik Pneumatics Ltd.</source>
@@ -3288,7 +3288,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen model gekozen in de lijst.<byte value="xd"/>De taak zonder model in het project houden?</translation>
     </message>
 </context>
 <context>
@@ -3314,11 +3314,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Or&amp;ders</translation>
     </message>
     <message>
         <source>A customer&apos;s duties, kept in a job file and sent as one submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>De taken van een klant, bewaard in een projectbestand en verstuurd als één offertedossier</translation>
     </message>
 </context>
 <context>

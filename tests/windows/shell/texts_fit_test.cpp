@@ -22,7 +22,11 @@
 #include "model_selection_chart_print.h"
 #include "printing.h"
 #include "program_language.h"
+#include "canvas.h"
+#include "picture_box.h"
+#include "product_pages.h"
 #include "tab_list_box.h"
+#include "ui_main_form.h"
 #include "support/printed_pdf.h"
 
 namespace zorvik {
@@ -110,6 +114,17 @@ protected:
 
 TEST_P(TextsFitTest, MainAndInformationWindows) {
     Check(windows_->ZorvAmpMainForm.get(), "");
+    // The credit lines drawn on the cover stay clear of the Jobs button: no
+    // dark pixel of their letters under it.
+    const auto& ui = windows_->ZorvAmpMainForm->Controls();
+    const QImage& cover = ui.FrontCoverImage->Picture();
+    const QRect under = Child<QPushButton>(windows_->ZorvAmpMainForm.get(), "JobsBitBtn")
+                            ->geometry()
+                            .translated(-ui.FrontCoverImage->pos());
+    int dark = 0;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x) dark += QColor(cover.pixel(x, y)).lightness() <= 128;
+    EXPECT_EQ(dark, 0) << "credit lines under the Jobs button";
     for (QWidget* w : std::initializer_list<QWidget*>{
              windows_->ZorvikAmpIntroductionForm.get(), windows_->ZampApplicationsForm.get(),
              windows_->ZampGeneralDescriptionForm.get(), windows_->ZampUsingCurvesForm.get(),
@@ -122,6 +137,29 @@ TEST_P(TextsFitTest, MainAndInformationWindows) {
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
         Check(saturated, "tab");
+    }
+}
+
+// The product display's pages: the heading on its band and every line
+// within the picture, in the fonts the pages are drawn in.
+TEST_P(TextsFitTest, ProductPages) {
+    constexpr int kLinesLeft = 25;  // where the lines start, beside the bullets
+    constexpr int kBearing = 2;     // the last letter's advance runs past its ink
+    QImage image(windows_->ZorvAmpMainForm->Controls().ProductDisplayImage->size(), QImage::Format_RGB32);
+    Canvas canvas(image);
+    const auto text = [](const char* source) { return QCoreApplication::translate("ProductPages", source); };
+    for (const ProductPage& page : ProductPages) {
+        canvas.SetFont(QStringLiteral("arial"), 13, true);
+        const QString heading = text(page.Heading);
+        EXPECT_LE(canvas.TextWidth(heading.trimmed()) +
+                      heading.indexOf(heading.trimmed()) * canvas.TextWidth(QStringLiteral(" ")),
+                  canvas.Width())
+            << heading.toStdString();
+        canvas.SetFont(QStringLiteral("arial"), 12);
+        for (const char* line : page.Lines) {
+            const QString shown = text(line).remove(QRegularExpression(QStringLiteral("^X")));
+            EXPECT_LE(kLinesLeft + canvas.TextWidth(shown), canvas.Width() + kBearing) << shown.toStdString();
+        }
     }
 }
 
