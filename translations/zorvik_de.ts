@@ -1490,7 +1490,7 @@ größe</translation>
     </message>
     <message>
         <source>Air drive pressure</source>
-        <translation type="unfinished">Antriebsdruck</translation>
+        <translation>Antriebsdruck</translation>
     </message>
     <message>
         <source>Drive air available</source>
@@ -1502,7 +1502,7 @@ größe</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
-        <translation type="unfinished">Gaseingangsdruck</translation>
+        <translation>Gaseingangsdruck</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
@@ -1510,7 +1510,7 @@ größe</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
-        <translation type="unfinished">Ausgangsdruck</translation>
+        <translation>Ausgangsdruck</translation>
     </message>
     <message>
         <source>Required flow</source>
@@ -1530,7 +1530,7 @@ größe</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
-        <translation type="unfinished">Behältervolumen</translation>
+        <translation>Behältervolumen</translation>
     </message>
 </context>
 <context>
@@ -2884,353 +2884,353 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::JobHeaderPanel</name>
     <message>
         <source>&amp;Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jektname:</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;unde:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz:</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiter:</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;vision:</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;iederlassung auf den Seiten:</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebskosten der Antriebsluft</translation>
     </message>
     <message>
         <source>Compressor power, &amp;kW per 100 scfm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdichterleistung, &amp;kW je 100 scfm:</translation>
     </message>
     <message>
         <source>&amp;Hours a year:</source>
-        <translation type="unfinished">&amp;Stunden im Jahr:</translation>
+        <translation>&amp;Stunden im Jahr:</translation>
     </message>
     <message>
         <source>&amp;Price per kWh:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom&amp;preis je kWh:</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das verdichtete Gas ist Antriebsluft (sein Strom &amp;zählt mit)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Programm gewählte Niederlassung</translation>
     </message>
     <message>
         <source>%1 (not among this program&apos;s offices)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht unter den Niederlassungen dieses Programms)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobTableModel</name>
     <message>
         <source>The figures differ from those saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte weichen von den gespeicherten ab:</translation>
     </message>
     <message>
         <source>Duty not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe ungültig</translation>
     </message>
     <message>
         <source>Figures changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte geändert</translation>
     </message>
     <message>
         <source>No model</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Modell</translation>
     </message>
     <message>
         <source>Fails the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllt die Aufgabe nicht</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchfluss</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished">Kennung</translation>
+        <translation>Kennung</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished">Anz.</translation>
+        <translation>Anz.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Anwendung</translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Duty</source>
-        <translation type="unfinished">Aufgabe</translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modell</translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Delivers</source>
-        <translation type="unfinished">Fördert</translation>
+        <translation>Fördert</translation>
     </message>
     <message>
         <source>Drive air</source>
-        <translation type="unfinished">Antriebsluft</translation>
+        <translation>Antriebsluft</translation>
     </message>
     <message>
         <source>Running cost</source>
-        <translation type="unfinished">Betriebskosten</translation>
+        <translation>Betriebskosten</translation>
     </message>
     <message>
         <source>Change tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennung ändern</translation>
     </message>
     <message>
         <source>Change quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl ändern</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobWindow</name>
     <message>
         <source>Change the job&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektangaben ändern</translation>
     </message>
     <message>
         <source>&amp;Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Position &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplizieren</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dup&amp;lizieren</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe bearbei&amp;ten...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach o&amp;ben</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unt&amp;en</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Angebotsmappe...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Su&amp;bmittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebots&amp;mappe...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Untitled job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt ohne Namen</translation>
     </message>
     <message>
         <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Projekt - Zorvik Druckverstärker</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation type="unfinished">Position %1</translation>
+        <translation>Position %1</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Position hinzufügen</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>&amp;Keep in job</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Projekt &amp;übernehmen</translation>
     </message>
     <message>
         <source>Edit duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Add to job</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Projekt &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt „%1“ hat Änderungen, die nicht gespeichert sind.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst speichern?</translation>
     </message>
     <message>
         <source>The job file %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Projektdatei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Replace it with this job?</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch dieses Projekt ersetzen?</translation>
     </message>
     <message>
         <source>The job could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Save the job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <source>Job files (*.zjob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdateien (*.zjob)</translation>
     </message>
     <message>
         <source>Open a job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt öffnen</translation>
     </message>
     <message>
         <source>Job files (*.zjob);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdateien (*.zjob);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>No job opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Projekt geöffnet</translation>
     </message>
     <message>
         <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte von 1 Position weichen von den gespeicherten ab: siehe „Prüfung“.</translation>
     </message>
     <message>
         <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte von %1 Positionen weichen von den gespeicherten ab: siehe „Prüfung“.</translation>
     </message>
     <message>
         <source>The submittal could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angebotsmappe konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source> submittal</source>
-        <translation type="unfinished"></translation>
+        <translation> Angebotsmappe</translation>
     </message>
     <message>
         <source>Write the submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotsmappe schreiben</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The job cannot be kept against a crash in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt kann nicht gegen einen Absturz gesichert werden in %1.</translation>
     </message>
 </context>
 <context>

@@ -1488,7 +1488,7 @@ motor</translation>
     </message>
     <message>
         <source>Air drive pressure</source>
-        <translation type="unfinished">Presión motriz</translation>
+        <translation>Presión motriz</translation>
     </message>
     <message>
         <source>Drive air available</source>
@@ -1500,7 +1500,7 @@ motor</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
-        <translation type="unfinished">Presión de entrada</translation>
+        <translation>Presión de entrada del gas</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
@@ -1508,7 +1508,7 @@ motor</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
-        <translation type="unfinished">Presión de salida</translation>
+        <translation>Presión de salida</translation>
     </message>
     <message>
         <source>Required flow</source>
@@ -1528,7 +1528,7 @@ motor</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
-        <translation type="unfinished">Volumen depósito</translation>
+        <translation>Capacidad del depósito</translation>
     </message>
 </context>
 <context>
@@ -2882,353 +2882,353 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::JobHeaderPanel</name>
     <message>
         <source>&amp;Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del pro&amp;yecto:</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliente:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referencia:</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingeniero:</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;visión:</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas:</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oficina en las páginas:</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste del aire motriz</translation>
     </message>
     <message>
         <source>Compressor power, &amp;kW per 100 scfm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia del compresor, &amp;kW por 100 scfm:</translation>
     </message>
     <message>
         <source>&amp;Hours a year:</source>
-        <translation type="unfinished">&amp;Horas al año:</translation>
+        <translation>&amp;Horas al año:</translation>
     </message>
     <message>
         <source>&amp;Price per kWh:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precio por kWh:</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation type="unfinished"></translation>
+        <translation>El gas amplificado es aire &amp;motriz (su caudal también cuenta)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
-        <translation type="unfinished"></translation>
+        <translation>La oficina elegida en el programa</translation>
     </message>
     <message>
         <source>%1 (not among this program&apos;s offices)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no está entre las oficinas de este programa)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobTableModel</name>
     <message>
         <source>The figures differ from those saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores difieren de los guardados:</translation>
     </message>
     <message>
         <source>Duty not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio no válido</translation>
     </message>
     <message>
         <source>Figures changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores cambiados</translation>
     </message>
     <message>
         <source>No model</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin modelo</translation>
     </message>
     <message>
         <source>Fails the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>No cumple el servicio</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished">Caudal</translation>
+        <translation>Caudal</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenado</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished">Etiqueta</translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished">Cant.</translation>
+        <translation>Cant.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Aplicación</translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Duty</source>
-        <translation type="unfinished">Servicio</translation>
+        <translation>Servicio</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modelo</translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Delivers</source>
-        <translation type="unfinished">Entrega</translation>
+        <translation>Entrega</translation>
     </message>
     <message>
         <source>Drive air</source>
-        <translation type="unfinished">Aire motriz</translation>
+        <translation>Aire motriz</translation>
     </message>
     <message>
         <source>Running cost</source>
-        <translation type="unfinished">Coste de funcionamiento</translation>
+        <translation>Coste de funcionamiento</translation>
     </message>
     <message>
         <source>Change tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la etiqueta</translation>
     </message>
     <message>
         <source>Change quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la cantidad</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobWindow</name>
     <message>
         <source>Change the job&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar los datos del proyecto</translation>
     </message>
     <message>
         <source>&amp;Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir partida</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Añadir</translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplicar</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dup&amp;licar</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el &amp;servicio...</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el servicio (&amp;t)...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubir</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Su&amp;bmittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossie&amp;r...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Untitled job</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto sin título</translation>
     </message>
     <message>
         <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Proyecto - Amplificadores de presión Zorvik</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation type="unfinished">Partida %1</translation>
+        <translation>Partida %1</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una partida</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>&amp;Keep in job</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el pro&amp;yecto</translation>
     </message>
     <message>
         <source>Edit duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el servicio</translation>
     </message>
     <message>
         <source>&amp;Add to job</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir al proyecto</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto «%1» tiene cambios sin guardar.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardarlos primero?</translation>
     </message>
     <message>
         <source>The job file %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de proyecto %1 no se puede abrir.</translation>
     </message>
     <message>
         <source>Replace it with this job?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituirlo por este proyecto?</translation>
     </message>
     <message>
         <source>The job could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto no se pudo guardar en %1.</translation>
     </message>
     <message>
         <source>Save the job</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el proyecto</translation>
     </message>
     <message>
         <source>Job files (*.zjob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de proyecto (*.zjob)</translation>
     </message>
     <message>
         <source>Open a job</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un proyecto</translation>
     </message>
     <message>
         <source>Job files (*.zjob);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de proyecto (*.zjob);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>No job opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún proyecto abierto todavía</translation>
     </message>
     <message>
         <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores de 1 partida difieren de los guardados en el archivo: vea «Control».</translation>
     </message>
     <message>
         <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores de %1 partidas difieren de los guardados en el archivo: vea «Control».</translation>
     </message>
     <message>
         <source>The submittal could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dossier no se pudo escribir.</translation>
     </message>
     <message>
         <source> submittal</source>
-        <translation type="unfinished"></translation>
+        <translation> dossier</translation>
     </message>
     <message>
         <source>Write the submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el dossier</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The job cannot be kept against a crash in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto no se puede proteger contra un cierre inesperado en %1.</translation>
     </message>
 </context>
 <context>

@@ -1490,7 +1490,7 @@ moteur</translation>
     </message>
     <message>
         <source>Air drive pressure</source>
-        <translation type="unfinished">Pression motrice</translation>
+        <translation>Pression motrice</translation>
     </message>
     <message>
         <source>Drive air available</source>
@@ -1502,7 +1502,7 @@ moteur</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
-        <translation type="unfinished">Pression d’entrée</translation>
+        <translation>Pression d’entrée du gaz</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
@@ -1510,7 +1510,7 @@ moteur</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
-        <translation type="unfinished">Pression de sortie</translation>
+        <translation>Pression de sortie</translation>
     </message>
     <message>
         <source>Required flow</source>
@@ -1530,7 +1530,7 @@ moteur</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
-        <translation type="unfinished">Volume réservoir</translation>
+        <translation>Capacité du réservoir</translation>
     </message>
 </context>
 <context>
@@ -2884,353 +2884,353 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::JobHeaderPanel</name>
     <message>
         <source>&amp;Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du pro&amp;jet :</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client :</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Référence :</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingénieur :</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;vision :</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes :</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;gence sur les pages :</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de l’air moteur</translation>
     </message>
     <message>
         <source>Compressor power, &amp;kW per 100 scfm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance du compresseur, &amp;kW par 100 scfm :</translation>
     </message>
     <message>
         <source>&amp;Hours a year:</source>
-        <translation type="unfinished">&amp;Heures par an :</translation>
+        <translation>&amp;Heures par an :</translation>
     </message>
     <message>
         <source>&amp;Price per kWh:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prix du kWh :</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gaz ampli&amp;fié est l’air moteur (son débit compte aussi)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agence choisie dans le programme</translation>
     </message>
     <message>
         <source>%1 (not among this program&apos;s offices)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (absente des agences de ce programme)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobTableModel</name>
     <message>
         <source>The figures differ from those saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs diffèrent de celles enregistrées :</translation>
     </message>
     <message>
         <source>Duty not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoin non valable</translation>
     </message>
     <message>
         <source>Figures changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs modifiées</translation>
     </message>
     <message>
         <source>No model</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle</translation>
     </message>
     <message>
         <source>Fails the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne remplit pas le besoin</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished">Débit</translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished">Repère</translation>
+        <translation>Repère</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished">Qté</translation>
+        <translation>Qté</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Application</translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Duty</source>
-        <translation type="unfinished">Service</translation>
+        <translation>Besoin</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modèle</translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Delivers</source>
-        <translation type="unfinished">Fournit</translation>
+        <translation>Débit fourni</translation>
     </message>
     <message>
         <source>Drive air</source>
-        <translation type="unfinished">Air moteur</translation>
+        <translation>Air moteur</translation>
     </message>
     <message>
         <source>Running cost</source>
-        <translation type="unfinished">Coût d’exploitation</translation>
+        <translation>Coût d’exploitation</translation>
     </message>
     <message>
         <source>Change tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le repère</translation>
     </message>
     <message>
         <source>Change quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la quantité</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobWindow</name>
     <message>
         <source>Change the job&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du projet</translation>
     </message>
     <message>
         <source>&amp;Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un poste</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Ajouter</translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dup&amp;liquer</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le &amp;besoin...</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le besoin (&amp;t)...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprim&amp;er</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon&amp;ter</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;scendre</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ossier...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un &amp;récent</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Su&amp;bmittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossie&amp;r...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Untitled job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet sans titre</translation>
     </message>
     <message>
         <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Projet - Amplificateurs de pression Zorvik</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation type="unfinished">Poste %1</translation>
+        <translation>Poste %1</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un poste</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>&amp;Keep in job</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder dans le pro&amp;jet</translation>
     </message>
     <message>
         <source>Edit duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le besoin</translation>
     </message>
     <message>
         <source>&amp;Add to job</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter au projet</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet « %1 » a des modifications non enregistrées.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrer d’abord ?</translation>
     </message>
     <message>
         <source>The job file %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>Replace it with this job?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le remplacer par ce projet ?</translation>
     </message>
     <message>
         <source>The job could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet n’a pas pu être enregistré dans %1.</translation>
     </message>
     <message>
         <source>Save the job</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet</translation>
     </message>
     <message>
         <source>Job files (*.zjob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de projet (*.zjob)</translation>
     </message>
     <message>
         <source>Open a job</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un projet</translation>
     </message>
     <message>
         <source>Job files (*.zjob);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de projet (*.zjob);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>No job opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun projet ouvert</translation>
     </message>
     <message>
         <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs d’1 poste diffèrent de celles du fichier : voir « Contrôle ».</translation>
     </message>
     <message>
         <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs de %1 postes diffèrent de celles du fichier : voir « Contrôle ».</translation>
     </message>
     <message>
         <source>The submittal could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n’a pas pu être écrit.</translation>
     </message>
     <message>
         <source> submittal</source>
-        <translation type="unfinished"></translation>
+        <translation> dossier</translation>
     </message>
     <message>
         <source>Write the submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le dossier</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The job cannot be kept against a crash in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet ne peut pas être protégé contre un plantage dans %1.</translation>
     </message>
 </context>
 <context>

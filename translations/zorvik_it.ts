@@ -1490,7 +1490,7 @@ motore</translation>
     </message>
     <message>
         <source>Air drive pressure</source>
-        <translation type="unfinished">Pressione motrice</translation>
+        <translation>Pressione motrice</translation>
     </message>
     <message>
         <source>Drive air available</source>
@@ -1502,7 +1502,7 @@ motore</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
-        <translation type="unfinished">Pressione di ingresso</translation>
+        <translation>Pressione di ingresso del gas</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
@@ -1510,7 +1510,7 @@ motore</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
-        <translation type="unfinished">Pressione di uscita</translation>
+        <translation>Pressione di uscita</translation>
     </message>
     <message>
         <source>Required flow</source>
@@ -1530,7 +1530,7 @@ motore</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
-        <translation type="unfinished">Volume serbatoio</translation>
+        <translation>Capacità del serbatoio</translation>
     </message>
 </context>
 <context>
@@ -2884,353 +2884,353 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::JobHeaderPanel</name>
     <message>
         <source>&amp;Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della &amp;commessa:</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cli&amp;ente:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riferimento:</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingegnere:</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;visione:</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note:</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filiale sulle pagine:</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo dell’aria motrice</translation>
     </message>
     <message>
         <source>Compressor power, &amp;kW per 100 scfm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza del compressore, &amp;kW per 100 scfm:</translation>
     </message>
     <message>
         <source>&amp;Hours a year:</source>
-        <translation type="unfinished">&amp;Ore all’anno:</translation>
+        <translation>&amp;Ore all’anno:</translation>
     </message>
     <message>
         <source>&amp;Price per kWh:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prezzo per kWh:</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gas amplificato è l’aria &amp;motrice (conta la sua portata)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
-        <translation type="unfinished"></translation>
+        <translation>La filiale scelta nel programma</translation>
     </message>
     <message>
         <source>%1 (not among this program&apos;s offices)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non tra le filiali di questo programma)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobTableModel</name>
     <message>
         <source>The figures differ from those saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori differiscono da quelli salvati:</translation>
     </message>
     <message>
         <source>Duty not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizio non valido</translation>
     </message>
     <message>
         <source>Figures changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori cambiati</translation>
     </message>
     <message>
         <source>No model</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello</translation>
     </message>
     <message>
         <source>Fails the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Non soddisfa il servizio</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished">Portata</translation>
+        <translation>Portata</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished">Sigla</translation>
+        <translation>Sigla</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished">Q.tà</translation>
+        <translation>Q.tà</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Applicazione</translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>Duty</source>
-        <translation type="unfinished">Servizio</translation>
+        <translation>Servizio</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modello</translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Delivers</source>
-        <translation type="unfinished">Eroga</translation>
+        <translation>Eroga</translation>
     </message>
     <message>
         <source>Drive air</source>
-        <translation type="unfinished">Aria motrice</translation>
+        <translation>Aria motrice</translation>
     </message>
     <message>
         <source>Running cost</source>
-        <translation type="unfinished">Costo di esercizio</translation>
+        <translation>Costo di esercizio</translation>
     </message>
     <message>
         <source>Change tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare la sigla</translation>
     </message>
     <message>
         <source>Change quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare la quantità</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobWindow</name>
     <message>
         <source>Change the job&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare i dati della commessa</translation>
     </message>
     <message>
         <source>&amp;Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi voce</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Aggiungi</translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplica</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dup&amp;lica</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il &amp;servizio...</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il servizio (&amp;t)...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Rim&amp;uovi</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta s&amp;u</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;su</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenta&amp;zione...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;recenti</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva co&amp;n nome...</translation>
     </message>
     <message>
         <source>Su&amp;bmittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Docu&amp;mentazione...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>Untitled job</source>
-        <translation type="unfinished"></translation>
+        <translation>Commessa senza titolo</translation>
     </message>
     <message>
         <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Commessa - Amplificatori di pressione Zorvik</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation type="unfinished">Voce %1</translation>
+        <translation>Voce %1</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere una voce</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicare</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare su</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare giù</translation>
     </message>
     <message>
         <source>&amp;Keep in job</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenere nella &amp;commessa</translation>
     </message>
     <message>
         <source>Edit duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificare il servizio</translation>
     </message>
     <message>
         <source>&amp;Add to job</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi alla commessa</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Commessa</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commessa «%1» ha modifiche non salvate.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvarle prima?</translation>
     </message>
     <message>
         <source>The job file %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di commessa %1 non può essere aperto.</translation>
     </message>
     <message>
         <source>Replace it with this job?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituirla con questa commessa?</translation>
     </message>
     <message>
         <source>The job could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commessa non è stata salvata in %1.</translation>
     </message>
     <message>
         <source>Save the job</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la commessa</translation>
     </message>
     <message>
         <source>Job files (*.zjob)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di commessa (*.zjob)</translation>
     </message>
     <message>
         <source>Open a job</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri una commessa</translation>
     </message>
     <message>
         <source>Job files (*.zjob);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di commessa (*.zjob);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>No job opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna commessa aperta</translation>
     </message>
     <message>
         <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori di 1 voce differiscono da quelli salvati nel file: vedere «Verifica».</translation>
     </message>
     <message>
         <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori di %1 voci differiscono da quelli salvati nel file: vedere «Verifica».</translation>
     </message>
     <message>
         <source>The submittal could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La documentazione non è stata scritta.</translation>
     </message>
     <message>
         <source> submittal</source>
-        <translation type="unfinished"></translation>
+        <translation> documentazione</translation>
     </message>
     <message>
         <source>Write the submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi la documentazione</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The job cannot be kept against a crash in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commessa non può essere protetta da un arresto anomalo in %1.</translation>
     </message>
 </context>
 <context>

@@ -1490,7 +1490,7 @@ maat</translation>
     </message>
     <message>
         <source>Air drive pressure</source>
-        <translation type="unfinished">Aandrijfdruk</translation>
+        <translation>Aandrijfdruk</translation>
     </message>
     <message>
         <source>Drive air available</source>
@@ -1502,7 +1502,7 @@ maat</translation>
     </message>
     <message>
         <source>Gas inlet pressure</source>
-        <translation type="unfinished">Gasinlaatdruk</translation>
+        <translation>Gasinlaatdruk</translation>
     </message>
     <message>
         <source>%1, the air drive pressure</source>
@@ -1510,7 +1510,7 @@ maat</translation>
     </message>
     <message>
         <source>Outlet pressure</source>
-        <translation type="unfinished">Uitlaatdruk</translation>
+        <translation>Uitlaatdruk</translation>
     </message>
     <message>
         <source>Required flow</source>
@@ -1530,7 +1530,7 @@ maat</translation>
     </message>
     <message>
         <source>Vessel capacity</source>
-        <translation type="unfinished">Vatinhoud</translation>
+        <translation>Vatinhoud</translation>
     </message>
 </context>
 <context>
@@ -2884,353 +2884,353 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::JobHeaderPanel</name>
     <message>
         <source>&amp;Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jectnaam:</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;lant:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referentie:</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Engineer:</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;visie:</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;stiging op de pagina’s:</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten van de aandrijflucht</translation>
     </message>
     <message>
         <source>Compressor power, &amp;kW per 100 scfm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressorvermogen, &amp;kW per 100 scfm:</translation>
     </message>
     <message>
         <source>&amp;Hours a year:</source>
-        <translation type="unfinished">&amp;Uren per jaar:</translation>
+        <translation>&amp;Uren per jaar:</translation>
     </message>
     <message>
         <source>&amp;Price per kWh:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prijs per kWh:</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het versterkte gas is aandrijflucht (debiet telt &amp;mee)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
-        <translation type="unfinished"></translation>
+        <translation>De in het programma gekozen vestiging</translation>
     </message>
     <message>
         <source>%1 (not among this program&apos;s offices)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (niet onder de vestigingen van dit programma)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobTableModel</name>
     <message>
         <source>The figures differ from those saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarden wijken af van de opgeslagen waarden:</translation>
     </message>
     <message>
         <source>Duty not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Taak ongeldig</translation>
     </message>
     <message>
         <source>Figures changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden gewijzigd</translation>
     </message>
     <message>
         <source>No model</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen model</translation>
     </message>
     <message>
         <source>Fails the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Voldoet niet aan de taak</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished">Debiet</translation>
+        <translation>Debiet</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Vullen</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished">Kenmerk</translation>
+        <translation>Kenmerk</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished">Aant.</translation>
+        <translation>Aant.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Toepassing</translation>
+        <translation>Toepassing</translation>
     </message>
     <message>
         <source>Duty</source>
-        <translation type="unfinished">Taak</translation>
+        <translation>Taak</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Model</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Delivers</source>
-        <translation type="unfinished">Levert</translation>
+        <translation>Levert</translation>
     </message>
     <message>
         <source>Drive air</source>
-        <translation type="unfinished">Aandrijflucht</translation>
+        <translation>Aandrijflucht</translation>
     </message>
     <message>
         <source>Running cost</source>
-        <translation type="unfinished">Bedrijfskosten</translation>
+        <translation>Bedrijfskosten</translation>
     </message>
     <message>
         <source>Change tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenmerk wijzigen</translation>
     </message>
     <message>
         <source>Change quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal wijzigen</translation>
     </message>
 </context>
 <context>
     <name>zorvik::JobWindow</name>
     <message>
         <source>Change the job&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectgegevens wijzigen</translation>
     </message>
     <message>
         <source>&amp;Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Post &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Toevoegen</translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliceren</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupli&amp;ceren</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Taak &amp;bewerken...</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation type="unfinished"></translation>
+        <translation>Taak &amp;bewerken...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;wijderen</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Omh&amp;oog</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Om&amp;hoog</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Oml&amp;aag</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offertedossier...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recent openen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>Su&amp;bmittal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Offerte&amp;dossier...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nieuw</translation>
     </message>
     <message>
         <source>Untitled job</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos project</translation>
     </message>
     <message>
         <source>%1[*] - Job - Zorvik Air Pressure Amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Project - Zorvik drukversterkers</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation type="unfinished">Post %1</translation>
+        <translation>Post %1</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Post toevoegen</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliceren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>&amp;Keep in job</source>
-        <translation type="unfinished"></translation>
+        <translation>In project &amp;houden</translation>
     </message>
     <message>
         <source>Edit duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Taak bewerken</translation>
     </message>
     <message>
         <source>&amp;Add to job</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan project &amp;toevoegen</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project ‘%1’ heeft wijzigingen die niet zijn opgeslagen.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst opslaan?</translation>
     </message>
     <message>
         <source>The job file %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het projectbestand %1 kan niet worden geopend.</translation>
     </message>
     <message>
         <source>Replace it with this job?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervangen door dit project?</translation>
     </message>
     <message>
         <source>The job could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project kon niet worden opgeslagen in %1.</translation>
     </message>
     <message>
         <source>Save the job</source>
-        <translation type="unfinished"></translation>
+        <translation>Project opslaan</translation>
     </message>
     <message>
         <source>Job files (*.zjob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbestanden (*.zjob)</translation>
     </message>
     <message>
         <source>Open a job</source>
-        <translation type="unfinished"></translation>
+        <translation>Project openen</translation>
     </message>
     <message>
         <source>Job files (*.zjob);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbestanden (*.zjob);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>No job opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen project geopend</translation>
     </message>
     <message>
         <source>1 item&apos;s figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarden van 1 post wijken af van die in het bestand: zie ‘Controle’.</translation>
     </message>
     <message>
         <source>%1 items&apos; figures differ from those saved with the file: see &quot;Check&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarden van %1 posten wijken af van die in het bestand: zie ‘Controle’.</translation>
     </message>
     <message>
         <source>The submittal could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het offertedossier kon niet worden geschreven.</translation>
     </message>
     <message>
         <source> submittal</source>
-        <translation type="unfinished"></translation>
+        <translation> offertedossier</translation>
     </message>
     <message>
         <source>Write the submittal</source>
-        <translation type="unfinished"></translation>
+        <translation>Offertedossier schrijven</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>The job cannot be kept against a crash in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project kan niet tegen een crash worden bewaard in %1.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "text_fit_checks.h"
 #include "app_windows.h"
 #include "comparison_window.h"
+#include "job_window.h"
 #include "model_selection_chart_print.h"
 #include "printing.h"
 #include "program_language.h"
@@ -200,6 +201,9 @@ TEST_P(TextsFitTest, GraphWindowsAndTheirDialogs) {
     Click(chart, "flipUnitBitBtn");
     CheckAndHide(chart, "imperial");
 }
+
+// The job window as it opens.
+TEST_P(TextsFitTest, JobWindow) { CheckAndHide(windows_->Jobs.get(), "as opened"); }
 
 TEST_P(TextsFitTest, PrintedPages) {
     TzampGraph1Form* graph = windows_->zampGraph1Form.get();
