@@ -2896,7 +2896,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>En&amp;gineer:</source>
-        <translation>&amp;Bearbeiter:</translation>
+        <translation>B&amp;earbeiter:</translation>
     </message>
     <message>
         <source>Revis&amp;ion:</source>
@@ -2904,7 +2904,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation>&amp;Datum:</translation>
+        <translation>D&amp;atum:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
@@ -3066,11 +3066,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>Nach unt&amp;en</translation>
+        <translation>Na&amp;ch unten</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation>&amp;Angebotsmappe...</translation>
+        <translation>An&amp;gebotsmappe...</translation>
     </message>
     <message>
         <source>&amp;File</source>

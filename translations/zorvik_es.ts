@@ -2831,7 +2831,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Añadir</translation>
+        <translation>A&amp;ñadir</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Column</source>
@@ -3028,7 +3028,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Añadir</translation>
+        <translation>A&amp;ñadir</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>

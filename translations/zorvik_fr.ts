@@ -2833,7 +2833,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Ajouter</translation>
+        <translation>Aj&amp;outer</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Column</source>
@@ -2904,7 +2904,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation>&amp;Date :</translation>
+        <translation>D&amp;ate :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
@@ -2932,7 +2932,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation>Le gaz ampli&amp;fié est l’air moteur (son débit compte aussi)</translation>
+        <translation>&amp;Le gaz amplifié est l’air moteur (son débit compte aussi)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
@@ -3030,7 +3030,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Ajouter</translation>
+        <translation>Aj&amp;outer</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
@@ -3038,7 +3038,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Dup&amp;licate</source>
-        <translation>Dup&amp;liquer</translation>
+        <translation>D&amp;upliquer</translation>
     </message>
     <message>
         <source>&amp;Edit duty...</source>
@@ -3070,7 +3070,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation>D&amp;ossier...</translation>
+        <translation>Dossier techni&amp;que...</translation>
     </message>
     <message>
         <source>&amp;File</source>

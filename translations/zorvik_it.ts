@@ -2912,7 +2912,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>&amp;Office on the pages:</source>
-        <translation>&amp;Filiale sulle pagine:</translation>
+        <translation>Filiale c&amp;he appare sulle pagine:</translation>
     </message>
     <message>
         <source>Running cost of the drive air</source>
@@ -2932,7 +2932,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The gas boosted is dri&amp;ve air (its flow counts too)</source>
-        <translation>Il gas amplificato è l’aria &amp;motrice (conta la sua portata)</translation>
+        <translation>Il &amp;gas amplificato è l’aria motrice (conta la sua portata)</translation>
     </message>
     <message>
         <source>The office chosen in the program</source>
@@ -3066,7 +3066,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>Sposta &amp;giù</translation>
+        <translation>Sposta gi&amp;ù</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>

@@ -3046,7 +3046,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Edit du&amp;ty...</source>
-        <translation>Taak &amp;bewerken...</translation>
+        <translation>T&amp;aak bewerken...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -3054,7 +3054,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>Ver&amp;wijderen</translation>
+        <translation>Verw&amp;ijderen</translation>
     </message>
     <message>
         <source>Move u&amp;p</source>
@@ -3066,11 +3066,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>Oml&amp;aag</translation>
+        <translation>&amp;Omlaag</translation>
     </message>
     <message>
         <source>&amp;Submittal...</source>
-        <translation>&amp;Offertedossier...</translation>
+        <translation>O&amp;ffertedossier...</translation>
     </message>
     <message>
         <source>&amp;File</source>

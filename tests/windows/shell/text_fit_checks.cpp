@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -238,6 +239,10 @@ std::vector<std::string> RepeatedMnemonics(QWidget* window) {
     for (const QTabBar* bar : window->findChildren<QTabBar*>())
         if (Visible(bar, window))
             for (int i = 0; i < bar->count(); ++i) add(bar->tabText(i));
+    // The menu bar's titles answer to Alt and a letter as well.
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+        if (Visible(bar, window))
+            for (const QAction* action : bar->actions()) add(action->text());
     std::vector<std::string> faults;
     for (const auto& [key, texts] : users)
         if (texts.size() > 1)
