@@ -3,13 +3,16 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
 namespace {
 
-const char kNullMessage[] = "Null is not valid value";
-const char kNotValidSuffix[] = " is not valid value";
+std::string NullMessage() { return Tr("Entry", "Null is not valid value"); }
+std::string NotValidMessage(const std::string& text) {
+    return Substitute(Tr("Entry", "%1 is not valid value"), {text});
+}
 
 // The text must be a number and must not start with "-" ("-0" is refused
 // too; "+5" is fine).
@@ -29,14 +32,14 @@ std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntry
         ++empties.count;
         // Typing runs this on every keystroke: stay quiet while the user
         // clears a field, speak up if it stays empty.
-        if (empties.count > 3 && showMessages) notices.Warning(text + kNullMessage);
+        if (empties.count > 3 && showMessages) notices.Warning(text + NullMessage());
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
     const auto value = NonNegative(text);
     if (!value) {
         notices.Beep();
-        if (showMessages) notices.Warning(text + kNotValidSuffix);
+        if (showMessages) notices.Warning(NotValidMessage(text));
     }
     empties.count = 0;
     return value;
@@ -48,7 +51,7 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     TrimLeadingBlanks(text);
     if (text.empty()) {
         notices.Beep();
-        notices.Warning(kNullMessage);
+        notices.Warning(NullMessage());
         field.SetFocus();
         return std::nullopt;
     }
@@ -60,7 +63,7 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     if (value && metric && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
     if (!value || !std::isfinite(*value)) {
         notices.Beep();
-        notices.Warning(text + kNotValidSuffix);
+        notices.Warning(NotValidMessage(text));
         field.SetFocus();
         return std::nullopt;
     }
@@ -79,14 +82,14 @@ TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool opt
     if (text.empty() && optional) return {true, std::nullopt};
     if (text.empty()) {
         notices.Beep();
-        notices.Warning(kNullMessage);
+        notices.Warning(NullMessage());
         field.SetFocus();
         return {};
     }
     const std::optional<double> value = ParseNumber(text);
     if (!value || !std::isfinite(*value)) {
         notices.Beep();
-        notices.Warning(text + kNotValidSuffix);
+        notices.Warning(NotValidMessage(text));
         field.SetFocus();
         return {};
     }

@@ -53,6 +53,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormShow();
     void flipUnitsBitBtnClick();
     void printBitBtnClick();

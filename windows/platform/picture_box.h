@@ -2,7 +2,8 @@
 // A picture on a window: a fixed-size image that the program draws on with
 // a Canvas and that repaints itself from it. A picture given as a drawing is
 // drawn again at the screen's device pixel ratio, so it stays sharp on a
-// scaled screen. Clicks are reported.
+// scaled screen, and again in the new language when the language changes
+// (a drawing translates its words as it draws them). Clicks are reported.
 
 #include <QImage>
 #include <QWidget>
@@ -35,6 +36,7 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

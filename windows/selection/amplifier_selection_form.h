@@ -83,6 +83,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormCreate();
     void FormShow();
     void MainMenuBitBtnClick();
@@ -103,6 +104,9 @@ private:
     void ConvertEntryUnits(SelectionEntry entry);
     void ShowLayout(int applicationType, bool focusDrive);
     void ShowEntryCaptions();
+    void ShowHeadings();
+    void ShowSchematic();
+    void ShowListTexts();
     void ClearSelections();
     SelectionResult RunSelection();
     std::vector<SelectionEntryField> EntryFields() const;

@@ -19,6 +19,7 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void DrawExampleGraph();
 
     LazyUi<Ui::TZampUsingCurvesForm> ui{this};
