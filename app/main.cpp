@@ -7,6 +7,7 @@
 #include <QFont>
 
 #include "build_info.h"
+#include "program_language.h"
 #include "qt_notices.h"
 #include "app_windows.h"
 #include "job_start.h"
@@ -27,11 +28,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zorvik.amplifiers"));
     QApplication::setFont(QFont(QStringLiteral("arial")));
 
+    // The language comes before the windows, so each is made in it.
+    zorvik::ProgramLanguage language;
+    language.Use(zorvik::StartLanguage());
     zorvik::Session session;
     std::unique_ptr<zorvik::Notices> notices = std::make_unique<zorvik::QtNotices>();
     if (!options.answerQuestions.isEmpty())
         notices = zorvik::AnsweringNotices(options.answerQuestions == QStringLiteral("ok"));
     const auto windows = zorvik::CreateAppWindows(session, *notices);
+    windows->ZorvAmpMainForm->SetProgramLanguage(&language);
     windows->ZorvAmpMainForm->show();
     zorvik::StartJobs(*windows, *notices, options);
     return QApplication::exec();

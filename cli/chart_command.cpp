@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "performance_chart.h"
 #include "picture_file.h"
 
@@ -76,6 +77,7 @@ int DrawChart(const ChartRequest& r, double drivePsi) {
     const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, "chart");
     const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
     QString error;
+    const ReaderTexts picture;
     const bool written =
         DrawPictureFile(QString::fromStdString(r.out), ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
     return written ? ExitOk : Failure("chart", error.toStdString());

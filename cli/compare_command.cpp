@@ -11,6 +11,7 @@
 #include "compare_output.h"
 #include "office_option.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "selection_command.h"
 #include "selection_output.h"
 #include "stderr_notices.h"
@@ -182,6 +183,7 @@ std::optional<CompareRequest> CheckUsage(const Arguments& parsed, std::string& e
 
 bool WritePage(const std::string& out, const ComparisonPage& page) {
     OffscreenApplication app;
+    const ReaderTexts texts;
     // As the window's print to a PDF printer: the same resolution.
     QPdfWriter writer(QString::fromStdString(out));
     writer.setResolution(600);
@@ -198,9 +200,15 @@ ComparisonPage PageOf(const Comparison& c, const CompareRequest& r) {
     return page;
 }
 
-// The models compared at the duty the selection read.
+// The models compared at the duty the selection read. The reasons and the
+// page are written for people, so they follow --language; the table and
+// the JSON around them stay English.
 int Compare(const CompareRequest& r, const SelectionResult& run) {
+    std::optional<ReaderTexts> texts(std::in_place);
     const Comparison comparison = CompareModels(run, r.models, r.cost, r.gas);
+    std::optional<ComparisonPage> page;
+    if (!r.out.empty()) page = PageOf(comparison, r);
+    texts.reset();
     switch (r.format) {
         case SelectionFormat::Table:
             std::printf("%s", AlignedTable(TableOf(comparison)).c_str());
@@ -213,7 +221,7 @@ int Compare(const CompareRequest& r, const SelectionResult& run) {
             break;
     }
     if (r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
-    return r.out.empty() || WritePage(r.out, PageOf(comparison, r)) ? ExitOk : ExitFailed;
+    return !page || WritePage(r.out, *page) ? ExitOk : ExitFailed;
 }
 
 int RunBatch(const CompareRequest& r, const Arguments& parsed) {

@@ -184,7 +184,7 @@ std::string AlignedTable(const ComparisonTable& table) {
     std::vector<std::vector<std::string>> lines = {{""}};
     for (const std::string& m : table.models) lines[0].push_back(m);
     for (const ComparisonTable::Row& row : table.rows) {
-        if (row.label == ReasonRowLabel) continue;
+        if (row.reasons) continue;
         lines.push_back({row.label});
         for (const std::string& c : row.cells) lines.back().push_back(c);
     }
@@ -200,7 +200,7 @@ std::string AlignedTable(const ComparisonTable& table) {
     }
     // The reasons are sentences: a line each under the table.
     for (const ComparisonTable::Row& row : table.rows)
-        if (row.label == ReasonRowLabel)
+        if (row.reasons)
             for (std::size_t i = 0; i < row.cells.size(); ++i)
                 if (!row.cells[i].empty()) out += table.models[i] + ": " + row.cells[i] + "\n";
     return out;

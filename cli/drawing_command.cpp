@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "catalogue.h"
 #include "number_text.h"
 #include "dimension_drawings.h"
@@ -95,6 +96,7 @@ int Run(const Words& args) {
     const OffscreenApplication app;
     const DrawingView view{request->model, request->mm, request->option.value_or(0), request->title};
     QString writeError;
+    const ReaderTexts picture;
     if (!DrawPictureFile(
             request->out, kPageWidth, kPageHeight, [view](Canvas& canvas) { DrawDrawing(canvas, view); }, writeError,
             request->scale))

@@ -13,6 +13,7 @@
 #include "job_subcommands.h"
 #include "job_xlsx.h"
 #include "offscreen_application.h"
+#include "reader_texts.h"
 #include "schedule.h"
 #include "session.h"
 #include "submittal.h"
@@ -51,6 +52,9 @@ int RunJobReport(const std::string& file, const Words& args) {
     const auto opened = OpenJobOrSay("report", file);
     if (!opened) return ExitFailed;
     const job::Job& job = *opened->job;
+    // The submittal and the schedule are documents for people: they follow
+    // --language.
+    const ReaderTexts texts;
     bool written = false;
     if (extension == ".pdf") {
         written = WriteSubmittal(out, job, error);

@@ -16,6 +16,7 @@
 #include "gases_command.h"
 #include "job_command.h"
 #include "point_command.h"
+#include "reader_language.h"
 #include "selection_commands.h"
 #include "sheet_command.h"
 
@@ -38,6 +39,9 @@ void PrintOverview() {
         "\noptions:\n"
         "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
         "  --version  the program's version\n"
+        "  --language LANG  after a command: write what is meant for people - why a model is\n"
+        "             not listed, pages, pictures, a job's schedule - in LANG (de, fr, it, es,\n"
+        "             nl); everything else stays English\n"
         "\nIt reads and writes no settings; the office files of the window program are\n"
         "described in zorvik-amplifiers(1).\n");
 }
@@ -54,7 +58,10 @@ int Main(int argc, char** argv) {
         return ExitOk;
     }
     const std::string name = argv[1];
-    const Words args(argv + 2, argv + argc);
+    Words args(argv + 2, argv + argc);
+    std::string error;
+    const ReaderLanguage language(args, error);
+    if (!error.empty()) return Failure(name, error);
     for (const Command* c : kCommands) {
         if (name != c->name) continue;
         if (args.size() == 1 && args[0] == "--help") {

@@ -124,7 +124,7 @@ int Run(const Words& args) {
     const auto point = ReadPoint(*parsed, error);
     if (!point) return Failure("point", error);
     if (Liquefies(gas->gas, AbsoluteBar(point->outletPsi), gas->celsius))
-        return Failure("point", LiquefiesText(gas->gas, point->outletPsi, gas->celsius, "outlet pressure", false));
+        return Failure("point", LiquefiesText(gas->gas, point->outletPsi, gas->celsius, OutletName::Outlet, false));
 
     const TPumpRecord& pump = CatalogueRow(*model);
     const PointResult r = EvaluatePoint(pump, *point);

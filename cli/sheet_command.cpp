@@ -10,6 +10,7 @@
 #include "chart_options.h"
 #include "offscreen_application.h"
 #include "office_option.h"
+#include "reader_texts.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
 #include "performance_chart.h"
@@ -117,6 +118,7 @@ int Run(const Words& args) {
     writer.setResolution(600);
     writer.setTitle(DataSheetTitle);
     PrintPage sheet(writer);
+    const ReaderTexts page;
     const PrintResult printed = PrintDataSheet(sheet, picture, request->office);
     if (printed != PrintResult::Printed)
         return Failure("sheet", "cannot write \"" + request->out.toLocal8Bit().toStdString() + "\"");

@@ -6,6 +6,7 @@
 #include "performance_model.h"
 #include "units.h"
 #include "air_limit.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -143,17 +144,18 @@ double ChargeDuty::PressureAtStep(int j) const { return startPsi + j * ((finalPs
 
 std::string ChargeValidationMessage(const ChargeDuty& duty) {
     std::string message;
-    if (duty.drivePsi < MinDrivePsi) message = "Drive air pressure is too low!";
-    if (duty.drivePsi > MaxDrivePsi) message = "Drive air pressure is too high!";
-    if (duty.startPsi > duty.finalPsi) message = "Initial outlet pressure must be less than final outlet pressure!";
+    if (duty.drivePsi < MinDrivePsi) message = Tr("Validation", "Drive air pressure is too low!");
+    if (duty.drivePsi > MaxDrivePsi) message = Tr("Validation", "Drive air pressure is too high!");
+    if (duty.startPsi > duty.finalPsi)
+        message = Tr("Validation", "Initial outlet pressure must be less than final outlet pressure!");
     if (VesselTemperatureCounts(duty) &&
         !(duty.vesselCelsius >= RealGasMinCelsius && duty.vesselCelsius <= RealGasMaxCelsius))
-        message =
-            "Vessel temperature must be from -20 to 60 \xC2\xB0"
-            "C (-4 to 140 \xC2\xB0"
-            "F)!";
+        message = Tr("Validation",
+                     "Vessel temperature must be from -20 to 60 \xC2\xB0"
+                     "C (-4 to 140 \xC2\xB0"
+                     "F)!");
     if (duty.contents == ContentsCount::RealGas && AbsoluteBar(duty.finalPsi) > RealGasMaxBar)
-        message = "Final pressure is above the real-gas model's 700 bar absolute (10138 psig)!";
+        message = Tr("Validation", "Final pressure is above the real-gas model's 700 bar absolute (10138 psig)!");
     return message;
 }
 

@@ -8,6 +8,7 @@
 #include "comparison_units.h"
 
 #include "model_limits.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -24,7 +25,7 @@ constexpr int kFlowSamples = 41;
 double Pressure(double psig, bool metric) { return metric ? psig / units::PsiPerBar : psig; }
 double GasFlow(double scfm, bool metric) { return metric ? scfm * units::LitresPerCubicFoot : scfm; }
 
-std::string Labelled(const char* what, const char* unit) { return std::string(what) + ", " + unit; }
+std::string Labelled(const std::string& what, const char* unit) { return what + ", " + unit; }
 
 ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metric) {
     const TPumpRecord& pump = CatalogueRow(row.Model());
@@ -45,11 +46,15 @@ ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metr
 
 ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty, bool metric) {
     ComparisonChartData chart;
-    const std::string gas = duty.gas == Gas::Air ? std::string() : Lowercase(Properties(duty.gas).displayName) + " ";
-    chart.title = "Delivered " + gas + "flow against outlet pressure at " + PressureText(duty.drivePsi, metric) +
-                  " drive, " + PressureText(duty.inletPsi, metric) + " inlet";
-    chart.xLabel = Labelled("Outlet pressure", PressureUnit(metric));
-    chart.yLabel = Labelled("Delivered flow", GasFlowUnit(metric));
+    const std::string drive = PressureText(duty.drivePsi, metric);
+    const std::string inlet = PressureText(duty.inletPsi, metric);
+    chart.title = duty.gas == Gas::Air
+                      ? Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
+                                   {drive, inlet})
+                      : Substitute(Tr("Comparison", "Delivered %1 flow against outlet pressure at %2 drive, %3 inlet"),
+                                   {Lowercase(GasDisplayName(duty.gas)), drive, inlet});
+    chart.xLabel = Labelled(Tr("Comparison", "Outlet pressure"), PressureUnit(metric));
+    chart.yLabel = Labelled(Tr("Comparison", "Delivered flow"), GasFlowUnit(metric));
     chart.logY = true;
     for (const FlowComparisonRow& r : rows) {
         chart.lines.push_back(FlowLine(r, duty, metric));
@@ -59,16 +64,17 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
     if (!duty.ignoreFlowRate && duty.flowRequiredScfm > 0) {
         chart.marker = ChartPoint{Pressure(duty.outletPsi, metric), GasFlow(duty.flowRequiredScfm, metric)};
         chart.markerLabel =
-            "Required: " + GasFlowText(duty.flowRequiredScfm, metric) + " at " + PressureText(duty.outletPsi, metric);
+            Substitute(Tr("Comparison", "Required: %1 at %2"),
+                       {GasFlowText(duty.flowRequiredScfm, metric), PressureText(duty.outletPsi, metric)});
     }
     return chart;
 }
 
 ComparisonChartData FillChartData(const std::vector<ChargeComparisonRow>& rows, bool metric) {
     ComparisonChartData chart;
-    chart.title = "Vessel pressure against time";
-    chart.xLabel = "Time, minutes";
-    chart.yLabel = Labelled("Vessel pressure", PressureUnit(metric));
+    chart.title = Tr("Comparison", "Vessel pressure against time");
+    chart.xLabel = Tr("Comparison", "Time, minutes");
+    chart.yLabel = Labelled(Tr("Comparison", "Vessel pressure"), PressureUnit(metric));
     double listedMax = 0;
     double chargedMax = 0;
     for (const ChargeComparisonRow& r : rows) {

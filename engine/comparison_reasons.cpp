@@ -8,6 +8,7 @@
 #include "comparison_units.h"
 #include "model_limits.h"
 #include "real_gas.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -16,7 +17,8 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 7, de
 
 // Hundredths of a cubic foot: normal litres in metric.
 std::string SmallAirAmountText(double scf, bool metric) {
-    return metric ? Number(scf * units::LitresPerCubicFoot, 2) + " normal litres" : Number(scf, 3) + " scf";
+    if (metric) return Substitute(Tr("Reasons", "%1 normal litres"), {Number(scf * units::LitresPerCubicFoot, 2)});
+    return Number(scf, 3) + " scf";
 }
 
 // "Delivers A, less than the B ..." must not read "2.00 ... less than the
@@ -35,9 +37,24 @@ std::pair<std::string, std::string> DistinctFlows(double a, double b, bool metri
 std::string NothingToChargeText(const ChargeDuty& duty, bool metric) {
     const std::string final = PressureText(duty.finalPsi, metric);
     if (duty.startPsi == duty.finalPsi)
-        return "Nothing to charge: the vessel is already at the final pressure of " + final;
-    return "Nothing to charge: the vessel starts at " + PressureText(duty.startPsi, metric) +
-           ", above the final pressure of " + final;
+        return Substitute(Tr("Reasons", "Nothing to charge: the vessel is already at the final pressure of %1"),
+                          {final});
+    return Substitute(Tr("Reasons", "Nothing to charge: the vessel starts at %1, above the final pressure of %2"),
+                      {PressureText(duty.startPsi, metric), final});
+}
+
+// Where a model stalls, said of the outlet the duty names.
+std::string StallsWhere(double stallPsi, double outletPsi, OutletName outletName, bool metric) {
+    const std::string stall = PressureText(stallPsi, metric);
+    const std::string outlet = PressureText(outletPsi, metric);
+    const bool final = outletName == OutletName::Final;
+    if (stall == outlet)
+        return Substitute(
+            final ? Tr("Reasons", "at the final pressure of %1") : Tr("Reasons", "at the outlet pressure of %1"),
+            {outlet});
+    return Substitute(final ? Tr("Reasons", "at %1, below the final pressure of %2")
+                            : Tr("Reasons", "at %1, below the outlet pressure of %2"),
+                      {stall, outlet});
 }
 
 }  // namespace
@@ -45,22 +62,24 @@ std::string NothingToChargeText(const ChargeDuty& duty, bool metric) {
 // Nothing comes out when the model stalls below the outlet or the ratio is
 // beyond what its stroke can compress. A two-stage model also stalls once
 // its interstage does: when that is what stops it, the inlet is to blame.
-std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric) {
+std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, OutletName outletName, bool metric) {
     const PointResult r = EvaluatePoint(pump, point);
     if (r.stallOutletPsi <= point.outletPsi) {
-        const std::string stall = PressureText(r.stallOutletPsi, metric);
-        const std::string outlet = PressureText(point.outletPsi, metric);
-        const std::string where = stall == outlet ? std::string("at the ") + outletName + " of " + outlet
-                                                  : "at " + stall + ", below the " + outletName + " of " + outlet;
+        const std::string where = StallsWhere(r.stallOutletPsi, point.outletPsi, outletName, metric);
         if (r.stallOutletPsi < StallOutletPsi(pump, point.drivePsi, point.inletPsi))
-            return "Delivers no flow: its interstage stalls, because an inlet of " +
-                   PressureText(point.inletPsi, metric) + " needs more drive pressure than the " +
-                   PressureText(point.drivePsi, metric) + " available (at least " +
-                   PressureText(point.inletPsi / pump.InterstageFactor, metric) + "); it stalls " + where;
-        return "Delivers no flow: it stalls " + where;
+            return Substitute(Tr("Reasons",
+                                 "Delivers no flow: its interstage stalls, because an inlet of %1 needs more drive "
+                                 "pressure than the %2 available (at least %3); it stalls %4"),
+                              {PressureText(point.inletPsi, metric), PressureText(point.drivePsi, metric),
+                               PressureText(point.inletPsi / pump.InterstageFactor, metric), where});
+        return Substitute(Tr("Reasons", "Delivers no flow: it stalls %1"), {where});
     }
-    return "Delivers no flow: a compression ratio of " + Number(r.compressionRatio, 1) +
-           " is more than its stroke can compress";
+    return Substitute(Tr("Reasons", "Delivers no flow: a compression ratio of %1 is more than its stroke can compress"),
+                      {Number(r.compressionRatio, 1)});
+}
+
+std::string WithFlowRequired(const std::string& reason, double flowRequiredScfm, bool metric) {
+    return Substitute(Tr("Reasons", "%1; %2 is required"), {reason, GasFlowText(flowRequiredScfm, metric)});
 }
 
 // A temperature to a tenth of a degree, where a phase boundary is close.
@@ -73,34 +92,50 @@ std::string TenthsTemperatureText(double celsius, bool metric) {
                         "F";
 }
 
-std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric) {
-    std::string text = std::string(Properties(gas).displayName) + " liquefies at the " + outletName + " of " +
-                       PressureText(psig, metric) + " at " + TenthsTemperatureText(celsius, metric);
+// "Carbon dioxide liquefies at the final pressure of 1000 psig at 68.0 °F, at
+// and above its vapour pressure of 816 psig there".
+std::string LiquefiesText(Gas gas, double psig, double celsius, OutletName outletName, bool metric) {
+    const std::string name = GasDisplayName(gas);
+    const std::string pressure = PressureText(psig, metric);
+    const std::string temperature = TenthsTemperatureText(celsius, metric);
     const std::optional<double> vapourBar = VapourPressureBar(gas, celsius);
-    if (vapourBar)
-        text += ", at and above its vapour pressure of " +
-                PressureText(*vapourBar * units::PsiPerBar - units::AtmospherePsi, metric) + " there";
-    return text;
+    const bool final = outletName == OutletName::Final;
+    if (!vapourBar)
+        return Substitute(final ? Tr("Reasons", "%1 liquefies at the final pressure of %2 at %3")
+                                : Tr("Reasons", "%1 liquefies at the outlet pressure of %2 at %3"),
+                          {name, pressure, temperature});
+    const std::string vapour = PressureText(*vapourBar * units::PsiPerBar - units::AtmospherePsi, metric);
+    return Substitute(final ? Tr("Reasons",
+                                 "%1 liquefies at the final pressure of %2 at %3, at and above its vapour pressure "
+                                 "of %4 there")
+                            : Tr("Reasons",
+                                 "%1 liquefies at the outlet pressure of %2 at %3, at and above its vapour pressure "
+                                 "of %4 there"),
+                      {name, pressure, temperature, vapour});
 }
 
 std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
-                      const char* outletName, bool metric) {
+                      OutletName outletName, bool metric) {
     switch (why) {
         case Rejection::InletBelowMinimum:
-            return "Inlet pressure " + PressureText(inlet, metric) + " is below this model's minimum of " +
-                   PressureText(pump.MinInletPsi, metric);
+            return Substitute(Tr("Reasons", "Inlet pressure %1 is below this model's minimum of %2"),
+                              {PressureText(inlet, metric), PressureText(pump.MinInletPsi, metric)});
         case Rejection::InletAboveMaximum:
-            return "Inlet pressure " + PressureText(inlet, metric) + " is above this model's maximum of " +
-                   PressureText(SelectionMaxInletPsi(pump, drive), metric) + " at this drive pressure";
+            return Substitute(
+                Tr("Reasons", "Inlet pressure %1 is above this model's maximum of %2 at this drive pressure"),
+                {PressureText(inlet, metric), PressureText(SelectionMaxInletPsi(pump, drive), metric)});
         case Rejection::OutletAboveMaximum:
-            return std::string(outletName) + " " + PressureText(outlet, metric) + " is above this model's maximum of " +
-                   PressureText(pump.MaxOutletPsi, metric);
+            return Substitute(outletName == OutletName::Final
+                                  ? Tr("Reasons", "Final pressure %1 is above this model's maximum of %2")
+                                  : Tr("Reasons", "Outlet pressure %1 is above this model's maximum of %2"),
+                              {PressureText(outlet, metric), PressureText(pump.MaxOutletPsi, metric)});
         case Rejection::RatioAboveMaximum:
-            return "Compression ratio " + Number(ratio, 2) + " is above this model's maximum of " +
-                   Number(pump.MaxCompressionRatio, 1);
+            return Substitute(Tr("Reasons", "Compression ratio %1 is above this model's maximum of %2"),
+                              {Number(ratio, 2), Number(pump.MaxCompressionRatio, 1)});
         case Rejection::InletNotDriveAir:
-            return "Boosts its own drive air: the inlet pressure must equal the drive pressure of " +
-                   PressureText(drive, metric);
+            return Substitute(
+                Tr("Reasons", "Boosts its own drive air: the inlet pressure must equal the drive pressure of %1"),
+                {PressureText(drive, metric)});
         default:
             return {};
     }
@@ -110,22 +145,23 @@ std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, con
     switch (c.rejection) {
         case Rejection::None:
             return {};
-        case Rejection::FlowBelowRequired:
+        case Rejection::FlowBelowRequired: {
             if (!(c.delivered.flowScfm > NoFlowScfm))
-                return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + "; " +
-                       GasFlowText(duty.flowRequiredScfm, metric) + " is required";
-            {
-                const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
-                return "Delivers " + delivered + ", less than the " + required + " required" +
-                       (c.delivered.airLimited ? " on the drive air available" : "");
-            }
+                return WithFlowRequired(NoFlowText(pump, duty.Point(), OutletName::Outlet, metric),
+                                        duty.flowRequiredScfm, metric);
+            const auto [delivered, required] = DistinctFlows(c.delivered.flowScfm, duty.flowRequiredScfm, metric);
+            return Substitute(c.delivered.airLimited
+                                  ? Tr("Reasons", "Delivers %1, less than the %2 required on the drive air available")
+                                  : Tr("Reasons", "Delivers %1, less than the %2 required"),
+                              {delivered, required});
+        }
         case Rejection::NoFlow:
-            return NoFlowText(pump, duty.Point(), "outlet pressure", metric);
+            return NoFlowText(pump, duty.Point(), OutletName::Outlet, metric);
         case Rejection::GasLiquefies:
-            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, "outlet pressure", metric);
+            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, OutletName::Outlet, metric);
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.outletPsi, duty.drivePsi,
-                             c.requested.compressionRatio, "Outlet pressure", metric);
+                             c.requested.compressionRatio, OutletName::Outlet, metric);
     }
 }
 
@@ -138,39 +174,42 @@ std::string ChargeRejectionText(const TPumpRecord& pump, const ChargeDuty& duty,
             return {};
         case Rejection::FinalFlowTooLow: {
             const double flow = OutletFlow(pump, final).flowScfm;
-            if (!(flow > NoFlowScfm)) return NoFlowText(pump, final, "final pressure", metric);
+            if (!(flow > NoFlowScfm)) return NoFlowText(pump, final, OutletName::Final, metric);
             const auto [delivered, needed] = DistinctFlows(flow, MinFinalFlowScfm, metric);
-            return "Delivers " + delivered + " at the final pressure of " + PressureText(duty.finalPsi, metric) +
-                   ", less than the " + needed + " a charge needs";
+            return Substitute(Tr("Reasons", "Delivers %1 at the final pressure of %2, less than the %3 a charge needs"),
+                              {delivered, PressureText(duty.finalPsi, metric), needed});
         }
         case Rejection::TooFastAtStart:
-            return "Would run at " + Number(EvaluatePoint(pump, start).cyclesPerMin, 0) +
-                   " cycles/min at the initial pressure, above the " + Number(MaxCyclesPerMin, 0) + " allowed";
+            return Substitute(Tr("Reasons", "Would run at %1 cycles/min at the initial pressure, above the %2 allowed"),
+                              {Number(EvaluatePoint(pump, start).cyclesPerMin, 0), Number(MaxCyclesPerMin, 0)});
         case Rejection::StepTooSlow:
-            return "Fill takes longer than " + Number(MaxStepMinutes, 0) + " minutes for one tenth of the charge";
+            return Substitute(Tr("Reasons", "Fill takes longer than %1 minutes for one tenth of the charge"),
+                              {Number(MaxStepMinutes, 0)});
         case Rejection::TooLittleGas:
             if (!(duty.finalPsi > duty.startPsi)) return NothingToChargeText(duty, metric);
-            return "Each tenth of the charge is " + SmallAirAmountText(CountVesselGas(duty).SmallestStepScf(), metric) +
-                   ", no more than the " + SmallAirAmountText(MinGasPerStep, metric) + " the sizing can step";
+            return Substitute(Tr("Reasons", "Each tenth of the charge is %1, no more than the %2 the sizing can step"),
+                              {SmallAirAmountText(CountVesselGas(duty).SmallestStepScf(), metric),
+                               SmallAirAmountText(MinGasPerStep, metric)});
         case Rejection::GasLiquefies:
-            return LiquefiesText(duty.gas, duty.finalPsi, duty.vesselCelsius, "final pressure", metric);
+            return LiquefiesText(duty.gas, duty.finalPsi, duty.vesselCelsius, OutletName::Final, metric);
         case Rejection::NoGasCount: {
             const VesselGasCount count = CountVesselGas(duty);
-            return "The real-gas count of the vessel fails: " +
-                   GasRefusalText(duty.gas, count.refusal, AbsoluteBar(duty.finalPsi), duty.vesselCelsius);
+            return Substitute(
+                Tr("Reasons", "The real-gas count of the vessel fails: %1"),
+                {GasRefusalText(duty.gas, count.refusal, AbsoluteBar(duty.finalPsi), duty.vesselCelsius)});
         }
         case Rejection::FillTooQuick:
-            return "Fill takes " + Number(c.fillMinutes, 3) + " minutes, no longer than the " +
-                   Number(MinFillMinutes, 2) + " minutes the sizing can time";
+            return Substitute(Tr("Reasons", "Fill takes %1 minutes, no longer than the %2 minutes the sizing can time"),
+                              {Number(c.fillMinutes, 3), Number(MinFillMinutes, 2)});
         default:
             return LimitText(c.rejection, pump, duty.inletPsi, duty.finalPsi, duty.drivePsi, c.finalRatio,
-                             "Final pressure", metric);
+                             OutletName::Final, metric);
     }
 }
 
 std::string DischargeOverLimitText(double dischargeCelsius, double limitCelsius, bool metric) {
-    return "Its discharge can reach " + TemperatureText(dischargeCelsius, metric) + ", above the " +
-           TemperatureText(limitCelsius, metric) + " limit";
+    return Substitute(Tr("Reasons", "Its discharge can reach %1, above the %2 limit"),
+                      {TemperatureText(dischargeCelsius, metric), TemperatureText(limitCelsius, metric)});
 }
 
 }  // namespace zorvik

@@ -14,18 +14,25 @@
 
 namespace zorvik {
 
+// The outlet a sentence names: the outlet pressure of a continuous process
+// or the final pressure of a charge.
+enum class OutletName { Outlet, Final };
+
 // "Delivers no flow: ..." for a model that delivers nothing at `point`: where
 // it stalls (and why, when its interstage stalls), or the compression ratio
-// its stroke cannot reach. `outletName` names the outlet in the sentence.
-std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, const char* outletName, bool metric);
+// its stroke cannot reach.
+std::string NoFlowText(const TPumpRecord& pump, const OperatingPoint& point, OutletName outlet, bool metric);
 
 // "Carbon dioxide liquefies at the outlet pressure of 1200 psig at 68.0 °F,
 // at and above its vapour pressure of 816 psig there".
-std::string LiquefiesText(Gas gas, double psig, double celsius, const char* outletName, bool metric);
+std::string LiquefiesText(Gas gas, double psig, double celsius, OutletName outletName, bool metric);
 
 // The words of a failed catalogue limit, or empty for another rejection.
 std::string LimitText(Rejection why, const TPumpRecord& pump, double inlet, double outlet, double drive, double ratio,
-                      const char* outletName, bool metric);
+                      OutletName outletName, bool metric);
+
+// "%1; %2 is required": a reason followed by the flow the duty asks for.
+std::string WithFlowRequired(const std::string& reason, double flowRequiredScfm, bool metric);
 
 std::string FlowRejectionText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
                               bool metric);

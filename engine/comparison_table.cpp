@@ -7,22 +7,29 @@
 #include "gases.h"
 #include "units.h"
 #include "comparison_units.h"
-
 #include "model_limits.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
 
 std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
-std::string YesNo(bool yes) { return yes ? "Yes" : "No"; }
-std::string Unit(const char* label, const char* unit) { return std::string(label) + ", " + unit; }
+std::string YesNo(bool yes) { return yes ? Tr("Comparison", "Yes") : Tr("Comparison", "No"); }
+std::string Unit(const std::string& label, const char* unit) { return label + ", " + unit; }
 
 template <typename Row>
 void AddRow(ComparisonTable& table, const std::vector<Row>& rows, std::string label,
             const std::function<std::string(const Row&)>& cell) {
-    ComparisonTable::Row out{std::move(label), {}};
+    ComparisonTable::Row out{std::move(label), {}, false};
     for (const Row& r : rows) out.cells.push_back(cell(r));
     table.rows.push_back(std::move(out));
+}
+
+// Why each model is not listed; the row is marked, as its label is translated.
+template <typename Row>
+void AddReasonRow(ComparisonTable& table, const std::vector<Row>& rows) {
+    AddRow<Row>(table, rows, Tr("Comparison", ReasonRowLabel), [](const Row& r) { return r.reason; });
+    table.rows.back().reasons = true;
 }
 
 std::string Trimmed(const std::string& name) { return name.substr(0, name.find_last_not_of(' ') + 1); }
@@ -34,8 +41,9 @@ ComparisonTable Headed(const std::vector<Row>& rows) {
         table.models.push_back(Trimmed(r.name));
         table.modelNumbers.push_back(r.Model());
     }
-    AddRow<Row>(table, rows, "Model number", [](const Row& r) { return std::to_string(r.Model()); });
-    AddRow<Row>(table, rows, "Listed by the selection", [](const Row& r) { return YesNo(r.Listed()); });
+    AddRow<Row>(table, rows, Tr("Comparison", "Model number"), [](const Row& r) { return std::to_string(r.Model()); });
+    AddRow<Row>(table, rows, Tr("Comparison", "Listed by the selection"),
+                [](const Row& r) { return YesNo(r.Listed()); });
     return table;
 }
 
@@ -70,31 +78,32 @@ std::string IfSized(const FlowComparisonRow& r, const std::string& text) {
 }
 
 std::string MeetsDutyText(const FlowDutyPoint& p) {
-    if (p.MeetsDuty()) return "Yes";
-    return p.nearMiss ? "No, near miss" : "No";
+    if (p.MeetsDuty()) return Tr("Comparison", "Yes");
+    return p.nearMiss ? Tr("Comparison", "No, near miss") : Tr("Comparison", "No");
 }
 
 // The list's figures: flat out on the air available.
 void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
-    AddRow<R>(t, rows, Unit("Flow", GasFlowUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Flow"), GasFlowUnit(metric)),
               [metric](const R& r) { return GasFlowNumber(r.candidate.delivered.flowScfm, metric); });
-    AddRow<R>(t, rows, Unit("Drive air used", DriveAirUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air used"), DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.candidate.delivered.airUseScfm, metric); });
-    AddRow<R>(t, rows, Unit("Total input air (flow + drive air)", DriveAirUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air (flow + drive air)"), DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.totalAirScfm, metric); });
-    AddRow<R>(t, rows, "Cycles per minute",
+    AddRow<R>(t, rows, Tr("Comparison", "Cycles per minute"),
               [](const R& r) { return IfDelivering(r, Number(r.candidate.cyclesPerMin, 0)); });
-    AddRow<R>(t, rows, "Speed, % of maximum", [](const R& r) { return IfDelivering(r, Number(r.speedPercent, 0)); });
-    AddRow<R>(t, rows, "Compression ratio",
+    AddRow<R>(t, rows, Tr("Comparison", "Speed, % of maximum"),
+              [](const R& r) { return IfDelivering(r, Number(r.speedPercent, 0)); });
+    AddRow<R>(t, rows, Tr("Comparison", "Compression ratio"),
               [](const R& r) { return Number(r.candidate.requested.compressionRatio, 2); });
-    AddRow<R>(t, rows, "Volumetric efficiency, %",
+    AddRow<R>(t, rows, Tr("Comparison", "Volumetric efficiency, %"),
               [](const R& r) { return IfDelivering(r, Number(r.candidate.requested.volumetricEfficiency * 100, 0)); });
-    AddRow<R>(t, rows, Unit("Stall pressure at this drive", PressureUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Stall pressure at this drive"), PressureUnit(metric)),
               [metric](const R& r) { return PressureNumber(r.candidate.requested.stallOutletPsi, metric); });
-    AddRow<R>(t, rows, Unit("Margin to maximum outlet", metric ? "bar" : "psi"),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Margin to maximum outlet"), metric ? "bar" : "psi"),
               [metric](const R& r) { return PressureDifferenceNumber(r.outletMarginPsi, metric); });
-    AddRow<R>(t, rows, "Cut back to the air available",
+    AddRow<R>(t, rows, Tr("Comparison", "Cut back to the air available"),
               [](const R& r) { return YesNo(r.candidate.delivered.airLimited); });
 }
 
@@ -103,11 +112,12 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
 template <class R>
 void AddGasRows(ComparisonTable& t, const std::vector<R>& rows, bool metric) {
     if (rows.empty() || !rows.front().gas.shown) return;
-    AddRow<R>(t, rows, Unit("Mass flow", MassFlowUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Mass flow"), MassFlowUnit(metric)),
               [metric](const R& r) { return MassFlowNumber(r.gas.massFlowKgPerHour, metric); });
-    AddRow<R>(t, rows, Unit("Discharge temperature, upper bound", TemperatureUnit(metric)), [metric](const R& r) {
-        return r.gas.discharge ? TemperatureNumber(r.gas.discharge->Highest(), metric) : std::string("-");
-    });
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Discharge temperature, upper bound"), TemperatureUnit(metric)),
+              [metric](const R& r) {
+                  return r.gas.discharge ? TemperatureNumber(r.gas.discharge->Highest(), metric) : std::string("-");
+              });
 }
 
 // The model doing the duty: its capacity flat out at the pressures typed,
@@ -115,29 +125,33 @@ void AddGasRows(ComparisonTable& t, const std::vector<R>& rows, bool metric) {
 // of that air.
 void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
-    AddRow<R>(t, rows, Unit("Flow flat out at this outlet", GasFlowUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Flow flat out at this outlet"), GasFlowUnit(metric)),
               [metric](const R& r) { return GasFlowNumber(r.duty.fullSpeedFlowScfm, metric); });
-    AddRow<R>(t, rows, "Speed at the duty, % of maximum",
+    AddRow<R>(t, rows, Tr("Comparison", "Speed at the duty, % of maximum"),
               [](const R& r) { return IfSized(r, Number(r.duty.dutySpeedPercent, 0)); });
-    AddRow<R>(t, rows, "Cycles per minute at the duty",
+    AddRow<R>(t, rows, Tr("Comparison", "Cycles per minute at the duty"),
               [](const R& r) { return IfSized(r, Number(r.duty.dutyCyclesPerMin, 0)); });
-    AddRow<R>(t, rows, "Above " + Number(ContinuousDutySpeed * 100, 0) + " % of maximum speed",
+    AddRow<R>(t, rows,
+              Substitute(Tr("Comparison", "Above %1 % of maximum speed"), {Number(ContinuousDutySpeed * 100, 0)}),
               [](const R& r) { return IfSized(r, YesNo(r.duty.aboveContinuousGuideline)); });
-    AddRow<R>(t, rows, Unit("Drive air at the duty", DriveAirUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air at the duty"), DriveAirUnit(metric)),
               [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyAirScfm, metric)); });
-    AddRow<R>(t, rows, "Units in parallel for the flow",
+    AddRow<R>(t, rows, Tr("Comparison", "Units in parallel for the flow"),
               [](const R& r) { return r.unitsNeeded ? std::to_string(*r.unitsNeeded) : std::string("-"); });
-    AddRow<R>(t, rows, Unit("Drive air of those units", DriveAirUnit(metric)), [metric](const R& r) {
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air of those units"), DriveAirUnit(metric)), [metric](const R& r) {
         return r.unitsNeeded ? DriveAirNumber(r.unitsDriveAirScfm, metric) : std::string("-");
     });
-    AddRow<R>(t, rows, Unit("Total input air at the duty", DriveAirUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air at the duty"), DriveAirUnit(metric)),
               [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyTotalAirScfm, metric)); });
-    AddRow<R>(t, rows, Unit("Drive air to spare at the duty", DriveAirUnit(metric)), [metric](const R& r) {
-        return r.duty.Sized() && r.duty.airMarginScfm ? DriveAirNumber(*r.duty.airMarginScfm, metric)
-                                                      : std::string("-");
-    });
-    AddRow<R>(t, rows, "Energy a year at the duty, kWh", [](const R& r) { return IfSized(r, Number(r.annualKwh, 0)); });
-    AddRow<R>(t, rows, "Cost a year at the duty", [](const R& r) { return IfSized(r, Number(r.annualCost, 0)); });
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air to spare at the duty"), DriveAirUnit(metric)),
+              [metric](const R& r) {
+                  return r.duty.Sized() && r.duty.airMarginScfm ? DriveAirNumber(*r.duty.airMarginScfm, metric)
+                                                                : std::string("-");
+              });
+    AddRow<R>(t, rows, Tr("Comparison", "Energy a year at the duty, kWh"),
+              [](const R& r) { return IfSized(r, Number(r.annualKwh, 0)); });
+    AddRow<R>(t, rows, Tr("Comparison", "Cost a year at the duty"),
+              [](const R& r) { return IfSized(r, Number(r.annualCost, 0)); });
 }
 
 }  // namespace
@@ -145,8 +159,8 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
 ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
     ComparisonTable t = Headed(rows);
-    AddRow<R>(t, rows, "Meets the duty", [](const R& r) { return MeetsDutyText(r.duty); });
-    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
+    AddRow<R>(t, rows, Tr("Comparison", "Meets the duty"), [](const R& r) { return MeetsDutyText(r.duty); });
+    AddReasonRow(t, rows);
     AddListRows(t, rows, metric);
     AddDutyRows(t, rows, metric);
     AddGasRows(t, rows, metric);
@@ -159,20 +173,22 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
         return r.candidate.charged ? text() : std::string("-");
     };
     ComparisonTable t = Headed(rows);
-    AddRow<R>(t, rows, ReasonRowLabel, [](const R& r) { return r.reason; });
-    AddRow<R>(t, rows, "Fill time, minutes",
+    AddReasonRow(t, rows);
+    AddRow<R>(t, rows, Tr("Comparison", "Fill time, minutes"),
               [&](const R& r) { return charged(r, [&] { return MinutesNumber(r.candidate.fillMinutes); }); });
-    AddRow<R>(t, rows, Unit("Total drive air", AirAmountUnit(metric)),
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Total drive air"), AirAmountUnit(metric)),
               [&](const R& r) { return charged(r, [&] { return AirAmountNumber(r.candidate.driveAirScf, metric); }); });
-    AddRow<R>(t, rows, Unit("Average drive air", DriveAirUnit(metric)), [&](const R& r) {
+    AddRow<R>(t, rows, Unit(Tr("Comparison", "Average drive air"), DriveAirUnit(metric)), [&](const R& r) {
         return charged(r, [&] { return DriveAirNumber(r.candidate.AverageAirScfm(), metric); });
     });
-    AddRow<R>(t, rows, "Average cycles per minute",
+    AddRow<R>(t, rows, Tr("Comparison", "Average cycles per minute"),
               [&](const R& r) { return charged(r, [&] { return Number(r.candidate.averageCyclesPerMin, 0); }); });
-    AddRow<R>(t, rows, "Cut back to the air available", [](const R& r) { return YesNo(r.candidate.airLimited); });
-    AddRow<R>(t, rows, "Energy a fill, kWh",
+    AddRow<R>(t, rows, Tr("Comparison", "Cut back to the air available"),
+              [](const R& r) { return YesNo(r.candidate.airLimited); });
+    AddRow<R>(t, rows, Tr("Comparison", "Energy a fill, kWh"),
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
-    AddRow<R>(t, rows, "Cost a fill", [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
+    AddRow<R>(t, rows, Tr("Comparison", "Cost a fill"),
+              [&](const R& r) { return charged(r, [&] { return Number(r.costPerFill, 3); }); });
     AddGasRows(t, rows, metric);
     return t;
 }
@@ -194,12 +210,15 @@ namespace zorvik {
 namespace {
 
 std::string SpecificPowerText(const CostSettings& cost, bool metric) {
-    if (metric) return FormatFixed(KwPerNormalCubicMetrePerMin(cost.kwPer100Scfm), 7, 2) + " kW per n.m3/min";
-    return FormatFixed(cost.kwPer100Scfm, 7, 1) + " kW per 100 scfm";
+    if (metric)
+        return Substitute(Tr("Comparison", "%1 kW per n.m3/min"),
+                          {FormatFixed(KwPerNormalCubicMetrePerMin(cost.kwPer100Scfm), 7, 2)});
+    return Substitute(Tr("Comparison", "%1 kW per 100 scfm"), {FormatFixed(cost.kwPer100Scfm, 7, 1)});
 }
 
 std::string AirAvailableText(double scfm, bool ignored, bool metric) {
-    return ignored ? std::string("drive air not limited") : DriveAirText(scfm, metric) + " drive air available";
+    if (ignored) return Tr("Comparison", "drive air not limited");
+    return Substitute(Tr("Comparison", "%1 drive air available"), {DriveAirText(scfm, metric)});
 }
 
 // "Nitrogen at 20 \u00B0C, " before the conditions, and a discharge limit or
@@ -207,39 +226,51 @@ std::string AirAvailableText(double scfm, bool ignored, bool metric) {
 // temperature without a limit, as the catalogue's figures stand.
 std::string GasLead(Gas gas, double celsius, bool metric) {
     if (gas == Gas::Air && celsius == StandardCelsius) return {};
-    return std::string(Properties(gas).displayName) + " at " + TemperatureText(celsius, metric) + ", ";
+    return Substitute(Tr("Comparison", "%1 at %2, "), {GasDisplayName(gas), TemperatureText(celsius, metric)});
 }
 
 std::string GasTail(Gas gas, std::optional<double> limitCelsius, bool metric) {
     std::string tail;
-    if (limitCelsius) tail += ", discharge limit " + TemperatureText(*limitCelsius, metric);
-    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail += ".  " + std::string(note);
+    if (limitCelsius)
+        tail += Substitute(Tr("Comparison", ", discharge limit %1"), {TemperatureText(*limitCelsius, metric)});
+    // The notes are literals, so each view ends in a NUL.
+    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail += ".  " + Tr("Gases", note.data());
     return tail;
 }
 
 }  // namespace
 
 std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric) {
-    return GasLead(duty.gas, duty.gasCelsius, metric) + "Drive " + PressureText(duty.drivePsi, metric) + ", " +
-           AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric) + ", inlet " +
-           PressureText(duty.inletPsi, metric) + ", outlet " + PressureText(duty.outletPsi, metric) + ", " +
-           (duty.ignoreFlowRate ? std::string("any flow") : GasFlowText(duty.flowRequiredScfm, metric) + " required") +
-           ".  Cost: " + SpecificPowerText(cost, metric) + ", " + FormatFixed(cost.hoursPerYear, 7, 0) +
-           " hours a year, " + FormatFixed(cost.pricePerKwh, 7, 3) + " per kWh" +
-           (cost.inletIsPlantAir ? ", inlet gas from the same air supply" : "") +
-           GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
+    const std::string flow =
+        duty.ignoreFlowRate ? Tr("Comparison", "any flow")
+                            : Substitute(Tr("Comparison", "%1 required"), {GasFlowText(duty.flowRequiredScfm, metric)});
+    std::string text = Substitute(
+        Tr("Comparison", "Drive %1, %2, inlet %3, outlet %4, %5.  Cost: %6, %7 hours a year, %8 per kWh"),
+        {PressureText(duty.drivePsi, metric), AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
+         PressureText(duty.inletPsi, metric), PressureText(duty.outletPsi, metric), flow,
+         SpecificPowerText(cost, metric), FormatFixed(cost.hoursPerYear, 7, 0), FormatFixed(cost.pricePerKwh, 7, 3)});
+    if (cost.inletIsPlantAir) text = Substitute(Tr("Comparison", "%1, inlet gas from the same air supply"), {text});
+    return GasLead(duty.gas, duty.gasCelsius, metric) + text + GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
 std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric) {
-    const std::string capacity = metric ? FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1) + " litres"
-                                        : FormatFixed(duty.capacityFt3, 7, 2) + " cu ft";
-    const std::string contents =
-        duty.contents == ContentsCount::RealGas ? std::string(", contents counted as a real gas") : std::string();
-    return GasLead(duty.gas, duty.vesselCelsius, metric) + "Drive " + PressureText(duty.drivePsi, metric) + ", " +
-           AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric) + ", inlet " +
-           PressureText(duty.inletPsi, metric) + ", vessel of " + capacity + " from " +
-           PressureText(duty.startPsi, metric) + " to " + PressureText(duty.finalPsi, metric) + contents +
-           ".  Cost: " + SpecificPowerText(cost, metric) + ", " + FormatFixed(cost.pricePerKwh, 7, 3) + " per kWh" +
+    const std::string capacity = metric
+                                     ? Substitute(Tr("Comparison", "%1 litres"),
+                                                  {FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1)})
+                                     : Substitute(Tr("Comparison", "%1 cu ft"), {FormatFixed(duty.capacityFt3, 7, 2)});
+    const char* conditions =
+        duty.contents == ContentsCount::RealGas
+            ? ZORVIK_TR_NOOP("Comparison",
+                             "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6, contents counted as a real gas.  "
+                             "Cost: %7, %8 per kWh")
+            : ZORVIK_TR_NOOP("Comparison", "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6.  Cost: %7, %8 per kWh");
+    return GasLead(duty.gas, duty.vesselCelsius, metric) +
+           Substitute(Tr("Comparison", conditions),
+                      {PressureText(duty.drivePsi, metric),
+                       AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
+                       PressureText(duty.inletPsi, metric), capacity, PressureText(duty.startPsi, metric),
+                       PressureText(duty.finalPsi, metric), SpecificPowerText(cost, metric),
+                       FormatFixed(cost.pricePerKwh, 7, 3)}) +
            GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "comparison.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 
@@ -16,8 +17,9 @@ struct ComparisonTable {
     std::vector<std::string> models;  // column headings: the models' names
     std::vector<int> modelNumbers;    // and their catalogue numbers
     struct Row {
-        std::string label;               // the figure and its unit
+        std::string label;               // the figure and its unit, in the chosen language
         std::vector<std::string> cells;  // one per model
+        bool reasons = false;            // the row of why each model is not listed
     };
     std::vector<Row> rows;
 };
@@ -32,10 +34,11 @@ std::string TabSeparated(const ComparisonTable& table);
 // The same as CSV: every text cell quoted, quotes doubled.
 std::string CommaSeparated(const ComparisonTable& table);
 
-// The reason row's label, so the window can wrap that row's texts. Its
-// sentences say why a model is not listed, and what to look at in one that
-// is (a discharge above the temperature limit), so the label claims neither.
-inline constexpr const char* ReasonRowLabel = "Remarks";
+// The reason row's label in English (translated in the context
+// "Comparison"). Its sentences say why a model is not listed, and what to
+// look at in one that is (a discharge above the temperature limit), so the
+// label claims neither.
+inline constexpr const char* ReasonRowLabel = ZORVIK_TR_NOOP("Comparison", "Remarks");
 
 }  // namespace zorvik
 

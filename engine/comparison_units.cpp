@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fixed_format.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
@@ -72,7 +73,7 @@ std::string AirAmountText(double scf, bool metric) {
     return WithUnit(AirAmountNumber(scf, metric), AirAmountUnit(metric));
 }
 
-std::string MinutesText(double minutes) { return WithUnit(MinutesNumber(minutes), "minutes"); }
+std::string MinutesText(double minutes) { return Substitute(Tr("Comparison", "%1 minutes"), {MinutesNumber(minutes)}); }
 
 // degF = degC x 9 / 5 + 32; whole degrees.
 std::string TemperatureNumber(double celsius, bool metric) {

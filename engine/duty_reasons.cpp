@@ -6,6 +6,7 @@
 #include "comparison_units.h"
 #include "fixed_format.h"
 #include "model_limits.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
@@ -17,7 +18,7 @@ std::string Percent(double percent) { return Number(percent, 0) + " %"; }
 
 // A shortfall as a share: tenths under 10 %, so a near miss never reads "0 %".
 std::string ShortfallText(double share) {
-    if (share < 0.0005) return "under 0.1 %";
+    if (share < 0.0005) return Tr("Reasons", "under 0.1 %");
     return Number(share * 100, share < 0.1 ? 1 : 0) + " %";
 }
 
@@ -48,48 +49,59 @@ std::string AirText(double scfm, bool metric) {
     return (metric ? Number(scfm * kNormalCubicMetresPerScf, 2) : Number(scfm, 1)) + " " + DriveAirUnit(metric);
 }
 
-std::string Required(const FlowDuty& duty, bool metric) {
-    return AsksForFlow(duty) ? "; " + GasFlowText(duty.flowRequiredScfm, metric) + " is required" : std::string();
+std::string NearMiss(const std::string& text, const FlowDutyPoint& p) {
+    return p.nearMiss ? Substitute(Tr("Reasons", "%1 (a near miss)"), {text}) : text;
 }
 
-std::string NearMiss(const FlowDutyPoint& p) { return p.nearMiss ? " (a near miss)" : ""; }
-
 // "... on 0.71 of the 0.80 n.m3/min available", or of drive air when air is ignored.
-std::string OnAir(const FlowDuty& duty, double airScfm, bool metric) {
-    if (duty.ignoreAirAvailable) return " on " + AirText(airScfm, metric) + " of drive air";
+std::string OnAir(const std::string& text, const FlowDuty& duty, double airScfm, bool metric) {
+    if (duty.ignoreAirAvailable)
+        return Substitute(Tr("Reasons", "%1 on %2 of drive air"), {text, AirText(airScfm, metric)});
     const auto [used, available] = Airs(airScfm, duty.airAvailableScfm, metric);
-    return " on " + used + " of the " + available + " " + DriveAirUnit(metric) + " available";
+    return Substitute(Tr("Reasons", "%1 on %2 of the %3 available"),
+                      {text, used, available + " " + DriveAirUnit(metric)});
 }
 
 std::string MeetsText(const FlowDuty& duty, const FlowDutyPoint& p, bool metric) {
-    std::string text = "Meets the duty";
-    if (!AsksForFlow(duty)) text += " delivering " + GasFlowText(p.dutyFlowScfm, metric);
-    text += " at " + Percent(p.dutySpeedPercent) + " of maximum speed";
+    const std::string speed = Percent(p.dutySpeedPercent);
+    std::string text = AsksForFlow(duty)
+                           ? Substitute(Tr("Reasons", "Meets the duty at %1 of maximum speed"), {speed})
+                           : Substitute(Tr("Reasons", "Meets the duty delivering %1 at %2 of maximum speed"),
+                                        {GasFlowText(p.dutyFlowScfm, metric), speed});
     if (p.aboveContinuousGuideline)
-        text += " (above the " + Percent(ContinuousDutySpeed * 100) + " advised for continuous duty)";
-    return text + OnAir(duty, p.dutyAirScfm, metric);
+        text = Substitute(Tr("Reasons", "%1 (above the %2 advised for continuous duty)"),
+                          {text, Percent(ContinuousDutySpeed * 100)});
+    return OnAir(text, duty, p.dutyAirScfm, metric);
 }
 
 std::string FlowShortText(const FlowDuty& duty, const FlowDutyPoint& p, bool metric) {
     const auto [full, required] = Flows(p.fullSpeedFlowScfm, duty.flowRequiredScfm, metric);
-    const char* unit = GasFlowUnit(metric);
-    std::string text = "Delivers " + full + " " + unit + " flat out, " + ShortfallText(p.shortfall) + " short of the " +
-                       required + " " + unit + " required" + NearMiss(p);
+    const std::string unit = GasFlowUnit(metric);
+    const std::string text =
+        NearMiss(Substitute(Tr("Reasons", "Delivers %1 flat out, %2 short of the %3 required"),
+                            {full + " " + unit, ShortfallText(p.shortfall), required + " " + unit}),
+                 p);
     if (!p.Sized())
-        return text + "; it would take more than " + std::to_string(MaxUnitsInParallel) + " units in parallel";
-    text += "; " + std::to_string(p.unitsInParallel) + " units in parallel, each at " + Percent(p.dutySpeedPercent) +
-            " of maximum speed, use " + AirText(p.unitsDriveAirScfm, metric) + " of drive air together";
-    if (duty.ignoreAirAvailable) return text;
+        return Substitute(Tr("Reasons", "%1; it would take more than %2 units in parallel"),
+                          {text, std::to_string(MaxUnitsInParallel)});
+    const std::string units = Substitute(
+        Tr("Reasons", "%1; %2 units in parallel, each at %3 of maximum speed, use %4 of drive air together"),
+        {text, std::to_string(p.unitsInParallel), Percent(p.dutySpeedPercent), AirText(p.unitsDriveAirScfm, metric)});
+    if (duty.ignoreAirAvailable) return units;
     const bool fits = p.airMarginScfm && *p.airMarginScfm >= 0;
-    return text + (fits ? ", within the " : ", more than the ") + AirText(duty.airAvailableScfm, metric) + " available";
+    return Substitute(
+        fits ? Tr("Reasons", "%1, within the %2 available") : Tr("Reasons", "%1, more than the %2 available"),
+        {units, AirText(duty.airAvailableScfm, metric)});
 }
 
 std::string AirShortText(const FlowDuty& duty, const FlowDutyPoint& p, bool metric) {
     const auto [needed, available] = Airs(p.unitsDriveAirScfm, duty.airAvailableScfm, metric);
-    const char* unit = DriveAirUnit(metric);
-    return "Needs " + needed + " " + unit + " of drive air at " + Percent(p.dutySpeedPercent) +
-           " of maximum speed; the " + available + " " + unit + " available is " + ShortfallText(p.shortfall) +
-           " short" + NearMiss(p);
+    const std::string unit = DriveAirUnit(metric);
+    return NearMiss(
+        Substitute(
+            Tr("Reasons", "Needs %1 of drive air at %2 of maximum speed; the %3 available is %4 short"),
+            {needed + " " + unit, Percent(p.dutySpeedPercent), available + " " + unit, ShortfallText(p.shortfall)}),
+        p);
 }
 
 }  // namespace
@@ -99,15 +111,17 @@ std::string FlowDutyText(const TPumpRecord& pump, const FlowDuty& duty, const Fl
         case DutyTest::None:
             return MeetsText(duty, p, metric);
         case DutyTest::GasLiquefies:
-            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, "outlet pressure", metric);
-        case DutyTest::NoFlow:
-            return NoFlowText(pump, duty.Point(), "outlet pressure", metric) + Required(duty, metric);
+            return LiquefiesText(duty.gas, duty.outletPsi, duty.gasCelsius, OutletName::Outlet, metric);
+        case DutyTest::NoFlow: {
+            const std::string text = NoFlowText(pump, duty.Point(), OutletName::Outlet, metric);
+            return AsksForFlow(duty) ? WithFlowRequired(text, duty.flowRequiredScfm, metric) : text;
+        }
         case DutyTest::FlowShort:
             return FlowShortText(duty, p, metric);
         case DutyTest::ModelLimits: {
             const double ratio = EvaluatePoint(pump, duty.Point()).compressionRatio;
             return LimitText(FirstExceededLimit(pump, duty.inletPsi, duty.outletPsi, duty.drivePsi, ratio), pump,
-                             duty.inletPsi, duty.outletPsi, duty.drivePsi, ratio, "Outlet pressure", metric);
+                             duty.inletPsi, duty.outletPsi, duty.drivePsi, ratio, OutletName::Outlet, metric);
         }
         case DutyTest::AirShort:
             return AirShortText(duty, p, metric);
@@ -124,8 +138,12 @@ std::string FlowDutyReasonText(const TPumpRecord& pump, const FlowDuty& duty, co
     // cut back to the air at a raised outlet pressure, or a flow no more
     // than exactly the one required.
     if (c.delivered.airLimited)
-        return text + "; the list's method, which runs the amplifier flat out on the air available, leaves it out";
-    return text + "; the list leaves it out as it asks for more than exactly the flow required";
+        return Substitute(Tr("Reasons",
+                             "%1; the list's method, which runs the amplifier flat out on the air available, leaves "
+                             "it out"),
+                          {text});
+    return Substitute(Tr("Reasons", "%1; the list leaves it out as it asks for more than exactly the flow required"),
+                      {text});
 }
 
 }  // namespace zorvik

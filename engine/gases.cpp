@@ -1,5 +1,7 @@
 #include "gases.h"
 
+#include "text_catalog.h"
+
 namespace zorvik {
 namespace {
 
@@ -16,27 +18,30 @@ namespace {
 // hydrogen, Setzmann & Wagner (1991) methane.
 // clang-format off
 constexpr std::array<GasProperties, GasCount> kGases = {{
-    // name             display name      formula  g/mol     cp J/(mol K)  Tc K      pc bar
-    {"air",             "Air",            "air",   28.9586,  29.100,       132.6312, 37.8502},
-    {"nitrogen",        "Nitrogen",       "N2",    28.0134,  29.124,       126.192,  33.958},
-    {"oxygen",          "Oxygen",         "O2",    31.9988,  29.376,       154.581,  50.43},
-    {"argon",           "Argon",          "Ar",    39.948,   20.786,       150.687,  48.63},
-    {"helium",          "Helium",         "He",    4.002602, 20.786,       5.1953,   2.2832},
-    {"carbon-dioxide",  "Carbon dioxide", "CO2",   44.0095,  37.135,       304.1282, 73.773},
-    {"hydrogen",        "Hydrogen",       "H2",    2.01588,  28.836,       33.145,   12.964},
-    {"methane",         "Methane",        "CH4",   16.04246, 35.695,       190.564,  45.992},
+    // name             display name                               formula  g/mol     cp J/(mol K)  Tc K      pc bar
+    {"air",             ZORVIK_TR_NOOP("Gases", "Air"),            "air",   28.9586,  29.100,       132.6312, 37.8502},
+    {"nitrogen",        ZORVIK_TR_NOOP("Gases", "Nitrogen"),       "N2",    28.0134,  29.124,       126.192,  33.958},
+    {"oxygen",          ZORVIK_TR_NOOP("Gases", "Oxygen"),         "O2",    31.9988,  29.376,       154.581,  50.43},
+    {"argon",           ZORVIK_TR_NOOP("Gases", "Argon"),          "Ar",    39.948,   20.786,       150.687,  48.63},
+    {"helium",          ZORVIK_TR_NOOP("Gases", "Helium"),         "He",    4.002602, 20.786,       5.1953,   2.2832},
+    {"carbon-dioxide",  ZORVIK_TR_NOOP("Gases", "Carbon dioxide"), "CO2",   44.0095,  37.135,       304.1282, 73.773},
+    {"hydrogen",        ZORVIK_TR_NOOP("Gases", "Hydrogen"),       "H2",    2.01588,  28.836,       33.145,   12.964},
+    {"methane",         ZORVIK_TR_NOOP("Gases", "Methane"),        "CH4",   16.04246, 35.695,       190.564,  45.992},
 }};
 // clang-format on
 
-constexpr std::string_view kOxygenNote =
+constexpr std::string_view kOxygenNote = ZORVIK_TR_NOOP(
+    "Gases",
     "Oxygen: the booster, its piping and the vessel must be cleaned and built for oxygen service. "
-    "Heating by fast compression is an ignition source: open valves slowly and keep oil and grease away.";
+    "Heating by fast compression is an ignition source: open valves slowly and keep oil and grease away.");
 constexpr std::string_view kHydrogenNote =
-    "Hydrogen: every wetted part must be of a material fit for hydrogen service, and leakage and relief "
-    "outlets must vent safely to open air, away from any source of ignition.";
+    ZORVIK_TR_NOOP("Gases",
+                   "Hydrogen: every wetted part must be of a material fit for hydrogen service, and leakage and relief "
+                   "outlets must vent safely to open air, away from any source of ignition.");
 constexpr std::string_view kCarbonDioxideNote =
-    "Carbon dioxide liquefies under pressure at room temperature: an outlet or a vessel at or above its "
-    "vapour pressure holds liquid, which this sizing does not cover. Vent it to a ventilated place.";
+    ZORVIK_TR_NOOP("Gases",
+                   "Carbon dioxide liquefies under pressure at room temperature: an outlet or a vessel at or above its "
+                   "vapour pressure holds liquid, which this sizing does not cover. Vent it to a ventilated place.");
 
 }  // namespace
 
@@ -47,6 +52,9 @@ std::optional<Gas> GasNamed(std::string_view name) {
         if (Properties(gas).name == name) return gas;
     return std::nullopt;
 }
+
+// The display names are literals, so each view ends in a NUL.
+std::string GasDisplayName(Gas gas) { return Tr("Gases", Properties(gas).displayName.data()); }
 
 std::string_view SafetyNote(Gas gas) {
     switch (gas) {

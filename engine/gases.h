@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zorvik {
@@ -25,7 +26,7 @@ inline constexpr double MolarGasConstant = 8.314462618;
 
 struct GasProperties {
     std::string_view name;         // as the command line spells it: "carbon-dioxide"
-    std::string_view displayName;  // "Carbon dioxide"
+    std::string_view displayName;  // "Carbon dioxide", in English (GasDisplayName translates it)
     std::string_view formula;      // "CO2"
     double molarMass;              // g/mol
     double idealHeatCapacity;      // cp of the ideal gas at 25 degC, J/(mol K)
@@ -42,8 +43,11 @@ const GasProperties& Properties(Gas gas);
 // words), or nothing.
 std::optional<Gas> GasNamed(std::string_view name);
 
+// The gas's name in the language the application chose (text_catalog.h).
+std::string GasDisplayName(Gas gas);
+
 // A fixed warning to show wherever the gas is sized, or empty when the gas
-// calls for none.
+// calls for none. In English: a window translates it in the context "Gases".
 std::string_view SafetyNote(Gas gas);
 
 }  // namespace zorvik

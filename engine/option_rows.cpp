@@ -4,61 +4,62 @@
 #include <array>
 
 #include "number_text.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
 
 // Models 1-3 (CRB19).
 constexpr std::string_view kCrbRows[] = {
-    "       -C\tAir Controls\t1",
-    "61301\tReceiver & Controls\t6",
+    ZORVIK_TR_NOOP("OptionRows", "       -C\tAir Controls\t1"),
+    ZORVIK_TR_NOOP("OptionRows", "61301\tReceiver & Controls\t6"),
 };
 
 // Model 4 (4RBW).
 constexpr std::string_view kFourRbwRows[] = {
-    "       -C\tAir (F-R, Gauge & Valve) Controls\t10",
-    "61310\tExternal Pilot Modification\t11",
-    "61302\tNo Load Run Away & Regulator\t12",
-    "61311\tExtreme Service Cycling Mod\t13",
-    "61303\tReceiver & Controls\t14",
+    ZORVIK_TR_NOOP("OptionRows", "       -C\tAir (F-R, Gauge & Valve) Controls\t10"),
+    ZORVIK_TR_NOOP("OptionRows", "61310\tExternal Pilot Modification\t11"),
+    ZORVIK_TR_NOOP("OptionRows", "61302\tNo Load Run Away & Regulator\t12"),
+    ZORVIK_TR_NOOP("OptionRows", "61311\tExtreme Service Cycling Mod\t13"),
+    ZORVIK_TR_NOOP("OptionRows", "61303\tReceiver & Controls\t14"),
 };
 
 // Models 5-14 (RB, RBW, RBZ).
 constexpr std::string_view kRbRows[] = {
-    "       -C\tAir (F-R, Gauge & Valve) Controls\t20",
-    "61312\tExternal Pilot Modification\t21",
-    "  -QP1\tExternal Pilot Modification & Air Pilot Switch\t22",
-    "61313\tElectric Stroke Counter\t23",
-    "61314\tMechanical Stroke Counter\t24",
-    "61315\tThree Way Cycling Spool\t25",
-    "61316\tSingle Stroke Modification\t26",
-    "61317\tExtreme Service Cycling Mod\t27",
+    ZORVIK_TR_NOOP("OptionRows", "       -C\tAir (F-R, Gauge & Valve) Controls\t20"),
+    ZORVIK_TR_NOOP("OptionRows", "61312\tExternal Pilot Modification\t21"),
+    ZORVIK_TR_NOOP("OptionRows", "  -QP1\tExternal Pilot Modification & Air Pilot Switch\t22"),
+    ZORVIK_TR_NOOP("OptionRows", "61313\tElectric Stroke Counter\t23"),
+    ZORVIK_TR_NOOP("OptionRows", "61314\tMechanical Stroke Counter\t24"),
+    ZORVIK_TR_NOOP("OptionRows", "61315\tThree Way Cycling Spool\t25"),
+    ZORVIK_TR_NOOP("OptionRows", "61316\tSingle Stroke Modification\t26"),
+    ZORVIK_TR_NOOP("OptionRows", "61317\tExtreme Service Cycling Mod\t27"),
 };
 
 // Model 8 (RBW-2) has these after the rows of models 5-14.
 constexpr std::string_view kRbw2ExtraRows[] = {
-    "61318\tReceiver & Controls\t30",
-    "61304\t125 psig Downstream Regulator\t31",
-    "61304-1\t200 psig Downstream Regulator\t32",
+    ZORVIK_TR_NOOP("OptionRows", "61318\tReceiver & Controls\t30"),
+    ZORVIK_TR_NOOP("OptionRows", "61304\t125 psig Downstream Regulator\t31"),
+    ZORVIK_TR_NOOP("OptionRows", "61304-1\t200 psig Downstream Regulator\t32"),
 };
 
 // Model 9 (RBW-5) has this after the rows of models 5-14.
 constexpr std::string_view kRbw5ExtraRows[] = {
-    "61305\tRegulator, Air Pilot Switch, & Relief Valve\t35",
+    ZORVIK_TR_NOOP("OptionRows", "61305\tRegulator, Air Pilot Switch, & Relief Valve\t35"),
 };
 
 // Model 15 (8RBW).
 constexpr std::string_view kEightRbwRows[] = {
-    "       -C\tAir (F-R, Gauge & Valve) Controls\t40",
-    "61319\tExternal Pilot Modification\t41",
-    "  -QP1\tExternal Pilot Modification & Air Pilot Switch\t42",
-    "61313\tElectric Stroke Counter\t43",
-    "61314\tMechanical Stroke Counter\t44",
-    "61316\tSingle Stroke Modification\t45",
-    "61320\tExtreme Service Cycling Mod\t46",
-    "61307\tNo Load Run Away Mod\t47",
-    "61308\tNo Load Run Away Mod with Air Controls\t48",
-    "61309\tReceiver & Controls\t49",
+    ZORVIK_TR_NOOP("OptionRows", "       -C\tAir (F-R, Gauge & Valve) Controls\t40"),
+    ZORVIK_TR_NOOP("OptionRows", "61319\tExternal Pilot Modification\t41"),
+    ZORVIK_TR_NOOP("OptionRows", "  -QP1\tExternal Pilot Modification & Air Pilot Switch\t42"),
+    ZORVIK_TR_NOOP("OptionRows", "61313\tElectric Stroke Counter\t43"),
+    ZORVIK_TR_NOOP("OptionRows", "61314\tMechanical Stroke Counter\t44"),
+    ZORVIK_TR_NOOP("OptionRows", "61316\tSingle Stroke Modification\t45"),
+    ZORVIK_TR_NOOP("OptionRows", "61320\tExtreme Service Cycling Mod\t46"),
+    ZORVIK_TR_NOOP("OptionRows", "61307\tNo Load Run Away Mod\t47"),
+    ZORVIK_TR_NOOP("OptionRows", "61308\tNo Load Run Away Mod with Air Controls\t48"),
+    ZORVIK_TR_NOOP("OptionRows", "61309\tReceiver & Controls\t49"),
 };
 
 constexpr std::array kIndexesWithoutDrawing = {0, 2, 3, 4, 5, 7, 11, 13, 21, 23, 24, 25, 26, 27, 41, 43, 44, 45, 46};

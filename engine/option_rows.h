@@ -1,7 +1,9 @@
 #pragma once
 // The accessory options of each model as the graph window's option list
 // shows them: part number, description and option index, tab-separated.
-// The index picks the drawing (see DrawOptionDrawing).
+// The index picks the drawing (see DrawOptionDrawing). The rows are English;
+// the window translates each whole row in the context "OptionRows", and a
+// translation keeps its part number and index.
 
 #include <string>
 #include <string_view>

@@ -6,6 +6,7 @@
 #include "fixed_format.h"
 #include "helmholtz_density.h"
 #include "hydrogen_density.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
@@ -61,7 +62,7 @@ std::string Number(double value, int decimals) { return FormatFixed(value, 15, d
 
 std::string PressureWords(double absoluteBar) {
     const double psig = absoluteBar * units::PsiPerBar - units::AtmospherePsi;
-    return Number(absoluteBar, 1) + " bar absolute (" + Number(psig, 0) + " psig)";
+    return Substitute(Tr("Gases", "%1 bar absolute (%2 psig)"), {Number(absoluteBar, 1), Number(psig, 0)});
 }
 
 std::string TemperatureWords(double celsius) {
@@ -105,26 +106,32 @@ bool Liquefies(Gas gas, double absoluteBar, double celsius) {
 }
 
 std::string GasRefusalText(Gas gas, GasRefusal why, double absoluteBar, double celsius) {
-    const std::string name(Properties(gas).displayName);
+    const std::string name = GasDisplayName(gas);
     switch (why) {
         case GasRefusal::None:
             return {};
         case GasRefusal::Liquid: {
-            const std::string where = PressureWords(absoluteBar) + " and " + TemperatureWords(celsius);
+            const std::string pressure = PressureWords(absoluteBar);
+            const std::string temperature = TemperatureWords(celsius);
             const std::optional<double> vapour = VapourPressureBar(gas, celsius);
-            if (!vapour) return name + " is solid or liquid at " + where + ", below its triple point";
-            return name + " is liquid or two-phase at " + where + ": it liquefies from " + PressureWords(*vapour) +
-                   " at this temperature";
+            if (!vapour)
+                return Substitute(Tr("Gases", "%1 is solid or liquid at %2 and %3, below its triple point"),
+                                  {name, pressure, temperature});
+            return Substitute(
+                Tr("Gases", "%1 is liquid or two-phase at %2 and %3: it liquefies from %4 at this temperature"),
+                {name, pressure, temperature, PressureWords(*vapour)});
         }
         case GasRefusal::TemperatureOutsideModel:
-            return "The real-gas model covers " + TemperatureWords(RealGasMinCelsius) + " to " +
-                   TemperatureWords(RealGasMaxCelsius) + "; " + TemperatureWords(celsius) + " is outside it";
+            return Substitute(
+                Tr("Gases", "The real-gas model covers %1 to %2; %3 is outside it"),
+                {TemperatureWords(RealGasMinCelsius), TemperatureWords(RealGasMaxCelsius), TemperatureWords(celsius)});
         case GasRefusal::PressureOutsideModel:
-            return "The real-gas model covers absolute pressures above 0 up to " + PressureWords(RealGasMaxBar) + "; " +
-                   PressureWords(absoluteBar) + " is outside it";
+            return Substitute(
+                Tr("Gases", "The real-gas model covers absolute pressures above 0 up to %1; %2 is outside it"),
+                {PressureWords(RealGasMaxBar), PressureWords(absoluteBar)});
         case GasRefusal::NoSolution:
-            return "The equation of state of " + name + " gives no gas state at " + PressureWords(absoluteBar) +
-                   " and " + TemperatureWords(celsius);
+            return Substitute(Tr("Gases", "The equation of state of %1 gives no gas state at %2 and %3"),
+                              {name, PressureWords(absoluteBar), TemperatureWords(celsius)});
     }
     return {};
 }

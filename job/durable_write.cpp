@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -68,7 +69,7 @@ bool WriteTemporary(const fs::path& target, const std::string& bytes, fs::path& 
         if (WriteNewFile(temporary, bytes, error)) return true;
         if (errno != EEXIST) break;
     }
-    error = "The file cannot be written: " + error + ".";
+    error = Substitute(Tr("Jobs", "The file cannot be written: %1."), {error});
     return false;
 }
 
@@ -83,11 +84,13 @@ bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::
     if (fs::exists(previous)) {
         fs::permissions(temporary, previous.permissions(), ec);
         if (!ec && !backup.empty()) fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
-        if (ec) error = "The previous file cannot be kept as " + backup.filename().string() + ": " + ec.message() + ".";
+        if (ec)
+            error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
+                               {backup.filename().string(), ec.message()});
     }
     if (!ec) {
         fs::rename(temporary, target, ec);
-        if (ec) error = "The file cannot be replaced: " + ec.message() + ".";
+        if (ec) error = Substitute(Tr("Jobs", "The file cannot be replaced: %1."), {ec.message()});
     }
     if (ec) {
         fs::remove(temporary, ec);

@@ -7,13 +7,11 @@
 #include "gas_figures.h"
 #include "gases.h"
 #include "number_text.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik::job {
 namespace {
-
-const char kNullMessage[] = "Null is not valid value";
-const char kNotValidSuffix[] = " is not valid value";
 
 enum class Kind { Pressure, Volume };  // volume: a flow or a capacity
 
@@ -30,7 +28,7 @@ struct Field {
 std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::string& problem) {
     TrimLeadingBlanks(text);
     if (text.empty()) {
-        problem = kNullMessage;
+        problem = Tr("Entry", "Null is not valid value");
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
@@ -39,7 +37,7 @@ std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::
     if (value && metric)
         *value = kind == Kind::Pressure ? *value * units::PsiPerBar : *value / units::LitresPerCubicFoot;
     if (!value || !std::isfinite(*value)) {
-        problem = text + kNotValidSuffix;
+        problem = Substitute(Tr("Entry", "%1 is not valid value"), {text});
         return std::nullopt;
     }
     return value;
@@ -75,7 +73,7 @@ std::optional<double> Celsius(std::string text, bool metric) {
 
 std::string ReadGas(const ItemDuty& typed, bool metric, GasReading& r) {
     const std::optional<Gas> gas = GasNamed(typed.gas);
-    if (!gas) return "gas: " + typed.gas + " is not a gas the program sizes";
+    if (!gas) return "gas: " + Substitute(Tr("Entry", "%1 is not a gas the program sizes"), {typed.gas});
     r.gas = *gas;
     const struct {
         const char* name;
@@ -86,7 +84,7 @@ std::string ReadGas(const ItemDuty& typed, bool metric, GasReading& r) {
     for (const auto& t : temperatures) {
         if (t.text->find_first_not_of(' ') == std::string::npos) continue;
         const std::optional<double> celsius = Celsius(*t.text, metric);
-        if (!celsius) return std::string(t.name) + ": " + *t.text + kNotValidSuffix;
+        if (!celsius) return std::string(t.name) + ": " + Substitute(Tr("Entry", "%1 is not valid value"), {*t.text});
         if (t.target != nullptr)
             *t.target = celsius;
         else

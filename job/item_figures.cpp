@@ -5,6 +5,8 @@
 #include <cmath>
 #include <set>
 
+#include "text_catalog.h"
+
 namespace zorvik::job {
 namespace {
 
@@ -110,6 +112,11 @@ ItemFigures FiguresOf(const ItemResult& result) {
     if (result.flow) PutFlow(*result.flow, figures);
     if (result.fill) PutFill(*result.fill, figures);
     return figures;
+}
+
+ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost) {
+    const EnglishTexts english;
+    return FiguresOf(ComputeItem(item, cost));
 }
 
 bool NumbersAgree(double saved, double now) {

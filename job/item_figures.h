@@ -35,9 +35,9 @@ std::vector<ItemResult> ComputeJob(const Job& job);
 // equalised).
 ItemFigures FiguresOf(const ItemResult& result);
 
-inline ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost) {
-    return FiguresOf(ComputeItem(item, cost));
-}
+// In English whatever the language of the run: the figures are kept in the
+// file and compared at its next opening, perhaps in another language.
+ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost);
 
 // Two numbers agree when they differ by no more than a millionth of a
 // percent of the larger (|a - b| <= 1e-8 x max(|a|, |b|)): the last digits

@@ -8,6 +8,7 @@
 #include "durable_write.h"
 #include "item_figures.h"
 #include "job_json.h"
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -36,10 +37,11 @@ std::optional<std::string> ReadBytes(const fs::path& file, std::uintmax_t limit)
 }
 
 std::string TooLarge(std::uintmax_t bytes) {
-    char text[96];
-    std::snprintf(text, sizeof text, "The file is %.1f MiB; a job file is at most %.0f MiB.",
-                  static_cast<double>(bytes) / kBytesPerMiB, static_cast<double>(MaxJobFileBytes) / kBytesPerMiB);
-    return text;
+    char size[32];
+    char most[32];
+    std::snprintf(size, sizeof size, "%.1f", static_cast<double>(bytes) / kBytesPerMiB);
+    std::snprintf(most, sizeof most, "%.0f", static_cast<double>(MaxJobFileBytes) / kBytesPerMiB);
+    return Substitute(Tr("Jobs", "The file is %1 MiB; a job file is at most %2 MiB."), {size, most});
 }
 
 DiskStamp StampOfBytes(const fs::path& file, const std::string& bytes) {
@@ -85,13 +87,13 @@ DiskStamp StampOf(const fs::path& file) {
 OpenedJob OpenJobFile(const fs::path& file) {
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
-    if (ec) return {std::nullopt, "The file cannot be opened: " + ec.message() + ".", {}};
-    if (fs::is_directory(status)) return {std::nullopt, "The file is a folder, not a job file.", {}};
-    if (!fs::is_regular_file(status)) return {std::nullopt, "The file is not a regular file.", {}};
+    if (ec) return {std::nullopt, Substitute(Tr("Jobs", "The file cannot be opened: %1."), {ec.message()}), {}};
+    if (fs::is_directory(status)) return {std::nullopt, Tr("Jobs", "The file is a folder, not a job file."), {}};
+    if (!fs::is_regular_file(status)) return {std::nullopt, Tr("Jobs", "The file is not a regular file."), {}};
     const std::uintmax_t size = fs::file_size(file, ec);
     if (!ec && size > MaxJobFileBytes) return {std::nullopt, TooLarge(size), {}};
     const auto bytes = ReadBytes(file, MaxJobFileBytes);
-    if (!bytes) return {std::nullopt, "The file cannot be read.", {}};
+    if (!bytes) return {std::nullopt, Tr("Jobs", "The file cannot be read."), {}};
     if (bytes->size() > MaxJobFileBytes) return {std::nullopt, TooLarge(bytes->size()), {}};
     JobParse parsed = ParseJobText(*bytes);
     return {std::move(parsed.job), std::move(parsed.error), StampOfBytes(file, *bytes)};
@@ -106,17 +108,18 @@ fs::path BackupPath(const fs::path& file) {
 SaveOutcome SaveJobFile(const fs::path& file, Job& job, const DiskStamp& expected, bool overwrite) {
     const fs::path target = Resolved(file);
     if (!overwrite && !Unchanged(target, expected))
-        return Refused(SaveStatus::ChangedOnDisk, expected.exists ? "The file has changed on disk since it was opened."
-                                                                  : "A file of that name exists already.");
+        return Refused(SaveStatus::ChangedOnDisk, expected.exists
+                                                      ? Tr("Jobs", "The file has changed on disk since it was opened.")
+                                                      : Tr("Jobs", "A file of that name exists already."));
     Job written = WithFiguresOfNow(job);
     std::string text;
     try {
         text = JobFileText(written);
     } catch (const nlohmann::json::type_error&) {
-        return Refused(SaveStatus::Failed, "A text of the job is not UTF-8, so it cannot be saved.");
+        return Refused(SaveStatus::Failed, Tr("Jobs", "A text of the job is not UTF-8, so it cannot be saved."));
     }
     if (text.size() > MaxJobFileBytes)
-        return Refused(SaveStatus::Failed, "The job is too large for a job file (at most 16 MiB).");
+        return Refused(SaveStatus::Failed, Tr("Jobs", "The job is too large for a job file (at most 16 MiB)."));
     std::string error;
     if (!ReplaceDurably(target, text, BackupPath(target), error)) return Refused(SaveStatus::Failed, error);
     job = std::move(written);

@@ -4,6 +4,7 @@
 #include "job_json.h"
 #include "json_fields.h"
 #include "text_checks.h"
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -28,7 +29,7 @@ CostSettings ReadCost(JsonFields& job) {
 }
 
 JobHeader ReadHeader(const Json& value) {
-    JsonFields f(value, "The job");
+    JsonFields f(value, Tr("Jobs", "The job"));
     JobHeader h;
     h.name = f.Text("name", "");
     h.customer = f.Text("customer", "");
@@ -47,7 +48,7 @@ Application ReadApplication(JsonFields& item) {
     const std::string name = item.Text("application");
     if (name == "flow") return Application::Flow;
     if (name == "fill") return Application::Fill;
-    item.Fail("application", "must be \"flow\" or \"fill\"");
+    item.Fail("application", Tr("Jobs", "must be \"flow\" or \"fill\""));
 }
 
 // The texts are kept as typed; whether the window would take them is for
@@ -56,7 +57,7 @@ ItemDuty ReadTypedDuty(const Json& value, Application application, const std::st
     JsonFields f(value, place + ", duty");
     ItemDuty d;
     const std::string units = f.Text("units", UnitSystemName(d.units));
-    if (units != "imperial" && units != "metric") f.Fail("units", "must be \"imperial\" or \"metric\"");
+    if (units != "imperial" && units != "metric") f.Fail("units", Tr("Jobs", "must be \"imperial\" or \"metric\""));
     d.units = units == "metric" ? UnitSystem::Metric : UnitSystem::Imperial;
     d.drive = f.Text("drive");
     d.air = f.Text("air");
@@ -92,23 +93,23 @@ ItemFigures ReadFigures(const Json& value, const std::string& place) {
         else if (figure.is_number())
             figures.numbers[name] = figure.get<double>();
         else
-            f.Fail(name, "must be a number or true or false");
+            f.Fail(name, Tr("Jobs", "must be a number or true or false"));
     }
     return figures;
 }
 
 JobItem ReadItem(const Json& value, std::size_t index) {
-    const std::string number = "Item " + std::to_string(index + 1);
+    const std::string number = Substitute(Tr("Jobs", "Item %1"), {std::to_string(index + 1)});
     JsonFields named(value, number);
     JobItem item;
     item.tag = named.Text("tag");
-    named.SetPlace(number + " (" + Quoted(item.tag) + ")");
+    named.SetPlace(Substitute(Tr("Jobs", "%1 (%2)"), {number, Quoted(item.tag)}));
     item.quantity = named.Whole("quantity", MinQuantity, MaxQuantity, 1);
     item.application = ReadApplication(named);
     if (const Json* model = named.Find("model")) {
         if (!model->is_number_integer() || model->get<double>() < 1 || model->get<double>() > PumpCount)
-            throw FileFault(named.Place() + ": model " + model->dump() + " is not one of the models 1 to " +
-                            std::to_string(PumpCount) + ".");
+            throw FileFault(Substitute(Tr("Jobs", "%1: model %2 is not one of the models 1 to %3."),
+                                       {named.Place(), model->dump(), std::to_string(PumpCount)}));
         item.model = model->get<int>();
     }
     item.notes = named.Text("notes", "");
@@ -121,30 +122,34 @@ JobItem ReadItem(const Json& value, std::size_t index) {
 void CheckFormat(JsonFields& file) {
     const Json* format = file.Find("format");
     if (format == nullptr || !format->is_string())
-        throw FileFault("The file is not a Zorvik job file: it has no \"format\": \"zorvik-job\".");
+        throw FileFault(Tr("Jobs", "The file is not a Zorvik job file: it has no \"format\": \"zorvik-job\"."));
     if (*format != JobFormatName)
-        throw FileFault("The file is not a Zorvik job file: its \"format\" is " + Quoted(format->get<std::string>()) +
-                        ", not \"zorvik-job\".");
+        throw FileFault(
+            Substitute(Tr("Jobs", "The file is not a Zorvik job file: its \"format\" is %1, not \"zorvik-job\"."),
+                       {Quoted(format->get<std::string>())}));
     const Json& version = file.Require("version");
     if (!version.is_number_integer() || version.get<double>() < 1)
-        file.Fail("version", "must be a whole number, 1 or more");
+        file.Fail("version", Tr("Jobs", "must be a whole number, 1 or more"));
     if (version.get<double>() > JobFormatVersion) {
         const Json* program = file.Find("program_version");
         const std::string by =
             program != nullptr && program->is_string() ? " (" + Quoted(program->get<std::string>()) + ")" : "";
-        throw FileFault("The file was written by a newer version of the program" + by + ": it is job file version " +
-                        version.dump() + ", and this version reads version " + std::to_string(JobFormatVersion) + ".");
+        throw FileFault(
+            Substitute(Tr("Jobs",
+                          "The file was written by a newer version of the program%1: it is job file version "
+                          "%2, and this version reads version %3."),
+                       {by, version.dump(), std::to_string(JobFormatVersion)}));
     }
 }
 
 Job ReadJob(const Json& root) {
-    JsonFields file(root, "The file");
+    JsonFields file(root, Tr("Jobs", "The file"));
     CheckFormat(file);
     Job job;
     job.savedByVersion = file.Text("program_version", "");
     job.header = ReadHeader(file.Require("job"));
     const Json& items = file.Require("items");
-    if (!items.is_array()) file.Fail("items", "must be a list");
+    if (!items.is_array()) file.Fail("items", Tr("Jobs", "must be a list"));
     for (std::size_t i = 0; i < items.size(); ++i) job.items.push_back(ReadItem(items[i], i));
     file.Done();
     return job;
@@ -164,19 +169,21 @@ std::string Reason(const std::string& what) {
 
 Json Parse(std::string_view bytes) {
     const auto depth = [](int level, Json::parse_event_t, Json&) {
-        if (level > kMaxDepth) throw FileFault("The file nests its values too deeply to be a job file.");
+        if (level > kMaxDepth) throw FileFault(Tr("Jobs", "The file nests its values too deeply to be a job file."));
         return true;
     };
-    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault("The file is empty.");
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault(Tr("Jobs", "The file is empty."));
     try {
         return Json::parse(bytes, depth);
     } catch (const Json::parse_error& e) {
         if (e.byte > bytes.size())
-            throw FileFault("The file is cut short: it ends at " + LineAndColumn(bytes, bytes.size()) +
-                            " before its JSON is complete.");
-        throw FileFault("The file is not JSON: " + LineAndColumn(bytes, e.byte - 1) + ": " + Reason(e.what()) + ".");
+            throw FileFault(Substitute(Tr("Jobs", "The file is cut short: it ends at %1 before its JSON is complete."),
+                                       {LineAndColumn(bytes, bytes.size())}));
+        throw FileFault(Substitute(Tr("Jobs", "The file is not JSON: %1: %2."),
+                                   {LineAndColumn(bytes, e.byte - 1), Reason(e.what())}));
     } catch (const Json::out_of_range& e) {
-        throw FileFault("The file holds a number too large for the program: " + Reason(e.what()) + ".");
+        throw FileFault(
+            Substitute(Tr("Jobs", "The file holds a number too large for the program: %1."), {Reason(e.what())}));
     }
 }
 
@@ -185,7 +192,8 @@ Json Parse(std::string_view bytes) {
 JobParse ParseJobText(std::string_view bytes) {
     if (const auto bad = FirstInvalidUtf8(bytes))
         return {std::nullopt,
-                "The file is not UTF-8 text: the byte at " + LineAndColumn(bytes, *bad) + " is no UTF-8 character."};
+                Substitute(Tr("Jobs", "The file is not UTF-8 text: the byte at %1 is no UTF-8 character."),
+                           {LineAndColumn(bytes, *bad)})};
     try {
         return {ReadJob(Parse(bytes)), {}};
     } catch (const FileFault& fault) {

@@ -1,6 +1,7 @@
 #include "json_fields.h"
 
 #include <cmath>
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -20,7 +21,7 @@ std::string Quoted(const std::string& text) {
 }
 
 JsonFields::JsonFields(const Json& value, std::string place) : object_(value), place_(std::move(place)) {
-    if (!object_.is_object()) throw FileFault(place_ + " must be a JSON object.");
+    if (!object_.is_object()) throw FileFault(Substitute(Tr("Jobs", "%1 must be a JSON object."), {place_}));
 }
 
 const JsonFields::Json* JsonFields::Find(const std::string& key) {
@@ -31,13 +32,13 @@ const JsonFields::Json* JsonFields::Find(const std::string& key) {
 
 const JsonFields::Json& JsonFields::Require(const std::string& key) {
     const Json* value = Find(key);
-    if (value == nullptr) Fail(key, "is missing");
+    if (value == nullptr) Fail(key, Tr("Jobs", "is missing"));
     return *value;
 }
 
 std::string JsonFields::Text(const std::string& key) {
     const Json& value = Require(key);
-    if (!value.is_string()) Fail(key, "must be a text");
+    if (!value.is_string()) Fail(key, Tr("Jobs", "must be a text"));
     return value.get<std::string>();
 }
 
@@ -48,7 +49,7 @@ std::string JsonFields::Text(const std::string& key, const std::string& fallback
 bool JsonFields::Flag(const std::string& key, bool fallback) {
     const Json* value = Find(key);
     if (value == nullptr) return fallback;
-    if (!value->is_boolean()) Fail(key, "must be true or false");
+    if (!value->is_boolean()) Fail(key, Tr("Jobs", "must be true or false"));
     return value->get<bool>();
 }
 
@@ -56,7 +57,7 @@ double JsonFields::NonNegative(const std::string& key, double fallback) {
     const Json* value = Find(key);
     if (value == nullptr) return fallback;
     const double number = value->is_number() ? value->get<double>() : -1;
-    if (!std::isfinite(number) || number < 0) Fail(key, "must be a number, 0 or more");
+    if (!std::isfinite(number) || number < 0) Fail(key, Tr("Jobs", "must be a number, 0 or more"));
     return number;
 }
 
@@ -66,18 +67,20 @@ int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
     const bool whole = value->is_number_integer();
     const auto number = whole ? value->get<long long>() : 0;
     if (!whole || number < low || number > high)
-        Fail(key, "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+        Fail(key, Substitute(Tr("Jobs", "must be a whole number from %1 to %2"),
+                             {std::to_string(low), std::to_string(high)}));
     return static_cast<int>(number);
 }
 
 void JsonFields::Done() const {
     for (const auto& [key, value] : object_.items())
         if (read_.count(key) == 0)
-            throw FileFault(place_ + ": " + Quoted(key) + " is not a key this version of the program knows.");
+            throw FileFault(Substitute(Tr("Jobs", "%1: %2 is not a key this version of the program knows."),
+                                       {place_, Quoted(key)}));
 }
 
 void JsonFields::Fail(const std::string& key, const std::string& what) const {
-    throw FileFault(place_ + ": " + Quoted(key) + " " + what + ".");
+    throw FileFault(Substitute(Tr("Jobs", "%1: %2 %3."), {place_, Quoted(key), what}));
 }
 
 }  // namespace zorvik::job

@@ -41,6 +41,7 @@ public:
     // know would otherwise be dropped without a word.
     void Done() const;
 
+    // "Place: \"key\" what." - `what` in the chosen language ("is missing").
     [[noreturn]] void Fail(const std::string& key, const std::string& what) const;
 
     const std::string& Place() const { return place_; }

@@ -7,6 +7,7 @@
 #include "comparison_units.h"
 #include "fixed_format.h"
 #include "gases.h"
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -15,7 +16,11 @@ constexpr int kPrecision = 7;
 
 // clang-format off
 const char* const kHeadings[] = {
-    "Tag", "Qty", "Application", "Duty", "Model", "Delivers", "Drive air", "Cycles/min", "Running cost", "Status",
+    ZORVIK_TR_NOOP("Schedule", "Tag"),          ZORVIK_TR_NOOP("Schedule", "Qty"),
+    ZORVIK_TR_NOOP("Schedule", "Application"),  ZORVIK_TR_NOOP("Schedule", "Duty"),
+    ZORVIK_TR_NOOP("Schedule", "Model"),        ZORVIK_TR_NOOP("Schedule", "Delivers"),
+    ZORVIK_TR_NOOP("Schedule", "Drive air"),    ZORVIK_TR_NOOP("Schedule", "Cycles/min"),
+    ZORVIK_TR_NOOP("Schedule", "Running cost"), ZORVIK_TR_NOOP("Schedule", "Status"),
 };
 // clang-format on
 static_assert(std::size(kHeadings) == ScheduleColumns);
@@ -38,14 +43,20 @@ std::vector<std::string> FlowCells(const FlowComparisonRow& r, bool metric) {
     const FlowDutyPoint& d = r.duty;
     if (!d.Sized()) return {"", "", "", ""};
     return {GasFlowText(d.dutyFlowScfm, metric), DriveAirText(d.unitsDriveAirScfm, metric),
-            FormatFixed(d.dutyCyclesPerMin, kPrecision, 0), Money(r.annualCost) + " a year"};
+            FormatFixed(d.dutyCyclesPerMin, kPrecision, 0),
+            Substitute(Tr("Schedule", "%1 a year"), {Money(r.annualCost)})};
 }
 
 std::vector<std::string> FillCells(const ChargeComparisonRow& r, bool metric) {
     const ChargeCandidate& c = r.candidate;
     if (!c.charged) return {"", "", "", ""};
     return {MinutesText(c.fillMinutes), DriveAirText(c.AverageAirScfm(), metric),
-            FormatFixed(c.averageCyclesPerMin, kPrecision, 0), Money(r.costPerFill) + " a fill"};
+            FormatFixed(c.averageCyclesPerMin, kPrecision, 0),
+            Substitute(Tr("Schedule", "%1 a fill"), {Money(r.costPerFill)})};
+}
+
+std::string ApplicationText(Application application) {
+    return application == Application::Fill ? Tr("Schedule", "fill") : Tr("Schedule", "flow");
 }
 
 // The catalogue's name without the blanks that pad its ratio text.
@@ -67,7 +78,7 @@ const char* TemperatureUnit(bool metric) { return metric ? "\u00b0C" : "\u00b0F"
 // the file has it (the item's status says so).
 std::string GasName(const ItemDuty& d) {
     const std::optional<Gas> gas = GasNamed(d.gas);
-    return gas ? std::string(Properties(*gas).displayName) : d.gas;
+    return gas ? GasDisplayName(*gas) : d.gas;
 }
 
 // "Nitrogen at 68 degF"; the standard 20 degC where none was typed.
@@ -75,7 +86,8 @@ std::string GasLine(const ItemDuty& d) {
     const bool metric = d.units == UnitSystem::Metric;
     const std::string standard = metric ? "20" : "68";
     const bool typed = d.gasTemperature.find_first_not_of(' ') != std::string::npos;
-    return GasName(d) + " at " + Typed(typed ? d.gasTemperature : standard, TemperatureUnit(metric));
+    return Substitute(Tr("Schedule", "%1 at %2"),
+                      {GasName(d), Typed(typed ? d.gasTemperature : standard, TemperatureUnit(metric))});
 }
 
 }  // namespace
@@ -86,27 +98,29 @@ std::string DutyText(const JobItem& item) {
     const char* pressure = PressureUnit(metric);
     const std::string& inlet = d.inletEqualsDrive ? d.drive : d.inlet;
     const std::string gas = d.gas == "air" ? std::string() : GasName(d) + ", ";
-    std::string text = gas + "drive " + Typed(d.drive, pressure) + ", air " +
-                       (d.ignoreAir ? std::string("unlimited") : Typed(d.air, GasFlowUnit(metric))) + ", inlet " +
-                       Typed(inlet, pressure) + ", ";
+    const std::string air = d.ignoreAir ? Tr("Schedule", "unlimited") : Typed(d.air, GasFlowUnit(metric));
     if (item.application == Application::Flow)
-        return text + "outlet " + Typed(d.outlet, pressure) + ", flow " +
-               (d.ignoreFlow ? std::string("any") : Typed(d.flow, GasFlowUnit(metric)));
-    return text + d.initial + " to " + Typed(d.final, pressure) + ", " + Typed(d.capacity, metric ? "litres" : "ft3");
+        return gas + Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, outlet %4, flow %5"),
+                                {Typed(d.drive, pressure), air, Typed(inlet, pressure), Typed(d.outlet, pressure),
+                                 d.ignoreFlow ? Tr("Schedule", "any") : Typed(d.flow, GasFlowUnit(metric))});
+    return gas + Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, %4 to %5, %6"),
+                            {Typed(d.drive, pressure), air, Typed(inlet, pressure), d.initial, Typed(d.final, pressure),
+                             Typed(d.capacity, metric ? "litres" : "ft3")});
 }
 
 std::string StatusText(const JobItem& item, const ItemResult& result) {
     if (!result.reading.Readable()) return OneLine(result.reading.problem);
-    const std::string equalised = result.reading.equalised ? "equalised to the inlet pressure first" : "";
+    const std::string equalised =
+        result.reading.equalised ? Tr("Schedule", "equalised to the inlet pressure first") : "";
     const std::string reason = result.flow ? result.flow->reason : result.fill ? result.fill->reason : "";
-    std::string status = item.model ? OneLine(reason) : "no model chosen";
+    std::string status = item.model ? OneLine(reason) : Tr("Schedule", "no model chosen");
     if (!status.empty() && !equalised.empty()) status += "; ";
     return status + equalised;
 }
 
 std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
     const bool metric = item.duty.units == UnitSystem::Metric;
-    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationName(item.application),
+    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationText(item.application),
                                     OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
     for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
     row.push_back(StatusText(item, result));
@@ -115,7 +129,7 @@ std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& resu
 
 Schedule JobSchedule(const Job& job, const std::vector<ItemResult>& results) {
     Schedule schedule;
-    schedule.headings.assign(std::begin(kHeadings), std::end(kHeadings));
+    for (const char* heading : kHeadings) schedule.headings.push_back(Tr("Schedule", heading));
     for (std::size_t i = 0; i < job.items.size(); ++i) schedule.rows.push_back(ScheduleRow(job.items[i], results[i]));
     return schedule;
 }
@@ -125,26 +139,31 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
     const bool metric = d.units == UnitSystem::Metric;
     const char* pressure = PressureUnit(metric);
     std::vector<DutyLine> lines = {
-        {"Air drive pressure", Typed(d.drive, pressure)},
-        {"Drive air available",
-         d.ignoreAir ? "unlimited (the air available is ignored)" : Typed(d.air, GasFlowUnit(metric))},
-        {"Gas inlet pressure",
-         d.inletEqualsDrive ? Typed(d.drive, pressure) + ", the air drive pressure" : Typed(d.inlet, pressure)},
+        {Tr("Schedule", "Air drive pressure"), Typed(d.drive, pressure)},
+        {Tr("Schedule", "Drive air available"),
+         d.ignoreAir ? Tr("Schedule", "unlimited (the air available is ignored)") : Typed(d.air, GasFlowUnit(metric))},
+        {Tr("Schedule", "Gas inlet pressure"),
+         d.inletEqualsDrive ? Substitute(Tr("Schedule", "%1, the air drive pressure"), {Typed(d.drive, pressure)})
+                            : Typed(d.inlet, pressure)},
     };
     if (item.application == Application::Flow) {
-        lines.push_back({"Outlet pressure", Typed(d.outlet, pressure)});
-        lines.push_back(
-            {"Required flow", d.ignoreFlow ? "any (the flow rate is ignored)" : Typed(d.flow, GasFlowUnit(metric))});
+        lines.push_back({Tr("Schedule", "Outlet pressure"), Typed(d.outlet, pressure)});
+        lines.push_back({Tr("Schedule", "Required flow"), d.ignoreFlow
+                                                              ? Tr("Schedule", "any (the flow rate is ignored)")
+                                                              : Typed(d.flow, GasFlowUnit(metric))});
     } else {
-        lines.push_back({"Initial vessel pressure", Typed(d.initial, pressure)});
-        lines.push_back({"Final vessel pressure", Typed(d.final, pressure)});
-        lines.push_back({"Vessel capacity", Typed(d.capacity, metric ? "litres" : "ft3")});
+        lines.push_back({Tr("Schedule", "Initial vessel pressure"), Typed(d.initial, pressure)});
+        lines.push_back({Tr("Schedule", "Final vessel pressure"), Typed(d.final, pressure)});
+        lines.push_back({Tr("Schedule", "Vessel capacity"), Typed(d.capacity, metric ? "litres" : "ft3")});
     }
-    lines.push_back({"Gas to be boosted", GasLine(d)});
+    lines.push_back({Tr("Schedule", "Gas to be boosted"), GasLine(d)});
     if (d.temperatureLimit.find_first_not_of(' ') != std::string::npos)
-        lines.push_back({"Discharge temperature limit", Typed(d.temperatureLimit, TemperatureUnit(metric))});
+        lines.push_back(
+            {Tr("Schedule", "Discharge temperature limit"), Typed(d.temperatureLimit, TemperatureUnit(metric))});
     if (item.application == Application::Fill)
-        lines.push_back({"Vessel contents", d.realGas ? "counted with the real-gas model" : "counted as an ideal gas"});
+        lines.push_back({Tr("Schedule", "Vessel contents"), d.realGas
+                                                                ? Tr("Schedule", "counted with the real-gas model")
+                                                                : Tr("Schedule", "counted as an ideal gas")});
     return lines;
 }
 

@@ -29,10 +29,9 @@ QString ChartNumber(double value, int precision, int decimals) {
 QString ChartWholeNumber(double value) { return ChartNumber(std::trunc(value), 15, 0); }
 
 QString DrivePressureCaption(double airDrivePsi, bool barMode) {
-    if (barMode)
-        return QStringLiteral("Air drive pressure  ") + ChartNumber(airDrivePsi / units::PsiPerBarShort, 3, 1) +
-               QStringLiteral(" barg");
-    return QStringLiteral("Air drive pressure  ") + ChartNumber(airDrivePsi, 3, 0) + QStringLiteral(" Psig");
+    const QString caption = QCoreApplication::translate("PerformanceChart", "Air drive pressure  %1");
+    if (barMode) return caption.arg(ChartNumber(airDrivePsi / units::PsiPerBarShort, 3, 1) + QStringLiteral(" barg"));
+    return caption.arg(ChartNumber(airDrivePsi, 3, 0) + QStringLiteral(" Psig"));
 }
 
 QString InletLabelText(double inletPsi, bool barMode) {

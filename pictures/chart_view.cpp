@@ -1,5 +1,6 @@
 #include "chart_view.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "performance_model.h"
@@ -12,8 +13,6 @@ constexpr double kLowestChartInletPsi = 5;
 
 // Share of the drive-pressure multiple allowed as inlet on the chart.
 constexpr double kChartInletShareOfDrive = 0.8;
-
-const char kDriveTooHigh[] = "Air drive pressure is too high!\rReset to maximum air drive pressure";
 
 // clang-format off
 constexpr FixedAxisRange kGraphFixedRanges[] = {
@@ -57,7 +56,10 @@ PreparedChart PrepareGraphChart(int model, double graphDrivePsi, double graphInl
     const TPumpRecord& pump = v.Pump();
     v.drivePsi = graphDrivePsi;
     if (v.drivePsi > pump.MaxAirDrivePsi) {
-        prepared.warning = kDriveTooHigh;
+        prepared.warning =
+            QCoreApplication::translate("PerformanceChart",
+                                        "Air drive pressure is too high!\rReset to maximum air drive pressure")
+                .toStdString();
         v.drivePsi = pump.MaxAirDrivePsi;
     }
     v.inletPsi = std::trunc(pump.GraphInletPsi * graphInletScale + 0.5);

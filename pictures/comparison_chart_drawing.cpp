@@ -1,5 +1,6 @@
 #include "comparison_chart_drawing.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -171,6 +172,9 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
     p.drawText(QPointF(x, at.y() - r), text);
 }
 
+// Follows the name of a model that delivers nothing over the whole range.
+QString NoCurveSuffix() { return QCoreApplication::translate("ComparisonChart", " (no curve)"); }
+
 // The legend right of the plot: one entry a line, in as many columns as a
 // short chart needs to keep every entry.
 struct LegendLayout {
@@ -185,8 +189,8 @@ struct LegendLayout {
 LegendLayout LayOutLegend(const QFontMetricsF& metrics, const ComparisonChartData& chart, double unit, double height) {
     LegendLayout l;
     for (const ChartLine& line : chart.lines)
-        l.entryWidth = std::max(l.entryWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() +
-                                                                        QStringLiteral(" (no curve)")));
+        l.entryWidth = std::max(
+            l.entryWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() + NoCurveSuffix()));
     l.entryWidth += unit * 4.5;
     const int entries = std::max(1, static_cast<int>(chart.lines.size()));
     // Entries close up to a line apart before they take a second column.
@@ -212,7 +216,7 @@ void DrawLegend(QPainter& p, const QRectF& area, const LegendLayout& l, const Co
                    QPointF(column.left() + unit * 3, y - metrics.ascent() / 3));
         p.setPen(Qt::black);
         QString text = QString::fromStdString(line.name).simplified();
-        if (line.points.empty()) text += QStringLiteral(" (no curve)");
+        if (line.points.empty()) text += NoCurveSuffix();
         p.drawText(QPointF(column.left() + unit * 3.6, y), text);
     }
 }

@@ -1,5 +1,6 @@
 #include "comparison_page.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPagedPaintDevice>
@@ -7,6 +8,7 @@
 
 #include "comparison_chart_drawing.h"
 #include "print_page.h"
+#include "text_fit.h"
 
 namespace zorvik {
 namespace {
@@ -16,8 +18,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // "Please contact <company> if you require assistance." and the telephone
 // and fax line, as the other printouts close.
 QString ContactLines(const TAddressData& office) {
-    return QStringLiteral("Please contact ") + Text(office.Field[1]) + QStringLiteral(" if you require assistance.\n") +
-           Text(TelFaxLine(office));
+    return ContactText(Text(office.Field[1])) + QLatin1Char('\n') + Text(TelFaxLine(office));
 }
 
 // The widest cell of each column at the painter's font.
@@ -30,7 +31,7 @@ struct TableLayout {
 TableLayout MeasureTable(const QFontMetricsF& metrics, const ComparisonTable& table) {
     TableLayout layout;
     for (const ComparisonTable::Row& row : table.rows) {
-        if (row.label == ReasonRowLabel) continue;
+        if (row.reasons) continue;
         layout.labelWidth = std::max(layout.labelWidth, metrics.horizontalAdvance(Text(row.label)));
         for (const std::string& c : row.cells)
             layout.cellWidth = std::max(layout.cellWidth, metrics.horizontalAdvance(Text(c)));
@@ -78,7 +79,7 @@ double DrawTable(QPainter& p, const QRectF& area, const ComparisonTable& table, 
     y += l.lineHeight;
     bool shaded = false;
     for (const ComparisonTable::Row& row : table.rows) {
-        if (row.label == ReasonRowLabel) continue;
+        if (row.reasons) continue;
         shaded = !shaded;
         if (shaded) p.fillRect(QRectF(area.left(), y, width, l.lineHeight), QColor(0xf0, 0xf0, 0xf0));
         p.setPen(Qt::black);
@@ -91,11 +92,12 @@ double DrawTable(QPainter& p, const QRectF& area, const ComparisonTable& table, 
     // Why the others were left out, a line each.
     y += l.lineHeight * 0.4;
     for (const ComparisonTable::Row& row : table.rows) {
-        if (row.label != ReasonRowLabel) continue;
+        if (!row.reasons) continue;
         for (std::size_t col = 0; col < row.cells.size(); ++col) {
             if (row.cells[col].empty()) continue;
             p.drawText(QRectF(area.left(), y, area.width(), l.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       Text(table.models[col]).simplified() + QStringLiteral(" not listed: ") + Text(row.cells[col]));
+                       QCoreApplication::translate("Pages", "%1 not listed: %2")
+                           .arg(Text(table.models[col]).simplified(), Text(row.cells[col])));
             y += l.lineHeight;
         }
     }
@@ -107,7 +109,7 @@ double DrawTable(QPainter& p, const QRectF& area, const ComparisonTable& table, 
 ComparisonPage FlowComparisonPage(const std::vector<FlowComparisonRow>& rows, const FlowDuty& duty,
                                   const CostSettings& cost, bool metric) {
     ComparisonPage page;
-    page.title = "Amplifier comparison - continuous process";
+    page.title = QCoreApplication::translate("Pages", "Amplifier comparison - continuous process").toStdString();
     page.conditions = FlowConditionsText(duty, cost, metric);
     page.table = FlowComparisonTable(rows, metric);
     page.chart = FlowChartData(rows, duty, metric);
@@ -117,7 +119,7 @@ ComparisonPage FlowComparisonPage(const std::vector<FlowComparisonRow>& rows, co
 ComparisonPage ChargeComparisonPage(const std::vector<ChargeComparisonRow>& rows, const ChargeDuty& duty,
                                     const CostSettings& cost, bool metric) {
     ComparisonPage page;
-    page.title = "Amplifier comparison - vessel charging";
+    page.title = QCoreApplication::translate("Pages", "Amplifier comparison - vessel charging").toStdString();
     page.conditions = ChargeConditionsText(duty, cost, metric);
     page.table = ChargeComparisonTable(rows, metric);
     page.chart = FillChartData(rows, metric);

@@ -1,5 +1,7 @@
 #include "data_sheet.h"
 
+#include <QCoreApplication>
+
 #include "performance_chart.h"
 #include "text_fit.h"
 
@@ -34,7 +36,7 @@ void DrawDataSheet(Canvas& c, const PictureDrawing& picture, const TAddressData&
     TextOutFitted(c, printX, printY, lineWidth, {}, company);
 
     printY += (height / 320) * 2 + line;
-    c.TextOut(printX, printY, QStringLiteral("Data sheet"));
+    c.TextOut(printX, printY, QCoreApplication::translate("Pages", "Data sheet"));
     c.SetFont(QStringLiteral("Arial"), FontPoints);
     c.TextOut((width / 6) * 5, printY, ShortDate());
 
@@ -45,8 +47,7 @@ void DrawDataSheet(Canvas& c, const PictureDrawing& picture, const TAddressData&
 
     c.SetFont(QStringLiteral("arial"), FontPoints, true);
     printY += pictureHeight + line + (height / 320) * 5;
-    TextOutFitted(c, printX, printY, lineWidth, QStringLiteral("Please contact "), company,
-                  QStringLiteral(" if you require assistance."));
+    TextOutContact(c, printX, printY, lineWidth, company);
     printY += line;
     TextOutFitted(c, printX, printY, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
 }

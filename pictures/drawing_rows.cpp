@@ -1,5 +1,6 @@
 #include "drawing_rows.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "dimension_primitives.h"
@@ -37,8 +38,8 @@ void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionR
 void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, int pumpNo) {
     for (const NoteRow& r : rows) {
         if (pumpNo != 0 && !r.models.Has(pumpNo)) continue;
-        DrawLeaderNote(canvas, origin.x() + r.atX, origin.y() + r.atY, DrawingFill, r.textPos, Text(r.note), r.dy,
-                       r.dx);
+        DrawLeaderNote(canvas, origin.x() + r.atX, origin.y() + r.atY, DrawingFill, r.textPos,
+                       QCoreApplication::translate("Drawings", r.note), r.dy, r.dx);
     }
 }
 

@@ -42,7 +42,7 @@ struct NoteRow {
     int atX, atY;  // the point the arrow touches
     int dx, dy;    // the text end, from that point
     int textPos;
-    const char* note;
+    const char* note;  // English; drawn in the language in use (context "Drawings")
     ForModels models = {};
 };
 

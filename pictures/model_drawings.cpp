@@ -3,6 +3,7 @@
 // (TAmplifiersDrgImagesForm) are drawn so that these land on the features
 // they name.
 
+#include <QCoreApplication>
 #include <QPoint>
 
 #include "catalogue.h"
@@ -36,9 +37,9 @@ constexpr DimensionRow kModels1To3Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModels1To3Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {58,   36,    -80, -70,    1,   "1/4\" NPT\rAir Drive Inlet"},
-    {62,  197,    -40,  50,    7,   "3/8\" NPT Inlet Port"},
-    {125, 166,     50,  40,    5,   "3/8\" NPT Outlet Port"},
+    {58,   36,    -80, -70,    1,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT\rAir Drive Inlet")},
+    {62,  197,    -40,  50,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT Inlet Port")},
+    {125, 166,     50,  40,    5,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT Outlet Port")},
 };
 // clang-format on
 
@@ -56,9 +57,9 @@ constexpr DimensionRow kModel4Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModel4Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {8,   108,    -38, -28,    0,   "Air Drive \rInlet"},
-    {15,    1,      0, -45,    1,   "Exhaust Muffler"},
-    {142, 100,     23,-102,    1,   "3/8\" NPT Inlet Port\r3/8 NPT Outlet port (rear side)"},
+    {8,   108,    -38, -28,    0,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {15,    1,      0, -45,    1,   QT_TRANSLATE_NOOP("Drawings", "Exhaust Muffler")},
+    {142, 100,     23,-102,    1,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT Inlet Port\r3/8 NPT Outlet port (rear side)")},
 };
 // clang-format on
 
@@ -77,11 +78,11 @@ constexpr DimensionRow kModel5Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModel5Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {79,  123,     80, -70,    5,   "Air Drive \rInlet"},
-    {220, 196,    -45,  35,    1,   "Exhaust Muffler"},
-    {0,   160,    -30,  20,    7,   "Fixings\r4 slots\r11 mm (7/16\")"},
-    {245, 230,    -30,  40,    7,   "3/8\" NPT Inlet Port"},
-    {360, 230,     30,  40,    7,   "3/8\" NPT Outlet Port"},
+    {79,  123,     80, -70,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {220, 196,    -45,  35,    1,   QT_TRANSLATE_NOOP("Drawings", "Exhaust Muffler")},
+    {0,   160,    -30,  20,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings\r4 slots\r11 mm (7/16\")")},
+    {245, 230,    -30,  40,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT Inlet Port")},
+    {360, 230,     30,  40,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT Outlet Port")},
 };
 // clang-format on
 
@@ -98,11 +99,11 @@ constexpr DimensionRow kModels6To7Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModels6To7Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {79,  123,     80, -70,    5,   "Air Drive \rInlet"},
-    {220, 196,    -45,  35,    1,   "Exhaust Muffler"},
-    {0,   160,    -30,  20,    7,   "Fixings\r4 slots\r11 mm (7/16\")"},
-    {245, 230,    -30,  40,    7,   "1/4\" NPT Inlet Port"},
-    {360, 230,     30,  40,    7,   "1/4\" NPT Outlet Port"},
+    {79,  123,     80, -70,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {220, 196,    -45,  35,    1,   QT_TRANSLATE_NOOP("Drawings", "Exhaust Muffler")},
+    {0,   160,    -30,  20,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings\r4 slots\r11 mm (7/16\")")},
+    {245, 230,    -30,  40,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT Inlet Port")},
+    {360, 230,     30,  40,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT Outlet Port")},
 };
 // clang-format on
 
@@ -119,11 +120,11 @@ constexpr DimensionRow kModel8Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModel8Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {78,  230,     64, -27,    5,   "Air Drive \rInlet"},
-    {21,  114,    -50, -40,    1,   "Exhaust\rMuffler"},
-    {3,   267,     24,  14,    7,   "Fixings 4 slots\r11 mm (7/16\")"},
-    {255, 130,    -34,  24,    7,   "3/8\" NPT\rInlet Port"},
-    {464, 138,    -13,  36,    7,   "3/8\" NPT\rOutlet Port"},
+    {78,  230,     64, -27,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {21,  114,    -50, -40,    1,   QT_TRANSLATE_NOOP("Drawings", "Exhaust\rMuffler")},
+    {3,   267,     24,  14,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings 4 slots\r11 mm (7/16\")")},
+    {255, 130,    -34,  24,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT\rInlet Port")},
+    {464, 138,    -13,  36,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT\rOutlet Port")},
 };
 // clang-format on
 
@@ -140,11 +141,11 @@ constexpr DimensionRow kModel9Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModel9Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {81,  103,     54, -44,    5,   "Air Drive \rInlet"},
-    {228, 170,    -90,   0,    1,   "Exhaust\rMuffler"},
-    {-6,  142,      0,  64,    7,   "Fixings\r4 slots\r11 mm (7/16\")"},
-    {265, 206,     10,  34,    7,   "1/2\" Tube\rInlet Port"},
-    {393, 206,    -10,  34,    7,   "1/2\" Tube\rOutlet Port"},
+    {81,  103,     54, -44,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {228, 170,    -90,   0,    1,   QT_TRANSLATE_NOOP("Drawings", "Exhaust\rMuffler")},
+    {-6,  142,      0,  64,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings\r4 slots\r11 mm (7/16\")")},
+    {265, 206,     10,  34,    7,   QT_TRANSLATE_NOOP("Drawings", "1/2\" Tube\rInlet Port")},
+    {393, 206,    -10,  34,    7,   QT_TRANSLATE_NOOP("Drawings", "1/2\" Tube\rOutlet Port")},
 };
 // clang-format on
 
@@ -163,10 +164,10 @@ constexpr DimensionRow kModels10To11Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModels10To11Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {238,  80,     32, -42,    5,   "Air Drive \rInlet"},
-    {113, 154,    -35,  45,    7,   "Fixings  4 slots\r11 mm (7/16\")"},
-    {435,  89,    -37,  84,    7,   "1/4\" NPT\rInlet Ports\rEach end"},
-    {500,  89,     37,  84,    7,   "1/4\" NPT\rOutlet Ports\rEach end"},
+    {238,  80,     32, -42,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {113, 154,    -35,  45,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings  4 slots\r11 mm (7/16\")")},
+    {435,  89,    -37,  84,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT\rInlet Ports\rEach end")},
+    {500,  89,     37,  84,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT\rOutlet Ports\rEach end")},
 };
 // clang-format on
 
@@ -184,11 +185,11 @@ constexpr DimensionRow kModels12To14Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModels12To14Notes[] = {
     // Arrow at    Text end    Pos  Note                                        Models
-    {238,  80,     32, -42,    5,   "Air Drive \rInlet"},
-    {113, 154,    -25,  60,    7,   "Fixings  4 slots\r11 mm (7/16\")"},
-    {328,  91,      0,  74,    7,   "3/8\" NPT\rInlet Port",                    {12, 12}},
-    {328,  91,      0,  74,    7,   "1/4\" NPT\rInlet Port",                    {13, 14}},
-    {17,   91,     16,  74,    7,   "1/4\" NPT\rOutlet Port"},
+    {238,  80,     32, -42,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Drive \rInlet")},
+    {113, 154,    -25,  60,    7,   QT_TRANSLATE_NOOP("Drawings", "Fixings  4 slots\r11 mm (7/16\")")},
+    {328,  91,      0,  74,    7,   QT_TRANSLATE_NOOP("Drawings", "3/8\" NPT\rInlet Port"),                    {12, 12}},
+    {328,  91,      0,  74,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT\rInlet Port"),                    {13, 14}},
+    {17,   91,     16,  74,    7,   QT_TRANSLATE_NOOP("Drawings", "1/4\" NPT\rOutlet Port")},
 };
 // clang-format on
 
@@ -218,9 +219,9 @@ constexpr DimensionRow kModel15Dimensions[] = {
 // clang-format off
 constexpr NoteRow kModel15Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {64,   64,    134,-124,    2,   "Air Drive Inlet\r3/4\" NPT"},
-    {421, 129,     30,-190,    1,   "1\" NPT Outlet Port (this side)\r1\" NPT Inlet Port (rear side)"},
-    {289, 197,    -26, 114,    4,   "Fixings 8 holes\r13.5 mm dia (17/32\" dia)"},
+    {64,   64,    134,-124,    2,   QT_TRANSLATE_NOOP("Drawings", "Air Drive Inlet\r3/4\" NPT")},
+    {421, 129,     30,-190,    1,   QT_TRANSLATE_NOOP("Drawings", "1\" NPT Outlet Port (this side)\r1\" NPT Inlet Port (rear side)")},
+    {289, 197,    -26, 114,    4,   QT_TRANSLATE_NOOP("Drawings", "Fixings 8 holes\r13.5 mm dia (17/32\" dia)")},
 };
 // clang-format on
 
@@ -251,7 +252,7 @@ void DrawModels1To3(Canvas& canvas, bool metric) {
     DrawDimensionRows(canvas, o, kModels1To3Dimensions, metric);
     DrawNoteRows(canvas, o, kModels1To3Notes);
     // After the notes, so the word stands on their yellow ground.
-    canvas.TextOut(o.x() + 280, o.y() + 100, QStringLiteral("PLAN"));
+    canvas.TextOut(o.x() + 280, o.y() + 100, QCoreApplication::translate("Drawings", "PLAN"));
 }
 
 void DrawModel4(Canvas& canvas, bool metric) {

@@ -2,6 +2,7 @@
 // packages of options 6 and 14), the booster package of option 30 with its
 // description, and pages that show an outline picture only.
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <algorithm>
 #include <array>
@@ -47,10 +48,10 @@ constexpr DimensionRow kOption6Dimensions[] = {
 // clang-format off
 constexpr NoteRow kOption6Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {154, 196,    104, -47,    1,   "Air Inlet port \r1/4\" NPT"},
-    {194, 284,     40,  50,    5,   "Air Outlet port \r1/4\" NPT"},
-    {67,  240,    -64, -74,    0,   "Wall Mounting\r4 holes\r10 mm dia\r(3/8\" dia)"},
-    {72,  308,     50,  60,    1,   "Base Mounting 4 holes\r10 mm dia (3/8\" dia)"},
+    {154, 196,    104, -47,    1,   QT_TRANSLATE_NOOP("Drawings", "Air Inlet port \r1/4\" NPT")},
+    {194, 284,     40,  50,    5,   QT_TRANSLATE_NOOP("Drawings", "Air Outlet port \r1/4\" NPT")},
+    {67,  240,    -64, -74,    0,   QT_TRANSLATE_NOOP("Drawings", "Wall Mounting\r4 holes\r10 mm dia\r(3/8\" dia)")},
+    {72,  308,     50,  60,    1,   QT_TRANSLATE_NOOP("Drawings", "Base Mounting 4 holes\r10 mm dia (3/8\" dia)")},
 };
 // clang-format on
 
@@ -75,21 +76,29 @@ constexpr DimensionRow kOption14Dimensions[] = {
 // clang-format off
 constexpr NoteRow kOption14Notes[] = {
     // Arrow at    Text end    Pos  Note
-    {93,   25,    104, -47,    2,   "Air Drive Inlet\r1/2\" NPT  8.6 bar (125 psi) max"},
-    {130, 203,     15,  25,    2,   "Mounting holes\r4 x 10mm (0.39\") dia"},
+    {93,   25,    104, -47,    2,   QT_TRANSLATE_NOOP("Drawings", "Air Drive Inlet\r1/2\" NPT  8.6 bar (125 psi) max")},
+    {130, 203,     15,  25,    2,   QT_TRANSLATE_NOOP("Drawings", "Mounting holes\r4 x 10mm (0.39\") dia")},
 };
 // clang-format on
 
 // Option 30: the booster package and what it does.
 constexpr QPoint kPackageTextAt[] = {{230, 40}, {230, 115}, {230, 225}, {230, 290}};
 constexpr const char* kPackageText[] = {
-    "Model 61306 is a complete pneumatic\rsystem designed to provide amplified\rpressure and momentary high flow.",
-    "It utilizes available plant air (up to 6.5 bar\r95 psi) to both the supply and drive inlets\rof the model "
-    "RBW-2 which automatically\rstalls once the storage tank has been\rfilled to about double the supply pressure.",
-    "The amplifier will sense any use of air from\rthe tank, and resume operation again to stall\rat about 2 times "
-    "supply pressure.",
-    "The regulator on the tank output is provided\rto control output pressure and flow, up to\rabout (momentarily) "
-    "4.2 Nm3/min 150 scfm.\rAlso included is an ASME coded safety relief\rvalve on the tank set at 13.8 bar (200 psi).",
+    QT_TRANSLATE_NOOP(
+        "Drawings",
+        "Model 61306 is a complete pneumatic\rsystem designed to provide amplified\rpressure and momentary "
+        "high flow."),
+    QT_TRANSLATE_NOOP("Drawings",
+                      "It utilizes available plant air (up to 6.5 bar\r95 psi) to both the supply and drive inlets\rof "
+                      "the model RBW-2 which automatically\rstalls once the storage tank has been\rfilled to about "
+                      "double the supply pressure."),
+    QT_TRANSLATE_NOOP("Drawings",
+                      "The amplifier will sense any use of air from\rthe tank, and resume operation again to stall\rat "
+                      "about 2 times supply pressure."),
+    QT_TRANSLATE_NOOP("Drawings",
+                      "The regulator on the tank output is provided\rto control output pressure and flow, up to\rabout "
+                      "(momentarily) 4.2 Nm3/min 150 scfm.\rAlso included is an ASME coded safety relief\rvalve on the "
+                      "tank set at 13.8 bar (200 psi)."),
 };
 constexpr int kPackageFontPoints = 12;
 
@@ -145,7 +154,7 @@ void DrawOption30(Canvas& canvas) {
     canvas.SetFontSize(kPackageFontPoints);
     for (int i = 0; i < 4; ++i) {
         const QPoint at = o + kPackageTextAt[i];
-        DrawTextLines(canvas, at.x(), at.y(), QString::fromLatin1(kPackageText[i]));
+        DrawTextLines(canvas, at.x(), at.y(), QCoreApplication::translate("Drawings", kPackageText[i]));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "performance_chart.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace zorvik {
 namespace {
 
 const QString kFont = QStringLiteral("arial");
+
+// The chart's words are translated as they are drawn, so a chart drawn again
+// after the language changes speaks the new one.
+QString Words(const char* text) { return QCoreApplication::translate("PerformanceChart", text); }
 
 void ClearPicture(Canvas& c) {
     c.SetBrushColor(colors::White);
@@ -28,8 +33,10 @@ void DrawTitles(Canvas& c, const ChartView& v, const ChartAxes& a) {
     c.SetFontColor(colors::Blue);
     c.SetPenStyle(PenStyle::Solid);
     c.SetPenWidth(1);
-    c.TextOut(a.x0 + 10, a.y0 + 22, QStringLiteral("Outlet pressure   ") + (a.barMode ? "bar" : "psi"));
-    c.TextOut(a.x0 - 40, a.y0 - 362, QStringLiteral("Outlet Flow"));
+    c.TextOut(a.x0 + 10, a.y0 + 22,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Outlet pressure   %1"))
+                  .arg(a.barMode ? QStringLiteral("bar") : QStringLiteral("psi")));
+    c.TextOut(a.x0 - 40, a.y0 - 362, Words(QT_TRANSLATE_NOOP("PerformanceChart", "Outlet Flow")));
     c.TextOut(a.x0 - 40, a.y0 - 342, a.barMode ? QStringLiteral("nl / min") : QStringLiteral("scfm"));
     c.TextOut(450, 430, QString::fromStdString(v.Pump().DisplayName()));
 }
@@ -39,22 +46,30 @@ void DrawNotes(Canvas& c, const ChartAxes& a) {
     c.SetFontColor(colors::Blue);
     c.SetBrushColor(colors::White);
     c.SetBrushStyle(BrushStyle::Clear);
-    c.TextOut(a.x0 + 10, a.y0 + 43, QStringLiteral("Performance prediction and curves are for guidance only."));
-    c.TextOut(a.x0 + 10, a.y0 + 58, QStringLiteral("Should certified performance be required please contact factory."));
+    c.TextOut(a.x0 + 10, a.y0 + 43,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Performance prediction and curves are for guidance only.")));
+    c.TextOut(a.x0 + 10, a.y0 + 58,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart",
+                                      "Should certified performance be required please contact factory.")));
     c.SetBrushStyle(BrushStyle::Solid);
 }
 
 void DrawLegends(Canvas& c, const ChartAxes& a) {
     c.SetPenColor(colors::Red);
     DrawBalloon(c, 150, 44, QStringLiteral(" Ps"));
-    c.TextOut(175, 26, QStringLiteral("= Inlet gas supply  ") + (a.barMode ? "Barg" : "Psig"));
+    c.TextOut(175, 26,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart", "= Inlet gas supply  %1"))
+                  .arg(a.barMode ? QStringLiteral("Barg") : QStringLiteral("Psig")));
 
     c.SetPenColor(colors::Magenta);
-    c.TextOut(300, 4, QStringLiteral("Total input air volume required = outlet flow + QA"));
+    c.TextOut(300, 4,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Total input air volume required = outlet flow + QA")));
     c.Rectangle(360, 24, 389, 45);
     c.SetPenColor(colors::Black);
     c.TextOut(364, 26, QStringLiteral("QA"));
-    c.TextOut(392, 26, QStringLiteral("= Air consumption  ") + (a.barMode ? "Nm3 / min" : "Scfm"));
+    c.TextOut(392, 26,
+              Words(QT_TRANSLATE_NOOP("PerformanceChart", "= Air consumption  %1"))
+                  .arg(a.barMode ? QStringLiteral("Nm3 / min") : QStringLiteral("Scfm")));
 }
 
 void DrawDrivePressureBox(Canvas& c, const ChartView& v, const ChartAxes& a) {
@@ -92,8 +107,8 @@ void DrawShadedNote(Canvas& c, const ChartAxes& a, const std::vector<QRect>& lab
         if (note.intersects(label) && label.left() - kGap - kWidth > a.x0) left = label.left() - kGap - kWidth;
     }
     c.FillRect(left, a.y0 - 307, left + kWidth, a.y0 - 267);
-    c.TextOut(left + 5, a.y0 - 304, QStringLiteral("Do not use in"));
-    c.TextOut(left + 5, a.y0 - 287, QStringLiteral("shaded area."));
+    c.TextOut(left + 5, a.y0 - 304, Words(QT_TRANSLATE_NOOP("PerformanceChart", "Do not use in")));
+    c.TextOut(left + 5, a.y0 - 287, Words(QT_TRANSLATE_NOOP("PerformanceChart", "shaded area.")));
 }
 
 void DrawPressureTicks(Canvas& c, const ChartAxes& a) {

@@ -1,5 +1,6 @@
 #include "text_fit.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <vector>
 
@@ -30,6 +31,26 @@ void TextOutFitted(Canvas& canvas, int x, int y, int width, const QString& befor
                    const QString& after) {
     const int room = width - canvas.TextWidth(before) - canvas.TextWidth(after);
     canvas.TextOut(x, y, before + FitText(canvas, name, room) + after);
+}
+
+namespace {
+
+QString ContactTemplate() {
+    return QCoreApplication::translate("Pages", "Please contact %1 if you require assistance.");
+}
+
+}  // namespace
+
+QString ContactText(const QString& company) { return ContactTemplate().arg(company); }
+
+void TextOutContact(Canvas& canvas, int x, int y, int width, const QString& company) {
+    const QString line = ContactTemplate();
+    const qsizetype at = line.indexOf(QLatin1String("%1"));
+    if (at < 0) {
+        TextOutFitted(canvas, x, y, width, line, {});
+        return;
+    }
+    TextOutFitted(canvas, x, y, width, line.left(at), company, line.mid(at + 2));
 }
 
 }  // namespace zorvik

@@ -20,4 +20,11 @@ QString FitText(const Canvas& canvas, const QString& text, int width);
 void TextOutFitted(Canvas& canvas, int x, int y, int width, const QString& before, const QString& name,
                    const QString& after = {});
 
+// "Please contact <company> if you require assistance." in the language in
+// use, the line every printout closes with.
+QString ContactText(const QString& company);
+
+// The same line drawn by TextOutFitted, shortening only the company's name.
+void TextOutContact(Canvas& canvas, int x, int y, int width, const QString& company);
+
 }  // namespace zorvik

@@ -4,13 +4,16 @@
 
 #include "entry_units.h"
 #include "number_text.h"
+#include "text_catalog.h"
 #include "units.h"
 
 namespace zorvik {
 namespace {
 
-const char kNullMessage[] = "Null is not valid value";
-const char kNotValidSuffix[] = " is not valid value";
+std::string NullMessage() { return Tr("Entry", "Null is not valid value"); }
+std::string NotValidMessage(const std::string& text) {
+    return Substitute(Tr("Entry", "%1 is not valid value"), {text});
+}
 
 // The text must be a number and must not start with "-" ("-0" is refused
 // too; "+5" is fine).
@@ -23,7 +26,7 @@ std::optional<double> NonNegative(const std::string& text) {
 // "<text> is not valid value", and how to write it when a thousands
 // separator is the fault.
 std::string NotValid(const std::string& text, const NumberStyle& style) {
-    return text + kNotValidSuffix + ThousandsHint(text, style);
+    return NotValidMessage(text) + ThousandsHint(text, style);
 }
 
 }  // namespace
@@ -37,7 +40,7 @@ std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntry
         ++empties.count;
         // Typing runs this on every keystroke: stay quiet while the user
         // clears a field, speak up if it stays empty.
-        if (empties.count > 3 && showMessages) notices.Warning(text + kNullMessage);
+        if (empties.count > 3 && showMessages) notices.Warning(text + NullMessage());
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
@@ -56,7 +59,7 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     TrimLeadingBlanks(text);
     if (text.empty()) {
         notices.Beep();
-        notices.Warning(kNullMessage);
+        notices.Warning(NullMessage());
         field.SetFocus();
         return std::nullopt;
     }
@@ -87,7 +90,7 @@ TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool opt
     if (text.empty() && optional) return {true, std::nullopt};
     if (text.empty()) {
         notices.Beep();
-        notices.Warning(kNullMessage);
+        notices.Warning(NullMessage());
         field.SetFocus();
         return {};
     }

@@ -2,10 +2,13 @@
 // The texts and field sets of the selection window's two layouts and two
 // unit systems: which entry fields each application shows, their captions,
 // the column headings over the result list and the schematic's caption.
+// The texts are English; the window translates them in the context
+// "SelectionLayouts" where it shows them.
 
 #include <array>
 
 #include "numeric_entry.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 
@@ -32,15 +35,15 @@ struct SelectionEntryInfo {
 
 // clang-format off
 inline constexpr std::array<SelectionEntryInfo, SelectionEntryCount> SelectionEntries = {{
-    //  kind           flow   fill   imperial caption        metric caption
-    {PressureEntry,  true,  true,  "Air Drive psig",       "Air Drive barg"},
-    {FlowEntry,      true,  true,  "Air Drive Flow scfm",  "Air Drive Flow nl/min"},
-    {PressureEntry,  true,  true,  "Air / Gas Inlet psig", "Air / Gas Inlet barg"},
-    {FlowEntry,      true,  false, "Flow rate scfm",       "Flow rate nl/min"},
-    {PressureEntry,  true,  false, "Outlet psig",          "Outlet barg"},
-    {PressureEntry,  false, true,  "Initial psig",         "Initial barg"},
-    {PressureEntry,  false, true,  "Final psig",           "Final barg"},
-    {FlowEntry,      false, true,  "Capacity ft.3",        "Capacity litres"},
+    //  kind        flow   fill   imperial caption                                            metric caption
+    {PressureEntry, true,  true,  ZORVIK_TR_NOOP("SelectionLayouts", "Air Drive psig"),       ZORVIK_TR_NOOP("SelectionLayouts", "Air Drive barg")},
+    {FlowEntry,     true,  true,  ZORVIK_TR_NOOP("SelectionLayouts", "Air Drive Flow scfm"),  ZORVIK_TR_NOOP("SelectionLayouts", "Air Drive Flow nl/min")},
+    {PressureEntry, true,  true,  ZORVIK_TR_NOOP("SelectionLayouts", "Air / Gas Inlet psig"), ZORVIK_TR_NOOP("SelectionLayouts", "Air / Gas Inlet barg")},
+    {FlowEntry,     true,  false, ZORVIK_TR_NOOP("SelectionLayouts", "Flow rate scfm"),       ZORVIK_TR_NOOP("SelectionLayouts", "Flow rate nl/min")},
+    {PressureEntry, true,  false, ZORVIK_TR_NOOP("SelectionLayouts", "Outlet psig"),          ZORVIK_TR_NOOP("SelectionLayouts", "Outlet barg")},
+    {PressureEntry, false, true,  ZORVIK_TR_NOOP("SelectionLayouts", "Initial psig"),         ZORVIK_TR_NOOP("SelectionLayouts", "Initial barg")},
+    {PressureEntry, false, true,  ZORVIK_TR_NOOP("SelectionLayouts", "Final psig"),           ZORVIK_TR_NOOP("SelectionLayouts", "Final barg")},
+    {FlowEntry,     false, true,  ZORVIK_TR_NOOP("SelectionLayouts", "Capacity ft.3"),        ZORVIK_TR_NOOP("SelectionLayouts", "Capacity litres")},
 }};
 // clang-format on
 
@@ -70,9 +73,9 @@ inline constexpr std::array<const char*, 6> InstructionRows = {
     " ",
     " ",
     " ",
-    "\t\tEnter data for this type of application",
-    "\t\tand click list selections to",
-    "\t\tdisplay possible options.",
+    ZORVIK_TR_NOOP("SelectionLayouts", "\t\tEnter data for this type of application"),
+    ZORVIK_TR_NOOP("SelectionLayouts", "\t\tand click list selections to"),
+    ZORVIK_TR_NOOP("SelectionLayouts", "\t\tdisplay possible options."),
 };
 
 }  // namespace zorvik

@@ -3,12 +3,10 @@
 #include "catalogue.h"
 #include "numeric_entry.h"
 #include "selection_run.h"
+#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
-
-const char kEqualiseQuestion[] =
-    "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.";
 
 // The vessel cannot start below the supply: the gas would flow straight
 // through the amplifier until the pressures are equal. False when the user
@@ -17,7 +15,10 @@ bool EqualiseStartPressure(SelectionRun& run) {
     Session& s = run.session;
     if (!(s.OutStartPsi < s.InletPsi)) return true;
     run.notices().Beep();
-    if (!run.notices().Question(kEqualiseQuestion)) return false;
+    const std::string question =
+        Tr("Entry",
+           "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.");
+    if (!run.notices().Question(question)) return false;
     const SelectionFields& f = run.controls.fields;
     f.OutStartPsiEdit->SetText(f.pSupplyPsiEdit->Text());
     s.OutStartPsi = s.InletPsi;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "program_language.h"
 #include "system_message.h"
 #include "saver_message.h"
 #include "product_show.h"
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
     // One show at a time: a second start while one is running ends at once.
     const zorvik::NamedSystemMessage running(QStringLiteral("ZorvikScreen03_running"));
     if (!running.IsListening()) return 0;
+    // In the language the program shows, which the user may have chosen in it.
+    zorvik::ProgramLanguage language;
+    language.Use(zorvik::StartLanguage());
     zorvik::ProductShow show(QString::fromLatin1(zorvik::SaverClosedMessageName));
     QObject::connect(&show, &zorvik::ProductShow::finished, &app, &QApplication::quit);
     // Without a window manager a full-screen request alone leaves the window

@@ -1,5 +1,6 @@
 #include "product_show.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QFontMetrics>
@@ -33,14 +34,21 @@ struct Family {
 };
 
 constexpr Family kFamilies[] = {
-    {"CRB19", "crb_single_stage", 140, 189, "CRB19 Air Pressure Amplifiers", "Single acting, single stage, compact"},
-    {"RB", "rb_single_acting", 227, 228, "RB Air Pressure Amplifiers", "Single acting, single stage"},
-    {"RBW", "rbw_double_acting", 227, 228, "RBW Air Pressure Amplifiers", "Double acting, single stage"},
-    {"4RBW", "rbw_double_acting", 227, 228, "4RBW Air Pressure Amplifier", "Double acting, single stage, high flow"},
-    {"RBZ", "rbz_two_stage", 284, 231, "RBZ Two-Stage Air Pressure Amplifiers", "Two stages for the highest pressures"},
-    {"8RBW", "eight_rbw_double_acting", 274, 160, "8RBW Air Pressure Amplifier",
-     "Double acting, 203 mm (8\") air drive"},
+    {"CRB19", "crb_single_stage", 140, 189, QT_TRANSLATE_NOOP("ProductShow", "CRB19 Air Pressure Amplifiers"),
+     QT_TRANSLATE_NOOP("ProductShow", "Single acting, single stage, compact")},
+    {"RB", "rb_single_acting", 227, 228, QT_TRANSLATE_NOOP("ProductShow", "RB Air Pressure Amplifiers"),
+     QT_TRANSLATE_NOOP("ProductShow", "Single acting, single stage")},
+    {"RBW", "rbw_double_acting", 227, 228, QT_TRANSLATE_NOOP("ProductShow", "RBW Air Pressure Amplifiers"),
+     QT_TRANSLATE_NOOP("ProductShow", "Double acting, single stage")},
+    {"4RBW", "rbw_double_acting", 227, 228, QT_TRANSLATE_NOOP("ProductShow", "4RBW Air Pressure Amplifier"),
+     QT_TRANSLATE_NOOP("ProductShow", "Double acting, single stage, high flow")},
+    {"RBZ", "rbz_two_stage", 284, 231, QT_TRANSLATE_NOOP("ProductShow", "RBZ Two-Stage Air Pressure Amplifiers"),
+     QT_TRANSLATE_NOOP("ProductShow", "Two stages for the highest pressures")},
+    {"8RBW", "eight_rbw_double_acting", 274, 160, QT_TRANSLATE_NOOP("ProductShow", "8RBW Air Pressure Amplifier"),
+     QT_TRANSLATE_NOOP("ProductShow", "Double acting, 203 mm (8\") air drive")},
 };
+
+QString ShowText(const char* text) { return QCoreApplication::translate("ProductShow", text); }
 
 int Margin(const QSize& screen) { return screen.height() / 24; }
 
@@ -79,19 +87,19 @@ std::vector<ShowSlide> ProductShowSlides() {
         const QString models = ModelsOf(family.series, maxOutletPsi);
         slides.push_back({QString::fromLatin1(family.picture),
                           QSize(family.pictureWidth, family.pictureHeight),
-                          QString::fromLatin1(family.title),
-                          {QString::fromUtf8(family.action),
-                           QStringLiteral("Outlet pressure up to %1 psi (%2 bar)")
+                          ShowText(family.title),
+                          {ShowText(family.action),
+                           QCoreApplication::translate("ProductShow", "Outlet pressure up to %1 psi (%2 bar)")
                                .arg(maxOutletPsi, 0, 'f', 0)
                                .arg(std::round(maxOutletPsi / kPsiPerBar), 0, 'f', 0),
                            models}});
     }
-    slides.push_back(
-        {QStringLiteral("high_pressure_gauges"),
-         QSize(285, 271),
-         QStringLiteral("High Pressure Gauges"),
-         {QStringLiteral("Matched to every amplifier in the range"),
-          QStringLiteral("Glycerine-filled, stainless steel cases"), QStringLiteral("Dual scales in psi and bar")}});
+    slides.push_back({QStringLiteral("high_pressure_gauges"),
+                      QSize(285, 271),
+                      QCoreApplication::translate("ProductShow", "High Pressure Gauges"),
+                      {QCoreApplication::translate("ProductShow", "Matched to every amplifier in the range"),
+                       QCoreApplication::translate("ProductShow", "Glycerine-filled, stainless steel cases"),
+                       QCoreApplication::translate("ProductShow", "Dual scales in psi and bar")}});
     return slides;
 }
 
@@ -156,7 +164,8 @@ void ProductShow::PaintFrame(QPainter& painter) {
     painter.setFont(NoteFont(size()));
     painter.setPen(QColor(150, 170, 200));
     painter.drawText(inside, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Air Pressure Amplifiers   -   move the mouse or press a key to return"));
+                     QCoreApplication::translate(
+                         "ProductShow", "Air Pressure Amplifiers   -   move the mouse or press a key to return"));
 }
 
 QRect SlideLayout::Bounds() const {

@@ -187,7 +187,7 @@ def main_road(app):
     print("chart %r: %r" % (chart.name, chart.description), flush=True)
     check_tree(viewer)
 
-    keys("alt+t")
+    keys("ctrl+t")
     figures = wait_for("the chart's table", lambda: window(app, "chart of"))
     give_keyboard("chart of")
     cells = wait_for("the chart's figures", lambda: [c.name for c in walk(figures)

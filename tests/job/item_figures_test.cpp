@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "item_figures.h"
+#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -165,6 +166,26 @@ TEST(ItemFiguresTest, ChangesAreNamedWithBothValues) {
         for (const FigureChange& f : ChangedFigures(saved, c.now)) changes.push_back({f.name, f.saved, f.now});
         EXPECT_EQ(changes, c.changes) << c.what;
     }
+}
+
+// The figures kept in a job file are compared when it is opened again,
+// perhaps in another language: a problem saved in German would read as a
+// change when the job is checked in English.
+TEST(ItemFiguresTest, KeptFiguresAreTheSameInEveryLanguage) {
+    JobItem item;
+    item.model = 6;
+    item.duty.drive = "30";
+    item.duty.outlet = "50";
+    const ItemFigures english = ComputeFigures(item, {});
+    const TextTranslator before =
+        SetTextTranslator([](const char*, const char* source) { return "[" + std::string(source) + "]"; });
+    const ItemFigures translated = ComputeFigures(item, {});
+    const std::string shown = ComputeItem(item, {}).reading.problem;
+    SetTextTranslator(before);
+    EXPECT_FALSE(english.problem.empty());
+    EXPECT_EQ(translated.problem, english.problem);
+    EXPECT_TRUE(ChangedFigures(english, translated).empty());
+    EXPECT_EQ(shown, "[" + english.problem + "]");
 }
 
 }  // namespace

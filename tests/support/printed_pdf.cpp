@@ -39,12 +39,12 @@ QString PdfText(const QString& pdf) {
 std::vector<PdfWord> PdfWords(const QString& pdf) {
     const QString html =
         QString::fromUtf8(RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     std::vector<PdfWord> words;
     for (const QRegularExpressionMatch& m : word.globalMatch(html))
-        words.push_back(
-            {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), Unescaped(m.captured(4))});
+        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble(), Unescaped(m.captured(5))});
     return words;
 }
 

@@ -18,9 +18,10 @@ QString PdfText(const QString& pdf);
 
 // One word of a printout; positions in points from the page's top-left.
 struct PdfWord {
-    double x;      // left edge
-    double y;      // top
-    double right;  // right edge
+    double x;       // left edge
+    double y;       // top
+    double right;   // right edge
+    double bottom;  // bottom edge
     QString text;
 };
 std::vector<PdfWord> PdfWords(const QString& pdf);

@@ -55,6 +55,12 @@ void TimageDisplayForm::ShowChartTable() {
 
 TimageDisplayForm::~TimageDisplayForm() = default;
 
+// The picture's words are drawn again with it, once there is one.
+void TimageDisplayForm::Retranslate() {
+    ui->retranslateUi(this);
+    if (drawing_) Redraw();
+}
+
 void TimageDisplayForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
@@ -94,7 +100,8 @@ void TimageDisplayForm::printBitBtnClick() {
 }
 
 bool TimageDisplayForm::PrintDataSheetOn(QPrinter& printer) {
-    return TellPrintResult(PrintDataSheet(printer, drawing_, session_.Office()), "The data sheet", notices_);
+    return TellPrintResult(PrintDataSheet(printer, drawing_, session_.Office()), tr("The data sheet").toStdString(),
+                           notices_);
 }
 
 void TimageDisplayForm::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(shownPicture_, drawing_); }

@@ -55,6 +55,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormShow();
     void flipUnitsBitBtnClick();
     void printBitBtnClick();

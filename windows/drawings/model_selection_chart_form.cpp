@@ -37,6 +37,9 @@ void TZampModelSelectionChartForm::Build() {
 
 TZampModelSelectionChartForm::~TZampModelSelectionChartForm() = default;
 
+// The rows and the unit captions are figures and units.
+void TZampModelSelectionChartForm::Retranslate() { ui->retranslateUi(this); }
+
 void TZampModelSelectionChartForm::FormCreate() {
     ChartInMetric = true;
     FillChart();
@@ -103,7 +106,7 @@ QString TZampModelSelectionChartForm::PadToWidth(QString text, int width) const 
 bool TZampModelSelectionChartForm::PrintChart(QPrinter& printer) {
     const PrintResult printed =
         PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric, session_.Office());
-    return TellPrintResult(printed, "The chart", notices_);
+    return TellPrintResult(printed, tr("The chart").toStdString(), notices_);
 }
 
 }  // namespace zorvik

@@ -40,6 +40,7 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormCreate();
     void flipUnitBitBtnClick();
     void PrintBitBtnClick();

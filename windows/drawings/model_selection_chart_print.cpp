@@ -1,5 +1,6 @@
 #include "model_selection_chart_print.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "model_chart_rows.h"
@@ -16,14 +17,24 @@ constexpr int StartFontPoints = 10;
 // b = W/40, W being the page width.
 constexpr std::array<int, ChartFieldCount> ColumnStartUnits = {0, 5, 9, 13, 17, 23, 27, 31};
 
-// The heading lines over the eight columns; nullptr leaves the place empty.
-// clang-format off
-constexpr const char* HeadingLines[4][ChartFieldCount] = {
-    {"Model",  nullptr, "Max.",   "Max.",   "Static Outlet", "Piston", "Max.",  "Drive"},
-    {"Number", "Ratio", "Rated",  "Rated",  "Pressure",      "Displ.", "Air",   "Size"},
-    {nullptr,  nullptr, "Gas",    "Gas",    "Formula",       "Per",    "Drive", nullptr},
-    {nullptr,  nullptr, "Supply", "Outlet", nullptr,         "Cycle",  nullptr, nullptr},
+class ModelSelectionChartPage {
+    Q_DECLARE_TR_FUNCTIONS(ModelSelectionChartPrint)
 };
+
+// The heading over each of the eight columns, its lines parted by "\n"; the
+// lines of all headings start together, four at most.
+// clang-format off
+constexpr const char* Headings[ChartFieldCount] = {
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Model\nNumber"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "\nRatio"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nSupply"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nOutlet"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Static Outlet\nPressure\nFormula"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Piston\nDispl.\nPer\nCycle"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nAir\nDrive"),
+    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Drive\nSize"),
+};
+constexpr int HeadingLineCount = 4;
 // clang-format on
 
 // Page geometry, in printer pixels.
@@ -62,7 +73,7 @@ void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
 
 PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric,
                                      const TAddressData& office) {
-    PrinterPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    PrinterPage page(printer, ModelSelectionChartPage::tr("Zorvik air amplifiers"));
     if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int width = page.Width();
@@ -79,17 +90,18 @@ PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows,
 
     c.SetFontUnderline(false);
     int y = 2 * p.g + e;
-    c.TextOut(p.a, y, QStringLiteral("Air Amplifier  Model Selection Chart"));
+    c.TextOut(p.a, y, ModelSelectionChartPage::tr("Air Amplifier  Model Selection Chart"));
     c.SetFontBold(false);
     c.TextOut(width / 8 * 7, y, ShortDate());
 
     c.SetFontBold(true);
     y += 2 * e;
-    for (const auto& line : HeadingLines) {
-        for (int i = 0; i < ChartFieldCount; ++i)
-            if (line[i] != nullptr) c.TextOut(p.column[i], y, QString::fromLatin1(line[i]));
-        y += e;
+    for (int i = 0; i < ChartFieldCount; ++i) {
+        const QStringList lines = ModelSelectionChartPage::tr(Headings[i]).split(QLatin1Char('\n'));
+        for (int line = 0; line < lines.size() && line < HeadingLineCount; ++line)
+            c.TextOut(p.column[i], y + line * e, lines[line]);
     }
+    y += HeadingLineCount * e;
     c.SetFontBold(false);
     PrintUnitLine(c, p, y, metric);
 
@@ -102,12 +114,11 @@ PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows,
     }
 
     y += e;
-    c.TextOut(p.a, y, QStringLiteral("Pa = Air Drive Pressure       Ps = Supply Inlet Gas Pressure"));
+    c.TextOut(p.a, y, ModelSelectionChartPage::tr("Pa = Air Drive Pressure       Ps = Supply Inlet Gas Pressure"));
 
     c.SetFont(QStringLiteral("arial"), StartFontPoints, true);
     y += 5 * p.g + e;
-    TextOutFitted(c, p.a, y, lineWidth, QStringLiteral("Please contact "), company,
-                  QStringLiteral(" if you require assistance."));
+    TextOutContact(c, p.a, y, lineWidth, company);
     y += e;
     TextOutFitted(c, p.a, y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
     return page.End();

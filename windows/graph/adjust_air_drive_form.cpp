@@ -52,6 +52,9 @@ void TAdjustAirDriveForm::Build() {
 
 TAdjustAirDriveForm::~TAdjustAirDriveForm() = default;
 
+// Every other text of the dialog is a figure or a unit.
+void TAdjustAirDriveForm::Retranslate() { ui->retranslateUi(this); }
+
 void TAdjustAirDriveForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
@@ -129,9 +132,9 @@ void TAdjustAirDriveForm::AdjustAirDrivePsiEditExit() {
     QLineEdit* edit = ui->AdjustAirDrivePsiEdit;
     ReadLeftField(edit, NewAirDrivePsi);
     if (NewAirDrivePsi < MinAirDrivePsi) {
-        RefuseOutOfRange(edit, NewAirDrivePsi, MinAirDrivePsi, "Air drive pressure is too low!");
+        RefuseOutOfRange(edit, NewAirDrivePsi, MinAirDrivePsi, tr("Air drive pressure is too low!"));
     } else if (NewAirDrivePsi > Pump().MaxAirDrivePsi) {
-        RefuseOutOfRange(edit, NewAirDrivePsi, Pump().MaxAirDrivePsi, "Air drive pressure is too high!");
+        RefuseOutOfRange(edit, NewAirDrivePsi, Pump().MaxAirDrivePsi, tr("Air drive pressure is too high!"));
     }
     ShowMaxInletLimits();
 }
@@ -141,9 +144,9 @@ void TAdjustAirDriveForm::AdjustInletPsiEditExit() {
     const double limit = GraphMaxInletFor(Pump(), ChartShown.drivePsi);
     ReadLeftField(edit, NewInletPsi);
     if (NewInletPsi < Pump().MinInletPsi) {
-        RefuseOutOfRange(edit, NewInletPsi, Pump().MinInletPsi, "Gas inlet pressure is too low!");
+        RefuseOutOfRange(edit, NewInletPsi, Pump().MinInletPsi, tr("Gas inlet pressure is too low!"));
     } else if (NewInletPsi > limit) {
-        RefuseOutOfRange(edit, NewInletPsi, limit, "Gas inlet pressure is too high!");
+        RefuseOutOfRange(edit, NewInletPsi, limit, tr("Gas inlet pressure is too high!"));
     }
 }
 
@@ -202,16 +205,17 @@ void TAdjustAirDriveForm::ReadLeftField(QLineEdit* edit, double& pressurePsi) {
     const std::optional<double> value = ParseNumber(EntryNumberText(number, style.decimal));
     if (!value) {
         notices_.Beep();
-        notices_.Warning("'" + text.toStdString() + "' is not a valid floating point value" +
+        notices_.Warning(tr("'%1' is not a valid floating point value").arg(text).toStdString() +
                          ThousandsHint(number, style));
         return;
     }
     pressurePsi = AdjustShowsBar ? *value * units::PsiPerBar : *value;
 }
 
-void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const char* message) {
+void TAdjustAirDriveForm::RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi,
+                                           const QString& message) {
     notices_.Beep();
-    notices_.Warning(message);
+    notices_.Warning(message.toStdString());
     pressurePsi = limitPsi;
     ShowPressureInEdit(edit, limitPsi);
     edit->setFocus();

@@ -48,6 +48,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormShow();
     void airDrivePsiSpinButtonUpClick();
     void airDrivePsiSpinButtonDownClick();
@@ -64,7 +65,7 @@ private:
     void ShowMaxInletLimits();
     double TypedPressure(const QString& text);
     void ReadLeftField(QLineEdit* edit, double& pressurePsi);
-    void RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const char* message);
+    void RefuseOutOfRange(QLineEdit* edit, double& pressurePsi, double limitPsi, const QString& message);
 
     void QueueFieldExit(QLineEdit* edit);
     bool RunFieldExit(bool evenWhileButtonDown);

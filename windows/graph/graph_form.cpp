@@ -43,17 +43,24 @@ struct ModelTypeLines {
     const char* secondLine;
 };
 
+// clang-format off
 constexpr ModelTypeLines kModelTypes[] = {
-    {"SA", "  Single acting", "  Single stage"},
-    {"DA", "  Double acting", "  Single stage"},
-    {"TS", "  Double acting", "  Two stage"},
+    {"SA", QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Single acting"), QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Single stage")},
+    {"DA", QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Double acting"), QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Single stage")},
+    {"TS", QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Double acting"), QT_TRANSLATE_NOOP("zorvik::TzampGraph1Form", "  Two stage")},
 };
+// clang-format on
 
 bool ShowsChart(const Session& s) { return s.DisplayMode == DisplayChartPsi || s.DisplayMode == DisplayChartBar; }
 
 bool ShowsDrawing(const Session& s) { return s.DisplayMode <= DisplayDrawingMm; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// An option row in the language in use; its part number and index stay.
+QString OptionRowText(std::string_view row) {
+    return QCoreApplication::translate("OptionRows", std::string(row).c_str());
+}
 
 }  // namespace
 
@@ -93,6 +100,17 @@ TzampGraph1Form::~TzampGraph1Form() = default;
 // A drawing has no figures to give beyond what its description says.
 void TzampGraph1Form::ShowChartTable() {
     if (ShowsChart(session_)) ShowDataTable(chartTable_, this, PerformanceChartTable(chart_));
+}
+
+// The chosen option row stays chosen; the picture draws itself again.
+void TzampGraph1Form::Retranslate() {
+    ui->retranslateUi(this);
+    const std::vector<std::string_view> rows = OptionRows(optionPumpNo_);
+    for (int i = 0; i < ui->TabListBox2->count() && i < static_cast<int>(rows.size()); ++i)
+        ui->TabListBox2->item(i)->setText(OptionRowText(rows[static_cast<std::size_t>(i)]));
+    ShowModelType();
+    ShowModeControls();
+    if (ShowsChart(session_)) SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar));
 }
 
 void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData) {
@@ -232,8 +250,8 @@ void TzampGraph1Form::PrintBitBtnClick() {
 }
 
 bool TzampGraph1Form::PrintDataSheetOn(QPrinter& printer) {
-    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown(), session_.Office()), "The data sheet",
-                           notices_);
+    return TellPrintResult(PrintDataSheet(printer, PictureDrawingShown(), session_.Office()),
+                           tr("The data sheet").toStdString(), notices_);
 }
 
 // The memo only describes the model; the focus moves on past it, backwards
@@ -256,8 +274,8 @@ void TzampGraph1Form::CloseBitBtnClick() { close(); }
 void TzampGraph1Form::FillOptionList(int pumpNo) {
     const QSignalBlocker quiet(ui->TabListBox2);
     ui->TabListBox2->clear();
-    for (std::string_view row : OptionRows(pumpNo))
-        ui->TabListBox2->AddRow(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
+    optionPumpNo_ = pumpNo;
+    for (std::string_view row : OptionRows(pumpNo)) ui->TabListBox2->AddRow(OptionRowText(row));
     ui->TabListBox2->setCurrentIndex(QModelIndex());
     ui->TabListBox2->scrollToTop();
 }
@@ -266,8 +284,7 @@ void TzampGraph1Form::ShowModelType() {
     ui->ModelDetailsMemo->clear();
     for (const ModelTypeLines& type : kModelTypes) {
         if (session_.CurrentPump.ActionCode != type.actionCode) continue;
-        ui->ModelDetailsMemo->setPlainText(QString::fromLatin1(type.firstLine) + QLatin1Char('\n') +
-                                           QString::fromLatin1(type.secondLine));
+        ui->ModelDetailsMemo->setPlainText(tr(type.firstLine) + QLatin1Char('\n') + tr(type.secondLine));
     }
 }
 
@@ -278,16 +295,16 @@ void TzampGraph1Form::ShowModeControls() {
     const bool chart = ShowsChart(session_);
     ui->AdjustAirDriveBitBtn->setEnabled(chart);
     ui->DrivePressurePanel->setVisible(chart);
-    if (session_.DisplayMode == DisplayChartPsi) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Bar && l/min"));
-    if (session_.DisplayMode == DisplayChartBar) ui->DrawGraphBitBtn->setText(QStringLiteral("Sho&w Psi && Scfm"));
-    if (!chart) ui->DrawGraphBitBtn->setText(QStringLiteral("Show &Graph"));
-    if (chart) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &Drawing"));
+    if (session_.DisplayMode == DisplayChartPsi) ui->DrawGraphBitBtn->setText(tr("Show &Bar && l/min"));
+    if (session_.DisplayMode == DisplayChartBar) ui->DrawGraphBitBtn->setText(tr("Sho&w Psi && Scfm"));
+    if (!chart) ui->DrawGraphBitBtn->setText(tr("Show &Graph"));
+    if (chart) ui->ShowDrawingBitBtn->setText(tr("Show &Drawing"));
     ShowDrawingCaption();
 }
 
 void TzampGraph1Form::ShowDrawingCaption() {
-    if (session_.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(QStringLiteral("S&how mm"));
-    if (session_.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(QStringLiteral("Show &inches"));
+    if (session_.DisplayMode == DisplayDrawingInches) ui->ShowDrawingBitBtn->setText(tr("S&how mm"));
+    if (session_.DisplayMode == DisplayDrawingMm) ui->ShowDrawingBitBtn->setText(tr("Show &inches"));
 }
 
 // The model's drawing or chart, by the mode in force; false, with nothing

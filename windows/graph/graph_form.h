@@ -67,6 +67,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormCreate();
     void FormShow();
     void TabListBox1Click();
@@ -100,6 +101,9 @@ private:
     QFont captionFont_;
     TAdjustAirDriveForm* AdjustAirDriveForm = nullptr;
     TmodelDataForm* modelDataForm = nullptr;
+    // The model whose option rows the list shows, so a change of language
+    // writes the same rows again whatever model was chosen elsewhere since.
+    int optionPumpNo_ = -1;
     // Made at the first print and kept, so the print dialog offers the
     // printer and settings chosen last time.
     std::unique_ptr<QPrinter> PrintDialog1Printer;

@@ -34,8 +34,17 @@ void TmodelDataForm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
+void TmodelDataForm::Retranslate() {
+    ui->retranslateUi(this);
+    ShowModel();
+}
+
 void TmodelDataForm::FormShow() {
     CentreOnScreen(*this);
+    ShowModel();
+}
+
+void TmodelDataForm::ShowModel() {
     const TPumpRecord& pump = session_.CurrentPump;
     ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
     ui->minAirbarLabel->setText(BarLimitText(kMinAirDrivePsi));
@@ -46,10 +55,9 @@ void TmodelDataForm::FormShow() {
     ui->maxOutletBarLabel->setText(BarLimitText(pump.MaxOutletPsi));
     ui->maxOutletPsiLabel->setText(PsiLimitText(pump.MaxOutletPsi));
     ui->MaxCompressionRatioLabel->setText(SheetNumber(pump.MaxCompressionRatio, 1) + QStringLiteral(" : 1"));
-    ui->pistonDisplacementLitreLabel->setText(SheetNumber(pump.DisplacementIn3 / units::CubicInchesPerLitre, 3) +
-                                              QStringLiteral(" litre"));
-    ui->pistonDisplacementIn3Label->setText(QStringLiteral("( ") + SheetNumber(pump.DisplacementIn3, 2) +
-                                            QStringLiteral(" cu. inch )"));
+    ui->pistonDisplacementLitreLabel->setText(
+        tr("%1 litre").arg(SheetNumber(pump.DisplacementIn3 / units::CubicInchesPerLitre, 3)));
+    ui->pistonDisplacementIn3Label->setText(tr("( %1 cu. inch )").arg(SheetNumber(pump.DisplacementIn3, 2)));
     ShowStallFormula();
 }
 
@@ -67,8 +75,7 @@ void TmodelDataForm::ShowInletRows() {
         ui->maxInletBarLabel->setText(BarLimitText(pump.MaxInletPsi));
         ui->maxInletPsiLabel->setText(PsiLimitText(pump.MaxInletPsi));
     } else {
-        ui->interstageStallFormulaLabel->setText(QStringLiteral("less than ") + SheetNumber(pump.InterstageFactor, 1) +
-                                                 QStringLiteral(" x pAir"));
+        ui->interstageStallFormulaLabel->setText(tr("less than %1 x pAir").arg(SheetNumber(pump.InterstageFactor, 1)));
     }
     ui->maxInletBarLabel->setVisible(fixedMaximum);
     ui->maxInletPsiLabel->setVisible(fixedMaximum);

@@ -23,7 +23,9 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormShow();
+    void ShowModel();
     void BitBtn1Click();
 
     void ShowInletRows();

@@ -1,5 +1,7 @@
 #include "lazy_dialog.h"
 
+#include <QEvent>
+
 namespace zorvik {
 
 LazyDialog::LazyDialog(QWidget* parent) : QDialog(parent) {}
@@ -10,6 +12,11 @@ void LazyDialog::EnsureBuilt() {
     if (built_) return;
     built_ = true;
     Build();
+}
+
+void LazyDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && built_) Retranslate();
 }
 
 void LazyDialog::setVisible(bool visible) {

@@ -11,6 +11,8 @@
 //     window does when it borrows this one's picture or print;
 //   - when EnsureBuilt() is called: tests that read a window's controls
 //     right after making it call it first.
+// A window not built yet has no texts to translate: a language change
+// reaches only the built ones (Retranslate()).
 // Build() does what the window's creation would have done, so everything the
 // window shows or hands out afterwards is the same as if it had been built at
 // start.
@@ -32,6 +34,13 @@ protected:
     explicit LazyDialog(QWidget* parent = nullptr);
     // Makes the controls and does the window's creation work.
     virtual void Build() = 0;
+    // Writes the window's texts again in the language now in use: those of
+    // its form (retranslateUi) and those it sets itself. Called on a built
+    // window when the language changes; one built later is made in the new
+    // language from the start.
+    virtual void Retranslate() = 0;
+
+    void changeEvent(QEvent* event) override;
 
 private:
     bool built_ = false;

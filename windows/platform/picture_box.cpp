@@ -68,6 +68,11 @@ const QImage& PictureBox::Sharp() {
     return sharp_;
 }
 
+void PictureBox::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && drawing_) Show(drawing_, picture_.size());
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (drawing_ && devicePixelRatioF() != 1.0)

@@ -2,10 +2,12 @@
 // A picture on a window: a fixed-size image that the program draws on with
 // a Canvas and that repaints itself from it. A picture given as a drawing is
 // drawn again at the screen's device pixel ratio, so it stays sharp on a
-// scaled screen. Clicks are reported. To assistive technology it is an image
-// with the name and description its window gives it; a window that lets the
-// keyboard reach it (a focus policy) gets Enter and Space reported as
-// activated(), and the box frames itself while it has the focus.
+// scaled screen, and again in the new language when the language changes
+// (a drawing translates its words as it draws them). Clicks are reported. To
+// assistive technology it is an image with the name and description its
+// window gives it; a window that lets the keyboard reach it (a focus policy)
+// gets Enter and Space reported as activated(), and the box frames itself
+// while it has the focus.
 
 #include <QImage>
 #include <QWidget>
@@ -39,6 +41,7 @@ signals:
     void activated();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

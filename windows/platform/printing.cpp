@@ -1,5 +1,6 @@
 #include "printing.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -31,9 +32,12 @@ std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName) {
 bool TellPrintResult(PrintResult result, const std::string& document, Notices& notices) {
     if (result == PrintResult::Printed) return true;
     notices.Beep();
-    notices.Error(document + " could not be printed: " +
-                  (result == PrintResult::NotStarted ? "the printer could not be started."
-                                                     : "the job could not be handed to the printer."));
+    const QString message =
+        result == PrintResult::NotStarted
+            ? QCoreApplication::translate("Printing", "%1 could not be printed: the printer could not be started.")
+            : QCoreApplication::translate("Printing",
+                                          "%1 could not be printed: the job could not be handed to the printer.");
+    notices.Error(message.arg(QString::fromStdString(document)).toStdString());
     return false;
 }
 

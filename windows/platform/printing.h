@@ -23,7 +23,7 @@ bool AskPrintDialog(QPrinter& printer, QWidget* parent);
 std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName);
 
 // True when printed; else beeps and tells the user through `notices` why
-// `document` ("The data sheet") could not be printed.
+// `document` ("The data sheet", in the language in use) could not be printed.
 bool TellPrintResult(PrintResult result, const std::string& document, Notices& notices);
 
 // A page of a printer, with the document's title; Printed only when the

@@ -1,6 +1,7 @@
 #include "qt_notices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace zorvik {
@@ -17,6 +18,8 @@ QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, c
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QString WarningTitle() { return QCoreApplication::translate("QtNotices", "Warning"); }
+
 }  // namespace
 
 QString MessageBoxText(const std::string& text) {
@@ -28,21 +31,18 @@ QString MessageBoxText(const std::string& text) {
 
 void QtNotices::Beep() { QApplication::beep(); }
 
-void QtNotices::Warning(const std::string& text) {
-    Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
-}
+void QtNotices::Warning(const std::string& text) { Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Ok); }
 
 void QtNotices::Error(const std::string& text) {
-    Show(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    Show(QMessageBox::Critical, QCoreApplication::translate("QtNotices", "Error"), text, QMessageBox::Ok);
 }
 
 bool QtNotices::Question(const std::string& text) {
-    return Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+    return Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void QtNotices::CancelWarning(const std::string& text) {
-    Show(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Cancel);
+    Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Cancel);
 }
 
 }  // namespace zorvik

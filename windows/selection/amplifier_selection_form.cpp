@@ -1,5 +1,6 @@
 #include "amplifier_selection_form.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QAction>
@@ -42,10 +43,8 @@ constexpr int kTemperatureLimitField = SelectionEntryCount + 1;
 const QSize GlyphSize(16, 16);
 const QSize SystemPictureSize(104, 54);
 
-const char kNoSelections[] = "No selections";
-const char kNotAValidValue[] = " is not a valid value!";
-const char kNoAmplifierToPrint[] = "No air pressure amplifier selected";
-const char kNoAmplifierToShow[] = "No air amplifier selected...";
+// The texts of the window's layouts (selection_layouts.h), in the language in use.
+QString LayoutText(const char* text) { return QCoreApplication::translate("SelectionLayouts", text); }
 
 // What one unit of the row's model takes to deliver the flow asked for;
 // nothing when no flow is asked for or no unit could be sized.
@@ -254,24 +253,63 @@ void TAmplifierSelectionForm::ShowLayout(int applicationType, bool focusDrive) {
     }
     ui->disableFlowrateLimitCheckBox->setVisible(!fill);
     ui->RealGasCheckBox->setVisible(fill);
-    const SelectionHeadings headings = HeadingsOf(session_.ApplicationType, session_.MetricUnits);
-    ui->FlowrateHdLabel->setText(QString::fromLatin1(headings.flowOrTime));
-    ui->AirConsumpHdLabel->setText(QString::fromLatin1(headings.air));
-    ui->TotalAirConsumpHdLabel->setText(QString::fromLatin1(headings.totalAir));
-    ui->cyclesMinHdLabel->setText(QString::fromLatin1(headings.cycles));
+    ShowHeadings();
     if (focusDrive) ui->pAirDrivePsiEdit->setFocus();
-    const QString caption = QString::fromLatin1(SchematicCaption(session_.ApplicationType));
-    ui->SelectionLayoutImage->Show([fill, caption](Canvas& canvas) { DrawSelectionSchematic(canvas, fill, caption); });
+    ShowSchematic();
+    ShowInstructions();
+}
+
+void TAmplifierSelectionForm::ShowHeadings() {
+    const SelectionHeadings headings = HeadingsOf(session_.ApplicationType, session_.MetricUnits);
+    ui->FlowrateHdLabel->setText(LayoutText(headings.flowOrTime));
+    ui->AirConsumpHdLabel->setText(LayoutText(headings.air));
+    ui->TotalAirConsumpHdLabel->setText(LayoutText(headings.totalAir));
+    ui->cyclesMinHdLabel->setText(LayoutText(headings.cycles));
+}
+
+// The caption is translated as the schematic is drawn, so it follows a
+// change of language with the picture.
+void TAmplifierSelectionForm::ShowSchematic() {
+    const int type = session_.ApplicationType;
+    const bool fill = type == ApplicationFillCylinder;
+    ui->SelectionLayoutImage->Show(
+        [type, fill](Canvas& canvas) { DrawSelectionSchematic(canvas, fill, LayoutText(SchematicCaption(type))); });
+    const QString caption = LayoutText(SchematicCaption(type));
     ui->SelectionLayoutImage->setAccessibleName(tr("Schematic"));
     ui->SelectionLayoutImage->setAccessibleDescription(
         fill ? tr("%1: the drive air and the gas inlet on the left, the vessel on the right").arg(caption)
              : tr("%1: the drive air and the gas inlet on the left, the outlet on the right").arg(caption));
-    ShowInstructions();
+}
+
+// Everything the window writes itself, once its form has its texts again.
+// The list keeps its rows (figures and model names) and writes again what
+// it says in words.
+void TAmplifierSelectionForm::Retranslate() {
+    ui->retranslateUi(this);
+    compareAction_->setText(tr("C&ompare..."));
+    // The form's own caption is the one for imperial units.
+    if (session_.MetricUnits) ui->metricImperialUnitsBitBtn->setText(LayoutText(UnitSwitchCaption(true)));
+    ShowEntryCaptions();
+    ShowHeadings();
+    for (int i = 0; i < GasCount; ++i)
+        ui->GasComboBox->setItemText(i, QString::fromStdString(GasDisplayName(AllGases[i])));
+    ShowListTexts();
+}
+
+void TAmplifierSelectionForm::ShowListTexts() {
+    TTabListBox* list = ui->SelectionTabListBox;
+    if (runShown_) {
+        SetFittedText(*ui->DutyNoteLabel, DutyNoteText(lastRun_));
+        if (lastRun_.rows.empty() && list->count() == 1) list->item(0)->setText(tr("No selections"));
+        return;
+    }
+    for (int i = 0; i < list->count() && i < static_cast<int>(InstructionRows.size()); ++i)
+        list->item(i)->setText(LayoutText(InstructionRows[static_cast<std::size_t>(i)]));
 }
 
 void TAmplifierSelectionForm::ShowInstructions() {
     ClearSelections();
-    for (const char* row : InstructionRows) ui->SelectionTabListBox->AddRow(QString::fromLatin1(row));
+    for (const char* row : InstructionRows) ui->SelectionTabListBox->AddRow(LayoutText(row));
 }
 
 void TAmplifierSelectionForm::ClearSelections() {
@@ -298,7 +336,7 @@ void TAmplifierSelectionForm::ListSelectionsBitBtnClick() {
     SetFittedText(*ui->DutyNoteLabel, DutyNoteText(lastRun_));
     for (const SelectionRow& row : lastRun_.rows) list->AddRow(QString::fromStdString(row.text));
     if (lastRun_.rows.empty()) {
-        list->AddRow(QString::fromLatin1(kNoSelections));
+        list->AddRow(tr("No selections"));
         return;
     }
     list->SelectRow(0);
@@ -353,7 +391,7 @@ void TAmplifierSelectionForm::Timer1Timer() { ui->searchingMemo->hide(); }
 void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
     const bool hadSelection = ui->SelectionTabListBox->SelectedRow() >= 0;
     session_.MetricUnits = !session_.MetricUnits;
-    ui->metricImperialUnitsBitBtn->setText(QString::fromLatin1(UnitSwitchCaption(session_.MetricUnits)));
+    ui->metricImperialUnitsBitBtn->setText(LayoutText(UnitSwitchCaption(session_.MetricUnits)));
     ShowEntryCaptions();
     for (int e = 0; e < SelectionEntryCount; ++e) {
         if (e == InletEntry && ui->PsEqualToPaCheckBox->isChecked()) {
@@ -370,9 +408,9 @@ void TAmplifierSelectionForm::metricImperialUnitsBitBtnClick() {
 
 void TAmplifierSelectionForm::ShowEntryCaptions() {
     for (int e = 0; e < SelectionEntryCount; ++e)
-        entryLabels[e]->setText(QString::fromLatin1(EntryCaption(SelectionEntry(e), session_.MetricUnits)));
-    ui->GasTempLabel->setText(QString::fromUtf8(GasTemperatureCaption(session_.MetricUnits)));
-    ui->TempLimitLabel->setText(QString::fromUtf8(TemperatureLimitCaption(session_.MetricUnits)));
+        entryLabels[e]->setText(LayoutText(EntryCaption(SelectionEntry(e), session_.MetricUnits)));
+    ui->GasTempLabel->setText(LayoutText(GasTemperatureCaption(session_.MetricUnits)));
+    ui->TempLimitLabel->setText(LayoutText(TemperatureLimitCaption(session_.MetricUnits)));
 }
 
 // A field left as the last switch wrote it goes back to exactly what was
@@ -399,7 +437,7 @@ void TAmplifierSelectionForm::ConvertEntryUnits(SelectionEntry entry) {
 void TAmplifierSelectionForm::RefuseToConvert(const QLineEdit* edit) {
     const std::string typed = edit->text().toStdString();
     notices_.Beep();
-    notices_.Error(typed + kNotAValidValue + ThousandsHint(typed, numberStyle));
+    notices_.Error(tr("%1 is not a valid value!").arg(edit->text()).toStdString() + ThousandsHint(typed, numberStyle));
 }
 
 // As ConvertEntryUnits, for degF and degC; an empty field (no limit) stays
@@ -429,7 +467,8 @@ QString TAmplifierSelectionForm::ReportGasText() const {
     const std::optional<double> value = ParseNumber(EntryNumberText(typed, numberStyle.decimal));
     const double standard = session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius);
     if (ui->GasComboBox->currentIndex() == 0 && value == standard) return name;
-    return tr("%1 at %2 %3").arg(name, typed, ui->GasTempLabel->text().section(QLatin1Char(' '), 1));
+    const QString unit = session_.MetricUnits ? QStringLiteral("\u00B0C") : QStringLiteral("\u00B0F");
+    return tr("%1 at %2 %3").arg(name, typed, unit);
 }
 
 Gas TAmplifierSelectionForm::ChosenGas() const {
@@ -437,9 +476,7 @@ Gas TAmplifierSelectionForm::ChosenGas() const {
 }
 
 void TAmplifierSelectionForm::FillGasList() {
-    for (const Gas gas : AllGases)
-        ui->GasComboBox->addItem(
-            QString::fromUtf8(Properties(gas).displayName.data(), Properties(gas).displayName.size()));
+    for (const Gas gas : AllGases) ui->GasComboBox->addItem(QString::fromStdString(GasDisplayName(gas)));
     ui->GasComboBox->setCurrentIndex(0);
 }
 
@@ -466,7 +503,7 @@ void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
     const SelectionRow* row = ChosenRow();
     if (row == nullptr) {
         notices_.Beep();
-        notices_.Warning(kNoAmplifierToShow);
+        notices_.Warning(tr("No air amplifier selected...").toStdString());
         return;
     }
     PrepareModelView(session_, row->pumpNo, view);
@@ -478,7 +515,7 @@ void TAmplifierSelectionForm::ShowDrawingBitBtnClick() {
 void TAmplifierSelectionForm::PrintBitBtnClick() {
     if (ui->SelectionTabListBox->SelectedRow() < 0) {
         notices_.Beep();
-        notices_.Warning(kNoAmplifierToPrint);
+        notices_.Warning(tr("No air pressure amplifier selected").toStdString());
         return;
     }
     if (!PrintDialog1Printer) PrintDialog1Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -503,9 +540,10 @@ bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     report.rows = ui->SelectionTabListBox->Rows();
     report.office = session_.Office();
     report.gas = ReportGasText();
+    // The notes are literals, so each view ends in a NUL.
     const std::string_view note = SafetyNote(ChosenGas());
-    report.safetyNote = QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size()));
-    return TellPrintResult(PrintSelectionReport(printer, report), "The list", notices_);
+    if (!note.empty()) report.safetyNote = QCoreApplication::translate("Gases", note.data());
+    return TellPrintResult(PrintSelectionReport(printer, report), tr("The list").toStdString(), notices_);
 }
 
 // The memos only inform; the caret moves on past them, backwards when the

@@ -83,6 +83,7 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void FormCreate();
     void FormShow();
     void MainMenuBitBtnClick();
@@ -104,6 +105,9 @@ private:
     void RefuseToConvert(const QLineEdit* edit);
     void ShowLayout(int applicationType, bool focusDrive);
     void ShowEntryCaptions();
+    void ShowHeadings();
+    void ShowSchematic();
+    void ShowListTexts();
     void ClearSelections();
     SelectionResult RunSelection();
     std::vector<SelectionEntryField> EntryFields() const;

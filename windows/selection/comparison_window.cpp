@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -42,8 +43,6 @@ const char kSettingsGroup[] = "Comparison";
 const char kPowerKey[] = "KwPer100Scfm";
 const char kHoursKey[] = "HoursPerYear";
 const char kPriceKey[] = "PricePerKwh";
-const char kSaveFailed[] = "The table could not be saved.";
-const char kPrintFailed[] = "The comparison could not be printed: the printer could not be started.";
 // It opens beside the selection window (792 wide) on a 1,600 px screen.
 const QSize kStartSize(790, 900);
 constexpr int kMinChartHeight = 280;
@@ -72,9 +71,9 @@ QIcon Swatch(int model) {
 
 ComparisonWindow::ComparisonWindow(const Session& session, Notices& notices, QWidget* parent)
     : QDialog(parent), session_(session), notices_(notices) {
-    setWindowTitle(QStringLiteral("Compare Amplifiers"));
     setSizeGripEnabled(true);
     BuildControls();
+    ShowTexts();
     table_->setMinimumHeight(kMinTableHeight);
     chart_->setMinimumHeight(kMinChartHeight);
     NameControls();
@@ -97,6 +96,32 @@ void ComparisonWindow::NameControls() {
 void ComparisonWindow::ShowChartTable() { ShowDataTable(chartTable_, this, ComparisonChartTable(chart_->Chart())); }
 
 ComparisonWindow::~ComparisonWindow() = default;
+
+void ComparisonWindow::ShowTexts() {
+    setWindowTitle(tr("Compare Amplifiers"));
+    hoursLabel_->setText(tr("&Hours a year:"));
+    priceLabel_->setText(tr("Electricity price per k&Wh:"));
+    plantAir_->setText(tr("&Inlet gas from the drive air supply"));
+    modelLabel_->setText(tr("&Model to add:"));
+    add_->setText(tr("&Add"));
+    remove_->setText(tr("&Remove Selected Column"));
+    copy_->setText(tr("&Copy Table"));
+    save_->setText(tr("&Save CSV..."));
+    print_->setText(tr("&Print..."));
+    chartTableButton_->setText(tr("Chart Table"));
+    chartTableButton_->setToolTip(tr("The chart's figures as a table (Ctrl+T)"));
+    close_->setText(tr("C&lose"));
+    ShowCostUnits();
+}
+
+// The reasons, labels and conditions are the engine's texts: the
+// comparison is made again in the new language.
+void ComparisonWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ShowTexts();
+    if (!models_.empty()) Refresh();
+}
 
 void ComparisonWindow::BuildControls() {
     conditions_ = new QLabel;
@@ -136,17 +161,17 @@ QWidget* ComparisonWindow::BuildCostRow() {
     hours_ = NumberBox(8784, 0);
     price_ = NumberBox(1000, 3);
     powerLabel_ = new QLabel;
-    hoursLabel_ = new QLabel(QStringLiteral("&Hours a year:"));
-    auto* priceLabel = new QLabel(QStringLiteral("Electricity price per k&Wh:"));
-    plantAir_ = new QCheckBox(QStringLiteral("&Inlet gas from the drive air supply"));
+    hoursLabel_ = new QLabel;
+    priceLabel_ = new QLabel;
+    plantAir_ = new QCheckBox;
     powerLabel_->setBuddy(power_);
     hoursLabel_->setBuddy(hours_);
-    priceLabel->setBuddy(price_);
+    priceLabel_->setBuddy(price_);
     layout->addWidget(powerLabel_, 0, 0);
     layout->addWidget(power_, 0, 1);
     layout->addWidget(hoursLabel_, 0, 2);
     layout->addWidget(hours_, 0, 3);
-    layout->addWidget(priceLabel, 1, 0);
+    layout->addWidget(priceLabel_, 1, 0);
     layout->addWidget(price_, 1, 1);
     layout->addWidget(plantAir_, 1, 2, 1, 2);
     layout->setColumnStretch(4, 1);
@@ -175,16 +200,16 @@ QWidget* ComparisonWindow::BuildModelRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     modelChoice_ = new QComboBox;
     modelChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* label = new QLabel(QStringLiteral("&Model to add:"));
-    label->setBuddy(modelChoice_);
-    auto* add = new QPushButton(QStringLiteral("&Add"));
-    auto* remove = new QPushButton(QStringLiteral("&Remove Selected Column"));
-    connect(add, &QPushButton::clicked, this, &ComparisonWindow::AddClick);
-    connect(remove, &QPushButton::clicked, this, &ComparisonWindow::RemoveClick);
-    layout->addWidget(label);
+    modelLabel_ = new QLabel;
+    modelLabel_->setBuddy(modelChoice_);
+    add_ = new QPushButton;
+    remove_ = new QPushButton;
+    connect(add_, &QPushButton::clicked, this, &ComparisonWindow::AddClick);
+    connect(remove_, &QPushButton::clicked, this, &ComparisonWindow::RemoveClick);
+    layout->addWidget(modelLabel_);
     layout->addWidget(modelChoice_);
-    layout->addWidget(add);
-    layout->addWidget(remove);
+    layout->addWidget(add_);
+    layout->addWidget(remove_);
     layout->addStretch(1);
     return row;
 }
@@ -193,20 +218,19 @@ QWidget* ComparisonWindow::BuildButtonRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* copy = new QPushButton(QStringLiteral("&Copy Table"));
-    auto* save = new QPushButton(QStringLiteral("&Save CSV..."));
-    auto* print = new QPushButton(QStringLiteral("&Print..."));
-    auto* chartTable = new QPushButton(tr("Chart &Table"));
-    chartTable->setToolTip(tr("The chart's figures as a table (Ctrl+T)"));
-    auto* close = new QPushButton(QStringLiteral("C&lose"));
-    connect(copy, &QPushButton::clicked, this, &ComparisonWindow::CopyClick);
-    connect(save, &QPushButton::clicked, this, &ComparisonWindow::SaveClick);
-    connect(print, &QPushButton::clicked, this, &ComparisonWindow::PrintClick);
-    connect(chartTable, &QPushButton::clicked, this, &ComparisonWindow::ShowChartTable);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    for (QPushButton* b : {copy, save, print, chartTable}) layout->addWidget(b);
+    copy_ = new QPushButton;
+    save_ = new QPushButton;
+    print_ = new QPushButton;
+    chartTableButton_ = new QPushButton;
+    close_ = new QPushButton;
+    connect(copy_, &QPushButton::clicked, this, &ComparisonWindow::CopyClick);
+    connect(save_, &QPushButton::clicked, this, &ComparisonWindow::SaveClick);
+    connect(print_, &QPushButton::clicked, this, &ComparisonWindow::PrintClick);
+    connect(chartTableButton_, &QPushButton::clicked, this, &ComparisonWindow::ShowChartTable);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    for (QPushButton* b : {copy_, save_, print_, chartTableButton_}) layout->addWidget(b);
     layout->addStretch(1);
-    layout->addWidget(close);
+    layout->addWidget(close_);
     return row;
 }
 
@@ -268,8 +292,8 @@ void ComparisonWindow::SaveCostSettings() const {
 }
 
 void ComparisonWindow::ShowCostUnits() {
-    powerLabel_->setText(metric_ ? QStringLiteral("Compr&essor power, kW per n.m3/min:")
-                                 : QStringLiteral("Compr&essor power, kW per 100 scfm:"));
+    powerLabel_->setText(metric_ ? tr("Compr&essor power, kW per n.m3/min:")
+                                 : tr("Compr&essor power, kW per 100 scfm:"));
     hoursLabel_->setVisible(!fill_);
     hours_->setVisible(!fill_);
     plantAir_->setVisible(!fill_);
@@ -318,7 +342,7 @@ void ComparisonWindow::FillTable() {
     }
     for (int r = 0; r < table_->rowCount(); ++r) {
         table_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromStdString(t.rows[r].label)));
-        const bool reason = t.rows[r].label == ReasonRowLabel;
+        const bool reason = t.rows[r].reasons;
         for (int c = 0; c < table_->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(SystemNumberText(t.rows[r].cells[c]));
             item->setTextAlignment(reason ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
@@ -337,7 +361,7 @@ void ComparisonWindow::FillTable() {
         const ComparisonTable::Row& row = t.rows[static_cast<std::size_t>(r)];
         const bool nothing =
             std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); });
-        table_->setRowHidden(r, row.label == ReasonRowLabel && nothing);
+        table_->setRowHidden(r, row.reasons && nothing);
     }
 }
 
@@ -383,7 +407,7 @@ bool ComparisonWindow::SaveCsv(const QString& fileName) {
         file.commit())
         return true;
     notices_.Beep();
-    notices_.Error(kSaveFailed);
+    notices_.Error(tr("The table could not be saved.").toStdString());
     return false;
 }
 
@@ -394,15 +418,15 @@ bool ComparisonWindow::PrintPage(QPrinter& printer) {
     const QPrinter::PrinterState state = printer.printerState();
     if (printed && state != QPrinter::Error && state != QPrinter::Aborted) return true;
     notices_.Beep();
-    notices_.Error(kPrintFailed);
+    notices_.Error(tr("The comparison could not be printed: the printer could not be started.").toStdString());
     return false;
 }
 
 void ComparisonWindow::CopyClick() { QApplication::clipboard()->setText(TableText()); }
 
 void ComparisonWindow::SaveClick() {
-    const QString name = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Comparison"), QStringLiteral("comparison.csv"), QStringLiteral("CSV files (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Comparison"), QStringLiteral("comparison.csv"),
+                                                      tr("CSV files (*.csv)"));
     if (!name.isEmpty()) SaveCsv(name);
 }
 

@@ -23,6 +23,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPrinter;
+class QPushButton;
 class QSplitter;
 class QTableWidget;
 
@@ -58,8 +59,12 @@ public:
 
     CostSettings Cost() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void BuildControls();
+    void ShowTexts();
     QWidget* BuildCostRow();
     QWidget* BuildModelRow();
     QWidget* BuildButtonRow();
@@ -98,8 +103,17 @@ private:
     QDoubleSpinBox* hours_ = nullptr;
     QLabel* hoursLabel_ = nullptr;
     QDoubleSpinBox* price_ = nullptr;
+    QLabel* priceLabel_ = nullptr;
     QCheckBox* plantAir_ = nullptr;
     QComboBox* modelChoice_ = nullptr;
+    QLabel* modelLabel_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* chartTableButton_ = nullptr;
+    QPushButton* close_ = nullptr;
     QTableWidget* table_ = nullptr;
     ComparisonChartView* chart_ = nullptr;
     QSplitter* split_ = nullptr;

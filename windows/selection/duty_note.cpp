@@ -15,7 +15,9 @@ namespace {
 // More names than this would not fit the line; the rest are counted.
 constexpr qsizetype kNamesShown = 4;
 
-QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("DutyNote", text, nullptr, n); }
+class DutyNote {
+    Q_DECLARE_TR_FUNCTIONS(DutyNote)
+};
 
 QString NameOf(int model) { return QString::fromStdString(CatalogueRow(model).DisplayName()).simplified(); }
 
@@ -31,8 +33,8 @@ QString Throttled(const DutyMatch& m, const FlowDuty& duty, bool metric) {
     const QString unit = metric ? QStringLiteral("n.m3/min") : QStringLiteral("scfm");
     const QString speed = QStringLiteral("%L1").arg(m.point.dutySpeedPercent, 0, 'f', 0);
     const QString air = AirText(m.point.unitsDriveAirScfm, metric);
-    if (duty.ignoreAirAvailable) return Tr("%1 (%2 % speed, %3 %4)").arg(NameOf(m.Model()), speed, air, unit);
-    return Tr("%1 (%2 % speed, %3 of %4 %5)")
+    if (duty.ignoreAirAvailable) return DutyNote::tr("%1 (%2 % speed, %3 %4)").arg(NameOf(m.Model()), speed, air, unit);
+    return DutyNote::tr("%1 (%2 % speed, %3 of %4 %5)")
         .arg(NameOf(m.Model()), speed, air, AirText(duty.airAvailableScfm, metric), unit);
 }
 
@@ -43,12 +45,12 @@ QString ThrottledList(const std::vector<DutyMatch>& throttled, const FlowDuty& d
         names << Throttled(m, duty, metric);
     }
     const qsizetype rest = static_cast<qsizetype>(throttled.size()) - names.size();
-    if (rest > 0) names << Tr("%n more", static_cast<int>(rest));
+    if (rest > 0) names << DutyNote::tr("%n more", nullptr, static_cast<int>(rest));
     return names.join(QStringLiteral(", "));
 }
 
 QString Nearest(int model, const std::string& reason) {
-    return Tr("No selections. Nearest model, %1: %2.").arg(NameOf(model), QString::fromStdString(reason));
+    return DutyNote::tr("No selections. Nearest model, %1: %2.").arg(NameOf(model), QString::fromStdString(reason));
 }
 
 QString FlowNote(const SelectionResult& run) {
@@ -59,10 +61,12 @@ QString FlowNote(const SelectionResult& run) {
     if (!throttled.empty()) {
         const QString list = ThrottledList(throttled, duty, run.metric);
         if (run.rows.empty())
-            return Tr("No selections at full output on the air available; throttled to the flow asked for, "
-                      "these meet the duty: %1.")
+            return DutyNote::tr(
+                       "No selections at full output on the air available; throttled to the flow asked "
+                       "for, these meet the duty: %1.")
                 .arg(list);
-        return Tr("Also meet the duty throttled (the list runs each model flat out on the air available): %1.")
+        return DutyNote::tr(
+                   "Also meet the duty throttled (the list runs each model flat out on the air available): %1.")
             .arg(list);
     }
     if (!run.rows.empty()) return {};
@@ -86,8 +90,8 @@ QString OverLimitNote(const SelectionResult& run) {
                                                TemperatureText(row.discharge->Highest(), run.metric));
     }
     if (over == 0) return {};
-    if (over > kNamesShown) names << Tr("%n more", over - static_cast<int>(kNamesShown));
-    return Tr("* Discharge can pass the %1 limit: %2.")
+    if (over > kNamesShown) names << DutyNote::tr("%n more", nullptr, over - static_cast<int>(kNamesShown));
+    return DutyNote::tr("* Discharge can pass the %1 limit: %2.")
         .arg(TemperatureText(*run.temperatureLimitCelsius, run.metric), names.join(QStringLiteral(", ")));
 }
 
@@ -95,7 +99,7 @@ Gas GasOf(const SelectionResult& run) { return run.IsFill() ? run.chargeDuty.gas
 
 QString SafetyNoteOf(Gas gas) {
     const std::string_view note = SafetyNote(gas);
-    return QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size()));
+    return note.empty() ? QString() : QCoreApplication::translate("Gases", note.data());
 }
 
 QString FillNote(const SelectionResult& run) {

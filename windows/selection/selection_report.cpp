@@ -18,18 +18,23 @@ constexpr int ReportFontPoints = 12;  // Arial 16 pixels on the screen
 // page width.
 constexpr std::array<int, ResultColumns> ColumnTwentieths = {0, 4, 7, 10, 13};
 
-// clang-format off
+class SelectionReportPage {
+    Q_DECLARE_TR_FUNCTIONS(SelectionReport)
+};
+
 // The heading over each result column, by application type.
 // clang-format off
 constexpr const char* ColumnHeadings[2][ResultColumns] = {
-    {"Model No.", "Flow rate ", "Air Used ", "Cycles / min", ""},
-    {"Model No.", "Fill time",  "Air Used ", "Cycles / min", "Total Air Used"},
+    {QT_TRANSLATE_NOOP("SelectionReport", "Model No."), QT_TRANSLATE_NOOP("SelectionReport", "Flow rate "),
+     QT_TRANSLATE_NOOP("SelectionReport", "Air Used "), QT_TRANSLATE_NOOP("SelectionReport", "Cycles / min"), ""},
+    {QT_TRANSLATE_NOOP("SelectionReport", "Model No."), QT_TRANSLATE_NOOP("SelectionReport", "Fill time"),
+     QT_TRANSLATE_NOOP("SelectionReport", "Air Used "), QT_TRANSLATE_NOOP("SelectionReport", "Cycles / min"),
+     QT_TRANSLATE_NOOP("SelectionReport", "Total Air Used")},
 };
-// clang-format on
 
 constexpr const char* ApplicationTexts[2] = {
-    "Constant pressure source feeding continous process",
-    "Constant pressure source charging vessel or cylinder",
+    QT_TRANSLATE_NOOP("SelectionReport", "Constant pressure source feeding continous process"),
+    QT_TRANSLATE_NOOP("SelectionReport", "Constant pressure source charging vessel or cylinder"),
 };
 // clang-format on
 
@@ -107,8 +112,6 @@ private:
     const ReportLayout& p_;
 };
 
-QString Tr(const char* text) { return QCoreApplication::translate("SelectionReport", text); }
-
 // A text in lines no wider than `width` in the canvas's font, broken at blanks.
 QStringList WrappedLines(const Canvas& c, const QString& text, int width) {
     QStringList lines;
@@ -123,15 +126,15 @@ QStringList WrappedLines(const Canvas& c, const QString& text, int width) {
 
 std::array<QString, ResultColumns> Headings(int type) {
     std::array<QString, ResultColumns> texts;
-    for (int i = 0; i < ResultColumns; ++i) texts[i] = QString::fromLatin1(ColumnHeadings[type][i]);
+    for (int i = 0; i < ResultColumns; ++i) texts[i] = SelectionReportPage::tr(ColumnHeadings[type][i]);
     return texts;
 }
 
 std::array<QString, ResultColumns> UnitRow(int type, const UnitWords& words) {
     const QString air = QString::fromLatin1(words.air);
     if (type == ApplicationFillCylinder)
-        return {QString(), QStringLiteral("minutes"), air + QStringLiteral(" (average)"), QStringLiteral("(average)"),
-                air};
+        return {QString(), SelectionReportPage::tr("minutes"), SelectionReportPage::tr("%1 (average)").arg(air),
+                SelectionReportPage::tr("(average)"), air};
     return {QString(), QString::fromLatin1(words.flow), air, QString(), QString()};
 }
 
@@ -140,30 +143,33 @@ std::array<QString, ResultColumns> UnitRow(int type, const UnitWords& words) {
 void PrintOutletConditions(ReportPrinter& out, int y, int pitch, const SelectionReport& report,
                            const UnitWords& words) {
     if (report.applicationType == ApplicationFillCylinder) {
-        out.Condition(OutletSide, y, QStringLiteral("Initial outlet"), report.initial, words.pressure);
-        out.Condition(OutletSide, y + pitch, QStringLiteral("Final outlet"), report.final, words.pressure);
-        out.Condition(OutletSide, y + 2 * pitch, QStringLiteral("Vessel capacity"), report.capacity, words.volume);
+        out.Condition(OutletSide, y, SelectionReportPage::tr("Initial outlet"), report.initial, words.pressure);
+        out.Condition(OutletSide, y + pitch, SelectionReportPage::tr("Final outlet"), report.final, words.pressure);
+        out.Condition(OutletSide, y + 2 * pitch, SelectionReportPage::tr("Vessel capacity"), report.capacity,
+                      words.volume);
     } else {
-        out.Condition(OutletSide, y, QStringLiteral("Air outlet"), report.outlet, words.pressure);
+        out.Condition(OutletSide, y, SelectionReportPage::tr("Air outlet"), report.outlet, words.pressure);
         if (report.flowIgnored)
-            out.Text(OutletSide.caption, y + pitch, Tr("Flow required: any (the window ignores it)"));
+            out.Text(OutletSide.caption, y + pitch,
+                     SelectionReportPage::tr("Flow required: any (the window ignores it)"));
         else
-            out.Condition(OutletSide, y + pitch, Tr("Flow required"), report.flowRequired, words.flow);
+            out.Condition(OutletSide, y + pitch, SelectionReportPage::tr("Flow required"), report.flowRequired,
+                          words.flow);
     }
 }
 
 // The drive air the list was sized on, under the inlet pressure.
 void PrintAirAvailable(ReportPrinter& out, int y, const SelectionReport& report, const UnitWords& words) {
     if (report.airUnlimited)
-        out.Text(InletSide.caption, y, Tr("Air available: not limited"));
+        out.Text(InletSide.caption, y, SelectionReportPage::tr("Air available: not limited"));
     else
-        out.Condition(InletSide, y, Tr("Air available"), report.airAvailable, words.flow);
+        out.Condition(InletSide, y, SelectionReportPage::tr("Air available"), report.airAvailable, words.flow);
 }
 
 }  // namespace
 
 PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report) {
-    PrinterPage page(printer, QStringLiteral("Zorvik air amplifiers"));
+    PrinterPage page(printer, SelectionReportPage::tr("Zorvik air amplifiers"));
     if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
     const int type = report.applicationType == ApplicationFillCylinder ? ApplicationFillCylinder : ApplicationFlow;
@@ -183,26 +189,26 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
 
     c.SetFontUnderline(false);
     const int y1 = 2 * (page.Height() / 240) + L;
-    c.TextOut(p.Margin(), y1, QStringLiteral("Air Amplifier  Selection choices"));
+    c.TextOut(p.Margin(), y1, SelectionReportPage::tr("Air Amplifier  Selection choices"));
     c.SetFontBold(false);
     c.TextOut(page.Width() / 8 * 7, y1, ShortDate());
 
     int y = y1 + 2 * L;
-    out.Text(0, y, QStringLiteral("Application type"));
-    out.Text(InletSide.figure, y, QStringLiteral(":  ") + QString::fromLatin1(ApplicationTexts[type]));
+    out.Text(0, y, SelectionReportPage::tr("Application type"));
+    out.Text(InletSide.figure, y, QStringLiteral(":  ") + SelectionReportPage::tr(ApplicationTexts[type]));
     y += L;
-    out.Text(0, y, QStringLiteral("Gas to be boosted"));
+    out.Text(0, y, SelectionReportPage::tr("Gas to be boosted"));
     out.Text(InletSide.figure, y, QStringLiteral(":  ") + report.gas);
 
     y += 2 * L;
     c.SetFontUnderline(true);
-    out.Text(InletSide.caption, y, QStringLiteral("Inlet conditions"));
-    out.Text(OutletSide.caption, y, QStringLiteral("Outlet conditions"));
+    out.Text(InletSide.caption, y, SelectionReportPage::tr("Inlet conditions"));
+    out.Text(OutletSide.caption, y, SelectionReportPage::tr("Outlet conditions"));
     c.SetFontUnderline(false);
     y += L;
-    out.Condition(InletSide, y, QStringLiteral("Air Drive"), report.airDrive, words.pressure);
+    out.Condition(InletSide, y, SelectionReportPage::tr("Air Drive"), report.airDrive, words.pressure);
     y += L;
-    out.Condition(InletSide, y, QStringLiteral("Air Inlet"), report.inlet, words.pressure);
+    out.Condition(InletSide, y, SelectionReportPage::tr("Air Inlet"), report.inlet, words.pressure);
     PrintOutletConditions(out, y, L, report, words);
     PrintAirAvailable(out, y + L, report, words);
 
@@ -217,16 +223,16 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
     }
 
     y += L;
-    c.TextOut(p.Margin(), y, QStringLiteral("Air used figures listed above indicate the drive air volume required"));
+    c.TextOut(p.Margin(), y,
+              SelectionReportPage::tr("Air used figures listed above indicate the drive air volume required"));
     y += L;
-    c.TextOut(p.Margin(), y, QStringLiteral("Add outlet air quantity to obtain total input required."));
+    c.TextOut(p.Margin(), y, SelectionReportPage::tr("Add outlet air quantity to obtain total input required."));
     for (const QString& line : WrappedLines(c, report.safetyNote, lineWidth)) {
         y += L;
         c.TextOut(p.Margin(), y, line);
     }
     y += 2 * L;
-    TextOutFitted(c, p.Margin(), y, lineWidth, QStringLiteral("Please contact "), company,
-                  QStringLiteral(" if you require assistance."));
+    TextOutContact(c, p.Margin(), y, lineWidth, company);
     y += L;
     TextOutFitted(c, p.Margin(), y, lineWidth, {}, QString::fromStdString(TelFaxLine(office)));
     return page.End();

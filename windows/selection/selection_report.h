@@ -31,7 +31,7 @@ struct SelectionReport {
     QString initial;                      // OutStartPsiEdit (vessel charging)
     QString final;                        // OutFinalPsiEdit (vessel charging)
     QString capacity;                     // OutCapacityFt3Edit (vessel charging)
-    QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed
+    QString gas = QStringLiteral("Air");  // the gas boosted, and its temperature as typed, as shown
     QString safetyNote;                   // what the gas calls for; empty for most gases
     // The result list as it stands: tab-separated rows whose five cells after
     // the first tab are printed in five columns; the model number after the
@@ -41,7 +41,7 @@ struct SelectionReport {
 };
 
 // Prints the report on one portrait page of `printer`, titled "Zorvik air
-// amplifiers".
+// amplifiers", in the language in use.
 PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& report);
 
 }  // namespace zorvik

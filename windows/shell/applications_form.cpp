@@ -15,8 +15,7 @@ TZampApplicationsForm::TZampApplicationsForm(QWidget* parent) : LazyDialog(paren
 
 void TZampApplicationsForm::Build() {
     ui.SetUp();
-    PrepareMemos(this);
-    SetLineHeight(ui->KeyFeaturesMemo, FeaturePitch);
+    ShowTexts();
     ShowArtwork(ui->TypicalApplicationsImage, QStringLiteral("info_typical_applications"));
     ShowArtwork(ui->LRBSingleStageImage, QStringLiteral("info_single_stage"));
     ShowBulletColumn(ui->BallRed5Image, FeatureCount, FeaturePitch, BulletSize);
@@ -26,6 +25,16 @@ void TZampApplicationsForm::Build() {
 }
 
 TZampApplicationsForm::~TZampApplicationsForm() = default;
+
+void TZampApplicationsForm::ShowTexts() {
+    PrepareMemos(this);
+    SetLineHeight(ui->KeyFeaturesMemo, FeaturePitch);
+}
+
+void TZampApplicationsForm::Retranslate() {
+    ui->retranslateUi(this);
+    ShowTexts();
+}
 
 void TZampApplicationsForm::AnAlternativeMemoEnter(QWidget* memo, Qt::FocusReason reason) { PassFocusOn(memo, reason); }
 

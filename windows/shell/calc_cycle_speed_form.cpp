@@ -19,6 +19,11 @@ void TZampCalcCycleSpeedForm::Build() {
 
 TZampCalcCycleSpeedForm::~TZampCalcCycleSpeedForm() = default;
 
+void TZampCalcCycleSpeedForm::Retranslate() {
+    ui->retranslateUi(this);
+    PrepareMemos(this);
+}
+
 void TZampCalcCycleSpeedForm::CyclingSpeedMemoEnter(QWidget* memo, Qt::FocusReason reason) {
     PassFocusOn(memo, reason);
 }

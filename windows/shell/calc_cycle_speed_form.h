@@ -17,6 +17,7 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void CyclingSpeedMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
     LazyUi<Ui::TZampCalcCycleSpeedForm> ui{this};

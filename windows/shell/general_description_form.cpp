@@ -23,6 +23,11 @@ void TZampGeneralDescriptionForm::Build() {
 
 TZampGeneralDescriptionForm::~TZampGeneralDescriptionForm() = default;
 
+void TZampGeneralDescriptionForm::Retranslate() {
+    ui->retranslateUi(this);
+    PrepareMemos(this);
+}
+
 void TZampGeneralDescriptionForm::SetSubWindows(TZampUsingCurvesForm* usingCurves, TZampSizingAmplifiersForm* sizing) {
     usingCurves_ = usingCurves;
     sizing_ = sizing;

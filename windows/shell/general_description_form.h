@@ -24,6 +24,7 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void UseCurvesBitBtnClick();
     void SizingBitBtnClick();
     void AnAirPressurreMemoEnter(QWidget* memo, Qt::FocusReason reason);

@@ -46,6 +46,9 @@ void PrepareMemos(QWidget* window) {
 }
 
 void SetLineHeight(QTextEdit* memo, int pixels) {
+    // Each paragraph meets one bullet, so it must stay one line: the checks
+    // of the translated windows read this mark.
+    memo->setProperty("linesBesideBullets", true);
     memo->document()->setDocumentMargin(0);
     QTextCursor cursor(memo->document());
     cursor.select(QTextCursor::Document);

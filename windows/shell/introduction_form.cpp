@@ -1,5 +1,6 @@
 #include "introduction_form.h"
 
+#include <QCoreApplication>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -12,25 +13,31 @@ namespace zorvik {
 namespace {
 
 constexpr const char* kIntroduction[] = {
-    "For more than forty years Zorvik has designed and built air-driven equipment for industry: "
-    "pumps, valves and pressure amplifiers that run on plant air alone.",
-    "Our products are made in our own plants in England and Scotland and supported by a "
-    "worldwide network of offices and distributors.",
-    "The Zorvik air pressure amplifier range boosts air or gas to 345 bar (5000 psi), from compact "
-    "single-acting units to large double-acting and two-stage models.",
-    "Continued investment in modern machining, assembly and test facilities means that every "
-    "amplifier is pressure-tested before it leaves the factory.",
+    QT_TRANSLATE_NOOP("TZorvikAmpIntroductionForm",
+                      "For more than forty years Zorvik has designed and built air-driven equipment for industry: "
+                      "pumps, valves and pressure amplifiers that run on plant air alone."),
+    QT_TRANSLATE_NOOP("TZorvikAmpIntroductionForm",
+                      "Our products are made in our own plants in England and Scotland and supported by a "
+                      "worldwide network of offices and distributors."),
+    QT_TRANSLATE_NOOP("TZorvikAmpIntroductionForm",
+                      "The Zorvik air pressure amplifier range boosts air or gas to 345 bar (5000 psi), from compact "
+                      "single-acting units to large double-acting and two-stage models."),
+    QT_TRANSLATE_NOOP("TZorvikAmpIntroductionForm",
+                      "Continued investment in modern machining, assembly and test facilities means that every "
+                      "amplifier is pressure-tested before it leaves the factory."),
 };
 
-constexpr const char* kHeadOffice =
-    "Head Office: Zorvik Pneumatics Ltd.\n"
-    "Brindley Park, Halesworth IP19 8ZX\n"
-    "Tel 01632 960210  Fax 01632 960211";
+constexpr const char* kHeadOffice = QT_TRANSLATE_NOOP("TZorvikAmpIntroductionForm",
+                                                      "Head Office: Zorvik Pneumatics Ltd.\n"
+                                                      "Brindley Park, Halesworth IP19 8ZX\n"
+                                                      "Tel 01632 960210  Fax 01632 960211");
+
+QString Translated(const char* text) { return QCoreApplication::translate("TZorvikAmpIntroductionForm", text); }
 
 QString IntroductionHtml() {
     QString html;
     for (const char* paragraph : kIntroduction)
-        html += QStringLiteral("<p style=\"margin-bottom: 9px\">%1</p>").arg(QString::fromUtf8(paragraph));
+        html += QStringLiteral("<p style=\"margin-bottom: 9px\">%1</p>").arg(Translated(paragraph).toHtmlEscaped());
     return html;
 }
 
@@ -41,9 +48,7 @@ TZorvikAmpIntroductionForm::TZorvikAmpIntroductionForm(Session& session, QWidget
 
 void TZorvikAmpIntroductionForm::Build() {
     ui.SetUp();
-    ui->ZorvikIntroMemo->setHtml(IntroductionHtml());
-    ui->HeadOfficeAddrMemo->setPlainText(QString::fromUtf8(kHeadOffice));
-    ui->HeadOfficeAddrMemo->document()->setDocumentMargin(3);
+    ShowTexts();
     for (QWidget* memo : {static_cast<QWidget*>(ui->ZorvikIntroMemo), static_cast<QWidget*>(ui->UkOfficeAddrMemo),
                           static_cast<QWidget*>(ui->HeadOfficeAddrMemo)})
         memo->installEventFilter(this);
@@ -52,6 +57,17 @@ void TZorvikAmpIntroductionForm::Build() {
 }
 
 TZorvikAmpIntroductionForm::~TZorvikAmpIntroductionForm() = default;
+
+void TZorvikAmpIntroductionForm::ShowTexts() {
+    ui->ZorvikIntroMemo->setHtml(IntroductionHtml());
+    ui->HeadOfficeAddrMemo->setPlainText(Translated(kHeadOffice));
+    ui->HeadOfficeAddrMemo->document()->setDocumentMargin(3);
+}
+
+void TZorvikAmpIntroductionForm::Retranslate() {
+    ui->retranslateUi(this);
+    ShowTexts();
+}
 
 void TZorvikAmpIntroductionForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -33,6 +33,8 @@ protected:
 
 private:
     void Build() override;
+    void Retranslate() override;
+    void ShowTexts();
     void ShowPictures();
     void FillCountryList();
 

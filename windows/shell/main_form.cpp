@@ -1,14 +1,20 @@
 #include "main_form.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 
 #include "build_info.h"
 #include "offices_file.h"
 #include "canvas.h"
 #include "process_start.h"
 #include "program_folder.h"
+#include "program_language.h"
 #include "screen_placement.h"
 #include "system_message.h"
 #include "app_windows.h"
@@ -35,13 +41,21 @@ constexpr const char* kScreenProgram = "ZorvikScreen03.exe";
 constexpr const char* kScreenProgram = "ZorvikScreen03";
 #endif
 
+constexpr int kTitlePixels = 21;
+constexpr int kSmallestTitlePixels = 16;
+
+// The Language button stands in the free corner above the product display.
+const QRect kLanguageButtonPlace(12, 12, 130, 29);
+
 // Drawn under the version line on the cover.
 constexpr const char* kCreditLines[] = {
-    "Air amplifier selection and sizing program",
-    "Performance data: Zorvik Engineering",
-    "(c) Zorvik Pneumatics Ltd.",
-    "All rights reserved.",
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Air amplifier selection and sizing program"),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Performance data: Zorvik Engineering"),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "(c) Zorvik Pneumatics Ltd."),
+    QT_TRANSLATE_NOOP("TZorvAmpMainForm", "All rights reserved."),
 };
+
+QString CoverText(const char* text) { return QCoreApplication::translate("TZorvAmpMainForm", text); }
 
 // The cover under the menu: its artwork, a product picture and the version
 // and credit lines, drawn afresh at the screen's pixel ratio.
@@ -50,10 +64,11 @@ void DrawCover(Canvas& canvas) {
     TzampImagesForm::DrawPicture(canvas, 34, 236, TzampImagesForm::CRBSingleStageImage);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(QStringLiteral("Arial"), 8);
-    canvas.TextOut(10, 434, QStringLiteral("Version " ZORVIK_VERSION));
+    canvas.TextOut(10, 434,
+                   CoverText(QT_TRANSLATE_NOOP("TZorvAmpMainForm", "Version %1")).arg(QStringLiteral(ZORVIK_VERSION)));
     int y = 445;
     for (const char* line : kCreditLines) {
-        canvas.TextOut(10, y, QString::fromUtf8(line));
+        canvas.TextOut(10, y, CoverText(line));
         y += 11;
     }
 }
@@ -85,12 +100,9 @@ void TZorvAmpMainForm::FormCreate() {
     for (QWidget* overlay :
          {static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2)})
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (QLabel* label : {ui->Label1, ui->Label2}) {
-        QFont font = label->font();
-        font.setPixelSize(21);
-        label->setFont(font);
-    }
+    FitTitle();
     ui->FrontCoverImage->Show(DrawCover);
+    BuildLanguageButton();
 
     ProductDisplayTimer.setInterval(kPageInterval);
     connect(&ProductDisplayTimer, &QTimer::timeout, this, &TZorvAmpMainForm::ProductDisplayTimerTimer);
@@ -129,6 +141,69 @@ void TZorvAmpMainForm::AddJobsButton(JobWindow& jobs) {
         jobs.raise();
         jobs.activateWindow();
     });
+}
+
+void TZorvAmpMainForm::BuildLanguageButton() {
+    languageButton_ = new QPushButton(this);
+    languageButton_->setObjectName(QStringLiteral("languageButton"));
+    languageButton_->setGeometry(kLanguageButtonPlace);
+    auto* menu = new QMenu(languageButton_);
+    auto* group = new QActionGroup(menu);
+    // Each language is named in its own words, so it is found whatever the
+    // language shown.
+    for (const LanguageEntry& entry : ProgramLanguages) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.name));
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(entry.code));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, action] { ChooseLanguage(action->data().toString()); });
+    }
+    languageButton_->setMenu(menu);
+    languageButton_->setText(tr("&Language"));
+    languageButton_->hide();
+    setTabOrder(languageButton_, ui->ZorvikIntroBitBtn);
+}
+
+void TZorvAmpMainForm::SetProgramLanguage(ProgramLanguage* language) {
+    language_ = language;
+    languageButton_->setVisible(language_ != nullptr);
+    ShowLanguageChecks();
+}
+
+void TZorvAmpMainForm::ShowLanguageChecks() {
+    const QString code = language_ != nullptr ? language_->Code() : QStringLiteral("en");
+    for (QAction* action : languageButton_->menu()->actions()) action->setChecked(action->data().toString() == code);
+}
+
+// The other windows follow through their own LanguageChange.
+void TZorvAmpMainForm::ChooseLanguage(const QString& code) {
+    if (language_ == nullptr || !language_->Use(code)) return;
+    RememberLanguage(code);
+    ShowLanguageChecks();
+}
+
+// The cover and the product page draw themselves again (PictureBox).
+void TZorvAmpMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui->retranslateUi(this);
+    languageButton_->setText(tr("&Language"));
+    FitTitle();
+}
+
+// The two lines of the title share one size, made smaller only where a
+// language's words would run past the banner.
+void TZorvAmpMainForm::FitTitle() {
+    QFont font = ui->Label1->font();
+    int pixels = kTitlePixels;
+    const auto fits = [&] {
+        for (const QLabel* label : {ui->Label1, ui->Label2})
+            if (QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) return false;
+        return true;
+    };
+    font.setPixelSize(pixels);
+    while (!fits() && pixels > kSmallestTitlePixels) font.setPixelSize(--pixels);
+    for (QLabel* label : {ui->Label1, ui->Label2}) label->setFont(font);
 }
 
 void TZorvAmpMainForm::ShowMenuWindow(QDialog* window) {
@@ -200,7 +275,7 @@ void TZorvAmpMainForm::StartScreenProgram() {
     const QString path = HelperProgramFile(QString::fromLatin1(kScreenProgram));
     if (StartProgram(path)) return;
     loadingErrorShown_ = true;
-    notices_.CancelWarning("Loading " + QDir::toNativeSeparators(path).toStdString() + "\r" + "loading error.");
+    notices_.CancelWarning(tr("Loading %1\rloading error.").arg(QDir::toNativeSeparators(path)).toStdString());
     loadingErrorShown_ = false;
 }
 
@@ -217,9 +292,9 @@ void TZorvAmpMainForm::SetTimerInterval(int ms) {
 // closes, and the previous file stays whole.
 void TZorvAmpMainForm::closeBitBtnClick() {
     if (!SaveOfficeIndexFile(session_))
-        notices_.Warning("The chosen office could not be saved in\r" +
-                         QDir::toNativeSeparators(OfficeIndexSavePath()).toStdString() +
-                         "\rIt will not be remembered at the next start.");
+        notices_.Warning(tr("The chosen office could not be saved in\r%1\rIt will not be remembered at the next start.")
+                             .arg(QDir::toNativeSeparators(OfficeIndexSavePath()))
+                             .toStdString());
     close();
 }
 

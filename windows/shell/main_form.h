@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the menu from which every other window is opened
-// modally, the rotating product display, and the idle supervision that
-// starts the screen program after three minutes without input.
+// modally, the rotating product display, the idle supervision that starts
+// the screen program after three minutes without input, and the choice of
+// the program's language.
 
 #include <QTimer>
 #include <QWidget>
@@ -12,6 +13,7 @@
 #include "session.h"
 
 class QDialog;
+class QPushButton;
 
 namespace Ui {
 class TZorvAmpMainForm;
@@ -22,6 +24,7 @@ namespace zorvik {
 struct AppWindows;
 class JobWindow;
 class NamedSystemMessage;
+class ProgramLanguage;
 
 class TZorvAmpMainForm : public QWidget {
     Q_OBJECT
@@ -31,6 +34,13 @@ public:
 
     // The windows the menu buttons open; they are created after this one.
     void SetMenuWindows(AppWindows* windows);
+
+    // The language the Language button switches (and remembers for the
+    // next start); the button shows only once it has one.
+    void SetProgramLanguage(ProgramLanguage* language);
+    // Switches to `code` as a choice from the Language button does.
+    void ChooseLanguage(const QString& code);
+    QPushButton* LanguageButton() const { return languageButton_; }
 
     // Display state.
     bool ProductDisplayActive = true;  // false while a menu window is open
@@ -53,11 +63,15 @@ public:
     Ui::TZorvAmpMainForm& Controls() { return *ui; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
+    void BuildLanguageButton();
+    void FitTitle();
+    void ShowLanguageChecks();
     void SetTimerInterval(int ms);
     void ShowMenuWindow(QDialog* window);
     void AddJobsButton(JobWindow& jobs);
@@ -67,6 +81,8 @@ private:
     std::unique_ptr<Ui::TZorvAmpMainForm> ui;
     NamedSystemMessage* SaverClosedMessage = nullptr;
     bool loadingErrorShown_ = false;
+    ProgramLanguage* language_ = nullptr;
+    QPushButton* languageButton_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -12,8 +12,7 @@ TZampOperationalGuideForm::TZampOperationalGuideForm(QWidget* parent) : LazyDial
 
 void TZampOperationalGuideForm::Build() {
     ui.SetUp();
-    PrepareMemos(this);
-    FlowText(*ui->WhileZorvikMemo, *ui->LevelDoesMemo);
+    ShowTexts();
     ShowArtwork(ui->RBW3Image, QStringLiteral("info_double_acting"));
     OnMemoEnter({ui->WhileZorvikMemo, ui->LevelDoesMemo, ui->VariousManualMemo, ui->ZorvikOfferMemo, ui->IsAFactorMemo,
                  ui->CyclingRateMemo},
@@ -25,6 +24,16 @@ void TZampOperationalGuideForm::Build() {
 }
 
 TZampOperationalGuideForm::~TZampOperationalGuideForm() = default;
+
+void TZampOperationalGuideForm::ShowTexts() {
+    PrepareMemos(this);
+    FlowText(*ui->WhileZorvikMemo, *ui->LevelDoesMemo);
+}
+
+void TZampOperationalGuideForm::Retranslate() {
+    ui->retranslateUi(this);
+    ShowTexts();
+}
 
 void TZampOperationalGuideForm::SetSubWindows(TZampCalcCycleSpeedForm* cycleSpeed,
                                               TZampSaturatedAirForm* saturatedAir) {

@@ -23,6 +23,8 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
+    void ShowTexts();
     void CalcCycleSpeedBitBtnClick();
     void SaturatedAirBitBtnClick();
     void WhileZorvikMemoEnter(QWidget* memo, Qt::FocusReason reason);

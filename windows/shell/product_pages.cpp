@@ -1,5 +1,7 @@
 #include "product_pages.h"
 
+#include <QCoreApplication>
+
 #include "canvas.h"
 
 namespace zorvik {
@@ -12,70 +14,72 @@ constexpr int kTextLeft = 25;
 const QString kBulletArt = QStringLiteral("red_ball");
 constexpr QSize kBulletSize(20, 18);
 
+QString PageText(const char* text) { return QCoreApplication::translate("ProductPages", text); }
+
 }  // namespace
 
 // clang-format off
 const std::array<ProductPage, ProductPageCount> ProductPages = {{
     {TzampImagesForm::CRBSingleStageImage, 100, 0,
-     "      CRB19   Air Pressure Amplifier Range                               ",
-     {"XSingle Acting   Single Stage",
-      "XEconomical means of boosting pressure, where",
-      "volume is small.",
-      "XCompact size",
-      "XMaximum outlet pressure is",
-      "    area ratio x drive pressure.",
-      "XControl of maximum pressure by means of",
-      "inexpensive air drive pressure regulators.",
+     QT_TRANSLATE_NOOP("ProductPages", "      CRB19   Air Pressure Amplifier Range                               "),
+     {QT_TRANSLATE_NOOP("ProductPages", "XSingle Acting   Single Stage"),
+      QT_TRANSLATE_NOOP("ProductPages", "XEconomical means of boosting pressure, where"),
+      QT_TRANSLATE_NOOP("ProductPages", "volume is small."),
+      QT_TRANSLATE_NOOP("ProductPages", "XCompact size"),
+      QT_TRANSLATE_NOOP("ProductPages", "XMaximum outlet pressure is"),
+      QT_TRANSLATE_NOOP("ProductPages", "    area ratio x drive pressure."),
+      QT_TRANSLATE_NOOP("ProductPages", "XControl of maximum pressure by means of"),
+      QT_TRANSLATE_NOOP("ProductPages", "inexpensive air drive pressure regulators."),
       ""}},
     {TzampImagesForm::RBSingleActingImage, 90, 0,
-     "      RB   Air Pressure Amplifier Range                                 ",
-     {"XSingle Acting   Single Stage",
-      "XPressure outputs up to 310 bar (4500 psi)",
-      "XMaximum outlet pressure is",
-      "    area ratio x drive pressure.",
-      "XControl of maximum pressure by means of",
-      "inexpensive air drive pressure regulators.",
+     QT_TRANSLATE_NOOP("ProductPages", "      RB   Air Pressure Amplifier Range                                 "),
+     {QT_TRANSLATE_NOOP("ProductPages", "XSingle Acting   Single Stage"),
+      QT_TRANSLATE_NOOP("ProductPages", "XPressure outputs up to 310 bar (4500 psi)"),
+      QT_TRANSLATE_NOOP("ProductPages", "XMaximum outlet pressure is"),
+      QT_TRANSLATE_NOOP("ProductPages", "    area ratio x drive pressure."),
+      QT_TRANSLATE_NOOP("ProductPages", "XControl of maximum pressure by means of"),
+      QT_TRANSLATE_NOOP("ProductPages", "inexpensive air drive pressure regulators."),
       "",
       "",
       ""}},
     {TzampImagesForm::RbwDoubleActingImage, 70, 0,
-     "      RBW  Air Pressure Amplifier Range                                ",
-     {"XDouble Acting   Single Stage   3 Sizes",
-      "XEfficient means of increasing air pressure",
-      "XPressure outputs up to 310 bar (4500 psi)",
-      "XMaximum outlet pressure is area ratio x",
-      "    drive pressure PLUS supply pressure.",
-      "XPumps twice volume per cycle of RB Range.",
-      "XRequires less air drive since the inlet air",
-      "pressure itself provides a substantial portion",
-      "of the driving force."}},
+     QT_TRANSLATE_NOOP("ProductPages", "      RBW  Air Pressure Amplifier Range                                "),
+     {QT_TRANSLATE_NOOP("ProductPages", "XDouble Acting   Single Stage   3 Sizes"),
+      QT_TRANSLATE_NOOP("ProductPages", "XEfficient means of increasing air pressure"),
+      QT_TRANSLATE_NOOP("ProductPages", "XPressure outputs up to 310 bar (4500 psi)"),
+      QT_TRANSLATE_NOOP("ProductPages", "XMaximum outlet pressure is area ratio x"),
+      QT_TRANSLATE_NOOP("ProductPages", "    drive pressure PLUS supply pressure."),
+      QT_TRANSLATE_NOOP("ProductPages", "XPumps twice volume per cycle of RB Range."),
+      QT_TRANSLATE_NOOP("ProductPages", "XRequires less air drive since the inlet air"),
+      QT_TRANSLATE_NOOP("ProductPages", "pressure itself provides a substantial portion"),
+      QT_TRANSLATE_NOOP("ProductPages", "of the driving force.")}},
     {TzampImagesForm::RbzTwoStageImage, 40, 0,
-     "      RBZ   Air Pressure Amplifier Range                               ",
-     {"XTwo Stage Air Amplifier",
-      "XEfficient means of providing air at",
-      "higher outlet pressures.",
-      "Xcompression ratio per stage is low.",
-      "XMaximum outlet pressure is",
-      "    area ratio x drive pressure PLUS",
-      "    air inlet pressure x area ratio of the",
-      "    two pistons.",
+     QT_TRANSLATE_NOOP("ProductPages", "      RBZ   Air Pressure Amplifier Range                               "),
+     {QT_TRANSLATE_NOOP("ProductPages", "XTwo Stage Air Amplifier"),
+      QT_TRANSLATE_NOOP("ProductPages", "XEfficient means of providing air at"),
+      QT_TRANSLATE_NOOP("ProductPages", "higher outlet pressures."),
+      QT_TRANSLATE_NOOP("ProductPages", "Xcompression ratio per stage is low."),
+      QT_TRANSLATE_NOOP("ProductPages", "XMaximum outlet pressure is"),
+      QT_TRANSLATE_NOOP("ProductPages", "    area ratio x drive pressure PLUS"),
+      QT_TRANSLATE_NOOP("ProductPages", "    air inlet pressure x area ratio of the"),
+      QT_TRANSLATE_NOOP("ProductPages", "    two pistons."),
       ""}},
     {TzampImagesForm::EightRbwDoubleActingImage, 50, 50,
-     "      8RBW  Air Pressure Amplifier                                    ",
-     {"XDouble Acting   Single Stage",
-      "X203 mm (8\") drive",
-      "XHigh output flow Air Pressure Amplifier",
-      "XPressure outputs up to 20 bar (300 psi)",
-      "XMaximum outlet pressure is area ratio x",
-      "    drive pressure PLUS supply pressure.",
-      "XRequires less air drive since the inlet air",
-      "pressure itself provides a substantial portion",
-      "of the driving force."}},
+     QT_TRANSLATE_NOOP("ProductPages", "      8RBW  Air Pressure Amplifier                                    "),
+     {QT_TRANSLATE_NOOP("ProductPages", "XDouble Acting   Single Stage"),
+      QT_TRANSLATE_NOOP("ProductPages", "X203 mm (8\") drive"),
+      QT_TRANSLATE_NOOP("ProductPages", "XHigh output flow Air Pressure Amplifier"),
+      QT_TRANSLATE_NOOP("ProductPages", "XPressure outputs up to 20 bar (300 psi)"),
+      QT_TRANSLATE_NOOP("ProductPages", "XMaximum outlet pressure is area ratio x"),
+      QT_TRANSLATE_NOOP("ProductPages", "    drive pressure PLUS supply pressure."),
+      QT_TRANSLATE_NOOP("ProductPages", "XRequires less air drive since the inlet air"),
+      QT_TRANSLATE_NOOP("ProductPages", "pressure itself provides a substantial portion"),
+      QT_TRANSLATE_NOOP("ProductPages", "of the driving force.")}},
     {TzampImagesForm::highPressureGaugesImage, 40, 70,
      "",
      {"", "", "", "", "", "",
-      "XZorvik can provide high pressure gauges",
-      "to suit your application.",
+      QT_TRANSLATE_NOOP("ProductPages", "XZorvik can provide high pressure gauges"),
+      QT_TRANSLATE_NOOP("ProductPages", "to suit your application."),
       ""}},
 }};
 // clang-format on
@@ -103,14 +107,14 @@ void DrawProductPage(Canvas& canvas, const ProductPage& page) {
     canvas.SetFont(QStringLiteral("arial"), 13, true);
     canvas.SetFontColor(colors::White);
     canvas.SetBrushColor(kHeadingBand);
-    canvas.TextOut(0, kHeadingTop, QString::fromUtf8(page.Heading));
+    canvas.TextOut(0, kHeadingTop, PageText(page.Heading));
 
     canvas.SetFont(QStringLiteral("arial"), 12);
     canvas.SetFontColor(colors::Navy);
     canvas.SetBrushColor(colors::White);
     const int lineHeight = static_cast<int>(canvas.TextHeight(QStringLiteral("W")) * 1.25);
     for (int i = 0; i < ProductPageLines; ++i) {
-        QString line = QString::fromUtf8(page.Lines[i]);
+        QString line = PageText(page.Lines[i]);
         const int y = kFirstLineTop + i * lineHeight;
         if (line.startsWith(QLatin1Char('X'))) {
             canvas.DrawArtwork(0, y, kBulletSize, kBulletArt, false);

@@ -11,9 +11,7 @@ TZampSaturatedAirForm::TZampSaturatedAirForm(QWidget* parent) : LazyDialog(paren
 void TZampSaturatedAirForm::Build() {
     ui.SetUp();
     PrepareMemos(this);
-    // The window description carries the tab captions; a tab bar cannot hold
-    // them itself.
-    for (const QString& caption : ui->TabSet1->property("tabCaptions").toStringList()) ui->TabSet1->addTab(caption);
+    ShowTabCaptions();
     ShowSaturationChart(ui->SatDegCImage, TemperatureScale::Celsius);
     ShowSaturationChart(ui->SatDegFImage, TemperatureScale::Fahrenheit);
     OnMemoEnter({ui->AllAirContainsMemo, ui->DryToTheMemo, ui->AshopCompressorMemo, ui->Refrig50FMemo,
@@ -27,6 +25,26 @@ void TZampSaturatedAirForm::Build() {
 }
 
 TZampSaturatedAirForm::~TZampSaturatedAirForm() = default;
+
+// The window description carries the tab captions; a tab bar cannot hold
+// them itself.
+void TZampSaturatedAirForm::ShowTabCaptions() {
+    const QStringList captions = ui->TabSet1->property("tabCaptions").toStringList();
+    for (int i = 0; i < captions.size(); ++i) {
+        if (i < ui->TabSet1->count())
+            ui->TabSet1->setTabText(i, captions[i]);
+        else
+            ui->TabSet1->addTab(captions[i]);
+    }
+}
+
+void TZampSaturatedAirForm::Retranslate() {
+    ui->retranslateUi(this);
+    PrepareMemos(this);
+    ShowTabCaptions();
+    ShowSaturationChart(ui->SatDegCImage, TemperatureScale::Celsius);
+    ShowSaturationChart(ui->SatDegFImage, TemperatureScale::Fahrenheit);
+}
 
 void TZampSaturatedAirForm::TabSet1Click() {
     QWidget* const examples[] = {ui->Refrig50FMemo, ui->Refrig32FMemo, ui->DesiccantDryerMemo, ui->NitrogenMemo};

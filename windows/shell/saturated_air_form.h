@@ -19,6 +19,8 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
+    void ShowTabCaptions();
     void TabSet1Click();
     void DegCRadioButtonClick();
     void Refrig32FMemoEnter(QWidget* memo, Qt::FocusReason reason);

@@ -1,5 +1,6 @@
 #include "saturation_chart.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -107,10 +108,12 @@ QFont ChartFont(double points, bool bold = false) {
 void DrawTitle(QPainter& p, const ChartScale& s) {
     p.setPen(Ink);
     p.setFont(ChartFont(9, true));
-    p.drawText(QRectF(0, 2, 252, 16), Qt::AlignHCenter, QStringLiteral("Saturation lines"));
+    p.drawText(QRectF(0, 2, 252, 16), Qt::AlignHCenter,
+               QCoreApplication::translate("SaturationChart", "Saturation lines"));
     p.setFont(ChartFont(7.5));
     p.drawText(QRectF(0, 17, 252, 14), Qt::AlignHCenter,
-               QStringLiteral("pressure dewpoint of the air at %1 %2").arg(Number(s.dryerGauge), s.pressureUnit));
+               QCoreApplication::translate("SaturationChart", "pressure dewpoint of the air at %1 %2")
+                   .arg(Number(s.dryerGauge), s.pressureUnit));
 }
 
 void DrawAxes(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
@@ -134,9 +137,9 @@ void DrawAxes(QPainter& p, const ChartScale& s, const ChartGeometry& g) {
         p.drawText(QRectF(g.X(t) - 15, Plot.bottom() + 2, 30, 13), Qt::AlignHCenter | Qt::AlignTop, Number(t));
     p.drawText(QRectF(0, Plot.top() - 13, Plot.left() + 10, 12), Qt::AlignLeft, s.pressureUnit);
     p.drawText(QRectF(Plot.left(), Plot.bottom() + 15, Plot.width() - 30, 13), Qt::AlignHCenter,
-               QStringLiteral("Air temperature, %1").arg(s.temperatureUnit));
+               QCoreApplication::translate("SaturationChart", "Air temperature, %1").arg(s.temperatureUnit));
     p.drawText(QRectF(Plot.left(), Plot.bottom() + 33, 150, 13), Qt::AlignLeft,
-               QStringLiteral("Water condenses left of a line"));
+               QCoreApplication::translate("SaturationChart", "Water condenses left of a line"));
 
     p.setPen(QPen(Ink, 1));
     p.setBrush(Qt::NoBrush);

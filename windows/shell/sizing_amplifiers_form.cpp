@@ -15,9 +15,7 @@ TZampSizingAmplifiersForm::TZampSizingAmplifiersForm(QWidget* parent) : LazyDial
 
 void TZampSizingAmplifiersForm::Build() {
     ui.SetUp();
-    PrepareMemos(this);
-    SetLineHeight(ui->ParametersMemo, ParameterPitch);
-    SetLineHeight(ui->AppDataMemo, QuestionPitch);
+    ShowTexts();
     ShowArtwork(ui->LRBSingleStageImage, QStringLiteral("info_single_stage"));
     for (QLabel* bullet : {ui->BallRedImage1, ui->BallRedImage2, ui->BallRedImage3, ui->BallRedImage4,
                            ui->BallRedImage5, ui->BallRedImage6})
@@ -29,6 +27,17 @@ void TZampSizingAmplifiersForm::Build() {
 }
 
 TZampSizingAmplifiersForm::~TZampSizingAmplifiersForm() = default;
+
+void TZampSizingAmplifiersForm::ShowTexts() {
+    PrepareMemos(this);
+    SetLineHeight(ui->ParametersMemo, ParameterPitch);
+    SetLineHeight(ui->AppDataMemo, QuestionPitch);
+}
+
+void TZampSizingAmplifiersForm::Retranslate() {
+    ui->retranslateUi(this);
+    ShowTexts();
+}
 
 void TZampSizingAmplifiersForm::SeveralFactorsMemoEnter(QWidget* memo, Qt::FocusReason reason) {
     PassFocusOn(memo, reason);

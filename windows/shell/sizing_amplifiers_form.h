@@ -17,6 +17,8 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
+    void ShowTexts();
     void SeveralFactorsMemoEnter(QWidget* memo, Qt::FocusReason reason);
 
     LazyUi<Ui::TZampSizingAmplifiersForm> ui{this};

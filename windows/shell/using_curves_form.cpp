@@ -31,6 +31,13 @@ void TZampUsingCurvesForm::ShowChartTable() { ShowDataTable(chartTable_, this, P
 
 TZampUsingCurvesForm::~TZampUsingCurvesForm() = default;
 
+// The example chart's words are the chart's own: it is drawn again.
+void TZampUsingCurvesForm::Retranslate() {
+    ui->retranslateUi(this);
+    PrepareMemos(this);
+    DrawExampleGraph();
+}
+
 // The example is the RBW-2's own chart at 100 psig drive and 100 psig inlet,
 // the operating point the worked example in the text reads off it, drawn by
 // the chart code scaled to the picture as vectors, sharp at any screen

@@ -22,6 +22,7 @@ public:
 
 private:
     void Build() override;
+    void Retranslate() override;
     void DrawExampleGraph();
     void ShowChartTable();
 

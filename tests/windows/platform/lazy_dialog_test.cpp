@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -29,6 +31,7 @@ public:
     QLabel* Caption() { return ui->Caption; }
 
     int builds = 0;
+    int retranslations = 0;
     // How the window stood when it was first shown.
     int buildsAtFirstShow = -1;
     QSize sizeAtFirstShow;
@@ -48,6 +51,8 @@ private:
         ui.SetUp();
         ui->Caption->setText(QStringLiteral("made in Build"));
     }
+
+    void Retranslate() override { ++retranslations; }
 
     LazyUi<OneLabelForm> ui{this};
 };
@@ -99,6 +104,20 @@ TEST(LazyDialogTest, EnsureBuiltBuildsOnce) {
     EXPECT_TRUE(window.IsBuilt());
     EXPECT_EQ(window.builds, 1);
     EXPECT_NE(window.findChild<QLabel*>(QStringLiteral("Caption")), nullptr);
+}
+
+// A window not built has no texts yet: a language change must not build it
+// (every window would then be built at the first change), and a built one
+// writes its texts again.
+TEST(LazyDialogTest, ALanguageChangeReachesOnlyABuiltWindow) {
+    CountingDialog window;
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&window, &change);
+    EXPECT_EQ(window.builds, 0);
+    EXPECT_EQ(window.retranslations, 0);
+    window.EnsureBuilt();
+    QCoreApplication::sendEvent(&window, &change);
+    EXPECT_EQ(window.retranslations, 1);
 }
 
 }  // namespace

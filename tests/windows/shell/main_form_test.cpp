@@ -270,7 +270,8 @@ TEST_F(MainFormTest, MenuLayout) {
         for (int x = under.left(); x <= under.right(); ++x)
             ASSERT_GT(QColor(cover.pixel(x, y)).lightness(), 128) << x << ", " << y;
 
-    // Tab order: Applications ... Dimensions, Jobs, Close, Introduction, and round.
+    // Tab order: Applications ... Dimensions, Jobs, Close, Language,
+    // Introduction, and round.
     const QWidget* order[] = {ui.ApplicationsBitBtn,
                               ui.GeneralDescriptionBitBtn,
                               ui.GuidelinesBitBtn,
@@ -279,6 +280,7 @@ TEST_F(MainFormTest, MenuLayout) {
                               ui.DimensionsBitBtn,
                               jobs,
                               ui.closeBitBtn,
+                              form_->LanguageButton(),
                               ui.ZorvikIntroBitBtn,
                               ui.ApplicationsBitBtn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {

@@ -1,0 +1,29 @@
+#include "program_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace zorvik {
+
+bool IsProgramLanguage(const QString& code) {
+    for (const LanguageEntry& entry : ProgramLanguages)
+        if (code == QLatin1String(entry.code)) return true;
+    return false;
+}
+
+bool LoadProgramTranslation(QTranslator& translator, const QString& code) {
+    return IsProgramLanguage(code) && translator.load(QStringLiteral(":/i18n/zorvik_%1.qm").arg(code));
+}
+
+bool LoadQtTranslation(QTranslator& translator, const QString& code) {
+    return translator.load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+// QCoreApplication::translate gives the source back when there is no
+// translation; the engine takes the text either way.
+std::string TranslateThroughQt(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+}  // namespace zorvik
