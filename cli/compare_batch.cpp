@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "compare_output.h"
 #include "output.h"
+#include "reader_texts.h"
 
 namespace zorvik::cli {
 namespace {
@@ -32,7 +33,10 @@ public:
     std::string Case(const BatchPoint& point, const SelectionResult* result, const std::string& message,
                      bool first) override {
         if (result == nullptr) return Refused(point, message, first);
+        // The reasons follow --language, as those of a single comparison.
+        std::optional<ReaderTexts> texts(std::in_place);
         const Comparison comparison = CompareModels(*result, s_.models, s_.cost, s_.gas);
+        texts.reset();
         switch (s_.format) {
             case SelectionFormat::Table:
                 return (first ? "" : "\n") + CaseHeading(point) + "\n" + AlignedTable(TableOf(comparison));

@@ -13,13 +13,6 @@
 namespace zorvik {
 namespace {
 
-// "Carbon dioxide" as it reads inside a sentence.
-std::string Lowercase(std::string_view name) {
-    std::string text(name);
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return text;
-}
-
 constexpr int kFlowSamples = 41;
 
 double Pressure(double psig, bool metric) { return metric ? psig / units::PsiPerBar : psig; }
@@ -52,7 +45,7 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
                       ? Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
                                    {drive, inlet})
                       : Substitute(Tr("Comparison", "Delivered %1 flow against outlet pressure at %2 drive, %3 inlet"),
-                                   {Lowercase(GasDisplayName(duty.gas)), drive, inlet});
+                                   {GasNameInSentence(duty.gas), drive, inlet});
     chart.xLabel = Labelled(Tr("Comparison", "Outlet pressure"), PressureUnit(metric));
     chart.yLabel = Labelled(Tr("Comparison", "Delivered flow"), GasFlowUnit(metric));
     chart.logY = true;

@@ -43,6 +43,22 @@ constexpr std::string_view kCarbonDioxideNote =
                    "Carbon dioxide liquefies under pressure at room temperature: an outlet or a vessel at or above its "
                    "vapour pressure holds liquid, which this sizing does not cover. Vent it to a ventilated place.");
 
+// Each name as it reads inside a sentence, in AllGases order: lower case in
+// English, but a language that capitalises its nouns keeps them so.
+// clang-format off
+constexpr const char* kNamesInSentence[] = {
+    ZORVIK_TR_NOOP("Gases in a sentence", "air"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "nitrogen"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "oxygen"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "argon"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "helium"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "carbon dioxide"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "hydrogen"),
+    ZORVIK_TR_NOOP("Gases in a sentence", "methane"),
+};
+// clang-format on
+static_assert(std::size(kNamesInSentence) == GasCount);
+
 }  // namespace
 
 const GasProperties& Properties(Gas gas) { return kGases[static_cast<int>(gas)]; }
@@ -55,6 +71,8 @@ std::optional<Gas> GasNamed(std::string_view name) {
 
 // The display names are literals, so each view ends in a NUL.
 std::string GasDisplayName(Gas gas) { return Tr("Gases", Properties(gas).displayName.data()); }
+
+std::string GasNameInSentence(Gas gas) { return Tr("Gases in a sentence", kNamesInSentence[static_cast<int>(gas)]); }
 
 std::string_view SafetyNote(Gas gas) {
     switch (gas) {

@@ -46,6 +46,9 @@ std::optional<Gas> GasNamed(std::string_view name);
 // The gas's name in the language the application chose (text_catalog.h).
 std::string GasDisplayName(Gas gas);
 
+// The name inside a sentence ("carbon dioxide"), in the program's language.
+std::string GasNameInSentence(Gas gas);
+
 // A fixed warning to show wherever the gas is sized, or empty when the gas
 // calls for none. In English: a window translates it in the context "Gases".
 std::string_view SafetyNote(Gas gas);

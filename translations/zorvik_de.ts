@@ -515,6 +515,41 @@
     </message>
 </context>
 <context>
+    <name>Gases in a sentence</name>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>nitrogen</source>
+        <translation>Stickstoff</translation>
+    </message>
+    <message>
+        <source>oxygen</source>
+        <translation>Sauerstoff</translation>
+    </message>
+    <message>
+        <source>argon</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>helium</source>
+        <translation>Helium</translation>
+    </message>
+    <message>
+        <source>carbon dioxide</source>
+        <translation>Kohlendioxid</translation>
+    </message>
+    <message>
+        <source>hydrogen</source>
+        <translation>Wasserstoff</translation>
+    </message>
+    <message>
+        <source>methane</source>
+        <translation>Methan</translation>
+    </message>
+</context>
+<context>
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
@@ -531,6 +566,18 @@
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
         <translation>„%1“ (%2), %3, im Stand vom %4.</translation>
+    </message>
+    <message>
+        <source>The program ended without closing while a job had unsaved changes:</source>
+        <translation>Das Programm wurde beendet, ohne zu schließen, während ein Projekt ungesicherte Änderungen hatte:</translation>
+    </message>
+    <message>
+        <source>Restore it?</source>
+        <translation>Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>A job kept against a crash cannot be read; it is kept as</source>
+        <translation>Ein für den Absturzfall gesichertes Projekt kann nicht gelesen werden; es bleibt erhalten als</translation>
     </message>
 </context>
 <context>

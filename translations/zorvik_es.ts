@@ -515,6 +515,41 @@
     </message>
 </context>
 <context>
+    <name>Gases in a sentence</name>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+    <message>
+        <source>nitrogen</source>
+        <translation>nitrógeno</translation>
+    </message>
+    <message>
+        <source>oxygen</source>
+        <translation>oxígeno</translation>
+    </message>
+    <message>
+        <source>argon</source>
+        <translation>argón</translation>
+    </message>
+    <message>
+        <source>helium</source>
+        <translation>helio</translation>
+    </message>
+    <message>
+        <source>carbon dioxide</source>
+        <translation>dióxido de carbono</translation>
+    </message>
+    <message>
+        <source>hydrogen</source>
+        <translation>hidrógeno</translation>
+    </message>
+    <message>
+        <source>methane</source>
+        <translation>metano</translation>
+    </message>
+</context>
+<context>
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
@@ -531,6 +566,18 @@
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
         <translation>«%1» (%2), %3, tal como estaba el %4.</translation>
+    </message>
+    <message>
+        <source>The program ended without closing while a job had unsaved changes:</source>
+        <translation>El programa terminó sin cerrarse mientras un proyecto tenía cambios sin guardar:</translation>
+    </message>
+    <message>
+        <source>Restore it?</source>
+        <translation>¿Restaurarlo?</translation>
+    </message>
+    <message>
+        <source>A job kept against a crash cannot be read; it is kept as</source>
+        <translation>No se puede leer un proyecto guardado para caso de fallo; se conserva como</translation>
     </message>
 </context>
 <context>

@@ -515,6 +515,41 @@
     </message>
 </context>
 <context>
+    <name>Gases in a sentence</name>
+    <message>
+        <source>air</source>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>nitrogen</source>
+        <translation>azote</translation>
+    </message>
+    <message>
+        <source>oxygen</source>
+        <translation>oxygène</translation>
+    </message>
+    <message>
+        <source>argon</source>
+        <translation>argon</translation>
+    </message>
+    <message>
+        <source>helium</source>
+        <translation>hélium</translation>
+    </message>
+    <message>
+        <source>carbon dioxide</source>
+        <translation>dioxyde de carbone</translation>
+    </message>
+    <message>
+        <source>hydrogen</source>
+        <translation>hydrogène</translation>
+    </message>
+    <message>
+        <source>methane</source>
+        <translation>méthane</translation>
+    </message>
+</context>
+<context>
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
@@ -531,6 +566,18 @@
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
         <translation>« %1 » (%2), %3, tel qu’il était le %4.</translation>
+    </message>
+    <message>
+        <source>The program ended without closing while a job had unsaved changes:</source>
+        <translation>Le programme s’est arrêté sans se fermer alors qu’un projet avait des modifications non enregistrées :</translation>
+    </message>
+    <message>
+        <source>Restore it?</source>
+        <translation>Le restaurer ?</translation>
+    </message>
+    <message>
+        <source>A job kept against a crash cannot be read; it is kept as</source>
+        <translation>Un projet conservé en cas de plantage ne peut pas être lu ; il est gardé sous</translation>
     </message>
 </context>
 <context>

@@ -515,6 +515,41 @@
     </message>
 </context>
 <context>
+    <name>Gases in a sentence</name>
+    <message>
+        <source>air</source>
+        <translation>aria</translation>
+    </message>
+    <message>
+        <source>nitrogen</source>
+        <translation>azoto</translation>
+    </message>
+    <message>
+        <source>oxygen</source>
+        <translation>ossigeno</translation>
+    </message>
+    <message>
+        <source>argon</source>
+        <translation>argon</translation>
+    </message>
+    <message>
+        <source>helium</source>
+        <translation>elio</translation>
+    </message>
+    <message>
+        <source>carbon dioxide</source>
+        <translation>anidride carbonica</translation>
+    </message>
+    <message>
+        <source>hydrogen</source>
+        <translation>idrogeno</translation>
+    </message>
+    <message>
+        <source>methane</source>
+        <translation>metano</translation>
+    </message>
+</context>
+<context>
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
@@ -531,6 +566,18 @@
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
         <translation>«%1» (%2), %3, com’era il %4.</translation>
+    </message>
+    <message>
+        <source>The program ended without closing while a job had unsaved changes:</source>
+        <translation>Il programma si è interrotto senza chiudersi mentre una commessa aveva modifiche non salvate:</translation>
+    </message>
+    <message>
+        <source>Restore it?</source>
+        <translation>Ripristinarla?</translation>
+    </message>
+    <message>
+        <source>A job kept against a crash cannot be read; it is kept as</source>
+        <translation>Una commessa conservata in caso di arresto anomalo non può essere letta; è conservata come</translation>
     </message>
 </context>
 <context>

@@ -515,6 +515,41 @@
     </message>
 </context>
 <context>
+    <name>Gases in a sentence</name>
+    <message>
+        <source>air</source>
+        <translation>lucht</translation>
+    </message>
+    <message>
+        <source>nitrogen</source>
+        <translation>stikstof</translation>
+    </message>
+    <message>
+        <source>oxygen</source>
+        <translation>zuurstof</translation>
+    </message>
+    <message>
+        <source>argon</source>
+        <translation>argon</translation>
+    </message>
+    <message>
+        <source>helium</source>
+        <translation>helium</translation>
+    </message>
+    <message>
+        <source>carbon dioxide</source>
+        <translation>kooldioxide</translation>
+    </message>
+    <message>
+        <source>hydrogen</source>
+        <translation>waterstof</translation>
+    </message>
+    <message>
+        <source>methane</source>
+        <translation>methaan</translation>
+    </message>
+</context>
+<context>
     <name>JobRecovery</name>
     <message>
         <source>a new job, never saved</source>
@@ -531,6 +566,18 @@
     <message>
         <source>&quot;%1&quot; (%2), %3, as it was at %4.</source>
         <translation>‘%1’ (%2), %3, zoals het was op %4.</translation>
+    </message>
+    <message>
+        <source>The program ended without closing while a job had unsaved changes:</source>
+        <translation>Het programma is gestopt zonder af te sluiten terwijl een project niet-opgeslagen wijzigingen had:</translation>
+    </message>
+    <message>
+        <source>Restore it?</source>
+        <translation>Herstellen?</translation>
+    </message>
+    <message>
+        <source>A job kept against a crash cannot be read; it is kept as</source>
+        <translation>Een voor een crash bewaard project kan niet worden gelezen; het blijft bewaard als</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,25 @@ TEST(LanguageOptionTest, ReasonsFollowTheLanguage) {
     }
 }
 
+// A batch's reasons follow the language as a single comparison's do.
+TEST(LanguageOptionTest, BatchReasonsFollowTheLanguage) {
+    const std::string duties = "drive,air,inlet,outlet,flow\n100,30,100,1500,2\n100,100,100,200,2\n";
+    const Words batch = {"compare", "--batch", "-", "--format", "table"};
+    const auto english = RunSelect(batch, duties);
+    const auto german = RunSelect(With(batch, {"--language", "de"}), duties);
+    ASSERT_EQ(german.status, english.status) << german.err;
+    const std::vector<std::string> before = Lines(english.out);
+    const std::vector<std::string> after = Lines(german.out);
+    ASSERT_EQ(before.size(), after.size());
+    int reasons = 0;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i]) {
+            ++reasons;
+            EXPECT_EQ(FiguresOf(after[i]), FiguresOf(before[i])) << after[i];
+        }
+    EXPECT_GT(reasons, 0);
+}
+
 TEST(LanguageOptionTest, AnUnknownLanguageIsAUsageError) {
     for (const Words& extra : {Words{"--language", "xx"}, Words{"--language"}, Words{"--language=klingon"}}) {
         const auto outcome = RunSelect(With(kCompare, extra));

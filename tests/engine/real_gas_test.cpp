@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -160,6 +161,16 @@ TEST(GasesTest, NamesAsTheCommandLineSpellsThem) {
     };
     for (const auto& c : cases) EXPECT_EQ(GasNamed(c.name), c.gas) << c.name;
     for (Gas gas : AllGases) EXPECT_EQ(GasNamed(Properties(gas).name), gas);
+}
+
+// In English a sentence names each gas as the command line does, with a
+// blank for its hyphen: the two tables are in the same order.
+TEST(GasesTest, EachGasHasItsOwnNameInASentence) {
+    for (Gas gas : AllGases) {
+        std::string spelt(Properties(gas).name);
+        std::replace(spelt.begin(), spelt.end(), '-', ' ');
+        EXPECT_EQ(GasNameInSentence(gas), spelt);
+    }
 }
 
 TEST(GasesTest, RatioOfSpecificHeatsAndSafetyNotes) {

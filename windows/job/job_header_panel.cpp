@@ -25,18 +25,18 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 JobHeaderPanel::JobHeaderPanel(const OfficeTable& offices, QWidget* parent) : QWidget(parent), offices_(offices) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    name_ = AddText(tr("&Job name:"), &job::JobHeader::name, 0, 0);
-    AddText(tr("&Customer:"), &job::JobHeader::customer, 1, 0);
-    AddText(tr("&Reference:"), &job::JobHeader::reference, 2, 0);
-    AddText(tr("En&gineer:"), &job::JobHeader::engineer, 0, 2);
-    AddText(tr("Revis&ion:"), &job::JobHeader::revision, 1, 2);
-    AddText(tr("&Date:"), &job::JobHeader::date, 2, 2);
-    AddText(tr("&Notes:"), &job::JobHeader::notes, 3, 0);
+    name_ = AddText(QT_TR_NOOP("&Job name:"), &job::JobHeader::name, 0, 0);
+    AddText(QT_TR_NOOP("&Customer:"), &job::JobHeader::customer, 1, 0);
+    AddText(QT_TR_NOOP("&Reference:"), &job::JobHeader::reference, 2, 0);
+    AddText(QT_TR_NOOP("En&gineer:"), &job::JobHeader::engineer, 0, 2);
+    AddText(QT_TR_NOOP("Revis&ion:"), &job::JobHeader::revision, 1, 2);
+    AddText(QT_TR_NOOP("&Date:"), &job::JobHeader::date, 2, 2);
+    AddText(QT_TR_NOOP("&Notes:"), &job::JobHeader::notes, 3, 0);
     grid->addWidget(texts_.back().first, 3, 1, 1, 3);
 
     office_ = new QComboBox(this);
     office_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto* officeLabel = new QLabel(tr("&Office on the pages:"), this);
+    auto* officeLabel = Caption(QT_TR_NOOP("&Office on the pages:"), this);
     officeLabel->setBuddy(office_);
     grid->addWidget(officeLabel, 4, 0);
     grid->addWidget(office_, 4, 1, 1, 3);
@@ -46,13 +46,14 @@ JobHeaderPanel::JobHeaderPanel(const OfficeTable& offices, QWidget* parent) : QW
         Commit(header);
     });
 
-    auto* cost = new QGroupBox(tr("Running cost of the drive air"), this);
+    cost_ = new QGroupBox(this);
+    auto* cost = cost_;
     auto* costGrid = new QGridLayout(cost);
     grid->addWidget(cost, 0, 4, 5, 1);
-    AddNumber(tr("Compressor power, &kW per 100 scfm:"), &CostSettings::kwPer100Scfm, 2, kMaxPower, 0);
-    AddNumber(tr("&Hours a year:"), &CostSettings::hoursPerYear, 0, kMaxHours, 1);
-    AddNumber(tr("&Price per kWh:"), &CostSettings::pricePerKwh, 4, kMaxPrice, 2);
-    plantAir_ = new QCheckBox(tr("The gas boosted is dri&ve air (its flow counts too)"), cost);
+    AddNumber(QT_TR_NOOP("Compressor power, &kW per 100 scfm:"), &CostSettings::kwPer100Scfm, 2, kMaxPower, 0);
+    AddNumber(QT_TR_NOOP("&Hours a year:"), &CostSettings::hoursPerYear, 0, kMaxHours, 1);
+    AddNumber(QT_TR_NOOP("&Price per kWh:"), &CostSettings::pricePerKwh, 4, kMaxPrice, 2);
+    plantAir_ = new QCheckBox(cost);
     costGrid->addWidget(plantAir_, 3, 0, 1, 2);
     connect(plantAir_, &QCheckBox::clicked, this, [this](bool on) {
         job::JobHeader header = shown_;
@@ -61,12 +62,29 @@ JobHeaderPanel::JobHeaderPanel(const OfficeTable& offices, QWidget* parent) : QW
     });
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    Retranslate();
 }
 
-QLineEdit* JobHeaderPanel::AddText(const QString& label, std::string job::JobHeader::*field, int row, int column) {
+// A label whose text is `source` in the program's language, now and after
+// a language switch.
+QLabel* JobHeaderPanel::Caption(const char* source, QWidget* parent) {
+    auto* caption = new QLabel(parent);
+    captions_.emplace_back(caption, source);
+    return caption;
+}
+
+// The texts in the program's language; what is typed stays as it is.
+void JobHeaderPanel::Retranslate() {
+    for (const auto& [caption, source] : captions_) caption->setText(tr(source));
+    cost_->setTitle(tr("Running cost of the drive air"));
+    plantAir_->setText(tr("The gas boosted is dri&ve air (its flow counts too)"));
+    ShowOffice(shown_.office);
+}
+
+QLineEdit* JobHeaderPanel::AddText(const char* label, std::string job::JobHeader::*field, int row, int column) {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* edit = new QLineEdit(this);
-    auto* caption = new QLabel(label, this);
+    QLabel* caption = Caption(label, this);
     caption->setBuddy(edit);
     grid->addWidget(caption, row, column);
     grid->addWidget(edit, row, column + 1);
@@ -79,7 +97,7 @@ QLineEdit* JobHeaderPanel::AddText(const QString& label, std::string job::JobHea
     return edit;
 }
 
-QDoubleSpinBox* JobHeaderPanel::AddNumber(const QString& label, double CostSettings::*field, int decimals, double top,
+QDoubleSpinBox* JobHeaderPanel::AddNumber(const char* label, double CostSettings::*field, int decimals, double top,
                                           int row) {
     auto* group = findChild<QGroupBox*>();
     auto* grid = static_cast<QGridLayout*>(group->layout());
@@ -87,7 +105,7 @@ QDoubleSpinBox* JobHeaderPanel::AddNumber(const QString& label, double CostSetti
     spin->setDecimals(decimals);
     spin->setRange(0, top);
     spin->setKeyboardTracking(false);
-    auto* caption = new QLabel(label, group);
+    QLabel* caption = Caption(label, group);
     caption->setBuddy(spin);
     grid->addWidget(caption, row, 0);
     grid->addWidget(spin, row, 1);

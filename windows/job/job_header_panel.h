@@ -17,6 +17,8 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 namespace zorvik {
@@ -30,13 +32,15 @@ public:
     void Show(const job::JobHeader& header);
 
     QLineEdit* NameEdit() const { return name_; }
+    void Retranslate();
 
 signals:
     void HeaderEdited(const job::JobHeader& header);
 
 private:
-    QLineEdit* AddText(const QString& label, std::string job::JobHeader::*field, int row, int column);
-    QDoubleSpinBox* AddNumber(const QString& label, double CostSettings::*field, int decimals, double top, int row);
+    QLineEdit* AddText(const char* label, std::string job::JobHeader::*field, int row, int column);
+    QDoubleSpinBox* AddNumber(const char* label, double CostSettings::*field, int decimals, double top, int row);
+    QLabel* Caption(const char* source, QWidget* parent);
     void ShowOffice(const std::string& office);
     void Commit(const job::JobHeader& header);
 
@@ -45,6 +49,8 @@ private:
     QLineEdit* name_ = nullptr;
     QComboBox* office_ = nullptr;
     QCheckBox* plantAir_ = nullptr;
+    QGroupBox* cost_ = nullptr;
+    std::vector<std::pair<QLabel*, const char*>> captions_;
     std::vector<std::pair<QLineEdit*, std::string job::JobHeader::*>> texts_;
     std::vector<std::pair<QDoubleSpinBox*, double CostSettings::*>> numbers_;
 };

@@ -12,8 +12,6 @@
 namespace zorvik {
 namespace {
 
-std::string Tr(const char* text) { return QCoreApplication::translate("JobRecovery", text).toStdString(); }
-
 std::string Question(const LeftJob& left) {
     const QString name = QString::fromStdString(left.job->header.name);
     const QString where = left.origin.isEmpty() ? QCoreApplication::translate("JobRecovery", "a new job, never saved")
@@ -22,11 +20,14 @@ std::string Question(const LeftJob& left) {
     const int count = static_cast<int>(left.job->items.size());
     const QString items = count == 1 ? QCoreApplication::translate("JobRecovery", "1 item")
                                      : QCoreApplication::translate("JobRecovery", "%1 items").arg(count);
-    return Tr("The program ended without closing while a job had unsaved changes:") + "\r" +
+    return QCoreApplication::translate("JobRecovery",
+                                       "The program ended without closing while a job had unsaved changes:")
+               .toStdString() +
+           "\r" +
            QCoreApplication::translate("JobRecovery", "\"%1\" (%2), %3, as it was at %4.")
                .arg(name, where, items, when)
                .toStdString() +
-           "\r" + Tr("Restore it?");
+           "\r" + QCoreApplication::translate("JobRecovery", "Restore it?").toStdString();
 }
 
 }  // namespace
@@ -35,8 +36,10 @@ bool OfferLeftJobs(JobWindow& window, Notices& notices) {
     bool restored = false;
     for (LeftJob& left : LeftJobs(window.AutosaveFile())) {
         if (!left.job) {
-            notices.Error(Tr("A job kept against a crash cannot be read; it is kept as") + "\r" +
-                          QDir::toNativeSeparators(left.file + QLatin1Char('~')).toStdString() + "\r" + left.error);
+            notices.Error(
+                QCoreApplication::translate("JobRecovery", "A job kept against a crash cannot be read; it is kept as")
+                    .toStdString() +
+                "\r" + QDir::toNativeSeparators(left.file + QLatin1Char('~')).toStdString() + "\r" + left.error);
             DiscardLeftJob(left, true);
             continue;
         }

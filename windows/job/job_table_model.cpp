@@ -96,6 +96,13 @@ void JobTableModel::SetJob(job::Job job) {
     emit HeaderChanged();
 }
 
+// Every row's texts again, in the program's language now.
+void JobTableModel::Retranslate() {
+    for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i] = RowOf(job_.items[i]);
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
 // The running cost settings move every item's cost.
 void JobTableModel::SetHeader(const job::JobHeader& header) {
     const bool costChanged = header.cost != job_.header.cost;

@@ -62,6 +62,7 @@ public:
     void SetItem(int row, const job::JobItem& item);
     // After a save: `saved` is the job as written, with its figures of now.
     void TakeSavedFigures(const job::Job& saved);
+    void Retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

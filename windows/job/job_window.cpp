@@ -79,6 +79,23 @@ JobWindow::JobWindow(Session& session, Notices& notices, QWidget* parent)
     resize(1100, 640);
 }
 
+void JobWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || header_ == nullptr) return;
+    header_->Retranslate();
+    menuBar()->clear();
+    itemActions_.clear();
+    BuildMenus();
+    const std::vector<ItemCommand> commands = ItemCommands();
+    for (std::size_t i = 0; i < commands.size(); ++i) commandButtons_[i]->setText(commands[i].buttonText);
+    submittalButton_->setText(SubmittalCaption());
+    model_.Retranslate();
+    UpdateTitle();
+    UpdateActions();
+}
+
+QString JobWindow::SubmittalCaption() { return tr("&Submittal..."); }
+
 JobWindow::~JobWindow() {
     if (selectionForm_ != nullptr) selectionForm_->ClearJobLink();
 }
@@ -125,14 +142,15 @@ void JobWindow::BuildButtons(QBoxLayout& layout) {
     layout.addLayout(row);
     for (const ItemCommand& command : ItemCommands()) {
         auto* button = new QPushButton(command.buttonText, this);
+        commandButtons_.push_back(button);
         row->addWidget(button);
         connect(button, &QPushButton::clicked, this, command.run);
         if (command.needsItem) itemButtons_.push_back(button);
     }
     row->addStretch(1);
-    auto* submittal = new QPushButton(tr("&Submittal..."), this);
-    row->addWidget(submittal);
-    connect(submittal, &QPushButton::clicked, this, &JobWindow::SubmittalAsked);
+    submittalButton_ = new QPushButton(SubmittalCaption(), this);
+    row->addWidget(submittalButton_);
+    connect(submittalButton_, &QPushButton::clicked, this, &JobWindow::SubmittalAsked);
 }
 
 void JobWindow::BuildMenus() {

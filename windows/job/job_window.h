@@ -85,6 +85,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -99,6 +100,7 @@ private:
     std::vector<ItemCommand> ItemCommands();
     void BuildMenus();
     void BuildButtons(QBoxLayout& layout);
+    static QString SubmittalCaption();
     void ConfigureTable();
     void UpdateTitle();
     void UpdateActions();
@@ -126,6 +128,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     std::vector<QAction*> itemActions_;  // need a chosen item
     std::vector<QPushButton*> itemButtons_;
+    std::vector<QPushButton*> commandButtons_;  // in ItemCommands() order
+    QPushButton* submittalButton_ = nullptr;
     QString fileName_;
     job::DiskStamp stamp_;
     // A restored job has unsaved changes that no command made.

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QTableView>
 #include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 #include "program_folder_fixture.h"
 #include "app_windows.h"
 #include "comparison_window.h"
+#include "job_window.h"
 #include "program_language.h"
 
 namespace zorvik {
@@ -40,6 +43,12 @@ Texts TextsOf(const std::vector<QWidget*>& windows) {
                 for (int i = 0; i < list->count(); ++i) texts[key + QString::number(i)] = list->item(i)->text();
             if (const auto* tabs = qobject_cast<const QTabBar*>(w))
                 for (int i = 0; i < tabs->count(); ++i) texts[key + QString::number(i)] = tabs->tabText(i);
+            if (const auto* bar = qobject_cast<const QMenuBar*>(w))
+                for (int i = 0; i < bar->actions().size(); ++i)
+                    texts[key + QStringLiteral("menu") + QString::number(i)] = bar->actions()[i]->text();
+            if (const auto* view = qobject_cast<const QTableView*>(w); view != nullptr && view->model() != nullptr)
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    texts[key + QString::number(c)] = view->model()->headerData(c, Qt::Horizontal).toString();
         }
     }
     return texts;
@@ -64,11 +73,22 @@ protected:
     std::vector<QWidget*> OpenEverything() {
         AppWindows& w = *windows_;
         std::vector<QWidget*> all = {
-            w.ZorvAmpMainForm.get(),        w.AdjustAirDriveForm.get(),          w.ZampCalcCycleSpeedForm.get(),
-            w.modelDataForm.get(),          w.ZampGeneralDescriptionForm.get(),  w.zampGraph1Form.get(),
-            w.imageDisplayForm.get(),       w.ZampModelSelectionChartForm.get(), w.ZampApplicationsForm.get(),
-            w.AmplifierSelectionForm.get(), w.ZampSizingAmplifiersForm.get(),    w.ZampOperationalGuideForm.get(),
-            w.ZampSaturatedAirForm.get(),   w.ZampUsingCurvesForm.get(),         w.ZorvikAmpIntroductionForm.get(),
+            w.ZorvAmpMainForm.get(),
+            w.AdjustAirDriveForm.get(),
+            w.ZampCalcCycleSpeedForm.get(),
+            w.modelDataForm.get(),
+            w.ZampGeneralDescriptionForm.get(),
+            w.zampGraph1Form.get(),
+            w.imageDisplayForm.get(),
+            w.ZampModelSelectionChartForm.get(),
+            w.ZampApplicationsForm.get(),
+            w.AmplifierSelectionForm.get(),
+            w.ZampSizingAmplifiersForm.get(),
+            w.ZampOperationalGuideForm.get(),
+            w.ZampSaturatedAirForm.get(),
+            w.ZampUsingCurvesForm.get(),
+            w.ZorvikAmpIntroductionForm.get(),
+            w.Jobs.get(),
         };
         for (QWidget* window : all) window->show();
         w.zampGraph1Form->findChild<QAbstractButton*>(QStringLiteral("DrawGraphBitBtn"))->click();
