@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Inlet %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duty at full speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging point %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance chart of %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve or point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlet pressure, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlet flow, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Delivered flow against outlet pressure at %1 drive, %2 inlet</source>
@@ -245,6 +276,29 @@
     <message>
         <source> (no curve)</source>
         <translation> (keine Kurve)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonChartTable</name>
+    <message>
+        <source>%1 (not listed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 against %3, one line for each of %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 at %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Enter or Ctrl+T gives its figures as a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model or point</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1067,57 @@ größe</translation>
     <message>
         <source>shaded area.</source>
         <translation>Feld benutzen.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescriptions</name>
+    <message>
+        <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The duty: %1 %2 at %3 at full speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Charging a vessel from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Enter or Ctrl+T gives its figures as a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dimension drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline of model %1 with its dimensions in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing of the option %1 for model %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2194,26 @@ größe</translation>
         <source>Main &amp;Menu</source>
         <translation>&amp;Hauptmenü</translation>
     </message>
+    <message>
+        <source>Application type</source>
+        <translation type="unfinished">Anwendungsart</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TZampApplicationsForm</name>
@@ -2142,6 +2267,22 @@ Standard- und Sonderanlagen</translation>
         <source>Main &amp;Menu</source>
         <translation>&amp;Hauptmenü</translation>
     </message>
+    <message>
+        <source>Typical applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single-stage air amplifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An air amplifier with its air drive section and its pump section on one frame</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TZampCalcCycleSpeedForm</name>
@@ -2180,6 +2321,38 @@ Beispiel: Ein Modell mit Db = 6,2 Kubikzoll liefert bei Ps = 100 psig 6,2/1728 �
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cycle speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal litres per cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example in normal litres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard cubic feet per cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example in standard cubic feet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating a model for a flow</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2235,6 +2408,34 @@ Doppeltwirkende Modelle fördern in beiden Hubrichtungen, also das doppelte Volu
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Air amplifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An air amplifier with its air drive section and its pump section on one frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sectional view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The area ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Self-regulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power and control</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2306,6 +2507,18 @@ Die Zahl nach dem Bindestrich ist das Druckverhältnis.</translation>
     <message>
         <source>Main &amp;Menu</source>
         <translation>&amp;Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Model selection chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2386,6 +2599,22 @@ So auslegen, dass der nötige Ausgangsdruck kein zu kleiner Teil seines Höchstd
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Moisture in the boosted air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-acting air amplifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A double-acting air amplifier with a pump section at each end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System options</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TZampSaturatedAirForm</name>
@@ -2448,6 +2677,54 @@ Je tiefer der Taupunkt am Eingang, desto höher lässt sich verdichten, bevor Wa
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Moisture in compressed air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dewpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air from a shop compressor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation lines in degrees Celsius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation lines in degrees Fahrenheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desiccant dryer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using nitrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dryers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2538,6 +2815,26 @@ Als Anhalt: Ein Behälter braucht sein Volumen mal den Druckanstieg in Atmosphä
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Air amplifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An air amplifier with its air drive section and its pump section on one frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sizing factors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area ratio and several amplifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System options</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TZampUsingCurvesForm</name>
@@ -2596,6 +2893,14 @@ Andere Punkte liest man ebenso ab.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Flow and stall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the curves</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2664,6 +2969,26 @@ Andere Punkte liest man ebenso ab.</translation>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Product display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air amplifier emblem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amplifier with arrows: air in, higher pressure out</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TZorvikAmpIntroductionForm</name>
@@ -2699,6 +3024,50 @@ Tel 01632 960210  Fax 01632 960211</source>
 Brindley Park, Halesworth IP19 8ZX
 Tel 01632 960210  Fax 01632 960211</translation>
     </message>
+    <message>
+        <source>Zorvik Pneumatics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worldwide network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Zorvik factory building</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Zorvik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Office address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head office address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office whose address is shown and printed on every page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TimageDisplayForm</name>
@@ -2725,6 +3094,14 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures as a table (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart Table</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2848,6 +3225,14 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>Available Options   (further details will be shown if applicable)</source>
         <translation>Verfügbare Optionen   (weitere Angaben, soweit vorhanden)</translation>
     </message>
+    <message>
+        <source>Model number</source>
+        <translation type="unfinished">Modellnummer</translation>
+    </message>
+    <message>
+        <source>Available options</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -2953,6 +3338,45 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model to add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures as a table (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::DataTableDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished">Schl&amp;ießen</translation>
     </message>
 </context>
 <context>
@@ -3307,6 +3731,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>The job cannot be kept against a crash in %1.</source>
         <translation>Das Projekt kann nicht gegen einen Absturz gesichert werden in %1.</translation>
     </message>
+    <message>
+        <source>Job items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>
@@ -3365,12 +3793,47 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>No model is chosen in the list.<byte value="xd"/>Keep the duty in the job without a model?</source>
         <translation>In der Liste ist kein Modell gewählt.<byte value="xd"/>Die Aufgabe ohne Modell ins Projekt übernehmen?</translation>
     </message>
+    <message>
+        <source>Continuous process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vessel charging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the layout for charging a vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schematic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TZampModelSelectionChartForm</name>
     <message>
         <source>The chart</source>
         <translation>Die Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::TZampUsingCurvesForm</name>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3401,6 +3864,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>The data sheet</source>
         <translation>Das Datenblatt</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3463,6 +3930,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>  Two stage</source>
         <translation>  Zweistufig</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

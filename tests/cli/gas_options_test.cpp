@@ -148,7 +148,8 @@ TEST(GasOptionsTest, AGasLiquidAtTheOutletIsRefusedWithItsReason) {
     const Outcome flow = RunSelect(Join({{"flow"}, outlet1200, co2}));
     EXPECT_EQ(flow.status, 0);
     EXPECT_NE(Lines(flow.out).back().find(liquefies), std::string::npos) << flow.out;
-    for (const Json& row : RunJson(Join({{"compare"}, outlet1200, co2}))["rows"]) {
+    const Json compared = RunJson(Join({{"compare"}, outlet1200, co2}));
+    for (const Json& row : compared["rows"]) {
         EXPECT_EQ(row["listed"], false);
         EXPECT_EQ(row["meets_duty"], false);
         EXPECT_EQ(row["reason"].get<std::string>().rfind(liquefies, 0), 0u) << row["reason"];
@@ -187,7 +188,8 @@ TEST(GasOptionsTest, ColumnsLimitAndSafetyNote) {
         EXPECT_EQ(Json::parse(json.out)["safety_note"].is_string(), c.note);
     }
     // Over the limit exactly where the bound is.
-    for (const Json& row : RunJson(Join({{"flow"}, kFlow, {"--temperature-limit", "300"}}))["rows"])
+    const Json limited = RunJson(Join({{"flow"}, kFlow, {"--temperature-limit", "300"}}));
+    for (const Json& row : limited["rows"])
         EXPECT_EQ(row["over_temperature_limit"], row["discharge_temperature_c"].get<double>() > 300) << row["model"];
 }
 
