@@ -5,31 +5,31 @@
     <name>ChartTable</name>
     <message>
         <source>Inlet %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang %1 %2</translation>
     </message>
     <message>
         <source>Duty at full speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebspunkt bei voller Drehzahl</translation>
     </message>
     <message>
         <source>Charging point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllpunkt %1</translation>
     </message>
     <message>
         <source>Performance chart of %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennliniendiagramm von %1 - %2</translation>
     </message>
     <message>
         <source>Curve or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve oder Punkt</translation>
     </message>
     <message>
         <source>Outlet pressure, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsdruck, %1</translation>
     </message>
     <message>
         <source>Outlet flow, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Förderstrom, %1</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>ComparisonChartTable</name>
     <message>
         <source>%1 (not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht aufgeführt)</translation>
     </message>
     <message>
         <source>%1: %2 against %3, one line for each of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 über %3, je eine Linie für %4.</translation>
     </message>
     <message>
         <source> %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 bei %2, %3.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Eingabetaste oder Ctrl+T zeigt die Werte als Tabelle.</translation>
     </message>
     <message>
         <source>Model or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell oder Punkt</translation>
     </message>
 </context>
 <context>
@@ -1073,51 +1073,51 @@ größe</translation>
     <name>PictureDescriptions</name>
     <message>
         <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> Kurven für einen Gaseingangsdruck von %1 bis hinab zu %2 %3.</translation>
     </message>
     <message>
         <source> The duty: %1 %2 at %3 at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Der Betriebspunkt: %1 %2 bei %3 bei voller Drehzahl.</translation>
     </message>
     <message>
         <source> Charging a vessel from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Füllen eines Behälters von %1 auf %2.</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennliniendiagramm</translation>
     </message>
     <message>
         <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Förderstrom in %1 über Ausgangsdruck in %2 von Modell %3, %4.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Eingabetaste oder Ctrl+T zeigt die Werte als Tabelle.</translation>
     </message>
     <message>
         <source>Dimension drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Maßzeichnung</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Outline of model %1 with its dimensions in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umriss von Modell %1 mit seinen Maßen in %2.</translation>
     </message>
     <message>
         <source>Drawing of the option %1 for model %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnung der Option %1 für Modell %2.</translation>
     </message>
     <message>
         <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umriss der Option %1 für Modell %2 mit ihren Maßen in %3.</translation>
     </message>
 </context>
 <context>
@@ -2196,23 +2196,23 @@ größe</translation>
     </message>
     <message>
         <source>Application type</source>
-        <translation type="unfinished">Anwendungsart</translation>
+        <translation>Anwendungsart</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Selections</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Modelle</translation>
     </message>
     <message>
         <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für jedes Modell, das die Aufgabe erfüllt: Modell, Förderstrom oder Füllzeit, Luftverbrauch, Zyklen pro Minute und Luftbedarf gesamt</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft</translation>
     </message>
 </context>
 <context>
@@ -2269,19 +2269,19 @@ Standard- und Sonderanlagen</translation>
     </message>
     <message>
         <source>Typical applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Typische Anwendungen</translation>
     </message>
     <message>
         <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs Einsatzbereiche eines Druckverstärkers: Druckprüfung, Zylinder und Stellantriebe, Gasfüllung, Spannen an Pressen, Füllen von Druckluftbehältern und Auswerfen von Teilen</translation>
     </message>
     <message>
         <source>Single-stage air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstufiger Druckverstärker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Druckverstärker mit Luftantriebsteil und Pumpenteil auf einem gemeinsamen Rahmen</translation>
     </message>
 </context>
 <context>
@@ -2324,35 +2324,35 @@ Beispiel: Ein Modell mit Db = 6,2 Kubikzoll liefert bei Ps = 100 psig 6,2/1728 �
     </message>
     <message>
         <source>Cycle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zyklusfrequenz</translation>
     </message>
     <message>
         <source>Normal litres per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Normliter pro Zyklus</translation>
     </message>
     <message>
         <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>Normliter pro Zyklus = Db x (Ps + 1.0) / 1.0 x 0.85</translation>
     </message>
     <message>
         <source>Example in normal litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel in Normlitern</translation>
     </message>
     <message>
         <source>Standard cubic feet per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardkubikfuß pro Zyklus</translation>
     </message>
     <message>
         <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF pro Zyklus = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</translation>
     </message>
     <message>
         <source>Example in standard cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel in Standardkubikfuß</translation>
     </message>
     <message>
         <source>Rating a model for a flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Modell für einen Förderstrom bemessen</translation>
     </message>
 </context>
 <context>
@@ -2411,31 +2411,31 @@ Doppeltwirkende Modelle fördern in beiden Hubrichtungen, also das doppelte Volu
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckverstärker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Druckverstärker mit Luftantriebsteil und Pumpenteil auf einem gemeinsamen Rahmen</translation>
     </message>
     <message>
         <source>Sectional view</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittbild</translation>
     </message>
     <message>
         <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein aufgeschnittener doppeltwirkender Druckverstärker: der große Antriebskolben und die kleinen Pumpenkolben auf einer gemeinsamen Stange</translation>
     </message>
     <message>
         <source>The area ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Flächenverhältnis</translation>
     </message>
     <message>
         <source>Self-regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbstregelung</translation>
     </message>
     <message>
         <source>Power and control</source>
-        <translation type="unfinished"></translation>
+        <translation>Antrieb und Steuerung</translation>
     </message>
 </context>
 <context>
@@ -2510,15 +2510,15 @@ Die Zahl nach dem Bindestrich ist das Druckverhältnis.</translation>
     </message>
     <message>
         <source>Model selection chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelltabelle</translation>
     </message>
     <message>
         <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für jedes Modell: Modellnummer, Verhältnis, maximaler Gaseingangs- und Gasausgangsdruck, Formel des statischen Ausgangsdrucks, Hubvolumen je Zyklus, maximaler Antriebsluftdruck und Antriebsgröße</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Formelzeichen</translation>
     </message>
 </context>
 <context>
@@ -2601,19 +2601,19 @@ So auslegen, dass der nötige Ausgangsdruck kein zu kleiner Teil seines Höchstd
     </message>
     <message>
         <source>Moisture in the boosted air</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtigkeit in der verdichteten Luft</translation>
     </message>
     <message>
         <source>Double-acting air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppeltwirkender Druckverstärker</translation>
     </message>
     <message>
         <source>A double-acting air amplifier with a pump section at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein doppeltwirkender Druckverstärker mit einem Pumpenteil an jedem Ende</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemoptionen</translation>
     </message>
 </context>
 <context>
@@ -2680,51 +2680,51 @@ Je tiefer der Taupunkt am Eingang, desto höher lässt sich verdichten, bevor Wa
     </message>
     <message>
         <source>Moisture in compressed air</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtigkeit in Druckluft</translation>
     </message>
     <message>
         <source>Dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Taupunkt</translation>
     </message>
     <message>
         <source>Air from a shop compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft aus einem Werkstattkompressor</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungslinien in Grad Celsius</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucktaupunkt über der Lufttemperatur für bei 7 barg getrocknete Luft: links einer Linie kondensiert Wasser; die Beispiele 1 bis 3 aus dem Text sind im Diagramm markiert</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungslinien in Grad Fahrenheit</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucktaupunkt über der Lufttemperatur für bei 100 psig getrocknete Luft: links einer Linie kondensiert Wasser; die Beispiele 1 bis 3 aus dem Text sind im Diagramm markiert</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Kältetrockner, Taupunkt 10 Grad Celsius</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Kältetrockner, Taupunkt 0 Grad Celsius</translation>
     </message>
     <message>
         <source>Desiccant dryer</source>
-        <translation type="unfinished"></translation>
+        <translation>Adsorptionstrockner</translation>
     </message>
     <message>
         <source>Using nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz von Stickstoff</translation>
     </message>
     <message>
         <source>Dryers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trockner</translation>
     </message>
 </context>
 <context>
@@ -2817,23 +2817,23 @@ Als Anhalt: Ein Behälter braucht sein Volumen mal den Druckanstieg in Atmosphä
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckverstärker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Druckverstärker mit Luftantriebsteil und Pumpenteil auf einem gemeinsamen Rahmen</translation>
     </message>
     <message>
         <source>Sizing factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslegungsfaktoren</translation>
     </message>
     <message>
         <source>Area ratio and several amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Flächenverhältnis und mehrere Druckverstärker</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemoptionen</translation>
     </message>
 </context>
 <context>
@@ -2896,11 +2896,11 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source>Flow and stall</source>
-        <translation type="unfinished"></translation>
+        <translation>Förderstrom und Stillstand</translation>
     </message>
     <message>
         <source>Reading the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennlinien lesen</translation>
     </message>
 </context>
 <context>
@@ -2971,23 +2971,23 @@ Andere Punkte liest man ebenso ab.</translation>
     </message>
     <message>
         <source>Product display</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktanzeige</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelbild</translation>
     </message>
     <message>
         <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatic Engineering: Druckverstärker, Verstärker für Luft und Gas, Auswahl und Auslegung</translation>
     </message>
     <message>
         <source>Air amplifier emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckverstärker-Symbol</translation>
     </message>
     <message>
         <source>An amplifier with arrows: air in, higher pressure out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Verstärker mit Pfeilen: Luft hinein, höherer Druck heraus</translation>
     </message>
 </context>
 <context>
@@ -3026,47 +3026,47 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Zorvik Pneumatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatics</translation>
     </message>
     <message>
         <source>The company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Firmenname</translation>
     </message>
     <message>
         <source>Worldwide network</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltweites Netz</translation>
     </message>
     <message>
         <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Weltkarte mit dem Hauptsitz in England sowie regionalen Niederlassungen und Vertriebspartnern in den USA, in Europa, Asien und Australasien</translation>
     </message>
     <message>
         <source>Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Werk</translation>
     </message>
     <message>
         <source>The Zorvik factory building</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zorvik-Werksgebäude</translation>
     </message>
     <message>
         <source>About Zorvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zorvik</translation>
     </message>
     <message>
         <source>Office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse der Niederlassung</translation>
     </message>
     <message>
         <source>Head office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des Hauptsitzes</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>The office whose address is shown and printed on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Niederlassung, deren Adresse auf jeder Seite angezeigt und gedruckt wird</translation>
     </message>
 </context>
 <context>
@@ -3097,11 +3097,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte des Diagramms als Tabelle (Ctrl+T)</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
 </context>
 <context>
@@ -3227,11 +3227,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model number</source>
-        <translation type="unfinished">Modellnummer</translation>
+        <translation>Modellnummer</translation>
     </message>
     <message>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Optionen</translation>
     </message>
 </context>
 <context>
@@ -3341,42 +3341,42 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingungen</translation>
     </message>
     <message>
         <source>Comparison table</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichstabelle</translation>
     </message>
     <message>
         <source>Model to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügendes Modell</translation>
     </message>
     <message>
         <source>Comparison chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichsdiagramm</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammtabelle</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte des Diagramms als Tabelle (Ctrl+T)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::DataTableDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">Schl&amp;ießen</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
 </context>
 <context>
@@ -3733,7 +3733,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Job items</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektpositionen</translation>
     </message>
 </context>
 <context>
@@ -3795,31 +3795,31 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontinuierlicher Prozess</translation>
     </message>
     <message>
         <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Anordnung für eine Konstantdruckquelle, die einen kontinuierlichen Prozess versorgt</translation>
     </message>
     <message>
         <source>Vessel charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Behälterfüllung</translation>
     </message>
     <message>
         <source>Chooses the layout for charging a vessel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Anordnung zum Füllen eines Behälters</translation>
     </message>
     <message>
         <source>Schematic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Antriebsluft und Gaseingang links, der Behälter rechts</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Antriebsluft und Gaseingang links, der Ausgang rechts</translation>
     </message>
 </context>
 <context>
@@ -3833,7 +3833,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::TZampUsingCurvesForm</name>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3867,7 +3867,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3933,7 +3933,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 </TS>

@@ -5,31 +5,31 @@
     <name>ChartTable</name>
     <message>
         <source>Inlet %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada %1 %2</translation>
     </message>
     <message>
         <source>Duty at full speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio a plena velocidad</translation>
     </message>
     <message>
         <source>Charging point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de llenado %1</translation>
     </message>
     <message>
         <source>Performance chart of %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de rendimiento de %1 - %2</translation>
     </message>
     <message>
         <source>Curve or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva o punto</translation>
     </message>
     <message>
         <source>Outlet pressure, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión de salida, %1</translation>
     </message>
     <message>
         <source>Outlet flow, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal de salida, %1</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>ComparisonChartTable</name>
     <message>
         <source>%1 (not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no figura en la lista)</translation>
     </message>
     <message>
         <source>%1: %2 against %3, one line for each of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 según %3, una línea para cada uno de: %4.</translation>
     </message>
     <message>
         <source> %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 a %2, %3.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Intro o Ctrl+T muestra sus valores en una tabla.</translation>
     </message>
     <message>
         <source>Model or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo o punto</translation>
     </message>
 </context>
 <context>
@@ -1071,51 +1071,51 @@ motor</translation>
     <name>PictureDescriptions</name>
     <message>
         <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> Curvas para una presión de entrada del gas de %1 hasta %2 %3.</translation>
     </message>
     <message>
         <source> The duty: %1 %2 at %3 at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> El servicio: %1 %2 a %3 a plena velocidad.</translation>
     </message>
     <message>
         <source> Charging a vessel from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Llenado de un depósito de %1 a %2.</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de rendimiento</translation>
     </message>
     <message>
         <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal de salida en %1 según la presión de salida en %2 del modelo %3, %4.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Intro o Ctrl+T muestra sus valores en una tabla.</translation>
     </message>
     <message>
         <source>Dimension drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dimensiones</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>milímetros</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pulgadas</translation>
     </message>
     <message>
         <source>Outline of model %1 with its dimensions in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno del modelo %1 con sus dimensiones en %2.</translation>
     </message>
     <message>
         <source>Drawing of the option %1 for model %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo de la opción %1 para el modelo %2.</translation>
     </message>
     <message>
         <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno de la opción %1 para el modelo %2 con sus dimensiones en %3.</translation>
     </message>
 </context>
 <context>
@@ -2194,23 +2194,23 @@ motor</translation>
     </message>
     <message>
         <source>Application type</source>
-        <translation type="unfinished">Tipo de aplicación</translation>
+        <translation>Tipo de aplicación</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Selections</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelos seleccionados</translation>
     </message>
     <message>
         <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada modelo que cumple el servicio: modelo, caudal o tiempo de llenado, aire consumido, ciclos por minuto y aire total</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando</translation>
     </message>
 </context>
 <context>
@@ -2267,19 +2267,19 @@ Sistemas estándar y a medida</translation>
     </message>
     <message>
         <source>Typical applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones típicas</translation>
     </message>
     <message>
         <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis usos de un amplificador: pruebas de presión, cilindros y actuadores, llenado de gas, sujeción en prensas, llenado de depósitos de aire y expulsión de piezas</translation>
     </message>
     <message>
         <source>Single-stage air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificador de una etapa</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador con su sección motriz neumática y su sección de bomba en un mismo bastidor</translation>
     </message>
 </context>
 <context>
@@ -2322,35 +2322,35 @@ Ejemplo: un modelo con Db = 6,2 pulgadas cúbicas, a Ps = 100 psig, entrega 6,2/
     </message>
     <message>
         <source>Cycle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de ciclo</translation>
     </message>
     <message>
         <source>Normal litres per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros normales por ciclo</translation>
     </message>
     <message>
         <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros normales por ciclo = Db x (Ps + 1.0) / 1.0 x 0.85</translation>
     </message>
     <message>
         <source>Example in normal litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo en litros normales</translation>
     </message>
     <message>
         <source>Standard cubic feet per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies cúbicos estándar por ciclo</translation>
     </message>
     <message>
         <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF por ciclo = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</translation>
     </message>
     <message>
         <source>Example in standard cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo en pies cúbicos estándar</translation>
     </message>
     <message>
         <source>Rating a model for a flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluar un modelo para un caudal</translation>
     </message>
 </context>
 <context>
@@ -2409,31 +2409,31 @@ Los modelos de doble efecto bombean en ambas carreras, el doble de volumen por c
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificador</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador con su sección motriz neumática y su sección de bomba en un mismo bastidor</translation>
     </message>
     <message>
         <source>Sectional view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en corte</translation>
     </message>
     <message>
         <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador de doble efecto seccionado: el gran pistón motriz neumático y los pequeños pistones de bomba en un mismo vástago</translation>
     </message>
     <message>
         <source>The area ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>La relación de áreas</translation>
     </message>
     <message>
         <source>Self-regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorregulación</translation>
     </message>
     <message>
         <source>Power and control</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia y control</translation>
     </message>
 </context>
 <context>
@@ -2508,15 +2508,15 @@ La cifra tras el guion es la relación de presión.</translation>
     </message>
     <message>
         <source>Model selection chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de modelos</translation>
     </message>
     <message>
         <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada modelo: número de modelo, relación, presión máxima de entrada y de salida del gas, fórmula de la presión de salida estática, cilindrada por ciclo, presión máxima de aire motriz y tamaño del motor</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
 </context>
 <context>
@@ -2599,19 +2599,19 @@ Dimensiónelo para que la presión de salida requerida no sea una parte demasiad
     </message>
     <message>
         <source>Moisture in the boosted air</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad en el aire amplificado</translation>
     </message>
     <message>
         <source>Double-acting air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificador de doble efecto</translation>
     </message>
     <message>
         <source>A double-acting air amplifier with a pump section at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador de doble efecto con una sección de bomba en cada extremo</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones del sistema</translation>
     </message>
 </context>
 <context>
@@ -2678,51 +2678,51 @@ Cuanto más bajo el punto de rocío de entrada, más se puede comprimir antes de
     </message>
     <message>
         <source>Moisture in compressed air</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad en el aire comprimido</translation>
     </message>
     <message>
         <source>Dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de rocío</translation>
     </message>
     <message>
         <source>Air from a shop compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire de un compresor de taller</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de saturación en grados Celsius</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de rocío a presión según la temperatura del aire para aire secado a 7 barg: el agua se condensa a la izquierda de una línea; los ejemplos 1 a 3 del texto están marcados en el gráfico</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de saturación en grados Fahrenheit</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de rocío a presión según la temperatura del aire para aire secado a 100 psig: el agua se condensa a la izquierda de una línea; los ejemplos 1 a 3 del texto están marcados en el gráfico</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Secador frigorífico, punto de rocío de 10 grados Celsius</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Secador frigorífico, punto de rocío de 0 grados Celsius</translation>
     </message>
     <message>
         <source>Desiccant dryer</source>
-        <translation type="unfinished"></translation>
+        <translation>Secador de adsorción</translation>
     </message>
     <message>
         <source>Using nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de nitrógeno</translation>
     </message>
     <message>
         <source>Dryers</source>
-        <translation type="unfinished"></translation>
+        <translation>Secadores</translation>
     </message>
 </context>
 <context>
@@ -2815,23 +2815,23 @@ Como orientación, un depósito toma su volumen por el aumento de presión en at
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificador</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador con su sección motriz neumática y su sección de bomba en un mismo bastidor</translation>
     </message>
     <message>
         <source>Sizing factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores de dimensionado</translation>
     </message>
     <message>
         <source>Area ratio and several amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de áreas y varios amplificadores</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones del sistema</translation>
     </message>
 </context>
 <context>
@@ -2894,11 +2894,11 @@ Los demás puntos se leen igual.</translation>
     </message>
     <message>
         <source>Flow and stall</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal y calado</translation>
     </message>
     <message>
         <source>Reading the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer las curvas</translation>
     </message>
 </context>
 <context>
@@ -2969,23 +2969,23 @@ Los demás puntos se leen igual.</translation>
     </message>
     <message>
         <source>Product display</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación del producto</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Portada</translation>
     </message>
     <message>
         <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatic Engineering: amplificadores de presión de aire, multiplicadores para aire y gas, selección y dimensionado</translation>
     </message>
     <message>
         <source>Air amplifier emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblema del amplificador</translation>
     </message>
     <message>
         <source>An amplifier with arrows: air in, higher pressure out</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificador con flechas: entra aire y sale a mayor presión</translation>
     </message>
 </context>
 <context>
@@ -3024,47 +3024,47 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Zorvik Pneumatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatics</translation>
     </message>
     <message>
         <source>The company name</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la empresa</translation>
     </message>
     <message>
         <source>Worldwide network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red mundial</translation>
     </message>
     <message>
         <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mapa del mundo con la sede central en Inglaterra y oficinas regionales y distribuidores en EE. UU., Europa, Asia y Australasia</translation>
     </message>
     <message>
         <source>Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Fábrica</translation>
     </message>
     <message>
         <source>The Zorvik factory building</source>
-        <translation type="unfinished"></translation>
+        <translation>El edificio de la fábrica Zorvik</translation>
     </message>
     <message>
         <source>About Zorvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zorvik</translation>
     </message>
     <message>
         <source>Office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la oficina</translation>
     </message>
     <message>
         <source>Head office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la sede central</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>The office whose address is shown and printed on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>La oficina cuya dirección se muestra e imprime en cada página</translation>
     </message>
 </context>
 <context>
@@ -3095,11 +3095,11 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores del gráfico en una tabla (Ctrl+T)</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
 </context>
 <context>
@@ -3225,11 +3225,11 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model number</source>
-        <translation type="unfinished">Número de modelo</translation>
+        <translation>Número de modelo</translation>
     </message>
     <message>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones disponibles</translation>
     </message>
 </context>
 <context>
@@ -3339,42 +3339,42 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones</translation>
     </message>
     <message>
         <source>Comparison table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla comparativa</translation>
     </message>
     <message>
         <source>Model to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo que añadir</translation>
     </message>
     <message>
         <source>Comparison chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico comparativo</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del gráfico</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores del gráfico en una tabla (Ctrl+T)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::DataTableDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">Ce&amp;rrar</translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
 </context>
 <context>
@@ -3731,7 +3731,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Job items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos del proyecto</translation>
     </message>
 </context>
 <context>
@@ -3793,31 +3793,31 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso continuo</translation>
     </message>
     <message>
         <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la disposición para una fuente de presión constante que alimenta un proceso continuo</translation>
     </message>
     <message>
         <source>Vessel charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenado de depósitos</translation>
     </message>
     <message>
         <source>Chooses the layout for charging a vessel</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la disposición para llenar un depósito</translation>
     </message>
     <message>
         <source>Schematic</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquema</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el aire motriz y la entrada de gas a la izquierda, el depósito a la derecha</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el aire motriz y la entrada de gas a la izquierda, la salida a la derecha</translation>
     </message>
 </context>
 <context>
@@ -3831,7 +3831,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::TZampUsingCurvesForm</name>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3865,7 +3865,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3931,7 +3931,7 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 </TS>

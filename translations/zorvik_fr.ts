@@ -5,31 +5,31 @@
     <name>ChartTable</name>
     <message>
         <source>Inlet %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée %1 %2</translation>
     </message>
     <message>
         <source>Duty at full speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de service à pleine vitesse</translation>
     </message>
     <message>
         <source>Charging point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de remplissage %1</translation>
     </message>
     <message>
         <source>Performance chart of %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de performance de %1 - %2</translation>
     </message>
     <message>
         <source>Curve or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe ou point</translation>
     </message>
     <message>
         <source>Outlet pressure, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression de sortie, %1</translation>
     </message>
     <message>
         <source>Outlet flow, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit de sortie, %1</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>ComparisonChartTable</name>
     <message>
         <source>%1 (not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non répertorié)</translation>
     </message>
     <message>
         <source>%1: %2 against %3, one line for each of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 selon %3, une ligne pour chacun de : %4.</translation>
     </message>
     <message>
         <source> %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 à %2, %3.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Entrée ou Ctrl+T affiche ses valeurs sous forme de tableau.</translation>
     </message>
     <message>
         <source>Model or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle ou point</translation>
     </message>
 </context>
 <context>
@@ -1073,51 +1073,51 @@ moteur</translation>
     <name>PictureDescriptions</name>
     <message>
         <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> Courbes pour une pression d’entrée du gaz de %1 jusqu’à %2 %3.</translation>
     </message>
     <message>
         <source> The duty: %1 %2 at %3 at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le point de service : %1 %2 à %3 à pleine vitesse.</translation>
     </message>
     <message>
         <source> Charging a vessel from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Remplissage d’un réservoir de %1 à %2.</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de performance</translation>
     </message>
     <message>
         <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit de sortie en %1 selon la pression de sortie en %2 du modèle %3, %4.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Entrée ou Ctrl+T affiche ses valeurs sous forme de tableau.</translation>
     </message>
     <message>
         <source>Dimension drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan d’encombrement</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>millimètres</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pouces</translation>
     </message>
     <message>
         <source>Outline of model %1 with its dimensions in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour du modèle %1 avec ses dimensions en %2.</translation>
     </message>
     <message>
         <source>Drawing of the option %1 for model %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin de l’option %1 pour le modèle %2.</translation>
     </message>
     <message>
         <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour de l’option %1 pour le modèle %2 avec ses dimensions en %3.</translation>
     </message>
 </context>
 <context>
@@ -2196,23 +2196,23 @@ moteur</translation>
     </message>
     <message>
         <source>Application type</source>
-        <translation type="unfinished">Type d’application</translation>
+        <translation>Type d’application</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Selections</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèles retenus</translation>
     </message>
     <message>
         <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne pour chaque modèle qui satisfait au service : modèle, débit ou temps de remplissage, air consommé, cycles par minute et air total</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours</translation>
     </message>
 </context>
 <context>
@@ -2269,19 +2269,19 @@ Systèmes standard et sur mesure</translation>
     </message>
     <message>
         <source>Typical applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications types</translation>
     </message>
     <message>
         <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
-        <translation type="unfinished"></translation>
+        <translation>Six utilisations d’un amplificateur : essais de pression, vérins et actionneurs, remplissage de gaz, bridage de presses, remplissage de réservoirs d’air et éjection de pièces</translation>
     </message>
     <message>
         <source>Single-stage air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificateur à un étage</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur avec sa partie motrice pneumatique et sa partie pompe sur un même châssis</translation>
     </message>
 </context>
 <context>
@@ -2324,35 +2324,35 @@ Exemple : un modèle de Db = 6,2 pouces cubes, à Ps = 100 psig, fournit 6,2/172
     </message>
     <message>
         <source>Cycle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence</translation>
     </message>
     <message>
         <source>Normal litres per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Litres normaux par cycle</translation>
     </message>
     <message>
         <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>Litres normaux par cycle = Db x (Ps + 1.0) / 1.0 x 0.85</translation>
     </message>
     <message>
         <source>Example in normal litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple en litres normaux</translation>
     </message>
     <message>
         <source>Standard cubic feet per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieds cubes standard par cycle</translation>
     </message>
     <message>
         <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF par cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</translation>
     </message>
     <message>
         <source>Example in standard cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple en pieds cubes standard</translation>
     </message>
     <message>
         <source>Rating a model for a flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluer un modèle pour un débit</translation>
     </message>
 </context>
 <context>
@@ -2411,31 +2411,31 @@ Les modèles double effet pompent dans les deux sens, soit deux fois le volume p
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificateur</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur avec sa partie motrice pneumatique et sa partie pompe sur un même châssis</translation>
     </message>
     <message>
         <source>Sectional view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue en coupe</translation>
     </message>
     <message>
         <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur à double effet en coupe : le grand piston moteur pneumatique et les petits pistons de pompe sur une même tige</translation>
     </message>
     <message>
         <source>The area ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de surfaces</translation>
     </message>
     <message>
         <source>Self-regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorégulation</translation>
     </message>
     <message>
         <source>Power and control</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance et commande</translation>
     </message>
 </context>
 <context>
@@ -2510,15 +2510,15 @@ Le nombre après le tiret est le rapport de pression.</translation>
     </message>
     <message>
         <source>Model selection chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des modèles</translation>
     </message>
     <message>
         <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne pour chaque modèle : numéro de modèle, rapport, pressions maximales d’entrée et de sortie du gaz, formule de la pression de sortie statique, cylindrée par cycle, pression maximale d’air moteur et taille du moteur</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles</translation>
     </message>
 </context>
 <context>
@@ -2601,19 +2601,19 @@ Dimensionnez-le pour que la pression de sortie requise ne soit pas une trop peti
     </message>
     <message>
         <source>Moisture in the boosted air</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité dans l’air surpressé</translation>
     </message>
     <message>
         <source>Double-acting air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificateur à double effet</translation>
     </message>
     <message>
         <source>A double-acting air amplifier with a pump section at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur à double effet avec une partie pompe à chaque extrémité</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du système</translation>
     </message>
 </context>
 <context>
@@ -2680,51 +2680,51 @@ Plus le point de rosée à l’entrée est bas, plus on peut comprimer avant l�
     </message>
     <message>
         <source>Moisture in compressed air</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité dans l’air comprimé</translation>
     </message>
     <message>
         <source>Dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de rosée</translation>
     </message>
     <message>
         <source>Air from a shop compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Air d’un compresseur d’atelier</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbes de saturation en degrés Celsius</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de rosée sous pression selon la température de l’air, pour de l’air séché à 7 barg : l’eau se condense à gauche d’une courbe ; les exemples 1 à 3 du texte sont repérés sur le diagramme</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbes de saturation en degrés Fahrenheit</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de rosée sous pression selon la température de l’air, pour de l’air séché à 100 psig : l’eau se condense à gauche d’une courbe ; les exemples 1 à 3 du texte sont repérés sur le diagramme</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécheur frigorifique, point de rosée de 10 degrés Celsius</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécheur frigorifique, point de rosée de 0 degré Celsius</translation>
     </message>
     <message>
         <source>Desiccant dryer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécheur par adsorption</translation>
     </message>
     <message>
         <source>Using nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de l’azote</translation>
     </message>
     <message>
         <source>Dryers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécheurs</translation>
     </message>
 </context>
 <context>
@@ -2817,23 +2817,23 @@ En ordre de grandeur, un réservoir prend son volume fois la hausse de pression 
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificateur</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur avec sa partie motrice pneumatique et sa partie pompe sur un même châssis</translation>
     </message>
     <message>
         <source>Sizing factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteurs de dimensionnement</translation>
     </message>
     <message>
         <source>Area ratio and several amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de surfaces et plusieurs amplificateurs</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du système</translation>
     </message>
 </context>
 <context>
@@ -2896,11 +2896,11 @@ Les autres points se lisent de même.</translation>
     </message>
     <message>
         <source>Flow and stall</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit et pression d’équilibre</translation>
     </message>
     <message>
         <source>Reading the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les courbes</translation>
     </message>
 </context>
 <context>
@@ -2971,23 +2971,23 @@ Les autres points se lisent de même.</translation>
     </message>
     <message>
         <source>Product display</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation du produit</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture</translation>
     </message>
     <message>
         <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatic Engineering : amplificateurs de pression d’air, surpresseurs pour l’air et le gaz, sélection et dimensionnement</translation>
     </message>
     <message>
         <source>Air amplifier emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblème de l’amplificateur</translation>
     </message>
     <message>
         <source>An amplifier with arrows: air in, higher pressure out</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificateur avec des flèches : l’air entre, une pression plus élevée sort</translation>
     </message>
 </context>
 <context>
@@ -3026,47 +3026,47 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Zorvik Pneumatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatics</translation>
     </message>
     <message>
         <source>The company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la société</translation>
     </message>
     <message>
         <source>Worldwide network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau mondial</translation>
     </message>
     <message>
         <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte du monde avec le siège en Angleterre et des agences régionales et distributeurs aux États-Unis, en Europe, en Asie et en Australasie</translation>
     </message>
     <message>
         <source>Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Usine</translation>
     </message>
     <message>
         <source>The Zorvik factory building</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bâtiment de l’usine Zorvik</translation>
     </message>
     <message>
         <source>About Zorvik</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Zorvik</translation>
     </message>
     <message>
         <source>Office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de l’agence</translation>
     </message>
     <message>
         <source>Head office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du siège</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>The office whose address is shown and printed on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agence dont l’adresse est affichée et imprimée sur chaque page</translation>
     </message>
 </context>
 <context>
@@ -3097,11 +3097,11 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs du diagramme sous forme de tableau (Ctrl+T)</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
 </context>
 <context>
@@ -3227,11 +3227,11 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de modèle</translation>
     </message>
     <message>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options disponibles</translation>
     </message>
 </context>
 <context>
@@ -3341,42 +3341,42 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions</translation>
     </message>
     <message>
         <source>Comparison table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau comparatif</translation>
     </message>
     <message>
         <source>Model to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle à ajouter</translation>
     </message>
     <message>
         <source>Comparison chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme comparatif</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau du diagramme</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs du diagramme sous forme de tableau (Ctrl+T)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::DataTableDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -3733,7 +3733,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Job items</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments du projet</translation>
     </message>
 </context>
 <context>
@@ -3795,31 +3795,31 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Procédé continu</translation>
     </message>
     <message>
         <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit l’agencement pour une source à pression constante alimentant un procédé continu</translation>
     </message>
     <message>
         <source>Vessel charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage de réservoir</translation>
     </message>
     <message>
         <source>Chooses the layout for charging a vessel</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit l’agencement pour remplir un réservoir</translation>
     </message>
     <message>
         <source>Schematic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schéma</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l’air moteur et l’entrée de gaz à gauche, le réservoir à droite</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l’air moteur et l’entrée de gaz à gauche, la sortie à droite</translation>
     </message>
 </context>
 <context>
@@ -3833,7 +3833,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::TZampUsingCurvesForm</name>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3867,7 +3867,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3933,7 +3933,7 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 </TS>

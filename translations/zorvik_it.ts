@@ -5,31 +5,31 @@
     <name>ChartTable</name>
     <message>
         <source>Inlet %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso %1 %2</translation>
     </message>
     <message>
         <source>Duty at full speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di servizio a piena velocità</translation>
     </message>
     <message>
         <source>Charging point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di riempimento %1</translation>
     </message>
     <message>
         <source>Performance chart of %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramma delle prestazioni di %1 - %2</translation>
     </message>
     <message>
         <source>Curve or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva o punto</translation>
     </message>
     <message>
         <source>Outlet pressure, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione di uscita, %1</translation>
     </message>
     <message>
         <source>Outlet flow, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata in uscita, %1</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>ComparisonChartTable</name>
     <message>
         <source>%1 (not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non in elenco)</translation>
     </message>
     <message>
         <source>%1: %2 against %3, one line for each of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 in funzione di %3, una linea per ciascuno di: %4.</translation>
     </message>
     <message>
         <source> %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 a %2, %3.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Invio o Ctrl+T ne mostra i valori in una tabella.</translation>
     </message>
     <message>
         <source>Model or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello o punto</translation>
     </message>
 </context>
 <context>
@@ -1073,51 +1073,51 @@ motore</translation>
     <name>PictureDescriptions</name>
     <message>
         <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> Curve per una pressione del gas in ingresso da %1 fino a %2 %3.</translation>
     </message>
     <message>
         <source> The duty: %1 %2 at %3 at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Il punto di servizio: %1 %2 a %3 a piena velocità.</translation>
     </message>
     <message>
         <source> Charging a vessel from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Riempimento di un serbatoio da %1 a %2.</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramma delle prestazioni</translation>
     </message>
     <message>
         <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata in uscita in %1 in funzione della pressione di uscita in %2 del modello %3, %4.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Invio o Ctrl+T ne mostra i valori in una tabella.</translation>
     </message>
     <message>
         <source>Dimension drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno dimensionale</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>millimetri</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pollici</translation>
     </message>
     <message>
         <source>Outline of model %1 with its dimensions in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno del modello %1 con le sue dimensioni in %2.</translation>
     </message>
     <message>
         <source>Drawing of the option %1 for model %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno dell’opzione %1 per il modello %2.</translation>
     </message>
     <message>
         <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno dell’opzione %1 per il modello %2 con le sue dimensioni in %3.</translation>
     </message>
 </context>
 <context>
@@ -2196,23 +2196,23 @@ motore</translation>
     </message>
     <message>
         <source>Application type</source>
-        <translation type="unfinished">Tipo di applicazione</translation>
+        <translation>Tipo di applicazione</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Selections</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelli selezionati</translation>
     </message>
     <message>
         <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riga per ogni modello che soddisfa il servizio: modello, portata o tempo di riempimento, aria consumata, cicli al minuto e aria totale</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca in corso</translation>
     </message>
 </context>
 <context>
@@ -2269,19 +2269,19 @@ Sistemi standard e su misura</translation>
     </message>
     <message>
         <source>Typical applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni tipiche</translation>
     </message>
     <message>
         <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei impieghi di un amplificatore: prove di pressione, cilindri e attuatori, riempimento di gas, serraggio di presse, riempimento di serbatoi d’aria ed espulsione di pezzi</translation>
     </message>
     <message>
         <source>Single-stage air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore monostadio</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore con la sezione motrice ad aria e la sezione pompa su un unico telaio</translation>
     </message>
 </context>
 <context>
@@ -2324,35 +2324,35 @@ Esempio: un modello con Db = 6,2 pollici cubi, a Ps = 100 psig, eroga 6,2/1728 �
     </message>
     <message>
         <source>Cycle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza dei cicli</translation>
     </message>
     <message>
         <source>Normal litres per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal litri per ciclo</translation>
     </message>
     <message>
         <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal litri per ciclo = Db x (Ps + 1.0) / 1.0 x 0.85</translation>
     </message>
     <message>
         <source>Example in normal litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio in normal litri</translation>
     </message>
     <message>
         <source>Standard cubic feet per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Piedi cubi standard per ciclo</translation>
     </message>
     <message>
         <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF per ciclo = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</translation>
     </message>
     <message>
         <source>Example in standard cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio in piedi cubi standard</translation>
     </message>
     <message>
         <source>Rating a model for a flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutare un modello per una portata</translation>
     </message>
 </context>
 <context>
@@ -2411,31 +2411,31 @@ I modelli a doppio effetto pompano in entrambe le corse, erogando il doppio del 
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore con la sezione motrice ad aria e la sezione pompa su un unico telaio</translation>
     </message>
     <message>
         <source>Sectional view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista in sezione</translation>
     </message>
     <message>
         <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore a doppio effetto sezionato: il grande pistone motore ad aria e i piccoli pistoni della pompa su un unico stelo</translation>
     </message>
     <message>
         <source>The area ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rapporto delle aree</translation>
     </message>
     <message>
         <source>Self-regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoregolazione</translation>
     </message>
     <message>
         <source>Power and control</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza e controllo</translation>
     </message>
 </context>
 <context>
@@ -2510,15 +2510,15 @@ Il numero dopo il trattino è il rapporto di pressione.</translation>
     </message>
     <message>
         <source>Model selection chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella dei modelli</translation>
     </message>
     <message>
         <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riga per ogni modello: numero del modello, rapporto, pressione massima del gas in ingresso e in uscita, formula della pressione statica di uscita, cilindrata per ciclo, pressione massima dell’aria motrice e dimensione del motore</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli</translation>
     </message>
 </context>
 <context>
@@ -2601,19 +2601,19 @@ Dimensionarlo in modo che la pressione di uscita richiesta non sia una frazione 
     </message>
     <message>
         <source>Moisture in the boosted air</source>
-        <translation type="unfinished"></translation>
+        <translation>Umidità nell’aria amplificata</translation>
     </message>
     <message>
         <source>Double-acting air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore a doppio effetto</translation>
     </message>
     <message>
         <source>A double-acting air amplifier with a pump section at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore a doppio effetto con una sezione pompa a ciascuna estremità</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di sistema</translation>
     </message>
 </context>
 <context>
@@ -2680,51 +2680,51 @@ Più basso il punto di rugiada in ingresso, più si può comprimere prima che co
     </message>
     <message>
         <source>Moisture in compressed air</source>
-        <translation type="unfinished"></translation>
+        <translation>Umidità nell’aria compressa</translation>
     </message>
     <message>
         <source>Dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di rugiada</translation>
     </message>
     <message>
         <source>Air from a shop compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aria da un compressore d’officina</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Linee di saturazione in gradi Celsius</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di rugiada in pressione in funzione della temperatura dell’aria per aria essiccata a 7 barg: l’acqua condensa a sinistra di una linea; gli esempi da 1 a 3 del testo sono indicati sul diagramma</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Linee di saturazione in gradi Fahrenheit</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di rugiada in pressione in funzione della temperatura dell’aria per aria essiccata a 100 psig: l’acqua condensa a sinistra di una linea; gli esempi da 1 a 3 del testo sono indicati sul diagramma</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Essiccatore a refrigerazione, punto di rugiada 10 gradi Celsius</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Essiccatore a refrigerazione, punto di rugiada 0 gradi Celsius</translation>
     </message>
     <message>
         <source>Desiccant dryer</source>
-        <translation type="unfinished"></translation>
+        <translation>Essiccatore ad adsorbimento</translation>
     </message>
     <message>
         <source>Using nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso dell’azoto</translation>
     </message>
     <message>
         <source>Dryers</source>
-        <translation type="unfinished"></translation>
+        <translation>Essiccatori</translation>
     </message>
 </context>
 <context>
@@ -2817,23 +2817,23 @@ Indicativamente, un serbatoio richiede il suo volume per l’aumento di pression
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore con la sezione motrice ad aria e la sezione pompa su un unico telaio</translation>
     </message>
     <message>
         <source>Sizing factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattori di dimensionamento</translation>
     </message>
     <message>
         <source>Area ratio and several amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto delle aree e più amplificatori</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di sistema</translation>
     </message>
 </context>
 <context>
@@ -2896,11 +2896,11 @@ Gli altri punti si leggono allo stesso modo.</translation>
     </message>
     <message>
         <source>Flow and stall</source>
-        <translation type="unfinished"></translation>
+        <translation>Portata e stallo</translation>
     </message>
     <message>
         <source>Reading the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggere le curve</translation>
     </message>
 </context>
 <context>
@@ -2971,23 +2971,23 @@ Gli altri punti si leggono allo stesso modo.</translation>
     </message>
     <message>
         <source>Product display</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazione del prodotto</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertina</translation>
     </message>
     <message>
         <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatic Engineering: amplificatori di pressione dell’aria, booster per aria e gas, selezione e dimensionamento</translation>
     </message>
     <message>
         <source>Air amplifier emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblema dell’amplificatore</translation>
     </message>
     <message>
         <source>An amplifier with arrows: air in, higher pressure out</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amplificatore con frecce: aria in ingresso, pressione più alta in uscita</translation>
     </message>
 </context>
 <context>
@@ -3026,47 +3026,47 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Zorvik Pneumatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatics</translation>
     </message>
     <message>
         <source>The company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome dell’azienda</translation>
     </message>
     <message>
         <source>Worldwide network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rete mondiale</translation>
     </message>
     <message>
         <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
-        <translation type="unfinished"></translation>
+        <translation>Una mappa del mondo con la sede centrale in Inghilterra e filiali regionali e distributori negli Stati Uniti, in Europa, in Asia e in Australasia</translation>
     </message>
     <message>
         <source>Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabbrica</translation>
     </message>
     <message>
         <source>The Zorvik factory building</source>
-        <translation type="unfinished"></translation>
+        <translation>L’edificio della fabbrica Zorvik</translation>
     </message>
     <message>
         <source>About Zorvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Zorvik</translation>
     </message>
     <message>
         <source>Office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo della filiale</translation>
     </message>
     <message>
         <source>Head office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo della sede centrale</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese</translation>
     </message>
     <message>
         <source>The office whose address is shown and printed on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>La filiale il cui indirizzo è mostrato e stampato su ogni pagina</translation>
     </message>
 </context>
 <context>
@@ -3097,11 +3097,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori del diagramma in una tabella (Ctrl+T)</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella</translation>
     </message>
 </context>
 <context>
@@ -3227,11 +3227,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero del modello</translation>
     </message>
     <message>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni disponibili</translation>
     </message>
 </context>
 <context>
@@ -3341,42 +3341,42 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizioni</translation>
     </message>
     <message>
         <source>Comparison table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella di confronto</translation>
     </message>
     <message>
         <source>Model to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello da aggiungere</translation>
     </message>
     <message>
         <source>Comparison chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramma di confronto</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella del diagramma</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori del diagramma in una tabella (Ctrl+T)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::DataTableDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copia</translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">C&amp;hiudi</translation>
+        <translation>C&amp;hiudi</translation>
     </message>
 </context>
 <context>
@@ -3733,7 +3733,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Job items</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci della commessa</translation>
     </message>
 </context>
 <context>
@@ -3795,31 +3795,31 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processo continuo</translation>
     </message>
     <message>
         <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie lo schema per una sorgente a pressione costante che alimenta un processo continuo</translation>
     </message>
     <message>
         <source>Vessel charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento di serbatoi</translation>
     </message>
     <message>
         <source>Chooses the layout for charging a vessel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie lo schema per riempire un serbatoio</translation>
     </message>
     <message>
         <source>Schematic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l’aria motrice e l’ingresso del gas a sinistra, il serbatoio a destra</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l’aria motrice e l’ingresso del gas a sinistra, l’uscita a destra</translation>
     </message>
 </context>
 <context>
@@ -3833,7 +3833,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::TZampUsingCurvesForm</name>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3867,7 +3867,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3933,7 +3933,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 </TS>

@@ -5,31 +5,31 @@
     <name>ChartTable</name>
     <message>
         <source>Inlet %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inlaat %1 %2</translation>
     </message>
     <message>
         <source>Duty at full speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Taak bij volle snelheid</translation>
     </message>
     <message>
         <source>Charging point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vulpunt %1</translation>
     </message>
     <message>
         <source>Performance chart of %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestatiediagram van %1 - %2</translation>
     </message>
     <message>
         <source>Curve or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Kromme of punt</translation>
     </message>
     <message>
         <source>Outlet pressure, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitlaatdruk, %1</translation>
     </message>
     <message>
         <source>Outlet flow, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitlaatdebiet, %1</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>ComparisonChartTable</name>
     <message>
         <source>%1 (not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (niet vermeld)</translation>
     </message>
     <message>
         <source>%1: %2 against %3, one line for each of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 tegen %3, één lijn voor elk van %4.</translation>
     </message>
     <message>
         <source> %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 bij %2, %3.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Enter of Ctrl+T toont de waarden als tabel.</translation>
     </message>
     <message>
         <source>Model or point</source>
-        <translation type="unfinished"></translation>
+        <translation>Model of punt</translation>
     </message>
 </context>
 <context>
@@ -1073,51 +1073,51 @@ maat</translation>
     <name>PictureDescriptions</name>
     <message>
         <source> Curves for an inlet gas pressure of %1 down to %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation> Krommen voor een gasinlaatdruk van %1 tot %2 %3.</translation>
     </message>
     <message>
         <source> The duty: %1 %2 at %3 at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> De taak: %1 %2 bij %3 op volle snelheid.</translation>
     </message>
     <message>
         <source> Charging a vessel from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Vullen van een vat van %1 tot %2.</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestatiediagram</translation>
     </message>
     <message>
         <source>Outlet flow in %1 against outlet pressure in %2 of model %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitlaatdebiet in %1 tegen uitlaatdruk in %2 van model %3, %4.</translation>
     </message>
     <message>
         <source> Enter or Ctrl+T gives its figures as a table.</source>
-        <translation type="unfinished"></translation>
+        <translation> Enter of Ctrl+T toont de waarden als tabel.</translation>
     </message>
     <message>
         <source>Dimension drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Maattekening</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>millimeter</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>inch</translation>
     </message>
     <message>
         <source>Outline of model %1 with its dimensions in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omtrek van model %1 met de maten in %2.</translation>
     </message>
     <message>
         <source>Drawing of the option %1 for model %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekening van de optie %1 voor model %2.</translation>
     </message>
     <message>
         <source>Outline of the option %1 for model %2 with its dimensions in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omtrek van de optie %1 voor model %2 met de maten in %3.</translation>
     </message>
 </context>
 <context>
@@ -2196,23 +2196,23 @@ maat</translation>
     </message>
     <message>
         <source>Application type</source>
-        <translation type="unfinished">Soort toepassing</translation>
+        <translation>Soort toepassing</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Selections</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde modellen</translation>
     </message>
     <message>
         <source>One row for each model that meets the duty: model, flow rate or fill time, air used, cycles per minute and total air</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén rij voor elk model dat aan de taak voldoet: model, debiet of vultijd, verbruikte lucht, cycli per minuut en totale lucht</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
 </context>
 <context>
@@ -2269,19 +2269,19 @@ Standaard- en maatwerksystemen</translation>
     </message>
     <message>
         <source>Typical applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Typische toepassingen</translation>
     </message>
     <message>
         <source>Six uses of an air amplifier: pressure testing, cylinders and actuators, gas charging, press clamping, air receiver charging and part ejection</source>
-        <translation type="unfinished"></translation>
+        <translation>Zes toepassingen van een drukversterker: drukbeproeving, cilinders en actuatoren, vullen met gas, klemmen in persen, vullen van luchtketels en uitwerpen van onderdelen</translation>
     </message>
     <message>
         <source>Single-stage air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Eentraps drukversterker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Een drukversterker met het luchtaandrijfgedeelte en het pompgedeelte op één frame</translation>
     </message>
 </context>
 <context>
@@ -2324,35 +2324,35 @@ Voorbeeld: een model met Db = 6,2 kubieke inch levert bij Ps = 100 psig 6,2/1728
     </message>
     <message>
         <source>Cycle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyclussnelheid</translation>
     </message>
     <message>
         <source>Normal litres per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaalliter per cyclus</translation>
     </message>
     <message>
         <source>Normal litres per cycle = Db x (Ps + 1.0) / 1.0 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaalliter per cyclus = Db x (Ps + 1.0) / 1.0 x 0.85</translation>
     </message>
     <message>
         <source>Example in normal litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld in normaalliter</translation>
     </message>
     <message>
         <source>Standard cubic feet per cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard kubieke voet per cyclus</translation>
     </message>
     <message>
         <source>SCF per cycle = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF per cyclus = Db / 1728 x (Ps + 14.7) / 14.7 x 0.85</translation>
     </message>
     <message>
         <source>Example in standard cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld in standaard kubieke voet</translation>
     </message>
     <message>
         <source>Rating a model for a flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Een model beoordelen voor een debiet</translation>
     </message>
 </context>
 <context>
@@ -2411,31 +2411,31 @@ Dubbelwerkende modellen pompen in beide slagen, dus tweemaal het volume per cycl
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukversterker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Een drukversterker met het luchtaandrijfgedeelte en het pompgedeelte op één frame</translation>
     </message>
     <message>
         <source>Sectional view</source>
-        <translation type="unfinished"></translation>
+        <translation>Doorsnede</translation>
     </message>
     <message>
         <source>A double-acting air amplifier cut open: the large air drive piston and the small pump pistons on one rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Een opengewerkte dubbelwerkende drukversterker: de grote aandrijfzuiger en de kleine pompzuigers op één stang</translation>
     </message>
     <message>
         <source>The area ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>De oppervlakteverhouding</translation>
     </message>
     <message>
         <source>Self-regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfregeling</translation>
     </message>
     <message>
         <source>Power and control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogen en regeling</translation>
     </message>
 </context>
 <context>
@@ -2510,15 +2510,15 @@ Het getal na het streepje is de drukverhouding.</translation>
     </message>
     <message>
         <source>Model selection chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellentabel</translation>
     </message>
     <message>
         <source>One row for each model: model number, ratio, maximum inlet and outlet gas pressure, static outlet pressure formula, piston displacement per cycle, maximum air drive pressure and drive size</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén rij voor elk model: modelnummer, verhouding, maximale gasinlaat- en gasuitlaatdruk, formule voor de statische uitlaatdruk, slagvolume per cyclus, maximale aandrijfluchtdruk en aandrijfmaat</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolen</translation>
     </message>
 </context>
 <context>
@@ -2601,19 +2601,19 @@ Kies hem zo dat de benodigde uitlaatdruk geen te klein deel van zijn maximale (s
     </message>
     <message>
         <source>Moisture in the boosted air</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocht in de versterkte lucht</translation>
     </message>
     <message>
         <source>Double-acting air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelwerkende drukversterker</translation>
     </message>
     <message>
         <source>A double-acting air amplifier with a pump section at each end</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dubbelwerkende drukversterker met een pompgedeelte aan elk uiteinde</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemopties</translation>
     </message>
 </context>
 <context>
@@ -2680,51 +2680,51 @@ Hoe lager het dauwpunt bij de inlaat, hoe hoger men kan versterken voordat water
     </message>
     <message>
         <source>Moisture in compressed air</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocht in perslucht</translation>
     </message>
     <message>
         <source>Dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauwpunt</translation>
     </message>
     <message>
         <source>Air from a shop compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucht uit een werkplaatscompressor</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzadigingslijnen in graden Celsius</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 7 barg: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukdauwpunt tegen luchttemperatuur voor lucht gedroogd bij 7 barg: links van een lijn condenseert water; de voorbeelden 1 tot 3 uit de tekst staan in het diagram aangegeven</translation>
     </message>
     <message>
         <source>Saturation lines in degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzadigingslijnen in graden Fahrenheit</translation>
     </message>
     <message>
         <source>Pressure dewpoint against air temperature for air dried at 100 psig: water condenses left of a line; examples 1 to 3 from the text are marked on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukdauwpunt tegen luchttemperatuur voor lucht gedroogd bij 100 psig: links van een lijn condenseert water; de voorbeelden 1 tot 3 uit de tekst staan in het diagram aangegeven</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 10 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Koeldroger, dauwpunt 10 graden Celsius</translation>
     </message>
     <message>
         <source>Refrigerated dryer, 0 degrees Celsius dewpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Koeldroger, dauwpunt 0 graden Celsius</translation>
     </message>
     <message>
         <source>Desiccant dryer</source>
-        <translation type="unfinished"></translation>
+        <translation>Adsorptiedroger</translation>
     </message>
     <message>
         <source>Using nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik van stikstof</translation>
     </message>
     <message>
         <source>Dryers</source>
-        <translation type="unfinished"></translation>
+        <translation>Drogers</translation>
     </message>
 </context>
 <context>
@@ -2817,23 +2817,23 @@ Als richtlijn: een vat neemt zijn volume maal de drukstijging in atmosfeer vrije
     </message>
     <message>
         <source>Air amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukversterker</translation>
     </message>
     <message>
         <source>An air amplifier with its air drive section and its pump section on one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Een drukversterker met het luchtaandrijfgedeelte en het pompgedeelte op één frame</translation>
     </message>
     <message>
         <source>Sizing factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioneringsfactoren</translation>
     </message>
     <message>
         <source>Area ratio and several amplifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppervlakteverhouding en meerdere drukversterkers</translation>
     </message>
     <message>
         <source>System options</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemopties</translation>
     </message>
 </context>
 <context>
@@ -2896,11 +2896,11 @@ Andere punten leest men op dezelfde manier af.</translation>
     </message>
     <message>
         <source>Flow and stall</source>
-        <translation type="unfinished"></translation>
+        <translation>Debiet en stilstand</translation>
     </message>
     <message>
         <source>Reading the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>De krommen lezen</translation>
     </message>
 </context>
 <context>
@@ -2971,23 +2971,23 @@ Andere punten leest men op dezelfde manier af.</translation>
     </message>
     <message>
         <source>Product display</source>
-        <translation type="unfinished"></translation>
+        <translation>Productweergave</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Omslag</translation>
     </message>
     <message>
         <source>Zorvik Pneumatic Engineering: air pressure amplifiers, boosters for air and gas, selection and sizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatic Engineering: drukversterkers, boosters voor lucht en gas, selectie en dimensionering</translation>
     </message>
     <message>
         <source>Air amplifier emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Embleem van de drukversterker</translation>
     </message>
     <message>
         <source>An amplifier with arrows: air in, higher pressure out</source>
-        <translation type="unfinished"></translation>
+        <translation>Een versterker met pijlen: lucht erin, hogere druk eruit</translation>
     </message>
 </context>
 <context>
@@ -3026,47 +3026,47 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Zorvik Pneumatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik Pneumatics</translation>
     </message>
     <message>
         <source>The company name</source>
-        <translation type="unfinished"></translation>
+        <translation>De bedrijfsnaam</translation>
     </message>
     <message>
         <source>Worldwide network</source>
-        <translation type="unfinished"></translation>
+        <translation>Wereldwijd netwerk</translation>
     </message>
     <message>
         <source>A world map with the head office in England and regional offices and distributors in the U.S.A., Europe, Asia and Australasia</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wereldkaart met het hoofdkantoor in Engeland en regionale vestigingen en distributeurs in de VS, Europa, Azië en Australazië</translation>
     </message>
     <message>
         <source>Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabriek</translation>
     </message>
     <message>
         <source>The Zorvik factory building</source>
-        <translation type="unfinished"></translation>
+        <translation>Het fabrieksgebouw van Zorvik</translation>
     </message>
     <message>
         <source>About Zorvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Zorvik</translation>
     </message>
     <message>
         <source>Office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres van de vestiging</translation>
     </message>
     <message>
         <source>Head office address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres van het hoofdkantoor</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>The office whose address is shown and printed on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>De vestiging waarvan het adres op elke pagina wordt getoond en afgedrukt</translation>
     </message>
 </context>
 <context>
@@ -3097,11 +3097,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarden van het diagram als tabel (Ctrl+T)</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel</translation>
     </message>
 </context>
 <context>
@@ -3227,11 +3227,11 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Model number</source>
-        <translation type="unfinished">Modelnummer</translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare opties</translation>
     </message>
 </context>
 <context>
@@ -3341,42 +3341,42 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Omstandigheden</translation>
     </message>
     <message>
         <source>Comparison table</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijkingstabel</translation>
     </message>
     <message>
         <source>Model to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe te voegen model</translation>
     </message>
     <message>
         <source>Comparison chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijkingsdiagram</translation>
     </message>
     <message>
         <source>Chart Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramtabel</translation>
     </message>
     <message>
         <source>The chart&apos;s figures as a table (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarden van het diagram als tabel (Ctrl+T)</translation>
     </message>
 </context>
 <context>
     <name>zorvik::DataTableDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopiëren</translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">S&amp;luiten</translation>
+        <translation>S&amp;luiten</translation>
     </message>
 </context>
 <context>
@@ -3733,7 +3733,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Job items</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectonderdelen</translation>
     </message>
 </context>
 <context>
@@ -3795,31 +3795,31 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu proces</translation>
     </message>
     <message>
         <source>Chooses the layout for a constant pressure source feeding a continuous process</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiest de opstelling voor een bron met constante druk die een continu proces voedt</translation>
     </message>
     <message>
         <source>Vessel charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Vullen van vaten</translation>
     </message>
     <message>
         <source>Chooses the layout for charging a vessel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiest de opstelling voor het vullen van een vat</translation>
     </message>
     <message>
         <source>Schematic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the vessel on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de aandrijflucht en de gasinlaat links, het vat rechts</translation>
     </message>
     <message>
         <source>%1: the drive air and the gas inlet on the left, the outlet on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de aandrijflucht en de gasinlaat links, de uitlaat rechts</translation>
     </message>
 </context>
 <context>
@@ -3833,7 +3833,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <name>zorvik::TZampUsingCurvesForm</name>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3867,7 +3867,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 <context>
@@ -3933,7 +3933,7 @@ Tel 01632 960210  Fax 01632 960211</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
 </context>
 </TS>
