@@ -16,7 +16,8 @@ QString UserConfigFile(const QString& name) { return QDir(UserConfigFolder()).fi
 QString UserStateFolder() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_STATE_HOME is invalid and must be ignored, as every XDG
+    // variable is.
     if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
     return QDir(state).filePath(QCoreApplication::applicationName());
 #else
