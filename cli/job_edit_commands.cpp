@@ -11,6 +11,7 @@
 #include "gas_options.h"
 #include "item_duty.h"
 #include "job_subcommands.h"
+#include "moisture.h"
 #include "number_text.h"
 
 namespace zorvik::cli {
@@ -100,7 +101,7 @@ job::ItemDuty DutyOf(const Arguments& parsed) {
 // A temperature given in degC, as the item's field holds it: degF unless
 // the item is metric; a whole number prints without decimals.
 std::string TemperatureText(double celsius, bool metric) {
-    const double value = metric ? celsius : celsius * 9 / 5 + 32;
+    const double value = metric ? celsius : moisture::CelsiusToFahrenheit(celsius);
     char text[32];
     std::snprintf(text, sizeof text, "%.10g", std::round(value * 1e9) / 1e9);
     return text;

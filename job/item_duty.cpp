@@ -6,6 +6,7 @@
 
 #include "gas_figures.h"
 #include "gases.h"
+#include "moisture.h"
 #include "number_text.h"
 #include "text_catalog.h"
 #include "units.h"
@@ -68,7 +69,7 @@ std::optional<double> Celsius(std::string text, bool metric) {
     TrimTrailingBlanks(text);
     const std::optional<double> value = ParseNumber(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
-    return metric ? *value : (*value - 32) * 5 / 9;
+    return metric ? *value : moisture::FahrenheitToCelsius(*value);
 }
 
 std::string ReadGas(const ItemDuty& typed, bool metric, GasReading& r) {

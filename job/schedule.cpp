@@ -72,8 +72,6 @@ std::vector<std::string> FigureCells(const ItemResult& result, bool metric) {
     return {"", "", "", ""};
 }
 
-const char* TemperatureUnit(bool metric) { return metric ? "\u00b0C" : "\u00b0F"; }
-
 // The gas's name as pages write it; a name the program does not know as
 // the file has it (the item's status says so).
 std::string GasName(const ItemDuty& d) {
