@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "compare_output.h"
+#include "fixed_format.h"
 #include "output.h"
 #include "reader_texts.h"
 
@@ -65,7 +66,7 @@ private:
 
     // "<case>,<carried>," that opens each CSV line of a case.
     static std::string LineStart(const BatchPoint& point) {
-        return std::to_string(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + ",";
+        return WholeNumber(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + ",";
     }
 
     static std::string CsvCase(const BatchPoint& point, const ComparisonTable& table) {
@@ -79,7 +80,7 @@ private:
     }
 
     static std::string JsonCase(const BatchPoint& point, const std::string& message, const std::string& rows) {
-        return "  {\"case\": " + std::to_string(point.line) + CarriedJson(point) + ", \"message\": " + message +
+        return "  {\"case\": " + WholeNumber(point.line) + CarriedJson(point) + ", \"message\": " + message +
                ", \"rows\": " + rows + "}";
     }
 

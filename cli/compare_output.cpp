@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "fixed_format.h"
 #include "output.h"
 
 namespace zorvik::cli {
@@ -25,7 +26,7 @@ std::string Object(const std::vector<Field>& fields, const std::string& more) {
 
 template <typename Row>
 std::vector<Field> Common(const Row& r) {
-    return {{"model", std::to_string(r.Model())},
+    return {{"model", WholeNumber(r.Model())},
             {"name", JsonString(ModelName(r.name, ""))},
             {"listed", Bool(r.Listed())},
             {"reason", r.reason.empty() ? "null" : JsonString(r.reason)}};
@@ -46,18 +47,24 @@ std::vector<Field> DutyFields(const FlowComparisonRow& r) {
         {"duty_speed_percent", sized(Number(d.dutySpeedPercent))},
         {"duty_cycles_per_min", sized(Number(d.dutyCyclesPerMin))},
         {"duty_air_scfm", sized(Number(d.dutyAirScfm))},
-        {"duty_total_air_scfm", sized(Number(d.dutyTotalAirScfm))},
+        {"duty_total_air_scfm", sized(Number(r.dutyTotalAirScfm))},
         {"duty_air_margin_scfm", sized(Optional(d.airMarginScfm))},
         {"above_continuous_guideline", sized(Bool(d.aboveContinuousGuideline))},
     };
 }
 
-GasRowFigures GasFiguresOf(const Comparison& c, const FlowComparisonRow& r) {
-    return FlowGasFigures(c.gas, c.flowDuty, r.candidate);
+// The gas figures the window's table shows: the mass at the duty, the
+// discharge bound at the outlet or final pressure.
+GasRowFigures GasFiguresOf(const Comparison& c, const GasFigures& g, bool delivers) {
+    GasRowFigures f{c.gas.gas, std::nullopt, g.discharge, g.overLimit};
+    if (delivers) f.flowScfm = g.flowScfm;
+    return f;
 }
 
+GasRowFigures GasFiguresOf(const Comparison& c, const FlowComparisonRow& r) { return GasFiguresOf(c, r.gas, true); }
+
 GasRowFigures GasFiguresOf(const Comparison& c, const ChargeComparisonRow& r) {
-    return ChargeGasFigures(c.gas, c.chargeDuty, r.candidate);
+    return GasFiguresOf(c, r.gas, r.candidate.charged);
 }
 
 // A row with the gas members after its own.
@@ -75,7 +82,8 @@ std::string FlowJsonRow(const FlowComparisonRow& r, const std::string& gasMember
                           {"stall_psi", Number(c.requested.stallOutletPsi)},
                           {"outlet_margin_psi", Number(r.outletMarginPsi)},
                           {"air_limited", Bool(c.delivered.airLimited)},
-                          {"units_needed", r.unitsNeeded ? std::to_string(*r.unitsNeeded) : "null"},
+                          {"cut_back_to_air", Bool(c.CutBackToAir())},
+                          {"units_needed", r.unitsNeeded ? WholeNumber(*r.unitsNeeded) : "null"},
                           {"units_air_scfm", r.unitsNeeded ? Number(r.unitsDriveAirScfm) : "null"},
                       });
     const std::vector<Field> duty = DutyFields(r);
@@ -102,6 +110,7 @@ std::string ChargeJsonRow(const ChargeComparisonRow& r, const std::string& gasMe
                           {"average_air_scfm", charged(c.AverageAirScfm())},
                           {"average_cycles_per_min", charged(c.averageCyclesPerMin)},
                           {"air_limited", Bool(c.airLimited)},
+                          {"cut_back_to_air", Bool(c.cutBackToAir)},
                           {"kwh_per_fill", charged(r.kwhPerFill)},
                           {"cost_per_fill", charged(r.costPerFill)},
                           {"curve", Curve(r.curve)},
@@ -128,33 +137,6 @@ std::string JsonRows(const std::vector<Row>& rows, const Comparison& comparison,
     return out + "\n" + closing + "]";
 }
 
-// The gas's figures of each model, as the table shows them.
-template <typename Row>
-std::vector<GasRowFigures> GasFigures(const Comparison& comparison, const std::vector<Row>& rows) {
-    std::vector<GasRowFigures> figures;
-    for (const Row& r : rows) figures.push_back(GasFiguresOf(comparison, r));
-    return figures;
-}
-
-std::vector<ComparisonTable::Row> GasRows(const Comparison& comparison, const std::vector<GasRowFigures>& figures) {
-    const bool metric = comparison.metric;
-    std::vector<ComparisonTable::Row> rows = {
-        {comparison.fill ? "Average mass flow over the fill, " : "Mass flow, ", {}},
-        {"Discharge temperature, upper bound, ", {}},
-    };
-    rows[0].label += metric ? "kg/h" : "lb/h";
-    rows[1].label += metric ? "degC" : "degF";
-    if (comparison.gas.limitCelsius) rows.push_back({"Over the temperature limit", {}});
-    for (const GasRowFigures& f : figures) {
-        const std::string mass = MassFlowCell(f, metric);
-        const std::string temperature = TemperatureCell(f, metric);
-        rows[0].cells.push_back(mass.empty() ? "-" : mass);
-        rows[1].cells.push_back(temperature.empty() ? "-" : temperature);
-        if (rows.size() > 2) rows[2].cells.push_back(f.overLimit ? "Yes" : "No");
-    }
-    return rows;
-}
-
 }  // namespace
 
 Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
@@ -168,16 +150,8 @@ Comparison CompareModels(const SelectionResult& run, const std::vector<int>& mod
 }
 
 ComparisonTable TableOf(const Comparison& comparison) {
-    ComparisonTable table = comparison.fill ? ChargeComparisonTable(comparison.chargeRows, comparison.metric)
-                                            : FlowComparisonTable(comparison.flowRows, comparison.metric);
-    if (!comparison.gas.ShowsGasColumns()) return table;
-    const std::vector<GasRowFigures> figures =
-        comparison.fill ? GasFigures(comparison, comparison.chargeRows) : GasFigures(comparison, comparison.flowRows);
-    // After the figures; a reason row that closes the table stays last.
-    const bool reasonsLast = !table.rows.empty() && table.rows.back().label == ReasonRowLabel;
-    const std::vector<ComparisonTable::Row> gasRows = GasRows(comparison, figures);
-    table.rows.insert(table.rows.end() - (reasonsLast ? 1 : 0), gasRows.begin(), gasRows.end());
-    return table;
+    return comparison.fill ? ChargeComparisonTable(comparison.chargeRows, comparison.metric)
+                           : FlowComparisonTable(comparison.flowRows, comparison.metric);
 }
 
 std::string AlignedTable(const ComparisonTable& table) {

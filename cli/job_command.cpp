@@ -16,7 +16,7 @@ const JobSubcommand kSubcommands[] = {
     {"add",    "--tag TEXT [--quantity N] [--model N] [--notes TEXT] --application flow|fill\n"
                "         <the conditions of flow or fill> [--metric] [--ignore-air] [--ignore-flow]\n"
                "         [--inlet-equals-drive] [--gas NAME] [--gas-temperature C] [--temperature-limit C]\n"
-               "         [--real-gas]",
+               "         [--real-gas] [--inlet-is-plant-air]",
      RunJobAdd},
     {"show",   "[--format table|csv|json]", RunJobShow},
     {"check",  "", RunJobCheck},
@@ -33,9 +33,11 @@ void Help() {
         "over an existing one); \"add\" appends an item whose conditions are typed as\n"
         "for \"zorvik-select flow\" or \"fill\" (psig, scfm, cubic feet; --metric: barg,\n"
         "nl/min, litres) and kept as typed; its gas temperatures, given in degC as\n"
-        "there, are kept in the item's units (degF unless --metric). Every save\n"
-        "keeps the previous file as FILE~ and records each item's figures and the\n"
-        "program's version.\n\n"
+        "there, are kept in the item's units (degF unless --metric);\n"
+        "--inlet-is-plant-air says that this item's gas is air from the drive supply,\n"
+        "so its flow counts in the running cost (without it, the job's setting holds).\n"
+        "Every save keeps the previous file as FILE~ and records each item's figures\n"
+        "and the program's version.\n\n"
         "\"show\" lists the items with the chosen model's figures, computed now from\n"
         "the duties; its JSON gives each item the keys of \"compare --format json\".\n"
         "\"check\" recomputes every item and compares with the figures saved: exit 0\n"

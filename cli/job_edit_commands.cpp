@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "arguments.h"
 #include "catalogue.h"
+#include "fixed_format.h"
 #include "gas_options.h"
 #include "item_duty.h"
 #include "job_subcommands.h"
@@ -26,7 +26,7 @@ const std::vector<std::string> kFillFields = {"drive", "air", "inlet", "initial"
 const std::vector<std::string> kDutyFields = {"drive", "air",     "inlet", "outlet",
                                               "flow",  "initial", "final", "capacity"};
 const char* const kItemOptions[] = {"tag", "quantity", "model", "notes", "application"};
-const char* const kDutySwitches[] = {"metric", "ignore-air", "ignore-flow", "inlet-equals-drive"};
+const char* const kDutySwitches[] = {"metric", "ignore-air", "ignore-flow", "inlet-equals-drive", "inlet-is-plant-air"};
 
 int Save(const char* word, const std::string& file, job::Job& job, const job::DiskStamp& expected) {
     const job::SaveOutcome saved = job::SaveJobFile(file, job, expected);
@@ -77,6 +77,8 @@ bool CheckDutyOptions(Application application, const Arguments& parsed, std::str
             error = "--" + f + " is not a condition of " + name;
     if (error.empty() && !flow && parsed.Has("ignore-flow")) error = "--ignore-flow is not an option of fill";
     if (error.empty() && flow && parsed.Has("real-gas")) error = "--real-gas is not an option of flow";
+    if (error.empty() && !flow && parsed.Has("inlet-is-plant-air"))
+        error = "--inlet-is-plant-air is not an option of fill";
     if (error.empty() && inletFromDrive && parsed.Has("inlet"))
         error = "--inlet-equals-drive takes the inlet from --drive; give no --inlet";
     std::string missing;
@@ -92,6 +94,7 @@ job::ItemDuty DutyOf(const Arguments& parsed) {
     d.inletEqualsDrive = parsed.Has("inlet-equals-drive");
     d.ignoreAir = parsed.Has("ignore-air");
     d.ignoreFlow = parsed.Has("ignore-flow");
+    if (parsed.Has("inlet-is-plant-air")) d.inletIsPlantAir = true;
     std::string* fields[] = {&d.drive, &d.air, &d.inlet, &d.outlet, &d.flow, &d.initial, &d.final, &d.capacity};
     for (std::size_t i = 0; i < kDutyFields.size(); ++i) *fields[i] = parsed.Value(kDutyFields[i], *fields[i]);
     if (d.inletEqualsDrive) d.inlet = d.drive;
@@ -102,9 +105,7 @@ job::ItemDuty DutyOf(const Arguments& parsed) {
 // the item is metric; a whole number prints without decimals.
 std::string TemperatureText(double celsius, bool metric) {
     const double value = metric ? celsius : moisture::CelsiusToFahrenheit(celsius);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", std::round(value * 1e9) / 1e9);
-    return text;
+    return ShortestNumber(std::round(value * 1e9) / 1e9);
 }
 
 // The gas options of flow and fill, kept in the item's units.
@@ -122,8 +123,7 @@ bool ReadItemGas(const Arguments& parsed, job::ItemDuty& d, std::string& error) 
 std::optional<int> WholeOption(const Arguments& parsed, const char* name, int low, int high, std::string& error) {
     const auto n = ParseWholeNumber(parsed.Value(name));
     if (n && *n >= low && *n <= high) return n;
-    error = std::string("--") + name + " must be a whole number from " + std::to_string(low) + " to " +
-            std::to_string(high);
+    error = std::string("--") + name + " must be a whole number from " + WholeNumber(low) + " to " + WholeNumber(high);
     return std::nullopt;
 }
 

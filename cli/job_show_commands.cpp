@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "arguments.h"
+#include "fixed_format.h"
 #include "item_figures.h"
 #include "job_output.h"
 #include "job_subcommands.h"
@@ -15,7 +16,7 @@ namespace {
 
 // "item 3 (B-101)", as check names an item.
 std::string ItemName(std::size_t index, const job::JobItem& item) {
-    return "item " + std::to_string(index + 1) + " (" + item.tag + ")";
+    return "item " + WholeNumber(index + 1) + " (" + item.tag + ")";
 }
 
 // The lines of what differs in one item; none when everything agrees.

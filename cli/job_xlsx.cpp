@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "durable_write.h"
+#include "fixed_format.h"
+#include "number_text.h"
 
 namespace zorvik::cli {
 namespace {
@@ -62,8 +64,8 @@ void WriteSchedule(Sheet& s, const job::Schedule& schedule) {
         ++s.row;
         for (std::size_t c = 0; c < cells.size(); ++c)
             if (schedule.headings[c] == "Qty" && s.status == LXW_NO_ERROR)
-                s.status =
-                    worksheet_write_number(s.sheet, s.row, static_cast<lxw_col_t>(c), std::stod(cells[c]), nullptr);
+                s.status = worksheet_write_number(s.sheet, s.row, static_cast<lxw_col_t>(c),
+                                                  ParseNumber(cells[c]).value_or(0), nullptr);
             else
                 s.Text(static_cast<lxw_col_t>(c), cells[c]);
     }
@@ -73,7 +75,7 @@ void WriteSchedule(Sheet& s, const job::Schedule& schedule) {
 // working file first and then replaces the target like a job file.
 std::filesystem::path WorkingFile() {
     return std::filesystem::temp_directory_path() /
-           ("zorvik-schedule-" + std::to_string(std::random_device{}()) + ".xlsx");
+           ("zorvik-schedule-" + WholeNumber(std::random_device{}()) + ".xlsx");
 }
 
 std::string Bytes(const std::filesystem::path& file) {

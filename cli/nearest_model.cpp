@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "charge_nearest.h"
 #include "duty_search.h"
+#include "fixed_format.h"
 #include "output.h"
 
 namespace zorvik::cli {
@@ -32,7 +33,7 @@ std::optional<NearestReason> NoSelectionReason(const SelectionResult& result) {
 std::string NoSelectionText(const SelectionResult& result) {
     const std::optional<NearestReason> nearest = NoSelectionReason(result);
     if (!nearest) return kNoSelections;
-    return std::string(kNoSelections) + ". Nearest: " + nearest->name + " (model " + std::to_string(nearest->model) +
+    return std::string(kNoSelections) + ". Nearest: " + nearest->name + " (model " + WholeNumber(nearest->model) +
            "): " + OneLine(nearest->text);
 }
 

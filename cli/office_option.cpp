@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "fixed_format.h"
 #include "number_text.h"
 #include "session.h"
 
@@ -26,7 +27,7 @@ std::optional<TAddressData> ReadOfficeOption(const Arguments& parsed, std::strin
     const std::vector<int> listed = ListedOffices(program.Offices);
     const std::optional<int> n = ParseWholeNumber(parsed.Value("office"));
     if (!n || *n < 1 || *n > static_cast<int>(listed.size())) {
-        error = "--office must be a whole number from 1 to " + std::to_string(listed.size());
+        error = "--office must be a whole number from 1 to " + WholeNumber(listed.size());
         return std::nullopt;
     }
     return program.Offices[listed[*n - 1]];
@@ -38,7 +39,7 @@ std::string OfficeListHelp(const char* indent) {
     std::string out = indent;
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < listed.size(); ++i) {
-        std::string item = std::to_string(i + 1) + " " + program.Offices[listed[i]].Field[0];
+        std::string item = WholeNumber(i + 1) + " " + program.Offices[listed[i]].Field[0];
         if (listed[i] == program.OfficeIndex) item += " (the default)";
         item += i + 1 < listed.size() ? "," : "\n";
         if (out.size() - lineStart + item.size() + 1 > kHelpWidth) {

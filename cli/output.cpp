@@ -1,16 +1,15 @@
 #include "output.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "fixed_format.h"
 
 namespace zorvik::cli {
 
 std::string FullPrecision(double value) {
     if (!std::isfinite(value)) return "null";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return ShortestNumber(value);
 }
 
 std::string JsonString(const std::string& text) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "fixed_format.h"
 #include "nearest_model.h"
 #include "output.h"
 #include "selection_row.h"
@@ -99,7 +100,7 @@ std::string TableText(const OutputKind& kind, const SelectionResult& result, con
     lines.push_back(headings);
     for (const SelectionRow& r : result.rows) {
         // The table keeps the ratio text's blank: its columns line up as they always have.
-        std::vector<std::string> line = {std::to_string(r.pumpNo), r.series + r.ratioText};
+        std::vector<std::string> line = {WholeNumber(r.pumpNo), r.series + r.ratioText};
         for (const std::string& cell : Cells(kind, result, r)) line.push_back(cell);
         lines.push_back(line);
     }
@@ -129,7 +130,7 @@ std::string CsvHeader(const OutputKind& kind) {
 }
 
 std::string CsvLine(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
-    std::string line = std::to_string(r.pumpNo) + "," + CsvQuoted(NameOf(r));
+    std::string line = WholeNumber(r.pumpNo) + "," + CsvQuoted(NameOf(r));
     for (const std::string& cell : Cells(kind, result, r)) line += "," + cell;
     return line;
 }
@@ -137,7 +138,7 @@ std::string CsvLine(const OutputKind& kind, const SelectionResult& result, const
 // The CSV line of a case without rows: its number and carried cells, every
 // figure empty, and its message.
 std::string CsvMessageLine(const OutputKind& kind, const BatchPoint& point, const std::string& message) {
-    return std::to_string(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
+    return WholeNumber(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
            std::string(Headings(kind).size() + 2, ',') + CsvQuoted(OneLine(message)) + "\n";
 }
 
@@ -147,7 +148,7 @@ void PrintCsv(const OutputKind& kind, const SelectionResult& result) {
 }
 
 std::string JsonRow(const OutputKind& kind, const SelectionResult& result, const SelectionRow& r) {
-    std::string out = "{\"model\": " + std::to_string(r.pumpNo) + ", \"name\": " + JsonString(NameOf(r));
+    std::string out = "{\"model\": " + WholeNumber(r.pumpNo) + ", \"name\": " + JsonString(NameOf(r));
     const SelectionCells cells = CellsOf(kind, r);
     for (const CellColumn& c : Columns(kind)) out += ", \"" + std::string(c.key) + "\": " + JsonString(cells.*c.cell);
     for (const Figure& f : Figures(kind, r)) out += ", \"" + std::string(f.key) + "\": " + FullPrecision(f.value);
@@ -174,7 +175,7 @@ std::string JsonHead(const OutputKind& kind) {
 std::string JsonNearest(const SelectionResult& result) {
     const std::optional<NearestReason> nearest = NoSelectionReason(result);
     if (!nearest) return {};
-    return ", \"nearest\": {\"model\": " + std::to_string(nearest->model) + ", \"name\": " + JsonString(nearest->name) +
+    return ", \"nearest\": {\"model\": " + WholeNumber(nearest->model) + ", \"name\": " + JsonString(nearest->name) +
            ", \"reason\": " + JsonString(nearest->text) + "}";
 }
 
@@ -191,14 +192,14 @@ std::string CsvCase(const OutputKind& kind, const BatchPoint& point, const Selec
     if (result->rows.empty()) return CsvMessageLine(kind, point, NoSelectionText(*result));
     std::string out;
     for (const SelectionRow& r : result->rows)
-        out += std::to_string(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
+        out += WholeNumber(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
                CsvLine(kind, *result, r) + ",\n";
     return out;
 }
 
 std::string JsonCase(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
                      const std::string& message) {
-    return "  {\"case\": " + std::to_string(point.line) + CarriedJson(point) +
+    return "  {\"case\": " + WholeNumber(point.line) + CarriedJson(point) +
            ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) +
            ", \"rows\": " + JsonRows(kind, result, "    ", "  ") + (result != nullptr ? JsonNearest(*result) : "") +
            "}";
@@ -281,7 +282,7 @@ std::string CarriedJson(const BatchPoint& point) {
 }
 
 std::string CaseHeading(const BatchPoint& point) {
-    std::string heading = "Case " + std::to_string(point.line);
+    std::string heading = "Case " + WholeNumber(point.line);
     for (std::size_t i = 0; i < point.carriedNames.size() && i < point.carried.size(); ++i)
         heading += (i == 0 ? "  " : ", ") + point.carriedNames[i] + ": " + OneLine(point.carried[i]);
     return heading;

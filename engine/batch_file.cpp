@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "fixed_format.h"
+
 namespace zorvik {
 namespace {
 
@@ -196,14 +198,14 @@ bool BatchReader::Next(BatchCase& next) {
         if (!ReadLine(text)) return false;
         next = {line_, {}, {}, {}};
         if (!CompleteRecord(text)) {
-            next.error = "Line " + std::to_string(next.line) + " opens a quote that is never closed";
+            next.error = "Line " + WholeNumber(next.line) + " opens a quote that is never closed";
             return true;
         }
         cells = SplitCsvLine(text, separator_);
     }
     if (cells.size() != columns_) {
-        next.error = "Line " + std::to_string(next.line) + " has " + std::to_string(cells.size()) +
-                     " values; the header names " + std::to_string(columns_);
+        next.error = "Line " + WholeNumber(next.line) + " has " + WholeNumber(cells.size()) +
+                     " values; the header names " + WholeNumber(columns_);
         return true;
     }
     for (const int column : carriedColumns_) next.carried.push_back(cells[column]);

@@ -63,6 +63,7 @@ void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, const VesselG
     Charge charge{pump, duty, FindSpeedRow(pump, duty.drivePsi), {}};
     Rates previous = StartOfCharge(pump, duty, c, charge.start);
     c.airLimited = charge.start.airLimited;
+    c.cutBackToAir = charge.start.airLimited && charge.start.flowScfm < previous.flow;
     c.flowScfm[0] = charge.start.flowScfm;
     for (int j = 1; j <= ChargeSteps; ++j) {
         Rates r = charge.RatesAt(duty.PressureAtStep(j), c.finalRatio);

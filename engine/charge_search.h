@@ -75,7 +75,8 @@ struct ChargeCandidate {
     double averageCyclesPerMin = 0;                    // cycles / fill minutes
     double finalRatio = 1;                             // compression ratio at the last step
     double gasDeliveredScf = 0;                        // gas into the vessel over the fill, standard cubic feet
-    bool airLimited = false;                           // the start was cut back to the air available
+    bool airLimited = false;                           // the air search stepped at the start
+    bool cutBackToAir = false;                         // and took flow away there
     Rejection rejection = Rejection::None;
 
     bool Listed() const { return rejection == Rejection::None; }

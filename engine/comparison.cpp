@@ -18,7 +18,9 @@ void SizeParallelUnits(const FlowDuty& duty, FlowComparisonRow& row) {
 // The running cost is the air of the duty: the full output is capacity.
 void CostAtTheDuty(const CostSettings& cost, FlowComparisonRow& row) {
     if (!row.duty.Sized()) return;
-    row.annualKwh = AnnualKwh(cost, row.duty.unitsDriveAirScfm, row.duty.dutyFlowScfm);
+    const double gasAir = row.flowIsDriveAir ? row.duty.dutyFlowScfm : 0;
+    row.dutyTotalAirScfm = row.duty.unitsDriveAirScfm + gasAir;
+    row.annualKwh = AnnualKwh(cost, row.dutyTotalAirScfm);
     row.annualCost = CostOf(cost, row.annualKwh);
 }
 
@@ -26,6 +28,7 @@ GasFigures GasFiguresOf(const TPumpRecord& pump, Gas gas, double inletPsi, doubl
                         std::optional<double> limitCelsius, double flowScfm) {
     GasFigures f;
     f.shown = gas != Gas::Air || limitCelsius.has_value();
+    f.flowScfm = flowScfm;
     f.massFlowKgPerHour = MassFlowKgPerHour(gas, flowScfm);
     f.discharge = DischargeTemperatures(pump, gas, inletPsi, outletPsi, inletCelsius);
     f.overLimit = f.discharge && ExceedsTemperatureLimit(*f.discharge, limitCelsius);
@@ -46,7 +49,8 @@ FlowComparisonRow FlowRow(const TPumpRecord& pump, const FlowDuty& duty, const C
     row.duty = EvaluateFlowDuty(pump, duty, row.candidate.requested);
     row.name = pump.DisplayName();
     const DeliveredPoint& d = row.candidate.delivered;
-    row.totalAirScfm = d.flowScfm + d.airUseScfm;
+    row.flowIsDriveAir = FlowIsDriveAir(duty, cost);
+    row.totalAirScfm = d.airUseScfm + (row.flowIsDriveAir ? d.flowScfm : 0);
     row.speedPercent = d.speedFraction * 100;
     row.outletMarginPsi = pump.MaxOutletPsi - duty.outletPsi;
     SizeParallelUnits(duty, row);
@@ -75,6 +79,10 @@ ChargeComparisonRow ChargeRow(const TPumpRecord& pump, const ChargeDuty& duty, c
 }
 
 }  // namespace
+
+bool FlowIsDriveAir(const FlowDuty& duty, const CostSettings& cost) {
+    return cost.inletIsPlantAir && duty.gas == Gas::Air;
+}
 
 std::vector<FlowComparisonRow> CompareForFlow(const FlowDuty& duty, const std::vector<int>& models,
                                               const CostSettings& cost, bool metric) {

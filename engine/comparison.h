@@ -25,6 +25,7 @@ namespace zorvik {
 // limit is set (`shown`), so a comparison of air reads as before.
 struct GasFigures {
     bool shown = false;
+    double flowScfm = 0;  // the standard flow whose mass is shown: at the duty where sized
     double massFlowKgPerHour = 0;
     std::optional<StageTemperatures> discharge;
     bool overLimit = false;
@@ -34,7 +35,9 @@ struct FlowComparisonRow {
     FlowCandidate candidate;         // as the selection list has it
     FlowDutyPoint duty;              // the model doing the duty, throttled to the flow asked for
     std::string name;                // series and ratio, as listed
-    double totalAirScfm = 0;         // the list's outlet flow + drive air
+    bool flowIsDriveAir = false;     // the gas is air from the drive supply: its flow is compressor air too
+    double totalAirScfm = 0;         // the list's drive air, + its outlet flow when flowIsDriveAir
+    double dutyTotalAirScfm = 0;     // the units' drive air at the duty, + the duty's flow when flowIsDriveAir
     double speedPercent = 0;         // the list's speed, % of the maximum
     double outletMarginPsi = 0;      // model's maximum outlet - required outlet
     std::optional<int> unitsNeeded;  // = duty.unitsInParallel when a flow is asked for and units are sized
@@ -68,6 +71,10 @@ struct ChargeComparisonRow {
     int Model() const { return candidate.pumpNo; }
     bool Listed() const { return candidate.Listed(); }
 };
+
+// The gas flow is air the compressor makes only when the gas boosted is air
+// taken from the drive supply: a cylinder of nitrogen costs no drive air.
+bool FlowIsDriveAir(const FlowDuty& duty, const CostSettings& cost);
 
 std::vector<FlowComparisonRow> CompareForFlow(const FlowDuty& duty, const std::vector<int>& models,
                                               const CostSettings& cost, bool metric);

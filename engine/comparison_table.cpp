@@ -40,8 +40,9 @@ ComparisonTable Headed(const std::vector<Row>& rows) {
     for (const Row& r : rows) {
         table.models.push_back(Trimmed(r.name));
         table.modelNumbers.push_back(r.Model());
+        table.listed.push_back(r.Listed());
     }
-    AddRow<Row>(table, rows, Tr("Comparison", "Model number"), [](const Row& r) { return std::to_string(r.Model()); });
+    AddRow<Row>(table, rows, Tr("Comparison", "Model number"), [](const Row& r) { return WholeNumber(r.Model()); });
     AddRow<Row>(table, rows, Tr("Comparison", "Listed by the selection"),
                 [](const Row& r) { return YesNo(r.Listed()); });
     return table;
@@ -89,8 +90,12 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [metric](const R& r) { return GasFlowNumber(r.candidate.delivered.flowScfm, metric); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air used"), DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.candidate.delivered.airUseScfm, metric); });
-    AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air (flow + drive air)"), DriveAirUnit(metric)),
-              [metric](const R& r) { return DriveAirNumber(r.totalAirScfm, metric); });
+    // The gas flow is compressor air only when it comes from the drive
+    // supply; otherwise the total would be the drive air again.
+    const bool totals = !rows.empty() && rows.front().flowIsDriveAir;
+    if (totals)
+        AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air (flow + drive air)"), DriveAirUnit(metric)),
+                  [metric](const R& r) { return DriveAirNumber(r.totalAirScfm, metric); });
     AddRow<R>(t, rows, Tr("Comparison", "Cycles per minute"),
               [](const R& r) { return IfDelivering(r, Number(r.candidate.cyclesPerMin, 0)); });
     AddRow<R>(t, rows, Tr("Comparison", "Speed, % of maximum"),
@@ -104,7 +109,7 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Margin to maximum outlet"), metric ? "bar" : "psi"),
               [metric](const R& r) { return PressureDifferenceNumber(r.outletMarginPsi, metric); });
     AddRow<R>(t, rows, Tr("Comparison", "Cut back to the air available"),
-              [](const R& r) { return YesNo(r.candidate.delivered.airLimited); });
+              [](const R& r) { return YesNo(r.candidate.CutBackToAir()); });
 }
 
 // What the gas makes of each model, where the gas is not air or a limit is
@@ -137,12 +142,13 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air at the duty"), DriveAirUnit(metric)),
               [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyAirScfm, metric)); });
     AddRow<R>(t, rows, Tr("Comparison", "Units in parallel for the flow"),
-              [](const R& r) { return r.unitsNeeded ? std::to_string(*r.unitsNeeded) : std::string("-"); });
+              [](const R& r) { return r.unitsNeeded ? WholeNumber(*r.unitsNeeded) : std::string("-"); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air of those units"), DriveAirUnit(metric)), [metric](const R& r) {
         return r.unitsNeeded ? DriveAirNumber(r.unitsDriveAirScfm, metric) : std::string("-");
     });
-    AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air at the duty"), DriveAirUnit(metric)),
-              [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyTotalAirScfm, metric)); });
+    if (!rows.empty() && rows.front().flowIsDriveAir)
+        AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air at the duty"), DriveAirUnit(metric)),
+                  [metric](const R& r) { return IfSized(r, DriveAirNumber(r.dutyTotalAirScfm, metric)); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air to spare at the duty"), DriveAirUnit(metric)),
               [metric](const R& r) {
                   return r.duty.Sized() && r.duty.airMarginScfm ? DriveAirNumber(*r.duty.airMarginScfm, metric)
@@ -184,7 +190,7 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     AddRow<R>(t, rows, Tr("Comparison", "Average cycles per minute"),
               [&](const R& r) { return charged(r, [&] { return Number(r.candidate.averageCyclesPerMin, 0); }); });
     AddRow<R>(t, rows, Tr("Comparison", "Cut back to the air available"),
-              [](const R& r) { return YesNo(r.candidate.airLimited); });
+              [](const R& r) { return YesNo(r.candidate.cutBackToAir); });
     AddRow<R>(t, rows, Tr("Comparison", "Energy a fill, kWh"),
               [&](const R& r) { return charged(r, [&] { return Number(r.kwhPerFill, 2); }); });
     AddRow<R>(t, rows, Tr("Comparison", "Cost a fill"),

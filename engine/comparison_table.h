@@ -16,6 +16,7 @@ namespace zorvik {
 struct ComparisonTable {
     std::vector<std::string> models;  // column headings: the models' names
     std::vector<int> modelNumbers;    // and their catalogue numbers
+    std::vector<bool> listed;         // whether the selection lists each one
     struct Row {
         std::string label;               // the figure and its unit, in the chosen language
         std::vector<std::string> cells;  // one per model

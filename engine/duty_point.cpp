@@ -77,7 +77,6 @@ void SizeInstallation(const Unit& unit, bool anyFlow, FlowDutyPoint& p) {
     p.dutyCyclesPerMin = speed * unit.pump.MaxCyclesPerMin;
     p.dutyAirScfm = unit.AirAt(speed, p.unitFlowScfm);
     p.unitsDriveAirScfm = p.unitsInParallel * p.dutyAirScfm;
-    p.dutyTotalAirScfm = p.dutyFlowScfm + p.unitsDriveAirScfm;
     if (!duty.ignoreAirAvailable) p.airMarginScfm = duty.airAvailableScfm - p.unitsDriveAirScfm;
     p.aboveContinuousGuideline = speed > ContinuousDutySpeed;
 }

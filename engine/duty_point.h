@@ -67,7 +67,6 @@ struct FlowDutyPoint {
 
     // All units together.
     double unitsDriveAirScfm = 0;           // units x dutyAir
-    double dutyTotalAirScfm = 0;            // dutyFlow + unitsDriveAir
     std::optional<double> airMarginScfm;    // air available - unitsDriveAir; nothing when air is ignored
     bool aboveContinuousGuideline = false;  // each unit above ContinuousDutySpeed
 
@@ -91,7 +90,7 @@ inline bool AsksForFlow(const FlowDuty& duty) { return !duty.ignoreFlowRate && d
 //   drive air a = AirUse(D, max(s_d, 0.03))        models 5-14
 //               = AirUse at the outlet and the flow F x max(s_d, 0.03) / s
 //                                                  models 1-4, 15 (their lines)
-//   units' air = n x a; total input air = Q + n x a; margin = available - n x a
+//   units' air = n x a; margin = available - n x a
 // With the flow rate ignored (or no flow above 0) the duty is what one unit
 // gives: flat out, or as fast as the air available allows (the highest
 // speed whose air fits, found to within 1e-9 of the speed).

@@ -83,10 +83,10 @@ std::string FlowShortText(const FlowDuty& duty, const FlowDutyPoint& p, bool met
                  p);
     if (!p.Sized())
         return Substitute(Tr("Reasons", "%1; it would take more than %2 units in parallel"),
-                          {text, std::to_string(MaxUnitsInParallel)});
+                          {text, WholeNumber(MaxUnitsInParallel)});
     const std::string units = Substitute(
         Tr("Reasons", "%1; %2 units in parallel, each at %3 of maximum speed, use %4 of drive air together"),
-        {text, std::to_string(p.unitsInParallel), Percent(p.dutySpeedPercent), AirText(p.unitsDriveAirScfm, metric)});
+        {text, WholeNumber(p.unitsInParallel), Percent(p.dutySpeedPercent), AirText(p.unitsDriveAirScfm, metric)});
     if (duty.ignoreAirAvailable) return units;
     const bool fits = p.airMarginScfm && *p.airMarginScfm >= 0;
     return Substitute(

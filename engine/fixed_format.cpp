@@ -1,9 +1,10 @@
 #include "fixed_format.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace zorvik {
 namespace {
@@ -18,14 +19,18 @@ struct Digits {
 Digits ExactDigits(double magnitude) {
     // 40 digits after the first cover every double exactly enough for the
     // rounding decisions made here (a double has at most 17 significant
-    // digits; the rest decide ties).
+    // digits; the rest decide ties). to_chars never looks at the C library's
+    // locale: printf would write "2,94" on a German desktop, and the comma
+    // would be taken for a digit.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.40e", magnitude);
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 40).ptr;
     Digits out;
     const char* p = buffer;
-    for (; *p != 'e'; ++p)
+    for (; p != end && *p != 'e'; ++p)
         if (*p != '.') out.d.push_back(*p);
-    out.exponent = std::atoi(p + 1);
+    int exponent = 0;
+    if (p != end) std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    out.exponent = exponent;
     return out;
 }
 
@@ -63,7 +68,7 @@ std::string Scientific(const Digits& v, int precision, bool negative, char sep) 
     std::string rest = r.d.substr(1);
     while (!rest.empty() && rest.back() == '0') rest.pop_back();
     if (!rest.empty()) mantissa += sep + rest;
-    return (negative ? "-" : "") + mantissa + "E" + std::to_string(r.exponent);
+    return (negative ? "-" : "") + mantissa + "E" + WholeNumber(r.exponent);
 }
 
 }  // namespace
@@ -103,6 +108,51 @@ std::string FormatFixed(double value, int precision, int decimals, char decimalS
     out += integerPart;
     if (decimals > 0) out += decimalSeparator + fraction;
     return out;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool InRun(char c) { return IsDigit(c) || c == '.'; }
+
+// Digits that carry on a word: "CRB19", "CRB19-2.5", "x2.5".
+bool PartOfName(const std::string& text, std::size_t start) {
+    if (start == 0) return false;
+    const char before = text[start - 1];
+    if (IsLetter(before)) return true;
+    if (before != '-' || start < 2) return false;
+    const char joined = text[start - 2];
+    return IsLetter(joined) || IsDigit(joined);
+}
+
+}  // namespace
+
+std::string WithDecimalSeparator(const std::string& text, char separator) {
+    std::string out = text;
+    if (separator == '.') return out;
+    std::size_t start = 0;
+    while (start < out.size()) {
+        if (!IsDigit(out[start])) {
+            ++start;
+            continue;
+        }
+        const bool name = PartOfName(out, start);
+        std::size_t end = start;
+        while (end < out.size() && (InRun(out[end]) || (name && IsLetter(out[end])))) ++end;
+        std::size_t last = end;
+        while (out[last - 1] == '.') --last;  // a full stop after the number
+        const std::string_view run(out.data() + start, last - start);
+        if (!name && std::count(run.begin(), run.end(), '.') == 1) out[start + run.find('.')] = separator;
+        start = end;
+    }
+    return out;
+}
+
+std::string ShortestNumber(double value) {
+    char buffer[64];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(static_cast<const char*>(buffer), end);
 }
 
 }  // namespace zorvik

@@ -39,6 +39,10 @@ struct FlowCandidate {
     Rejection rejection = Rejection::None;
 
     bool Listed() const { return rejection == Rejection::None; }
+    // The air limit took flow away: the air search can step and still leave
+    // the unlimited figures standing, which `delivered.airLimited` keeps
+    // saying (the list marks those rows all the same).
+    bool CutBackToAir() const { return delivered.airLimited && delivered.flowScfm < requested.flowScfm; }
 };
 
 // The message of the last failing check, or empty when all pass:

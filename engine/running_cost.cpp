@@ -10,9 +10,8 @@ constexpr double kScfmPerNormalCubicMetrePerMin = 1000 / units::LitresPerCubicFo
 
 }  // namespace
 
-double AnnualKwh(const CostSettings& cost, double driveAirScfm, double outletFlowScfm) {
-    const double air = driveAirScfm + (cost.inletIsPlantAir ? outletFlowScfm : 0);
-    return air / 100 * cost.kwPer100Scfm * cost.hoursPerYear;
+double AnnualKwh(const CostSettings& cost, double airScfm) {
+    return airScfm / 100 * cost.kwPer100Scfm * cost.hoursPerYear;
 }
 
 double KwhPerFill(const CostSettings& cost, double driveAirScf) {

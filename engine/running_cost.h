@@ -14,10 +14,11 @@ struct CostSettings {
     bool operator==(const CostSettings&) const = default;
 };
 
-// Continuous process. The air the compressor makes is the drive air, plus
-// the outlet flow when the inlet gas is plant air:
+// Continuous process. `airScfm` is the air the compressor makes: the drive
+// air, plus the outlet flow when the gas boosted is plant air (the caller
+// knows the gas):
 //   kWh a year = air / 100 x kW per 100 scfm x hours.
-double AnnualKwh(const CostSettings& cost, double driveAirScfm, double outletFlowScfm);
+double AnnualKwh(const CostSettings& cost, double airScfm);
 
 // Vessel charging: kWh a fill = total drive air scf / 100 x kW per 100 scfm / 60.
 double KwhPerFill(const CostSettings& cost, double driveAirScf);

@@ -1,10 +1,10 @@
 #include "item_figures.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <set>
 
+#include "fixed_format.h"
 #include "text_catalog.h"
 
 namespace zorvik::job {
@@ -63,11 +63,7 @@ void PutFill(const ChargeComparisonRow& row, ItemFigures& figures) {
     figures.flags["air_limited"] = row.candidate.airLimited;
 }
 
-std::string NumberText(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
+std::string NumberText(double value) { return ShortestNumber(value); }
 
 template <typename Value, typename Text>
 void CompareMaps(const std::map<std::string, Value>& saved, const std::map<std::string, Value>& now, Text text,
@@ -86,13 +82,19 @@ void CompareMaps(const std::map<std::string, Value>& saved, const std::map<std::
 
 }  // namespace
 
+CostSettings ItemCost(const JobItem& item, const CostSettings& cost) {
+    CostSettings own = cost;
+    own.inletIsPlantAir = item.duty.inletIsPlantAir.value_or(cost.inletIsPlantAir);
+    return own;
+}
+
 ItemResult ComputeItem(const JobItem& item, const CostSettings& cost) {
     ItemResult result;
     result.reading = ReadDuty(item.application, item.duty);
     if (!result.reading.Readable() || !item.model) return result;
     const bool metric = item.duty.units == UnitSystem::Metric;
     if (item.application == Application::Flow)
-        result.flow = CompareForFlow(result.reading.flow, {*item.model}, cost, metric).front();
+        result.flow = CompareForFlow(result.reading.flow, {*item.model}, ItemCost(item, cost), metric).front();
     else
         result.fill = CompareForCharge(result.reading.fill, {*item.model}, cost, metric).front();
     return result;

@@ -24,6 +24,10 @@ struct ItemResult {
     std::optional<ChargeComparisonRow> fill;
 };
 
+// The job's cost settings as they hold for one item: its own word on
+// whether the gas comes from the drive air supply, where it has one.
+CostSettings ItemCost(const JobItem& item, const CostSettings& cost);
+
 ItemResult ComputeItem(const JobItem& item, const CostSettings& cost);
 
 // Every item of the job, in order, with the job's cost settings.

@@ -40,6 +40,10 @@ struct ItemDuty {
     std::string gasTemperature;    // the gas inlet, and the vessel's for a fill; empty: 20 degC
     std::string temperatureLimit;  // a discharge temperature no model should pass; empty: none
     bool realGas = false;          // fill: the vessel's contents counted with the real-gas model
+    // Flow: the gas boosted is taken from the drive air supply, so its flow
+    // is compressor air too (counted only when the gas is air); nothing:
+    // as the job's cost settings say, as files before this key read.
+    std::optional<bool> inletIsPlantAir;
 
     bool operator==(const ItemDuty&) const = default;
 };

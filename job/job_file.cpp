@@ -1,11 +1,11 @@
 #include "job_file.h"
 
-#include <cstdio>
 #include <fstream>
 
 #include <nlohmann/json.hpp>
 
 #include "durable_write.h"
+#include "fixed_format.h"
 #include "item_figures.h"
 #include "job_json.h"
 #include "text_catalog.h"
@@ -37,10 +37,8 @@ std::optional<std::string> ReadBytes(const fs::path& file, std::uintmax_t limit)
 }
 
 std::string TooLarge(std::uintmax_t bytes) {
-    char size[32];
-    char most[32];
-    std::snprintf(size, sizeof size, "%.1f", static_cast<double>(bytes) / kBytesPerMiB);
-    std::snprintf(most, sizeof most, "%.0f", static_cast<double>(MaxJobFileBytes) / kBytesPerMiB);
+    const std::string size = FormatFixed(static_cast<double>(bytes) / kBytesPerMiB, 15, 1);
+    const std::string most = FormatFixed(static_cast<double>(MaxJobFileBytes) / kBytesPerMiB, 15, 0);
     return Substitute(Tr("Jobs", "The file is %1 MiB; a job file is at most %2 MiB."), {size, most});
 }
 

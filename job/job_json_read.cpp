@@ -1,6 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include "catalogue.h"
+#include "fixed_format.h"
 #include "job_json.h"
 #include "json_fields.h"
 #include "text_checks.h"
@@ -67,6 +68,7 @@ ItemDuty ReadTypedDuty(const Json& value, Application application, const std::st
         d.outlet = f.Text("outlet");
         d.flow = f.Text("flow");
         d.ignoreFlow = f.Flag("ignore_flow", false);
+        if (f.Find("inlet_is_plant_air") != nullptr) d.inletIsPlantAir = f.Flag("inlet_is_plant_air", false);
     } else {
         d.initial = f.Text("initial");
         d.final = f.Text("final");
@@ -99,7 +101,7 @@ ItemFigures ReadFigures(const Json& value, const std::string& place) {
 }
 
 JobItem ReadItem(const Json& value, std::size_t index) {
-    const std::string number = Substitute(Tr("Jobs", "Item %1"), {std::to_string(index + 1)});
+    const std::string number = Substitute(Tr("Jobs", "Item %1"), {WholeNumber(index + 1)});
     JsonFields named(value, number);
     JobItem item;
     item.tag = named.Text("tag");
@@ -109,7 +111,7 @@ JobItem ReadItem(const Json& value, std::size_t index) {
     if (const Json* model = named.Find("model")) {
         if (!model->is_number_integer() || model->get<double>() < 1 || model->get<double>() > PumpCount)
             throw FileFault(Substitute(Tr("Jobs", "%1: model %2 is not one of the models 1 to %3."),
-                                       {named.Place(), model->dump(), std::to_string(PumpCount)}));
+                                       {named.Place(), model->dump(), WholeNumber(PumpCount)}));
         item.model = model->get<int>();
     }
     item.notes = named.Text("notes", "");
@@ -138,7 +140,7 @@ void CheckFormat(JsonFields& file) {
             Substitute(Tr("Jobs",
                           "The file was written by a newer version of the program%1: it is job file version "
                           "%2, and this version reads version %3."),
-                       {by, version.dump(), std::to_string(JobFormatVersion)}));
+                       {by, version.dump(), WholeNumber(JobFormatVersion)}));
     }
 }
 

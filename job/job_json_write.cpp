@@ -28,6 +28,7 @@ Json DutyJson(Application application, const ItemDuty& d) {
         duty["outlet"] = d.outlet;
         duty["flow"] = d.flow;
         duty["ignore_flow"] = d.ignoreFlow;
+        if (d.inletIsPlantAir) duty["inlet_is_plant_air"] = *d.inletIsPlantAir;
     } else {
         duty["initial"] = d.initial;
         duty["final"] = d.final;

@@ -1,6 +1,7 @@
 #include "json_fields.h"
 
 #include <cmath>
+#include "fixed_format.h"
 #include "text_catalog.h"
 
 namespace zorvik::job {
@@ -67,8 +68,8 @@ int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
     const bool whole = value->is_number_integer();
     const auto number = whole ? value->get<long long>() : 0;
     if (!whole || number < low || number > high)
-        Fail(key, Substitute(Tr("Jobs", "must be a whole number from %1 to %2"),
-                             {std::to_string(low), std::to_string(high)}));
+        Fail(key,
+             Substitute(Tr("Jobs", "must be a whole number from %1 to %2"), {WholeNumber(low), WholeNumber(high)}));
     return static_cast<int>(number);
 }
 

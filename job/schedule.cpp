@@ -118,7 +118,7 @@ std::string StatusText(const JobItem& item, const ItemResult& result) {
 
 std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
     const bool metric = item.duty.units == UnitSystem::Metric;
-    std::vector<std::string> row = {OneLine(item.tag), std::to_string(item.quantity), ApplicationText(item.application),
+    std::vector<std::string> row = {OneLine(item.tag), WholeNumber(item.quantity), ApplicationText(item.application),
                                     OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
     for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
     row.push_back(StatusText(item, result));

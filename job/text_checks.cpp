@@ -1,6 +1,7 @@
 #include "text_checks.h"
 
 #include <algorithm>
+#include "fixed_format.h"
 #include "text_catalog.h"
 
 namespace zorvik::job {
@@ -55,7 +56,7 @@ std::string LineAndColumn(std::string_view text, std::size_t offset) {
             ++column;
         }
     }
-    return Substitute(Tr("Jobs", "line %1, column %2"), {std::to_string(line), std::to_string(column)});
+    return Substitute(Tr("Jobs", "line %1, column %2"), {WholeNumber(line), WholeNumber(column)});
 }
 
 }  // namespace zorvik::job

@@ -2,20 +2,14 @@
 
 #include <QCoreApplication>
 
-#include <QLocale>
 #include <cmath>
 
+#include "display_numbers.h"
 #include "fixed_format.h"
 #include "units.h"
 
 namespace zorvik {
 namespace {
-
-char SystemDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    const char c = point.isEmpty() ? '\0' : point.at(0).toLatin1();
-    return c > ' ' ? c : '.';
-}
 
 // Above this, in psig, the bar label has lost its decimal: 100 barg.
 constexpr double kWholeBarLabelsFromPsi = 1450;

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <functional>
 
+#include "display_numbers.h"
+
 namespace zorvik {
 namespace {
 
@@ -127,14 +129,14 @@ void DrawGrid(QPainter& p, const Plot& plot, const ComparisonChartData& chart, d
         p.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - unit * 0.6, at.y() + metrics.ascent() / 2.5),
                    text);
     }
-    const QString xLabel = QString::fromStdString(chart.xLabel);
+    const QString xLabel = SystemNumberText(chart.xLabel);
     p.drawText(QPointF(plot.box.center().x() - metrics.horizontalAdvance(xLabel) / 2,
                        plot.box.bottom() + metrics.height() * 2.2),
                xLabel);
     p.save();
     p.translate(plot.box.left() - metrics.height() * 3.2, plot.box.center().y());
     p.rotate(-90);
-    const QString yLabel = QString::fromStdString(chart.yLabel);
+    const QString yLabel = SystemNumberText(chart.yLabel);
     p.drawText(QPointF(-metrics.horizontalAdvance(yLabel) / 2, 0), yLabel);
     p.restore();
 }
@@ -165,7 +167,7 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
     p.drawLine(at - QPointF(r, r), at + QPointF(r, r));
     p.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
     const QFontMetricsF metrics(p.font());
-    const QString text = QString::fromStdString(chart.markerLabel);
+    const QString text = SystemNumberText(chart.markerLabel);
     const double width = metrics.horizontalAdvance(text);
     const double x = at.x() + r * 1.5 + width > plot.box.right() ? at.x() - r * 1.5 - width : at.x() + r * 1.5;
     // No ground under the words: every curve they cross stays whole.
@@ -246,7 +248,7 @@ void DrawComparisonChart(QPainter& painter, const QRectF& area, const Comparison
     QFont bold = font;
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QPointF(box.left(), area.top() + metrics.height() * 1.2), QString::fromStdString(chart.title));
+    painter.drawText(QPointF(box.left(), area.top() + metrics.height() * 1.2), SystemNumberText(chart.title));
     painter.setFont(font);
 
     const Plot plot{box, XAxis(chart), YAxis(chart)};

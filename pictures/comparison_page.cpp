@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "comparison_chart_drawing.h"
+#include "display_numbers.h"
 #include "print_page.h"
 #include "text_fit.h"
 
@@ -14,6 +15,9 @@ namespace zorvik {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The engine's figures, labels and sentences, with the system's separator.
+QString Figures(const std::string& text) { return SystemNumberText(text); }
 
 // "Please contact <company> if you require assistance." and the telephone
 // and fax line, as the other printouts close.
@@ -32,9 +36,9 @@ TableLayout MeasureTable(const QFontMetricsF& metrics, const ComparisonTable& ta
     TableLayout layout;
     for (const ComparisonTable::Row& row : table.rows) {
         if (row.reasons) continue;
-        layout.labelWidth = std::max(layout.labelWidth, metrics.horizontalAdvance(Text(row.label)));
+        layout.labelWidth = std::max(layout.labelWidth, metrics.horizontalAdvance(Figures(row.label)));
         for (const std::string& c : row.cells)
-            layout.cellWidth = std::max(layout.cellWidth, metrics.horizontalAdvance(Text(c)));
+            layout.cellWidth = std::max(layout.cellWidth, metrics.horizontalAdvance(Figures(c)));
     }
     for (const std::string& m : table.models)
         layout.cellWidth = std::max(layout.cellWidth, metrics.horizontalAdvance(Text(m).simplified()));
@@ -84,20 +88,22 @@ double DrawTable(QPainter& p, const QRectF& area, const ComparisonTable& table, 
         if (shaded) p.fillRect(QRectF(area.left(), y, width, l.lineHeight), QColor(0xf0, 0xf0, 0xf0));
         p.setPen(Qt::black);
         p.drawText(QRectF(area.left(), y, l.labelWidth, l.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   Text(row.label));
+                   Figures(row.label));
         for (std::size_t col = 0; col < row.cells.size(); ++col)
-            p.drawText(cellRect(col), Qt::AlignRight | Qt::AlignVCenter, Text(row.cells[col]) + QStringLiteral(" "));
+            p.drawText(cellRect(col), Qt::AlignRight | Qt::AlignVCenter, Figures(row.cells[col]) + QStringLiteral(" "));
         y += l.lineHeight;
     }
-    // Why the others were left out, a line each.
+    // Why the others were left out, and remarks on listed ones, a line each.
     y += l.lineHeight * 0.4;
     for (const ComparisonTable::Row& row : table.rows) {
         if (!row.reasons) continue;
         for (std::size_t col = 0; col < row.cells.size(); ++col) {
             if (row.cells[col].empty()) continue;
+            // A listed model's line is a remark (a discharge over the limit), not a reason.
+            const QString line = table.listed[col] ? QCoreApplication::translate("Pages", "%1: %2")
+                                                   : QCoreApplication::translate("Pages", "%1 not listed: %2");
             p.drawText(QRectF(area.left(), y, area.width(), l.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       QCoreApplication::translate("Pages", "%1 not listed: %2")
-                           .arg(Text(table.models[col]).simplified(), Text(row.cells[col])));
+                       line.arg(Text(table.models[col]).simplified(), Figures(row.cells[col])));
             y += l.lineHeight;
         }
     }
@@ -146,7 +152,7 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonP
     painter.drawText(contact, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, ContactLines(content.office));
     const QRectF bodyArea(page.left(), page.top(), page.width(), contact.top() - em * 0.4 - page.top());
     QRectF conditions(page.left(), page.top() + em * 2, page.width(), em * 2.4);
-    painter.drawText(conditions, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(content.conditions));
+    painter.drawText(conditions, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Figures(content.conditions));
     const QRectF tableArea(page.left(), conditions.bottom() + em * 0.5, page.width(), bodyArea.height());
     const double tableBottom = DrawTable(painter, tableArea, content.table, em * 0.9);
     const QRectF chart(page.left(), tableBottom + em * 0.5, page.width(), bodyArea.bottom() - tableBottom - em * 0.5);

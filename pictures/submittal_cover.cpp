@@ -2,10 +2,11 @@
 // schedule, and the footer every page carries.
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <array>
 
+#include "display_numbers.h"
+#include "fixed_format.h"
 #include "page_text.h"
 #include "print_page.h"
 #include "submittal_pages.h"
@@ -31,7 +32,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 double Points(double points, int dpi) { return points * dpi / 72.0; }
 
-QString Number(double value) { return QLocale::c().toString(value, 'g', 8); }
+QString Number(double value) { return SystemNumberText(ShortestNumber(value)); }
 
 QString CostSettingsText(const CostSettings& cost) {
     return Number(cost.kwPer100Scfm) + QStringLiteral(" kW per 100 scfm of air made, ") + Number(cost.hoursPerYear) +
@@ -71,7 +72,8 @@ std::array<QStringList, job::ScheduleColumns> CellLines(const Table& t, const st
                                                         const QFont& font, QPaintDevice* device) {
     std::array<QStringList, job::ScheduleColumns> lines;
     for (std::size_t c = 0; c < job::ScheduleColumns && c < cells.size(); ++c)
-        lines[c] = WrappedLines(Text(cells[c]), font, device, t.width[c] - 2 * t.pad, kCellLines);
+        lines[c] = WrappedLines(c == 0 ? Text(cells[c]) : SystemNumberText(cells[c]), font, device,
+                                t.width[c] - 2 * t.pad, kCellLines);
     return lines;
 }
 

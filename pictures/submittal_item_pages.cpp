@@ -10,6 +10,7 @@
 #include "comparison_page.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
+#include "display_numbers.h"
 #include "model_data_lines.h"
 #include "page_text.h"
 #include "performance_chart.h"
@@ -82,7 +83,8 @@ void DrawSheet(QPainter& p, const QRectF& area, const SubmittalDocument& d, cons
 
 void DrawFigures(PageText& t, const ComparisonTable& table) {
     for (const ComparisonTable::Row& row : table.rows)
-        if (!row.cells.empty() && !row.cells.front().empty()) t.Field(Text(row.label), Text(row.cells.front()), 4);
+        if (!row.cells.empty() && !row.cells.front().empty())
+            t.Field(SystemNumberText(row.label), SystemNumberText(row.cells.front()), 4);
 }
 
 void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
@@ -96,10 +98,10 @@ void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::
     t.Field(QStringLiteral("Model"), item.model ? ModelName(*item.model) : QStringLiteral("none chosen yet"));
     if (!item.notes.empty()) t.Field(QStringLiteral("Notes"), Text(item.notes), 8);
     t.Heading(QStringLiteral("Duty, as typed"));
-    for (const job::DutyLine& line : job::DutyLines(item)) t.Field(Text(line.label), Text(line.value), 2);
+    for (const job::DutyLine& line : job::DutyLines(item)) t.Field(Text(line.label), SystemNumberText(line.value), 2);
     if (!result.reading.Readable()) {
         t.Heading(QStringLiteral("The duty cannot be computed"));
-        t.Paragraph(Text(result.reading.problem), 10);
+        t.Paragraph(SystemNumberText(result.reading.problem), 10);
         return;
     }
     t.Skip(8);
@@ -119,7 +121,7 @@ void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::
 void DrawComparison(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
     const job::JobItem& item = d.job.items[index];
     const job::ItemResult& result = d.results[index];
-    const CostSettings& cost = d.job.header.cost;
+    const CostSettings cost = job::ItemCost(item, d.job.header.cost);
     const bool metric = Metric(item);
     ComparisonPage page;
     if (item.application == job::Application::Flow) {

@@ -70,7 +70,7 @@ std::string FormatSelectionRow(int pumpNo, const std::string& series, const std:
     std::string row = "\t" + series + ratioText + "\t";
     for (const std::string* cell : {&c.timeOrFlow, &c.air, &c.cycles, &c.totalAir})
         row += Padded(*cell + "\t", textWidth);
-    row += Padded(std::to_string(pumpNo), textWidth);
+    row += Padded(WholeNumber(pumpNo), textWidth);
     return row;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cfloat>
+#include <clocale>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -35,10 +36,16 @@ std::string Trimmed(std::string text) {
 void AgreesWithTheCLibrary(const std::string& text, const std::optional<double>& parsed) {
     if (text.empty() || text.find_first_of(std::string("xXiInN\t\n\v\f\r ", 13)) != std::string::npos) return;
     if (text.find('\0') != std::string::npos) return;
+    // strtod reads the decimal point of the C library's locale: on a German
+    // desktop "1,5" is its 1.5 and "1.5" is not a number, so the two swap.
+    const char point = *std::localeconv()->decimal_point;
+    std::string local = text;
+    for (char& c : local)
+        if (c == '.' || c == point) c = c == '.' ? point : '.';
     errno = 0;
     char* end = nullptr;
-    const double reference = std::strtod(text.c_str(), &end);
-    const bool whole = end == text.c_str() + text.size();
+    const double reference = std::strtod(local.c_str(), &end);
+    const bool whole = end == local.c_str() + local.size();
     if (!whole || std::isinf(reference)) {
         ZORVIK_REQUIRE(!parsed, "\"" + text + "\" read as a number, which strtod refuses or takes as too large");
         return;

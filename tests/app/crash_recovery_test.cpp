@@ -70,6 +70,9 @@ TEST(CrashRecoveryTest, TheJobOfAKilledProgramIsRestoredAtTheNextStart) {
     }
     ASSERT_EQ(job::SaveJobFile(file.toStdString(), j, {}).status, job::SaveStatus::Saved);
     const QString state = home.Path(QStringLiteral("home/.local/state/zorvik-amplifiers"));
+    // English texts, whatever desktop the test runs on: the question is read back.
+    WriteFile(home.Path(QStringLiteral("home/.config/Zorvik/Air Pressure Amplifiers.conf")),
+              QByteArrayLiteral("[General]\nLanguage=en\n"));
 
     Program killed({QStringLiteral("--add-item"), QStringLiteral("B-999"), file});
     ASSERT_TRUE(KeptJobHas(state, {"B-101", "B-999", "B-102"})) << killed.Messages().toStdString();

@@ -9,6 +9,7 @@
 #include <map>
 #include <regex>
 
+#include "number_text.h"
 #include "support/select_process.h"
 
 namespace {
@@ -101,9 +102,34 @@ TEST(CompareCommandTest, CostOptionsAndChosenModels) {
     const std::map<int, Figures> rows = RowsOf(o.out, {"duty_total_air_scfm", "annual_kwh", "annual_cost"});
     ASSERT_EQ(rows.size(), 2u);
     for (const auto& [model, f] : rows) {
-        const double air = std::stod(f.values[0]);  // the inlet gas is plant air too: required flow + drive air
-        EXPECT_NEAR(std::stod(f.values[1]), air / 100 * 20 * 1000, 1e-9) << model;
-        EXPECT_NEAR(std::stod(f.values[2]), air / 100 * 20 * 1000 * 0.5, 1e-9) << model;
+        const double air =
+            *zorvik::ParseNumber(f.values[0]);  // the inlet gas is plant air too: required flow + drive air
+        EXPECT_NEAR(*zorvik::ParseNumber(f.values[1]), air / 100 * 20 * 1000, 1e-9) << model;
+        EXPECT_NEAR(*zorvik::ParseNumber(f.values[2]), air / 100 * 20 * 1000 * 0.5, 1e-9) << model;
+    }
+}
+
+// The gas flow is compressor air only when the gas boosted is air from the
+// drive supply: nitrogen from a cylinder adds nothing to the air or its cost.
+TEST(CompareCommandTest, OnlyPlantAirAddsItsFlowToTheAir) {
+    const struct {
+        const char* gas;
+        bool plantAir;
+        double gasAir;  // scfm of the 2 scfm asked for that the compressor makes
+    } cases[] = {{"air", true, 2}, {"air", false, 0}, {"nitrogen", true, 0}, {"helium", true, 0}};
+    for (const auto& c : cases) {
+        Words words = With(Conditions({"compare"}, {"100", "100", "100", "200", "2.00"}, kFlowNames),
+                           {"--models", "6", "--gas", c.gas});
+        if (c.plantAir) words.push_back("--inlet-is-plant-air");
+        const Outcome o = RunSelect(With(words, {"--format", "json"}));
+        ASSERT_EQ(o.status, 0) << o.err;
+        const Figures f = RowsOf(o.out, {"duty_total_air_scfm", "units_air_scfm", "total_air_scfm", "air_scfm"}).at(6);
+        EXPECT_NEAR(*zorvik::ParseNumber(f.values[0]) - *zorvik::ParseNumber(f.values[1]), c.gasAir, 1e-9)
+            << c.gas << c.plantAir;
+        EXPECT_EQ(*zorvik::ParseNumber(f.values[2]) > *zorvik::ParseNumber(f.values[3]), c.gasAir > 0)
+            << c.gas << c.plantAir;
+        const Outcome table = RunSelect(With(words, {"--format", "table"}));
+        EXPECT_EQ(table.out.find("Total input air") != std::string::npos, c.gasAir > 0) << c.gas << c.plantAir;
     }
 }
 

@@ -16,6 +16,7 @@
 #include "support/notice_recorder.h"
 #include "hostile_texts.h"
 #include "amplifier_selection_form.h"
+#include "display_numbers.h"
 #include "entry_units.h"
 #include "session.h"
 
@@ -77,7 +78,7 @@ TEST_F(HostileSelectionWindowTest, TheListCommandReadsOrRefusesEveryField) {
             notices.Clear();
             Click("ListSelectionsBitBtn");
             const std::string shown = Trimmed(edit->text().toStdString());
-            if (!h.value) {
+            if (!h.ValueOnDesktop(SystemDecimalSeparator())) {
                 EXPECT_EQ(notices.Warnings(), std::vector<std::string>{shown.empty() ? "Null is not valid value"
                                                                                      : shown + " is not valid value"})
                     << where;
@@ -106,7 +107,8 @@ TEST_F(HostileSelectionWindowTest, TheUnitSwitchConvertsOrKeepsEveryField) {
             const std::string where = std::string(f.name) + " = " + h.what;
             edit->setText(QString::fromStdString(h.text));
             const QString typed = edit->text();
-            const auto converted = ConvertedEntryText(typed.toStdString(), f.kind, true, '.');
+            const char point = SystemDecimalSeparator();
+            const auto converted = ConvertedEntryText(EntryNumberText(typed.toStdString(), point), f.kind, true, point);
             notices.Clear();
             Click("metricImperialUnitsBitBtn");
             if (converted) {

@@ -13,6 +13,11 @@ struct HostileText {
     const char* what;
     std::string text;
     std::optional<double> value;  // nothing: refused
+    // What a window makes of it on a desktop whose decimal separator is a
+    // comma, where that differs ("1,5" is 1.5 there).
+    std::optional<double> onCommaDesktop = value;
+
+    std::optional<double> ValueOnDesktop(char separator) const { return separator == ',' ? onCommaDesktop : value; }
 };
 
 inline std::vector<HostileText> HostileTexts() {
@@ -41,7 +46,7 @@ inline std::vector<HostileText> HostileTexts() {
         {"hex", "0x10", std::nullopt},
         {"infinity", "inf", std::nullopt},
         {"not a number", "nan", std::nullopt},
-        {"decimal comma", "1,5", std::nullopt},
+        {"decimal comma", "1,5", std::nullopt, 1.5},
         {"arabic-indic digits", "\xD9\xA1\xD9\xA2", std::nullopt},
         {"full-width digits", "\xEF\xBC\x91\xEF\xBC\x92", std::nullopt},
         {"no-break space after", "12\xC2\xA0", std::nullopt},

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
+#include <system_error>
 
 #include "item_figures.h"
 #include "job_file.h"
@@ -127,6 +129,9 @@ TEST(JobFileTest, BadFilesAreRefusedWithTheirMessage) {
     }
 }
 
+// The system's own words, in the desktop's language.
+std::string NoSuchFile() { return std::generic_category().message(ENOENT); }
+
 TEST(JobFileTest, WhatIsNoFileIsRefused) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "folder.zjob");
@@ -134,7 +139,7 @@ TEST(JobFileTest, WhatIsNoFileIsRefused) {
         std::filesystem::path path;
         std::string message;
     } cases[] = {
-        {folder / "missing.zjob", "The file cannot be opened: No such file or directory."},
+        {folder / "missing.zjob", "The file cannot be opened: " + NoSuchFile() + "."},
         {folder / "folder.zjob", "The file is a folder, not a job file."},
         {"/dev/null", "The file is not a regular file."},
     };
@@ -202,7 +207,7 @@ TEST(JobFileTest, AFailedSaveWritesNothing) {
         EXPECT_EQ((std::vector<std::string>{"job.zjob", "job.zjob~"}), folder.Names()) << c.what;
     }
     EXPECT_EQ(SaveJobFile(folder / "no folder" / "job.zjob", job, DiskStamp{}).message,
-              "The file cannot be written: No such file or directory.");
+              "The file cannot be written: " + NoSuchFile() + ".");
 }
 
 TEST(JobFileTest, ASaveThroughALinkReplacesTheFileItPointsAt) {

@@ -23,21 +23,21 @@ namespace {
 TEST(RunningCostTest, FormulasInBothUnitSystems) {
     const struct {
         CostSettings cost;
-        double driveAir, flow;  // scfm
+        double air;  // scfm the compressor makes
         double kwhPerYear;
-        double kwhPerFill;  // of driveAir taken as scf
+        double kwhPerFill;  // of air taken as scf
     } cases[] = {
         // 50 scfm / 100 x 18 x 4000
-        {{18, 4000, 0.15, false}, 50, 10, 36000, 50.0 / 100 * 18 / 60},
-        // the outlet flow counts when the inlet gas is plant air: 60 / 100 x 18 x 4000
-        {{18, 4000, 0.15, true}, 50, 10, 43200, 50.0 / 100 * 18 / 60},
-        {{22.5, 8760, 0.2, false}, 12.5, 3, 12.5 / 100 * 22.5 * 8760, 12.5 / 100 * 22.5 / 60},
-        {{0, 4000, 0.15, true}, 50, 10, 0, 0},
+        {{18, 4000, 0.15, false}, 50, 36000, 50.0 / 100 * 18 / 60},
+        // 50 scfm of drive air and 10 of plant air boosted: 60 / 100 x 18 x 4000
+        {{18, 4000, 0.15, true}, 60, 43200, 60.0 / 100 * 18 / 60},
+        {{22.5, 8760, 0.2, false}, 12.5, 12.5 / 100 * 22.5 * 8760, 12.5 / 100 * 22.5 / 60},
+        {{0, 4000, 0.15, true}, 50, 0, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(AnnualKwh(c.cost, c.driveAir, c.flow), c.kwhPerYear);
+        EXPECT_DOUBLE_EQ(AnnualKwh(c.cost, c.air), c.kwhPerYear);
         EXPECT_DOUBLE_EQ(CostOf(c.cost, c.kwhPerYear), c.kwhPerYear * c.cost.pricePerKwh);
-        EXPECT_DOUBLE_EQ(KwhPerFill(c.cost, c.driveAir), c.kwhPerFill);
+        EXPECT_DOUBLE_EQ(KwhPerFill(c.cost, c.air), c.kwhPerFill);
     }
     // Metric users give kW per n.m3/min: 100 scfm is 2.8316847 n.m3/min.
     EXPECT_NEAR(KwPerNormalCubicMetrePerMin(18), 18 / 2.8316847, 1e-12);
@@ -45,7 +45,7 @@ TEST(RunningCostTest, FormulasInBothUnitSystems) {
     // The same compressor entered either way costs the same.
     CostSettings metric{KwPer100ScfmOfMetric(6.3566), 4000, 0.15, false};
     CostSettings imperial{6.3566 * 2.8316847, 4000, 0.15, false};
-    EXPECT_NEAR(AnnualKwh(metric, 75, 0), AnnualKwh(imperial, 75, 0), 1e-9);
+    EXPECT_NEAR(AnnualKwh(metric, 75), AnnualKwh(imperial, 75), 1e-9);
 }
 
 // Every listed model of a run, and only those, is listed in the comparison

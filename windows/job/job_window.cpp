@@ -15,6 +15,7 @@
 #include <set>
 
 #include "amplifier_selection_form.h"
+#include "fixed_format.h"
 #include "job_commands.h"
 #include "job_header_panel.h"
 
@@ -221,7 +222,7 @@ std::string JobWindow::FreeTag(const std::string& wanted, const std::vector<job:
     for (const job::JobItem& item : model_.Job().items) taken.insert(item.tag);
     for (const job::JobItem& item : adding) taken.insert(item.tag);
     std::string tag = wanted;
-    for (int n = 2; taken.count(tag) != 0; ++n) tag = wanted + " (" + std::to_string(n) + ")";
+    for (int n = 2; taken.count(tag) != 0; ++n) tag = wanted + " (" + WholeNumber(n) + ")";
     return tag;
 }
 
@@ -276,7 +277,10 @@ void JobWindow::EditDuty() {
     selectionForm_->SetJobLink(tr("&Keep in job"), [this, row](const SelectedDuty& selected) {
         job::JobItem changed = model_.Item(row);
         changed.application = selected.application;
+        // The selection window has no word on where the gas comes from: the item's own stays.
+        const std::optional<bool> plantAir = changed.duty.inletIsPlantAir;
         changed.duty = selected.duty;
+        changed.duty.inletIsPlantAir = plantAir;
         changed.model = selected.model;
         if (changed == model_.Item(row)) return;
         changed.savedFigures.reset();

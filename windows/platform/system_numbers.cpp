@@ -11,13 +11,6 @@
 
 namespace zorvik {
 
-char SystemDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 128 && point.front() > QLatin1Char(' ')
-               ? point.front().toLatin1()
-               : '.';
-}
-
 NumberStyle SystemNumberStyle() { return {SystemDecimalSeparator(), QLocale().groupSeparator().toStdString()}; }
 
 QString TableNumber(double value) {
@@ -26,24 +19,6 @@ QString TableNumber(double value) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'f', decimals);
-}
-
-QString SystemNumberText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    const QChar point = QLatin1Char(SystemDecimalSeparator());
-    if (point == QLatin1Char('.')) return shown;
-    const auto inRun = [&shown](qsizetype i) { return shown[i].isDigit() || shown[i] == QLatin1Char('.'); };
-    for (qsizetype start = 0; start < shown.size(); ++start) {
-        if (!shown[start].isDigit() || (start > 0 && inRun(start - 1))) continue;
-        qsizetype end = start;
-        while (end < shown.size() && inRun(end)) ++end;
-        while (shown[end - 1] == QLatin1Char('.')) --end;  // a full stop after the number
-        // One point between digits makes a number; more, a date or a version.
-        const QStringView run = QStringView(shown).mid(start, end - start);
-        if (run.count(QLatin1Char('.')) == 1) shown[start + run.indexOf(QLatin1Char('.'))] = point;
-        start = end;
-    }
-    return shown;
 }
 
 DecimalSpinBox::DecimalSpinBox(QWidget* parent) : QDoubleSpinBox(parent) {}

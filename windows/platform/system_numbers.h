@@ -7,13 +7,10 @@
 #include <QDoubleSpinBox>
 #include <QString>
 
+#include "display_numbers.h"
 #include "number_style.h"
 
 namespace zorvik {
-
-// The system's decimal separator as a single character; "." when the
-// system's is not a single ASCII character.
-char SystemDecimalSeparator();
 
 // The system's decimal and thousands separators.
 NumberStyle SystemNumberStyle();
@@ -22,11 +19,6 @@ NumberStyle SystemNumberStyle();
 // separator, no thousands separator, and as many decimals as its size
 // needs: two below 10, one below 100, none above.
 QString TableNumber(double value);
-
-// A text whose numbers are written with "." (the engine's figures, a
-// table's cells), shown with the system's separator: the "." of every
-// number with one; a date or version with more ("12.5.2026") is left alone.
-QString SystemNumberText(const std::string& text);
 
 // A spin box for figures the user types: shown with the system's decimal
 // separator and read with it or ".", never with a thousands separator (which

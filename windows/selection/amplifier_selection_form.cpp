@@ -523,20 +523,26 @@ void TAmplifierSelectionForm::PrintBitBtnClick() {
     PrintList(*PrintDialog1Printer);
 }
 
+// A field's figure as the page shows it: typed with "." or the system's
+// separator, printed with the system's.
+QString TAmplifierSelectionForm::ShownFigure(const QString& typed) const {
+    return SystemNumberText(EntryNumberText(typed, numberStyle.decimal));
+}
+
 bool TAmplifierSelectionForm::PrintList(QPrinter& printer) {
     SelectionReport report;
     report.applicationType = session_.ApplicationType;
     report.metric = session_.MetricUnits;
-    report.airDrive = ui->pAirDrivePsiEdit->text();
-    report.airAvailable = ui->qAirScfmEdit->text();
+    report.airDrive = ShownFigure(ui->pAirDrivePsiEdit->text());
+    report.airAvailable = ShownFigure(ui->qAirScfmEdit->text());
     report.airUnlimited = ui->disableAirQtyLimitCheckBox->isChecked();
-    report.inlet = ui->pSupplyPsiEdit->text();
-    report.flowRequired = ui->FlowrateReqdScfmEdit->text();
+    report.inlet = ShownFigure(ui->pSupplyPsiEdit->text());
+    report.flowRequired = ShownFigure(ui->FlowrateReqdScfmEdit->text());
     report.flowIgnored = ui->disableFlowrateLimitCheckBox->isChecked();
-    report.outlet = ui->pOutletPsiEdit->text();
-    report.initial = ui->OutStartPsiEdit->text();
-    report.final = ui->OutFinalPsiEdit->text();
-    report.capacity = ui->OutCapacityFt3Edit->text();
+    report.outlet = ShownFigure(ui->pOutletPsiEdit->text());
+    report.initial = ShownFigure(ui->OutStartPsiEdit->text());
+    report.final = ShownFigure(ui->OutFinalPsiEdit->text());
+    report.capacity = ShownFigure(ui->OutCapacityFt3Edit->text());
     report.rows = ui->SelectionTabListBox->Rows();
     report.office = session_.Office();
     report.gas = ReportGasText();

@@ -143,6 +143,7 @@ private:
     UnitSwitchMemory switchedGas_;
     UnitSwitchMemory switchedLimit_;
     void ConvertTemperature(QLineEdit* edit, UnitSwitchMemory& memory);
+    QString ShownFigure(const QString& typed) const;
     void LoadGas(const job::ItemDuty& duty);
     QString StandardTemperatureText() const;
     // The hidden fontSizeImage's canvas: its font (Arial 12 pt) measures the

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -96,7 +97,12 @@ private:
     const ChartScale& s_;
 };
 
-QString Number(double value) { return QString::number(value, 'g', 6).replace('-', QChar(0x2212)); }
+// Six significant digits, with the system's separator: Qt's locale, never the C library's.
+QString Number(double value) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 6).replace('-', QChar(0x2212));
+}
 
 QFont ChartFont(double points, bool bold = false) {
     QFont font(QStringLiteral("Arial"));

@@ -21,6 +21,7 @@
 #include "support/notice_recorder.h"
 #include "gases.h"
 #include "selection_window_fixture.h"
+#include "support/shown_figures.h"
 
 namespace zorvik {
 namespace {
@@ -29,6 +30,7 @@ using testing::kFieldNames;
 using testing::ModelOfRow;
 using testing::NoticeKind;
 using testing::SelectionWindowTest;
+using testing::Shown;
 
 const QStringList kInstructionRows = {" ",
                                       " ",
@@ -42,7 +44,7 @@ TEST_F(SelectionWindowTest, OpensOnTheFlowLayoutWithTheDefaults) {
     EXPECT_EQ(form->size(), QSize(792, 615));  // the fixed layout with the line under the list
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     const char* const defaults[] = {"100", "100", "100", "2.00", "200", "100", "1000", "1.00"};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), defaults[i]) << kFieldNames[i];
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), Shown(defaults[i])) << kFieldNames[i];
     EXPECT_EQ(session.ApplicationType, ApplicationFlow);
     EXPECT_FALSE(session.MetricUnits);
     EXPECT_EQ(Find<QComboBox>("ApplicationTypeComboBox")->currentText(), "Flow");
@@ -138,7 +140,7 @@ TEST_F(SelectionWindowTest, UnitSwitchConvertsEveryFieldAndBack) {
     const char* const imperial[] = {"100", "100", "100", "2.00", "200", "100", "1000", "1.00"};
     Click("metricImperialUnitsBitBtn");
     EXPECT_TRUE(session.MetricUnits);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), metric[i]) << kFieldNames[i];
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), Shown(metric[i])) << kFieldNames[i];
     EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Imperial &Units");
     EXPECT_EQ(Label("AirDrivePsigLabel"), "Air Drive barg");
     EXPECT_EQ(Label("AirDriveFlowScfmLabel"), "Air Drive Flow nl/min");
@@ -152,7 +154,7 @@ TEST_F(SelectionWindowTest, UnitSwitchConvertsEveryFieldAndBack) {
 
     Click("metricImperialUnitsBitBtn");
     EXPECT_FALSE(session.MetricUnits);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), imperial[i]) << kFieldNames[i];
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Text(kFieldNames[i]), Shown(imperial[i])) << kFieldNames[i];
     EXPECT_EQ(Find<QPushButton>("metricImperialUnitsBitBtn")->text(), "Change to Metric &Units");
     EXPECT_EQ(Label("OutStartPsigLabel"), "Initial psig");
     EXPECT_EQ(Label("TotalAirConsumpHdLabel"), "Total Air S.Cu.Ft");
@@ -164,8 +166,8 @@ TEST_F(SelectionWindowTest, UnitSwitchKeepsAnUnreadableFieldAndConvertsTheRest) 
     notices.Expect(NoticeKind::Error, "2OO is not a valid value!");
     Click("metricImperialUnitsBitBtn");
     EXPECT_EQ(Text("pOutletPsiEdit"), "2OO");
-    EXPECT_EQ(Text("pAirDrivePsiEdit"), "6.9");
-    EXPECT_EQ(Text("OutCapacityFt3Edit"), "28.3");
+    EXPECT_EQ(Text("pAirDrivePsiEdit"), Shown("6.9"));
+    EXPECT_EQ(Text("OutCapacityFt3Edit"), Shown("28.3"));
     EXPECT_EQ(notices.Beeps(), 1);
 }
 
@@ -177,7 +179,7 @@ TEST_F(SelectionWindowTest, EveryKeyReachesTheFieldAndAStrayOneIsRefusedLater) {
         const char* typed;
         const char* refused;  // the warning's text; nullptr when the list is made
     } cases[] = {
-        {"FlowrateReqdScfmEdit", "1,5", "1,5 is not valid value"},
+        {"FlowrateReqdScfmEdit", "1;5", "1;5 is not valid value"},
         {"pAirDrivePsiEdit", "1OO", "1OO is not valid value"},
         {"qAirScfmEdit", "-20", "-20 is not valid value"},
         {"pSupplyPsiEdit", "120", nullptr},
@@ -238,8 +240,8 @@ TEST_F(SelectionWindowTest, GasTemperatureAndLimitReachTheList) {
 TEST_F(SelectionWindowTest, UnitSwitchConvertsTheTemperatures) {
     Retype("TempLimitEdit", "300");
     Click("metricImperialUnitsBitBtn");
-    EXPECT_EQ(Text("GasTempEdit"), "20.0");
-    EXPECT_EQ(Text("TempLimitEdit"), "148.9");
+    EXPECT_EQ(Text("GasTempEdit"), Shown("20.0"));
+    EXPECT_EQ(Text("TempLimitEdit"), Shown("148.9"));
     EXPECT_EQ(Label("GasTempLabel"), QString::fromUtf8("Gas \u00B0C"));
     Click("metricImperialUnitsBitBtn");
     EXPECT_EQ(Text("GasTempEdit"), "68");
@@ -311,12 +313,12 @@ TEST_F(SelectionWindowTest, InletEqualToDriveFollowsTheDriveField) {
     Retype("pAirDrivePsiEdit", "85");
     EXPECT_EQ(Text("pSupplyPsiEdit"), "85");
     Click("metricImperialUnitsBitBtn");
-    EXPECT_EQ(Text("pAirDrivePsiEdit"), "5.9");
-    EXPECT_EQ(Text("pSupplyPsiEdit"), "5.9");
+    EXPECT_EQ(Text("pAirDrivePsiEdit"), Shown("5.9"));
+    EXPECT_EQ(Text("pSupplyPsiEdit"), Shown("5.9"));
     ClickBox("PsEqualToPaCheckBox");
     EXPECT_TRUE(Edit("pSupplyPsiEdit")->isEnabled());
     Retype("pAirDrivePsiEdit", "7");
-    EXPECT_EQ(Text("pSupplyPsiEdit"), "5.9");
+    EXPECT_EQ(Text("pSupplyPsiEdit"), Shown("5.9"));
 }
 
 // Listed results always belong to the inputs on screen.
@@ -509,7 +511,7 @@ TEST_F(SelectionWindowTest, TwoWindowsOnTwoSessionsKeepTheirOwnUnitsAndRuns) {
     EXPECT_EQ(List()->Rows(), imperialRows);
     ListSelections();
     EXPECT_EQ(List()->Rows(), imperialRows);
-    EXPECT_EQ(other.findChild<QLineEdit*>(QStringLiteral("pAirDrivePsiEdit"))->text(), "6.9");
+    EXPECT_EQ(other.findChild<QLineEdit*>(QStringLiteral("pAirDrivePsiEdit"))->text(), Shown("6.9"));
 }
 
 TEST_F(SelectionWindowTest, EqualiseQuestionOkGoesOnFromTheInletPressure) {

@@ -23,6 +23,7 @@
 #include "comparison_window.h"
 #include "selection_window_fixture.h"
 #include "support/printed_pdf.h"
+#include "support/shown_figures.h"
 
 namespace zorvik::testing {
 namespace {
@@ -153,7 +154,7 @@ TEST_F(ComparisonWindowTest, ListedModelsFirstAndAnyOtherAdded) {
     EXPECT_EQ(w->Models().size(), 11u);
     EXPECT_EQ(w->Models()[3], 4) << "in model order";
     EXPECT_TRUE(Row(w, QString::fromLatin1(ReasonRowLabel))
-                    .contains(QStringLiteral("Delivers no flow: it stalls at 197 psig, below the outlet pressure of "
+                    .contains(testing::Shown("Delivers no flow: it stalls at 197 psig, below the outlet pressure of "
                                              "200 psig; 2.00 scfm is required")));
     auto* choice = w->findChild<QComboBox*>();
     for (int i = 0; i < choice->count(); ++i) EXPECT_NE(choice->itemData(i).toInt(), 4) << "already compared";

@@ -16,6 +16,7 @@
 #include "support/failing_printer.h"
 #include "support/modal_dialog.h"
 #include "support/printed_pdf.h"
+#include "support/shown_figures.h"
 
 namespace zorvik {
 namespace {
@@ -154,7 +155,7 @@ TEST_F(SelectionReportTest, PrintoutHoldsConditionsAndEveryRow) {
         const QStringList lines = PrintedLines();
         QStringList expected = {"Zorvik Pneumatics Ltd.", "Air Amplifier Selection choices " + ShortDate(),
                                 "Gas to be boosted : Air", "Inlet conditions Outlet conditions"};
-        expected += c.lines;
+        for (const QString& line : c.lines) expected += testing::Shown(line);
         expected += {"Air used figures listed above indicate the drive air volume required",
                      "Add outlet air quantity to obtain total input required.", kContact, kTelFax};
         for (const QString& line : expected) EXPECT_TRUE(lines.contains(line)) << line.toStdString();
@@ -297,7 +298,7 @@ TEST_F(SelectionReportTest, ALongFigurePushesItsUnitWordOn) {
         ASSERT_EQ(line.size(), 4u) << caption;
         EXPECT_GT(line[3].x, line[2].right + 1) << caption;
     }
-    EXPECT_EQ(LineOf(words, "Vessel")[2].text, "123456.75");
+    EXPECT_EQ(LineOf(words, "Vessel")[2].text, testing::Shown("123456.75"));
 }
 
 // With a row selected the button asks the print dialog; cancelled, it
