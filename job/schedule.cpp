@@ -158,6 +158,10 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
     if (d.temperatureLimit.find_first_not_of(' ') != std::string::npos)
         lines.push_back(
             {Tr("Schedule", "Discharge temperature limit"), Typed(d.temperatureLimit, TemperatureUnit(metric))});
+    if (d.inletIsPlantAir)
+        lines.push_back(
+            {Tr("Schedule", "Gas taken from the drive air supply"),
+             *d.inletIsPlantAir ? Tr("Schedule", "yes, its flow counts in the running cost") : Tr("Schedule", "no")});
     if (item.application == Application::Fill)
         lines.push_back({Tr("Schedule", "Vessel contents"), d.realGas
                                                                 ? Tr("Schedule", "counted with the real-gas model")

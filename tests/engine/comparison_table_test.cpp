@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "comparison_curves.h"
 #include "comparison_table.h"
@@ -117,6 +118,83 @@ TEST(ComparisonTableTest, GasRowsAndTheDischargeLimit) {
         EXPECT_EQ(over, c.overLimit) << static_cast<int>(c.gas);
         const std::string conditions = FlowConditionsText(duty, {}, true);
         EXPECT_EQ(conditions.rfind("Drive", 0) == 0, c.gas == Gas::Air) << conditions;
+    }
+}
+
+}  // namespace
+}  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// Helium to 3000 psig on 40 scfm of air: the air search steps for RBZ-15/30
+// yet leaves its figures whole, and takes flow from RBZ-7/30 and RBZ-30/50.
+TEST(ComparisonStatementsTest, CutBackOnlyWhereTheAirTookFlowAway) {
+    FlowDuty duty{100, 40, 100, 3000, 0.5};
+    duty.gas = Gas::Helium;
+    const struct {
+        int model;
+        bool searched, cutBack;
+    } cases[] = {{12, true, true}, {13, true, false}, {14, true, true}, {6, true, false}, {1, false, false}};
+    for (const auto& c : cases) {
+        const FlowComparisonRow row = CompareForFlow(duty, {c.model}, {}, false).front();
+        EXPECT_EQ(row.candidate.delivered.airLimited, c.searched) << c.model;
+        EXPECT_EQ(row.candidate.CutBackToAir(), c.cutBack) << c.model;
+        const ComparisonTable t = FlowComparisonTable({row}, false);
+        EXPECT_EQ(RowNamed(t, "Cut back to the air available").cells[0], c.cutBack ? "Yes" : "No") << c.model;
+    }
+    // A fill cut back at its start, and one whose start stands.
+    const ChargeDuty fill{100, 10, 100, 100, 1000, 1};
+    for (const auto& [model, cutBack] : {std::pair{12, true}, std::pair{1, false}}) {
+        const ChargeComparisonRow row = CompareForCharge(fill, {model}, {}, false).front();
+        EXPECT_EQ(row.candidate.cutBackToAir, cutBack) << model;
+        EXPECT_TRUE(!cutBack || row.candidate.airLimited) << model;
+    }
+}
+
+// The gas flow is compressor air only when it is air from the drive supply.
+TEST(ComparisonStatementsTest, OnlyPlantAirAddsItsFlowToTheAirAndItsCost) {
+    const struct {
+        Gas gas;
+        bool plantAir;
+        bool counted;
+    } cases[] = {{Gas::Air, true, true}, {Gas::Air, false, false}, {Gas::Nitrogen, true, false}};
+    for (const auto& c : cases) {
+        FlowDuty duty{100, 100, 100, 200, 2};
+        duty.gas = c.gas;
+        CostSettings cost;
+        cost.inletIsPlantAir = c.plantAir;
+        const FlowComparisonRow r = CompareForFlow(duty, {6}, cost, false).front();
+        const double gasAir = c.counted ? 2 : 0;
+        EXPECT_DOUBLE_EQ(r.dutyTotalAirScfm, r.duty.unitsDriveAirScfm + gasAir) << c.plantAir;
+        EXPECT_DOUBLE_EQ(r.totalAirScfm,
+                         r.candidate.delivered.airUseScfm + (c.counted ? r.candidate.delivered.flowScfm : 0));
+        EXPECT_DOUBLE_EQ(r.annualKwh, AnnualKwh(cost, r.duty.unitsDriveAirScfm + gasAir)) << c.plantAir;
+        const ComparisonTable t = FlowComparisonTable({r}, false);
+        const bool totals = std::any_of(t.rows.begin(), t.rows.end(),
+                                        [](const auto& row) { return row.label.rfind("Total input air", 0) == 0; });
+        EXPECT_EQ(totals, c.counted) << static_cast<int>(c.gas) << c.plantAir;
+    }
+}
+
+// Every label once, whatever the gas and limit add; the listed flags follow the rows.
+TEST(ComparisonStatementsTest, EveryLabelOnceAndTheListedFlagsFollow) {
+    FlowDuty flow{100, 100, 100, 200, 2};
+    flow.gas = Gas::Hydrogen;
+    flow.temperatureLimitCelsius = 60;
+    ChargeDuty fill{100, 100, 100, 100, 1500, 1};
+    fill.gas = Gas::Hydrogen;
+    fill.temperatureLimitCelsius = 60;
+    CostSettings plant;
+    plant.inletIsPlantAir = true;
+    const auto flowRows = CompareForFlow(flow, AllModels(), plant, true);
+    const auto fillRows = CompareForCharge(fill, AllModels(), plant, false);
+    for (const ComparisonTable& t : {FlowComparisonTable(flowRows, true), ChargeComparisonTable(fillRows, false)}) {
+        std::set<std::string> labels;
+        for (const auto& row : t.rows) EXPECT_TRUE(labels.insert(row.label).second) << row.label;
+        ASSERT_EQ(t.listed.size(), t.models.size());
+        const auto& listed = RowNamed(t, "Listed by the selection").cells;
+        for (std::size_t i = 0; i < t.models.size(); ++i) EXPECT_EQ(t.listed[i], listed[i] == "Yes") << t.models[i];
     }
 }
 

@@ -224,3 +224,58 @@ TEST(JobFileTest, ASaveThroughALinkReplacesTheFileItPointsAt) {
 
 }  // namespace
 }  // namespace zorvik::job
+
+namespace zorvik::job {
+namespace {
+
+using testing::FileWithItem;
+using testing::kFlowItem;
+using testing::Replaced;
+
+std::size_t Count(const std::string& text, const std::string& word) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    return n;
+}
+
+// An item says for itself whether its gas is drive air; a file from before
+// the key follows the job's cost settings, and only air ever counts.
+TEST(JobFileTest, AnItemsOwnWordOnPlantAirDecidesItsCost) {
+    const struct {
+        const char* jobWide;  // the job's "inlet_is_plant_air"
+        const char* itemKey;  // the item's duty key, or "" for none
+        const char* gas;
+        bool counted;
+    } cases[] = {
+        {"false", "", "air", false},          {"true", "", "air", true},
+        {"false", "true", "air", true},       {"true", "false", "air", false},
+        {"false", "true", "nitrogen", false},
+    };
+    for (const auto& c : cases) {
+        std::string item =
+            Replaced(kFlowItem, R"("flow": "2")", std::string(R"("flow": "2", "gas": ")") + c.gas + "\"");
+        if (*c.itemKey != '\0')
+            item = Replaced(item, R"("flow": "2")", std::string(R"("flow": "2", "inlet_is_plant_air": )") + c.itemKey);
+        const std::string file =
+            Replaced(FileWithItem(item), R"("name": "J")",
+                     std::string(R"("name": "J", "cost": {"inlet_is_plant_air": )") + c.jobWide + "}");
+        const JobParse read = ParseJobText(file);
+        ASSERT_TRUE(read.job) << read.error;
+        const Job& job = *read.job;
+        const FlowComparisonRow row = *ComputeItem(job.items[0], job.header.cost).flow;
+        EXPECT_DOUBLE_EQ(row.dutyTotalAirScfm - row.duty.unitsDriveAirScfm, c.counted ? 2 : 0)
+            << c.jobWide << " " << c.itemKey << " " << c.gas;
+        // Written back as it was read: no key is added where there was none.
+        const JobParse again = ParseJobText(JobFileText(job));
+        ASSERT_TRUE(again.job) << again.error;
+        EXPECT_EQ(again.job->items[0].duty.inletIsPlantAir, job.items[0].duty.inletIsPlantAir) << c.itemKey;
+        EXPECT_EQ(Count(JobFileText(job), "inlet_is_plant_air"), *c.itemKey != '\0' ? 2u : 1u) << c.itemKey;
+    }
+    const std::string fill =
+        R"({"tag": "V-1", "application": "fill", "duty": {"drive": "100", "air": "100", "inlet": "100",)"
+        R"( "initial": "100", "final": "1000", "capacity": "1", "inlet_is_plant_air": true}})";
+    EXPECT_FALSE(ParseJobText(FileWithItem(fill)).job) << "a fill has no gas flow to count";
+}
+
+}  // namespace
+}  // namespace zorvik::job

@@ -5,6 +5,7 @@
 #include <QUndoStack>
 #include <algorithm>
 
+#include "display_numbers.h"
 #include "job_commands.h"
 #include "schedule.h"
 
@@ -56,7 +57,10 @@ JobTableModel::Row JobTableModel::RowOf(const job::JobItem& item) const {
     Row row;
     row.result = job::ComputeItem(item, job_.header.cost);
     const std::vector<std::string> cells = job::ScheduleRow(item, row.result);
-    for (const std::string& cell : cells) row.cells.push_back(QString::fromStdString(cell));
+    // The tag is the user's own text; every other cell holds figures, shown
+    // with the system's separator.
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        row.cells.push_back(c == 0 ? QString::fromStdString(cells[c]) : SystemNumberText(cells[c]));
     row.status = row.cells[kStatusColumn];
     if (!row.result.reading.Readable())
         row.mark = ItemMark::DutyRefused;
