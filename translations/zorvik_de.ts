@@ -1017,6 +1017,10 @@ größe</translation>
         <source>Please contact %1 if you require assistance.</source>
         <translation>Für Unterstützung wenden Sie sich bitte an %1.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PerformanceChart</name>
@@ -1711,6 +1715,18 @@ größe</translation>
     <message>
         <source>counted as an ideal gas</source>
         <translation>als ideales Gas gerechnet</translation>
+    </message>
+    <message>
+        <source>Gas taken from the drive air supply</source>
+        <translation>Gas aus der Antriebsluftversorgung</translation>
+    </message>
+    <message>
+        <source>yes, its flow counts in the running cost</source>
+        <translation>ja, sein Förderstrom zählt zu den Betriebskosten</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>

@@ -1015,6 +1015,10 @@ motor</translation>
         <source>Please contact %1 if you require assistance.</source>
         <translation>Si necesita ayuda, póngase en contacto con %1.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PerformanceChart</name>
@@ -1709,6 +1713,18 @@ motor</translation>
     <message>
         <source>counted as an ideal gas</source>
         <translation>calculado como gas ideal</translation>
+    </message>
+    <message>
+        <source>Gas taken from the drive air supply</source>
+        <translation>Gas tomado del suministro de aire motriz</translation>
+    </message>
+    <message>
+        <source>yes, its flow counts in the running cost</source>
+        <translation>sí, su caudal cuenta en el coste de funcionamiento</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>

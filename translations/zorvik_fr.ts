@@ -1017,6 +1017,10 @@ moteur</translation>
         <source>Please contact %1 if you require assistance.</source>
         <translation>Pour toute assistance, contactez %1.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PerformanceChart</name>
@@ -1711,6 +1715,18 @@ moteur</translation>
     <message>
         <source>counted as an ideal gas</source>
         <translation>compté comme gaz parfait</translation>
+    </message>
+    <message>
+        <source>Gas taken from the drive air supply</source>
+        <translation>Gaz pris sur l&apos;alimentation en air moteur</translation>
+    </message>
+    <message>
+        <source>yes, its flow counts in the running cost</source>
+        <translation>oui, son débit compte dans le coût d&apos;exploitation</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>

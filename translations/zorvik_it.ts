@@ -1017,6 +1017,10 @@ motore</translation>
         <source>Please contact %1 if you require assistance.</source>
         <translation>Per assistenza rivolgersi a %1.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PerformanceChart</name>
@@ -1711,6 +1715,18 @@ motore</translation>
     <message>
         <source>counted as an ideal gas</source>
         <translation>calcolato come gas ideale</translation>
+    </message>
+    <message>
+        <source>Gas taken from the drive air supply</source>
+        <translation>Gas prelevato dall&apos;alimentazione dell&apos;aria motrice</translation>
+    </message>
+    <message>
+        <source>yes, its flow counts in the running cost</source>
+        <translation>sì, la sua portata conta nel costo di esercizio</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>

@@ -1017,6 +1017,10 @@ maat</translation>
         <source>Please contact %1 if you require assistance.</source>
         <translation>Neem voor hulp contact op met %1.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PerformanceChart</name>
@@ -1711,6 +1715,18 @@ maat</translation>
     <message>
         <source>counted as an ideal gas</source>
         <translation>berekend als ideaal gas</translation>
+    </message>
+    <message>
+        <source>Gas taken from the drive air supply</source>
+        <translation>Gas uit de aandrijfluchttoevoer</translation>
+    </message>
+    <message>
+        <source>yes, its flow counts in the running cost</source>
+        <translation>ja, het debiet telt mee in de bedrijfskosten</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nee</translation>
     </message>
 </context>
 <context>
