@@ -401,11 +401,10 @@ QString ComparisonWindow::TableText() const {
 bool ComparisonWindow::SaveCsv(const QString& fileName) {
     const ComparisonTable t =
         fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
-    const std::string text = CommaSeparated(t);
+    // Every cell is quoted, so a decimal comma stays inside its cell.
+    const QByteArray text = SystemNumberText(CommaSeparated(t)).toUtf8();
     QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) >= 0 &&
-        file.commit())
-        return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(text) >= 0 && file.commit()) return true;
     notices_.Beep();
     notices_.Error(tr("The table could not be saved.").toStdString());
     return false;

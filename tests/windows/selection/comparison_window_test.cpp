@@ -197,7 +197,10 @@ TEST_F(ComparisonWindowTest, CopySaveAndPrint) {
     ASSERT_TRUE(w->SaveCsv(csv));
     QFile saved(csv);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.readAll().contains("\"Fill time, minutes\",\"28\",\"46\""));
+    const QString savedText = QString::fromUtf8(saved.readAll());
+    EXPECT_TRUE(savedText.contains(QStringLiteral("\"Fill time, minutes\",\"28\",\"46\"")));
+    // An export of the window: figures as the system writes them, each in its quoted cell.
+    EXPECT_TRUE(savedText.contains(Shown("\"Cost a fill\",\"0.8"))) << savedText.toStdString();
 
     const QString pdf = QDir(settingsDir.path()).filePath(QStringLiteral("comparison.pdf"));
     ASSERT_TRUE(w->PrintPage(*MakePdfPrinter(pdf)));
