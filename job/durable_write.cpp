@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #if defined(_WIN32)
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #include "text_catalog.h"
@@ -19,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kNameTries = 8;
+constexpr std::size_t kRandomDigits = 8;
+constexpr const char* kTemporarySuffix = ".tmp";
 
 bool FlushToDisk(std::FILE* file) {
     if (std::fflush(file) != 0) return false;
@@ -42,9 +47,10 @@ void FlushFolder([[maybe_unused]] const fs::path& folder) {
 // ".NAME.1a2b3c4d.tmp" beside the target: the same file system, so the
 // rename is atomic; hidden, so a folder listing does not show it.
 fs::path TemporaryName(const fs::path& target, std::mt19937& random) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(random()));
-    return target.parent_path() / ("." + target.filename().string() + suffix);
+    static const char kHex[] = "0123456789abcdef";
+    std::string digits;
+    for (std::size_t i = 0; i < kRandomDigits; ++i) digits += kHex[random() % 16];
+    return target.parent_path() / ("." + target.filename().string() + "." + digits + kTemporarySuffix);
 }
 
 // Creates a file of that name that did not exist ("x"), writes and flushes.
@@ -73,31 +79,110 @@ bool WriteTemporary(const fs::path& target, const std::string& bytes, fs::path& 
     return false;
 }
 
+// The present file's bytes, as a new file renamed to `backup`: whatever
+// stood there (an older backup, a link to another file) is replaced, never
+// written through, and a failure leaves it as it was.
+bool KeepBackup(const fs::path& target, const fs::path& backup, std::string& error) {
+    std::ifstream in(target, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::error_code ec;
+    fs::path temporary;
+    if (!in || !WriteTemporary(backup, bytes.str(), temporary, error)) {
+        error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
+                           {backup.filename().string(), error.empty() ? std::strerror(errno) : error});
+        return false;
+    }
+    fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
+    fs::rename(temporary, backup, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
+                           {backup.filename().string(), ec.message()});
+        return false;
+    }
+    return true;
+}
+
+// The new file takes the old one's permissions, and its owner and group
+// where the user may give them (root may; a user keeps a group of theirs).
+void TakeOwnership([[maybe_unused]] const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::permissions(to, fs::status(from, ec).permissions(), ec);
+#if !defined(_WIN32)
+    struct stat old {};
+    if (stat(from.c_str(), &old) != 0) return;
+    if (chown(to.c_str(), old.st_uid, old.st_gid) != 0 && chown(to.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0)
+        return;
+#endif
+}
+
+bool Fail(const fs::path& temporary, std::string& error, const std::string& message) {
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    error = message;
+    return false;
+}
+
 }  // namespace
 
+bool MayWrite(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return true;
+#if defined(_WIN32)
+    return (fs::status(file, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+#else
+    return access(file.c_str(), W_OK) == 0;
+#endif
+}
+
 bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::path& backup, std::string& error) {
+    if (!MayWrite(target)) {
+        error = Tr("Jobs", "The file is read-only for you.");
+        return false;
+    }
     fs::path temporary;
     if (!WriteTemporary(target, bytes, temporary, error)) return false;
     std::error_code ec;
-    const fs::file_status previous = fs::status(target, ec);
-    ec.clear();
-    if (fs::exists(previous)) {
-        fs::permissions(temporary, previous.permissions(), ec);
-        if (!ec && !backup.empty()) fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
-        if (ec)
-            error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
-                               {backup.filename().string(), ec.message()});
+    if (fs::exists(target, ec)) {
+        TakeOwnership(target, temporary);
+        if (!backup.empty() && !KeepBackup(target, backup, error)) return Fail(temporary, error, error);
     }
-    if (!ec) {
-        fs::rename(temporary, target, ec);
-        if (ec) error = Substitute(Tr("Jobs", "The file cannot be replaced: %1."), {ec.message()});
-    }
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
+    fs::rename(temporary, target, ec);
+    if (ec) return Fail(temporary, error, Substitute(Tr("Jobs", "The file cannot be replaced: %1."), {ec.message()}));
     FlushFolder(target.parent_path());
     return true;
+}
+
+bool CreateDurably(const fs::path& target, const std::string& bytes, std::string& error) {
+    fs::path temporary;
+    if (!WriteTemporary(target, bytes, temporary, error)) return false;
+    std::error_code ec;
+    fs::create_hard_link(temporary, target, ec);
+    // A file system without links: the name is checked, then taken.
+    if (ec && ec != std::errc::file_exists && !fs::exists(target)) {
+        ec.clear();
+        fs::rename(temporary, target, ec);
+    }
+    if (ec == std::errc::file_exists || (ec && fs::exists(target)))
+        return Fail(temporary, error, Tr("Jobs", "A file of that name exists already."));
+    if (ec) return Fail(temporary, error, Substitute(Tr("Jobs", "The file cannot be written: %1."), {ec.message()}));
+    fs::remove(temporary, ec);
+    FlushFolder(target.parent_path());
+    return true;
+}
+
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string start = "." + target.filename().string() + ".";
+    std::error_code ec;
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        const bool ours = name.size() == start.size() + kRandomDigits + std::strlen(kTemporarySuffix) &&
+                          name.compare(0, start.size(), start) == 0 && name.ends_with(kTemporarySuffix);
+        std::error_code removed;
+        if (ours && entry.is_regular_file(removed)) fs::remove(entry.path(), removed);
+    }
 }
 
 }  // namespace zorvik::job

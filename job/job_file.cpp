@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "durable_write.h"
+#include "file_lock.h"
 #include "fixed_format.h"
 #include "item_figures.h"
 #include "job_json.h"
@@ -105,6 +106,13 @@ fs::path BackupPath(const fs::path& file) {
 
 SaveOutcome SaveJobFile(const fs::path& file, Job& job, const DiskStamp& expected, bool overwrite) {
     const fs::path target = Resolved(file);
+    const FileLock lock(LockPath(target), SaveLockPatience);
+    // Without a lock file (a folder the user may not write) the save fails on its own reason.
+    if (lock.Opened() && !lock.Held())
+        return Refused(SaveStatus::Busy, Tr("Jobs", "The file is being saved by another program; try again."));
+    if (!MayWrite(target))
+        return Refused(SaveStatus::NotWritable,
+                       Tr("Jobs", "The file is read-only for you; save the job under another name."));
     if (!overwrite && !Unchanged(target, expected))
         return Refused(SaveStatus::ChangedOnDisk, expected.exists
                                                       ? Tr("Jobs", "The file has changed on disk since it was opened.")
@@ -118,8 +126,11 @@ SaveOutcome SaveJobFile(const fs::path& file, Job& job, const DiskStamp& expecte
     }
     if (text.size() > MaxJobFileBytes)
         return Refused(SaveStatus::Failed, Tr("Jobs", "The job is too large for a job file (at most 16 MiB)."));
+    RemoveStaleTemporaries(target);
     std::string error;
-    if (!ReplaceDurably(target, text, BackupPath(target), error)) return Refused(SaveStatus::Failed, error);
+    const bool fresh = !expected.exists && !overwrite;
+    if (!(fresh ? CreateDurably(target, text, error) : ReplaceDurably(target, text, BackupPath(target), error)))
+        return Refused(fresh && fs::exists(target) ? SaveStatus::ChangedOnDisk : SaveStatus::Failed, error);
     job = std::move(written);
     return {SaveStatus::Saved, {}, StampOf(target)};
 }

@@ -7,6 +7,7 @@
 // old file or the new one, never half of one. A file that changed on disk
 // since it was opened is not overwritten unless the caller says so.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -47,8 +48,13 @@ std::filesystem::path BackupPath(const std::filesystem::path& file);
 enum class SaveStatus {
     Saved,
     ChangedOnDisk,  // the file is not what `expected` says: nothing written
+    Busy,           // another program was saving it all the while a save waits: nothing written
+    NotWritable,    // the user may not write the file: nothing written; save it under another name
     Failed,         // nothing written; the message says why
 };
+
+// How long a save waits for another program's save of the same file.
+inline constexpr std::chrono::milliseconds SaveLockPatience{10000};
 
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Failed;
@@ -59,7 +65,10 @@ struct SaveOutcome {
 // Writes the job with every item's figures computed now and this program's
 // version. `expected` is the stamp the file had when the job was opened -
 // the empty stamp for a new job, so an existing file is not replaced -
-// unless `overwrite`. When saved, the job holds the figures and version
+// unless `overwrite`; a new job's file is made only while the name is
+// free. From that check to the rename the file's lock (file_lock.h) is
+// held, so two programs saving one file at once cannot both write over
+// what the other read. When saved, the job holds the figures and version
 // written.
 SaveOutcome SaveJobFile(const std::filesystem::path& file, Job& job, const DiskStamp& expected, bool overwrite = false);
 

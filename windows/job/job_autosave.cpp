@@ -78,7 +78,9 @@ bool JobAutosave::Write(const job::Job& job, const QString& origin, const job::D
         error = "No place is free in " + UserStateFolder().toStdString();
         return false;
     }
+    // The kept job may be a private one: the folder is the user's alone.
     QDir().mkpath(UserStateFolder());
+    QFile::setPermissions(UserStateFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     std::string text;
     try {
         text = job::JobFileText(job);

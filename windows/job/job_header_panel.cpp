@@ -120,6 +120,12 @@ QDoubleSpinBox* JobHeaderPanel::AddNumber(const char* label, double CostSettings
     return spin;
 }
 
+void JobHeaderPanel::CommitTyping() {
+    job::JobHeader header = shown_;
+    for (const auto& [edit, field] : texts_) header.*field = edit->text().toStdString();
+    Commit(header);
+}
+
 void JobHeaderPanel::Commit(const job::JobHeader& header) {
     if (header == shown_) return;
     shown_ = header;

@@ -31,6 +31,9 @@ public:
     // Shows `header` without telling anyone.
     void Show(const job::JobHeader& header);
 
+    // Takes what is typed in a field still being edited, as leaving it would.
+    void CommitTyping();
+
     QLineEdit* NameEdit() const { return name_; }
     void Retranslate();
 

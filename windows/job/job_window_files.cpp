@@ -29,6 +29,15 @@ QString WithSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
 }
 
+// The job's name as a file name in the dialog's folder: a name is no path,
+// so "../../etc/x" cannot steer the save elsewhere.
+QString SuggestedFileName(QString name) {
+    for (QChar& c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) c = QLatin1Char('-');
+    while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+    return name.trimmed() + QStringLiteral(".zjob");
+}
+
 }  // namespace
 
 void JobWindow::SetJob(job::Job job, const QString& fileName, const job::DiskStamp& stamp) {
@@ -112,6 +121,12 @@ bool JobWindow::SaveTo(const QString& path, const job::DiskStamp& expected) {
             return false;
         outcome = job::SaveJobFile(FsPath(path), job, expected, true);
     }
+    if (outcome.status == job::SaveStatus::NotWritable) {
+        if (!notices_.Question(Native(path) + "\r" + outcome.message + "\r" +
+                               tr("Save it under another name?").toStdString()))
+            return false;
+        return SaveAsAsked();
+    }
     if (outcome.status != job::SaveStatus::Saved) {
         notices_.Error(tr("The job could not be saved in %1.").arg(QDir::toNativeSeparators(path)).toStdString() +
                        "\r" + outcome.message);
@@ -131,7 +146,7 @@ bool JobWindow::SaveTo(const QString& path, const job::DiskStamp& expected) {
 
 bool JobWindow::SaveAsAsked() {
     const QString suggested =
-        fileName_.isEmpty() ? QString::fromStdString(model_.Job().header.name) + QStringLiteral(".zjob") : fileName_;
+        fileName_.isEmpty() ? SuggestedFileName(QString::fromStdString(model_.Job().header.name)) : fileName_;
     // The window asks itself before it replaces a file, also one whose
     // suffix it added.
     const QString path = QFileDialog::getSaveFileName(this, tr("Save the job"), suggested, tr("Job files (*.zjob)"),
@@ -189,6 +204,8 @@ void JobWindow::SubmittalAsked() {
 // Only what changed since the last time is written; a job with nothing
 // unsaved needs no keeping.
 void JobWindow::AutosaveNow() {
+    // A header field being typed in is part of the job to keep.
+    header_->CommitTyping();
     if (!IsModified()) {
         RemoveAutosave();
         autosavedCount_ = changeCount_;

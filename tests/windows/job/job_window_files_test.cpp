@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 
 #include "job_autosave.h"
@@ -140,6 +141,22 @@ TEST_F(JobWindowTest, TheJobIsKeptUntilSavedOrClosedCleanly) {
         window->close();
     }
     EXPECT_FALSE(QFile::exists(kept));
+}
+
+// What is being typed in a header field is kept too, before the field is
+// left; the kept job's folder is the user's alone.
+TEST_F(JobWindowTest, TheKeptJobHoldsTheFieldBeingTyped) {
+    ASSERT_TRUE(window->OpenFile(Saved("pumps.zjob", JobOf({"A"}))));
+    QLineEdit* name = window->findChild<QLineEdit*>();
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->setText(QStringLiteral("Pump station, phase 2"));
+    window->AutosaveNow();
+    const QString kept = window->AutosaveFile();
+    ASSERT_TRUE(QFile::exists(kept));
+    EXPECT_EQ(job::OpenJobFile(Fs(kept)).job->header.name, "Pump station, phase 2");
+    EXPECT_EQ(QFileInfo(UserStateFolder()).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    window->UndoStack().setClean();
 }
 
 // A job left by a run that ended without closing, as its files lie in the
