@@ -1,7 +1,10 @@
 #include "compare_command.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QString>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -16,6 +19,7 @@
 #include "selection_output.h"
 #include "stderr_notices.h"
 #include "comparison_page.h"
+#include "picture_file.h"
 #include "number_text.h"
 
 namespace zorvik::cli {
@@ -148,6 +152,12 @@ bool CheckFields(const SelectionCommandSpec& command, const Arguments& parsed, s
     if (parsed.Has(foreign)) error = std::string("--") + foreign + " is not an option of " + command.name;
     if (batch && parsed.Has("out")) error = "--out writes the page of one comparison, not of a --batch";
     if (!parsed.Has("out") && parsed.Has("office")) error = "--office names the office of the --out page";
+    // A PDF under another name would replace what the user keeps there.
+    const std::string out = parsed.Value("out");
+    if (parsed.Has("out") && !(out.size() > 4 && std::equal(out.end() - 4, out.end(), ".pdf", [](char a, char b) {
+                                   return std::tolower(static_cast<unsigned char>(a)) == b;
+                               })))
+        error = "--out must name a .pdf file";
     return error.empty();
 }
 
@@ -185,11 +195,18 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
     OffscreenApplication app;
     const ReaderTexts texts;
     // As the window's print to a PDF printer: the same resolution.
-    QPdfWriter writer(QString::fromStdString(out));
-    writer.setResolution(600);
-    writer.setTitle(QString::fromStdString(page.title));
-    if (PrintComparisonPage(writer, page)) return true;
-    Failure("compare", "cannot write \"" + out + "\"");
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    {
+        QPdfWriter writer(&bytes);
+        writer.setResolution(600);
+        writer.setTitle(QString::fromStdString(page.title));
+        drawn = PrintComparisonPage(writer, page);
+    }
+    QString error = QStringLiteral("cannot draw the page");
+    if (drawn && WriteOutputFile(QString::fromStdString(out), bytes.data(), error)) return true;
+    Failure("compare", error.toStdString());
     return false;
 }
 

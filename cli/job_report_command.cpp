@@ -61,7 +61,7 @@ int RunJobReport(const std::string& file, const Words& args) {
     } else {
         const job::Schedule schedule = job::JobSchedule(job, job::ComputeJob(job));
         written = extension == ".xlsx" ? WriteScheduleXlsx(out, job, schedule, error)
-                                       : job::ReplaceDurably(out, ScheduleCsv(schedule), {}, error);
+                                       : job::WriteOutput(out, ScheduleCsv(schedule), error);
     }
     return written ? ExitOk : JobFileError("report", out, error);
 }

@@ -101,7 +101,7 @@ bool WriteScheduleXlsx(const std::string& file, const job::Job& job, const job::
     WriteSchedule(s, schedule);
     const lxw_error closed = workbook_close(book);
     const lxw_error status = s.status != LXW_NO_ERROR ? s.status : closed;
-    const bool written = status == LXW_NO_ERROR && job::ReplaceDurably(file, Bytes(working), {}, error);
+    const bool written = status == LXW_NO_ERROR && job::WriteOutput(file, Bytes(working), error);
     if (status != LXW_NO_ERROR) error = std::string("The file cannot be written: ") + lxw_strerror(status) + ".";
     std::error_code ec;
     std::filesystem::remove(working, ec);

@@ -2,6 +2,7 @@
 // drawing code, for scripts and for checking numbers without the windows. It
 // has no engineering of its own.
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -77,4 +78,11 @@ int Main(int argc, char** argv) {
 
 }  // namespace zorvik::cli
 
-int main(int argc, char** argv) { return zorvik::cli::Main(argc, argv); }
+int main(int argc, char** argv) {
+#if defined(SIGXFSZ)
+    // A file that outgrows the user's size limit is a failed write to report
+    // (and its temporary to remove), not a killed program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    return zorvik::cli::Main(argc, argv);
+}

@@ -1,6 +1,7 @@
 #include "sheet_command.h"
 
 #include <QFileInfo>
+#include <QBuffer>
 #include <QPdfWriter>
 #include <cstdio>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "data_sheet.h"
 #include "dimension_drawings.h"
 #include "performance_chart.h"
+#include "picture_file.h"
 
 namespace zorvik::cli {
 namespace {
@@ -114,14 +116,20 @@ int Run(const Words& args) {
     const PictureDrawing picture = Picture(*request, *drivePsi);
     // The page a PDF printer of the window's Print writes: the same
     // resolution and the page layout the printer starts with.
-    QPdfWriter writer(request->out);
-    writer.setResolution(600);
-    writer.setTitle(DataSheetTitle);
-    PrintPage sheet(writer);
-    const ReaderTexts page;
-    const PrintResult printed = PrintDataSheet(sheet, picture, request->office);
-    if (printed != PrintResult::Printed)
-        return Failure("sheet", "cannot write \"" + request->out.toLocal8Bit().toStdString() + "\"");
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    PrintResult printed = PrintResult::NotStarted;
+    {
+        QPdfWriter writer(&bytes);
+        writer.setResolution(600);
+        writer.setTitle(DataSheetTitle);
+        PrintPage sheet(writer);
+        const ReaderTexts page;
+        printed = PrintDataSheet(sheet, picture, request->office);
+    }
+    QString reason = QStringLiteral("cannot draw the data sheet");
+    if (printed != PrintResult::Printed || !WriteOutputFile(request->out, bytes.data(), reason))
+        return Failure("sheet", reason.toStdString());
     return ExitOk;
 }
 

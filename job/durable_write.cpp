@@ -172,6 +172,16 @@ bool CreateDurably(const fs::path& target, const std::string& bytes, std::string
     return true;
 }
 
+bool WriteOutput(const fs::path& target, const std::string& bytes, std::string& error) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        error = Tr("Jobs", "It is not a regular file, so nothing is written there.");
+        return false;
+    }
+    return ReplaceDurably(target, bytes, {}, error);
+}
+
 void RemoveStaleTemporaries(const fs::path& target) {
     const std::string start = "." + target.filename().string() + ".";
     std::error_code ec;

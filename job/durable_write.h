@@ -24,6 +24,12 @@ bool ReplaceDurably(const std::filesystem::path& target, const std::string& byte
 // same file at once one fails. The same guarantees as above.
 bool CreateDurably(const std::filesystem::path& target, const std::string& bytes, std::string& error);
 
+// An output file the user named (a page, a picture, a schedule): written as
+// ReplaceDurably writes, without a backup. A name that stands for something
+// other than a regular file (a device, a pipe, a folder) is refused, never
+// renamed over.
+bool WriteOutput(const std::filesystem::path& target, const std::string& bytes, std::string& error);
+
 // Whether this user may replace the file (true when there is none).
 bool MayWrite(const std::filesystem::path& file);
 

@@ -5,8 +5,9 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include "durable_write.h"
 
 namespace zorvik {
 namespace {
@@ -60,6 +61,14 @@ bool DrawPdf(QIODevice& file, QSize size, const PictureDrawing& draw) {
 
 }  // namespace
 
+bool WriteOutputFile(const QString& fileName, const QByteArray& bytes, QString& error) {
+    std::string reason;
+    const std::filesystem::path path(fileName.toStdU16String());
+    if (job::WriteOutput(path, bytes.toStdString(), reason)) return true;
+    error = QStringLiteral("cannot write \"%1\": %2").arg(fileName, QString::fromStdString(reason));
+    return false;
+}
+
 bool IsPictureFileName(const QString& fileName) {
     const QString suffix = SuffixOf(fileName);
     return suffix == "png" || suffix == "svg" || suffix == "pdf";
@@ -73,16 +82,17 @@ bool DrawPictureFile(const QString& fileName, int width, int height, const Pictu
         return false;
     }
     const QSize size(width, height);
-    // Written beside the file and renamed over it only when complete, so a
-    // full disk or a failed drawing never leaves half a picture behind.
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && suffix == "png") written = DrawPng(file, size, draw, scale);
-    if (written && suffix == "svg") written = DrawSvg(file, size, draw);
-    if (written && suffix == "pdf") written = DrawPdf(file, size, draw);
-    written = written && file.commit();
-    if (!written) error = QStringLiteral("cannot write \"%1\"").arg(fileName);
-    return written;
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    if (suffix == "png") drawn = DrawPng(bytes, size, draw, scale);
+    if (suffix == "svg") drawn = DrawSvg(bytes, size, draw);
+    if (suffix == "pdf") drawn = DrawPdf(bytes, size, draw);
+    if (!drawn) {
+        error = QStringLiteral("cannot draw \"%1\"").arg(fileName);
+        return false;
+    }
+    return WriteOutputFile(fileName, bytes.data(), error);
 }
 
 QByteArray PictureSvg(QSize size, const PictureDrawing& draw) {

@@ -24,6 +24,10 @@ inline constexpr int HighestPictureScale = 4;
 bool DrawPictureFile(const QString& fileName, int width, int height, const PictureDrawing& draw, QString& error,
                      int scale = LowestPictureScale);
 
+// Writes a document's bytes to the file the user named (job::WriteOutput):
+// complete and on the disk, or not at all, with why in `error`.
+bool WriteOutputFile(const QString& fileName, const QByteArray& bytes, QString& error);
+
 // The picture as an SVG document, all vectors.
 QByteArray PictureSvg(QSize size, const PictureDrawing& draw);
 

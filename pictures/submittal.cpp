@@ -6,11 +6,11 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "item_figures.h"
 #include "job_file.h"
 #include "pdf_document_info.h"
+#include "picture_file.h"
 #include "submittal_pages.h"
 
 namespace zorvik {
@@ -123,14 +123,7 @@ bool WriteSubmittalPdf(const QString& fileName, const job::Job& job, const TAddr
         error = QStringLiteral("the pages of \"%1\" cannot be made").arg(fileName);
         return false;
     }
-    // Written beside the file and renamed over it only when complete, so a
-    // full disk never leaves half a submittal behind.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("cannot write \"%1\"").arg(fileName);
-        return false;
-    }
-    return true;
+    return WriteOutputFile(fileName, bytes, error);
 }
 
 }  // namespace zorvik

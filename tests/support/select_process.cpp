@@ -5,10 +5,16 @@
 #include <QProcess>
 #include <sstream>
 
+#if defined(Q_OS_UNIX)
+#include <sys/resource.h>
+#endif
+
 namespace zorvik::testing {
 
-SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string& input,
-                        const SelectEnvironment& environment) {
+namespace {
+
+SelectOutcome Run(const std::vector<std::string>& words, const std::string& input, const SelectEnvironment& environment,
+                  [[maybe_unused]] long fileLimit) {
     QStringList arguments;
     for (const std::string& w : words) arguments << QString::fromStdString(w);
     QProcess process;
@@ -20,6 +26,13 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
             variables.remove(QString::fromStdString(name));
     }
     process.setProcessEnvironment(variables);
+#if defined(Q_OS_UNIX)
+    if (fileLimit > 0)
+        process.setChildProcessModifier([fileLimit] {
+            const rlimit limit{static_cast<rlim_t>(fileLimit), static_cast<rlim_t>(fileLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+#endif
     process.start(QStringLiteral(ZORVIK_SELECT_PATH), arguments);
     if (!process.waitForStarted()) {
         ADD_FAILURE() << "zorvik-select did not start: " << process.errorString().toStdString();
@@ -33,6 +46,17 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
     const QByteArray err = process.readAllStandardError();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, out.toStdString(),
             err.toStdString()};
+}
+
+}  // namespace
+
+SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string& input,
+                        const SelectEnvironment& environment) {
+    return Run(words, input, environment, 0);
+}
+
+SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes) {
+    return Run(words, {}, {}, limitBytes);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -23,6 +23,10 @@ using SelectEnvironment = std::map<std::string, std::optional<std::string>>;
 SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string& input = {},
                         const SelectEnvironment& environment = {});
 
+// The same with the file size limit of a nearly full disk (RLIMIT_FSIZE,
+// bytes), where the system offers it; a run elsewhere is not limited.
+SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes);
+
 // The lines of a command's output, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
