@@ -10,6 +10,7 @@
 #include <set>
 
 #include "arguments.h"
+#include "cost_options.h"
 #include "compare_batch.h"
 #include "compare_output.h"
 #include "office_option.h"
@@ -24,8 +25,6 @@
 
 namespace zorvik::cli {
 namespace {
-
-const char* const kCostOptions[] = {"kw-per-100scfm", "hours", "price"};
 
 struct CompareRequest {
     const SelectionCommandSpec* command = nullptr;
@@ -92,7 +91,7 @@ std::vector<OptionSpec> Options() {
                                        {"out", true},          {"batch", true},       {"inlet-is-plant-air", false},
                                        {"metric", false},      {"ignore-air", false}, {"ignore-flow", false},
                                        {"no-equalise", false}, {"office", true}};
-    for (const char* c : kCostOptions) options.push_back({c, true});
+    for (const char* c : CostOptionNames) options.push_back({c, true});
     for (const OptionSpec& g : GasOptionSpecs()) options.push_back(g);
     std::set<std::string> fields;
     for (const SelectionCommandSpec* s : {&FlowSelectionSpec, &FillSelectionSpec})
@@ -113,21 +112,6 @@ bool ReadModels(const std::string& text, std::vector<int>& models, std::string& 
         models.push_back(*n);
         start = comma + 1;
     }
-    return true;
-}
-
-bool ReadCost(const Arguments& parsed, CostSettings& cost, std::string& error) {
-    double* targets[] = {&cost.kwPer100Scfm, &cost.hoursPerYear, &cost.pricePerKwh};
-    for (std::size_t i = 0; i < std::size(kCostOptions); ++i) {
-        if (!parsed.Has(kCostOptions[i])) continue;
-        const auto v = ParseNumber(parsed.Value(kCostOptions[i]));
-        if (!v || !std::isfinite(*v) || *v < 0) {
-            error = std::string("--") + kCostOptions[i] + " must be a number, 0 or more";
-            return false;
-        }
-        *targets[i] = *v;
-    }
-    cost.inletIsPlantAir = parsed.Has("inlet-is-plant-air");
     return true;
 }
 
@@ -174,7 +158,7 @@ std::optional<CompareRequest> CheckUsage(const Arguments& parsed, std::string& e
         r.models = AllModels();
     else if (!ReadModels(parsed.Value("models"), r.models, error))
         return std::nullopt;
-    if (!ReadCost(parsed, r.cost, error)) return std::nullopt;
+    if (!ReadCostOptions(parsed, r.cost, error)) return std::nullopt;
     const auto format = ParseSelectionFormat(parsed.Value("format", "table"));
     if (!format) {
         error = "--format must be table, csv or json";

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "arguments.h"
+#include "cost_options.h"
 #include "catalogue.h"
 #include "fixed_format.h"
 #include "gas_options.h"
@@ -20,7 +21,6 @@ namespace {
 using job::Application;
 
 const char* const kHeaderOptions[] = {"name", "customer", "reference", "engineer", "revision", "date"};
-const char* const kCostOptions[] = {"kw-per-100scfm", "hours", "price"};
 const std::vector<std::string> kFlowFields = {"drive", "air", "inlet", "outlet", "flow"};
 const std::vector<std::string> kFillFields = {"drive", "air", "inlet", "initial", "final", "capacity"};
 const std::vector<std::string> kDutyFields = {"drive", "air",     "inlet", "outlet",
@@ -34,25 +34,10 @@ int Save(const char* word, const std::string& file, job::Job& job, const job::Di
     return JobFileError(word, file, saved.message + " Nothing was written.");
 }
 
-bool ReadCost(const Arguments& parsed, CostSettings& cost, std::string& error) {
-    double* targets[] = {&cost.kwPer100Scfm, &cost.hoursPerYear, &cost.pricePerKwh};
-    for (std::size_t i = 0; i < std::size(kCostOptions); ++i) {
-        if (!parsed.Has(kCostOptions[i])) continue;
-        const auto v = ParseNumber(parsed.Value(kCostOptions[i]));
-        if (!v || !std::isfinite(*v) || *v < 0) {
-            error = std::string("--") + kCostOptions[i] + " must be a number, 0 or more";
-            return false;
-        }
-        *targets[i] = *v;
-    }
-    cost.inletIsPlantAir = parsed.Has("inlet-is-plant-air");
-    return true;
-}
-
 std::vector<OptionSpec> NewOptions() {
     std::vector<OptionSpec> options = {{"inlet-is-plant-air", false}};
     for (const char* o : kHeaderOptions) options.push_back({o, true});
-    for (const char* o : kCostOptions) options.push_back({o, true});
+    for (const char* o : CostOptionNames) options.push_back({o, true});
     return options;
 }
 
@@ -172,7 +157,7 @@ int RunJobNew(const std::string& file, const Words& args) {
     std::string* fields[] = {&job.header.name,     &job.header.customer, &job.header.reference,
                              &job.header.engineer, &job.header.revision, &job.header.date};
     for (std::size_t i = 0; i < std::size(kHeaderOptions); ++i) *fields[i] = parsed->Value(kHeaderOptions[i]);
-    if (!ReadCost(*parsed, job.header.cost, error)) return JobUsageError("new", error);
+    if (!ReadCostOptions(*parsed, job.header.cost, error)) return JobUsageError("new", error);
     return Save("new", file, job, job::DiskStamp{});
 }
 

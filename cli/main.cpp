@@ -30,29 +30,34 @@ const Command* const kCommands[] = {
     &DrawingCommand, &SheetCommand, &GasesCommand,   &JobCommand,
 };
 
-void PrintOverview() {
-    std::printf(
-        "usage: zorvik-select <command> [options]\n"
-        "Selection, performance figures, charts and drawings of Zorvik air pressure\n"
-        "amplifiers from the command line.\n\ncommands:\n");
-    for (const Command* c : kCommands) std::printf("  %-9s %s\n", c->name, c->summary);
-    std::printf(
-        "\noptions:\n"
-        "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
-        "  --version  the program's version\n"
-        "  --language LANG  after a command: write what is meant for people - why a model is\n"
-        "             not listed, pages, pictures, a job's schedule - in LANG (de, fr, it, es,\n"
-        "             nl); everything else stays English\n"
-        "\nIt reads and writes no settings; the office files of the window program are\n"
-        "described in zorvik-amplifiers(1).\n");
+void PrintOverview(std::FILE* to) {
+    std::fprintf(to,
+                 "usage: zorvik-select <command> [options]\n"
+                 "Selection, performance figures, charts and drawings of Zorvik air pressure\n"
+                 "amplifiers from the command line.\n\ncommands:\n");
+    for (const Command* c : kCommands) std::fprintf(to, "  %-9s %s\n", c->name, c->summary);
+    std::fprintf(to,
+                 "\noptions:\n"
+                 "  --help     this overview; \"zorvik-select <command> --help\" lists the options of a command\n"
+                 "  --version  the program's version\n"
+                 "  --language LANG  after a command: write what is meant for people - why a model is\n"
+                 "             not listed, pages, pictures, a job's schedule - in LANG (de, fr, it, es,\n"
+                 "             nl); everything else stays English\n"
+                 "\nIt reads and writes no settings; the office files of the window program are\n"
+                 "described in zorvik-amplifiers(1).\n");
 }
 
 }  // namespace
 
 int Main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-        PrintOverview();
-        return argc < 2 ? ExitFailed : ExitOk;
+    // Asked for, the overview is the answer; given for a missing command, it says what went wrong.
+    if (argc < 2) {
+        PrintOverview(stderr);
+        return ExitFailed;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        PrintOverview(stdout);
+        return ExitOk;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
         std::printf("zorvik-select %s\n", ZORVIK_VERSION);
@@ -72,7 +77,7 @@ int Main(int argc, char** argv) {
         return c->run(args);
     }
     std::fprintf(stderr, "zorvik-select: unknown command \"%s\"\n", name.c_str());
-    PrintOverview();
+    PrintOverview(stderr);
     return ExitFailed;
 }
 

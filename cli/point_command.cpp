@@ -10,6 +10,7 @@
 #include "output.h"
 #include "comparison_reasons.h"
 #include "fixed_format.h"
+#include "model_limits.h"
 #include "numeric_entry.h"
 #include "performance_model.h"
 #include "real_gas.h"
@@ -44,8 +45,11 @@ void Help() {
         "cooling: an upper bound. JSON always gives \"gas\", \"mass_flow_kg_h\",\n"
         "\"stage_discharge_temperatures_c\", \"discharge_temperature_c\",\n"
         "\"over_temperature_limit\" and \"safety_note\"; after a table the safety note\n"
-        "goes to stderr. An outlet pressure at which the gas would be liquid is\n"
-        "refused (exit status 2), as are a usage error and a value that is not valid.\n",
+        "goes to stderr. At or above its stall pressure the model stands still:\n"
+        "speed, flow and air are 0 and a \"stalls\" line (JSON \"stalls\": true)\n"
+        "says so. A drive below 40 psig, an outlet pressure at which the gas would be\n"
+        "liquid, a usage error and a value that is not valid are refused (exit\n"
+        "status 2).\n",
         GasOptionsHelp(16).c_str());
 }
 
@@ -78,16 +82,17 @@ void PrintGasTable(const GasOptions& gas, const GasRowFigures& f) {
     if (gas.limitCelsius) line("over temperature limit", f.overLimit ? "yes" : "no");
 }
 
-void PrintJson(const TPumpRecord& pump, const PointResult& r, const GasOptions& gas, const GasRowFigures& f) {
+void PrintJson(const TPumpRecord& pump, const PointResult& r, bool stalls, const GasOptions& gas,
+               const GasRowFigures& f) {
     std::printf(
         "{\"model\": %d, \"name\": %s, \"stall_air_psi\": %s, \"speed_fraction\": %s, \"cycles_per_min\": %s, "
-        "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s"
-        "%s%s}\n",
+        "\"compression_ratio\": %s, \"volumetric_efficiency\": %s, \"flow_scfm\": %s, \"air_use_scfm\": %s, "
+        "\"stalls\": %s%s%s}\n",
         pump.PumpNo, JsonString(ModelName(pump.Series, pump.RatioText)).c_str(), FullPrecision(r.stallAirPsi).c_str(),
         FullPrecision(r.speedFraction).c_str(), FullPrecision(r.cyclesPerMin).c_str(),
         FullPrecision(r.compressionRatio).c_str(), FullPrecision(r.volumetricEfficiency).c_str(),
-        FullPrecision(r.flowScfm).c_str(), FullPrecision(r.airUseScfm).c_str(), GasJsonMembers(gas, false).c_str(),
-        GasRowJson(f).c_str());
+        FullPrecision(r.flowScfm).c_str(), FullPrecision(r.airUseScfm).c_str(), stalls ? "true" : "false",
+        GasJsonMembers(gas, false).c_str(), GasRowJson(f).c_str());
 }
 
 // The model number, or a usage error.
@@ -111,7 +116,22 @@ std::optional<OperatingPoint> ReadPoint(const Arguments& parsed, std::string& er
         if (!pressure) return std::nullopt;
         pressures[i] = *pressure;
     }
+    // Below it the model's tables have no speed to give (a 0 psig drive
+    // would read as 2,480 cycles a minute).
+    if (pressures[0] < MinDrivePsi) {
+        error = "--drive: " + parsed.Value("drive") + " psig is below the " + FullPrecision(MinDrivePsi) +
+                " psig a model is driven at";
+        return std::nullopt;
+    }
     return OperatingPoint{pressures[0], pressures[1], pressures[2]};
+}
+
+// A model at or above its stall pressure stands still: no speed, no flow,
+// no air, never a negative speed read off the tables.
+bool Stalls(const OperatingPoint& point, PointResult& r) {
+    const bool stalls = !(r.speedFraction > 0) || r.stallOutletPsi <= point.outletPsi;
+    if (stalls) r.speedFraction = r.cyclesPerMin = r.flowScfm = r.airUseScfm = 0;
+    return stalls;
 }
 
 int Run(const Words& args) {
@@ -127,13 +147,15 @@ int Run(const Words& args) {
         return Failure("point", LiquefiesText(gas->gas, point->outletPsi, gas->celsius, OutletName::Outlet, false));
 
     const TPumpRecord& pump = CatalogueRow(*model);
-    const PointResult r = EvaluatePoint(pump, *point);
+    PointResult r = EvaluatePoint(pump, *point);
+    const bool stalls = Stalls(*point, r);
     const GasRowFigures figures = PointGasFigures(*gas, pump, point->inletPsi, point->outletPsi, r.flowScfm);
     if (parsed->Value("format", "table") == "json") {
-        PrintJson(pump, r, *gas, figures);
+        PrintJson(pump, r, stalls, *gas, figures);
         return ExitOk;
     }
     PrintTable(pump, r);
+    if (stalls) std::printf("stalls                  at this outlet pressure\n");
     if (gas->ShowsGasColumns()) PrintGasTable(*gas, figures);
     SaySafetyNote("point", *gas);
     return ExitOk;

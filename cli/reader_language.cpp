@@ -65,6 +65,10 @@ std::optional<std::string> TakeOption(Words& args, std::string& error) {
 ReaderLanguage::ReaderLanguage(Words& args, std::string& error) {
     const std::optional<std::string> code = TakeOption(args, error);
     if (!code) return;
+    if (TakeOption(args, error) || !error.empty()) {
+        error = "--language is given twice";
+        return;
+    }
     const QString language = QString::fromStdString(*code);
     if (!IsProgramLanguage(language)) {
         error = "--language must be en, de, fr, it, es or nl, not \"" + *code + "\"";

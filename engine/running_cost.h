@@ -14,6 +14,12 @@ struct CostSettings {
     bool operator==(const CostSettings&) const = default;
 };
 
+// The highest settings the program takes, in the windows and on the command
+// line alike: a year has at most 8784 hours (a leap year).
+inline constexpr double MaxKwPer100Scfm = 1000;
+inline constexpr double MaxHoursPerYear = 8784;
+inline constexpr double MaxPricePerKwh = 1000;
+
 // Continuous process. `airScfm` is the air the compressor makes: the drive
 // air, plus the outlet flow when the gas boosted is plant air (the caller
 // knows the gas):

@@ -21,9 +21,9 @@ CostSettings ReadCost(JsonFields& job) {
     const Json* value = job.Find("cost");
     if (value == nullptr) return cost;
     JsonFields f(*value, job.Place() + ", cost");
-    cost.kwPer100Scfm = f.NonNegative("kw_per_100scfm", cost.kwPer100Scfm);
-    cost.hoursPerYear = f.NonNegative("hours_per_year", cost.hoursPerYear);
-    cost.pricePerKwh = f.NonNegative("price_per_kwh", cost.pricePerKwh);
+    cost.kwPer100Scfm = f.NonNegative("kw_per_100scfm", cost.kwPer100Scfm, MaxKwPer100Scfm);
+    cost.hoursPerYear = f.NonNegative("hours_per_year", cost.hoursPerYear, MaxHoursPerYear);
+    cost.pricePerKwh = f.NonNegative("price_per_kwh", cost.pricePerKwh, MaxPricePerKwh);
     cost.inletIsPlantAir = f.Flag("inlet_is_plant_air", cost.inletIsPlantAir);
     f.Done();
     return cost;

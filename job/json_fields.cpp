@@ -62,6 +62,12 @@ double JsonFields::NonNegative(const std::string& key, double fallback) {
     return number;
 }
 
+double JsonFields::NonNegative(const std::string& key, double fallback, double highest) {
+    const double number = NonNegative(key, fallback);
+    if (number > highest) Fail(key, Substitute(Tr("Jobs", "must be %1 at the most"), {ShortestNumber(highest)}));
+    return number;
+}
+
 int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
     const Json* value = Find(key);
     if (value == nullptr) return fallback;

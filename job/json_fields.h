@@ -34,7 +34,8 @@ public:
     std::string Text(const std::string& key);  // required
     std::string Text(const std::string& key, const std::string& fallback);
     bool Flag(const std::string& key, bool fallback);
-    double NonNegative(const std::string& key, double fallback);  // finite, 0 or more
+    double NonNegative(const std::string& key, double fallback);                  // finite, 0 or more
+    double NonNegative(const std::string& key, double fallback, double highest);  // and at most `highest`
     int Whole(const std::string& key, int low, int high, int fallback);
 
     // Fails on any key that was not asked for: a key this version does not

@@ -796,6 +796,26 @@
         <source>line %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
+    <message>
+        <source>The file is read-only for you.</source>
+        <translation>Die Datei ist für Sie schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, so nothing is written there.</source>
+        <translation>Das ist keine gewöhnliche Datei; dort wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program; try again.</source>
+        <translation>Die Datei wird gerade von einem anderen Programm gespeichert; versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file is read-only for you; save the job under another name.</source>
+        <translation>Die Datei ist für Sie schreibgeschützt; speichern Sie das Projekt unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>must be %1 at the most</source>
+        <translation>darf höchstens %1 sein</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>
@@ -3750,6 +3770,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>Job items</source>
         <translation>Projektpositionen</translation>
+    </message>
+    <message>
+        <source>Save it under another name?</source>
+        <translation>Unter einem anderen Namen speichern?</translation>
     </message>
 </context>
 <context>

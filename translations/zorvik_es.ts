@@ -796,6 +796,26 @@
         <source>line %1, column %2</source>
         <translation>línea %1, columna %2</translation>
     </message>
+    <message>
+        <source>The file is read-only for you.</source>
+        <translation>El archivo es de solo lectura para usted.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, so nothing is written there.</source>
+        <translation>No es un archivo normal; no se escribe nada ahí.</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program; try again.</source>
+        <translation>Otro programa está guardando el archivo; inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The file is read-only for you; save the job under another name.</source>
+        <translation>El archivo es de solo lectura para usted; guarde el proyecto con otro nombre.</translation>
+    </message>
+    <message>
+        <source>must be %1 at the most</source>
+        <translation>debe ser como máximo %1</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>
@@ -3748,6 +3768,10 @@ Tel. 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>Job items</source>
         <translation>Elementos del proyecto</translation>
+    </message>
+    <message>
+        <source>Save it under another name?</source>
+        <translation>¿Guardarlo con otro nombre?</translation>
     </message>
 </context>
 <context>

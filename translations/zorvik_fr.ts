@@ -796,6 +796,26 @@
         <source>line %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
+    <message>
+        <source>The file is read-only for you.</source>
+        <translation>Le fichier est en lecture seule pour vous.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, so nothing is written there.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire ; rien n&apos;y est écrit.</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program; try again.</source>
+        <translation>Le fichier est en cours d&apos;enregistrement par un autre programme ; réessayez.</translation>
+    </message>
+    <message>
+        <source>The file is read-only for you; save the job under another name.</source>
+        <translation>Le fichier est en lecture seule pour vous ; enregistrez le projet sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>must be %1 at the most</source>
+        <translation>doit valoir %1 au plus</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>
@@ -3750,6 +3770,10 @@ Tél. 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>Job items</source>
         <translation>Éléments du projet</translation>
+    </message>
+    <message>
+        <source>Save it under another name?</source>
+        <translation>Enregistrer sous un autre nom ?</translation>
     </message>
 </context>
 <context>

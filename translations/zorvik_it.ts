@@ -796,6 +796,26 @@
         <source>line %1, column %2</source>
         <translation>riga %1, colonna %2</translation>
     </message>
+    <message>
+        <source>The file is read-only for you.</source>
+        <translation>Il file è di sola lettura per lei.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, so nothing is written there.</source>
+        <translation>Non è un file normale: lì non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program; try again.</source>
+        <translation>Il file è in fase di salvataggio da parte di un altro programma; riprovi.</translation>
+    </message>
+    <message>
+        <source>The file is read-only for you; save the job under another name.</source>
+        <translation>Il file è di sola lettura per lei; salvi la commessa con un altro nome.</translation>
+    </message>
+    <message>
+        <source>must be %1 at the most</source>
+        <translation>deve essere al massimo %1</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>
@@ -3750,6 +3770,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>Job items</source>
         <translation>Voci della commessa</translation>
+    </message>
+    <message>
+        <source>Save it under another name?</source>
+        <translation>Salvarla con un altro nome?</translation>
     </message>
 </context>
 <context>

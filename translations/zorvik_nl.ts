@@ -796,6 +796,26 @@
         <source>line %1, column %2</source>
         <translation>regel %1, kolom %2</translation>
     </message>
+    <message>
+        <source>The file is read-only for you.</source>
+        <translation>Het bestand is voor u alleen-lezen.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, so nothing is written there.</source>
+        <translation>Het is geen gewoon bestand; daar wordt niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program; try again.</source>
+        <translation>Het bestand wordt door een ander programma opgeslagen; probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The file is read-only for you; save the job under another name.</source>
+        <translation>Het bestand is voor u alleen-lezen; sla het project onder een andere naam op.</translation>
+    </message>
+    <message>
+        <source>must be %1 at the most</source>
+        <translation>mag hoogstens %1 zijn</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>
@@ -3750,6 +3770,10 @@ Tel 01632 960210  Fax 01632 960211</translation>
     <message>
         <source>Job items</source>
         <translation>Projectonderdelen</translation>
+    </message>
+    <message>
+        <source>Save it under another name?</source>
+        <translation>Onder een andere naam opslaan?</translation>
     </message>
 </context>
 <context>

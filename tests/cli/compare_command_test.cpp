@@ -172,7 +172,9 @@ TEST(CompareCommandTest, UsageErrorsAndThePage) {
          "zorvik-select compare: --models must be model numbers from 1 to 15, comma separated\n"},
         {With(flow, {"--application", "vessel"}), "zorvik-select compare: --application must be flow or fill\n"},
         {With(flow, {"--final", "1000"}), "zorvik-select compare: --final is not a condition of flow\n"},
-        {With(flow, {"--price", "-1"}), "zorvik-select compare: --price must be a number, 0 or more\n"},
+        {With(flow, {"--price", "-1"}), "zorvik-select compare: --price must be a number from 0 to 1000\n"},
+        {With(flow, {"--price", "1e308"}), "zorvik-select compare: --price must be a number from 0 to 1000\n"},
+        {With(flow, {"--hours", "8785"}), "zorvik-select compare: --hours must be a number from 0 to 8784\n"},
         {{"compare", "--drive", "100"}, "zorvik-select compare: compare needs --air, --inlet, --outlet, --flow\n"},
         {With(flow, {"--office", "1"}), "zorvik-select compare: --office names the office of the --out page\n"},
     };

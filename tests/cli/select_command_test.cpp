@@ -81,6 +81,34 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
     }
 }
 
+// What no command should say: a negative speed, a speed off a drive below
+// the tables, a language given twice taken for an unknown option, the
+// overview of a missing command on standard output.
+TEST(SelectCommandTest, NonsenseIsRefusedOrSaidPlainly) {
+    using Words = std::vector<std::string>;
+    const Words point = {"point", "--model", "6", "--inlet", "100", "--outlet", "1000", "--drive"};
+    const struct {
+        Words words;
+        int status;
+        const char* out;  // a part of standard output
+        const char* err;  // a part of standard error
+    } cases[] = {
+        {With(point, {"40"}), 0, "stalls", ""},
+        {With(point, {"40", "--format", "json"}), 0, "\"cycles_per_min\": 0, ", ""},
+        {With(point, {"0"}), 2, "", "below the 40 psig"},
+        {With(kFlowDefaults, {"--language", "de", "--language", "fr"}), 2, "", "--language is given twice"},
+        {{}, 2, "", "usage: zorvik-select <command>"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = RunSelect(c.words);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        EXPECT_NE(o.out.find(c.out), std::string::npos) << o.out;
+        EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
+        EXPECT_EQ(o.out.find("-330"), std::string::npos) << o.out;
+        EXPECT_TRUE(*c.out != '\0' || o.out.empty()) << o.out;
+    }
+}
+
 TEST(SelectCommandTest, TableShowsTheWindowsFiguresUnderUnitHeadings) {
     const std::vector<std::string> lines = Lines(RunSelect(kFlowDefaults).out);
     ASSERT_EQ(lines.size(), 11u);

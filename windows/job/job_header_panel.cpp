@@ -14,10 +14,6 @@
 namespace zorvik {
 namespace {
 
-constexpr double kMaxPower = 1000;  // kW per 100 scfm
-constexpr double kMaxHours = 8784;  // a leap year
-constexpr double kMaxPrice = 1000;  // per kWh
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -50,9 +46,9 @@ JobHeaderPanel::JobHeaderPanel(const OfficeTable& offices, QWidget* parent) : QW
     auto* cost = cost_;
     auto* costGrid = new QGridLayout(cost);
     grid->addWidget(cost, 0, 4, 5, 1);
-    AddNumber(QT_TR_NOOP("Compressor power, &kW per 100 scfm:"), &CostSettings::kwPer100Scfm, 2, kMaxPower, 0);
-    AddNumber(QT_TR_NOOP("&Hours a year:"), &CostSettings::hoursPerYear, 0, kMaxHours, 1);
-    AddNumber(QT_TR_NOOP("&Price per kWh:"), &CostSettings::pricePerKwh, 4, kMaxPrice, 2);
+    AddNumber(QT_TR_NOOP("Compressor power, &kW per 100 scfm:"), &CostSettings::kwPer100Scfm, 2, MaxKwPer100Scfm, 0);
+    AddNumber(QT_TR_NOOP("&Hours a year:"), &CostSettings::hoursPerYear, 0, MaxHoursPerYear, 1);
+    AddNumber(QT_TR_NOOP("&Price per kWh:"), &CostSettings::pricePerKwh, 4, MaxPricePerKwh, 2);
     plantAir_ = new QCheckBox(cost);
     costGrid->addWidget(plantAir_, 3, 0, 1, 2);
     connect(plantAir_, &QCheckBox::clicked, this, [this](bool on) {

@@ -157,9 +157,9 @@ QWidget* ComparisonWindow::BuildCostRow() {
     auto* row = new QWidget;
     auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    power_ = NumberBox(1000, 2);
-    hours_ = NumberBox(8784, 0);
-    price_ = NumberBox(1000, 3);
+    power_ = NumberBox(MaxKwPer100Scfm, 2);
+    hours_ = NumberBox(MaxHoursPerYear, 0);
+    price_ = NumberBox(MaxPricePerKwh, 3);
     powerLabel_ = new QLabel;
     hoursLabel_ = new QLabel;
     priceLabel_ = new QLabel;
