@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -106,13 +107,20 @@ int SizeEveryPoint(const BatchJob& job, std::istream& in, std::FILE* out) {
     return ExitSomeRefused;
 }
 
+// The most of standard input a batch reads: a million duty lines and more.
+constexpr std::size_t kMaxStandardInputBytes = 64 * 1024 * 1024;
+
 // Standard input read whole through stdio: <iostream>'s standard streams
 // would be set up at the start of every zorvik-select run, batch or not,
-// and cost each run half a megabyte.
-std::istringstream StandardInput() {
+// and cost each run half a megabyte. Nothing when it holds more than the
+// most (a stream that never ends).
+std::optional<std::istringstream> StandardInput() {
     std::string text;
     char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+        text.append(buffer, n);
+        if (text.size() > kMaxStandardInputBytes) return std::nullopt;
+    }
     return std::istringstream(std::move(text));
 }
 
@@ -134,8 +142,9 @@ int SizeBatch(const BatchJob& job, std::FILE* out) {
     batch.run.namePrefix = "";
     const std::string file = job.parsed.Value("batch");
     if (file == "-") {
-        std::istringstream in = StandardInput();
-        return SizeEveryPoint(batch, in, out);
+        std::optional<std::istringstream> in = StandardInput();
+        if (!in) return Failure(job.name, "standard input holds more than 64 MiB");
+        return SizeEveryPoint(batch, *in, out);
     }
     std::ifstream in(file);
     if (!in) return Failure(job.name, "cannot read \"" + file + "\"");

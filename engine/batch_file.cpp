@@ -87,6 +87,23 @@ bool LooksGrouped(const std::string& number, char mark) {
 // unknown.
 std::string GroupMarks(char separator) { return separator == ';' ? "." : separator == '\t' ? ".," : ""; }
 
+// std::getline, but no further than `room` bytes: false at the end of the
+// stream, and with `tooLong` set when the line goes on past `room`.
+bool GetBoundedLine(std::istream& in, std::string& text, std::size_t room, bool& tooLong) {
+    text.clear();
+    std::streambuf* buffer = in.rdbuf();
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        if (c == '\n') return true;
+        if (text.size() == room) {
+            tooLong = true;
+            return true;
+        }
+        text.push_back(static_cast<char>(c));
+    }
+    in.setstate(std::ios::eofbit);
+    return !text.empty();
+}
+
 }  // namespace
 
 std::vector<std::string> SplitCsvLine(const std::string& line, char separator) {
@@ -127,16 +144,18 @@ std::string NumberCell(const std::string& cell, char separator, const std::strin
 BatchReader::BatchReader(std::istream& in, std::vector<std::string> names)
     : in_(in), names_(std::move(names)), columnOf_(names_.size(), -1) {
     std::string header;
-    if (!ReadLine(header)) {
-        headerError_ = "the file has no header line";
+    if (!ReadLine(header) || tooLong_) {
+        headerError_ = tooLong_ ? "the header line is longer than " + WholeNumber(MaxBatchLineBytes) + " bytes"
+                                : "the file has no header line";
         return;
     }
     if (header.rfind(kByteOrderMark, 0) == 0) header.erase(0, kByteOrderMark.size());
     if (const std::string first = Lower(Trimmed(header, "\r"));
         first.size() == kSeparatorLine.size() + 1 && first.rfind(kSeparatorLine, 0) == 0) {
         separator_ = first.back();
-        if (!ReadLine(header)) {
-            headerError_ = "the file has no header line";
+        if (!ReadLine(header) || tooLong_) {
+            headerError_ = tooLong_ ? "the header line is longer than " + WholeNumber(MaxBatchLineBytes) + " bytes"
+                                    : "the file has no header line";
             return;
         }
     } else {
@@ -173,21 +192,22 @@ void BatchReader::ReadHeader(const std::string& header) {
 
 bool BatchReader::ReadLine(std::string& text) {
     do {
-        if (!std::getline(in_, text)) return false;
+        if (tooLong_ || !GetBoundedLine(in_, text, MaxBatchLineBytes, tooLong_)) return false;
         ++line_;
-    } while (Blank(text));
+    } while (Blank(text) && !tooLong_);
     return true;
 }
 
 bool BatchReader::CompleteRecord(std::string& text) {
     bool endsQuoted = false;
     Split(text, separator_, endsQuoted);
-    for (std::string more; endsQuoted && std::getline(in_, more);) {
+    for (std::string more;
+         endsQuoted && !tooLong_ && GetBoundedLine(in_, more, MaxBatchLineBytes - text.size(), tooLong_);) {
         ++line_;
         text += "\n" + more;
         Split(text, separator_, endsQuoted);
     }
-    return !endsQuoted;
+    return !endsQuoted || tooLong_;
 }
 
 bool BatchReader::Next(BatchCase& next) {
@@ -197,7 +217,13 @@ bool BatchReader::Next(BatchCase& next) {
         std::string text;
         if (!ReadLine(text)) return false;
         next = {line_, {}, {}, {}};
-        if (!CompleteRecord(text)) {
+        const bool complete = CompleteRecord(text);
+        if (tooLong_) {
+            next.error = "Line " + WholeNumber(next.line) + " is longer than " + WholeNumber(MaxBatchLineBytes) +
+                         " bytes; the file is read no further";
+            return true;
+        }
+        if (!complete) {
             next.error = "Line " + WholeNumber(next.line) + " opens a quote that is never closed";
             return true;
         }

@@ -34,6 +34,11 @@ struct BatchCase {
     std::string error;                 // why the line cannot be read; values are empty then
 };
 
+// The longest line (or quoted record) a batch file may have, bytes: a
+// stream with no line end (a device, a binary) is refused at this length
+// instead of read without end.
+inline constexpr std::size_t MaxBatchLineBytes = 64 * 1024;
+
 class BatchReader {
 public:
     // `names`: the columns every line must give, all of them, in lower case.
@@ -48,7 +53,8 @@ public:
 
     char Separator() const { return separator_; }
 
-    // The next duty line; false at the end of the file.
+    // The next duty line; false at the end of the file, and after a line
+    // longer than MaxBatchLineBytes (that line's case says so).
     bool Next(BatchCase& next);
 
 private:
@@ -68,6 +74,7 @@ private:
     std::size_t columns_ = 0;
     char separator_ = ',';
     int line_ = 0;
+    bool tooLong_ = false;  // a line passed MaxBatchLineBytes: nothing more is read
     std::string headerError_;
 };
 

@@ -83,7 +83,7 @@ TEST(SelectCommandTest, ExitStatusAndMessages) {
 
 // What no command should say: a negative speed, a speed off a drive below
 // the tables, a language given twice taken for an unknown option, the
-// overview of a missing command on standard output.
+// overview of a missing command on standard output, a batch that never ends.
 TEST(SelectCommandTest, NonsenseIsRefusedOrSaidPlainly) {
     using Words = std::vector<std::string>;
     const Words point = {"point", "--model", "6", "--inlet", "100", "--outlet", "1000", "--drive"};
@@ -98,6 +98,7 @@ TEST(SelectCommandTest, NonsenseIsRefusedOrSaidPlainly) {
         {With(point, {"0"}), 2, "", "below the 40 psig"},
         {With(kFlowDefaults, {"--language", "de", "--language", "fr"}), 2, "", "--language is given twice"},
         {{}, 2, "", "usage: zorvik-select <command>"},
+        {{"flow", "--batch", "/dev/zero"}, 2, "", "the header line is longer than"},
     };
     for (const auto& c : cases) {
         const Outcome o = RunSelect(c.words);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 #include "batch_file.h"
 
@@ -113,6 +114,34 @@ TEST(BatchFileTest, HeaderThatCannotBeUsed) {
     for (const auto& c : cases) {
         std::istringstream in(c.text);
         EXPECT_EQ(BatchReader(in, kNames).HeaderError(), c.error) << c.text;
+    }
+}
+
+// A stream with no line end (a device, a binary file) is refused at the
+// longest line, and nothing after it is read.
+TEST(BatchFileTest, ALineWithoutEndIsRefusedAtTheLimit) {
+    const std::string endless(MaxBatchLineBytes + 1, '0');
+    const std::string tooLong = " is longer than " + std::to_string(MaxBatchLineBytes) + " bytes";
+    const struct {
+        std::string text;
+        std::string headerError;
+        std::vector<std::string> errors;  // of the cases read, in order
+    } files[] = {
+        {endless, "the header line" + tooLong, {}},
+        {"sep=;\n" + endless, "the header line" + tooLong, {}},
+        {"drive,air,inlet\n1,2,3\n" + endless + "\n4,5,6\n",
+         "",
+         {"", "Line 3" + tooLong + "; the file is read no further"}},
+        {"drive,air,inlet\n\"" + endless + "\n", "", {"Line 2" + tooLong + "; the file is read no further"}},
+        {"drive,air,inlet\n" + std::string(MaxBatchLineBytes - 5, ' ') + "1,2,3\n", "", {""}},
+    };
+    for (const auto& f : files) {
+        std::istringstream in(f.text);
+        BatchReader reader(in, kNames);
+        EXPECT_EQ(reader.HeaderError(), f.headerError) << f.text.substr(0, 30);
+        std::vector<std::string> errors;
+        for (BatchCase c; f.headerError.empty() && reader.Next(c);) errors.push_back(c.error);
+        EXPECT_EQ(errors, f.errors) << f.text.substr(0, 30);
     }
 }
 
