@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "compare_output.h"
+#include "output.h"
 
 namespace zorvik::cli {
 namespace {
@@ -86,10 +87,13 @@ Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {
 
 }  // namespace
 
-std::string JobTable(const job::Job& job, const job::Schedule& schedule) {
+std::string JobTable(const job::Job& job, job::Schedule schedule) {
     std::string out;
     for (const HeaderLine& h : kHeaderLines)
-        if (!(job.header.*h.field).empty()) out += std::string(h.label) + ": " + job.header.*h.field + "\n";
+        if (!(job.header.*h.field).empty())
+            out += std::string(h.label) + ": " + TerminalText(job.header.*h.field) + "\n";
+    for (auto& row : schedule.rows)
+        for (std::string& cell : row) cell = TerminalText(cell);
     std::vector<std::size_t> widths(schedule.headings.size());
     for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = Width(schedule.headings[i]);
     for (const auto& row : schedule.rows)

@@ -13,7 +13,7 @@
 namespace zorvik::cli {
 
 // The job's header lines, then the schedule with its columns lined up.
-std::string JobTable(const job::Job& job, const job::Schedule& schedule);
+std::string JobTable(const job::Job& job, job::Schedule schedule);
 
 // The schedule alone: a heading line, then a line per item; every cell
 // quoted, quotes doubled, and a cell a spreadsheet would run as a formula

@@ -62,4 +62,20 @@ std::string ModelName(const std::string& series, const std::string& ratioText) {
     return name;
 }
 
+std::string TerminalText(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            out += c;
+            continue;
+        }
+        out += "\\x";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xf];
+    }
+    return out;
+}
+
 }  // namespace zorvik::cli

@@ -14,6 +14,11 @@ std::string JsonString(const std::string& text);
 // A CSV cell in double quotes, its quotes doubled.
 std::string CsvQuoted(const std::string& text);
 
+// A user's text as a terminal table shows it: control characters (a NUL,
+// an escape sequence, a line break) written as \xNN, so a tag can neither
+// cut the table short nor drive the terminal.
+std::string TerminalText(const std::string& text);
+
 // A message's line breaks as blanks, for one-line output.
 std::string OneLine(std::string text);
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "job_file.h"
 #include "job_test_files.h"
 #include "support/select_process.h"
 
@@ -167,6 +168,21 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
 TEST_F(JobCommandTest, ScheduleCellsNeverRunAsFormulas) {
     ASSERT_EQ(RunSelect(With({"job", "add", file_, "--tag", "=1+1", "--application", "flow"}, kFlowDuty)).status, 0);
     EXPECT_EQ(Lines(RunSelect({"job", "show", file_, "--format", "csv"}).out).back().substr(0, 8), "\"'=1+1\",");
+}
+
+// A tag with a NUL and an escape sequence: the table shows them escaped
+// and goes on; CSV and JSON keep the text as it is.
+TEST_F(JobCommandTest, ControlCharactersReachNoTerminal) {
+    job::OpenedJob opened = job::OpenJobFile(file_);
+    ASSERT_TRUE(opened.job);
+    opened.job->items[0].tag = std::string("B\0-1\x1b[31m", 10);
+    ASSERT_EQ(job::SaveJobFile(file_, *opened.job, opened.stamp).status, job::SaveStatus::Saved);
+    const std::string table = RunSelect({"job", "show", file_}).out;
+    EXPECT_NE(table.find("B\\x00-1\\x1b[31m"), std::string::npos) << table;
+    EXPECT_EQ(table.find('\x1b'), std::string::npos);
+    EXPECT_NE(table.find("V-1"), std::string::npos) << "the rows after it are there";
+    EXPECT_NE(RunSelect({"job", "show", file_, "--format", "json"}).out.find("B\\u0000-1\\u001b[31m"),
+              std::string::npos);
 }
 
 }  // namespace
