@@ -1,4 +1,7 @@
 #include <nlohmann/json.hpp>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "catalogue.h"
 #include "fixed_format.h"
@@ -170,13 +173,21 @@ std::string Reason(const std::string& what) {
 }
 
 Json Parse(std::string_view bytes) {
-    const auto depth = [](int level, Json::parse_event_t, Json&) {
+    // The keys of each object open at the moment: a key given twice would
+    // keep only its last value, and the next save would drop the first.
+    std::vector<std::set<std::string>> keys;
+    const auto check = [&keys](int level, Json::parse_event_t event, Json& parsed) {
         if (level > kMaxDepth) throw FileFault(Tr("Jobs", "The file nests its values too deeply to be a job file."));
+        if (event == Json::parse_event_t::object_start) keys.emplace_back();
+        if (event == Json::parse_event_t::object_end && !keys.empty()) keys.pop_back();
+        if (event == Json::parse_event_t::key && !keys.empty() && !keys.back().insert(parsed.get<std::string>()).second)
+            throw FileFault(Substitute(Tr("Jobs", "The file names the key %1 twice in one object."),
+                                       {Quoted(parsed.get<std::string>())}));
         return true;
     };
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault(Tr("Jobs", "The file is empty."));
     try {
-        return Json::parse(bytes, depth);
+        return Json::parse(bytes, check);
     } catch (const Json::parse_error& e) {
         if (e.byte > bytes.size())
             throw FileFault(Substitute(Tr("Jobs", "The file is cut short: it ends at %1 before its JSON is complete."),

@@ -816,6 +816,10 @@
         <source>must be %1 at the most</source>
         <translation>darf höchstens %1 sein</translation>
     </message>
+    <message>
+        <source>The file names the key %1 twice in one object.</source>
+        <translation>Die Datei nennt den Schlüssel %1 zweimal in einem Objekt.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -816,6 +816,10 @@
         <source>must be %1 at the most</source>
         <translation>debe ser como máximo %1</translation>
     </message>
+    <message>
+        <source>The file names the key %1 twice in one object.</source>
+        <translation>El archivo nombra la clave %1 dos veces en un mismo objeto.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -816,6 +816,10 @@
         <source>must be %1 at the most</source>
         <translation>doit valoir %1 au plus</translation>
     </message>
+    <message>
+        <source>The file names the key %1 twice in one object.</source>
+        <translation>Le fichier nomme la clé %1 deux fois dans un même objet.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -816,6 +816,10 @@
         <source>must be %1 at the most</source>
         <translation>deve essere al massimo %1</translation>
     </message>
+    <message>
+        <source>The file names the key %1 twice in one object.</source>
+        <translation>Il file nomina la chiave %1 due volte nello stesso oggetto.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -816,6 +816,10 @@
         <source>must be %1 at the most</source>
         <translation>mag hoogstens %1 zijn</translation>
     </message>
+    <message>
+        <source>The file names the key %1 twice in one object.</source>
+        <translation>Het bestand noemt de sleutel %1 twee keer in één object.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -83,6 +83,8 @@ inline std::vector<BadJobFile> BadJobFiles() {
         {"not UTF-8", "{\"format\": \"zorvik-job\",\n \"x\": \"\xE9t\xE9\"}", "The file is not UTF-8 text: the byte at line 2, column 8 is no UTF-8 character."},
         {"UTF-16", std::string("\xFF\xFE{\0}\0", 6), "The file is not UTF-8 text: the byte at line 1, column 1 is no UTF-8 character."},
         {"no object", "[1, 2]", "The file must be a JSON object."},
+        {"a key twice", R"({"format": "zorvik-job", "version": 1, "version": 1})", "The file names the key \"version\" twice in one object."},
+        {"an item's key twice", FileWithItem(Replaced(item, R"("model": 6,)", R"("model": 6, "model": 7,)")), "The file names the key \"model\" twice in one object."},
         {"no format", R"({"version": 1})", "The file is not a Zorvik job file: it has no \"format\": \"zorvik-job\"."},
         {"wrong format", R"({"format": "zorvik-jobs"})", "The file is not a Zorvik job file: its \"format\" is \"zorvik-jobs\", not \"zorvik-job\"."},
         {"newer version", R"({"format": "zorvik-job", "version": 2, "program_version": "3.0"})", "The file was written by a newer version of the program (\"3.0\"): it is job file version 2, and this version reads version 1."},
