@@ -112,10 +112,10 @@ JobItem ReadItem(const Json& value, std::size_t index) {
     item.quantity = named.Whole("quantity", MinQuantity, MaxQuantity, 1);
     item.application = ReadApplication(named);
     if (const Json* model = named.Find("model")) {
-        if (!model->is_number_integer() || model->get<double>() < 1 || model->get<double>() > PumpCount)
+        if (!IsWholeNumber(*model) || model->get<double>() < 1 || model->get<double>() > PumpCount)
             throw FileFault(Substitute(Tr("Jobs", "%1: model %2 is not one of the models 1 to %3."),
                                        {named.Place(), model->dump(), WholeNumber(PumpCount)}));
-        item.model = model->get<int>();
+        item.model = static_cast<int>(model->get<double>());
     }
     item.notes = named.Text("notes", "");
     item.duty = ReadTypedDuty(named.Require("duty"), item.application, named.Place());
@@ -133,7 +133,7 @@ void CheckFormat(JsonFields& file) {
             Substitute(Tr("Jobs", "The file is not a Zorvik job file: its \"format\" is %1, not \"zorvik-job\"."),
                        {Quoted(format->get<std::string>())}));
     const Json& version = file.Require("version");
-    if (!version.is_number_integer() || version.get<double>() < 1)
+    if (!IsWholeNumber(version) || version.get<double>() < 1)
         file.Fail("version", Tr("Jobs", "must be a whole number, 1 or more"));
     if (version.get<double>() > JobFormatVersion) {
         const Json* program = file.Find("program_version");

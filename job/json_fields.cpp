@@ -68,11 +68,20 @@ double JsonFields::NonNegative(const std::string& key, double fallback, double h
     return number;
 }
 
+bool IsWholeNumber(const nlohmann::ordered_json& value) {
+    if (value.is_number_integer()) return true;
+    if (!value.is_number_float()) return false;
+    const double number = value.get<double>();
+    return std::isfinite(number) && number == std::trunc(number) && std::fabs(number) < 9.0e18;
+}
+
 int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
     const Json* value = Find(key);
     if (value == nullptr) return fallback;
-    const bool whole = value->is_number_integer();
-    const auto number = whole ? value->get<long long>() : 0;
+    const bool whole = IsWholeNumber(*value);
+    const long long number = !whole                       ? 0
+                             : value->is_number_integer() ? value->get<long long>()
+                                                          : static_cast<long long>(value->get<double>());
     if (!whole || number < low || number > high)
         Fail(key,
              Substitute(Tr("Jobs", "must be a whole number from %1 to %2"), {WholeNumber(low), WholeNumber(high)}));

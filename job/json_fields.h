@@ -19,6 +19,10 @@ struct FileFault : std::runtime_error {
 // control characters escaped, cut after 40 bytes.
 std::string Quoted(const std::string& text);
 
+// A whole number as JSON Schema counts one: an integer, or a number with no
+// fraction ("6.0" is 6), within what a long long holds.
+bool IsWholeNumber(const nlohmann::ordered_json& value);
+
 class JsonFields {
 public:
     using Json = nlohmann::ordered_json;

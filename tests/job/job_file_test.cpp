@@ -279,3 +279,53 @@ TEST(JobFileTest, AnItemsOwnWordOnPlantAirDecidesItsCost) {
 
 }  // namespace
 }  // namespace zorvik::job
+
+namespace zorvik::job {
+namespace {
+
+// The document's example is a file the program would have written: it reads,
+// and every figure it keeps agrees with the figures of now.
+TEST(JobFileTest, TheDocumentsExamplePassesTheCheck) {
+    const std::string document = testing::Bytes(std::filesystem::path(ZORVIK_SOURCE_DIR) / "doc" / "job-format.md");
+    const std::size_t start = document.find("```json\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = document.find("```", start + 8);
+    const JobParse read = ParseJobText(document.substr(start + 8, end - start - 8));
+    ASSERT_TRUE(read.job) << read.error;
+    for (const JobItem& item : read.job->items) {
+        ASSERT_TRUE(item.savedFigures) << item.tag;
+        EXPECT_TRUE(ChangedFigures(*item.savedFigures, ComputeFigures(item, read.job->header.cost)).empty())
+            << item.tag;
+    }
+}
+
+}  // namespace
+}  // namespace zorvik::job
+
+namespace zorvik::job {
+namespace {
+
+// JSON Schema cannot tell 6.0 from 6, so neither does the reader; a
+// fraction is still no whole number.
+TEST(JobFileTest, AWholeNumberWrittenWithAPointIsWhole) {
+    using testing::FileWithItem;
+    using testing::kFlowItem;
+    using testing::Replaced;
+    const struct {
+        std::string file;
+        bool reads;
+    } cases[] = {
+        {FileWithItem(Replaced(kFlowItem, R"("model": 6,)", R"("model": 6.0, "quantity": 2.0,)")), true},
+        {Replaced(FileWithItem(kFlowItem), R"("version": 1)", R"("version": 1.0)"), true},
+        {FileWithItem(Replaced(kFlowItem, R"("model": 6,)", R"("model": 6, "quantity": 2.5,)")), false},
+        {FileWithItem(Replaced(kFlowItem, R"("model": 6,)", R"("model": 6.5,)")), false},
+    };
+    for (const auto& c : cases) {
+        const JobParse read = ParseJobText(c.file);
+        EXPECT_EQ(read.job.has_value(), c.reads) << c.file << ": " << read.error;
+        EXPECT_TRUE(!read.job || read.job->items[0].model == 6) << c.file;
+    }
+}
+
+}  // namespace
+}  // namespace zorvik::job
