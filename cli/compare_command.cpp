@@ -3,8 +3,6 @@
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QString>
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -14,6 +12,7 @@
 #include "compare_batch.h"
 #include "compare_output.h"
 #include "office_option.h"
+#include "output.h"
 #include "offscreen_application.h"
 #include "reader_texts.h"
 #include "selection_command.h"
@@ -137,11 +136,7 @@ bool CheckFields(const SelectionCommandSpec& command, const Arguments& parsed, s
     if (batch && parsed.Has("out")) error = "--out writes the page of one comparison, not of a --batch";
     if (!parsed.Has("out") && parsed.Has("office")) error = "--office names the office of the --out page";
     // A PDF under another name would replace what the user keeps there.
-    const std::string out = parsed.Value("out");
-    if (parsed.Has("out") && !(out.size() > 4 && std::equal(out.end() - 4, out.end(), ".pdf", [](char a, char b) {
-                                   return std::tolower(static_cast<unsigned char>(a)) == b;
-                               })))
-        error = "--out must name a .pdf file";
+    if (parsed.Has("out") && LowerExtension(parsed.Value("out")) != ".pdf") error = "--out must name a .pdf file";
     return error.empty();
 }
 

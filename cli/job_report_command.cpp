@@ -3,8 +3,6 @@
 // or an Excel workbook. Every figure is computed now from the duties.
 
 #include <QString>
-#include <cctype>
-#include <filesystem>
 
 #include "arguments.h"
 #include "durable_write.h"
@@ -13,6 +11,7 @@
 #include "job_subcommands.h"
 #include "job_xlsx.h"
 #include "offscreen_application.h"
+#include "output.h"
 #include "reader_texts.h"
 #include "schedule.h"
 #include "session.h"
@@ -20,12 +19,6 @@
 
 namespace zorvik::cli {
 namespace {
-
-std::string Extension(const std::string& file) {
-    std::string extension = std::filesystem::path(file).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
 
 // The command line reads no office files: the pages carry the job's office
 // among the built-in ones, else the one the program starts with.
@@ -46,7 +39,7 @@ int RunJobReport(const std::string& file, const Words& args) {
     const auto parsed = ParseArguments(args, {{"out", true}}, error);
     if (!parsed) return JobUsageError("report", error);
     const std::string out = parsed->Value("out");
-    const std::string extension = Extension(out);
+    const std::string extension = LowerExtension(out);
     if (extension != ".pdf" && extension != ".csv" && extension != ".xlsx")
         return JobUsageError("report", "--out must name a .pdf, .csv or .xlsx file");
     const auto opened = OpenJobOrSay("report", file);

@@ -1,6 +1,8 @@
 #include "output.h"
 
+#include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 
 #include "fixed_format.h"
@@ -60,6 +62,12 @@ std::string ModelName(const std::string& series, const std::string& ratioText) {
     std::string name = series + ratioText;
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
+}
+
+std::string LowerExtension(const std::string& file) {
+    std::string extension = std::filesystem::path(file).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
 }
 
 std::string TerminalText(const std::string& text) {

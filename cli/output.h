@@ -22,6 +22,10 @@ std::string TerminalText(const std::string& text);
 // A message's line breaks as blanks, for one-line output.
 std::string OneLine(std::string text);
 
+// A file name's extension in lower case, with its dot (".pdf"); empty
+// for none.
+std::string LowerExtension(const std::string& file);
+
 // A model's name as printed: its series and ratio, without the blank a
 // single-stage ratio text ends in.
 std::string ModelName(const std::string& series, const std::string& ratioText);

@@ -144,20 +144,12 @@ std::string NumberCell(const std::string& cell, char separator, const std::strin
 BatchReader::BatchReader(std::istream& in, std::vector<std::string> names)
     : in_(in), names_(std::move(names)), columnOf_(names_.size(), -1) {
     std::string header;
-    if (!ReadLine(header) || tooLong_) {
-        headerError_ = tooLong_ ? "the header line is longer than " + WholeNumber(MaxBatchLineBytes) + " bytes"
-                                : "the file has no header line";
-        return;
-    }
+    if (!ReadHeaderLine(header)) return;
     if (header.rfind(kByteOrderMark, 0) == 0) header.erase(0, kByteOrderMark.size());
     if (const std::string first = Lower(Trimmed(header, "\r"));
         first.size() == kSeparatorLine.size() + 1 && first.rfind(kSeparatorLine, 0) == 0) {
         separator_ = first.back();
-        if (!ReadLine(header) || tooLong_) {
-            headerError_ = tooLong_ ? "the header line is longer than " + WholeNumber(MaxBatchLineBytes) + " bytes"
-                                    : "the file has no header line";
-            return;
-        }
+        if (!ReadHeaderLine(header)) return;
     } else {
         separator_ = HeaderSeparator(header, names_);
     }
@@ -166,6 +158,13 @@ BatchReader::BatchReader(std::istream& in, std::vector<std::string> names)
         return;
     }
     ReadHeader(header);
+}
+
+bool BatchReader::ReadHeaderLine(std::string& header) {
+    if (ReadLine(header) && !tooLong_) return true;
+    headerError_ = tooLong_ ? "the header line is longer than " + WholeNumber(MaxBatchLineBytes) + " bytes"
+                            : "the file has no header line";
+    return false;
 }
 
 void BatchReader::ReadHeader(const std::string& header) {

@@ -63,6 +63,8 @@ private:
     // Joins the lines of a quoted cell that runs on to `text`; false when
     // the file ends inside it.
     bool CompleteRecord(std::string& text);
+    // The header line, or false with headerError_ said.
+    bool ReadHeaderLine(std::string& header);
     void ReadHeader(const std::string& header);
     void ReadValues(const std::vector<std::string>& cells, BatchCase& next) const;
 

@@ -15,6 +15,12 @@ void SizeParallelUnits(const FlowDuty& duty, FlowComparisonRow& row) {
     row.unitsDriveAirScfm = row.duty.unitsDriveAirScfm;
 }
 
+// The gas flow is air the compressor makes only when the gas boosted is air
+// taken from the drive supply: a cylinder of nitrogen costs no drive air.
+bool FlowIsDriveAir(const FlowDuty& duty, const CostSettings& cost) {
+    return cost.inletIsPlantAir && duty.gas == Gas::Air;
+}
+
 // The running cost is the air of the duty: the full output is capacity.
 void CostAtTheDuty(const CostSettings& cost, FlowComparisonRow& row) {
     if (!row.duty.Sized()) return;
@@ -79,10 +85,6 @@ ChargeComparisonRow ChargeRow(const TPumpRecord& pump, const ChargeDuty& duty, c
 }
 
 }  // namespace
-
-bool FlowIsDriveAir(const FlowDuty& duty, const CostSettings& cost) {
-    return cost.inletIsPlantAir && duty.gas == Gas::Air;
-}
 
 std::vector<FlowComparisonRow> CompareForFlow(const FlowDuty& duty, const std::vector<int>& models,
                                               const CostSettings& cost, bool metric) {

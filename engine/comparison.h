@@ -72,10 +72,6 @@ struct ChargeComparisonRow {
     bool Listed() const { return candidate.Listed(); }
 };
 
-// The gas flow is air the compressor makes only when the gas boosted is air
-// taken from the drive supply: a cylinder of nitrogen costs no drive air.
-bool FlowIsDriveAir(const FlowDuty& duty, const CostSettings& cost);
-
 std::vector<FlowComparisonRow> CompareForFlow(const FlowDuty& duty, const std::vector<int>& models,
                                               const CostSettings& cost, bool metric);
 

@@ -83,6 +83,10 @@ std::string MeetsDutyText(const FlowDutyPoint& p) {
     return p.nearMiss ? Tr("Comparison", "No, near miss") : Tr("Comparison", "No");
 }
 
+// The gas flow is compressor air only when it comes from the drive supply;
+// otherwise a total would be the drive air again.
+bool ShowsTotals(const std::vector<FlowComparisonRow>& rows) { return !rows.empty() && rows.front().flowIsDriveAir; }
+
 // The list's figures: flat out on the air available.
 void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows, bool metric) {
     using R = FlowComparisonRow;
@@ -90,10 +94,7 @@ void AddListRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [metric](const R& r) { return GasFlowNumber(r.candidate.delivered.flowScfm, metric); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air used"), DriveAirUnit(metric)),
               [metric](const R& r) { return DriveAirNumber(r.candidate.delivered.airUseScfm, metric); });
-    // The gas flow is compressor air only when it comes from the drive
-    // supply; otherwise the total would be the drive air again.
-    const bool totals = !rows.empty() && rows.front().flowIsDriveAir;
-    if (totals)
+    if (ShowsTotals(rows))
         AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air (flow + drive air)"), DriveAirUnit(metric)),
                   [metric](const R& r) { return DriveAirNumber(r.totalAirScfm, metric); });
     AddRow<R>(t, rows, Tr("Comparison", "Cycles per minute"),
@@ -146,7 +147,7 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air of those units"), DriveAirUnit(metric)), [metric](const R& r) {
         return r.unitsNeeded ? DriveAirNumber(r.unitsDriveAirScfm, metric) : std::string("-");
     });
-    if (!rows.empty() && rows.front().flowIsDriveAir)
+    if (ShowsTotals(rows))
         AddRow<R>(t, rows, Unit(Tr("Comparison", "Total input air at the duty"), DriveAirUnit(metric)),
                   [metric](const R& r) { return IfSized(r, DriveAirNumber(r.dutyTotalAirScfm, metric)); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air to spare at the duty"), DriveAirUnit(metric)),

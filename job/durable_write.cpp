@@ -111,9 +111,9 @@ void TakeOwnership([[maybe_unused]] const fs::path& from, const fs::path& to) {
     fs::permissions(to, fs::status(from, ec).permissions(), ec);
 #if !defined(_WIN32)
     struct stat old {};
-    if (stat(from.c_str(), &old) != 0) return;
-    if (chown(to.c_str(), old.st_uid, old.st_gid) != 0 && chown(to.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0)
-        return;
+    if (stat(from.c_str(), &old) != 0 || chown(to.c_str(), old.st_uid, old.st_gid) == 0) return;
+    // Not the owner: the group alone, where it is one of the user's; else the user's own stays.
+    [[maybe_unused]] const int kept = chown(to.c_str(), static_cast<uid_t>(-1), old.st_gid);
 #endif
 }
 

@@ -63,8 +63,6 @@ void PutFill(const ChargeComparisonRow& row, ItemFigures& figures) {
     figures.flags["air_limited"] = row.candidate.airLimited;
 }
 
-std::string NumberText(double value) { return ShortestNumber(value); }
-
 template <typename Value, typename Text>
 void CompareMaps(const std::map<std::string, Value>& saved, const std::map<std::string, Value>& now, Text text,
                  std::vector<FigureChange>& changes) {
@@ -130,7 +128,7 @@ std::vector<FigureChange> ChangedFigures(const ItemFigures& saved, const ItemFig
     if (saved.problem != now.problem)
         changes.push_back(
             {"problem", saved.problem.empty() ? "none" : saved.problem, now.problem.empty() ? "none" : now.problem});
-    CompareMaps(saved.numbers, now.numbers, NumberText, changes);
+    CompareMaps(saved.numbers, now.numbers, ShortestNumber, changes);
     CompareMaps(
         saved.flags, now.flags, [](bool b) { return std::string(b ? "yes" : "no"); }, changes);
     return changes;
