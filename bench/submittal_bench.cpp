@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include "picture_file.h"
 #include "submittal.h"
 
 namespace zorvik {
@@ -32,7 +33,7 @@ void BM_SubmittalOfTwentyItems(benchmark::State& state) {
     const TAddressData office = BuiltInOffices()[1];
     for (auto _ : state) {
         QString error;
-        if (!WriteSubmittalPdf(file, job, office, error)) state.SkipWithError(error.toStdString().c_str());
+        if (!WriteSubmittalPdf(FilePath(file), job, office, error)) state.SkipWithError(error.toStdString().c_str());
     }
     QFile::remove(file);
 }

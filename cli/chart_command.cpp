@@ -64,7 +64,7 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     if (!scale) return std::nullopt;
     r.scale = *scale;
     r.out = parsed->Value("out");
-    if (!IsPictureFileName(QString::fromStdString(r.out))) {
+    if (!IsPictureFileName(r.out)) {
         error = "--out must name a .png, .svg or .pdf file";
         return std::nullopt;
     }
@@ -78,8 +78,7 @@ int DrawChart(const ChartRequest& r, double drivePsi) {
     const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
     QString error;
     const ReaderTexts picture;
-    const bool written =
-        DrawPictureFile(QString::fromStdString(r.out), ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
+    const bool written = DrawPictureFile(r.out, ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
     return written ? ExitOk : Failure("chart", error.toStdString());
 }
 

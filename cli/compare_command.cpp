@@ -184,7 +184,7 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
         drawn = PrintComparisonPage(writer, page);
     }
     QString error = QStringLiteral("cannot draw the page");
-    if (drawn && WriteOutputFile(QString::fromStdString(out), bytes.data(), error)) return true;
+    if (drawn && WriteOutputFile(out, bytes.data(), error)) return true;
     Failure("compare", error.toStdString());
     return false;
 }

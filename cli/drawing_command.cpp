@@ -47,7 +47,7 @@ struct DrawingRequest {
     QString title;
     bool mm = true;
     int scale = 1;
-    QString out;
+    std::string out;
 };
 
 std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
@@ -77,7 +77,7 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
     const auto scale = ReadPictureScale(*parsed, error);
     if (!scale) return std::nullopt;
     r.scale = *scale;
-    r.out = QString::fromStdString(parsed->Value("out"));
+    r.out = parsed->Value("out");
     if (!IsPictureFileName(r.out)) {
         error = "--out must name a .png, .svg or .pdf file";
         return std::nullopt;

@@ -27,7 +27,7 @@ bool WriteSubmittal(const std::string& out, const job::Job& job, std::string& er
     const Session session;
     const TAddressData& office = JobOffice(job.header, session.Offices, session.Office());
     QString reason;
-    if (WriteSubmittalPdf(QString::fromStdString(out), job, office, reason)) return true;
+    if (WriteSubmittalPdf(out, job, office, reason)) return true;
     error = reason.toStdString();
     return false;
 }

@@ -1,6 +1,5 @@
 #include "sheet_command.h"
 
-#include <QFileInfo>
 #include <QBuffer>
 #include <QPdfWriter>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "data_sheet.h"
 #include "dimension_drawings.h"
 #include "performance_chart.h"
+#include "output.h"
 #include "picture_file.h"
 
 namespace zorvik::cli {
@@ -55,7 +55,7 @@ struct SheetRequest {
     bool chart = true;
     bool otherUnits = false;  // bar on a chart, mm on a drawing
     double inletScale = 1.0;
-    QString out;
+    std::string out;
 };
 
 std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
@@ -86,8 +86,8 @@ std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     const auto office = ReadOfficeOption(*parsed, error);
     if (!office) return std::nullopt;
     r.office = *office;
-    r.out = QString::fromStdString(parsed->Value("out"));
-    if (QFileInfo(r.out).suffix().toLower() != QStringLiteral("pdf")) {
+    r.out = parsed->Value("out");
+    if (LowerExtension(r.out) != ".pdf") {
         error = "--out must name a .pdf file";
         return std::nullopt;
     }

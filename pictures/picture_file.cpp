@@ -1,7 +1,7 @@
 #include "picture_file.h"
 
 #include <QBuffer>
-#include <QFileInfo>
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -15,7 +15,7 @@ namespace {
 constexpr int kScreenDpi = 96;
 const QString kDocumentTitle = QStringLiteral("Zorvik Air Pressure Amplifiers");
 
-QString SuffixOf(const QString& fileName) { return QFileInfo(fileName).suffix().toLower(); }
+QString SuffixOf(const std::filesystem::path& file) { return ShownPath(file.extension()).toLower(); }
 
 bool DrawPng(QIODevice& file, QSize size, const PictureDrawing& draw, int scale) {
     QImage image(size * scale, QImage::Format_RGB32);
@@ -61,23 +61,35 @@ bool DrawPdf(QIODevice& file, QSize size, const PictureDrawing& draw) {
 
 }  // namespace
 
-bool WriteOutputFile(const QString& fileName, const QByteArray& bytes, QString& error) {
+// Windows names files in UTF-16, everything else in bytes.
+#ifdef _WIN32
+std::filesystem::path FilePath(const QString& fileName) { return std::filesystem::path(fileName.toStdWString()); }
+QString ShownPath(const std::filesystem::path& file) { return QString::fromStdWString(file.native()); }
+#else
+std::filesystem::path FilePath(const QString& fileName) {
+    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+}
+QString ShownPath(const std::filesystem::path& file) {
+    return QFile::decodeName(QByteArray::fromStdString(file.native()));
+}
+#endif
+
+bool WriteOutputFile(const std::filesystem::path& file, const QByteArray& bytes, QString& error) {
     std::string reason;
-    const std::filesystem::path path(fileName.toStdU16String());
-    if (job::WriteOutput(path, bytes.toStdString(), reason)) return true;
-    error = QStringLiteral("cannot write \"%1\": %2").arg(fileName, QString::fromStdString(reason));
+    if (job::WriteOutput(file, bytes.toStdString(), reason)) return true;
+    error = QStringLiteral("cannot write \"%1\": %2").arg(ShownPath(file), QString::fromStdString(reason));
     return false;
 }
 
-bool IsPictureFileName(const QString& fileName) {
-    const QString suffix = SuffixOf(fileName);
-    return suffix == "png" || suffix == "svg" || suffix == "pdf";
+bool IsPictureFileName(const std::filesystem::path& file) {
+    const QString suffix = SuffixOf(file);
+    return suffix == ".png" || suffix == ".svg" || suffix == ".pdf";
 }
 
-bool DrawPictureFile(const QString& fileName, int width, int height, const PictureDrawing& draw, QString& error,
-                     int scale) {
-    const QString suffix = SuffixOf(fileName);
-    if (!IsPictureFileName(fileName)) {
+bool DrawPictureFile(const std::filesystem::path& file, int width, int height, const PictureDrawing& draw,
+                     QString& error, int scale) {
+    const QString suffix = SuffixOf(file);
+    if (!IsPictureFileName(file)) {
         error = QStringLiteral("the file name must end in .png, .svg or .pdf");
         return false;
     }
@@ -85,14 +97,14 @@ bool DrawPictureFile(const QString& fileName, int width, int height, const Pictu
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     bool drawn = false;
-    if (suffix == "png") drawn = DrawPng(bytes, size, draw, scale);
-    if (suffix == "svg") drawn = DrawSvg(bytes, size, draw);
-    if (suffix == "pdf") drawn = DrawPdf(bytes, size, draw);
+    if (suffix == ".png") drawn = DrawPng(bytes, size, draw, scale);
+    if (suffix == ".svg") drawn = DrawSvg(bytes, size, draw);
+    if (suffix == ".pdf") drawn = DrawPdf(bytes, size, draw);
     if (!drawn) {
-        error = QStringLiteral("cannot draw \"%1\"").arg(fileName);
+        error = QStringLiteral("cannot draw \"%1\"").arg(ShownPath(file));
         return false;
     }
-    return WriteOutputFile(fileName, bytes.data(), error);
+    return WriteOutputFile(file, bytes.data(), error);
 }
 
 QByteArray PictureSvg(QSize size, const PictureDrawing& draw) {

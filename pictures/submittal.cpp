@@ -85,7 +85,8 @@ const TAddressData& JobOffice(const job::JobHeader& header, const OfficeTable& o
     return chosen;
 }
 
-bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office) {
+bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office,
+                   const PageProgress& progress) {
     const std::vector<job::ItemResult> results = job::ComputeJob(job);
     const job::Schedule schedule = job::JobSchedule(job, results);
     const SubmittalDocument document{job, results, schedule, office, dpi};
@@ -95,6 +96,10 @@ bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, cons
     if (!device.setPageOrientation(OrientationOf(pages.front().kind)) || !painter.begin(&device)) return false;
     for (int n = 0; n < count; ++n) {
         const SubmittalPage& page = pages[static_cast<std::size_t>(n)];
+        if (progress && !progress(n, count)) {
+            painter.end();
+            return false;
+        }
         // A new orientation takes effect with the next page.
         if (n > 0 && (!device.setPageOrientation(OrientationOf(page.kind)) || !device.newPage())) {
             painter.end();
@@ -105,7 +110,8 @@ bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, cons
     return painter.end();
 }
 
-bool WriteSubmittalPdf(const QString& fileName, const job::Job& job, const TAddressData& office, QString& error) {
+bool WriteSubmittalPdf(const std::filesystem::path& file, const job::Job& job, const TAddressData& office,
+                       QString& error, const PageProgress& progress) {
     const PdfDocumentInfo info = InfoOf(job.header, office);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -116,14 +122,14 @@ bool WriteSubmittalPdf(const QString& fileName, const job::Job& job, const TAddr
         pdf.setPageLayout(QPageLayout(PaperOfTheSystem(), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
         pdf.setTitle(info.title);
         pdf.setCreator(info.creator);
-        drawn = DrawSubmittal(pdf, kPdfDpi, job, office);
+        drawn = DrawSubmittal(pdf, kPdfDpi, job, office, progress);
     }
     const QByteArray bytes = drawn ? WithDocumentInfo(buffer.data(), info) : QByteArray();
     if (bytes.isEmpty()) {
-        error = QStringLiteral("the pages of \"%1\" cannot be made").arg(fileName);
+        error = QStringLiteral("the pages of \"%1\" cannot be made").arg(ShownPath(file));
         return false;
     }
-    return WriteOutputFile(fileName, bytes, error);
+    return WriteOutputFile(file, bytes, error);
 }
 
 }  // namespace zorvik

@@ -9,6 +9,8 @@
 // only, so the command line writes it without windows.
 
 #include <QString>
+#include <filesystem>
+#include <functional>
 
 #include "job.h"
 #include "office_table.h"
@@ -21,14 +23,21 @@ namespace zorvik {
 // name the job gives, else `chosen` (also when no office has that name).
 const TAddressData& JobOffice(const job::JobHeader& header, const OfficeTable& offices, const TAddressData& chosen);
 
+// Told before each page is drawn (pages done, pages in all); false stops
+// the document there.
+using PageProgress = std::function<bool(int done, int count)>;
+
 // The submittal on `device`, a PDF writer or a printer, page after page;
 // `dpi` is the device's resolution. False when the device cannot be started
-// or cannot take a page.
-bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office);
+// or cannot take a page, or when `progress` stops it.
+bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office,
+                   const PageProgress& progress = {});
 
 // The submittal as a PDF file with its title, author (the job's engineer)
 // and subject. The file is replaced only when the whole document is made;
-// false, with the reason in `error`, when it cannot be written.
-bool WriteSubmittalPdf(const QString& fileName, const job::Job& job, const TAddressData& office, QString& error);
+// false, with the reason in `error`, when it cannot be written or when
+// `progress` stops it.
+bool WriteSubmittalPdf(const std::filesystem::path& file, const job::Job& job, const TAddressData& office,
+                       QString& error, const PageProgress& progress = {});
 
 }  // namespace zorvik

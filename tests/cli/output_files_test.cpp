@@ -82,5 +82,22 @@ TEST(OutputFilesTest, ANameOfAnotherKindIsRefused) {
     EXPECT_EQ(Bytes(folder / "notes.txt"), "my notes");
 }
 
+// A name that is not UTF-8 names that file, byte for byte: never the file
+// whose name its bytes would be replaced with.
+TEST(OutputFilesTest, ANameIsTakenByteForByte) {
+    ScratchFolder folder;
+    const fs::path job = MadeJob(folder);
+    const std::string replaced = "\xef\xbf\xbd.pdf";  // what U+FFFD makes of the byte
+    WriteBytes(folder / replaced, "my notes");
+    for (Words words : Writers(job)) {
+        const fs::path out = folder / "\xff.pdf";
+        words.push_back(out.string());
+        EXPECT_EQ(RunSelectWithBytes(words), 0) << words[0];
+        EXPECT_TRUE(fs::is_regular_file(out)) << words[0];
+        EXPECT_EQ(Bytes(folder / replaced), "my notes") << words[0];
+        fs::remove(out);
+    }
+}
+
 }  // namespace
 }  // namespace zorvik::testing

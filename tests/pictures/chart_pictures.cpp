@@ -66,7 +66,8 @@ std::vector<PlacedWord> DrawnWords(const std::function<void(Canvas&)>& draw) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("chart.pdf");
     QString error;
-    EXPECT_TRUE(DrawPictureFile(pdf, ChartPictureWidth, ChartPictureHeight, draw, error)) << error.toStdString();
+    EXPECT_TRUE(DrawPictureFile(FilePath(pdf), ChartPictureWidth, ChartPictureHeight, draw, error))
+        << error.toStdString();
     const auto pages = WordsOfPages(pdf);
     EXPECT_EQ(pages.size(), 1u);
     const std::vector<PlacedWord> words = pages.empty() ? std::vector<PlacedWord>{} : pages.front();

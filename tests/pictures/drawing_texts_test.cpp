@@ -26,7 +26,7 @@ QStringList DrawnTexts(const std::function<void(Canvas&)>& draw) {
     QTemporaryDir dir;
     const QString file = dir.filePath("drawing.svg");
     QString error;
-    EXPECT_TRUE(DrawPictureFile(file, 617, 461, draw, error)) << error.toStdString();
+    EXPECT_TRUE(DrawPictureFile(FilePath(file), 617, 461, draw, error)) << error.toStdString();
     QFile svg(file);
     EXPECT_TRUE(svg.open(QIODevice::ReadOnly));
     const QString xml = QString::fromUtf8(svg.readAll());

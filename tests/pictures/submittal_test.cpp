@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "pdf_document_info.h"
+#include "picture_file.h"
 #include "submittal.h"
 #include "support/printed_pdf.h"
 
@@ -52,7 +54,7 @@ public:
     // The pages' texts, written from `job`.
     QStringList Pages(const job::Job& j) {
         QString error;
-        EXPECT_TRUE(WriteSubmittalPdf(file, j, BuiltInOffices()[1], error)) << error.toStdString();
+        EXPECT_TRUE(WriteSubmittalPdf(FilePath(file), j, BuiltInOffices()[1], error)) << error.toStdString();
         QStringList pages = PdfText(file).split(QLatin1Char('\f'));
         pages.removeLast();  // after the last page's end
         return pages;
@@ -126,6 +128,24 @@ TEST_F(SubmittalTest, EndlessTextsKeepToTheirPlace) {
     ASSERT_EQ(pages.size(), 7);
     for (int n = 0; n < pages.size(); ++n)
         EXPECT_TRUE(pages[n].contains(QStringLiteral("Page %1 of 7").arg(n + 1))) << "page " << n + 1;
+}
+
+// Stopped between pages (the window's Cancel), nothing is written: an old
+// file of that name stays as it was.
+TEST_F(SubmittalTest, AStoppedDocumentLeavesTheFileAsItWas) {
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    std::vector<std::pair<int, int>> told;
+    const auto stopAtThird = [&told](int done, int count) {
+        told.emplace_back(done, count);
+        return done < 2;
+    };
+    QString error;
+    EXPECT_FALSE(WriteSubmittalPdf(FilePath(file), JobOf({Item("B-1", 6)}), BuiltInOffices()[1], error, stopAtThird));
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 7}, {1, 7}, {2, 7}}));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
 }
 
 // The amended file keeps Qt's bytes and adds a section whose offsets are right.

@@ -6,7 +6,11 @@
 #include <sstream>
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+extern char** environ;  // declared by no header on some systems
 #endif
 
 namespace zorvik::testing {
@@ -57,6 +61,28 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
 
 SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes) {
     return Run(words, {}, {}, limitBytes);
+}
+
+int RunSelectWithBytes(const std::vector<std::string>& words) {
+#if defined(Q_OS_UNIX)
+    std::vector<std::string> all{ZORVIK_SELECT_PATH};
+    all.insert(all.end(), words.begin(), words.end());
+    std::vector<char*> argv;
+    for (std::string& word : all) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int started = posix_spawn(&child, argv[0], &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    if (started != 0 || waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#else
+    return RunSelect(words).status;
+#endif
 }
 
 std::vector<std::string> Lines(const std::string& text) {

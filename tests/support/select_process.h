@@ -27,6 +27,11 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
 // bytes), where the system offers it; a run elsewhere is not limited.
 SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes);
 
+// The exit status of a run whose words are handed over byte for byte, names
+// that are not UTF-8 included (Qt would replace those bytes); its output is
+// not kept. Where the system has no byte names, it runs as RunSelect.
+int RunSelectWithBytes(const std::vector<std::string>& words);
+
 // The lines of a command's output, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 

@@ -8,19 +8,19 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTableView>
 
 #include "job_header_panel.h"
 #include "job_window.h"
+#include "picture_file.h"
 #include "recent_jobs.h"
 #include "submittal.h"
 #include "user_files.h"
 
 namespace zorvik {
 namespace {
-
-std::filesystem::path FsPath(const QString& path) { return std::filesystem::path(path.toStdU16String()); }
 
 std::string Native(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
@@ -81,7 +81,7 @@ bool JobWindow::NewJob() {
 
 bool JobWindow::OpenFile(const QString& path) {
     if (!MaySetJobAside()) return false;
-    job::OpenedJob opened = job::OpenJobFile(FsPath(path));
+    job::OpenedJob opened = job::OpenJobFile(FilePath(path));
     if (!opened.job) {
         notices_.Error(tr("The job file %1 cannot be opened.").arg(QDir::toNativeSeparators(path)).toStdString() +
                        "\r" + opened.error);
@@ -114,12 +114,12 @@ bool JobWindow::SaveAs(const QString& path) {
 
 bool JobWindow::SaveTo(const QString& path, const job::DiskStamp& expected) {
     job::Job job = model_.Job();
-    job::SaveOutcome outcome = job::SaveJobFile(FsPath(path), job, expected);
+    job::SaveOutcome outcome = job::SaveJobFile(FilePath(path), job, expected);
     if (outcome.status == job::SaveStatus::ChangedOnDisk) {
         if (!notices_.Question(Native(path) + "\r" + outcome.message + "\r" +
                                tr("Replace it with this job?").toStdString()))
             return false;
-        outcome = job::SaveJobFile(FsPath(path), job, expected, true);
+        outcome = job::SaveJobFile(FilePath(path), job, expected, true);
     }
     if (outcome.status == job::SaveStatus::NotWritable) {
         if (!notices_.Question(Native(path) + "\r" + outcome.message + "\r" +
@@ -181,14 +181,27 @@ void JobWindow::ShowMarksInStatus() {
                                                     .arg(changed));
 }
 
+// A long job takes a while: the pages are counted off in a progress dialog
+// whose Cancel stops before the next page, and the file stays as it was.
+// The job and office are copies, so nothing the events change reaches the
+// pages being drawn.
 bool JobWindow::WriteSubmittal(const QString& path) {
-    const job::Job& job = model_.Job();
+    const job::Job job = model_.Job();
+    const TAddressData office = JobOffice(job.header, session_.Offices, session_.Office());
+    QProgressDialog progress(tr("Writing the submittal..."), tr("Cancel"), 0, 1, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const auto pageDone = [&progress](int done, int count) {
+        progress.setMaximum(count);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    };
     QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        WriteSubmittalPdf(path, job, JobOffice(job.header, session_.Offices, session_.Office()), error);
-    QApplication::restoreOverrideCursor();
-    if (!written) notices_.Error(tr("The submittal could not be written.").toStdString() + "\r" + error.toStdString());
+    const bool written = WriteSubmittalPdf(FilePath(path), job, office, error, pageDone);
+    const bool cancelled = progress.wasCanceled();
+    progress.reset();
+    if (!written && !cancelled)
+        notices_.Error(tr("The submittal could not be written.").toStdString() + "\r" + error.toStdString());
     return written;
 }
 
