@@ -30,7 +30,7 @@ std::optional<double> ReadEntryOption(const std::string& name, const std::string
 }
 
 std::optional<double> ReadCelsiusOption(const std::string& name, const std::string& text, std::string& error) {
-    const std::optional<double> celsius = ParseNumber(text);
+    const std::optional<double> celsius = ParseTemperatureNumber(text);
     if (!celsius) {
         error = NotValid(name, text);
         return std::nullopt;

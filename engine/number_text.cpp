@@ -89,6 +89,18 @@ std::optional<double> ParseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> ParseDutyNumber(std::string_view text) {
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || text.front() == '-' || *value < 0 || *value > LargestEntry) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseTemperatureNumber(std::string_view text) {
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || std::fabs(*value) > LargestEntry) return std::nullopt;
+    return value;
+}
+
 std::optional<int> ParseWholeNumber(std::string_view text) {
     const std::size_t start = !text.empty() && text[0] == '+' ? 1 : 0;
     if (start == text.size() || (start == 1 && !IsDigit(text[1]))) return std::nullopt;

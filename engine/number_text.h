@@ -16,6 +16,20 @@ namespace zorvik {
 // number. A number too small for a double reads as 0.
 std::optional<double> ParseNumber(std::string_view text);
 
+// The largest number a duty field takes (psig, barg, scfm, litres, cubic
+// feet): far beyond any amplifier's duty, and small enough that every
+// figure computed from it - a fill's minutes, its energy, a year's cost -
+// stays a finite number.
+inline constexpr double LargestEntry = 1e9;
+
+// A number as a duty field takes it: ParseNumber's, not below zero (nor
+// any text starting with "-", so "-0" too), at most LargestEntry.
+std::optional<double> ParseDutyNumber(std::string_view text);
+
+// A temperature as a field takes it: ParseNumber's, below zero too, no
+// further from zero than LargestEntry.
+std::optional<double> ParseTemperatureNumber(std::string_view text);
+
 // A whole decimal number with an optional sign that fits in 32 bits.
 std::optional<int> ParseWholeNumber(std::string_view text);
 

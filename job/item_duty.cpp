@@ -1,6 +1,5 @@
 #include "item_duty.h"
 
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -33,11 +32,10 @@ std::optional<double> FieldValue(std::string text, Kind kind, bool metric, std::
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
-    std::optional<double> value = ParseNumber(text);
-    if (value && (text.front() == '-' || *value < 0)) value.reset();
+    std::optional<double> value = ParseDutyNumber(text);
     if (value && metric)
         *value = kind == Kind::Pressure ? *value * units::PsiPerBar : *value / units::LitresPerCubicFoot;
-    if (!value || !std::isfinite(*value)) {
+    if (!value) {
         problem = Substitute(Tr("Entry", "%1 is not valid value"), {text});
         return std::nullopt;
     }
@@ -67,8 +65,8 @@ struct GasReading {
 std::optional<double> Celsius(std::string text, bool metric) {
     TrimLeadingBlanks(text);
     TrimTrailingBlanks(text);
-    const std::optional<double> value = ParseNumber(text);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
+    const std::optional<double> value = ParseTemperatureNumber(text);
+    if (!value) return std::nullopt;
     return metric ? *value : moisture::FahrenheitToCelsius(*value);
 }
 

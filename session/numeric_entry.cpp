@@ -1,7 +1,5 @@
 #include "numeric_entry.h"
 
-#include <cmath>
-
 #include "entry_units.h"
 #include "number_text.h"
 #include "text_catalog.h"
@@ -13,14 +11,6 @@ namespace {
 std::string NullMessage() { return Tr("Entry", "Null is not valid value"); }
 std::string NotValidMessage(const std::string& text) {
     return Substitute(Tr("Entry", "%1 is not valid value"), {text});
-}
-
-// The text must be a number and must not start with "-" ("-0" is refused
-// too; "+5" is fine).
-std::optional<double> NonNegative(const std::string& text) {
-    const auto value = ParseNumber(text);
-    if (!value || text.front() == '-' || *value < 0) return std::nullopt;
-    return value;
 }
 
 // "<text> is not valid value", and how to write it when a thousands
@@ -44,7 +34,7 @@ std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntry
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
-    const auto value = NonNegative(EntryNumberText(text, style.decimal));
+    const auto value = ParseDutyNumber(EntryNumberText(text, style.decimal));
     if (!value) {
         notices.Beep();
         if (showMessages) notices.Warning(NotValid(text, style));
@@ -64,12 +54,11 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
         return std::nullopt;
     }
     TrimTrailingBlanks(text);
-    // barg to psig; litres (per minute) to cubic feet (scfm). A number so
-    // large that the conversion overflows is refused like any other bad text.
-    std::optional<double> value = NonNegative(EntryNumberText(text, field.Style().decimal));
+    // barg to psig; litres (per minute) to cubic feet (scfm).
+    std::optional<double> value = ParseDutyNumber(EntryNumberText(text, field.Style().decimal));
     if (value && metric && kind == PressureEntry) *value *= units::PsiPerBar;
     if (value && metric && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
-    if (!value || !std::isfinite(*value)) {
+    if (!value) {
         notices.Beep();
         notices.Warning(NotValid(text, field.Style()));
         field.SetFocus();
@@ -94,8 +83,8 @@ TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool opt
         field.SetFocus();
         return {};
     }
-    const std::optional<double> value = ParseNumber(EntryNumberText(text, field.Style().decimal));
-    if (!value || !std::isfinite(*value)) {
+    const std::optional<double> value = ParseTemperatureNumber(EntryNumberText(text, field.Style().decimal));
+    if (!value) {
         notices.Beep();
         notices.Warning(NotValid(text, field.Style()));
         field.SetFocus();

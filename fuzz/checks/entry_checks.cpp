@@ -98,7 +98,7 @@ void CheckParseEntry(std::string_view data) {
     ZORVIK_REQUIRE(empties.count == 0, "a non-empty entry did not reset the empty-entry count");
     const std::optional<double> parsed = ParseNumber(trimmed);
     AgreesWithTheCLibrary(trimmed, parsed);
-    const bool valid = parsed && trimmed.front() != '-';
+    const bool valid = parsed && trimmed.front() != '-' && *parsed <= LargestEntry;
     ZORVIK_REQUIRE(value.has_value() == valid, "\"" + trimmed + "\": validity differs from the number it reads");
     if (valid) {
         ZORVIK_REQUIRE(*value == *parsed, "\"" + trimmed + "\": the result is not the number");
@@ -134,10 +134,9 @@ void CheckReadEntryField(std::string_view data) {
     }
     const std::string trimmed = Trimmed(text);
     std::optional<double> expected = ParseNumber(trimmed);
-    if (expected && (trimmed.front() == '-' || *expected < 0)) expected.reset();
+    if (expected && (trimmed.front() == '-' || *expected < 0 || *expected > LargestEntry)) expected.reset();
     if (expected && metric && kind == PressureEntry) *expected *= units::PsiPerBar;
     if (expected && metric && kind == FlowEntry) *expected /= units::LitresPerCubicFoot;
-    if (expected && !std::isfinite(*expected)) expected.reset();
 
     ZORVIK_REQUIRE(value.has_value() == expected.has_value(), "\"" + trimmed + "\": wrong validity");
     if (expected) {

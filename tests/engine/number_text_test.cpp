@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "number_text.h"
@@ -43,6 +44,27 @@ TEST(ParseNumberTest, LongTextsAreReadWithoutTrouble) {
     EXPECT_DOUBLE_EQ(*ParseNumber(std::string(10000, '0') + "1"), 1);
     EXPECT_FALSE(ParseNumber(std::string(10000, '9')).has_value());
     EXPECT_DOUBLE_EQ(*ParseNumber("0." + std::string(10000, '0') + "1"), 0);
+}
+
+// A duty figure is a number from 0 to a billion; a temperature may be
+// negative, as far from zero.
+TEST(ParseNumberTest, FieldsTakeNumbersWithinTheirRange) {
+    // clang-format off
+    const struct { const char* text; std::optional<double> duty, temperature; } cases[] = {
+        {"0",             0,            0},
+        {"-0",            std::nullopt, 0},
+        {"-40",           std::nullopt, -40},
+        {"1e9",           1e9,          1e9},
+        {"1000000000.5",  std::nullopt, std::nullopt},
+        {"-1e9",          std::nullopt, -1e9},
+        {"1e308",         std::nullopt, std::nullopt},
+        {"x",             std::nullopt, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseDutyNumber(c.text), c.duty) << c.text;
+        EXPECT_EQ(ParseTemperatureNumber(c.text), c.temperature) << c.text;
+    }
 }
 
 TEST(ParseWholeNumberTest, SignedThirtyTwoBitNumbers) {

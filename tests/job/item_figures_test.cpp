@@ -32,6 +32,7 @@ TEST(ItemDutyTest, TypedDutiesReadAsTheWindowReadsThem) {
         {"minus zero", Application::Fill, [](ItemDuty& d) { d.capacity = "-0"; }, "capacity: -0 is not valid value"},
         {"decimal comma", Application::Fill, [](ItemDuty& d) { d.initial = "1,5"; }, "initial: 1,5 is not valid value"},
         {"metric overflow", Application::Flow, [](ItemDuty& d) { (d.units = UnitSystem::Metric, d.drive = "1e308"); }, "drive: 1e308 is not valid value"},
+        {"a vessel past any duty", Application::Fill, [](ItemDuty& d) { d.capacity = "1e10"; }, "capacity: 1e10 is not valid value"},
         {"the window's order: outlet before inlet", Application::Flow, [](ItemDuty& d) { (d.inlet = "x", d.outlet = "y"); }, "outlet: y is not valid value"},
         {"drive too high", Application::Flow, [](ItemDuty& d) { d.drive = "150.1"; }, "Drive air pressure is too high!"},
         {"no flow, even when ignored", Application::Flow, [](ItemDuty& d) { (d.flow = "0", d.ignoreFlow = true); }, "Flow rate cannot be zero!\rNo Amplifier needed."},
