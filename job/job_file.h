@@ -14,10 +14,10 @@
 #include <string>
 
 #include "job.h"
+#include "job_json.h"
 
 namespace zorvik::job {
 
-inline constexpr std::uintmax_t MaxJobFileBytes = 16 * 1024 * 1024;
 inline constexpr const char* JobFileExtension = ".zjob";
 
 // What a file was when it was read or written, to tell whether anyone

@@ -4,6 +4,7 @@
 // job holds, saved figures included; reading refuses any file it cannot
 // take whole and says why, so a bad file opens nothing.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +15,11 @@ namespace zorvik::job {
 
 inline constexpr const char* JobFormatName = "zorvik-job";
 inline constexpr int JobFormatVersion = 1;
+inline constexpr std::uintmax_t MaxJobFileBytes = 16 * 1024 * 1024;
 
-// Two-space indents, a line end at the end. Throws nlohmann::json's
+// Two-space indents, a line end at the end; a job so large that the indents
+// would take it over MaxJobFileBytes is written without them, so any job
+// that was read can be saved again. Throws nlohmann::json's
 // type_error when a text of the job is not UTF-8 (the save reports it).
 std::string JobFileText(const Job& job);
 

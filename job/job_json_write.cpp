@@ -71,7 +71,8 @@ std::string JobFileText(const Job& job) {
                        {"program_version", job.savedByVersion},
                        {"job", HeaderJson(job.header)},
                        {"items", std::move(items)}};
-    return file.dump(2) + "\n";
+    std::string text = file.dump(2) + "\n";
+    return text.size() <= MaxJobFileBytes ? text : file.dump() + "\n";
 }
 
 }  // namespace zorvik::job

@@ -210,6 +210,20 @@ TEST(JobFileTest, AFailedSaveWritesNothing) {
               "The file cannot be written: " + NoSuchFile() + ".");
 }
 
+// A job read from a file within the limit can always be written back: when
+// the indents would take it over, the text goes without them.
+TEST(JobFileTest, AJobTooLargeForIndentsIsWrittenCompact) {
+    Job job;
+    job.items.assign(36000, FlowItem());
+    const std::string text = JobFileText(job);
+    EXPECT_LE(text.size(), MaxJobFileBytes);
+    EXPECT_EQ(text.find("\n "), std::string::npos) << "no indented lines";
+    const JobParse read = ParseJobText(text);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(*read.job, job);
+    EXPECT_NE(JobFileText(Job{}).find("\n  \"job\""), std::string::npos) << "a small job keeps its indents";
+}
+
 TEST(JobFileTest, ASaveThroughALinkReplacesTheFileItPointsAt) {
     ScratchFolder folder;
     Job job;
