@@ -132,7 +132,9 @@ bool MayWrite(const fs::path& file) {
 #if defined(_WIN32)
     return (fs::status(file, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
 #else
-    return access(file.c_str(), W_OK) == 0;
+    // Root may write anything; a file nobody may write is read-only for root too.
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return access(file.c_str(), W_OK) == 0 && (fs::status(file, ec).permissions() & anyWrite) != fs::perms::none;
 #endif
 }
 

@@ -165,6 +165,29 @@ TEST_F(JobCommandTest, RefusedCommandsWriteNothing) {
     }
 }
 
+// Root may write any file, so another user's file is tried as "nobody": in
+// a folder anyone may write, a file of root's, or one its owner made
+// read-only, is left as it is, its owner too.
+TEST_F(JobCommandTest, AFileTheUserMayNotWriteIsLeftAsItIs) {
+    const std::string why = WhyNotAsAnotherUser();
+    if (!why.empty()) GTEST_SKIP() << why;
+    namespace fs = std::filesystem;
+    fs::permissions(folder_ / "", fs::perms::all);
+    const std::string mine = (folder_ / "mine.zjob").string();
+    ASSERT_EQ(RunSelectAsAnotherUser({"job", "new", mine, "--name", "Mine"}).status, 0);
+    fs::permissions(mine, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const std::string& file : {file_, mine}) {
+        const std::string before = Bytes(file);
+        const auto owner = fs::status(file).permissions();
+        const SelectOutcome run =
+            RunSelectAsAnotherUser(With({"job", "add", file, "--tag", "N-1", "--application", "flow"}, kFlowDuty));
+        EXPECT_EQ(run.status, 2) << file << ": " << run.err;
+        EXPECT_NE(run.err.find("read-only for you"), std::string::npos) << run.err;
+        EXPECT_EQ(Bytes(file), before) << file;
+        EXPECT_EQ(fs::status(file).permissions(), owner) << file;
+    }
+}
+
 TEST_F(JobCommandTest, ScheduleCellsNeverRunAsFormulas) {
     ASSERT_EQ(RunSelect(With({"job", "add", file_, "--tag", "=1+1", "--application", "flow"}, kFlowDuty)).status, 0);
     EXPECT_EQ(Lines(RunSelect({"job", "show", file_, "--format", "csv"}).out).back().substr(0, 8), "\"'=1+1\",");

@@ -122,5 +122,24 @@ TEST(SaveSafetyTest, TheNextSaveClearsWhatACrashLeft) {
               (std::vector<std::string>{".job.zjob.notes.tmp", ".other.zjob.0a1b2c3d.tmp", "job.zjob", "job.zjob~"}));
 }
 
+// A file nobody may write is refused, also when the user says to replace
+// it: read-only means read-only, for root too.
+TEST(SaveSafetyTest, AReadOnlyFileIsNeverReplaced) {
+    ScratchFolder folder;
+    const fs::path file = folder / "job.zjob";
+    Job job = Named("A");
+    ASSERT_EQ(SaveJobFile(file, job, DiskStamp{}).status, SaveStatus::Saved);
+    ASSERT_EQ(SaveJobFile(file, job, OpenJobFile(file).stamp).status, SaveStatus::Saved);
+    const OpenedJob opened = OpenJobFile(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    const std::string before = Bytes(file);
+    for (const bool overwrite : {false, true}) {
+        Job changed = Named("B");
+        EXPECT_EQ(SaveJobFile(file, changed, opened.stamp, overwrite).status, SaveStatus::NotWritable) << overwrite;
+        EXPECT_EQ(Bytes(file), before);
+        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"job.zjob", "job.zjob~"}));
+    }
+}
+
 }  // namespace
 }  // namespace zorvik::job

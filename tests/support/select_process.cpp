@@ -10,6 +10,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 extern char** environ;  // declared by no header on some systems
 #endif
 
@@ -17,9 +18,13 @@ namespace zorvik::testing {
 
 namespace {
 
+constexpr const char* kSetpriv = "/usr/bin/setpriv";
+const QStringList kAsNobody = {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                               QStringLiteral("--clear-groups"), QStringLiteral(ZORVIK_SELECT_PATH)};
+
 SelectOutcome Run(const std::vector<std::string>& words, const std::string& input, const SelectEnvironment& environment,
-                  [[maybe_unused]] long fileLimit) {
-    QStringList arguments;
+                  [[maybe_unused]] long fileLimit, bool asNobody = false) {
+    QStringList arguments = asNobody ? kAsNobody : QStringList();
     for (const std::string& w : words) arguments << QString::fromStdString(w);
     QProcess process;
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
@@ -37,7 +42,7 @@ SelectOutcome Run(const std::vector<std::string>& words, const std::string& inpu
             setrlimit(RLIMIT_FSIZE, &limit);
         });
 #endif
-    process.start(QStringLiteral(ZORVIK_SELECT_PATH), arguments);
+    process.start(QString::fromLatin1(asNobody ? kSetpriv : ZORVIK_SELECT_PATH), arguments);
     if (!process.waitForStarted()) {
         ADD_FAILURE() << "zorvik-select did not start: " << process.errorString().toStdString();
         return {};
@@ -62,6 +67,18 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
 SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes) {
     return Run(words, {}, {}, limitBytes);
 }
+
+std::string WhyNotAsAnotherUser() {
+#if defined(Q_OS_UNIX)
+    if (geteuid() != 0) return "only root can run a program as another user";
+    if (access(kSetpriv, X_OK) != 0) return std::string(kSetpriv) + " is not installed";
+    return {};
+#else
+    return "this system has no setpriv";
+#endif
+}
+
+SelectOutcome RunSelectAsAnotherUser(const std::vector<std::string>& words) { return Run(words, {}, {}, 0, true); }
 
 int RunSelectWithBytes(const std::vector<std::string>& words) {
 #if defined(Q_OS_UNIX)

@@ -27,6 +27,12 @@ SelectOutcome RunSelect(const std::vector<std::string>& words, const std::string
 // bytes), where the system offers it; a run elsewhere is not limited.
 SelectOutcome RunSelectWithFileLimit(const std::vector<std::string>& words, long limitBytes);
 
+// Runs it as the unprivileged user "nobody" (setpriv), for what root would
+// be let do anyway: writing another user's file. Empty when it can; else
+// why not (the test is skipped with that reason).
+std::string WhyNotAsAnotherUser();
+SelectOutcome RunSelectAsAnotherUser(const std::vector<std::string>& words);
+
 // The exit status of a run whose words are handed over byte for byte, names
 // that are not UTF-8 included (Qt would replace those bytes); its output is
 // not kept. Where the system has no byte names, it runs as RunSelect.

@@ -92,6 +92,22 @@ TEST_F(JobWindowTest, AFileChangedOnDiskIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(job::OpenJobFile(Fs(path)).job->items.size(), 2u);
 }
 
+// A file nobody may write is left as it is; the window offers another name.
+TEST_F(JobWindowTest, AReadOnlyFileIsLeftAndAnotherNameOffered) {
+    const QString path = Saved("pumps.zjob", JobOf({"A"}));
+    ASSERT_TRUE(window->OpenFile(path));
+    const QByteArray before = Read(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    window->AddItem();
+    notices.Expect(NoticeKind::Question,
+                   QDir::toNativeSeparators(path).toStdString() +
+                       "\rThe file is read-only for you; save the job under another name.\rSave it under another name?",
+                   false);
+    EXPECT_FALSE(window->Save());
+    EXPECT_EQ(Read(path), before);
+    EXPECT_TRUE(window->isWindowModified());
+}
+
 TEST_F(JobWindowTest, ClosingAsksAboutUnsavedChanges) {
     // clang-format off
     const struct { QMessageBox::StandardButton answer; bool closed; QStringList tagsAfter; int savedItems; } cases[] = {
