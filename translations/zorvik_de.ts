@@ -3779,6 +3779,14 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>Save it under another name?</source>
         <translation>Unter einem anderen Namen speichern?</translation>
     </message>
+    <message>
+        <source>Writing the submittal...</source>
+        <translation>Die Angebotsmappe wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>

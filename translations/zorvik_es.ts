@@ -3777,6 +3777,14 @@ Tel. 01632 960210  Fax 01632 960211</translation>
         <source>Save it under another name?</source>
         <translation>¿Guardarlo con otro nombre?</translation>
     </message>
+    <message>
+        <source>Writing the submittal...</source>
+        <translation>Escribiendo el dossier...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>

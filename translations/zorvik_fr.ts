@@ -3779,6 +3779,14 @@ Tél. 01632 960210  Fax 01632 960211</translation>
         <source>Save it under another name?</source>
         <translation>Enregistrer sous un autre nom ?</translation>
     </message>
+    <message>
+        <source>Writing the submittal...</source>
+        <translation>Écriture du dossier...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>

@@ -3779,6 +3779,14 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>Save it under another name?</source>
         <translation>Salvarla con un altro nome?</translation>
     </message>
+    <message>
+        <source>Writing the submittal...</source>
+        <translation>Scrittura della documentazione...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>

@@ -3779,6 +3779,14 @@ Tel 01632 960210  Fax 01632 960211</translation>
         <source>Save it under another name?</source>
         <translation>Onder een andere naam opslaan?</translation>
     </message>
+    <message>
+        <source>Writing the submittal...</source>
+        <translation>Het offertedossier wordt geschreven...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::TAdjustAirDriveForm</name>
