@@ -9,7 +9,7 @@
 #include "item_figures.h"
 #include "job_output.h"
 #include "job_subcommands.h"
-#include "job_xlsx.h"
+#include "schedule_xlsx.h"
 #include "offscreen_application.h"
 #include "output.h"
 #include "reader_texts.h"
@@ -53,7 +53,7 @@ int RunJobReport(const std::string& file, const Words& args) {
         written = WriteSubmittal(out, job, error);
     } else {
         const job::Schedule schedule = job::JobSchedule(job, job::ComputeJob(job));
-        written = extension == ".xlsx" ? WriteScheduleXlsx(out, job, schedule, error)
+        written = extension == ".xlsx" ? job::WriteScheduleXlsx(out, job, schedule, error)
                                        : job::WriteOutput(out, ScheduleCsv(schedule), error);
     }
     return written ? ExitOk : JobFileError("report", out, error);

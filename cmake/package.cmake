@@ -22,7 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds the window system and the SVG artwork through plugins, which no
 # library link names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# libxlsxwriter is loaded when a workbook is written, so no link names it
+# either: its package is libxlsxwriter4 for libxlsxwriter.so.4.
+string(REGEX REPLACE "^lib(.*)\\.so\\.([0-9]+).*$" "lib\\1\\2" XLSXWRITER_PACKAGE "${XLSXWRITER_FILE}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, ${XLSXWRITER_PACKAGE}")
 # The program's own translations are compiled in; Qt's, for the buttons of
 # message boxes and standard dialogs, come from Debian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

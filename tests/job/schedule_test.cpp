@@ -7,6 +7,7 @@
 #include "comparison_units.h"
 #include "item_figures.h"
 #include "schedule.h"
+#include "xlsx_library.h"
 
 namespace zorvik::job {
 namespace {
@@ -74,6 +75,16 @@ TEST(ScheduleFiguresTest, AFlowItemShowsTheDutyNotTheModelFlatOut) {
         }
     }
     EXPECT_GT(throttled, 0) << "the duty throttles some model below its full speed";
+}
+
+// The spreadsheet writer is loaded when a workbook is written; without it
+// the workbook is refused with the library named, and nothing is written.
+TEST(ScheduleXlsxTest, AMissingLibraryIsNamed) {
+    std::string error;
+    EXPECT_EQ(LoadXlsxLibrary(error, "libzorvik-absent.so.0"), nullptr);
+    EXPECT_EQ(error, "Workbooks cannot be written: the library libzorvik-absent.so.0 is not installed.");
+    EXPECT_NE(LoadXlsxLibrary(error), nullptr) << error;
+    EXPECT_EQ(LoadXlsxLibrary(error), LoadXlsxLibrary(error)) << "loaded once";
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include "job_xlsx.h"
-
-#include <xlsxwriter.h>
+#include "schedule_xlsx.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,8 +8,9 @@
 #include "durable_write.h"
 #include "fixed_format.h"
 #include "number_text.h"
+#include "xlsx_library.h"
 
-namespace zorvik::cli {
+namespace zorvik::job {
 namespace {
 
 // A spreadsheet cell holds at most 32767 characters; a longer text is cut
@@ -29,17 +28,19 @@ std::string CellText(const std::string& text) {
 }
 
 struct Sheet {
+    const XlsxLibrary& x;
     lxw_worksheet* sheet;
     lxw_format* bold;
     lxw_row_t row = 0;
     lxw_error status = LXW_NO_ERROR;
 
     void Text(lxw_col_t column, const std::string& text, lxw_format* format = nullptr) {
-        if (status == LXW_NO_ERROR) status = worksheet_write_string(sheet, row, column, CellText(text).c_str(), format);
+        if (status == LXW_NO_ERROR)
+            status = x.worksheet_write_string(sheet, row, column, CellText(text).c_str(), format);
     }
 };
 
-void WriteHeader(Sheet& s, const job::JobHeader& h) {
+void WriteHeader(Sheet& s, const JobHeader& h) {
     const std::pair<const char*, const std::string*> lines[] = {
         {"Job", &h.name},          {"Customer", &h.customer}, {"Reference", &h.reference},
         {"Engineer", &h.engineer}, {"Revision", &h.revision}, {"Date", &h.date},
@@ -53,19 +54,19 @@ void WriteHeader(Sheet& s, const job::JobHeader& h) {
     if (s.row > 0) ++s.row;
 }
 
-void WriteSchedule(Sheet& s, const job::Schedule& schedule) {
+void WriteSchedule(Sheet& s, const Schedule& schedule) {
     for (std::size_t c = 0; c < schedule.headings.size(); ++c) {
         s.Text(static_cast<lxw_col_t>(c), schedule.headings[c], s.bold);
-        worksheet_set_column(s.sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                             schedule.headings[c] == "Duty" ? kDutyColumnWidth : kColumnWidth, nullptr);
+        s.x.worksheet_set_column(s.sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 schedule.headings[c] == "Duty" ? kDutyColumnWidth : kColumnWidth, nullptr);
     }
-    worksheet_freeze_panes(s.sheet, s.row + 1, 1);
+    s.x.worksheet_freeze_panes(s.sheet, s.row + 1, 1);
     for (const auto& cells : schedule.rows) {
         ++s.row;
         for (std::size_t c = 0; c < cells.size(); ++c)
             if (schedule.headings[c] == "Qty" && s.status == LXW_NO_ERROR)
-                s.status = worksheet_write_number(s.sheet, s.row, static_cast<lxw_col_t>(c),
-                                                  ParseNumber(cells[c]).value_or(0), nullptr);
+                s.status = s.x.worksheet_write_number(s.sheet, s.row, static_cast<lxw_col_t>(c),
+                                                      ParseNumber(cells[c]).value_or(0), nullptr);
             else
                 s.Text(static_cast<lxw_col_t>(c), cells[c]);
     }
@@ -87,25 +88,26 @@ std::string Bytes(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool WriteScheduleXlsx(const std::string& file, const job::Job& job, const job::Schedule& schedule,
-                       std::string& error) {
+bool WriteScheduleXlsx(const std::string& file, const Job& job, const Schedule& schedule, std::string& error) {
+    const XlsxLibrary* x = LoadXlsxLibrary(error);
+    if (x == nullptr) return false;
     const std::filesystem::path working = WorkingFile();
-    lxw_workbook* book = workbook_new(working.string().c_str());
+    lxw_workbook* book = x->workbook_new(working.string().c_str());
     if (book == nullptr) {
         error = "The workbook cannot be made in " + working.parent_path().string() + ".";
         return false;
     }
-    Sheet s{workbook_add_worksheet(book, "Schedule"), workbook_add_format(book)};
-    format_set_bold(s.bold);
+    Sheet s{*x, x->workbook_add_worksheet(book, "Schedule"), x->workbook_add_format(book)};
+    x->format_set_bold(s.bold);
     WriteHeader(s, job.header);
     WriteSchedule(s, schedule);
-    const lxw_error closed = workbook_close(book);
+    const lxw_error closed = x->workbook_close(book);
     const lxw_error status = s.status != LXW_NO_ERROR ? s.status : closed;
-    const bool written = status == LXW_NO_ERROR && job::WriteOutput(file, Bytes(working), error);
-    if (status != LXW_NO_ERROR) error = std::string("The file cannot be written: ") + lxw_strerror(status) + ".";
+    const bool written = status == LXW_NO_ERROR && WriteOutput(file, Bytes(working), error);
+    if (status != LXW_NO_ERROR) error = std::string("The file cannot be written: ") + x->lxw_strerror(status) + ".";
     std::error_code ec;
     std::filesystem::remove(working, ec);
     return written;
 }
 
-}  // namespace zorvik::cli
+}  // namespace zorvik::job

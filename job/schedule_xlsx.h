@@ -1,0 +1,19 @@
+#pragma once
+// The job's schedule as an Excel workbook (libxlsxwriter, loaded when the
+// first workbook is written): the header lines, then the schedule's headings
+// in bold and a row per item, every cell text (so nothing runs as a formula)
+// except the quantity.
+
+#include <string>
+
+#include "job.h"
+#include "schedule.h"
+
+namespace zorvik::job {
+
+// Replaces `file` as the job files are replaced (a crash leaves the old
+// one or the new one); false and why when it cannot, the library missing
+// too.
+bool WriteScheduleXlsx(const std::string& file, const Job& job, const Schedule& schedule, std::string& error);
+
+}  // namespace zorvik::job
