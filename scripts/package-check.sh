@@ -37,6 +37,11 @@ $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Use-Pty
 echo "==== installed programs"
 /usr/bin/zorvik-select --version
 /usr/bin/zorvik-select flow --drive 100 --air 100 --inlet 100 --outlet 200 --flow 2 --format table
+# The spreadsheet writer is loaded by name when a workbook is written: the
+# package must have pulled it in.
+/usr/bin/zorvik-select job new "$scratch/check.zjob" --name Check >/dev/null
+/usr/bin/zorvik-select job report "$scratch/check.zjob" --out "$scratch/check.xlsx"
+[ -s "$scratch/check.xlsx" ]
 /usr/bin/zorvik-amplifiers --version
 desktop-file-validate /usr/share/applications/com.zorvik.amplifiers.desktop
 appstreamcli validate --no-net /usr/share/metainfo/com.zorvik.amplifiers.metainfo.xml
