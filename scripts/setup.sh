@@ -51,6 +51,9 @@ fi
 # ccache keeps object files across build trees and clean clones: paths are
 # taken relative to the checkout, so another clone of the same sources hits.
 export CCACHE_BASEDIR="$root"
+# Files compiled with a precompiled header hit only when ccache trusts its
+# macros and times (cmake/precompiled_headers.cmake).
+export CCACHE_SLOPPINESS=pch_defines,time_macros
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
