@@ -30,7 +30,7 @@ job::Job TwentyItems() {
 void BM_SubmittalOfTwentyItems(benchmark::State& state) {
     const job::Job job = TwentyItems();
     const QString file = QDir::temp().filePath(QStringLiteral("zorvik-submittal-bench.pdf"));
-    const TAddressData office = BuiltInOffices()[1];
+    const TAddressData office = InitOffices()[1];
     for (auto _ : state) {
         QString error;
         if (!WriteSubmittalPdf(FilePath(file), job, office, error)) state.SkipWithError(error.toStdString().c_str());

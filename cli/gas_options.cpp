@@ -7,13 +7,14 @@
 #include "model_limits.h"
 #include "option_values.h"
 #include "output.h"
+#include "units.h"
 
 namespace zorvik::cli {
 namespace {
 
 std::string Number(double value) { return FullPrecision(value); }
 
-std::string Fahrenheit(double celsius) { return FormatFixed(celsius * 9 / 5 + 32, 15, 0); }
+std::string Fahrenheit(double celsius) { return FormatFixed(units::FahrenheitOf(celsius), 15, 0); }
 
 // Two significant decimals at the least for small flows: hydrogen at 1 scfm
 // is about 0.14 kg/h.

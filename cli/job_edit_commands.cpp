@@ -14,6 +14,7 @@
 #include "job_subcommands.h"
 #include "moisture.h"
 #include "number_text.h"
+#include "units.h"
 
 namespace zorvik::cli {
 namespace {
@@ -89,7 +90,7 @@ job::ItemDuty DutyOf(const Arguments& parsed) {
 // A temperature given in degC, as the item's field holds it: degF unless
 // the item is metric; a whole number prints without decimals.
 std::string TemperatureText(double celsius, bool metric) {
-    const double value = metric ? celsius : moisture::CelsiusToFahrenheit(celsius);
+    const double value = metric ? celsius : units::FahrenheitOf(celsius);
     return ShortestNumber(std::round(value * 1e9) / 1e9);
 }
 

@@ -3,11 +3,12 @@
 #include "notices.h"
 #include "number_text.h"
 #include "numeric_entry.h"
+#include "units.h"
 
 namespace zorvik::cli {
 namespace {
 
-constexpr double kAbsoluteZeroCelsius = -273.15;
+constexpr double kAbsoluteZeroCelsius = -units::KelvinAtZeroCelsius;
 
 // The entry routine reads blanks alone as an empty field.
 std::string NotValid(const std::string& name, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "option_values.h"
 #include "output.h"
 #include "stderr_notices.h"
+#include "units.h"
 
 namespace zorvik::cli {
 namespace {
@@ -39,7 +40,7 @@ bool EveryTextReads(const SelectionCommandSpec& command, const std::vector<std::
 // in the run's units (degF, or degC with --metric), the limit's left empty
 // when there is none.
 std::string TemperatureFieldText(double celsius, bool metric) {
-    return FullPrecision(metric ? celsius : FahrenheitOf(celsius));
+    return FullPrecision(metric ? celsius : units::FahrenheitOf(celsius));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ void ChargeVessel(const TPumpRecord& pump, const ChargeDuty& duty, const VesselG
 }
 
 // Standard cubic feet per psi absolute of the vessel's P / Z.
-double ScfPerPsi(const ChargeDuty& duty) { return duty.capacityFt3 / units::AtmospherePsi; }
+double ScfPerPsi(const ChargeDuty& duty) { return duty.capacityFt3 / units::CatalogueAtmospherePsi; }
 
 // P / Z, psi, at a vessel pressure in psig.
 std::optional<double> RealPressureOverZ(const ChargeDuty& duty, double psig, GasRefusal& refusal) {
@@ -100,7 +100,7 @@ std::optional<double> RealPressureOverZ(const ChargeDuty& duty, double psig, Gas
         refusal = state.refusal;
         return std::nullopt;
     }
-    return (psig + units::AtmospherePsi) / state.compressibility;
+    return (psig + units::CatalogueAtmospherePsi) / state.compressibility;
 }
 
 VesselGasCount CountRealGas(const ChargeDuty& duty) {
@@ -136,7 +136,7 @@ VesselGasCount CountVesselGas(const ChargeDuty& duty) {
 }
 
 double ChargeDuty::GasPerStepScf() const {
-    const double Q = (finalPsi - startPsi) / units::AtmospherePsi * capacityFt3;
+    const double Q = (finalPsi - startPsi) / units::CatalogueAtmospherePsi * capacityFt3;
     const double dQ = Q / ChargeSteps;
     return dQ > 0 ? dQ : kNoGasPerStep;
 }

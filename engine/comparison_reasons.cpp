@@ -87,7 +87,7 @@ std::string TenthsTemperatureText(double celsius, bool metric) {
     return metric ? Number(celsius, 1) +
                         " \xC2\xB0"
                         "C"
-                  : Number(celsius * 9 / 5 + 32, 1) +
+                  : Number(units::FahrenheitOf(celsius), 1) +
                         " \xC2\xB0"
                         "F";
 }
@@ -104,7 +104,7 @@ std::string LiquefiesText(Gas gas, double psig, double celsius, OutletName outle
         return Substitute(final ? Tr("Reasons", "%1 liquefies at the final pressure of %2 at %3")
                                 : Tr("Reasons", "%1 liquefies at the outlet pressure of %2 at %3"),
                           {name, pressure, temperature});
-    const std::string vapour = PressureText(*vapourBar * units::PsiPerBar - units::AtmospherePsi, metric);
+    const std::string vapour = PressureText(*vapourBar * units::PsiPerBar - units::CatalogueAtmospherePsi, metric);
     return Substitute(final ? Tr("Reasons",
                                  "%1 liquefies at the final pressure of %2 at %3, at and above its vapour pressure "
                                  "of %4 there")

@@ -77,7 +77,7 @@ std::string MinutesText(double minutes) { return Substitute(Tr("Comparison", "%1
 
 // degF = degC x 9 / 5 + 32; whole degrees.
 std::string TemperatureNumber(double celsius, bool metric) {
-    return FormatFixed(metric ? celsius : celsius * 9 / 5 + 32, 7, 0);
+    return FormatFixed(metric ? celsius : units::FahrenheitOf(celsius), 7, 0);
 }
 
 std::string TemperatureText(double celsius, bool metric) {

@@ -12,11 +12,10 @@ namespace {
 constexpr double kCubicMetresPerCubicFoot = 0.028316846592;
 constexpr double kKilogramsPerPound = 0.45359237;
 constexpr double kMinutesPerHour = 60;
-constexpr double kKelvinAtZeroCelsius = 273.15;
 
 // T2 = T1 x r^((k - 1) / k), degC in and out.
 double AdiabaticDischarge(double inletCelsius, double ratio, double k) {
-    return (inletCelsius + kKelvinAtZeroCelsius) * std::pow(ratio, (k - 1) / k) - kKelvinAtZeroCelsius;
+    return (inletCelsius + units::KelvinAtZeroCelsius) * std::pow(ratio, (k - 1) / k) - units::KelvinAtZeroCelsius;
 }
 
 }  // namespace
@@ -32,9 +31,10 @@ double MassFlowLbPerHour(Gas gas, double scfm) { return MassFlowKgPerHour(gas, s
 std::optional<StageTemperatures> DischargeTemperatures(const TPumpRecord& pump, Gas gas, double inletPsi,
                                                        double outletPsi, double inletCelsius) {
     const double k = Properties(gas).HeatCapacityRatio();
-    const double inlet = inletPsi + units::AtmospherePsi;
-    const double outlet = std::max(outletPsi + units::AtmospherePsi, inlet);
-    if (!(inlet > 0 && std::isfinite(outlet) && inletCelsius > -kKelvinAtZeroCelsius && std::isfinite(inletCelsius)))
+    const double inlet = inletPsi + units::CatalogueAtmospherePsi;
+    const double outlet = std::max(outletPsi + units::CatalogueAtmospherePsi, inlet);
+    if (!(inlet > 0 && std::isfinite(outlet) && inletCelsius > -units::KelvinAtZeroCelsius &&
+          std::isfinite(inletCelsius)))
         return std::nullopt;
     StageTemperatures t;
     if (pump.Stages != 2) {

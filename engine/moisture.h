@@ -12,9 +12,6 @@
 
 namespace zorvik::moisture {
 
-inline constexpr double AtmosphereBar = 1.01325;
-inline constexpr double AtmospherePsi = 14.696;
-
 // Saturation vapour pressure over liquid water, hPa, by the Magnus formula
 // with the Alduchov-Eskridge coefficients:
 //   es(T) = 6.1094 hPa x exp(17.625 T / (T + 243.04)),  T in degC,
@@ -32,8 +29,5 @@ double DewpointC(double vapourHpa);
 // `dewpointGauge` becomes saturated when compressed at `temperatureC`.
 // `atmosphere` is the atmospheric pressure in the unit of the gauge values.
 double CondensationGauge(double dewpointC, double dewpointGauge, double temperatureC, double atmosphere);
-
-inline double FahrenheitToCelsius(double f) { return (f - 32.0) * 5.0 / 9.0; }
-inline double CelsiusToFahrenheit(double c) { return c * 9.0 / 5.0 + 32.0; }
 
 }  // namespace zorvik::moisture

@@ -40,7 +40,7 @@ std::string WithWord(const std::string& word, const std::string& line) {
 
 }  // namespace
 
-OfficeTable BuiltInOffices() {
+OfficeTable InitOffices() {
     OfficeTable offices;
     for (int i = 0; i < 10; ++i)
         for (int f = 0; f < 8; ++f) offices[i].Field[f] = kBuiltIn[i].Field[f];

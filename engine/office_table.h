@@ -18,8 +18,9 @@ inline constexpr int OfficeCount = 12;
 inline constexpr int DefaultOfficeIndex = 1;
 using OfficeTable = std::array<TAddressData, OfficeCount>;
 
-// The built-in table: entries 0-9 filled, 10-11 empty.
-OfficeTable BuiltInOffices();
+// The table every run starts from: the built-in offices in entries 0-9,
+// 10-11 empty (with DefaultOfficeIndex chosen).
+OfficeTable InitOffices();
 
 // The office that printouts name: offices[index], or entry 0 when the index
 // lies outside the table (a stored index can come from an older or edited

@@ -10,7 +10,7 @@
 namespace zorvik {
 namespace {
 
-using units::AtmospherePsi;
+using units::CatalogueAtmospherePsi;
 
 // A catalogue text equal to a literal. The model runs this at every
 // evaluation, thousands of times a search; with the length known here the
@@ -151,7 +151,7 @@ FlowResult OutletFlow(const TPumpRecord& p, const SpeedRow& row, const Operating
     FlowResult r;
     r.stallAirPsi = StallAirPsi(p, point.outletPsi, point.inletPsi);
     r.speedFraction = FindSpeedFraction(p, row, point.drivePsi, r.stallAirPsi);
-    r.compressionRatio = (point.outletPsi + AtmospherePsi) / (point.inletPsi + AtmospherePsi);
+    r.compressionRatio = (point.outletPsi + CatalogueAtmospherePsi) / (point.inletPsi + CatalogueAtmospherePsi);
     if (r.compressionRatio < 1.0) r.compressionRatio = 1.0;
     // A double-acting model loses a quarter less of its ratio to the
     // clearance volume.
@@ -160,7 +160,8 @@ FlowResult OutletFlow(const TPumpRecord& p, const SpeedRow& row, const Operating
     if (r.speedFraction >= 0 && r.volumetricEfficiency >= 0) {
         // Inlet gas swept per minute, in^3 at inlet pressure, to scfm.
         const double sweptIn3PerMin = r.speedFraction * r.volumetricEfficiency * p.MaxDisplacementIn3PerMin;
-        r.flowScfm = (point.inletPsi + AtmospherePsi) * sweptIn3PerMin / AtmospherePsi / units::CubicInchesPerCubicFoot;
+        r.flowScfm = (point.inletPsi + CatalogueAtmospherePsi) * sweptIn3PerMin / CatalogueAtmospherePsi /
+                     units::CubicInchesPerCubicFoot;
     } else {
         r.flowScfm = 0.001;
     }

@@ -12,7 +12,6 @@
 namespace zorvik {
 namespace {
 
-constexpr double kKelvinAtZeroCelsius = 273.15;
 constexpr double kPascalsPerBar = 1e5;
 constexpr double kBarPerMegapascal = 10;
 
@@ -61,7 +60,7 @@ GasState SolveEquation(Gas gas, double absoluteBar, double kelvin) {
 std::string Number(double value, int decimals) { return FormatFixed(value, 15, decimals); }
 
 std::string PressureWords(double absoluteBar) {
-    const double psig = absoluteBar * units::PsiPerBar - units::AtmospherePsi;
+    const double psig = absoluteBar * units::PsiPerBar - units::CatalogueAtmospherePsi;
     return Substitute(Tr("Gases", "%1 bar absolute (%2 psig)"), {Number(absoluteBar, 1), Number(psig, 0)});
 }
 
@@ -69,7 +68,7 @@ std::string TemperatureWords(double celsius) {
     return Number(celsius, 1) +
            " \xC2\xB0"
            "C (" +
-           Number(celsius * 9 / 5 + 32, 1) +
+           Number(units::FahrenheitOf(celsius), 1) +
            " \xC2\xB0"
            "F)";
 }
@@ -81,15 +80,15 @@ GasState GasStateAt(Gas gas, double absoluteBar, double celsius) {
         return Refused(GasRefusal::TemperatureOutsideModel);
     if (!(absoluteBar > 0 && absoluteBar <= RealGasMaxBar)) return Refused(GasRefusal::PressureOutsideModel);
     if (Liquefies(gas, absoluteBar, celsius)) return Refused(GasRefusal::Liquid);
-    return SolveEquation(gas, absoluteBar, celsius + kKelvinAtZeroCelsius);
+    return SolveEquation(gas, absoluteBar, celsius + units::KelvinAtZeroCelsius);
 }
 
-double AbsoluteBar(double psig) { return (psig + units::AtmospherePsi) / units::PsiPerBar; }
+double AbsoluteBar(double psig) { return (psig + units::CatalogueAtmospherePsi) / units::PsiPerBar; }
 
 GasState GasStateAtGauge(Gas gas, double psig, double celsius) { return GasStateAt(gas, AbsoluteBar(psig), celsius); }
 
 std::optional<double> VapourPressureBar(Gas gas, double celsius) {
-    const double kelvin = celsius + kKelvinAtZeroCelsius;
+    const double kelvin = celsius + units::KelvinAtZeroCelsius;
     if (!CanLiquefy(gas) || !(kelvin >= kCarbonDioxideTripleKelvin && kelvin < kCarbonDioxideCriticalKelvin))
         return std::nullopt;
     return CarbonDioxideVapourPressureBar(kelvin);
@@ -99,7 +98,7 @@ bool CanLiquefy(Gas gas) { return gas == Gas::CarbonDioxide; }
 
 bool Liquefies(Gas gas, double absoluteBar, double celsius) {
     if (!CanLiquefy(gas)) return false;
-    const double kelvin = celsius + kKelvinAtZeroCelsius;
+    const double kelvin = celsius + units::KelvinAtZeroCelsius;
     if (kelvin >= kCarbonDioxideCriticalKelvin) return false;
     if (!(kelvin >= kCarbonDioxideTripleKelvin)) return true;
     return absoluteBar >= CarbonDioxideVapourPressureBar(kelvin);

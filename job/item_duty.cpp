@@ -67,7 +67,7 @@ std::optional<double> Celsius(std::string text, bool metric) {
     TrimTrailingBlanks(text);
     const std::optional<double> value = ParseTemperatureNumber(text);
     if (!value) return std::nullopt;
-    return metric ? *value : moisture::FahrenheitToCelsius(*value);
+    return metric ? *value : units::CelsiusOf(*value);
 }
 
 std::string ReadGas(const ItemDuty& typed, bool metric, GasReading& r) {

@@ -43,7 +43,7 @@ constexpr double kBalloonHeadroom = 1.1;
 
 }  // namespace
 
-double GraphMaxInletFor(const TPumpRecord& pump, double airDrivePsi) {
+double MaxInletFor(const TPumpRecord& pump, double airDrivePsi) {
     if (pump.MaxInletPsi >= 0) return pump.MaxInletPsi;
     return std::fabs(pump.MaxInletPsi) * airDrivePsi * kChartInletShareOfDrive;
 }
@@ -63,7 +63,7 @@ PreparedChart PrepareGraphChart(int model, double graphDrivePsi, double graphInl
         v.drivePsi = pump.MaxAirDrivePsi;
     }
     v.inletPsi = std::trunc(pump.GraphInletPsi * graphInletScale + 0.5);
-    const double maxInletPsi = GraphMaxInletFor(pump, v.drivePsi);
+    const double maxInletPsi = MaxInletFor(pump, v.drivePsi);
     if (v.inletPsi > maxInletPsi) v.inletPsi = maxInletPsi;
     if (v.inletPsi < pump.MinInletPsi) v.inletPsi = pump.MinInletPsi;
     if (v.inletPsi < kLowestChartInletPsi) v.inletPsi = kLowestChartInletPsi;
@@ -93,9 +93,12 @@ GraphAxisRange AxisRangeWith(const ChartView& view, std::span<const FixedAxisRan
     return r;
 }
 
+GraphAxisRange GraphRange(const ChartView& view) { return AxisRangeWith(view, kGraphFixedRanges); }
+
+GraphAxisRange ComputeViewRange(const ChartView& view) { return AxisRangeWith(view, kViewerFixedRanges); }
+
 GraphAxisRange ChartAxisRange(const ChartView& view) {
-    if (view.axes == ChartAxisRule::SelectionViewer) return AxisRangeWith(view, kViewerFixedRanges);
-    return AxisRangeWith(view, kGraphFixedRanges);
+    return view.axes == ChartAxisRule::SelectionViewer ? ComputeViewRange(view) : GraphRange(view);
 }
 
 double PadSmallFlowAxis(double flowScfm) {

@@ -70,13 +70,13 @@ struct PreparedChart {
 // MaxInletPsi, or |MaxInletPsi| x airDrivePsi x 0.8 for the models whose
 // limit is a multiple of the drive pressure. The adjust dialog holds its
 // field to the same limit, so the inlet it opens with is always accepted.
-double GraphMaxInletFor(const TPumpRecord& pump, double airDrivePsi);
+double MaxInletFor(const TPumpRecord& pump, double airDrivePsi);
 
 // The graph window's chart of `model` (1..15) at its settings:
 //   drive := graphDrivePsi, held to the model's maximum with the warning
 //     "Air drive pressure is too high!\rReset to maximum air drive pressure";
 //   inlet := trunc(GraphInletPsi x graphInletScale + 0.5), held to
-//     GraphMaxInletFor(drive), then to MinInletPsi, then to 5 psig at least;
+//     MaxInletFor(drive), then to MinInletPsi, then to 5 psig at least;
 //     the drive pressure for models that boost their own drive air.
 PreparedChart PrepareGraphChart(int model, double graphDrivePsi, double graphInletScale, bool bar);
 
@@ -100,7 +100,12 @@ struct FixedAxisRange {
 // starts above that, 1.1 x its starting flow.
 GraphAxisRange AxisRangeWith(const ChartView& view, std::span<const FixedAxisRange> fixedRanges);
 
-// AxisRangeWith the fixed ranges of the view's window.
+// The graph window's axis rule, and the picture viewer's (the same but for
+// model 3's outlet axis: 550 psig, not 600).
+GraphAxisRange GraphRange(const ChartView& view);
+GraphAxisRange ComputeViewRange(const ChartView& view);
+
+// The rule of the view's window: GraphRange or ComputeViewRange.
 GraphAxisRange ChartAxisRange(const ChartView& view);
 
 // A flow axis of 11 scfm or less gets 2 scfm more, so that the curves of the

@@ -21,7 +21,7 @@ struct ComparisonPage {
     ComparisonTable table;
     ComparisonChartData chart;
     // Named at the foot of the page, as on every printout.
-    TAddressData office = ChosenOffice(BuiltInOffices(), DefaultOfficeIndex);
+    TAddressData office = ChosenOffice(InitOffices(), DefaultOfficeIndex);
 };
 
 // The page of a comparison, the same from the window and the command line.

@@ -44,7 +44,7 @@ std::optional<std::string> ConvertedEntryText(const std::string& text, EntryKind
 std::optional<std::string> ConvertedTemperatureText(const std::string& text, bool toMetric, char separator) {
     const std::optional<double> value = ParseNumber(text);
     if (!value) return std::nullopt;
-    const double converted = toMetric ? CelsiusOf(*value) : FahrenheitOf(*value);
+    const double converted = toMetric ? units::CelsiusOf(*value) : units::FahrenheitOf(*value);
     if (!std::isfinite(converted)) return std::nullopt;
     return FormatFixed(converted, kSignificantDigits, toMetric ? 1 : 0, separator);
 }

@@ -67,10 +67,6 @@ std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, N
     return value;
 }
 
-double FahrenheitOf(double celsius) { return celsius * 9 / 5 + 32; }
-
-double CelsiusOf(double fahrenheit) { return (fahrenheit - 32) * 5 / 9; }
-
 TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool optional, Notices& notices) {
     std::string text = field.Text();
     if (!field.IsShowing()) return {};
@@ -90,7 +86,7 @@ TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool opt
         field.SetFocus();
         return {};
     }
-    return {true, metric ? *value : CelsiusOf(*value)};
+    return {true, metric ? *value : units::CelsiusOf(*value)};
 }
 
 }  // namespace zorvik

@@ -49,8 +49,4 @@ struct TemperatureReading {
 // with the messages of ReadEntryField.
 TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool optional, Notices& notices);
 
-// degF = degC x 9 / 5 + 32, and back.
-double FahrenheitOf(double celsius);
-double CelsiusOf(double fahrenheit);
-
 }  // namespace zorvik

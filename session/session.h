@@ -72,7 +72,7 @@ struct Session {
     double GraphAirDrivePsi = DefaultGraphAirDrivePsi;
     double GraphInletScale = 1.0;  // chart inlet = trunc(GraphInletPsi x scale + 0.5)
 
-    OfficeTable Offices = BuiltInOffices();
+    OfficeTable Offices = InitOffices();
     std::int32_t OfficeIndex = DefaultOfficeIndex;  // chosen office, 0-based
 
     bool MetricUnits = false;  // the selection window shows bar and litres

@@ -115,8 +115,7 @@ TEST(PictureFilesTest, SheetIsTheGraphWindowsDataSheet) {
         EXPECT_EQ(run.err, "");
 
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
-        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), k.picture, BuiltInOffices()[k.office]),
-                  PrintResult::Printed);
+        ASSERT_EQ(PrintDataSheet(*MakePdfPrinter(printed), k.picture, InitOffices()[k.office]), PrintResult::Printed);
 
         const auto page = [&](const QString& pdf) {
             const QString png = dir.filePath(QStringLiteral("page"));
@@ -186,7 +185,7 @@ TEST(PictureFilesTest, ComparisonPageNamesTheOffice) {
         const SelectOutcome page = Select(words);
         EXPECT_EQ(page.status, 0) << page.err;
         const QString text = testing::PdfText(pdf).simplified();
-        EXPECT_TRUE(text.contains(QString::fromStdString(BuiltInOffices()[index].Field[1]))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromStdString(InitOffices()[index].Field[1]))) << text.toStdString();
         QFile::remove(pdf);
     }
 }

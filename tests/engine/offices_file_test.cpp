@@ -131,7 +131,7 @@ TEST(AddressLinesTest, FourthLineJoinsFieldsFourAndFiveWithTwoBlanks) {
 // telephone and fax lines that already name themselves; the last two
 // entries are left free for an office file.
 TEST(BuiltInOfficesTest, TenFullEntriesThenTwoEmptyOnes) {
-    const OfficeTable offices = BuiltInOffices();
+    const OfficeTable offices = InitOffices();
     for (int i = 0; i < 10; ++i) {
         const auto& f = offices[i].Field;
         for (int k = 0; k < 8; ++k) EXPECT_TRUE(k == 5 || !f[k].empty()) << i << " " << k;
@@ -153,7 +153,7 @@ TEST(OfficesTest, ContactLineNamesTelephoneAndFaxOnce) {
 }
 
 TEST(OfficesTest, ChosenOfficeNeverReadsOutsideTheTable) {
-    const OfficeTable offices = BuiltInOffices();
+    const OfficeTable offices = InitOffices();
     for (int index : {0, 1, 11}) EXPECT_EQ(&ChosenOffice(offices, index), &offices[index]) << index;
     for (int index : {-1, 12, 1 << 30}) EXPECT_EQ(&ChosenOffice(offices, index), &offices[0]) << index;
 }

@@ -80,7 +80,7 @@ TEST_F(ChartViewTest, InletLimitIsFixedOrAMultipleOfTheDrive) {
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(GraphMaxInletFor(CatalogueRow(c.model), c.drive), c.limit) << "model " << c.model;
+        EXPECT_DOUBLE_EQ(MaxInletFor(CatalogueRow(c.model), c.drive), c.limit) << "model " << c.model;
 }
 
 ChartView GraphChart(int model, double drivePsi = 90, double inletScale = 1) {

@@ -107,7 +107,7 @@ void TAdjustAirDriveForm::airDrivePsiSpinButtonDownClick() {
 // The inlet limit belongs to the drive pressure the chart was drawn at, not
 // to the one being edited.
 void TAdjustAirDriveForm::inletPsiSpinButtonUpClick() {
-    const double limit = GraphMaxInletFor(Pump(), ChartShown.drivePsi);
+    const double limit = MaxInletFor(Pump(), ChartShown.drivePsi);
     NewInletPsi = std::trunc(NewInletPsi);
     if (NewInletPsi < limit) NewInletPsi += 1;
     ShowPressureInEdit(ui->AdjustInletPsiEdit, NewInletPsi);
@@ -141,7 +141,7 @@ void TAdjustAirDriveForm::AdjustAirDrivePsiEditExit() {
 
 void TAdjustAirDriveForm::AdjustInletPsiEditExit() {
     QLineEdit* edit = ui->AdjustInletPsiEdit;
-    const double limit = GraphMaxInletFor(Pump(), ChartShown.drivePsi);
+    const double limit = MaxInletFor(Pump(), ChartShown.drivePsi);
     ReadLeftField(edit, NewInletPsi);
     if (NewInletPsi < Pump().MinInletPsi) {
         RefuseOutOfRange(edit, NewInletPsi, Pump().MinInletPsi, tr("Gas inlet pressure is too low!"));
@@ -181,7 +181,7 @@ void TAdjustAirDriveForm::ShowPressureInEdit(QLineEdit* edit, double psi) {
 }
 
 void TAdjustAirDriveForm::ShowMaxInletLimits() {
-    const double limit = GraphMaxInletFor(Pump(), NewAirDrivePsi);
+    const double limit = MaxInletFor(Pump(), NewAirDrivePsi);
     ui->maxInletBarLabel->setText(BarLimitText(limit));
     ui->maxInletPsiLabel->setText(PsiLimitText(limit));
 }

@@ -214,7 +214,7 @@ void TzampGraph1Form::DrawGraphBitBtnClick() {
     ShowModeControls();
     ShowModelButtons();
     ui->OptionDimensionsPanel->hide();
-    DrawChart();
+    DrawGraphSettings();
 }
 
 // Inches and millimetres take turns; from a chart (or nothing yet) the
@@ -234,7 +234,7 @@ void TzampGraph1Form::ShowAmplifierBitBtnClick() {
 void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
     AdjustAirDriveForm->AdjustShowsBar = session_.DisplayMode == DisplayChartBar;
     AdjustAirDriveForm->ChartShown = chart_;
-    if (AdjustAirDriveForm->exec() == TAdjustAirDriveForm::NewGraphResult) DrawChart();
+    if (AdjustAirDriveForm->exec() == TAdjustAirDriveForm::NewGraphResult) DrawGraphSettings();
 }
 
 void TzampGraph1Form::ShowDataBitBtnClick() { modelDataForm->exec(); }
@@ -313,7 +313,7 @@ bool TzampGraph1Form::ShowModelPicture() {
     if (ShowsDrawing(session_)) {
         DrawModel();
     } else if (ShowsChart(session_)) {
-        DrawChart();
+        DrawGraphSettings();
     } else {
         return false;
     }
@@ -343,7 +343,7 @@ void TzampGraph1Form::ShowDrawing(const DrawingView& view) {
 
 // The chart at the session's graph settings; a drive pressure above the
 // model's maximum is drawn at the maximum, after the warning.
-void TzampGraph1Form::DrawChart() {
+void TzampGraph1Form::DrawGraphSettings() {
     const PreparedChart prepared = PrepareGraphChart(session_.CurrentPump.PumpNo, session_.GraphAirDrivePsi,
                                                      session_.GraphInletScale, session_.DisplayMode == DisplayChartBar);
     if (!prepared.warning.empty()) {

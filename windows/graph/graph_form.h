@@ -90,7 +90,7 @@ private:
     void ShowDrawingCaption();
     void ShowModelButtons();
     void DrawModel();
-    void DrawChart();
+    void DrawGraphSettings();
     void ShowDrawing(const DrawingView& view);
 
     Session& session_;

@@ -27,6 +27,7 @@
 #include "selection_schematic.h"
 #include "vessel_charging.h"
 #include "ui_amplifier_selection_form.h"
+#include "units.h"
 
 namespace zorvik {
 namespace {
@@ -465,7 +466,7 @@ QString TAmplifierSelectionForm::ReportGasText() const {
     const QString name = ui->GasComboBox->currentText();
     const QString typed = ui->GasTempEdit->text().trimmed();
     const std::optional<double> value = ParseNumber(EntryNumberText(typed, numberStyle.decimal));
-    const double standard = session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius);
+    const double standard = session_.MetricUnits ? StandardGasCelsius : units::FahrenheitOf(StandardGasCelsius);
     if (ui->GasComboBox->currentIndex() == 0 && value == standard) return name;
     const QString unit = session_.MetricUnits ? QStringLiteral("\u00B0C") : QStringLiteral("\u00B0F");
     return tr("%1 at %2 %3").arg(name, typed, unit);

@@ -77,7 +77,7 @@ QString FlowNote(const SelectionResult& run) {
 // "85 °C", or "185 °F" in imperial units.
 QString TemperatureText(double celsius, bool metric) {
     return metric ? QStringLiteral("%L1 \u00B0C").arg(celsius, 0, 'f', 0)
-                  : QStringLiteral("%L1 \u00B0F").arg(celsius * 9 / 5 + 32, 0, 'f', 0);
+                  : QStringLiteral("%L1 \u00B0F").arg(units::FahrenheitOf(celsius), 0, 'f', 0);
 }
 
 // The rows marked for a discharge above the limit, with how hot they get.

@@ -11,6 +11,7 @@
 #include "numeric_entry.h"
 #include "selection_entry.h"
 #include "ui_amplifier_selection_form.h"
+#include "units.h"
 
 namespace zorvik {
 namespace {
@@ -64,7 +65,7 @@ void TAmplifierSelectionForm::LoadDuty(job::Application application, const job::
 
 // 20 degC in the window's units: "68" or "20".
 QString TAmplifierSelectionForm::StandardTemperatureText() const {
-    return QString::number(session_.MetricUnits ? StandardGasCelsius : FahrenheitOf(StandardGasCelsius));
+    return QString::number(session_.MetricUnits ? StandardGasCelsius : units::FahrenheitOf(StandardGasCelsius));
 }
 
 // An item's gas the program does not know leaves air chosen: the job

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "moisture.h"
+#include "units.h"
 
 namespace zorvik {
 namespace {
@@ -32,7 +33,7 @@ const QString Degree = QStringLiteral("\u00b0");
 const ChartScale& ScaleOf(TemperatureScale scale) {
     static const ChartScale celsius{QStringLiteral("barg"),
                                     Degree + "C",
-                                    moisture::AtmosphereBar,
+                                    units::StandardAtmosphereBar,
                                     7,
                                     -40,
                                     40,
@@ -45,7 +46,7 @@ const ChartScale& ScaleOf(TemperatureScale scale) {
                                     false};
     static const ChartScale fahrenheit{QStringLiteral("psig"),
                                        Degree + "F",
-                                       moisture::AtmospherePsi,
+                                       units::StandardAtmospherePsi,
                                        100,
                                        -40,
                                        104,
@@ -93,7 +94,7 @@ public:
     }
 
 private:
-    double Celsius(double t) const { return s_.fahrenheit ? moisture::FahrenheitToCelsius(t) : t; }
+    double Celsius(double t) const { return s_.fahrenheit ? units::CelsiusOf(t) : t; }
     const ChartScale& s_;
 };
 
