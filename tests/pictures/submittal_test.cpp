@@ -122,7 +122,7 @@ TEST_F(SubmittalTest, TheDocumentSaysWhatItIsAndHoldsNoImages) {
 TEST_F(SubmittalTest, EndlessTextsKeepToTheirPlace) {
     job::Job j = JobOf({Item(std::string(3000, 'W'), 6)});
     j.header.name = std::string(2000, 'N');
-    j.header.notes = std::string(20000, 'x') + "\nend";
+    j.header.notes.assign(20000, 'x').append("\nend");
     j.items[0].notes = std::string(5000, 'y');
     const QStringList pages = Pages(j);
     ASSERT_EQ(pages.size(), 7);
