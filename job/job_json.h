@@ -18,10 +18,10 @@ inline constexpr int JobFormatVersion = 1;
 inline constexpr std::uintmax_t MaxJobFileBytes = 16 * 1024 * 1024;
 
 // Two-space indents, a line end at the end; a job so large that the indents
-// would take it over MaxJobFileBytes is written without them, so any job
-// that was read can be saved again. Throws nlohmann::json's
-// type_error when a text of the job is not UTF-8 (the save reports it).
-std::string JobFileText(const Job& job);
+// would take it over `limit` is written without them, so any job that was
+// read can be saved again. Throws nlohmann::json's type_error when a text of
+// the job is not UTF-8 (the save reports it).
+std::string JobFileText(const Job& job, std::uintmax_t limit = MaxJobFileBytes);
 
 struct JobParse {
     std::optional<Job> job;

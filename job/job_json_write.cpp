@@ -63,7 +63,7 @@ Json ItemJson(const JobItem& item) {
 
 }  // namespace
 
-std::string JobFileText(const Job& job) {
+std::string JobFileText(const Job& job, std::uintmax_t limit) {
     Json items = Json::array();
     for (const JobItem& item : job.items) items.push_back(ItemJson(item));
     const Json file = {{"format", JobFormatName},
@@ -72,7 +72,7 @@ std::string JobFileText(const Job& job) {
                        {"job", HeaderJson(job.header)},
                        {"items", std::move(items)}};
     std::string text = file.dump(2) + "\n";
-    return text.size() <= MaxJobFileBytes ? text : file.dump() + "\n";
+    return text.size() <= limit ? text : file.dump() + "\n";
 }
 
 }  // namespace zorvik::job
