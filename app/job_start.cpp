@@ -12,13 +12,13 @@ class Answering final : public Notices {
 public:
     explicit Answering(bool answer) : answer_(answer) {}
     void Beep() override {}
-    void Warning(const std::string& text) override { Print("warning", text); }
-    void Error(const std::string& text) override { Print("error", text); }
-    bool Question(const std::string& text) override {
-        Print(answer_ ? "question, answered OK" : "question, answered Cancel", text);
+    void Warning(const Text& text) override { Print("warning", English(text)); }
+    void Error(const Text& text) override { Print("error", English(text)); }
+    bool Question(const Text& text) override {
+        Print(answer_ ? "question, answered OK" : "question, answered Cancel", English(text));
         return answer_;
     }
-    void CancelWarning(const std::string& text) override { Print("warning", text); }
+    void CancelWarning(const Text& text) override { Print("warning", English(text)); }
 
 private:
     static void Print(const char* kind, std::string text) {

@@ -30,7 +30,7 @@ constexpr double kTextPixels = 13;
 
 void Draw(const ComparisonChartData& chart, QImage& image) {
     QPainter painter(&image);
-    DrawComparisonChart(painter, QRectF(image.rect()), chart, kTextPixels);
+    DrawComparisonChart(painter, QRectF(image.rect()), chart, kTextPixels, nullptr);
 }
 
 void BM_CompareFlowWithChart(benchmark::State& state) {

@@ -33,7 +33,8 @@ void BM_SubmittalOfTwentyItems(benchmark::State& state) {
     const TAddressData office = InitOffices()[1];
     for (auto _ : state) {
         QString error;
-        if (!WriteSubmittalPdf(FilePath(file), job, office, error)) state.SkipWithError(error.toStdString().c_str());
+        if (!WriteSubmittalPdf(FilePath(file), job, office, nullptr, error))
+            state.SkipWithError(error.toStdString().c_str());
     }
     QFile::remove(file);
 }

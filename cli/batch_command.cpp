@@ -19,13 +19,13 @@ class BatchNotices final : public Notices {
 public:
     explicit BatchNotices(bool answer) : answer_(answer) {}
     void Beep() override {}
-    void Warning(const std::string& text) override { last_ = text; }
-    void Error(const std::string& text) override { last_ = text; }
-    bool Question(const std::string& text) override {
-        if (!answer_) last_ = text;
+    void Warning(const Text& text) override { last_ = English(text); }
+    void Error(const Text& text) override { last_ = English(text); }
+    bool Question(const Text& text) override {
+        if (!answer_) last_ = English(text);
         return answer_;
     }
-    void CancelWarning(const std::string& text) override { last_ = text; }
+    void CancelWarning(const Text& text) override { last_ = English(text); }
     const std::string& Last() const { return last_; }
     void Clear() { last_.clear(); }
 

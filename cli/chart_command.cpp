@@ -7,7 +7,6 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
-#include "reader_texts.h"
 #include "performance_chart.h"
 #include "picture_file.h"
 
@@ -71,18 +70,17 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     return r;
 }
 
-int DrawChart(const ChartRequest& r, double drivePsi) {
+int DrawChart(const ChartRequest& r, double drivePsi, const Translator* reader) {
     const OffscreenApplication app;
 
     const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, "chart");
-    const PictureDrawing chart = [view](Canvas& canvas) { DrawChart(canvas, view); };
+    const PictureDrawing chart = Speaking(reader, [view](Canvas& canvas) { DrawChart(canvas, view); });
     QString error;
-    const ReaderTexts picture;
     const bool written = DrawPictureFile(r.out, ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
     return written ? ExitOk : Failure("chart", error.toStdString());
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator* reader) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
@@ -90,7 +88,7 @@ int Run(const Words& args) {
 
     const auto drivePsi = ReadChartDrivePsi(*parsed, error);
     if (!drivePsi) return Failure("chart", error);
-    return DrawChart(*request, *drivePsi);
+    return DrawChart(*request, *drivePsi, reader);
 }
 
 }  // namespace

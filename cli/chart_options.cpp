@@ -53,7 +53,7 @@ std::optional<double> ReadChartDrivePsi(const Arguments& parsed, std::string& er
 
 ChartView GraphChartOf(int model, bool barUnits, double drivePsi, double inletScale, const char* command) {
     const PreparedChart prepared = PrepareGraphChart(model, drivePsi, inletScale, barUnits);
-    if (!prepared.warning.empty()) {
+    if (!prepared.warning.Empty()) {
         const std::string name = ModelName(CatalogueRow(model).Series, CatalogueRow(model).RatioText);
         std::fprintf(stderr,
                      "zorvik-select %s: --drive: %s psig is above the %s psig maximum of %s; drawn at %s psig\n",

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text.h"
+
 namespace zorvik::cli {
 
 using Words = std::vector<std::string>;
@@ -12,7 +14,9 @@ using Words = std::vector<std::string>;
 struct Command {
     const char* name;
     const char* summary;  // one line for the overview
-    int (*run)(const Words& args);
+    // `reader`: the language of what is meant for people (--language);
+    // English for none.
+    int (*run)(const Words& args, const Translator* reader);
     void (*help)();  // prints the command's options
 };
 

@@ -4,7 +4,6 @@
 #include "compare_output.h"
 #include "fixed_format.h"
 #include "output.h"
-#include "reader_texts.h"
 
 namespace zorvik::cli {
 namespace {
@@ -35,9 +34,7 @@ public:
                      bool first) override {
         if (result == nullptr) return Refused(point, message, first);
         // The reasons follow --language, as those of a single comparison.
-        std::optional<ReaderTexts> texts(std::in_place);
-        const Comparison comparison = CompareModels(*result, s_.models, s_.cost, s_.gas);
-        texts.reset();
+        const Comparison comparison = CompareModels(*result, s_.models, s_.cost, s_.gas, s_.reader);
         switch (s_.format) {
             case SelectionFormat::Table:
                 return (first ? "" : "\n") + CaseHeading(point) + "\n" + AlignedTable(TableOf(comparison));
@@ -72,8 +69,8 @@ private:
     static std::string CsvCase(const BatchPoint& point, const ComparisonTable& table) {
         std::string out;
         for (const ComparisonTable::Row& row : table.rows) {
-            out += LineStart(point) + CsvQuoted(row.label);
-            for (const std::string& cell : row.cells) out += "," + CsvQuoted(OneLine(cell));
+            out += LineStart(point) + CsvQuoted(English(row.label));
+            for (const Text& cell : row.cells) out += "," + CsvQuoted(OneLine(English(cell)));
             out += ",\n";
         }
         return out;

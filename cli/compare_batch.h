@@ -18,6 +18,7 @@ struct CompareBatchSettings {
     CostSettings cost;
     GasOptions gas;
     SelectionFormat format = SelectionFormat::Table;
+    const Translator* reader = nullptr;  // the reasons' language
 };
 
 // Table: each case's heading, then its table or message. CSV: one line per

@@ -14,7 +14,7 @@
 #include "office_option.h"
 #include "output.h"
 #include "offscreen_application.h"
-#include "reader_texts.h"
+#include "language.h"
 #include "selection_command.h"
 #include "selection_output.h"
 #include "stderr_notices.h"
@@ -170,9 +170,8 @@ std::optional<CompareRequest> CheckUsage(const Arguments& parsed, std::string& e
     return r;
 }
 
-bool WritePage(const std::string& out, const ComparisonPage& page) {
+bool WritePage(const std::string& out, const ComparisonPage& page, const Translator* reader) {
     OffscreenApplication app;
-    const ReaderTexts texts;
     // As the window's print to a PDF printer: the same resolution.
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
@@ -180,11 +179,11 @@ bool WritePage(const std::string& out, const ComparisonPage& page) {
     {
         QPdfWriter writer(&bytes);
         writer.setResolution(600);
-        writer.setTitle(QString::fromStdString(page.title));
-        drawn = PrintComparisonPage(writer, page);
+        writer.setTitle(texts::Said(page.title, reader));
+        drawn = PrintComparisonPage(writer, page, reader);
     }
     QString error = QStringLiteral("cannot draw the page");
-    if (drawn && WriteOutputFile(out, bytes.data(), error)) return true;
+    if (drawn && WriteOutputFile(out, bytes.data(), error, nullptr)) return true;
     Failure("compare", error.toStdString());
     return false;
 }
@@ -199,42 +198,40 @@ ComparisonPage PageOf(const Comparison& c, const CompareRequest& r) {
 // The models compared at the duty the selection read. The reasons and the
 // page are written for people, so they follow --language; the table and
 // the JSON around them stay English.
-int Compare(const CompareRequest& r, const SelectionResult& run) {
-    std::optional<ReaderTexts> texts(std::in_place);
-    const Comparison comparison = CompareModels(run, r.models, r.cost, r.gas);
+int Compare(const CompareRequest& r, const SelectionResult& run, const Translator* reader) {
+    const Comparison comparison = CompareModels(run, r.models, r.cost, r.gas, reader);
     std::optional<ComparisonPage> page;
     if (!r.out.empty()) page = PageOf(comparison, r);
-    texts.reset();
     switch (r.format) {
         case SelectionFormat::Table:
             std::printf("%s", AlignedTable(TableOf(comparison)).c_str());
             break;
         case SelectionFormat::Csv:
-            std::printf("%s", CommaSeparated(TableOf(comparison)).c_str());
+            std::printf("%s", CommaSeparated(TableOf(comparison), nullptr).c_str());
             break;
         case SelectionFormat::Json:
             std::printf("%s", ComparisonJson(comparison).c_str());
             break;
     }
     if (r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
-    return !page || WritePage(r.out, *page) ? ExitOk : ExitFailed;
+    return !page || WritePage(r.out, *page, reader) ? ExitOk : ExitFailed;
 }
 
-int RunBatch(const CompareRequest& r, const Arguments& parsed) {
+int RunBatch(const CompareRequest& r, const Arguments& parsed, const Translator* reader) {
     const RunOptions run = RunOptionsOf(parsed, r.gas);
     const auto writer =
-        CompareBatchWriter({r.command == &FillSelectionSpec, run.metric, r.models, r.cost, r.gas, r.format});
+        CompareBatchWriter({r.command == &FillSelectionSpec, run.metric, r.models, r.cost, r.gas, r.format, reader});
     const int status = SizeBatch({"compare", *r.command, parsed, Options(), run, *writer}, stdout);
     if (status != ExitFailed && r.format != SelectionFormat::Json) SaySafetyNote("compare", r.gas);
     return status;
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator* reader) {
     std::string error;
     const auto parsed = ParseArguments(args, Options(), error);
     const auto request = parsed ? CheckUsage(*parsed, error) : std::nullopt;
     if (!request) return Failure("compare", error);
-    if (parsed->Has("batch")) return RunBatch(*request, *parsed);
+    if (parsed->Has("batch")) return RunBatch(*request, *parsed, reader);
     std::vector<std::string> texts;
     for (const FieldOption& f : request->command->fields) texts.push_back(parsed->Value(f.name));
     StderrNotices notices(!parsed->Has("no-equalise"));
@@ -242,12 +239,12 @@ int Run(const Words& args) {
     const SelectionResult result =
         SelectFromTexts(*request->command, texts, RunOptionsOf(*parsed, request->gas), session, notices);
     if (!result.Completed()) {
-        if (result.stop == SelectionStop::EntryInvalid) Failure("compare", result.message);
+        if (result.stop == SelectionStop::EntryInvalid) Failure("compare", English(result.message));
         PrintStoppedSelection(KindOf(result, request->gas), StopMessage(result, notices.LastMessage()),
                               request->format);
         return ExitFailed;
     }
-    return Compare(*request, result);
+    return Compare(*request, result, reader);
 }
 
 }  // namespace

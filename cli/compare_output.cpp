@@ -25,11 +25,11 @@ std::string Object(const std::vector<Field>& fields, const std::string& more) {
 }
 
 template <typename Row>
-std::vector<Field> Common(const Row& r) {
+std::vector<Field> Common(const Row& r, const Translator* reader) {
     return {{"model", WholeNumber(r.Model())},
             {"name", JsonString(ModelName(r.name, ""))},
             {"listed", Bool(r.Listed())},
-            {"reason", r.reason.empty() ? "null" : JsonString(r.reason)}};
+            {"reason", r.reason.Empty() ? "null" : JsonString(Say(r.reason, reader))}};
 }
 
 std::string Optional(const std::optional<double>& value) { return value ? Number(*value) : "null"; }
@@ -68,9 +68,9 @@ GasRowFigures GasFiguresOf(const Comparison& c, const ChargeComparisonRow& r) {
 }
 
 // A row with the gas members after its own.
-std::string FlowJsonRow(const FlowComparisonRow& r, const std::string& gasMembers) {
+std::string FlowJsonRow(const FlowComparisonRow& r, const std::string& gasMembers, const Translator* reader) {
     const FlowCandidate& c = r.candidate;
-    std::vector<Field> f = Common(r);
+    std::vector<Field> f = Common(r, reader);
     f.insert(f.end(), {
                           {"flow_scfm", Number(c.delivered.flowScfm)},
                           {"air_scfm", Number(c.delivered.airUseScfm)},
@@ -100,10 +100,10 @@ std::string Curve(const std::vector<FillCurvePoint>& curve) {
     return out + "]";
 }
 
-std::string ChargeJsonRow(const ChargeComparisonRow& r, const std::string& gasMembers) {
+std::string ChargeJsonRow(const ChargeComparisonRow& r, const std::string& gasMembers, const Translator* reader) {
     const ChargeCandidate& c = r.candidate;
     const auto charged = [&c](double v) { return c.charged ? Number(v) : std::string("null"); };
-    std::vector<Field> f = Common(r);
+    std::vector<Field> f = Common(r, reader);
     f.insert(f.end(), {
                           {"fill_minutes", charged(c.fillMinutes)},
                           {"total_air_scf", charged(c.driveAirScf)},
@@ -133,15 +133,15 @@ std::string JsonRows(const std::vector<Row>& rows, const Comparison& comparison,
     if (rows.empty()) return "[]";
     std::string out = "[";
     for (std::size_t i = 0; i < rows.size(); ++i)
-        out += (i == 0 ? "\n" : ",\n") + indent + json(rows[i], RowGasJson(comparison, rows[i]));
+        out += (i == 0 ? "\n" : ",\n") + indent + json(rows[i], RowGasJson(comparison, rows[i]), comparison.reader);
     return out + "\n" + closing + "]";
 }
 
 }  // namespace
 
 Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
-                         const GasOptions& gas) {
-    Comparison c{run.IsFill(), run.metric, gas, run.flowDuty, run.chargeDuty, {}, {}};
+                         const GasOptions& gas, const Translator* reader) {
+    Comparison c{run.IsFill(), run.metric, gas, run.flowDuty, run.chargeDuty, {}, {}, reader};
     if (c.fill)
         c.chargeRows = CompareForCharge(c.chargeDuty, models, cost, c.metric);
     else
@@ -150,8 +150,12 @@ Comparison CompareModels(const SelectionResult& run, const std::vector<int>& mod
 }
 
 ComparisonTable TableOf(const Comparison& comparison) {
-    return comparison.fill ? ChargeComparisonTable(comparison.chargeRows, comparison.metric)
-                           : FlowComparisonTable(comparison.flowRows, comparison.metric);
+    ComparisonTable table = comparison.fill ? ChargeComparisonTable(comparison.chargeRows, comparison.metric)
+                                            : FlowComparisonTable(comparison.flowRows, comparison.metric);
+    for (ComparisonTable::Row& row : table.rows)
+        if (row.reasons)
+            for (Text& cell : row.cells) cell = Say(cell, comparison.reader);
+    return table;
 }
 
 std::string AlignedTable(const ComparisonTable& table) {
@@ -159,8 +163,8 @@ std::string AlignedTable(const ComparisonTable& table) {
     for (const std::string& m : table.models) lines[0].push_back(m);
     for (const ComparisonTable::Row& row : table.rows) {
         if (row.reasons) continue;
-        lines.push_back({row.label});
-        for (const std::string& c : row.cells) lines.back().push_back(c);
+        lines.push_back({English(row.label)});
+        for (const Text& c : row.cells) lines.back().push_back(English(c));
     }
     std::vector<std::size_t> widths(lines[0].size(), 0);
     for (const auto& line : lines)
@@ -176,7 +180,7 @@ std::string AlignedTable(const ComparisonTable& table) {
     for (const ComparisonTable::Row& row : table.rows)
         if (row.reasons)
             for (std::size_t i = 0; i < row.cells.size(); ++i)
-                if (!row.cells[i].empty()) out += table.models[i] + ": " + row.cells[i] + "\n";
+                if (!row.cells[i].Empty()) out += table.models[i] + ": " + English(row.cells[i]) + "\n";
     return out;
 }
 

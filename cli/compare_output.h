@@ -24,12 +24,16 @@ struct Comparison {
     ChargeDuty chargeDuty;
     std::vector<FlowComparisonRow> flowRows;
     std::vector<ChargeComparisonRow> chargeRows;
+    // Why a model is not listed is written for people, in the language of
+    // --language; the table and the JSON around it stay English.
+    const Translator* reader = nullptr;
 };
 
 Comparison CompareModels(const SelectionResult& run, const std::vector<int>& models, const CostSettings& cost,
-                         const GasOptions& gas);
+                         const GasOptions& gas, const Translator* reader);
 
-// The window's table, with the gas's rows after its figures when it shows them.
+// The window's table, with the gas's rows after its figures when it shows
+// them; the reasons said in the comparison's language, the rest English.
 ComparisonTable TableOf(const Comparison& comparison);
 
 // The table with its columns lined up: labels left, cells right; the

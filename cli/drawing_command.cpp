@@ -7,7 +7,6 @@
 #include "arguments.h"
 #include "chart_options.h"
 #include "offscreen_application.h"
-#include "reader_texts.h"
 #include "catalogue.h"
 #include "number_text.h"
 #include "dimension_drawings.h"
@@ -85,7 +84,7 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
     return r;
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator* reader) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
@@ -96,10 +95,9 @@ int Run(const Words& args) {
     const OffscreenApplication app;
     const DrawingView view{request->model, request->mm, request->option.value_or(0), request->title};
     QString writeError;
-    const ReaderTexts picture;
-    if (!DrawPictureFile(
-            request->out, kPageWidth, kPageHeight, [view](Canvas& canvas) { DrawDrawing(canvas, view); }, writeError,
-            request->scale))
+    if (!DrawPictureFile(request->out, kPageWidth, kPageHeight,
+                         Speaking(reader, [view](Canvas& canvas) { DrawDrawing(canvas, view); }), writeError,
+                         request->scale))
         return Failure("drawing", writeError.toLocal8Bit().toStdString());
     return ExitOk;
 }

@@ -72,7 +72,7 @@ void Help() {
         GasOptionsHelp(17).c_str(), BatchFileHelp);
 }
 
-int Run(const Words& args) { return RunSelectionCommand(FillSelectionSpec, args); }
+int Run(const Words& args, const Translator* reader) { return RunSelectionCommand(FillSelectionSpec, args, reader); }
 
 }  // namespace
 

@@ -65,7 +65,7 @@ void Help() {
         GasOptionsHelp(17).c_str(), BatchFileHelp);
 }
 
-int Run(const Words& args) { return RunSelectionCommand(FlowSelectionSpec, args); }
+int Run(const Words& args, const Translator* reader) { return RunSelectionCommand(FlowSelectionSpec, args, reader); }
 
 }  // namespace
 

@@ -117,7 +117,7 @@ int Fail(const std::string& message) {
     return ExitFailed;
 }
 
-int Run(const Words& words) {
+int Run(const Words& words, const Translator*) {
     std::string error;
     const std::optional<Arguments> args = ParseArguments(words, kOptions, error);
     if (!args) return Fail(error);
@@ -135,7 +135,8 @@ int Run(const Words& words) {
     // barg x 14.50377 = psig, as the program's fields convert it
     const double psig = request->metric ? request->pressure * units::PsiPerBar : request->pressure;
     const GasState state = GasStateAtGauge(request->gas, psig, request->celsius);
-    if (!state.Valid()) return Fail(GasRefusalText(request->gas, state.refusal, AbsoluteBar(psig), request->celsius));
+    if (!state.Valid())
+        return Fail(English(GasRefusalText(request->gas, state.refusal, AbsoluteBar(psig), request->celsius)));
     PrintState(*request, state, json);
     return ExitOk;
 }

@@ -49,7 +49,7 @@ void Help() {
         "(the reason on stderr; the file is left as it was).\n");
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator* reader) {
     if (args.empty()) return JobUsageError("", "needs a word: new, add, show, check or report");
     for (const JobSubcommand& s : kSubcommands) {
         if (args[0] != s.name) continue;
@@ -58,7 +58,7 @@ int Run(const Words& args) {
             return ExitOk;
         }
         if (args.size() < 2 || args[1].rfind("--", 0) == 0) return JobUsageError(s.name, "the job FILE comes first");
-        return s.run(args[1], Words(args.begin() + 2, args.end()));
+        return s.run(args[1], Words(args.begin() + 2, args.end()), reader);
     }
     return JobUsageError("", "unknown word \"" + args[0] + "\"; the words are new, add, show, check and report");
 }

@@ -10,7 +10,7 @@
 #include "catalogue.h"
 #include "fixed_format.h"
 #include "gas_options.h"
-#include "item_duty.h"
+#include "typed_duty.h"
 #include "job_subcommands.h"
 #include "moisture.h"
 #include "number_text.h"
@@ -134,7 +134,7 @@ std::optional<job::JobItem> ItemOf(const Arguments& parsed, std::string& error) 
     if (!ReadItemGas(parsed, item.duty, error)) return std::nullopt;
     // An item is added only when it can be computed; the file can hold one
     // that cannot, but a script should hear about it now.
-    error = job::ReadDuty(item.application, item.duty).problem;
+    error = English(ReadTypedDuty(item.application, item.duty).problem);
     for (char& c : error)
         if (c == '\r') c = ' ';
     if (!error.empty()) return std::nullopt;
@@ -149,7 +149,7 @@ bool TagIsNew(const job::Job& job, const std::string& tag, std::string& error) {
 
 }  // namespace
 
-int RunJobNew(const std::string& file, const Words& args) {
+int RunJobNew(const std::string& file, const Words& args, const Translator*) {
     std::string error;
     const auto parsed = ParseArguments(args, NewOptions(), error);
     if (!parsed) return JobUsageError("new", error);
@@ -162,7 +162,7 @@ int RunJobNew(const std::string& file, const Words& args) {
     return Save("new", file, job, job::DiskStamp{});
 }
 
-int RunJobAdd(const std::string& file, const Words& args) {
+int RunJobAdd(const std::string& file, const Words& args, const Translator*) {
     std::string error;
     const auto parsed = ParseArguments(args, AddOptions(), error);
     if (!parsed) return JobUsageError("add", error);

@@ -13,8 +13,8 @@ int JobUsageError(const char* word, const std::string& message) {
     return ExitFailed;
 }
 
-int JobFileError(const char* word, const std::string& file, const std::string& message) {
-    return JobUsageError(word, file + ": " + message);
+int JobFileError(const char* word, const std::string& file, const Text& message) {
+    return JobUsageError(word, file + ": " + English(message));
 }
 
 std::optional<job::OpenedJob> OpenJobOrSay(const char* word, const std::string& file) {

@@ -9,6 +9,14 @@
 namespace zorvik::cli {
 namespace {
 
+// Schedule cells said in the reader's language, each on one line.
+std::vector<std::string> SaidCells(const std::vector<Text>& cells, const Translator* reader) {
+    std::vector<std::string> said;
+    said.reserve(cells.size());
+    for (const Text& cell : cells) said.push_back(job::CellText(cell, reader));
+    return said;
+}
+
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kColumnGap = "  ";
@@ -61,7 +69,7 @@ GasOptions GasOf(const job::JobItem& item, const job::ItemResult& result) {
 
 // The compare command's JSON row of the one model, so the keys are the same.
 Json ModelJson(const job::ItemResult& result, const GasOptions& gas, bool metric) {
-    Comparison comparison{result.fill.has_value(), metric, gas, result.reading.flow, result.reading.fill, {}, {}};
+    Comparison comparison{result.fill.has_value(), metric, gas, result.reading.flow, result.reading.fill, {}, {}, {}};
     if (result.flow) comparison.flowRows = {*result.flow};
     if (result.fill) comparison.chargeRows = {*result.fill};
     return Json::parse(ComparisonJson(comparison))["rows"][0];
@@ -74,7 +82,7 @@ Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {
                  {"application", job::ApplicationName(item.application)},
                  {"units", job::UnitSystemName(item.duty.units)},
                  {"model", item.model ? Json(*item.model) : Json(nullptr)},
-                 {"problem", result.reading.Readable() ? Json(nullptr) : Json(result.reading.problem)},
+                 {"problem", result.reading.Readable() ? Json(nullptr) : Json(English(result.reading.problem))},
                  {"equalised", result.reading.equalised}};
     if (!result.reading.Readable()) return json;
     // The gas conditions under the keys the compare command gives them.
@@ -87,16 +95,20 @@ Json ItemJson(const job::JobItem& item, const job::ItemResult& result) {
 
 }  // namespace
 
-std::string JobTable(const job::Job& job, job::Schedule schedule) {
+std::string JobTable(const job::Job& job, const job::Schedule& schedule) {
     std::string out;
     for (const HeaderLine& h : kHeaderLines)
         if (!(job.header.*h.field).empty())
             out += std::string(h.label) + ": " + TerminalText(job.header.*h.field) + "\n";
-    for (auto& row : schedule.rows)
-        for (std::string& cell : row) cell = TerminalText(cell);
-    std::vector<std::size_t> widths(schedule.headings.size());
-    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = Width(schedule.headings[i]);
-    for (const auto& row : schedule.rows)
+    const std::vector<std::string> headings = SaidCells(schedule.headings, nullptr);
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& row : schedule.rows) {
+        rows.push_back(SaidCells(row, nullptr));
+        for (std::string& cell : rows.back()) cell = TerminalText(cell);
+    }
+    std::vector<std::size_t> widths(headings.size());
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = Width(headings[i]);
+    for (const auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], Width(row[i]));
     const auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
@@ -105,14 +117,14 @@ std::string JobTable(const job::Job& job, job::Schedule schedule) {
         while (!text.empty() && text.back() == ' ') text.pop_back();
         return text + "\n";
     };
-    out += (out.empty() ? "" : "\n") + line(schedule.headings);
-    for (const auto& row : schedule.rows) out += line(row);
+    out += (out.empty() ? "" : "\n") + line(headings);
+    for (const auto& row : rows) out += line(row);
     return out;
 }
 
-std::string ScheduleCsv(const job::Schedule& schedule) {
-    std::string out = CsvLine(schedule.headings);
-    for (const auto& row : schedule.rows) out += CsvLine(row);
+std::string ScheduleCsv(const job::Schedule& schedule, const Translator* reader) {
+    std::string out = CsvLine(SaidCells(schedule.headings, reader));
+    for (const auto& row : schedule.rows) out += CsvLine(SaidCells(row, reader));
     return out;
 }
 

@@ -13,12 +13,12 @@
 namespace zorvik::cli {
 
 // The job's header lines, then the schedule with its columns lined up.
-std::string JobTable(const job::Job& job, job::Schedule schedule);
+std::string JobTable(const job::Job& job, const job::Schedule& schedule);
 
 // The schedule alone: a heading line, then a line per item; every cell
 // quoted, quotes doubled, and a cell a spreadsheet would run as a formula
 // ("=...", "+...", "-...", "@...") kept as text by a leading apostrophe.
-std::string ScheduleCsv(const job::Schedule& schedule);
+std::string ScheduleCsv(const job::Schedule& schedule, const Translator* reader);
 
 std::string JobJson(const job::Job& job, const std::vector<job::ItemResult>& results);
 

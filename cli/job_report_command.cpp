@@ -12,7 +12,6 @@
 #include "schedule_xlsx.h"
 #include "offscreen_application.h"
 #include "output.h"
-#include "reader_texts.h"
 #include "schedule.h"
 #include "session.h"
 #include "submittal.h"
@@ -22,22 +21,22 @@ namespace {
 
 // The command line reads no office files: the pages carry the job's office
 // among the built-in ones, else the one the program starts with.
-bool WriteSubmittal(const std::string& out, const job::Job& job, std::string& error) {
+bool WriteSubmittal(const std::string& out, const job::Job& job, const Translator* reader, Text& error) {
     const OffscreenApplication app;
     const Session session;
     const TAddressData& office = JobOffice(job.header, session.Offices, session.Office());
     QString reason;
-    if (WriteSubmittalPdf(out, job, office, reason)) return true;
+    if (WriteSubmittalPdf(out, job, office, reader, reason)) return true;
     error = reason.toStdString();
     return false;
 }
 
 }  // namespace
 
-int RunJobReport(const std::string& file, const Words& args) {
-    std::string error;
-    const auto parsed = ParseArguments(args, {{"out", true}}, error);
-    if (!parsed) return JobUsageError("report", error);
+int RunJobReport(const std::string& file, const Words& args, const Translator* reader) {
+    std::string usage;
+    const auto parsed = ParseArguments(args, {{"out", true}}, usage);
+    if (!parsed) return JobUsageError("report", usage);
     const std::string out = parsed->Value("out");
     const std::string extension = LowerExtension(out);
     if (extension != ".pdf" && extension != ".csv" && extension != ".xlsx")
@@ -47,14 +46,14 @@ int RunJobReport(const std::string& file, const Words& args) {
     const job::Job& job = *opened->job;
     // The submittal and the schedule are documents for people: they follow
     // --language.
-    const ReaderTexts texts;
+    Text error;
     bool written = false;
     if (extension == ".pdf") {
-        written = WriteSubmittal(out, job, error);
+        written = WriteSubmittal(out, job, reader, error);
     } else {
         const job::Schedule schedule = job::JobSchedule(job, job::ComputeJob(job));
-        written = extension == ".xlsx" ? job::WriteScheduleXlsx(out, job, schedule, error)
-                                       : job::WriteOutput(out, ScheduleCsv(schedule), error);
+        written = extension == ".xlsx" ? job::WriteScheduleXlsx(out, job, schedule, reader, error)
+                                       : job::WriteOutput(out, ScheduleCsv(schedule, reader), error);
     }
     return written ? ExitOk : JobFileError("report", out, error);
 }

@@ -35,7 +35,7 @@ std::vector<std::string> ChangesOf(std::size_t index, const job::JobItem& item, 
 
 }  // namespace
 
-int RunJobShow(const std::string& file, const Words& args) {
+int RunJobShow(const std::string& file, const Words& args, const Translator*) {
     std::string error;
     const auto parsed = ParseArguments(args, {{"format", true}}, error);
     if (!parsed) return JobUsageError("show", error);
@@ -49,13 +49,13 @@ int RunJobShow(const std::string& file, const Words& args) {
     if (format == "json")
         std::fputs(JobJson(job, results).c_str(), stdout);
     else if (format == "csv")
-        std::fputs(ScheduleCsv(job::JobSchedule(job, results)).c_str(), stdout);
+        std::fputs(ScheduleCsv(job::JobSchedule(job, results), nullptr).c_str(), stdout);
     else
         std::fputs(JobTable(job, job::JobSchedule(job, results)).c_str(), stdout);
     return ExitOk;
 }
 
-int RunJobCheck(const std::string& file, const Words& args) {
+int RunJobCheck(const std::string& file, const Words& args, const Translator*) {
     std::string error;
     if (!ParseArguments(args, {}, error)) return JobUsageError("check", error);
     const auto opened = OpenJobOrSay("check", file);

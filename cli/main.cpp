@@ -74,7 +74,7 @@ int Main(int argc, char** argv) {
             c->help();
             return ExitOk;
         }
-        return c->run(args);
+        return c->run(args, language.Reader());
     }
     std::fprintf(stderr, "zorvik-select: unknown command \"%s\"\n", name.c_str());
     PrintOverview(stderr);

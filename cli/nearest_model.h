@@ -19,9 +19,9 @@ struct NearestReason {
 // of the models left out the one that charged the vessel quickest (it
 // fails a test after the charge), else the first one. Nothing when the run
 // lists a model.
-std::optional<NearestReason> NoSelectionReason(const SelectionResult& result);
+std::optional<NearestReason> NoSelectionReason(const SelectionResult& result, const Translator* reader);
 
 // "No selections. Nearest: RB-15 (model 6): <text>", on one line.
-std::string NoSelectionText(const SelectionResult& result);
+std::string NoSelectionText(const SelectionResult& result, const Translator* reader);
 
 }  // namespace zorvik::cli

@@ -134,7 +134,7 @@ bool Stalls(const OperatingPoint& point, PointResult& r) {
     return stalls;
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator*) {
     std::string error;
     const auto parsed = ParseArguments(args, Options(), error);
     const auto model = CheckUsage(parsed, error);
@@ -144,7 +144,8 @@ int Run(const Words& args) {
     const auto point = ReadPoint(*parsed, error);
     if (!point) return Failure("point", error);
     if (Liquefies(gas->gas, AbsoluteBar(point->outletPsi), gas->celsius))
-        return Failure("point", LiquefiesText(gas->gas, point->outletPsi, gas->celsius, OutletName::Outlet, false));
+        return Failure("point",
+                       English(LiquefiesText(gas->gas, point->outletPsi, gas->celsius, OutletName::Outlet, false)));
 
     const TPumpRecord& pump = CatalogueRow(*model);
     PointResult r = EvaluatePoint(pump, *point);

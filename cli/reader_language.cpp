@@ -1,42 +1,13 @@
 #include "reader_language.h"
 
-#include <QCoreApplication>
-#include <QString>
-#include <QTranslator>
 #include <optional>
 
-#include "offscreen_application.h"
 #include "program_translations.h"
-#include "reader_texts.h"
-#include "text_catalog.h"
 
 namespace zorvik::cli {
-
-// The program's translation and Qt's, and the application that installs
-// them; made only when a language other than English is asked for.
-struct LoadedLanguage {
-    OffscreenApplication app;
-    QTranslator program;
-    QTranslator qt;
-};
-
 namespace {
 
 const char kOption[] = "--language";
-
-LoadedLanguage* gLoaded = nullptr;
-
-void Switch(bool on) {
-    if (on) {
-        QCoreApplication::installTranslator(&gLoaded->program);
-        QCoreApplication::installTranslator(&gLoaded->qt);
-        SetTextTranslator(TranslateThroughQt);
-    } else {
-        SetTextTranslator(nullptr);
-        QCoreApplication::removeTranslator(&gLoaded->qt);
-        QCoreApplication::removeTranslator(&gLoaded->program);
-    }
-}
 
 // The value of the option, removed with it from `args`; nothing without it.
 std::optional<std::string> TakeOption(Words& args, std::string& error) {
@@ -69,27 +40,13 @@ ReaderLanguage::ReaderLanguage(Words& args, std::string& error) {
         error = "--language is given twice";
         return;
     }
-    const QString language = QString::fromStdString(*code);
-    if (!IsProgramLanguage(language)) {
+    if (!IsProgramLanguage(QString::fromStdString(*code))) {
         error = "--language must be en, de, fr, it, es or nl, not \"" + *code + "\"";
         return;
     }
-    if (language == QLatin1String("en")) return;
-    loaded_ = std::make_unique<LoadedLanguage>();
-    if (!LoadProgramTranslation(loaded_->program, language)) {
-        error = "the translation into " + *code + " cannot be loaded";
-        loaded_.reset();
-        return;
-    }
-    LoadQtTranslation(loaded_->qt, language);
-    gLoaded = loaded_.get();
-    SetReaderLanguage(Switch);
-}
-
-ReaderLanguage::~ReaderLanguage() {
-    if (!loaded_) return;
-    SetReaderLanguage(nullptr);
-    gLoaded = nullptr;
+    if (*code == "en") return;
+    loaded_ = texts::Language::Load(*code);
+    if (!loaded_) error = "the translation into " + *code + " cannot be loaded";
 }
 
 }  // namespace zorvik::cli

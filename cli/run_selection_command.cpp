@@ -40,7 +40,7 @@ std::optional<Arguments> CheckUsage(const SelectionCommandSpec& command, const W
 
 }  // namespace
 
-int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args) {
+int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args, const Translator* reader) {
     std::string error;
     const auto parsed = CheckUsage(command, args, error);
     if (!parsed) return Failure(command.name, error);
@@ -54,9 +54,10 @@ int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args) 
     StderrNotices notices(!parsed->Has("no-equalise"));
     Session session;
     const SelectionResult result = SelectFromTexts(command, texts, RunOptionsOf(*parsed, *gas), session, notices);
-    const OutputKind kind = KindOf(result, *gas);
+    OutputKind kind = KindOf(result, *gas);
+    kind.reader = reader;
     if (!result.Completed()) {
-        if (result.stop == SelectionStop::EntryInvalid) Failure(command.name, result.message);
+        if (result.stop == SelectionStop::EntryInvalid) Failure(command.name, English(result.message));
         PrintStoppedSelection(kind, StopMessage(result, notices.LastMessage()), format);
         return ExitFailed;
     }

@@ -13,6 +13,6 @@ namespace zorvik::cli {
 // failed validation or a cancelled question (its message on stderr, and in
 // JSON output). A gas's safety note goes to stderr after a table or CSV,
 // into JSON as "safety_note".
-int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args);
+int RunSelectionCommand(const SelectionCommandSpec& command, const Words& args, const Translator* reader);
 
 }  // namespace zorvik::cli

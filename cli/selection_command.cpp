@@ -8,7 +8,6 @@
 #include "option_values.h"
 #include "output.h"
 #include "stderr_notices.h"
-#include "units.h"
 
 namespace zorvik::cli {
 namespace {
@@ -28,19 +27,14 @@ bool EveryTextReads(const SelectionCommandSpec& command, const std::vector<std::
                     const RunOptions& options, SelectionResult& result) {
     for (std::size_t i = 0; i < command.fields.size(); ++i) {
         const std::string name = options.namePrefix + std::string(command.fields[i].name);
-        if (!ReadEntryOption(name, texts[i], command.fields[i].kind, options.metric, result.message)) {
+        std::string error;
+        if (!ReadEntryOption(name, texts[i], command.fields[i].kind, options.metric, error)) {
             result.stop = SelectionStop::EntryInvalid;
+            result.message = error;
             return false;
         }
     }
     return true;
-}
-
-// The gas as the window's gas controls would give it: a temperature field
-// in the run's units (degF, or degC with --metric), the limit's left empty
-// when there is none.
-std::string TemperatureFieldText(double celsius, bool metric) {
-    return FullPrecision(metric ? celsius : units::FahrenheitOf(celsius));
 }
 
 }  // namespace
@@ -76,18 +70,17 @@ SelectionResult SelectFromTexts(const SelectionCommandSpec& command, const std::
     controls.decimalSeparator = '.';
     controls.notices = &notices;
     const GasOptions& gas = options.gas;
-    OptionField gasTemperature(TemperatureFieldText(gas.celsius, options.metric));
-    OptionField limit(gas.limitCelsius ? TemperatureFieldText(*gas.limitCelsius, options.metric) : std::string());
     controls.gas = gas.gas;
-    controls.gasTemperatureEdit = &gasTemperature;
-    controls.temperatureLimitEdit = &limit;
+    controls.gasCelsius = gas.celsius;
+    controls.temperatureLimitCelsius = gas.limitCelsius;
     controls.realGasChecked = gas.realGas;
     return command.select(session, controls);
 }
 
 std::string StopMessage(const SelectionResult& result, const std::string& lastNotice) {
-    return result.stop == SelectionStop::EntryInvalid || result.stop == SelectionStop::ValidationFailed ? result.message
-                                                                                                        : lastNotice;
+    const bool stoppedByRun =
+        result.stop == SelectionStop::EntryInvalid || result.stop == SelectionStop::ValidationFailed;
+    return stoppedByRun ? English(result.message) : lastNotice;
 }
 
 }  // namespace zorvik::cli

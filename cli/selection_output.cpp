@@ -172,15 +172,15 @@ std::string JsonHead(const OutputKind& kind) {
 }
 
 // ", \"nearest\": {...}" for a case without rows.
-std::string JsonNearest(const SelectionResult& result) {
-    const std::optional<NearestReason> nearest = NoSelectionReason(result);
+std::string JsonNearest(const OutputKind& kind, const SelectionResult& result) {
+    const std::optional<NearestReason> nearest = NoSelectionReason(result, kind.reader);
     if (!nearest) return {};
     return ", \"nearest\": {\"model\": " + WholeNumber(nearest->model) + ", \"name\": " + JsonString(nearest->name) +
            ", \"reason\": " + JsonString(nearest->text) + "}";
 }
 
 void PrintJson(const OutputKind& kind, const SelectionResult* result, const std::string* message) {
-    const std::string nearest = result != nullptr ? JsonNearest(*result) : std::string();
+    const std::string nearest = result != nullptr ? JsonNearest(kind, *result) : std::string();
     std::printf("%s\"message\": %s, \"rows\": %s%s}\n", JsonHead(kind).c_str(),
                 message != nullptr ? JsonString(*message).c_str() : "null", JsonRows(kind, result, "  ", "").c_str(),
                 nearest.c_str());
@@ -189,7 +189,7 @@ void PrintJson(const OutputKind& kind, const SelectionResult* result, const std:
 std::string CsvCase(const OutputKind& kind, const BatchPoint& point, const SelectionResult* result,
                     const std::string& message) {
     if (result == nullptr) return CsvMessageLine(kind, point, message);
-    if (result->rows.empty()) return CsvMessageLine(kind, point, NoSelectionText(*result));
+    if (result->rows.empty()) return CsvMessageLine(kind, point, NoSelectionText(*result, kind.reader));
     std::string out;
     for (const SelectionRow& r : result->rows)
         out += WholeNumber(point.line) + CarriedCsv(point.carried, point.carriedNames.size()) + "," +
@@ -201,8 +201,8 @@ std::string JsonCase(const OutputKind& kind, const BatchPoint& point, const Sele
                      const std::string& message) {
     return "  {\"case\": " + WholeNumber(point.line) + CarriedJson(point) +
            ", \"message\": " + (result != nullptr ? "null" : JsonString(message)) +
-           ", \"rows\": " + JsonRows(kind, result, "    ", "  ") + (result != nullptr ? JsonNearest(*result) : "") +
-           "}";
+           ", \"rows\": " + JsonRows(kind, result, "    ", "  ") +
+           (result != nullptr ? JsonNearest(kind, *result) : "") + "}";
 }
 
 }  // namespace
@@ -221,7 +221,7 @@ OutputKind KindOf(const SelectionResult& result, const GasOptions& gas) {
 void PrintSelection(const OutputKind& kind, const SelectionResult& result, SelectionFormat format) {
     switch (format) {
         case SelectionFormat::Table:
-            std::printf("%s", TableText(kind, result, NoSelectionText(result)).c_str());
+            std::printf("%s", TableText(kind, result, NoSelectionText(result, kind.reader)).c_str());
             break;
         case SelectionFormat::Csv:
             PrintCsv(kind, result);
@@ -253,7 +253,8 @@ std::string BatchCaseText(const OutputKind& kind, const BatchPoint& point, const
     switch (format) {
         case SelectionFormat::Table:
             return (first ? "" : "\n") + CaseHeading(point) + "\n" +
-                   (result != nullptr ? TableText(kind, *result, NoSelectionText(*result)) : OneLine(message) + "\n");
+                   (result != nullptr ? TableText(kind, *result, NoSelectionText(*result, kind.reader))
+                                      : OneLine(message) + "\n");
         case SelectionFormat::Csv:
             return CsvCase(kind, point, result, message);
         case SelectionFormat::Json:

@@ -24,6 +24,7 @@ struct OutputKind {
     bool fill = false;    // vessel charging, else a continuous process
     bool metric = false;  // barg, nl/min and litres
     GasOptions gas;
+    const Translator* reader = nullptr;  // the language of the nearest model's reason
 };
 
 OutputKind KindOf(const SelectionResult& result, const GasOptions& gas);

@@ -10,7 +10,6 @@
 #include "chart_options.h"
 #include "offscreen_application.h"
 #include "office_option.h"
-#include "reader_texts.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
 #include "performance_chart.h"
@@ -104,7 +103,7 @@ PictureDrawing Picture(const SheetRequest& r, double drivePsi) {
     return [view](Canvas& canvas) { DrawDrawing(canvas, view); };
 }
 
-int Run(const Words& args) {
+int Run(const Words& args, const Translator* reader) {
     std::string error;
     const auto parsed = ParseArguments(args, kOptions, error);
     const auto request = CheckUsage(parsed, error);
@@ -124,11 +123,11 @@ int Run(const Words& args) {
         writer.setResolution(600);
         writer.setTitle(DataSheetTitle);
         PrintPage sheet(writer);
-        const ReaderTexts page;
+        if (sheet.IsOpen()) sheet.Page().SetTranslator(reader);
         printed = PrintDataSheet(sheet, picture, request->office);
     }
     QString reason = QStringLiteral("cannot draw the data sheet");
-    if (printed != PrintResult::Printed || !WriteOutputFile(request->out, bytes.data(), reason))
+    if (printed != PrintResult::Printed || !WriteOutputFile(request->out, bytes.data(), reason, nullptr))
         return Failure("sheet", reason.toStdString());
     return ExitOk;
 }

@@ -13,14 +13,14 @@ class StderrNotices final : public Notices {
 public:
     explicit StderrNotices(bool answerQuestions = true) : answer_(answerQuestions) {}
     void Beep() override {}
-    void Warning(const std::string& text) override { Print(text); }
-    void Error(const std::string& text) override { Print(text); }
-    bool Question(const std::string& text) override {
-        Print(text + (answer_ ? "\r(answered OK)" : "\r(answered Cancel)"));
-        last_ = text;
+    void Warning(const Text& text) override { Print(English(text)); }
+    void Error(const Text& text) override { Print(English(text)); }
+    bool Question(const Text& text) override {
+        Print(English(text) + (answer_ ? "\r(answered OK)" : "\r(answered Cancel)"));
+        last_ = English(text);
         return answer_;
     }
-    void CancelWarning(const std::string& text) override { Print(text); }
+    void CancelWarning(const Text& text) override { Print(English(text)); }
 
     // The last message shown (a question without its answer), for commands
     // that also report it in their output.

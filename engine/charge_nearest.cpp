@@ -26,7 +26,7 @@ std::optional<NearestCharge> NearestModelToCharge(const ChargeDuty& duty, bool m
         if (!nearest || Distance(c, duty) < Distance(*nearest, duty)) nearest = c;
     }
     if (!nearest) return std::nullopt;
-    std::string text = ChargeRejectionText(CatalogueRow(nearest->pumpNo), duty, *nearest, metric);
+    Text text = ChargeRejectionText(CatalogueRow(nearest->pumpNo), duty, *nearest, metric);
     return NearestCharge{*nearest, std::move(text)};
 }
 

@@ -11,7 +11,7 @@ namespace zorvik {
 
 struct NearestCharge {
     ChargeCandidate candidate;
-    std::string text;  // ChargeRejectionText of the model, in the window's units
+    Text text;  // ChargeRejectionText of the model, in the window's units
 };
 
 // Of the models the list leaves out: one that charged the vessel (the

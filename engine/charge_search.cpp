@@ -6,7 +6,6 @@
 #include "performance_model.h"
 #include "units.h"
 #include "air_limit.h"
-#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -116,12 +115,6 @@ VesselGasCount CountRealGas(const ChargeDuty& duty) {
     return count;
 }
 
-// A vessel temperature outside the real-gas model matters to the real-gas
-// count and to a gas that can liquefy.
-bool VesselTemperatureCounts(const ChargeDuty& duty) {
-    return duty.contents == ContentsCount::RealGas || CanLiquefy(duty.gas);
-}
-
 }  // namespace
 
 double VesselGasCount::TotalScf() const { return std::accumulate(stepScf.begin(), stepScf.end(), 0.0); }
@@ -142,23 +135,6 @@ double ChargeDuty::GasPerStepScf() const {
 }
 
 double ChargeDuty::PressureAtStep(int j) const { return startPsi + j * ((finalPsi - startPsi) / ChargeSteps); }
-
-std::string ChargeValidationMessage(const ChargeDuty& duty) {
-    std::string message;
-    if (duty.drivePsi < MinDrivePsi) message = Tr("Validation", "Drive air pressure is too low!");
-    if (duty.drivePsi > MaxDrivePsi) message = Tr("Validation", "Drive air pressure is too high!");
-    if (duty.startPsi > duty.finalPsi)
-        message = Tr("Validation", "Initial outlet pressure must be less than final outlet pressure!");
-    if (VesselTemperatureCounts(duty) &&
-        !(duty.vesselCelsius >= RealGasMinCelsius && duty.vesselCelsius <= RealGasMaxCelsius))
-        message = Tr("Validation",
-                     "Vessel temperature must be from -20 to 60 \xC2\xB0"
-                     "C (-4 to 140 \xC2\xB0"
-                     "F)!");
-    if (duty.contents == ContentsCount::RealGas && AbsoluteBar(duty.finalPsi) > RealGasMaxBar)
-        message = Tr("Validation", "Final pressure is above the real-gas model's 700 bar absolute (10138 psig)!");
-    return message;
-}
 
 double StepMinutes(double previousFlow, double flow, double dQ) {
     const double sum = previousFlow + flow;

@@ -86,17 +86,6 @@ struct ChargeCandidate {
     double AverageGasScfm() const { return gasDeliveredScf / fillMinutes; }
 };
 
-// The message of the last failing check, or empty when all pass:
-//   1. drive below 40 psig        "Drive air pressure is too low!"
-//   2. drive above 150 psig       "Drive air pressure is too high!"
-//   3. initial above final        "Initial outlet pressure must be less than final outlet pressure!"
-//   4. the vessel temperature outside the real-gas model's range, when it
-//      counts (the real-gas count, or a gas that can liquefy)
-//                                 "Vessel temperature must be from -20 to 60 °C (-4 to 140 °F)!"
-//   5. the real-gas count with a final pressure above the model's 700 bar
-//                                 "Final pressure is above the real-gas model's 700 bar absolute (10138 psig)!"
-std::string ChargeValidationMessage(const ChargeDuty& duty);
-
 // Minutes to deliver dQ standard cubic feet between two flows (scfm), on
 // the trapezoid rule: 2 x dQ / (previousFlow + flow); 1001 minutes when the
 // flows add up to exactly 0, which fails the 500-minute step limit.

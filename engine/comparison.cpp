@@ -43,10 +43,10 @@ GasFigures GasFiguresOf(const TPumpRecord& pump, Gas gas, double inletPsi, doubl
 
 // A discharge above the limit is said beside why a model is not listed, or
 // alone for a listed one.
-void SayOverLimit(const GasFigures& gas, std::optional<double> limitCelsius, bool metric, std::string& reason) {
+void SayOverLimit(const GasFigures& gas, std::optional<double> limitCelsius, bool metric, Text& reason) {
     if (!gas.overLimit) return;
-    const std::string over = DischargeOverLimitText(gas.discharge->Highest(), *limitCelsius, metric);
-    reason = reason.empty() ? over : reason + "; " + over;
+    const Text over = DischargeOverLimitText(gas.discharge->Highest(), *limitCelsius, metric);
+    reason = reason.Empty() ? over : reason + "; " + over;
 }
 
 FlowComparisonRow FlowRow(const TPumpRecord& pump, const FlowDuty& duty, const CostSettings& cost, bool metric) {

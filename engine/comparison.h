@@ -44,7 +44,7 @@ struct FlowComparisonRow {
     double unitsDriveAirScfm = 0;    // = duty.unitsDriveAirScfm: each unit at its share of the flow
     double annualKwh = 0;            // of the air at the duty (duty.Sized()), else 0
     double annualCost = 0;
-    std::string reason;  // empty when listed; judged at the duty (FlowDutyReasonText), and the discharge limit
+    Text reason;  // empty when listed; judged at the duty (FlowDutyReasonText), and the discharge limit
     GasFigures gas;
 
     int Model() const { return candidate.pumpNo; }
@@ -65,7 +65,7 @@ struct ChargeComparisonRow {
     std::vector<FillCurvePoint> curve;
     double kwhPerFill = 0;
     double costPerFill = 0;
-    std::string reason;
+    Text reason;
     GasFigures gas;  // at the final pressure
 
     int Model() const { return candidate.pumpNo; }

@@ -8,7 +8,7 @@
 #include "comparison_units.h"
 
 #include "model_limits.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {
@@ -18,7 +18,7 @@ constexpr int kFlowSamples = 41;
 double Pressure(double psig, bool metric) { return metric ? psig / units::PsiPerBar : psig; }
 double GasFlow(double scfm, bool metric) { return metric ? scfm * units::LitresPerCubicFoot : scfm; }
 
-std::string Labelled(const std::string& what, const char* unit) { return what + ", " + unit; }
+Text Labelled(const Text& what, const char* unit) { return what + ", " + unit; }
 
 ChartLine FlowLine(const FlowComparisonRow& row, const FlowDuty& duty, bool metric) {
     const TPumpRecord& pump = CatalogueRow(row.Model());
@@ -41,11 +41,11 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
     ComparisonChartData chart;
     const std::string drive = PressureText(duty.drivePsi, metric);
     const std::string inlet = PressureText(duty.inletPsi, metric);
-    chart.title = duty.gas == Gas::Air
-                      ? Substitute(Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet"),
-                                   {drive, inlet})
-                      : Substitute(Tr("Comparison", "Delivered %1 flow against outlet pressure at %2 drive, %3 inlet"),
-                                   {GasNameInSentence(duty.gas), drive, inlet});
+    chart.title =
+        duty.gas == Gas::Air
+            ? Tr("Comparison", "Delivered flow against outlet pressure at %1 drive, %2 inlet").With({drive, inlet})
+            : Tr("Comparison", "Delivered %1 flow against outlet pressure at %2 drive, %3 inlet")
+                  .With({GasNameInSentence(duty.gas), drive, inlet});
     chart.xLabel = Labelled(Tr("Comparison", "Outlet pressure"), PressureUnit(metric));
     chart.yLabel = Labelled(Tr("Comparison", "Delivered flow"), GasFlowUnit(metric));
     chart.logY = true;
@@ -57,8 +57,8 @@ ComparisonChartData FlowChartData(const std::vector<FlowComparisonRow>& rows, co
     if (!duty.ignoreFlowRate && duty.flowRequiredScfm > 0) {
         chart.marker = ChartPoint{Pressure(duty.outletPsi, metric), GasFlow(duty.flowRequiredScfm, metric)};
         chart.markerLabel =
-            Substitute(Tr("Comparison", "Required: %1 at %2"),
-                       {GasFlowText(duty.flowRequiredScfm, metric), PressureText(duty.outletPsi, metric)});
+            Tr("Comparison", "Required: %1 at %2")
+                .With({GasFlowText(duty.flowRequiredScfm, metric), PressureText(duty.outletPsi, metric)});
     }
     return chart;
 }

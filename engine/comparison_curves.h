@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "comparison.h"
+#include "text.h"
 
 namespace zorvik {
 
@@ -21,13 +22,13 @@ struct ChartLine {
 };
 
 struct ComparisonChartData {
-    std::string title;
-    std::string xLabel;
-    std::string yLabel;
+    Text title;
+    Text xLabel;
+    Text yLabel;
     bool logY = false;  // flows of the range span four decades
     std::vector<ChartLine> lines;
     std::optional<ChartPoint> marker;  // the duty's required point
-    std::string markerLabel;
+    Text markerLabel;
     double xMax = 0;  // the plotted x range ends here (lines may run past it)
 };
 

@@ -8,18 +8,18 @@
 #include "units.h"
 #include "comparison_units.h"
 #include "model_limits.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {
 
 std::string Number(double value, int decimals) { return FormatFixed(value, 7, decimals); }
-std::string YesNo(bool yes) { return yes ? Tr("Comparison", "Yes") : Tr("Comparison", "No"); }
-std::string Unit(const std::string& label, const char* unit) { return label + ", " + unit; }
+Text YesNo(bool yes) { return yes ? Tr("Comparison", "Yes") : Tr("Comparison", "No"); }
+Text Unit(const Text& label, const char* unit) { return label + ", " + unit; }
 
 template <typename Row>
-void AddRow(ComparisonTable& table, const std::vector<Row>& rows, std::string label,
-            const std::function<std::string(const Row&)>& cell) {
+void AddRow(ComparisonTable& table, const std::vector<Row>& rows, Text label,
+            const std::function<Text(const Row&)>& cell) {
     ComparisonTable::Row out{std::move(label), {}, false};
     for (const Row& r : rows) out.cells.push_back(cell(r));
     table.rows.push_back(std::move(out));
@@ -54,14 +54,14 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-std::string Joined(const ComparisonTable& table, char separator,
+std::string Joined(const ComparisonTable& table, const Translator* translator, char separator,
                    const std::function<std::string(const std::string&)>& cell) {
     std::string out = cell("");
     for (const std::string& m : table.models) out += separator + cell(m);
     out += "\n";
     for (const ComparisonTable::Row& row : table.rows) {
-        out += cell(row.label);
-        for (const std::string& c : row.cells) out += separator + cell(c);
+        out += cell(Say(row.label, translator));
+        for (const Text& c : row.cells) out += separator + cell(Say(c, translator));
         out += "\n";
     }
     return out;
@@ -69,16 +69,14 @@ std::string Joined(const ComparisonTable& table, char separator,
 
 // A stalled model's speed, efficiency and energy describe no delivery;
 // they show as "-".
-std::string IfDelivering(const FlowComparisonRow& r, const std::string& text) {
-    return r.candidate.delivered.flowScfm > NoFlowScfm ? text : std::string("-");
+Text IfDelivering(const FlowComparisonRow& r, const Text& text) {
+    return r.candidate.delivered.flowScfm > NoFlowScfm ? text : Text("-");
 }
 
 // The same for the duty's figures: "-" where no installation is sized.
-std::string IfSized(const FlowComparisonRow& r, const std::string& text) {
-    return r.duty.Sized() ? text : std::string("-");
-}
+Text IfSized(const FlowComparisonRow& r, const Text& text) { return r.duty.Sized() ? text : Text("-"); }
 
-std::string MeetsDutyText(const FlowDutyPoint& p) {
+Text MeetsDutyText(const FlowDutyPoint& p) {
     if (p.MeetsDuty()) return Tr("Comparison", "Yes");
     return p.nearMiss ? Tr("Comparison", "No, near miss") : Tr("Comparison", "No");
 }
@@ -137,8 +135,7 @@ void AddDutyRows(ComparisonTable& t, const std::vector<FlowComparisonRow>& rows,
               [](const R& r) { return IfSized(r, Number(r.duty.dutySpeedPercent, 0)); });
     AddRow<R>(t, rows, Tr("Comparison", "Cycles per minute at the duty"),
               [](const R& r) { return IfSized(r, Number(r.duty.dutyCyclesPerMin, 0)); });
-    AddRow<R>(t, rows,
-              Substitute(Tr("Comparison", "Above %1 % of maximum speed"), {Number(ContinuousDutySpeed * 100, 0)}),
+    AddRow<R>(t, rows, Tr("Comparison", "Above %1 % of maximum speed").With({Number(ContinuousDutySpeed * 100, 0)}),
               [](const R& r) { return IfSized(r, YesNo(r.duty.aboveContinuousGuideline)); });
     AddRow<R>(t, rows, Unit(Tr("Comparison", "Drive air at the duty"), DriveAirUnit(metric)),
               [metric](const R& r) { return IfSized(r, DriveAirNumber(r.duty.dutyAirScfm, metric)); });
@@ -176,8 +173,8 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
 
 ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& rows, bool metric) {
     using R = ChargeComparisonRow;
-    const auto charged = [](const R& r, const std::function<std::string()>& text) {
-        return r.candidate.charged ? text() : std::string("-");
+    const auto charged = [](const R& r, const std::function<Text()>& text) {
+        return r.candidate.charged ? text() : Text("-");
     };
     ComparisonTable t = Headed(rows);
     AddReasonRow(t, rows);
@@ -200,8 +197,8 @@ ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& ro
     return t;
 }
 
-std::string TabSeparated(const ComparisonTable& table) {
-    return Joined(table, '\t', [](const std::string& c) {
+std::string TabSeparated(const ComparisonTable& table, const Translator* translator) {
+    return Joined(table, translator, '\t', [](const std::string& c) {
         std::string out = c;
         for (char& ch : out)
             if (ch == '\t' || ch == '\n') ch = ' ';
@@ -209,62 +206,64 @@ std::string TabSeparated(const ComparisonTable& table) {
     });
 }
 
-std::string CommaSeparated(const ComparisonTable& table) { return Joined(table, ',', Quoted); }
+std::string CommaSeparated(const ComparisonTable& table, const Translator* translator) {
+    return Joined(table, translator, ',', Quoted);
+}
 
 }  // namespace zorvik
 
 namespace zorvik {
 namespace {
 
-std::string SpecificPowerText(const CostSettings& cost, bool metric) {
+Text SpecificPowerText(const CostSettings& cost, bool metric) {
     if (metric)
-        return Substitute(Tr("Comparison", "%1 kW per n.m3/min"),
-                          {FormatFixed(KwPerNormalCubicMetrePerMin(cost.kwPer100Scfm), 7, 2)});
-    return Substitute(Tr("Comparison", "%1 kW per 100 scfm"), {FormatFixed(cost.kwPer100Scfm, 7, 1)});
+        return Tr("Comparison", "%1 kW per n.m3/min")
+            .With({FormatFixed(KwPerNormalCubicMetrePerMin(cost.kwPer100Scfm), 7, 2)});
+    return Tr("Comparison", "%1 kW per 100 scfm").With({FormatFixed(cost.kwPer100Scfm, 7, 1)});
 }
 
-std::string AirAvailableText(double scfm, bool ignored, bool metric) {
+Text AirAvailableText(double scfm, bool ignored, bool metric) {
     if (ignored) return Tr("Comparison", "drive air not limited");
-    return Substitute(Tr("Comparison", "%1 drive air available"), {DriveAirText(scfm, metric)});
+    return Tr("Comparison", "%1 drive air available").With({DriveAirText(scfm, metric)});
 }
 
 // "Nitrogen at 20 \u00B0C, " before the conditions, and a discharge limit or
 // what the gas calls for after them; nothing for air at the standard
 // temperature without a limit, as the catalogue's figures stand.
-std::string GasLead(Gas gas, double celsius, bool metric) {
+Text GasLead(Gas gas, double celsius, bool metric) {
     if (gas == Gas::Air && celsius == StandardCelsius) return {};
-    return Substitute(Tr("Comparison", "%1 at %2, "), {GasDisplayName(gas), TemperatureText(celsius, metric)});
+    return Tr("Comparison", "%1 at %2, ").With({GasDisplayName(gas), TemperatureText(celsius, metric)});
 }
 
-std::string GasTail(Gas gas, std::optional<double> limitCelsius, bool metric) {
-    std::string tail;
+Text GasTail(Gas gas, std::optional<double> limitCelsius, bool metric) {
+    Text tail;
     if (limitCelsius)
-        tail += Substitute(Tr("Comparison", ", discharge limit %1"), {TemperatureText(*limitCelsius, metric)});
+        tail = tail + Tr("Comparison", ", discharge limit %1").With({TemperatureText(*limitCelsius, metric)});
     // The notes are literals, so each view ends in a NUL.
-    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail += ".  " + Tr("Gases", note.data());
+    if (const std::string_view note = SafetyNote(gas); !note.empty()) tail = tail + ".  " + Tr("Gases", note.data());
     return tail;
 }
 
 }  // namespace
 
-std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric) {
-    const std::string flow =
-        duty.ignoreFlowRate ? Tr("Comparison", "any flow")
-                            : Substitute(Tr("Comparison", "%1 required"), {GasFlowText(duty.flowRequiredScfm, metric)});
-    std::string text = Substitute(
-        Tr("Comparison", "Drive %1, %2, inlet %3, outlet %4, %5.  Cost: %6, %7 hours a year, %8 per kWh"),
-        {PressureText(duty.drivePsi, metric), AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
-         PressureText(duty.inletPsi, metric), PressureText(duty.outletPsi, metric), flow,
-         SpecificPowerText(cost, metric), FormatFixed(cost.hoursPerYear, 7, 0), FormatFixed(cost.pricePerKwh, 7, 3)});
-    if (cost.inletIsPlantAir) text = Substitute(Tr("Comparison", "%1, inlet gas from the same air supply"), {text});
+Text FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric) {
+    const Text flow = duty.ignoreFlowRate
+                          ? Tr("Comparison", "any flow")
+                          : Tr("Comparison", "%1 required").With({GasFlowText(duty.flowRequiredScfm, metric)});
+    Text text = Tr("Comparison", "Drive %1, %2, inlet %3, outlet %4, %5.  Cost: %6, %7 hours a year, %8 per kWh")
+                    .With({PressureText(duty.drivePsi, metric),
+                           AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
+                           PressureText(duty.inletPsi, metric), PressureText(duty.outletPsi, metric), flow,
+                           SpecificPowerText(cost, metric), FormatFixed(cost.hoursPerYear, 7, 0),
+                           FormatFixed(cost.pricePerKwh, 7, 3)});
+    if (cost.inletIsPlantAir) text = Tr("Comparison", "%1, inlet gas from the same air supply").With({text});
     return GasLead(duty.gas, duty.gasCelsius, metric) + text + GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 
-std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric) {
-    const std::string capacity = metric
-                                     ? Substitute(Tr("Comparison", "%1 litres"),
-                                                  {FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1)})
-                                     : Substitute(Tr("Comparison", "%1 cu ft"), {FormatFixed(duty.capacityFt3, 7, 2)});
+Text ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric) {
+    const Text capacity =
+        metric ? Tr("Comparison", "%1 litres").With({FormatFixed(duty.capacityFt3 * units::LitresPerCubicFoot, 7, 1)})
+               : Tr("Comparison", "%1 cu ft").With({FormatFixed(duty.capacityFt3, 7, 2)});
     const char* conditions =
         duty.contents == ContentsCount::RealGas
             ? ZORVIK_TR_NOOP("Comparison",
@@ -272,12 +271,12 @@ std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cos
                              "Cost: %7, %8 per kWh")
             : ZORVIK_TR_NOOP("Comparison", "Drive %1, %2, inlet %3, vessel of %4 from %5 to %6.  Cost: %7, %8 per kWh");
     return GasLead(duty.gas, duty.vesselCelsius, metric) +
-           Substitute(Tr("Comparison", conditions),
-                      {PressureText(duty.drivePsi, metric),
-                       AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
-                       PressureText(duty.inletPsi, metric), capacity, PressureText(duty.startPsi, metric),
-                       PressureText(duty.finalPsi, metric), SpecificPowerText(cost, metric),
-                       FormatFixed(cost.pricePerKwh, 7, 3)}) +
+           Tr("Comparison", conditions)
+               .With({PressureText(duty.drivePsi, metric),
+                      AirAvailableText(duty.airAvailableScfm, duty.ignoreAirAvailable, metric),
+                      PressureText(duty.inletPsi, metric), capacity, PressureText(duty.startPsi, metric),
+                      PressureText(duty.finalPsi, metric), SpecificPowerText(cost, metric),
+                      FormatFixed(cost.pricePerKwh, 7, 3)}) +
            GasTail(duty.gas, duty.temperatureLimitCelsius, metric);
 }
 

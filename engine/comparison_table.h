@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "comparison.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 
@@ -18,9 +18,9 @@ struct ComparisonTable {
     std::vector<int> modelNumbers;    // and their catalogue numbers
     std::vector<bool> listed;         // whether the selection lists each one
     struct Row {
-        std::string label;               // the figure and its unit, in the chosen language
-        std::vector<std::string> cells;  // one per model
-        bool reasons = false;            // the row of why each model is not listed
+        Text label;               // the figure and its unit
+        std::vector<Text> cells;  // one per model
+        bool reasons = false;     // the row of why each model is not listed
     };
     std::vector<Row> rows;
 };
@@ -29,11 +29,11 @@ ComparisonTable FlowComparisonTable(const std::vector<FlowComparisonRow>& rows, 
 ComparisonTable ChargeComparisonTable(const std::vector<ChargeComparisonRow>& rows, bool metric);
 
 // Tab between cells, a line per row, the headings first (a spreadsheet
-// pastes it cell for cell).
-std::string TabSeparated(const ComparisonTable& table);
+// pastes it cell for cell), in the translator's language.
+std::string TabSeparated(const ComparisonTable& table, const Translator* translator);
 
 // The same as CSV: every text cell quoted, quotes doubled.
-std::string CommaSeparated(const ComparisonTable& table);
+std::string CommaSeparated(const ComparisonTable& table, const Translator* translator);
 
 // The reason row's label in English (translated in the context
 // "Comparison"). Its sentences say why a model is not listed, and what to
@@ -46,7 +46,7 @@ inline constexpr const char* ReasonRowLabel = ZORVIK_TR_NOOP("Comparison", "Rema
 namespace zorvik {
 
 // One line naming the duty and the cost settings the comparison is for.
-std::string FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric);
-std::string ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric);
+Text FlowConditionsText(const FlowDuty& duty, const CostSettings& cost, bool metric);
+Text ChargeConditionsText(const ChargeDuty& duty, const CostSettings& cost, bool metric);
 
 }  // namespace zorvik

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "fixed_format.h"
-#include "text_catalog.h"
+#include "text.h"
 #include "units.h"
 
 namespace zorvik {
@@ -73,7 +73,7 @@ std::string AirAmountText(double scf, bool metric) {
     return WithUnit(AirAmountNumber(scf, metric), AirAmountUnit(metric));
 }
 
-std::string MinutesText(double minutes) { return Substitute(Tr("Comparison", "%1 minutes"), {MinutesNumber(minutes)}); }
+Text MinutesText(double minutes) { return Tr("Comparison", "%1 minutes").With({MinutesNumber(minutes)}); }
 
 // degF = degC x 9 / 5 + 32; whole degrees.
 std::string TemperatureNumber(double celsius, bool metric) {

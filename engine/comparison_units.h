@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "text.h"
+
 namespace zorvik {
 
 std::string PressureText(double psig, bool metric);           // "3000 psig", "206.8 barg"
@@ -12,7 +14,7 @@ std::string PressureDifferenceText(double psi, bool metric);  // "500 psi", "34.
 std::string GasFlowText(double scfm, bool metric);            // list decimals: "1.30 scfm", "36.8 nl/min"
 std::string DriveAirText(double scfm, bool metric);           // "75.5 scfm", "2.14 n.m3/min"
 std::string AirAmountText(double scf, bool metric);           // "412 scf", "11.7 n.m3"
-std::string MinutesText(double minutes);                      // "12.4 min"
+Text MinutesText(double minutes);                             // "12.4 min"
 std::string TemperatureText(double celsius, bool metric);     // "89 \u00B0C", "192 \u00B0F"
 std::string MassFlowText(double kgPerHour, bool metric);      // "3.21 kg/h", "7.08 lb/h"
 

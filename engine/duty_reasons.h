@@ -2,11 +2,10 @@
 // A model at the duty in plain words, in the units the selection window
 // shows: how it meets the duty, or the test it fails and by how much.
 
-#include <string>
-
 #include "catalogue.h"
 #include "duty_point.h"
 #include "flow_search.h"
+#include "text.h"
 
 namespace zorvik {
 
@@ -14,12 +13,12 @@ namespace zorvik {
 // n.m3/min available", or the first test it fails at the duty with the
 // figures that fail it ("... 4.0 % short of the 2.00 scfm required (a near
 // miss)").
-std::string FlowDutyText(const TPumpRecord& pump, const FlowDuty& duty, const FlowDutyPoint& point, bool metric);
+Text FlowDutyText(const TPumpRecord& pump, const FlowDuty& duty, const FlowDutyPoint& point, bool metric);
 
 // Why the list leaves a model out, judged at the duty: when the model meets
 // the duty throttled, that, and why the list's own method does not take it;
 // otherwise FlowDutyText. Empty for a listed model.
-std::string FlowDutyReasonText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
-                               const FlowDutyPoint& point, bool metric);
+Text FlowDutyReasonText(const TPumpRecord& pump, const FlowDuty& duty, const FlowCandidate& candidate,
+                        const FlowDutyPoint& point, bool metric);
 
 }  // namespace zorvik

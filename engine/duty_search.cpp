@@ -58,7 +58,7 @@ std::optional<NearestModel> NearestModelToDuty(const FlowDuty& duty, bool metric
     }
     if (!nearest) return std::nullopt;
     const TPumpRecord& pump = CatalogueRow(nearest->Model());
-    std::string text = FlowDutyReasonText(pump, duty, nearest->candidate, nearest->point, metric);
+    Text text = FlowDutyReasonText(pump, duty, nearest->candidate, nearest->point, metric);
     return NearestModel{std::move(*nearest), std::move(text)};
 }
 

@@ -27,7 +27,7 @@ std::vector<DutyMatch> ModelsMeetingDuty(const FlowDuty& duty);
 
 struct NearestModel {
     DutyMatch match;
-    std::string text;  // FlowDutyReasonText: how it meets the duty, or what it fails and by how much
+    Text text;  // FlowDutyReasonText: how it meets the duty, or what it fails and by how much
 };
 
 // Of the models the list leaves out, the nearest to the duty: one that meets

@@ -1,7 +1,6 @@
 #include "flow_search.h"
 
 #include "real_gas.h"
-#include "text_catalog.h"
 
 namespace zorvik {
 namespace {
@@ -15,21 +14,6 @@ Rejection FirstFailedTest(const TPumpRecord& pump, const FlowDuty& duty, const F
 }
 
 }  // namespace
-
-std::string FlowValidationMessage(const FlowDuty& duty) {
-    std::string message;
-    if (!(duty.flowRequiredScfm > 0)) message = Tr("Validation", "Flow rate cannot be zero!\rNo Amplifier needed.");
-    if (duty.drivePsi < MinDrivePsi) message = Tr("Validation", "Drive air pressure is too low!");
-    if (duty.drivePsi > MaxDrivePsi) message = Tr("Validation", "Drive air pressure is too high!");
-    if (duty.outletPsi < duty.inletPsi)
-        message = Tr("Validation", "Outlet pressure must be greater\rthan inlet pressure!");
-    if (CanLiquefy(duty.gas) && !(duty.gasCelsius >= RealGasMinCelsius && duty.gasCelsius <= RealGasMaxCelsius))
-        message = Tr("Validation",
-                     "Gas temperature must be from -20 to 60 \xC2\xB0"
-                     "C (-4 to 140 \xC2\xB0"
-                     "F)!");
-    return message;
-}
 
 FlowCandidate EvaluateForFlow(const TPumpRecord& pump, const FlowDuty& duty) {
     FlowCandidate c;

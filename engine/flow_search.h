@@ -45,15 +45,6 @@ struct FlowCandidate {
     bool CutBackToAir() const { return delivered.airLimited && delivered.flowScfm < requested.flowScfm; }
 };
 
-// The message of the last failing check, or empty when all pass:
-//   1. required flow not above 0   "Flow rate cannot be zero!\rNo Amplifier needed."
-//   2. drive below 40 psig         "Drive air pressure is too low!"
-//   3. drive above 150 psig        "Drive air pressure is too high!"
-//   4. outlet below inlet          "Outlet pressure must be greater\rthan inlet pressure!"
-//   5. a gas that can liquefy, at a temperature outside the real-gas model
-//                                  "Gas temperature must be from -20 to 60 °C (-4 to 140 °F)!"
-std::string FlowValidationMessage(const FlowDuty& duty);
-
 // A model qualifies when the gas stays a gas at the outlet pressure and the
 // gas temperature, it delivers more than the required flow (unless the flow
 // rate is ignored) and more than 0.0011 scfm, within its limits at the

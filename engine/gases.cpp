@@ -1,6 +1,6 @@
 #include "gases.h"
 
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {
@@ -70,9 +70,9 @@ std::optional<Gas> GasNamed(std::string_view name) {
 }
 
 // The display names are literals, so each view ends in a NUL.
-std::string GasDisplayName(Gas gas) { return Tr("Gases", Properties(gas).displayName.data()); }
+Text GasDisplayName(Gas gas) { return Tr("Gases", Properties(gas).displayName.data()); }
 
-std::string GasNameInSentence(Gas gas) { return Tr("Gases in a sentence", kNamesInSentence[static_cast<int>(gas)]); }
+Text GasNameInSentence(Gas gas) { return Tr("Gases in a sentence", kNamesInSentence[static_cast<int>(gas)]); }
 
 std::string_view SafetyNote(Gas gas) {
     switch (gas) {

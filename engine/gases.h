@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "text.h"
+
 namespace zorvik {
 
 enum class Gas { Air, Nitrogen, Oxygen, Argon, Helium, CarbonDioxide, Hydrogen, Methane };
@@ -43,11 +45,11 @@ const GasProperties& Properties(Gas gas);
 // words), or nothing.
 std::optional<Gas> GasNamed(std::string_view name);
 
-// The gas's name in the language the application chose (text_catalog.h).
-std::string GasDisplayName(Gas gas);
+// The gas's name in the language the application chose (a Text, said at the edge).
+Text GasDisplayName(Gas gas);
 
 // The name inside a sentence ("carbon dioxide"), in the program's language.
-std::string GasNameInSentence(Gas gas);
+Text GasNameInSentence(Gas gas);
 
 // A fixed warning to show wherever the gas is sized, or empty when the gas
 // calls for none. In English: a window translates it in the context "Gases".

@@ -119,4 +119,15 @@ void TrimTrailingBlanks(std::string& text) {
 
 void TrimLeadingBlanks(std::string& text) { text.erase(0, std::min(text.find_first_not_of(' '), text.size())); }
 
+std::string EntryNumberText(const std::string& typed, char separator) {
+    if (separator == '.') return typed;
+    std::string dotted = typed;
+    for (char& c : dotted)
+        if (c == separator) c = '.';
+    std::string trimmed = dotted;
+    TrimLeadingBlanks(trimmed);
+    TrimTrailingBlanks(trimmed);
+    return ParseNumber(trimmed) ? dotted : typed;
+}
+
 }  // namespace zorvik

@@ -33,6 +33,11 @@ std::optional<double> ParseTemperatureNumber(std::string_view text);
 // A whole decimal number with an optional sign that fits in 32 bits.
 std::optional<int> ParseWholeNumber(std::string_view text);
 
+// The text as the entry routines read it: with `separator` in place of "."
+// when that makes it a number, otherwise exactly as typed (so a message
+// quotes what the user sees).
+std::string EntryNumberText(const std::string& typed, char separator);
+
 // Removes every blank (code 32 only) from the end of text; tabs stay.
 void TrimTrailingBlanks(std::string& text);
 

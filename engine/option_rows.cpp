@@ -4,7 +4,7 @@
 #include <array>
 
 #include "number_text.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {

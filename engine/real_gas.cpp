@@ -6,7 +6,7 @@
 #include "fixed_format.h"
 #include "helmholtz_density.h"
 #include "hydrogen_density.h"
-#include "text_catalog.h"
+#include "text.h"
 #include "units.h"
 
 namespace zorvik {
@@ -59,9 +59,9 @@ GasState SolveEquation(Gas gas, double absoluteBar, double kelvin) {
 
 std::string Number(double value, int decimals) { return FormatFixed(value, 15, decimals); }
 
-std::string PressureWords(double absoluteBar) {
+Text PressureWords(double absoluteBar) {
     const double psig = absoluteBar * units::PsiPerBar - units::CatalogueAtmospherePsi;
-    return Substitute(Tr("Gases", "%1 bar absolute (%2 psig)"), {Number(absoluteBar, 1), Number(psig, 0)});
+    return Tr("Gases", "%1 bar absolute (%2 psig)").With({Number(absoluteBar, 1), Number(psig, 0)});
 }
 
 std::string TemperatureWords(double celsius) {
@@ -104,33 +104,31 @@ bool Liquefies(Gas gas, double absoluteBar, double celsius) {
     return absoluteBar >= CarbonDioxideVapourPressureBar(kelvin);
 }
 
-std::string GasRefusalText(Gas gas, GasRefusal why, double absoluteBar, double celsius) {
-    const std::string name = GasDisplayName(gas);
+Text GasRefusalText(Gas gas, GasRefusal why, double absoluteBar, double celsius) {
+    const Text name = GasDisplayName(gas);
     switch (why) {
         case GasRefusal::None:
             return {};
         case GasRefusal::Liquid: {
-            const std::string pressure = PressureWords(absoluteBar);
+            const Text pressure = PressureWords(absoluteBar);
             const std::string temperature = TemperatureWords(celsius);
             const std::optional<double> vapour = VapourPressureBar(gas, celsius);
             if (!vapour)
-                return Substitute(Tr("Gases", "%1 is solid or liquid at %2 and %3, below its triple point"),
-                                  {name, pressure, temperature});
-            return Substitute(
-                Tr("Gases", "%1 is liquid or two-phase at %2 and %3: it liquefies from %4 at this temperature"),
-                {name, pressure, temperature, PressureWords(*vapour)});
+                return Tr("Gases", "%1 is solid or liquid at %2 and %3, below its triple point")
+                    .With({name, pressure, temperature});
+            return Tr("Gases", "%1 is liquid or two-phase at %2 and %3: it liquefies from %4 at this temperature")
+                .With({name, pressure, temperature, PressureWords(*vapour)});
         }
         case GasRefusal::TemperatureOutsideModel:
-            return Substitute(
-                Tr("Gases", "The real-gas model covers %1 to %2; %3 is outside it"),
-                {TemperatureWords(RealGasMinCelsius), TemperatureWords(RealGasMaxCelsius), TemperatureWords(celsius)});
+            return Tr("Gases", "The real-gas model covers %1 to %2; %3 is outside it")
+                .With({TemperatureWords(RealGasMinCelsius), TemperatureWords(RealGasMaxCelsius),
+                       TemperatureWords(celsius)});
         case GasRefusal::PressureOutsideModel:
-            return Substitute(
-                Tr("Gases", "The real-gas model covers absolute pressures above 0 up to %1; %2 is outside it"),
-                {PressureWords(RealGasMaxBar), PressureWords(absoluteBar)});
+            return Tr("Gases", "The real-gas model covers absolute pressures above 0 up to %1; %2 is outside it")
+                .With({PressureWords(RealGasMaxBar), PressureWords(absoluteBar)});
         case GasRefusal::NoSolution:
-            return Substitute(Tr("Gases", "The equation of state of %1 gives no gas state at %2 and %3"),
-                              {name, PressureWords(absoluteBar), TemperatureWords(celsius)});
+            return Tr("Gases", "The equation of state of %1 gives no gas state at %2 and %3")
+                .With({name, PressureWords(absoluteBar), TemperatureWords(celsius)});
     }
     return {};
 }

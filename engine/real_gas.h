@@ -99,6 +99,6 @@ bool Liquefies(Gas gas, double absoluteBar, double celsius);
 
 // The refusal in words, with the figures that cause it: pressures in bar
 // absolute and psig, temperatures in degC and degF.
-std::string GasRefusalText(Gas gas, GasRefusal why, double absoluteBar, double celsius);
+Text GasRefusalText(Gas gas, GasRefusal why, double absoluteBar, double celsius);
 
 }  // namespace zorvik

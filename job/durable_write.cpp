@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -67,38 +67,39 @@ bool WriteNewFile(const fs::path& temporary, const std::string& bytes, std::stri
     return error.empty();
 }
 
-bool WriteTemporary(const fs::path& target, const std::string& bytes, fs::path& temporary, std::string& error) {
+bool WriteTemporary(const fs::path& target, const std::string& bytes, fs::path& temporary, Text& error) {
     std::mt19937 random{std::random_device{}()};
+    std::string why;
     for (int i = 0; i < kNameTries; ++i) {
         temporary = TemporaryName(target, random);
-        error.clear();
-        if (WriteNewFile(temporary, bytes, error)) return true;
+        why.clear();
+        if (WriteNewFile(temporary, bytes, why)) return true;
         if (errno != EEXIST) break;
     }
-    error = Substitute(Tr("Jobs", "The file cannot be written: %1."), {error});
+    error = Tr("Jobs", "The file cannot be written: %1.").With({why});
     return false;
 }
 
 // The present file's bytes, as a new file renamed to `backup`: whatever
 // stood there (an older backup, a link to another file) is replaced, never
 // written through, and a failure leaves it as it was.
-bool KeepBackup(const fs::path& target, const fs::path& backup, std::string& error) {
+bool KeepBackup(const fs::path& target, const fs::path& backup, Text& error) {
     std::ifstream in(target, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     std::error_code ec;
     fs::path temporary;
     if (!in || !WriteTemporary(backup, bytes.str(), temporary, error)) {
-        error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
-                           {backup.filename().string(), error.empty() ? std::strerror(errno) : error});
+        error = Tr("Jobs", "The previous file cannot be kept as %1: %2.")
+                    .With({backup.filename().string(), error.Empty() ? Text(std::strerror(errno)) : error});
         return false;
     }
     fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
     fs::rename(temporary, backup, ec);
     if (ec) {
         fs::remove(temporary, ec);
-        error = Substitute(Tr("Jobs", "The previous file cannot be kept as %1: %2."),
-                           {backup.filename().string(), ec.message()});
+        error =
+            Tr("Jobs", "The previous file cannot be kept as %1: %2.").With({backup.filename().string(), ec.message()});
         return false;
     }
     return true;
@@ -117,7 +118,7 @@ void TakeOwnership([[maybe_unused]] const fs::path& from, const fs::path& to) {
 #endif
 }
 
-bool Fail(const fs::path& temporary, std::string& error, const std::string& message) {
+bool Fail(const fs::path& temporary, Text& error, const Text& message) {
     std::error_code ec;
     fs::remove(temporary, ec);
     error = message;
@@ -138,7 +139,7 @@ bool MayWrite(const fs::path& file) {
 #endif
 }
 
-bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::path& backup, std::string& error) {
+bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::path& backup, Text& error) {
     if (!MayWrite(target)) {
         error = Tr("Jobs", "The file is read-only for you.");
         return false;
@@ -151,12 +152,12 @@ bool ReplaceDurably(const fs::path& target, const std::string& bytes, const fs::
         if (!backup.empty() && !KeepBackup(target, backup, error)) return Fail(temporary, error, error);
     }
     fs::rename(temporary, target, ec);
-    if (ec) return Fail(temporary, error, Substitute(Tr("Jobs", "The file cannot be replaced: %1."), {ec.message()}));
+    if (ec) return Fail(temporary, error, Tr("Jobs", "The file cannot be replaced: %1.").With({ec.message()}));
     FlushFolder(target.parent_path());
     return true;
 }
 
-bool CreateDurably(const fs::path& target, const std::string& bytes, std::string& error) {
+bool CreateDurably(const fs::path& target, const std::string& bytes, Text& error) {
     fs::path temporary;
     if (!WriteTemporary(target, bytes, temporary, error)) return false;
     std::error_code ec;
@@ -168,13 +169,13 @@ bool CreateDurably(const fs::path& target, const std::string& bytes, std::string
     }
     if (ec == std::errc::file_exists || (ec && fs::exists(target)))
         return Fail(temporary, error, Tr("Jobs", "A file of that name exists already."));
-    if (ec) return Fail(temporary, error, Substitute(Tr("Jobs", "The file cannot be written: %1."), {ec.message()}));
+    if (ec) return Fail(temporary, error, Tr("Jobs", "The file cannot be written: %1.").With({ec.message()}));
     fs::remove(temporary, ec);
     FlushFolder(target.parent_path());
     return true;
 }
 
-bool WriteOutput(const fs::path& target, const std::string& bytes, std::string& error) {
+bool WriteOutput(const fs::path& target, const std::string& bytes, Text& error) {
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
     if (fs::exists(status) && !fs::is_regular_file(status)) {

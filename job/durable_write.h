@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "text.h"
+
 namespace zorvik::job {
 
 // Writes `bytes` to a new file beside `target`, flushes it to the disk,
@@ -17,18 +19,18 @@ namespace zorvik::job {
 // `backup` has changed, the temporary files are gone and `error` says what
 // failed.
 bool ReplaceDurably(const std::filesystem::path& target, const std::string& bytes, const std::filesystem::path& backup,
-                    std::string& error);
+                    Text& error);
 
 // Writes `bytes` as a file that must not exist yet: the new file is linked
 // into place only while the name is free, so of two programs making the
 // same file at once one fails. The same guarantees as above.
-bool CreateDurably(const std::filesystem::path& target, const std::string& bytes, std::string& error);
+bool CreateDurably(const std::filesystem::path& target, const std::string& bytes, Text& error);
 
 // An output file the user named (a page, a picture, a schedule): written as
 // ReplaceDurably writes, without a backup. A name that stands for something
 // other than a regular file (a device, a pipe, a folder) is refused, never
 // renamed over.
-bool WriteOutput(const std::filesystem::path& target, const std::string& bytes, std::string& error);
+bool WriteOutput(const std::filesystem::path& target, const std::string& bytes, Text& error);
 
 // Whether this user may replace the file (true when there is none).
 bool MayWrite(const std::filesystem::path& file);

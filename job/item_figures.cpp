@@ -5,7 +5,6 @@
 #include <set>
 
 #include "fixed_format.h"
-#include "text_catalog.h"
 
 namespace zorvik::job {
 namespace {
@@ -88,7 +87,7 @@ CostSettings ItemCost(const JobItem& item, const CostSettings& cost) {
 
 ItemResult ComputeItem(const JobItem& item, const CostSettings& cost) {
     ItemResult result;
-    result.reading = ReadDuty(item.application, item.duty);
+    result.reading = ReadTypedDuty(item.application, item.duty);
     if (!result.reading.Readable() || !item.model) return result;
     const bool metric = item.duty.units == UnitSystem::Metric;
     if (item.application == Application::Flow)
@@ -107,17 +106,14 @@ std::vector<ItemResult> ComputeJob(const Job& job) {
 
 ItemFigures FiguresOf(const ItemResult& result) {
     ItemFigures figures;
-    figures.problem = result.reading.problem;
+    figures.refused = ReadingCode(result.reading);
     if (result.reading.equalised) figures.flags["equalised"] = true;
     if (result.flow) PutFlow(*result.flow, figures);
     if (result.fill) PutFill(*result.fill, figures);
     return figures;
 }
 
-ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost) {
-    const EnglishTexts english;
-    return FiguresOf(ComputeItem(item, cost));
-}
+ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost) { return FiguresOf(ComputeItem(item, cost)); }
 
 bool NumbersAgree(double saved, double now) {
     return std::fabs(saved - now) <= kRelativeTolerance * std::max(std::fabs(saved), std::fabs(now));
@@ -125,9 +121,9 @@ bool NumbersAgree(double saved, double now) {
 
 std::vector<FigureChange> ChangedFigures(const ItemFigures& saved, const ItemFigures& now) {
     std::vector<FigureChange> changes;
-    if (saved.problem != now.problem)
+    if (saved.refused != now.refused)
         changes.push_back(
-            {"problem", saved.problem.empty() ? "none" : saved.problem, now.problem.empty() ? "none" : now.problem});
+            {"refused", saved.refused.empty() ? "none" : saved.refused, now.refused.empty() ? "none" : now.refused});
     CompareMaps(saved.numbers, now.numbers, ShortestNumber, changes);
     CompareMaps(
         saved.flags, now.flags, [](bool b) { return std::string(b ? "yes" : "no"); }, changes);

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "comparison.h"
-#include "item_duty.h"
 #include "job.h"
 
 namespace zorvik::job {
@@ -33,14 +32,13 @@ ItemResult ComputeItem(const JobItem& item, const CostSettings& cost);
 // Every item of the job, in order, with the job's cost settings.
 std::vector<ItemResult> ComputeJob(const Job& job);
 
-// The figures a file keeps of a result: the duty's problem, and of the
+// The figures a file keeps of a result: what stopped the duty, and of the
 // chosen model the comparison's numbers under its JSON keys (flow_scfm,
 // fill_minutes, annual_cost, ...) and its facts (listed, air_limited,
 // equalised).
 ItemFigures FiguresOf(const ItemResult& result);
 
-// In English whatever the language of the run: the figures are kept in the
-// file and compared at its next opening, perhaps in another language.
+// The figures of the item computed now, as FiguresOf keeps them.
 ItemFigures ComputeFigures(const JobItem& item, const CostSettings& cost);
 
 // Two numbers agree when they differ by no more than a millionth of a
@@ -56,7 +54,7 @@ struct FigureChange {
     std::string now;
 };
 
-// In the order problem, numbers, facts (each by name).
+// In the order refused, numbers, facts (each by name).
 std::vector<FigureChange> ChangedFigures(const ItemFigures& saved, const ItemFigures& now);
 
 }  // namespace zorvik::job

@@ -11,49 +11,23 @@
 #include <vector>
 
 #include "running_cost.h"
+#include "typed_duty.h"
 
 namespace zorvik::job {
 
-enum class Application { Flow, Fill };
-enum class UnitSystem { Imperial, Metric };
+using zorvik::Application;
+using zorvik::UnitSystem;
 
-// The duty as typed into the selection window's fields: texts in the units
-// of `units` ("." as decimal point), never converted, so a reopened job
-// shows exactly what was typed. Only the fields of the item's application
-// are used; the others keep their window defaults.
-struct ItemDuty {
-    UnitSystem units = UnitSystem::Imperial;
-    std::string drive = "100";      // psig / barg
-    std::string air = "100";        // drive air available, scfm / nl/min
-    std::string inlet = "100";      // psig / barg
-    std::string outlet = "200";     // flow: psig / barg
-    std::string flow = "2.00";      // flow: required, scfm / nl/min
-    std::string initial = "100";    // fill: psig / barg
-    std::string final = "1000";     // fill: psig / barg
-    std::string capacity = "1.00";  // fill: cubic feet / litres
-    bool inletEqualsDrive = false;  // the inlet is the drive air supply: its text is the drive's
-    bool ignoreAir = false;         // drive air unlimited
-    bool ignoreFlow = false;        // flow: no required flow, every model that delivers is listed
-    // The gas, as the command line spells it, and its temperatures in degF,
-    // or degC when metric, as the window's gas controls hold them.
-    std::string gas = "air";
-    std::string gasTemperature;    // the gas inlet, and the vessel's for a fill; empty: 20 degC
-    std::string temperatureLimit;  // a discharge temperature no model should pass; empty: none
-    bool realGas = false;          // fill: the vessel's contents counted with the real-gas model
-    // Flow: the gas boosted is taken from the drive air supply, so its flow
-    // is compressor air too (counted only when the gas is air); nothing:
-    // as the job's cost settings say, as files before this key read.
-    std::optional<bool> inletIsPlantAir;
+// The duty exactly as typed (typed_duty.h), "." as decimal point.
+using ItemDuty = TypedDuty;
 
-    bool operator==(const ItemDuty&) const = default;
-};
-
-// What an item's figures were, or are: the message that stops its duty
-// (empty when the duty reads and validates), the chosen model's figures by
+// What an item's figures were, or are: what stops its duty, as a code (the
+// refused field's name or the failed check's, ReadingCode; empty when the
+// duty reads and validates), the chosen model's figures by
 // the names of the comparison's JSON keys (a figure with no value is
 // absent) and its yes/no facts.
 struct ItemFigures {
-    std::string problem;
+    std::string refused;
     std::map<std::string, double> numbers;
     std::map<std::string, bool> flags;
 

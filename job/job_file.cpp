@@ -9,7 +9,7 @@
 #include "fixed_format.h"
 #include "item_figures.h"
 #include "job_json.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -37,10 +37,10 @@ std::optional<std::string> ReadBytes(const fs::path& file, std::uintmax_t limit)
     return bytes;
 }
 
-std::string TooLarge(std::uintmax_t bytes) {
+Text TooLarge(std::uintmax_t bytes) {
     const std::string size = FormatFixed(static_cast<double>(bytes) / kBytesPerMiB, 15, 1);
     const std::string most = FormatFixed(static_cast<double>(MaxJobFileBytes) / kBytesPerMiB, 15, 0);
-    return Substitute(Tr("Jobs", "The file is %1 MiB; a job file is at most %2 MiB."), {size, most});
+    return Tr("Jobs", "The file is %1 MiB; a job file is at most %2 MiB.").With({size, most});
 }
 
 DiskStamp StampOfBytes(const fs::path& file, const std::string& bytes) {
@@ -72,7 +72,7 @@ Job WithFiguresOfNow(Job job) {
     return job;
 }
 
-SaveOutcome Refused(SaveStatus status, std::string message) { return {status, std::move(message), {}}; }
+SaveOutcome Refused(SaveStatus status, Text message) { return {status, std::move(message), {}}; }
 
 }  // namespace
 
@@ -86,7 +86,7 @@ DiskStamp StampOf(const fs::path& file) {
 OpenedJob OpenJobFile(const fs::path& file) {
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
-    if (ec) return {std::nullopt, Substitute(Tr("Jobs", "The file cannot be opened: %1."), {ec.message()}), {}};
+    if (ec) return {std::nullopt, Tr("Jobs", "The file cannot be opened: %1.").With({ec.message()}), {}};
     if (fs::is_directory(status)) return {std::nullopt, Tr("Jobs", "The file is a folder, not a job file."), {}};
     if (!fs::is_regular_file(status)) return {std::nullopt, Tr("Jobs", "The file is not a regular file."), {}};
     const std::uintmax_t size = fs::file_size(file, ec);
@@ -127,7 +127,7 @@ SaveOutcome SaveJobFile(const fs::path& file, Job& job, const DiskStamp& expecte
     if (text.size() > MaxJobFileBytes)
         return Refused(SaveStatus::Failed, Tr("Jobs", "The job is too large for a job file (at most 16 MiB)."));
     RemoveStaleTemporaries(target);
-    std::string error;
+    Text error;
     const bool fresh = !expected.exists && !overwrite;
     if (!(fresh ? CreateDurably(target, text, error) : ReplaceDurably(target, text, BackupPath(target), error)))
         return Refused(fresh && fs::exists(target) ? SaveStatus::ChangedOnDisk : SaveStatus::Failed, error);

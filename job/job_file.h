@@ -36,7 +36,7 @@ DiskStamp StampOf(const std::filesystem::path& file);
 
 struct OpenedJob {
     std::optional<Job> job;  // nothing when the file cannot be taken
-    std::string error;       // a sentence saying why
+    Text error;              // a sentence saying why
     DiskStamp stamp;         // of the bytes read, for the save
 };
 
@@ -58,8 +58,8 @@ inline constexpr std::chrono::milliseconds SaveLockPatience{10000};
 
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Failed;
-    std::string message;  // empty when saved
-    DiskStamp stamp;      // of the file written
+    Text message;     // empty when saved
+    DiskStamp stamp;  // of the file written
 };
 
 // Writes the job with every item's figures computed now and this program's

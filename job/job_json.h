@@ -25,7 +25,7 @@ std::string JobFileText(const Job& job, std::uintmax_t limit = MaxJobFileBytes);
 
 struct JobParse {
     std::optional<Job> job;
-    std::string error;  // a sentence naming the place and the fault, when there is no job
+    Text error;  // a sentence naming the place and the fault, when there is no job
 };
 
 // The bytes of a file, checked for UTF-8 first. Model numbers outside the

@@ -8,7 +8,7 @@
 #include "job_json.h"
 #include "json_fields.h"
 #include "text_checks.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -35,21 +35,21 @@ CostSettings ReadCost(JsonFields& job) {
 JobHeader ReadHeader(const Json& value) {
     JsonFields f(value, Tr("Jobs", "The job"));
     JobHeader h;
-    h.name = f.Text("name", "");
-    h.customer = f.Text("customer", "");
-    h.reference = f.Text("reference", "");
-    h.engineer = f.Text("engineer", "");
-    h.revision = f.Text("revision", "");
-    h.date = f.Text("date", "");
-    h.notes = f.Text("notes", "");
-    h.office = f.Text("office", "");
+    h.name = f.String("name", "");
+    h.customer = f.String("customer", "");
+    h.reference = f.String("reference", "");
+    h.engineer = f.String("engineer", "");
+    h.revision = f.String("revision", "");
+    h.date = f.String("date", "");
+    h.notes = f.String("notes", "");
+    h.office = f.String("office", "");
     h.cost = ReadCost(f);
     f.Done();
     return h;
 }
 
 Application ReadApplication(JsonFields& item) {
-    const std::string name = item.Text("application");
+    const std::string name = item.String("application");
     if (name == "flow") return Application::Flow;
     if (name == "fill") return Application::Fill;
     item.Fail("application", Tr("Jobs", "must be \"flow\" or \"fill\""));
@@ -57,42 +57,57 @@ Application ReadApplication(JsonFields& item) {
 
 // The texts are kept as typed; whether the window would take them is for
 // the item's figures to say.
-ItemDuty ReadTypedDuty(const Json& value, Application application, const std::string& place) {
+ItemDuty ReadTypedDuty(const Json& value, Application application, const Text& place) {
     JsonFields f(value, place + ", duty");
     ItemDuty d;
-    const std::string units = f.Text("units", UnitSystemName(d.units));
+    const std::string units = f.String("units", UnitSystemName(d.units));
     if (units != "imperial" && units != "metric") f.Fail("units", Tr("Jobs", "must be \"imperial\" or \"metric\""));
     d.units = units == "metric" ? UnitSystem::Metric : UnitSystem::Imperial;
-    d.drive = f.Text("drive");
-    d.air = f.Text("air");
+    d.drive = f.String("drive");
+    d.air = f.String("air");
     d.inletEqualsDrive = f.Flag("inlet_equals_drive", false);
-    d.inlet = d.inletEqualsDrive ? f.Text("inlet", d.drive) : f.Text("inlet");
+    d.inlet = d.inletEqualsDrive ? f.String("inlet", d.drive) : f.String("inlet");
     if (application == Application::Flow) {
-        d.outlet = f.Text("outlet");
-        d.flow = f.Text("flow");
+        d.outlet = f.String("outlet");
+        d.flow = f.String("flow");
         d.ignoreFlow = f.Flag("ignore_flow", false);
         if (f.Find("inlet_is_plant_air") != nullptr) d.inletIsPlantAir = f.Flag("inlet_is_plant_air", false);
     } else {
-        d.initial = f.Text("initial");
-        d.final = f.Text("final");
-        d.capacity = f.Text("capacity");
+        d.initial = f.String("initial");
+        d.final = f.String("final");
+        d.capacity = f.String("capacity");
     }
     d.ignoreAir = f.Flag("ignore_air", false);
     // A job written before gases were kept boosts air at 20 degC.
-    d.gas = f.Text("gas", d.gas);
-    d.gasTemperature = f.Text("gas_temperature", d.gasTemperature);
-    d.temperatureLimit = f.Text("temperature_limit", d.temperatureLimit);
+    d.gas = f.String("gas", d.gas);
+    d.gasTemperature = f.String("gas_temperature", d.gasTemperature);
+    d.temperatureLimit = f.String("temperature_limit", d.temperatureLimit);
     if (application == Application::Fill) d.realGas = f.Flag("real_gas", false);
     f.Done();
     return d;
 }
 
-ItemFigures ReadFigures(const Json& value, const std::string& place) {
+// Files before the codes kept the English sentence that stopped a duty
+// ("outlet: -5 is not valid value", "Drive air pressure is too high!"):
+// its code, so an old file is not reported changed for its wording.
+std::string RefusedOfSentence(const std::string& sentence) {
+    if (sentence.empty()) return {};
+    for (int f = static_cast<int>(TypedField::Drive); f <= static_cast<int>(TypedField::TemperatureLimit); ++f) {
+        const std::string name = TypedFieldName(static_cast<TypedField>(f));
+        if (sentence.rfind(name + ": ", 0) == 0) return name;
+    }
+    for (int c = static_cast<int>(DutyCheck::FlowZero); c <= static_cast<int>(DutyCheck::FinalAboveGasModel); ++c)
+        if (sentence == English(DutyCheckText(static_cast<DutyCheck>(c))))
+            return DutyCheckName(static_cast<DutyCheck>(c));
+    return "other";
+}
+
+ItemFigures ReadFigures(const Json& value, const Text& place) {
     JsonFields f(value, place + ", figures");
     ItemFigures figures;
-    figures.problem = f.Text("problem", "");
+    figures.refused = f.String("refused", RefusedOfSentence(f.String("problem", "")));
     for (const auto& [name, figure] : value.items()) {
-        if (name == "problem" || f.Find(name) == nullptr) continue;
+        if (name == "problem" || name == "refused" || f.Find(name) == nullptr) continue;
         if (figure.is_boolean())
             figures.flags[name] = figure.get<bool>();
         else if (figure.is_number())
@@ -104,20 +119,20 @@ ItemFigures ReadFigures(const Json& value, const std::string& place) {
 }
 
 JobItem ReadItem(const Json& value, std::size_t index) {
-    const std::string number = Substitute(Tr("Jobs", "Item %1"), {WholeNumber(index + 1)});
+    const Text number = Tr("Jobs", "Item %1").With({WholeNumber(index + 1)});
     JsonFields named(value, number);
     JobItem item;
-    item.tag = named.Text("tag");
-    named.SetPlace(Substitute(Tr("Jobs", "%1 (%2)"), {number, Quoted(item.tag)}));
+    item.tag = named.String("tag");
+    named.SetPlace(Tr("Jobs", "%1 (%2)").With({number, Quoted(item.tag)}));
     item.quantity = named.Whole("quantity", MinQuantity, MaxQuantity, 1);
     item.application = ReadApplication(named);
     if (const Json* model = named.Find("model")) {
         if (!IsWholeNumber(*model) || model->get<double>() < 1 || model->get<double>() > PumpCount)
-            throw FileFault(Substitute(Tr("Jobs", "%1: model %2 is not one of the models 1 to %3."),
-                                       {named.Place(), model->dump(), WholeNumber(PumpCount)}));
+            throw FileFault(Tr("Jobs", "%1: model %2 is not one of the models 1 to %3.")
+                                .With({named.Place(), model->dump(), WholeNumber(PumpCount)}));
         item.model = static_cast<int>(model->get<double>());
     }
-    item.notes = named.Text("notes", "");
+    item.notes = named.String("notes", "");
     item.duty = ReadTypedDuty(named.Require("duty"), item.application, named.Place());
     if (const Json* figures = named.Find("figures")) item.savedFigures = ReadFigures(*figures, named.Place());
     named.Done();
@@ -129,9 +144,8 @@ void CheckFormat(JsonFields& file) {
     if (format == nullptr || !format->is_string())
         throw FileFault(Tr("Jobs", "The file is not a Zorvik job file: it has no \"format\": \"zorvik-job\"."));
     if (*format != JobFormatName)
-        throw FileFault(
-            Substitute(Tr("Jobs", "The file is not a Zorvik job file: its \"format\" is %1, not \"zorvik-job\"."),
-                       {Quoted(format->get<std::string>())}));
+        throw FileFault(Tr("Jobs", "The file is not a Zorvik job file: its \"format\" is %1, not \"zorvik-job\".")
+                            .With({Quoted(format->get<std::string>())}));
     const Json& version = file.Require("version");
     if (!IsWholeNumber(version) || version.get<double>() < 1)
         file.Fail("version", Tr("Jobs", "must be a whole number, 1 or more"));
@@ -139,11 +153,10 @@ void CheckFormat(JsonFields& file) {
         const Json* program = file.Find("program_version");
         const std::string by =
             program != nullptr && program->is_string() ? " (" + Quoted(program->get<std::string>()) + ")" : "";
-        throw FileFault(
-            Substitute(Tr("Jobs",
-                          "The file was written by a newer version of the program%1: it is job file version "
-                          "%2, and this version reads version %3."),
-                       {by, version.dump(), WholeNumber(JobFormatVersion)}));
+        throw FileFault(Tr("Jobs",
+                           "The file was written by a newer version of the program%1: it is job file version "
+                           "%2, and this version reads version %3.")
+                            .With({by, version.dump(), WholeNumber(JobFormatVersion)}));
     }
 }
 
@@ -151,7 +164,7 @@ Job ReadJob(const Json& root) {
     JsonFields file(root, Tr("Jobs", "The file"));
     CheckFormat(file);
     Job job;
-    job.savedByVersion = file.Text("program_version", "");
+    job.savedByVersion = file.String("program_version", "");
     job.header = ReadHeader(file.Require("job"));
     const Json& items = file.Require("items");
     if (!items.is_array()) file.Fail("items", Tr("Jobs", "must be a list"));
@@ -181,8 +194,8 @@ Json Parse(std::string_view bytes) {
         if (event == Json::parse_event_t::object_start) keys.emplace_back();
         if (event == Json::parse_event_t::object_end && !keys.empty()) keys.pop_back();
         if (event == Json::parse_event_t::key && !keys.empty() && !keys.back().insert(parsed.get<std::string>()).second)
-            throw FileFault(Substitute(Tr("Jobs", "The file names the key %1 twice in one object."),
-                                       {Quoted(parsed.get<std::string>())}));
+            throw FileFault(
+                Tr("Jobs", "The file names the key %1 twice in one object.").With({Quoted(parsed.get<std::string>())}));
         return true;
     };
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FileFault(Tr("Jobs", "The file is empty."));
@@ -190,13 +203,12 @@ Json Parse(std::string_view bytes) {
         return Json::parse(bytes, check);
     } catch (const Json::parse_error& e) {
         if (e.byte > bytes.size())
-            throw FileFault(Substitute(Tr("Jobs", "The file is cut short: it ends at %1 before its JSON is complete."),
-                                       {LineAndColumn(bytes, bytes.size())}));
-        throw FileFault(Substitute(Tr("Jobs", "The file is not JSON: %1: %2."),
-                                   {LineAndColumn(bytes, e.byte - 1), Reason(e.what())}));
-    } catch (const Json::out_of_range& e) {
+            throw FileFault(Tr("Jobs", "The file is cut short: it ends at %1 before its JSON is complete.")
+                                .With({LineAndColumn(bytes, bytes.size())}));
         throw FileFault(
-            Substitute(Tr("Jobs", "The file holds a number too large for the program: %1."), {Reason(e.what())}));
+            Tr("Jobs", "The file is not JSON: %1: %2.").With({LineAndColumn(bytes, e.byte - 1), Reason(e.what())}));
+    } catch (const Json::out_of_range& e) {
+        throw FileFault(Tr("Jobs", "The file holds a number too large for the program: %1.").With({Reason(e.what())}));
     }
 }
 
@@ -204,13 +216,12 @@ Json Parse(std::string_view bytes) {
 
 JobParse ParseJobText(std::string_view bytes) {
     if (const auto bad = FirstInvalidUtf8(bytes))
-        return {std::nullopt,
-                Substitute(Tr("Jobs", "The file is not UTF-8 text: the byte at %1 is no UTF-8 character."),
-                           {LineAndColumn(bytes, *bad)})};
+        return {std::nullopt, Tr("Jobs", "The file is not UTF-8 text: the byte at %1 is no UTF-8 character.")
+                                  .With({LineAndColumn(bytes, *bad)})};
     try {
         return {ReadJob(Parse(bytes)), {}};
     } catch (const FileFault& fault) {
-        return {std::nullopt, fault.what()};
+        return {std::nullopt, fault.text};
     }
 }
 

@@ -44,7 +44,7 @@ Json DutyJson(Application application, const ItemDuty& d) {
 
 Json FiguresJson(const ItemFigures& f) {
     Json figures = Json::object();
-    if (!f.problem.empty()) figures["problem"] = f.problem;
+    if (!f.refused.empty()) figures["refused"] = f.refused;
     for (const auto& [name, value] : f.numbers) figures[name] = value;
     for (const auto& [name, value] : f.flags) figures[name] = value;
     return figures;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include "fixed_format.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -21,8 +21,8 @@ std::string Quoted(const std::string& text) {
     return nlohmann::json(shown).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-JsonFields::JsonFields(const Json& value, std::string place) : object_(value), place_(std::move(place)) {
-    if (!object_.is_object()) throw FileFault(Substitute(Tr("Jobs", "%1 must be a JSON object."), {place_}));
+JsonFields::JsonFields(const Json& value, zorvik::Text place) : object_(value), place_(std::move(place)) {
+    if (!object_.is_object()) throw FileFault(Tr("Jobs", "%1 must be a JSON object.").With({place_}));
 }
 
 const JsonFields::Json* JsonFields::Find(const std::string& key) {
@@ -37,14 +37,14 @@ const JsonFields::Json& JsonFields::Require(const std::string& key) {
     return *value;
 }
 
-std::string JsonFields::Text(const std::string& key) {
+std::string JsonFields::String(const std::string& key) {
     const Json& value = Require(key);
     if (!value.is_string()) Fail(key, Tr("Jobs", "must be a text"));
     return value.get<std::string>();
 }
 
-std::string JsonFields::Text(const std::string& key, const std::string& fallback) {
-    return Find(key) == nullptr ? fallback : Text(key);
+std::string JsonFields::String(const std::string& key, const std::string& fallback) {
+    return Find(key) == nullptr ? fallback : String(key);
 }
 
 bool JsonFields::Flag(const std::string& key, bool fallback) {
@@ -64,7 +64,7 @@ double JsonFields::NonNegative(const std::string& key, double fallback) {
 
 double JsonFields::NonNegative(const std::string& key, double fallback, double highest) {
     const double number = NonNegative(key, fallback);
-    if (number > highest) Fail(key, Substitute(Tr("Jobs", "must be %1 at the most"), {ShortestNumber(highest)}));
+    if (number > highest) Fail(key, Tr("Jobs", "must be %1 at the most").With({ShortestNumber(highest)}));
     return number;
 }
 
@@ -83,20 +83,19 @@ int JsonFields::Whole(const std::string& key, int low, int high, int fallback) {
                              : value->is_number_integer() ? value->get<long long>()
                                                           : static_cast<long long>(value->get<double>());
     if (!whole || number < low || number > high)
-        Fail(key,
-             Substitute(Tr("Jobs", "must be a whole number from %1 to %2"), {WholeNumber(low), WholeNumber(high)}));
+        Fail(key, Tr("Jobs", "must be a whole number from %1 to %2").With({WholeNumber(low), WholeNumber(high)}));
     return static_cast<int>(number);
 }
 
 void JsonFields::Done() const {
     for (const auto& [key, value] : object_.items())
         if (read_.count(key) == 0)
-            throw FileFault(Substitute(Tr("Jobs", "%1: %2 is not a key this version of the program knows."),
-                                       {place_, Quoted(key)}));
+            throw FileFault(
+                Tr("Jobs", "%1: %2 is not a key this version of the program knows.").With({place_, Quoted(key)}));
 }
 
-void JsonFields::Fail(const std::string& key, const std::string& what) const {
-    throw FileFault(Substitute(Tr("Jobs", "%1: %2 %3."), {place_, Quoted(key), what}));
+void JsonFields::Fail(const std::string& key, const zorvik::Text& what) const {
+    throw FileFault(Tr("Jobs", "%1: %2 %3.").With({place_, Quoted(key), what}));
 }
 
 }  // namespace zorvik::job

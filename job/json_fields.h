@@ -9,10 +9,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "text.h"
+
 namespace zorvik::job {
 
 struct FileFault : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit FileFault(zorvik::Text why) : std::runtime_error(English(why)), text(std::move(why)) {}
+    zorvik::Text text;
 };
 
 // A text of the file as a message quotes it: in JSON quotes with its
@@ -28,15 +31,15 @@ public:
     using Json = nlohmann::ordered_json;
 
     // Fails when `value` is not an object.
-    JsonFields(const Json& value, std::string place);
+    JsonFields(const Json& value, zorvik::Text place);
 
     // The value of a key; nothing (and the key counts as absent) when it is
     // missing or null.
     const Json* Find(const std::string& key);
     const Json& Require(const std::string& key);
 
-    std::string Text(const std::string& key);  // required
-    std::string Text(const std::string& key, const std::string& fallback);
+    std::string String(const std::string& key);  // required
+    std::string String(const std::string& key, const std::string& fallback);
     bool Flag(const std::string& key, bool fallback);
     double NonNegative(const std::string& key, double fallback);                  // finite, 0 or more
     double NonNegative(const std::string& key, double fallback, double highest);  // and at most `highest`
@@ -47,15 +50,15 @@ public:
     void Done() const;
 
     // "Place: \"key\" what." - `what` in the chosen language ("is missing").
-    [[noreturn]] void Fail(const std::string& key, const std::string& what) const;
+    [[noreturn]] void Fail(const std::string& key, const zorvik::Text& what) const;
 
-    const std::string& Place() const { return place_; }
+    const zorvik::Text& Place() const { return place_; }
     // Once the object has told its name ("Item 3" becomes "Item 3 (\"B-101\")").
-    void SetPlace(std::string place) { place_ = std::move(place); }
+    void SetPlace(zorvik::Text place) { place_ = std::move(place); }
 
 private:
     const Json& object_;
-    std::string place_;
+    zorvik::Text place_;
     std::set<std::string> read_;
 };
 

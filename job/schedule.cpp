@@ -7,7 +7,7 @@
 #include "comparison_units.h"
 #include "fixed_format.h"
 #include "gases.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -27,35 +27,27 @@ static_assert(std::size(kHeadings) == ScheduleColumns);
 
 std::string Typed(const std::string& text, const char* unit) { return text + " " + unit; }
 
-// Engine messages break their lines with "\r"; a cell is one line.
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n') c = ' ';
-    return text;
-}
-
 std::string Money(double value) { return FormatFixed(value, kPrecision, 2); }
 
 // The figures of the duty, not of the model flat out: the flow asked for,
 // with the air and speed it takes and what that air costs. A model that
 // can't be sized for the duty has none; its status says why.
-std::vector<std::string> FlowCells(const FlowComparisonRow& r, bool metric) {
+std::vector<Text> FlowCells(const FlowComparisonRow& r, bool metric) {
     const FlowDutyPoint& d = r.duty;
     if (!d.Sized()) return {"", "", "", ""};
     return {GasFlowText(d.dutyFlowScfm, metric), DriveAirText(d.unitsDriveAirScfm, metric),
-            FormatFixed(d.dutyCyclesPerMin, kPrecision, 0),
-            Substitute(Tr("Schedule", "%1 a year"), {Money(r.annualCost)})};
+            FormatFixed(d.dutyCyclesPerMin, kPrecision, 0), Tr("Schedule", "%1 a year").With({Money(r.annualCost)})};
 }
 
-std::vector<std::string> FillCells(const ChargeComparisonRow& r, bool metric) {
+std::vector<Text> FillCells(const ChargeComparisonRow& r, bool metric) {
     const ChargeCandidate& c = r.candidate;
     if (!c.charged) return {"", "", "", ""};
     return {MinutesText(c.fillMinutes), DriveAirText(c.AverageAirScfm(), metric),
             FormatFixed(c.averageCyclesPerMin, kPrecision, 0),
-            Substitute(Tr("Schedule", "%1 a fill"), {Money(r.costPerFill)})};
+            Tr("Schedule", "%1 a fill").With({Money(r.costPerFill)})};
 }
 
-std::string ApplicationText(Application application) {
+Text ApplicationText(Application application) {
     return application == Application::Fill ? Tr("Schedule", "fill") : Tr("Schedule", "flow");
 }
 
@@ -66,7 +58,7 @@ std::string ModelName(int model) {
     return name;
 }
 
-std::vector<std::string> FigureCells(const ItemResult& result, bool metric) {
+std::vector<Text> FigureCells(const ItemResult& result, bool metric) {
     if (result.flow) return FlowCells(*result.flow, metric);
     if (result.fill) return FillCells(*result.fill, metric);
     return {"", "", "", ""};
@@ -74,53 +66,59 @@ std::vector<std::string> FigureCells(const ItemResult& result, bool metric) {
 
 // The gas's name as pages write it; a name the program does not know as
 // the file has it (the item's status says so).
-std::string GasName(const ItemDuty& d) {
+Text GasName(const ItemDuty& d) {
     const std::optional<Gas> gas = GasNamed(d.gas);
-    return gas ? GasDisplayName(*gas) : d.gas;
+    return gas ? GasDisplayName(*gas) : Text(d.gas);
 }
 
 // "Nitrogen at 68 degF"; the standard 20 degC where none was typed.
-std::string GasLine(const ItemDuty& d) {
+Text GasLine(const ItemDuty& d) {
     const bool metric = d.units == UnitSystem::Metric;
     const std::string standard = metric ? "20" : "68";
     const bool typed = d.gasTemperature.find_first_not_of(' ') != std::string::npos;
-    return Substitute(Tr("Schedule", "%1 at %2"),
-                      {GasName(d), Typed(typed ? d.gasTemperature : standard, TemperatureUnit(metric))});
+    return Tr("Schedule", "%1 at %2")
+        .With({GasName(d), Typed(typed ? d.gasTemperature : standard, TemperatureUnit(metric))});
 }
 
 }  // namespace
 
-std::string DutyText(const JobItem& item) {
+Text DutyText(const JobItem& item) {
     const ItemDuty& d = item.duty;
     const bool metric = d.units == UnitSystem::Metric;
     const char* pressure = PressureUnit(metric);
     const std::string& inlet = d.inletEqualsDrive ? d.drive : d.inlet;
-    const std::string gas = d.gas == "air" ? std::string() : GasName(d) + ", ";
-    const std::string air = d.ignoreAir ? Tr("Schedule", "unlimited") : Typed(d.air, GasFlowUnit(metric));
+    const Text gas = d.gas == "air" ? Text() : GasName(d) + ", ";
+    const Text air = d.ignoreAir ? Tr("Schedule", "unlimited") : Text(Typed(d.air, GasFlowUnit(metric)));
     if (item.application == Application::Flow)
-        return gas + Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, outlet %4, flow %5"),
-                                {Typed(d.drive, pressure), air, Typed(inlet, pressure), Typed(d.outlet, pressure),
-                                 d.ignoreFlow ? Tr("Schedule", "any") : Typed(d.flow, GasFlowUnit(metric))});
-    return gas + Substitute(Tr("Schedule", "drive %1, air %2, inlet %3, %4 to %5, %6"),
-                            {Typed(d.drive, pressure), air, Typed(inlet, pressure), d.initial, Typed(d.final, pressure),
-                             Typed(d.capacity, metric ? "litres" : "ft3")});
+        return gas + Tr("Schedule", "drive %1, air %2, inlet %3, outlet %4, flow %5")
+                         .With({Typed(d.drive, pressure), air, Typed(inlet, pressure), Typed(d.outlet, pressure),
+                                d.ignoreFlow ? Tr("Schedule", "any") : Text(Typed(d.flow, GasFlowUnit(metric)))});
+    return gas + Tr("Schedule", "drive %1, air %2, inlet %3, %4 to %5, %6")
+                     .With({Typed(d.drive, pressure), air, Typed(inlet, pressure), d.initial, Typed(d.final, pressure),
+                            Typed(d.capacity, metric ? "litres" : "ft3")});
 }
 
-std::string StatusText(const JobItem& item, const ItemResult& result) {
-    if (!result.reading.Readable()) return OneLine(result.reading.problem);
-    const std::string equalised =
-        result.reading.equalised ? Tr("Schedule", "equalised to the inlet pressure first") : "";
-    const std::string reason = result.flow ? result.flow->reason : result.fill ? result.fill->reason : "";
-    std::string status = item.model ? OneLine(reason) : Tr("Schedule", "no model chosen");
-    if (!status.empty() && !equalised.empty()) status += "; ";
+Text StatusText(const JobItem& item, const ItemResult& result) {
+    if (!result.reading.Readable()) return result.reading.problem;
+    const Text equalised = result.reading.equalised ? Tr("Schedule", "equalised to the inlet pressure first") : Text();
+    const Text reason = result.flow ? result.flow->reason : result.fill ? result.fill->reason : Text();
+    Text status = item.model ? reason : Tr("Schedule", "no model chosen");
+    if (!status.Empty() && !equalised.Empty()) status = status + "; ";
     return status + equalised;
 }
 
-std::vector<std::string> ScheduleRow(const JobItem& item, const ItemResult& result) {
+std::string CellText(const Text& cell, const Translator* translator) {
+    std::string text = Say(cell, translator);
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::vector<Text> ScheduleRow(const JobItem& item, const ItemResult& result) {
     const bool metric = item.duty.units == UnitSystem::Metric;
-    std::vector<std::string> row = {OneLine(item.tag), WholeNumber(item.quantity), ApplicationText(item.application),
-                                    OneLine(DutyText(item)), item.model ? ModelName(*item.model) : ""};
-    for (std::string& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
+    std::vector<Text> row = {item.tag, WholeNumber(item.quantity), ApplicationText(item.application), DutyText(item),
+                             item.model ? ModelName(*item.model) : ""};
+    for (Text& cell : FigureCells(result, metric)) row.push_back(std::move(cell));
     row.push_back(StatusText(item, result));
     return row;
 }
@@ -138,17 +136,17 @@ std::vector<DutyLine> DutyLines(const JobItem& item) {
     const char* pressure = PressureUnit(metric);
     std::vector<DutyLine> lines = {
         {Tr("Schedule", "Air drive pressure"), Typed(d.drive, pressure)},
-        {Tr("Schedule", "Drive air available"),
-         d.ignoreAir ? Tr("Schedule", "unlimited (the air available is ignored)") : Typed(d.air, GasFlowUnit(metric))},
+        {Tr("Schedule", "Drive air available"), d.ignoreAir ? Tr("Schedule", "unlimited (the air available is ignored)")
+                                                            : Text(Typed(d.air, GasFlowUnit(metric)))},
         {Tr("Schedule", "Gas inlet pressure"),
-         d.inletEqualsDrive ? Substitute(Tr("Schedule", "%1, the air drive pressure"), {Typed(d.drive, pressure)})
-                            : Typed(d.inlet, pressure)},
+         d.inletEqualsDrive ? Tr("Schedule", "%1, the air drive pressure").With({Typed(d.drive, pressure)})
+                            : Text(Typed(d.inlet, pressure))},
     };
     if (item.application == Application::Flow) {
         lines.push_back({Tr("Schedule", "Outlet pressure"), Typed(d.outlet, pressure)});
         lines.push_back({Tr("Schedule", "Required flow"), d.ignoreFlow
                                                               ? Tr("Schedule", "any (the flow rate is ignored)")
-                                                              : Typed(d.flow, GasFlowUnit(metric))});
+                                                              : Text(Typed(d.flow, GasFlowUnit(metric)))});
     } else {
         lines.push_back({Tr("Schedule", "Initial vessel pressure"), Typed(d.initial, pressure)});
         lines.push_back({Tr("Schedule", "Final vessel pressure"), Typed(d.final, pressure)});

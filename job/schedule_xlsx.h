@@ -4,7 +4,7 @@
 // in bold and a row per item, every cell text (so nothing runs as a formula)
 // except the quantity.
 
-#include <string>
+#include <filesystem>
 
 #include "job.h"
 #include "schedule.h"
@@ -13,7 +13,8 @@ namespace zorvik::job {
 
 // Replaces `file` as the job files are replaced (a crash leaves the old
 // one or the new one); false and why when it cannot, the library missing
-// too.
-bool WriteScheduleXlsx(const std::string& file, const Job& job, const Schedule& schedule, std::string& error);
+// too. The schedule's texts are written in the translator's language.
+bool WriteScheduleXlsx(const std::filesystem::path& file, const Job& job, const Schedule& schedule,
+                       const Translator* translator, Text& error);
 
 }  // namespace zorvik::job

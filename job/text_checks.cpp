@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include "fixed_format.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik::job {
 namespace {
@@ -44,7 +44,7 @@ std::optional<std::size_t> FirstInvalidUtf8(std::string_view text) {
     return std::nullopt;
 }
 
-std::string LineAndColumn(std::string_view text, std::size_t offset) {
+Text LineAndColumn(std::string_view text, std::size_t offset) {
     offset = std::min(offset, text.size());
     std::size_t line = 1, column = 1;
     for (std::size_t i = 0; i < offset; ++i) {
@@ -56,7 +56,7 @@ std::string LineAndColumn(std::string_view text, std::size_t offset) {
             ++column;
         }
     }
-    return Substitute(Tr("Jobs", "line %1, column %2"), {WholeNumber(line), WholeNumber(column)});
+    return Tr("Jobs", "line %1, column %2").With({WholeNumber(line), WholeNumber(column)});
 }
 
 }  // namespace zorvik::job

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text.h"
+
 namespace zorvik::job {
 
 // The offset of the first byte that does not start or continue a well-formed
@@ -17,6 +19,6 @@ std::optional<std::size_t> FirstInvalidUtf8(std::string_view text);
 // "line 3, column 5" for the byte at `offset` (both from 1; columns count
 // characters, a line ends at "\n"). An offset past the end names the place
 // just after the last byte.
-std::string LineAndColumn(std::string_view text, std::size_t offset);
+Text LineAndColumn(std::string_view text, std::size_t offset);
 
 }  // namespace zorvik::job

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <optional>
 
-#include "text_catalog.h"
+#include "text.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -34,14 +34,13 @@ bool Resolve(void* library, const char* name, Function& function, std::string& m
 
 struct Loaded {
     std::optional<XlsxLibrary> library;
-    std::string error;
+    Text error;
 };
 
 Loaded Load(const char* file) {
     void* handle = Open(file);
     if (handle == nullptr)
-        return {std::nullopt,
-                Substitute(Tr("Jobs", "Workbooks cannot be written: the library %1 is not installed."), {file})};
+        return {std::nullopt, Tr("Jobs", "Workbooks cannot be written: the library %1 is not installed.").With({file})};
     XlsxLibrary l{};
     std::string missing;
     const bool all = Resolve(handle, "workbook_new", l.workbook_new, missing) &&
@@ -56,7 +55,7 @@ Loaded Load(const char* file) {
                      Resolve(handle, "lxw_strerror", l.lxw_strerror, missing);
     if (!all)
         return {std::nullopt,
-                Substitute(Tr("Jobs", "Workbooks cannot be written: the library %1 has no %2."), {file, missing})};
+                Tr("Jobs", "Workbooks cannot be written: the library %1 has no %2.").With({file, missing})};
     return {l, {}};
 }
 
@@ -64,7 +63,7 @@ Loaded Load(const char* file) {
 
 const char* const XlsxLibraryFile = ZORVIK_XLSXWRITER_FILE;
 
-const XlsxLibrary* LoadXlsxLibrary(std::string& error, const char* file) {
+const XlsxLibrary* LoadXlsxLibrary(Text& error, const char* file) {
     // Once per file: the library stays loaded for the rest of the run.
     static std::mutex guard;
     static std::map<std::string, Loaded> loaded;

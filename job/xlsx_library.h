@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "text.h"
+
 namespace zorvik::job {
 
 // The library's functions the schedule workbook uses.
@@ -30,6 +32,6 @@ extern const char* const XlsxLibraryFile;
 // Loads `file` once and for all (later calls return what the first found);
 // nullptr, with a sentence saying why, when it is not installed or lacks a
 // function.
-const XlsxLibrary* LoadXlsxLibrary(std::string& error, const char* file = XlsxLibraryFile);
+const XlsxLibrary* LoadXlsxLibrary(Text& error, const char* file = XlsxLibraryFile);
 
 }  // namespace zorvik::job

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "artwork.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -48,6 +49,15 @@ Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), width_(size.
     Smooth();
     SetFont("arial", 10);
 }
+
+PictureDrawing Speaking(const Translator* reader, PictureDrawing draw) {
+    return [reader, draw = std::move(draw)](Canvas& canvas) {
+        canvas.SetTranslator(reader);
+        draw(canvas);
+    };
+}
+
+QString Canvas::Say(const Text& text) const { return texts::Said(text, translator_); }
 
 Canvas::~Canvas() {
     if (painter_ != &ownPainter_)
@@ -288,6 +298,7 @@ void Canvas::DrawPicture(const QRectF& target, QSize size, const PictureDrawing&
     painter_->scale(target.width() / size.width(), target.height() / size.height());
     {
         Canvas picture(*painter_, size);
+        picture.SetTranslator(translator_);
         draw(picture);
     }
     painter_->restore();

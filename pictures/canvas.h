@@ -25,6 +25,8 @@
 #include <memory>
 #include <vector>
 
+#include "text.h"
+
 class QPaintDevice;
 
 namespace zorvik {
@@ -140,6 +142,14 @@ public:
     // (device coordinates of this canvas), drawn afresh as vectors.
     void DrawPicture(const QRectF& target, QSize size, const PictureDrawing& draw);
 
+    // The language of the picture's words, which its drawing code passes
+    // (a window the desktop's, the command line its --language): English
+    // until set. A picture drawn within this one speaks the same.
+    void SetTranslator(const Translator* translator) { translator_ = translator; }
+    const Translator* Language() const { return translator_; }
+    // A text of the picture in that language.
+    QString Say(const Text& text) const;
+
 private:
     void Smooth();
     void Fill(const QRect& area);
@@ -174,7 +184,11 @@ private:
     QFont font_;
     int fontPoints_ = 10;
     QColor fontColor_ = colors::Black;
+    const Translator* translator_ = nullptr;
 };
+
+// `draw` on a canvas that speaks `reader`'s language.
+PictureDrawing Speaking(const Translator* reader, PictureDrawing draw);
 
 // Points to device pixels the way the drawings expect: 12 pt at 96 dpi is
 // 16 px (rounded to the nearest pixel).

@@ -100,11 +100,12 @@ struct LineLabel {
 
 // The labels of the measured lines, the lowest first: each goes up above
 // those placed before it where it would come too close to them.
-std::vector<LineLabel> LineLabelsLowestFirst(const ChartView& v, const ChartAxes& a) {
+std::vector<LineLabel> LineLabelsLowestFirst(const ChartView& v, const ChartAxes& a, const Translator* reader) {
     std::vector<LineLabel> labels;
     for (int n = 1; n <= AirUseLineCount(v.model); ++n) {
         const AirUseLineValues line = LoadAirUseLine(v.model, n).value_or(AirUseLineValues{});
-        labels.push_back({MeasuredPoint(a, line, kMeasuredPoints - 1), LineLabelText(line.airUseScfm, a.barMode)});
+        labels.push_back(
+            {MeasuredPoint(a, line, kMeasuredPoints - 1), LineLabelText(line.airUseScfm, a.barMode, reader)});
     }
     std::stable_sort(labels.begin(), labels.end(),
                      [](const LineLabel& p, const LineLabel& q) { return p.end.y() > q.end.y(); });
@@ -132,14 +133,14 @@ void DrawMeasuredAirUseLines(Canvas& c, const ChartView& v, const ChartAxes& a) 
     }
     c.SetPenStyle(PenStyle::Solid);
     std::vector<QRect> keepClear = BalloonBoxes(v, a);
-    for (const LineLabel& label : LineLabelsLowestFirst(v, a))
+    for (const LineLabel& label : LineLabelsLowestFirst(v, a, c.Language()))
         keepClear.push_back(DrawLineLabel(c, label.end.x(), label.end.y(), label.text, keepClear));
 }
 
 std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
     std::vector<QRect> keepClear = BalloonBoxes(v, a);
     std::vector<QRect> boxes;
-    for (const LineLabel& label : LineLabelsLowestFirst(v, a)) {
+    for (const LineLabel& label : LineLabelsLowestFirst(v, a, c.Language())) {
         boxes.push_back(LineLabelBox(c, label.end.x(), label.end.y(), label.text, keepClear));
         keepClear.push_back(boxes.back());
     }
@@ -191,7 +192,7 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartView& v, const ChartAxes& a)
         if (!tag) return;
         c.MoveTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Solid);
-        const QString text = AirUseTagText(k, a.barMode);
+        const QString text = AirUseTagText(k, a.barMode, c.Language());
         keepClear.push_back(DrawAirUseTag(c, tag->x(), tag->y(), text, above, keepClear, PlotArea(a)));
         c.LineTo(tag->x(), tag->y());
         c.SetPenStyle(PenStyle::Dotted);
@@ -213,8 +214,8 @@ std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartView& v, co
     for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) break;
-        boxes.push_back(
-            AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode), above, keepClear, PlotArea(a)));
+        boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode, c.Language()), above, keepClear,
+                                     PlotArea(a)));
         keepClear.push_back(boxes.back());
     }
     return boxes;
@@ -222,7 +223,7 @@ std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartView& v, co
 
 // One inlet curve from its inlet pressure to stall, with its balloon.
 void DrawInletCurve(Canvas& c, const ChartAxes& a, const InletCurve& curve) {
-    DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(curve.inletPsi, a.barMode));
+    DrawBalloon(c, curve.balloon.x(), curve.balloon.y(), InletLabelText(curve.inletPsi, a.barMode, c.Language()));
     QPoint previous = curve.start;
     for (std::size_t i = 1; i < curve.points.size(); ++i) {
         const auto [outlet, flow] = curve.points[i];
@@ -248,7 +249,7 @@ void DrawRequiredFlow(Canvas& c, const ChartAxes& a, double outletPsi, const Cha
     c.Ellipse(x - kDot, y - kDot, x + kDot + 1, y + kDot + 1);
     c.SetBrushStyle(BrushStyle::Clear);
     c.SetFontColor(colors::Blue);
-    const QString label = DutyLabelText(required.speedPercent, required.driveAirScfm, a.barMode);
+    const QString label = DutyLabelText(required.speedPercent, required.driveAirScfm, a.barMode, c.Language());
     const int width = c.TextWidth(label);
     const bool right = x + kDot + 3 + width <= a.x0 + ChartAxisLengthX;
     const int top = std::max(y - c.TextHeight(label) - 2, a.y0 - ChartAxisLengthY + 1);

@@ -1,11 +1,9 @@
 #include "chart_text.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
 
-#include "display_numbers.h"
 #include "fixed_format.h"
+#include "language.h"
 #include "units.h"
 
 namespace zorvik {
@@ -16,40 +14,44 @@ constexpr double kWholeBarLabelsFromPsi = 1450;
 
 }  // namespace
 
-QString ChartNumber(double value, int precision, int decimals) {
-    return QString::fromStdString(FormatFixed(value, precision, decimals, SystemDecimalSeparator()));
+QString ChartNumber(double value, int precision, int decimals, const Translator* reader) {
+    return QString::fromStdString(FormatFixed(value, precision, decimals, texts::DecimalOf(reader)));
 }
 
-QString ChartWholeNumber(double value) { return ChartNumber(std::trunc(value), 15, 0); }
-
-QString DrivePressureCaption(double airDrivePsi, bool barMode) {
-    const QString caption = QCoreApplication::translate("PerformanceChart", "Air drive pressure  %1");
-    if (barMode) return caption.arg(ChartNumber(airDrivePsi / units::PsiPerBarShort, 3, 1) + QStringLiteral(" barg"));
-    return caption.arg(ChartNumber(airDrivePsi, 3, 0) + QStringLiteral(" Psig"));
+QString ChartWholeNumber(double value, const Translator* reader) {
+    return ChartNumber(std::trunc(value), 15, 0, reader);
 }
 
-QString InletLabelText(double inletPsi, bool barMode) {
-    if (!barMode) return ChartWholeNumber(inletPsi);
-    if (inletPsi < kWholeBarLabelsFromPsi) return ChartNumber(inletPsi / units::PsiPerBar, 5, 1);
-    return ChartNumber(inletPsi / units::PsiPerBar, 4, 0);
-}
-
-QString LineLabelText(double airUseScfm, bool barMode) {
-    if (barMode) return ChartNumber(airUseScfm * units::LitresPerCubicFootChart / 1000, 4, 2);
-    return ChartNumber(airUseScfm, 4, 1);
-}
-
-QString DutyLabelText(double speedPercent, double driveAirScfm, bool barMode) {
-    const QString air = barMode ? LineLabelText(driveAirScfm, true) + QStringLiteral(" Nm3/min")
-                                : ChartNumber(driveAirScfm, 4, 1) + QStringLiteral(" scfm");
-    return QCoreApplication::translate("PerformanceChart", "Duty: %1 % speed, %2 air")
-        .arg(ChartNumber(speedPercent, 3, 0), air);
-}
-
-QString AirUseTagText(int level, bool barMode) {
+QString DrivePressureCaption(double airDrivePsi, bool barMode, const Translator* reader) {
+    const QString caption = texts::Said(Tr("PerformanceChart", "Air drive pressure  %1"), reader);
     if (barMode)
-        return ChartNumber(10.0 * level * units::LitresPerCubicFootChart * units::ChartNormalPerStandard / 1000, 4, 2);
-    return ChartWholeNumber(10.0 * level);
+        return caption.arg(ChartNumber(airDrivePsi / units::PsiPerBarShort, 3, 1, reader) + QStringLiteral(" barg"));
+    return caption.arg(ChartNumber(airDrivePsi, 3, 0, reader) + QStringLiteral(" Psig"));
+}
+
+QString InletLabelText(double inletPsi, bool barMode, const Translator* reader) {
+    if (!barMode) return ChartWholeNumber(inletPsi, reader);
+    if (inletPsi < kWholeBarLabelsFromPsi) return ChartNumber(inletPsi / units::PsiPerBar, 5, 1, reader);
+    return ChartNumber(inletPsi / units::PsiPerBar, 4, 0, reader);
+}
+
+QString LineLabelText(double airUseScfm, bool barMode, const Translator* reader) {
+    if (barMode) return ChartNumber(airUseScfm * units::LitresPerCubicFootChart / 1000, 4, 2, reader);
+    return ChartNumber(airUseScfm, 4, 1, reader);
+}
+
+QString DutyLabelText(double speedPercent, double driveAirScfm, bool barMode, const Translator* reader) {
+    const QString air = barMode ? LineLabelText(driveAirScfm, true, reader) + QStringLiteral(" Nm3/min")
+                                : ChartNumber(driveAirScfm, 4, 1, reader) + QStringLiteral(" scfm");
+    return texts::Said(Tr("PerformanceChart", "Duty: %1 % speed, %2 air"), reader)
+        .arg(ChartNumber(speedPercent, 3, 0, reader), air);
+}
+
+QString AirUseTagText(int level, bool barMode, const Translator* reader) {
+    if (barMode)
+        return ChartNumber(10.0 * level * units::LitresPerCubicFootChart * units::ChartNormalPerStandard / 1000, 4, 2,
+                           reader);
+    return ChartWholeNumber(10.0 * level, reader);
 }
 
 }  // namespace zorvik

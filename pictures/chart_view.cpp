@@ -1,6 +1,5 @@
 #include "chart_view.h"
 
-#include <QCoreApplication>
 #include <cmath>
 
 #include "performance_model.h"
@@ -57,9 +56,7 @@ PreparedChart PrepareGraphChart(int model, double graphDrivePsi, double graphInl
     v.drivePsi = graphDrivePsi;
     if (v.drivePsi > pump.MaxAirDrivePsi) {
         prepared.warning =
-            QCoreApplication::translate("PerformanceChart",
-                                        "Air drive pressure is too high!\rReset to maximum air drive pressure")
-                .toStdString();
+            Tr("PerformanceChart", "Air drive pressure is too high!\rReset to maximum air drive pressure");
         v.drivePsi = pump.MaxAirDrivePsi;
     }
     v.inletPsi = std::trunc(pump.GraphInletPsi * graphInletScale + 0.5);

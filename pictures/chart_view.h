@@ -63,7 +63,7 @@ struct ChartView {
 // exclamation beep) before it draws; empty when there is none.
 struct PreparedChart {
     ChartView view;
-    std::string warning;
+    Text warning;
 };
 
 // The highest gas inlet pressure the chart takes at a drive pressure, psig:

@@ -1,6 +1,5 @@
 #include "comparison_chart_drawing.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -9,7 +8,8 @@
 #include <cmath>
 #include <functional>
 
-#include "display_numbers.h"
+#include "fixed_format.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -55,12 +55,12 @@ std::vector<double> Ticks(const Axis& a) {
     return ticks;
 }
 
-// With the system's decimal separator, as every number on screen.
-QString TickText(double v) {
-    QLocale locale;
+// With the reader's decimal separator, as every number they read.
+QString TickText(double v, const Translator* reader) {
+    QLocale locale = QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    if (v != 0 && std::fabs(v) < 1) return locale.toString(v, 'g', 3);
-    return locale.toString(v, 'f', 0);
+    const QString text = v != 0 && std::fabs(v) < 1 ? locale.toString(v, 'g', 3) : locale.toString(v, 'f', 0);
+    return QString::fromStdString(WithDecimalSeparator(text.toStdString(), texts::DecimalOf(reader)));
 }
 
 // A linear axis from 0 to a round number a little above `high`, so marks at
@@ -100,6 +100,7 @@ struct Plot {
     QRectF box;
     Axis x;
     Axis y;
+    const Translator* reader;
     QPointF At(double vx, double vy) const {
         return {box.left() + x.Fraction(vx) * box.width(), box.bottom() - y.Fraction(vy) * box.height()};
     }
@@ -120,23 +121,23 @@ void DrawGrid(QPainter& p, const Plot& plot, const ComparisonChartData& chart, d
     p.drawRect(plot.box);
     for (const double v : Ticks(plot.x)) {
         const QPointF at = plot.At(v, plot.y.low);
-        const QString text = TickText(v);
+        const QString text = TickText(v, plot.reader);
         p.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) / 2, at.y() + metrics.ascent() + unit * 0.5), text);
     }
     for (const double v : Ticks(plot.y)) {
         const QPointF at = plot.At(plot.x.low, v);
-        const QString text = TickText(v);
+        const QString text = TickText(v, plot.reader);
         p.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - unit * 0.6, at.y() + metrics.ascent() / 2.5),
                    text);
     }
-    const QString xLabel = SystemNumberText(chart.xLabel);
+    const QString xLabel = texts::Figures(chart.xLabel, plot.reader);
     p.drawText(QPointF(plot.box.center().x() - metrics.horizontalAdvance(xLabel) / 2,
                        plot.box.bottom() + metrics.height() * 2.2),
                xLabel);
     p.save();
     p.translate(plot.box.left() - metrics.height() * 3.2, plot.box.center().y());
     p.rotate(-90);
-    const QString yLabel = SystemNumberText(chart.yLabel);
+    const QString yLabel = texts::Figures(chart.yLabel, plot.reader);
     p.drawText(QPointF(-metrics.horizontalAdvance(yLabel) / 2, 0), yLabel);
     p.restore();
 }
@@ -167,7 +168,7 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
     p.drawLine(at - QPointF(r, r), at + QPointF(r, r));
     p.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
     const QFontMetricsF metrics(p.font());
-    const QString text = SystemNumberText(chart.markerLabel);
+    const QString text = texts::Figures(chart.markerLabel, plot.reader);
     const double width = metrics.horizontalAdvance(text);
     const double x = at.x() + r * 1.5 + width > plot.box.right() ? at.x() - r * 1.5 - width : at.x() + r * 1.5;
     // No ground under the words: every curve they cross stays whole.
@@ -175,7 +176,7 @@ void DrawMarker(QPainter& p, const Plot& plot, const ComparisonChartData& chart,
 }
 
 // Follows the name of a model that delivers nothing over the whole range.
-QString NoCurveSuffix() { return QCoreApplication::translate("ComparisonChart", " (no curve)"); }
+QString NoCurveSuffix(const Translator* reader) { return texts::Said(Tr("ComparisonChart", " (no curve)"), reader); }
 
 // The legend right of the plot: one entry a line, in as many columns as a
 // short chart needs to keep every entry.
@@ -188,11 +189,12 @@ struct LegendLayout {
     double Width() const { return entryWidth * columns; }
 };
 
-LegendLayout LayOutLegend(const QFontMetricsF& metrics, const ComparisonChartData& chart, double unit, double height) {
+LegendLayout LayOutLegend(const QFontMetricsF& metrics, const ComparisonChartData& chart, double unit, double height,
+                          const Translator* reader) {
     LegendLayout l;
     for (const ChartLine& line : chart.lines)
-        l.entryWidth = std::max(
-            l.entryWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() + NoCurveSuffix()));
+        l.entryWidth = std::max(l.entryWidth, metrics.horizontalAdvance(QString::fromStdString(line.name).simplified() +
+                                                                        NoCurveSuffix(reader)));
     l.entryWidth += unit * 4.5;
     const int entries = std::max(1, static_cast<int>(chart.lines.size()));
     // Entries close up to a line apart before they take a second column.
@@ -204,7 +206,8 @@ LegendLayout LayOutLegend(const QFontMetricsF& metrics, const ComparisonChartDat
 }
 
 // Model names right of the plot, listed ones solid, others dashed.
-void DrawLegend(QPainter& p, const QRectF& area, const LegendLayout& l, const ComparisonChartData& chart, double unit) {
+void DrawLegend(QPainter& p, const QRectF& area, const LegendLayout& l, const ComparisonChartData& chart, double unit,
+                const Translator* reader) {
     const QFontMetricsF metrics(p.font());
     for (std::size_t i = 0; i < chart.lines.size(); ++i) {
         const ChartLine& line = chart.lines[i];
@@ -218,7 +221,7 @@ void DrawLegend(QPainter& p, const QRectF& area, const LegendLayout& l, const Co
                    QPointF(column.left() + unit * 3, y - metrics.ascent() / 3));
         p.setPen(Qt::black);
         QString text = QString::fromStdString(line.name).simplified();
-        if (line.points.empty()) text += NoCurveSuffix();
+        if (line.points.empty()) text += NoCurveSuffix(reader);
         p.drawText(QPointF(column.left() + unit * 3.6, y), text);
     }
 }
@@ -230,7 +233,8 @@ QColor ModelColour(int model) {
     return QColor(kModelColours[((model - 1) % count + count) % count]);
 }
 
-void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels) {
+void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels,
+                         const Translator* reader) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
@@ -241,21 +245,22 @@ void DrawComparisonChart(QPainter& painter, const QRectF& area, const Comparison
     const QFontMetricsF metrics(font);
 
     const double plotHeight = area.height() - metrics.height() * 5.2;
-    const LegendLayout legend = LayOutLegend(metrics, chart, unit, plotHeight);
+    const LegendLayout legend = LayOutLegend(metrics, chart, unit, plotHeight, reader);
     const QRectF box(area.left() + metrics.height() * 4.5, area.top() + metrics.height() * 2.2,
                      area.width() - metrics.height() * 5.5 - legend.Width(), plotHeight);
     painter.setPen(Qt::black);
     QFont bold = font;
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QPointF(box.left(), area.top() + metrics.height() * 1.2), SystemNumberText(chart.title));
+    painter.drawText(QPointF(box.left(), area.top() + metrics.height() * 1.2), texts::Figures(chart.title, reader));
     painter.setFont(font);
 
-    const Plot plot{box, XAxis(chart), YAxis(chart)};
+    const Plot plot{box, XAxis(chart), YAxis(chart), reader};
     DrawGrid(painter, plot, chart, unit);
     DrawLines(painter, plot, chart, unit);
     DrawMarker(painter, plot, chart, unit);
-    DrawLegend(painter, QRectF(box.right() + unit * 2, box.top(), legend.Width(), box.height()), legend, chart, unit);
+    DrawLegend(painter, QRectF(box.right() + unit * 2, box.top(), legend.Width(), box.height()), legend, chart, unit,
+               reader);
     painter.restore();
 }
 

@@ -8,6 +8,7 @@
 #include <QRectF>
 
 #include "comparison_curves.h"
+#include "text.h"
 
 class QPainter;
 
@@ -18,7 +19,9 @@ namespace zorvik {
 QColor ModelColour(int model);
 
 // `textPixels`: the height of the chart's text, as the table next to it
-// has it; lines, marks and margins scale with it.
-void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels);
+// has it; lines, marks and margins scale with it. Words and numbers as
+// `reader` writes them.
+void DrawComparisonChart(QPainter& painter, const QRectF& area, const ComparisonChartData& chart, double textPixels,
+                         const Translator* reader);
 
 }  // namespace zorvik

@@ -16,8 +16,8 @@ class QPagedPaintDevice;
 namespace zorvik {
 
 struct ComparisonPage {
-    std::string title;
-    std::string conditions;
+    Text title;
+    Text conditions;
     ComparisonTable table;
     ComparisonChartData chart;
     // Named at the foot of the page, as on every printout.
@@ -31,11 +31,11 @@ ComparisonPage ChargeComparisonPage(const std::vector<ChargeComparisonRow>& rows
                                     const CostSettings& cost, bool metric);
 
 // The title with today's date, the conditions, the table, the chart, and
-// the office's contact lines at the foot.
-void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPage& content);
+// the office's contact lines at the foot, in the reader's language.
+void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPage& content, const Translator* reader);
 
 // The page on a landscape page of `device`, a printer or a PDF file; false
 // when the device cannot be started or the page not ended.
-bool PrintComparisonPage(QPagedPaintDevice& device, const ComparisonPage& content);
+bool PrintComparisonPage(QPagedPaintDevice& device, const ComparisonPage& content, const Translator* reader);
 
 }  // namespace zorvik

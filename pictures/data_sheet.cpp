@@ -1,8 +1,7 @@
 #include "data_sheet.h"
 
-#include <QCoreApplication>
-
 #include "performance_chart.h"
+#include "language.h"
 #include "text_fit.h"
 
 namespace zorvik {
@@ -36,9 +35,9 @@ void DrawDataSheet(Canvas& c, const PictureDrawing& picture, const TAddressData&
     TextOutFitted(c, printX, printY, lineWidth, {}, company);
 
     printY += (height / 320) * 2 + line;
-    c.TextOut(printX, printY, QCoreApplication::translate("Pages", "Data sheet"));
+    c.TextOut(printX, printY, c.Say(Tr("Pages", "Data sheet")));
     c.SetFont(QStringLiteral("Arial"), FontPoints);
-    c.TextOut((width / 6) * 5, printY, ShortDate());
+    c.TextOut((width / 6) * 5, printY, texts::ShortDate(c.Language()));
 
     printY += 3 * line;
     const int pictureWidth = static_cast<int>(width - ppi * LeftMarginInches - ppi * RightMarginInches);

@@ -1,6 +1,5 @@
 #include "dimension_primitives.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 #include <cstdlib>
@@ -182,9 +181,8 @@ void DrawTextLines(Canvas& canvas, int x, int y, const QString& text) {
 
 void DrawNotWrittenMessage(Canvas& canvas, int x, int y) {
     canvas.SetBrushColor(colors::White);
-    DrawTextLines(
-        canvas, x, y,
-        QCoreApplication::translate("Drawings", "Sorry......\rThe code for this drawing has not been written yet!"));
+    DrawTextLines(canvas, x, y,
+                  canvas.Say(Tr("Drawings", "Sorry......\rThe code for this drawing has not been written yet!")));
 }
 
 void DrawDrawingTitle(Canvas& canvas, const QString& text) {

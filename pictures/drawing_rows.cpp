@@ -1,6 +1,5 @@
 #include "drawing_rows.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include "dimension_primitives.h"
@@ -21,7 +20,7 @@ int ArrowCode(Dir dir, Arrowheads arrows) {
     return -1;
 }
 
-QString Text(const char* text) { return text == nullptr ? QString() : QString::fromLatin1(text); }
+QString Latin1(const char* text) { return text == nullptr ? QString() : QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -29,8 +28,8 @@ void DrawDimensionRows(Canvas& canvas, QPoint origin, std::span<const DimensionR
     for (const DimensionRow& r : rows) {
         if (pumpNo != 0 && !r.models.Has(pumpNo)) continue;
         const auto draw = r.dir == Dir::H ? DrawHorizontalDimension : DrawVerticalDimension;
-        draw(canvas, origin.x() + r.atX, origin.y() + r.atY, r.length, ArrowCode(r.dir, r.arrows), Text(r.inchText),
-             Text(r.mmText), metric, r.textPos, r.textOffset, r.startExtFrom, r.startExtTo, r.endExtFrom, r.endExtTo,
+        draw(canvas, origin.x() + r.atX, origin.y() + r.atY, r.length, ArrowCode(r.dir, r.arrows), Latin1(r.inchText),
+             Latin1(r.mmText), metric, r.textPos, r.textOffset, r.startExtFrom, r.startExtTo, r.endExtFrom, r.endExtTo,
              DrawingFill);
     }
 }
@@ -39,7 +38,7 @@ void DrawNoteRows(Canvas& canvas, QPoint origin, std::span<const NoteRow> rows, 
     for (const NoteRow& r : rows) {
         if (pumpNo != 0 && !r.models.Has(pumpNo)) continue;
         DrawLeaderNote(canvas, origin.x() + r.atX, origin.y() + r.atY, DrawingFill, r.textPos,
-                       QCoreApplication::translate("Drawings", r.note), r.dy, r.dx);
+                       canvas.Say(Tr("Drawings", r.note)), r.dy, r.dx);
     }
 }
 

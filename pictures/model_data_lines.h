@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "text.h"
 
 namespace zorvik {
 
@@ -19,6 +20,6 @@ struct ModelDataLine {
 // boosts its own drive air, the common connection; for a two-stage model,
 // the interstage limit), maximum outlet pressure, maximum compression
 // ratio, piston displacement and the stall pressure formula.
-std::vector<ModelDataLine> ModelDataLines(const TPumpRecord& pump);
+std::vector<ModelDataLine> ModelDataLines(const TPumpRecord& pump, const Translator* reader);
 
 }  // namespace zorvik

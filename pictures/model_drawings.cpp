@@ -3,7 +3,6 @@
 // (TAmplifiersDrgImagesForm) are drawn so that these land on the features
 // they name.
 
-#include <QCoreApplication>
 #include <QPoint>
 
 #include "catalogue.h"
@@ -252,7 +251,7 @@ void DrawModels1To3(Canvas& canvas, bool metric) {
     DrawDimensionRows(canvas, o, kModels1To3Dimensions, metric);
     DrawNoteRows(canvas, o, kModels1To3Notes);
     // After the notes, so the word stands on their yellow ground.
-    canvas.TextOut(o.x() + 280, o.y() + 100, QCoreApplication::translate("Drawings", "PLAN"));
+    canvas.TextOut(o.x() + 280, o.y() + 100, canvas.Say(Tr("Drawings", "PLAN")));
 }
 
 void DrawModel4(Canvas& canvas, bool metric) {

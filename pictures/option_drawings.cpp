@@ -2,7 +2,6 @@
 // packages of options 6 and 14), the booster package of option 30 with its
 // description, and pages that show an outline picture only.
 
-#include <QCoreApplication>
 #include <QPoint>
 #include <algorithm>
 #include <array>
@@ -154,7 +153,7 @@ void DrawOption30(Canvas& canvas) {
     canvas.SetFontSize(kPackageFontPoints);
     for (int i = 0; i < 4; ++i) {
         const QPoint at = o + kPackageTextAt[i];
-        DrawTextLines(canvas, at.x(), at.y(), QCoreApplication::translate("Drawings", kPackageText[i]));
+        DrawTextLines(canvas, at.x(), at.y(), canvas.Say(Tr("Drawings", kPackageText[i])));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "performance_chart.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -14,9 +13,9 @@ namespace {
 
 const QString kFont = QStringLiteral("arial");
 
-// The chart's words are translated as they are drawn, so a chart drawn again
-// after the language changes speaks the new one.
-QString Words(const char* text) { return QCoreApplication::translate("PerformanceChart", text); }
+// The chart's words are translated as they are drawn, in the language its
+// canvas is given.
+QString Words(const Canvas& c, const char* text) { return c.Say(Tr("PerformanceChart", text)); }
 
 void ClearPicture(Canvas& c) {
     c.SetBrushColor(colors::White);
@@ -34,9 +33,9 @@ void DrawTitles(Canvas& c, const ChartView& v, const ChartAxes& a) {
     c.SetPenStyle(PenStyle::Solid);
     c.SetPenWidth(1);
     c.TextOut(a.x0 + 10, a.y0 + 22,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Outlet pressure   %1"))
+              Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "Outlet pressure   %1"))
                   .arg(a.barMode ? QStringLiteral("bar") : QStringLiteral("psi")));
-    c.TextOut(a.x0 - 40, a.y0 - 362, Words(QT_TRANSLATE_NOOP("PerformanceChart", "Outlet Flow")));
+    c.TextOut(a.x0 - 40, a.y0 - 362, Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "Outlet Flow")));
     c.TextOut(a.x0 - 40, a.y0 - 342, a.barMode ? QStringLiteral("nl / min") : QStringLiteral("scfm"));
     c.TextOut(450, 430, QString::fromStdString(v.Pump().DisplayName()));
 }
@@ -46,11 +45,12 @@ void DrawNotes(Canvas& c, const ChartAxes& a) {
     c.SetFontColor(colors::Blue);
     c.SetBrushColor(colors::White);
     c.SetBrushStyle(BrushStyle::Clear);
-    c.TextOut(a.x0 + 10, a.y0 + 43,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Performance prediction and curves are for guidance only.")));
+    c.TextOut(
+        a.x0 + 10, a.y0 + 43,
+        Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "Performance prediction and curves are for guidance only.")));
     c.TextOut(a.x0 + 10, a.y0 + 58,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart",
-                                      "Should certified performance be required please contact factory.")));
+              Words(c, QT_TRANSLATE_NOOP("PerformanceChart",
+                                         "Should certified performance be required please contact factory.")));
     c.SetBrushStyle(BrushStyle::Solid);
 }
 
@@ -58,24 +58,24 @@ void DrawLegends(Canvas& c, const ChartAxes& a) {
     c.SetPenColor(colors::Red);
     DrawBalloon(c, 150, 44, QStringLiteral(" Ps"));
     c.TextOut(175, 26,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart", "= Inlet gas supply  %1"))
+              Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "= Inlet gas supply  %1"))
                   .arg(a.barMode ? QStringLiteral("Barg") : QStringLiteral("Psig")));
 
     c.SetPenColor(colors::Magenta);
     c.TextOut(300, 4,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart", "Total input air volume required = outlet flow + QA")));
+              Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "Total input air volume required = outlet flow + QA")));
     c.Rectangle(360, 24, 389, 45);
     c.SetPenColor(colors::Black);
     c.TextOut(364, 26, QStringLiteral("QA"));
     c.TextOut(392, 26,
-              Words(QT_TRANSLATE_NOOP("PerformanceChart", "= Air consumption  %1"))
+              Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "= Air consumption  %1"))
                   .arg(a.barMode ? QStringLiteral("Nm3 / min") : QStringLiteral("Scfm")));
 }
 
 void DrawDrivePressureBox(Canvas& c, const ChartView& v, const ChartAxes& a) {
     c.SetPenColor(colors::Blue);
     c.Rectangle(360, 48, 570, 72);
-    c.TextOut(367, 51, DrivePressureCaption(v.drivePsi, a.barMode));
+    c.TextOut(367, 51, DrivePressureCaption(v.drivePsi, a.barMode, c.Language()));
 }
 
 // Olive from the model's maximum outlet pressure to the end of the axis.
@@ -107,8 +107,8 @@ void DrawShadedNote(Canvas& c, const ChartAxes& a, const std::vector<QRect>& lab
         if (note.intersects(label) && label.left() - kGap - kWidth > a.x0) left = label.left() - kGap - kWidth;
     }
     c.FillRect(left, a.y0 - 307, left + kWidth, a.y0 - 267);
-    c.TextOut(left + 5, a.y0 - 304, Words(QT_TRANSLATE_NOOP("PerformanceChart", "Do not use in")));
-    c.TextOut(left + 5, a.y0 - 287, Words(QT_TRANSLATE_NOOP("PerformanceChart", "shaded area.")));
+    c.TextOut(left + 5, a.y0 - 304, Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "Do not use in")));
+    c.TextOut(left + 5, a.y0 - 287, Words(c, QT_TRANSLATE_NOOP("PerformanceChart", "shaded area.")));
 }
 
 void DrawPressureTicks(Canvas& c, const ChartAxes& a) {
@@ -120,7 +120,7 @@ void DrawPressureTicks(Canvas& c, const ChartAxes& a) {
         c.LineTo(x, a.y0);
         c.SetPenColor(colors::Silver);
         c.LineTo(x, a.y0 - ChartAxisLengthY);
-        const QString label = ChartWholeNumber(v);
+        const QString label = ChartWholeNumber(v, c.Language());
         c.TextOut(x - c.TextWidth(label) / 2, a.y0 + 7, label);
     }
     c.SetPenColor(colors::Black);
@@ -138,7 +138,7 @@ void DrawFlowTicks(Canvas& c, const ChartAxes& a) {
         c.LineTo(a.x0, y);
         c.SetPenColor(colors::Silver);
         c.LineTo(a.x0 + ChartAxisLengthX, y);
-        const QString label = ChartWholeNumber(v);
+        const QString label = ChartWholeNumber(v, c.Language());
         c.TextOut(a.x0 - c.TextWidth(label) - 10, y - 5, label);
     }
     c.SetPenColor(colors::Black);

@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 
 #include "durable_write.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -74,10 +75,11 @@ QString ShownPath(const std::filesystem::path& file) {
 }
 #endif
 
-bool WriteOutputFile(const std::filesystem::path& file, const QByteArray& bytes, QString& error) {
-    std::string reason;
+bool WriteOutputFile(const std::filesystem::path& file, const QByteArray& bytes, QString& error,
+                     const Translator* reader) {
+    Text reason;
     if (job::WriteOutput(file, bytes.toStdString(), reason)) return true;
-    error = QStringLiteral("cannot write \"%1\": %2").arg(ShownPath(file), QString::fromStdString(reason));
+    error = QStringLiteral("cannot write \"%1\": %2").arg(ShownPath(file), texts::Said(reason, reader));
     return false;
 }
 
@@ -104,7 +106,7 @@ bool DrawPictureFile(const std::filesystem::path& file, int width, int height, c
         error = QStringLiteral("cannot draw \"%1\"").arg(ShownPath(file));
         return false;
     }
-    return WriteOutputFile(file, bytes.data(), error);
+    return WriteOutputFile(file, bytes.data(), error, nullptr);
 }
 
 QByteArray PictureSvg(QSize size, const PictureDrawing& draw) {

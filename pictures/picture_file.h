@@ -32,8 +32,10 @@ bool DrawPictureFile(const std::filesystem::path& file, int width, int height, c
                      QString& error, int scale = LowestPictureScale);
 
 // Writes a document's bytes to the file the user named (job::WriteOutput):
-// complete and on the disk, or not at all, with why in `error`.
-bool WriteOutputFile(const std::filesystem::path& file, const QByteArray& bytes, QString& error);
+// complete and on the disk, or not at all, with why in `error` (in the
+// reader's language).
+bool WriteOutputFile(const std::filesystem::path& file, const QByteArray& bytes, QString& error,
+                     const Translator* reader);
 
 // The picture as an SVG document, all vectors.
 QByteArray PictureSvg(QSize size, const PictureDrawing& draw);

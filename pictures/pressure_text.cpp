@@ -10,12 +10,12 @@ constexpr int LimitPrecision = 5;
 
 }  // namespace
 
-QString BarLimitText(double psi) {
-    return ChartNumber(psi / units::PsiPerBar, LimitPrecision, 1) + QStringLiteral(" barg");
+QString BarLimitText(double psi, const Translator* reader) {
+    return ChartNumber(psi / units::PsiPerBar, LimitPrecision, 1, reader) + QStringLiteral(" barg");
 }
 
-QString PsiLimitText(double psi) {
-    return QStringLiteral("( ") + ChartNumber(psi, LimitPrecision, 0) + QStringLiteral(" psig )");
+QString PsiLimitText(double psi, const Translator* reader) {
+    return QStringLiteral("( ") + ChartNumber(psi, LimitPrecision, 0, reader) + QStringLiteral(" psig )");
 }
 
 }  // namespace zorvik

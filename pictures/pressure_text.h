@@ -5,12 +5,14 @@
 
 #include <QString>
 
+#include "text.h"
+
 namespace zorvik {
 
 // psig / 14.50377 with one decimal and " barg": 125 psig is "8.6 barg".
-QString BarLimitText(double psi);
+QString BarLimitText(double psi, const Translator* reader);
 
 // "( " + whole psig + " psig )": "( 125 psig )".
-QString PsiLimitText(double psi);
+QString PsiLimitText(double psi, const Translator* reader);
 
 }  // namespace zorvik

@@ -1,7 +1,5 @@
 #include "print_page.h"
 
-#include <QDate>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 
@@ -24,7 +22,5 @@ PrintResult PrintPage::End() {
     canvas_.reset();
     return ended && HandedOver() ? PrintResult::Printed : PrintResult::NotHandedOver;
 }
-
-QString ShortDate() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 }  // namespace zorvik

@@ -46,7 +46,4 @@ private:
     std::unique_ptr<Canvas> canvas_;
 };
 
-// Today's date in the system's short date format.
-QString ShortDate();
-
 }  // namespace zorvik

@@ -9,6 +9,7 @@
 
 #include "item_figures.h"
 #include "job_file.h"
+#include "language.h"
 #include "pdf_document_info.h"
 #include "picture_file.h"
 #include "submittal_pages.h"
@@ -61,10 +62,10 @@ void DrawPage(QPainter& painter, const QRectF& page, const SubmittalDocument& d,
     DrawPageFooter(painter, area, d, s, number, count);
 }
 
-// Letter where the system measures in US units, else A4.
-QPageSize PaperOfTheSystem() {
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                        : QPageSize::A4);
+// Letter where the reader measures in US units, else A4.
+QPageSize PaperOf(const Translator* reader) {
+    return QPageSize(texts::LocaleOf(reader).measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                              : QPageSize::A4);
 }
 
 PdfDocumentInfo InfoOf(const job::JobHeader& header, const TAddressData& office) {
@@ -86,10 +87,10 @@ const TAddressData& JobOffice(const job::JobHeader& header, const OfficeTable& o
 }
 
 bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office,
-                   const PageProgress& progress) {
+                   const Translator* reader, const PageProgress& progress) {
     const std::vector<job::ItemResult> results = job::ComputeJob(job);
     const job::Schedule schedule = job::JobSchedule(job, results);
-    const SubmittalDocument document{job, results, schedule, office, dpi};
+    const SubmittalDocument document{job, results, schedule, office, dpi, reader};
     const std::vector<SubmittalPage> pages = PlanPages(device, document);
     const int count = static_cast<int>(pages.size());
     QPainter painter;
@@ -111,7 +112,7 @@ bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, cons
 }
 
 bool WriteSubmittalPdf(const std::filesystem::path& file, const job::Job& job, const TAddressData& office,
-                       QString& error, const PageProgress& progress) {
+                       const Translator* reader, QString& error, const PageProgress& progress) {
     const PdfDocumentInfo info = InfoOf(job.header, office);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -119,17 +120,17 @@ bool WriteSubmittalPdf(const std::filesystem::path& file, const job::Job& job, c
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfDpi);
-        pdf.setPageLayout(QPageLayout(PaperOfTheSystem(), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(PaperOf(reader), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
         pdf.setTitle(info.title);
         pdf.setCreator(info.creator);
-        drawn = DrawSubmittal(pdf, kPdfDpi, job, office, progress);
+        drawn = DrawSubmittal(pdf, kPdfDpi, job, office, reader, progress);
     }
     const QByteArray bytes = drawn ? WithDocumentInfo(buffer.data(), info) : QByteArray();
     if (bytes.isEmpty()) {
         error = QStringLiteral("the pages of \"%1\" cannot be made").arg(ShownPath(file));
         return false;
     }
-    return WriteOutputFile(file, bytes, error);
+    return WriteOutputFile(file, bytes, error, reader);
 }
 
 }  // namespace zorvik

@@ -31,13 +31,13 @@ using PageProgress = std::function<bool(int done, int count)>;
 // `dpi` is the device's resolution. False when the device cannot be started
 // or cannot take a page, or when `progress` stops it.
 bool DrawSubmittal(QPagedPaintDevice& device, int dpi, const job::Job& job, const TAddressData& office,
-                   const PageProgress& progress = {});
+                   const Translator* reader, const PageProgress& progress = {});
 
 // The submittal as a PDF file with its title, author (the job's engineer)
 // and subject. The file is replaced only when the whole document is made;
 // false, with the reason in `error`, when it cannot be written or when
-// `progress` stops it.
+// `progress` stops it. Texts and numbers as `reader` writes them.
 bool WriteSubmittalPdf(const std::filesystem::path& file, const job::Job& job, const TAddressData& office,
-                       QString& error, const PageProgress& progress = {});
+                       const Translator* reader, QString& error, const PageProgress& progress = {});
 
 }  // namespace zorvik

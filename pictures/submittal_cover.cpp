@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <array>
 
-#include "display_numbers.h"
+#include "language.h"
 #include "fixed_format.h"
 #include "page_text.h"
 #include "print_page.h"
@@ -28,15 +28,18 @@ constexpr std::array<double, job::ScheduleColumns> kColumnShares = {
 };
 // clang-format on
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Plain(const std::string& text) { return QString::fromStdString(text); }
 
 double Points(double points, int dpi) { return points * dpi / 72.0; }
 
-QString Number(double value) { return SystemNumberText(ShortestNumber(value)); }
+QString Number(double value, const Translator* reader) {
+    return QString::fromStdString(WithDecimalSeparator(ShortestNumber(value), texts::DecimalOf(reader)));
+}
 
-QString CostSettingsText(const CostSettings& cost) {
-    return Number(cost.kwPer100Scfm) + QStringLiteral(" kW per 100 scfm of air made, ") + Number(cost.hoursPerYear) +
-           QStringLiteral(" hours a year, ") + Number(cost.pricePerKwh) + QStringLiteral(" per kWh; ") +
+QString CostSettingsText(const CostSettings& cost, const Translator* reader) {
+    return Number(cost.kwPer100Scfm, reader) + QStringLiteral(" kW per 100 scfm of air made, ") +
+           Number(cost.hoursPerYear, reader) + QStringLiteral(" hours a year, ") + Number(cost.pricePerKwh, reader) +
+           QStringLiteral(" per kWh; ") +
            (cost.inletIsPlantAir ? QStringLiteral("the gas boosted is drive air, so its flow counts too")
                                  : QStringLiteral("the gas boosted does not come from the drive air supply"));
 }
@@ -68,12 +71,19 @@ Table TableIn(const QRectF& area, int dpi) {
     return t;
 }
 
-std::array<QStringList, job::ScheduleColumns> CellLines(const Table& t, const std::vector<std::string>& cells,
-                                                        const QFont& font, QPaintDevice* device) {
+// A schedule cell on one line; the tag as typed, the others with the
+// reader's decimal separator.
+QString Cell(const Text& cell, std::size_t column, const Translator* reader) {
+    const std::string text = job::CellText(cell, reader);
+    return QString::fromStdString(column == 0 ? text : WithDecimalSeparator(text, texts::DecimalOf(reader)));
+}
+
+std::array<QStringList, job::ScheduleColumns> CellLines(const Table& t, const std::vector<Text>& cells,
+                                                        const QFont& font, QPaintDevice* device,
+                                                        const Translator* reader) {
     std::array<QStringList, job::ScheduleColumns> lines;
     for (std::size_t c = 0; c < job::ScheduleColumns && c < cells.size(); ++c)
-        lines[c] = WrappedLines(c == 0 ? Text(cells[c]) : SystemNumberText(cells[c]), font, device,
-                                t.width[c] - 2 * t.pad, kCellLines);
+        lines[c] = WrappedLines(Cell(cells[c], c, reader), font, device, t.width[c] - 2 * t.pad, kCellLines);
     return lines;
 }
 
@@ -85,9 +95,9 @@ double RowHeight(const Table& t, const std::array<QStringList, job::ScheduleColu
 }
 
 // Draws one row with its top at `y`; returns its height.
-double DrawRow(QPainter& p, const Table& t, const std::vector<std::string>& cells, const QFont& font, double y,
-               const QColor& ground, double right) {
-    const auto lines = CellLines(t, cells, font, p.device());
+double DrawRow(QPainter& p, const Table& t, const std::vector<Text>& cells, const QFont& font, double y,
+               const QColor& ground, double right, const Translator* reader) {
+    const auto lines = CellLines(t, cells, font, p.device(), reader);
     const double height = RowHeight(t, lines, font, p.device());
     if (ground.isValid()) p.fillRect(QRectF(t.left[0], y, right - t.left[0], height), ground);
     p.setFont(font);
@@ -108,35 +118,35 @@ bool IsLandscape(SubmittalPageKind kind) {
 void DrawCoverPage(QPainter& painter, const QRectF& area, const SubmittalDocument& d) {
     const job::JobHeader& h = d.job.header;
     PageText t(painter, area, d.dpi);
-    t.Paragraph(Text(d.office.Field[1]), 14, true, 2);
+    t.Paragraph(Plain(d.office.Field[1]), 14, true, 2);
     for (int line = 2; line <= 5; ++line)
-        if (!d.office.Field[line].empty()) t.Paragraph(Text(d.office.Field[line]), 10, false, 1);
-    t.Paragraph(Text(TelFaxLine(d.office)), 10, false, 1);
+        if (!d.office.Field[line].empty()) t.Paragraph(Plain(d.office.Field[line]), 10, false, 1);
+    t.Paragraph(Plain(TelFaxLine(d.office)), 10, false, 1);
     t.Skip(36);
     t.Rule();
     t.Paragraph(QStringLiteral("Submittal"), 12);
-    t.Title(h.name.empty() ? QStringLiteral("Untitled job") : Text(h.name));
-    t.Field(QStringLiteral("Customer"), Text(h.customer), 3);
-    t.Field(QStringLiteral("Site or project reference"), Text(h.reference), 3);
-    t.Field(QStringLiteral("Engineer"), Text(h.engineer), 2);
-    t.Field(QStringLiteral("Revision"), Text(h.revision), 2);
-    t.Field(QStringLiteral("Date"), h.date.empty() ? ShortDate() : Text(h.date), 2);
+    t.Title(h.name.empty() ? QStringLiteral("Untitled job") : Plain(h.name));
+    t.Field(QStringLiteral("Customer"), Plain(h.customer), 3);
+    t.Field(QStringLiteral("Site or project reference"), Plain(h.reference), 3);
+    t.Field(QStringLiteral("Engineer"), Plain(h.engineer), 2);
+    t.Field(QStringLiteral("Revision"), Plain(h.revision), 2);
+    t.Field(QStringLiteral("Date"), h.date.empty() ? texts::ShortDate(d.reader) : Plain(h.date), 2);
     t.Field(QStringLiteral("Line items"), ItemCountText(d.job));
-    t.Field(QStringLiteral("Running cost of the drive air"), CostSettingsText(h.cost));
+    t.Field(QStringLiteral("Running cost of the drive air"), CostSettingsText(h.cost, d.reader));
     if (!h.notes.empty()) {
         t.Heading(QStringLiteral("Notes"));
-        t.Paragraph(Text(h.notes), 10);
+        t.Paragraph(Plain(h.notes), 10);
     }
 }
 
 std::vector<std::size_t> SchedulePageRows(QPaintDevice* device, const QRectF& area, const SubmittalDocument& d) {
     const Table t = TableIn(area, d.dpi);
-    const double header = RowHeight(t, CellLines(t, d.schedule.headings, t.bold, device), t.bold, device);
+    const double header = RowHeight(t, CellLines(t, d.schedule.headings, t.bold, device, d.reader), t.bold, device);
     const double room = area.height() - Points(kTableTopPoints, d.dpi) - header;
     std::vector<std::size_t> pages = {0};
     double used = 0;
-    for (const std::vector<std::string>& row : d.schedule.rows) {
-        const double height = RowHeight(t, CellLines(t, row, t.font, device), t.font, device);
+    for (const std::vector<Text>& row : d.schedule.rows) {
+        const double height = RowHeight(t, CellLines(t, row, t.font, device, d.reader), t.font, device);
         if (pages.back() > 0 && used + height > room) {
             pages.push_back(0);
             used = 0;
@@ -152,7 +162,7 @@ void DrawSchedulePage(QPainter& painter, const QRectF& area, const SubmittalDocu
     title.Title(QStringLiteral("Schedule"));
     const Table t = TableIn(area, d.dpi);
     double y = area.top() + Points(kTableTopPoints, d.dpi);
-    y += DrawRow(painter, t, d.schedule.headings, t.bold, y, QColor(0xdd, 0xdd, 0xdd), area.right());
+    y += DrawRow(painter, t, d.schedule.headings, t.bold, y, QColor(0xdd, 0xdd, 0xdd), area.right(), d.reader);
     if (d.schedule.rows.empty()) {
         painter.setFont(t.font);
         painter.drawText(QPointF(area.left() + t.pad, y + Points(12, d.dpi)), QStringLiteral("The job has no items."));
@@ -160,17 +170,17 @@ void DrawSchedulePage(QPainter& painter, const QRectF& area, const SubmittalDocu
     }
     for (std::size_t r = page.firstRow; r < page.firstRow + page.rows; ++r) {
         const QColor ground = (r - page.firstRow) % 2 == 1 ? QColor(0xf2, 0xf2, 0xf2) : QColor();
-        y += DrawRow(painter, t, d.schedule.rows[r], t.font, y, ground, area.right());
+        y += DrawRow(painter, t, d.schedule.rows[r], t.font, y, ground, area.right(), d.reader);
     }
 }
 
 void DrawPageFooter(QPainter& painter, const QRectF& area, const SubmittalDocument& d, const SubmittalPage& page,
                     int number, int count) {
     const job::JobHeader& h = d.job.header;
-    QString left = h.name.empty() ? QStringLiteral("Untitled job") : Text(h.name);
-    if (!h.revision.empty()) left += QStringLiteral("  -  Revision ") + Text(h.revision);
+    QString left = h.name.empty() ? QStringLiteral("Untitled job") : Plain(h.name);
+    if (!h.revision.empty()) left += QStringLiteral("  -  Revision ") + Plain(h.revision);
     if (page.kind != SubmittalPageKind::Cover && page.kind != SubmittalPageKind::Schedule)
-        left += QStringLiteral("  -  Item ") + Text(d.job.items[page.item].tag);
+        left += QStringLiteral("  -  Item ") + Plain(d.job.items[page.item].tag);
     const QString right = QStringLiteral("Page %1 of %2").arg(number).arg(count);
     const QFont font = PageFont(kFooterPoints);
     const QFontMetricsF metrics(font, painter.device());

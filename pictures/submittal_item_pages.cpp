@@ -10,7 +10,7 @@
 #include "comparison_page.h"
 #include "data_sheet.h"
 #include "dimension_drawings.h"
-#include "display_numbers.h"
+#include "language.h"
 #include "model_data_lines.h"
 #include "page_text.h"
 #include "performance_chart.h"
@@ -23,9 +23,9 @@ constexpr int kPictureDpi = 96;
 constexpr double kCaptionPoints = 10;
 constexpr double kCaptionBandPoints = 70;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Plain(const std::string& text) { return QString::fromStdString(text); }
 
-QString ModelName(int model) { return Text(CatalogueRow(model).DisplayName()).simplified(); }
+QString ModelName(int model) { return Plain(CatalogueRow(model).DisplayName()).simplified(); }
 
 bool Metric(const job::JobItem& item) { return item.duty.units == job::UnitSystem::Metric; }
 
@@ -73,6 +73,7 @@ void DrawSheet(QPainter& p, const QRectF& area, const SubmittalDocument& d, cons
     p.scale(scale, scale);
     {
         Canvas sheet(p, QSize(static_cast<int>(area.width() / scale), static_cast<int>(area.height() / scale)));
+        sheet.SetTranslator(d.reader);
         DrawDataSheet(sheet, picture, d.office);
     }
     p.restore();
@@ -81,27 +82,28 @@ void DrawSheet(QPainter& p, const QRectF& area, const SubmittalDocument& d, cons
     t.Paragraph(caption, kCaptionPoints);
 }
 
-void DrawFigures(PageText& t, const ComparisonTable& table) {
+void DrawFigures(PageText& t, const ComparisonTable& table, const Translator* reader) {
     for (const ComparisonTable::Row& row : table.rows)
-        if (!row.cells.empty() && !row.cells.front().empty())
-            t.Field(SystemNumberText(row.label), SystemNumberText(row.cells.front()), 4);
+        if (!row.cells.empty() && !row.cells.front().Empty())
+            t.Field(texts::Figures(row.label, reader), texts::Figures(row.cells.front(), reader), 4);
 }
 
 void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
     const job::JobItem& item = d.job.items[index];
     const job::ItemResult& result = d.results[index];
     PageText t(p, area, d.dpi);
-    t.Title(QStringLiteral("Item ") + Text(item.tag));
+    t.Title(QStringLiteral("Item ") + Plain(item.tag));
     t.Paragraph(ApplicationText(item.application), 11);
     t.Skip(6);
     t.Field(QStringLiteral("Quantity"), QString::number(item.quantity));
     t.Field(QStringLiteral("Model"), item.model ? ModelName(*item.model) : QStringLiteral("none chosen yet"));
-    if (!item.notes.empty()) t.Field(QStringLiteral("Notes"), Text(item.notes), 8);
+    if (!item.notes.empty()) t.Field(QStringLiteral("Notes"), Plain(item.notes), 8);
     t.Heading(QStringLiteral("Duty, as typed"));
-    for (const job::DutyLine& line : job::DutyLines(item)) t.Field(Text(line.label), SystemNumberText(line.value), 2);
+    for (const job::DutyLine& line : job::DutyLines(item))
+        t.Field(texts::Said(line.label, d.reader), texts::Figures(line.value, d.reader), 2);
     if (!result.reading.Readable()) {
         t.Heading(QStringLiteral("The duty cannot be computed"));
-        t.Paragraph(SystemNumberText(result.reading.problem), 10);
+        t.Paragraph(texts::Figures(result.reading.problem, d.reader), 10);
         return;
     }
     t.Skip(8);
@@ -114,8 +116,8 @@ void DrawDuty(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::
         return;
     }
     t.Heading(QStringLiteral("The chosen model at the duty"));
-    if (result.flow) DrawFigures(t, FlowComparisonTable({*result.flow}, Metric(item)));
-    if (result.fill) DrawFigures(t, ChargeComparisonTable({*result.fill}, Metric(item)));
+    if (result.flow) DrawFigures(t, FlowComparisonTable({*result.flow}, Metric(item)), d.reader);
+    if (result.fill) DrawFigures(t, ChargeComparisonTable({*result.fill}, Metric(item)), d.reader);
 }
 
 void DrawComparison(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
@@ -132,7 +134,7 @@ void DrawComparison(QPainter& p, const QRectF& area, const SubmittalDocument& d,
         page = ChargeComparisonPage(CompareForCharge(duty, AllModels(), cost, metric), duty, cost, metric);
     }
     page.title = "Item " + item.tag + ": " + page.title;
-    DrawComparisonPage(p, area, page);
+    DrawComparisonPage(p, area, page, d.reader);
 }
 
 void DrawChartPage(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
@@ -146,7 +148,7 @@ void DrawChartPage(QPainter& p, const QRectF& area, const SubmittalDocument& d, 
                                           "pressure");
     DrawSheet(
         p, area, d, [view](Canvas& canvas) { DrawChart(canvas, view); },
-        QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": performance of the ") + ModelName(view.model) +
+        QStringLiteral("Item ") + Plain(item.tag) + QStringLiteral(": performance of the ") + ModelName(view.model) +
             QStringLiteral(" at the air drive and inlet pressures of the duty, ") + point + QStringLiteral("."));
 }
 
@@ -155,8 +157,8 @@ void DrawDrawingPage(QPainter& p, const QRectF& area, const SubmittalDocument& d
     const DrawingView view{*item.model, Metric(item), 0, {}};
     DrawSheet(
         p, area, d, [view](Canvas& canvas) { DrawDrawing(canvas, view); },
-        QStringLiteral("Item ") + Text(item.tag) + QStringLiteral(": outline drawing of the ") + ModelName(view.model) +
-            (view.mm ? QStringLiteral(", in millimetres.") : QStringLiteral(", in inches.")));
+        QStringLiteral("Item ") + Plain(item.tag) + QStringLiteral(": outline drawing of the ") +
+            ModelName(view.model) + (view.mm ? QStringLiteral(", in millimetres.") : QStringLiteral(", in inches.")));
 }
 
 void DrawModelData(QPainter& p, const QRectF& area, const SubmittalDocument& d, std::size_t index) {
@@ -165,7 +167,7 @@ void DrawModelData(QPainter& p, const QRectF& area, const SubmittalDocument& d, 
     t.Title(ModelName(model) + QStringLiteral(": rated data"));
     t.Paragraph(QStringLiteral("The model's limits and constants, pressures in barg and psig."), 10);
     t.Skip(8);
-    for (const ModelDataLine& line : ModelDataLines(CatalogueRow(model))) t.Field(line.label, line.value, 3);
+    for (const ModelDataLine& line : ModelDataLines(CatalogueRow(model), d.reader)) t.Field(line.label, line.value, 3);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ struct SubmittalDocument {
     const job::Schedule& schedule;
     const TAddressData& office;
     int dpi;
+    const Translator* reader;  // the language of the pages' texts and numbers
 };
 
 // The pages an item has: its duty; the comparison when its duty can be

@@ -1,10 +1,10 @@
 #include "text_fit.h"
 
-#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <vector>
 
 #include "canvas.h"
+#include "language.h"
 
 namespace zorvik {
 
@@ -35,16 +35,16 @@ void TextOutFitted(Canvas& canvas, int x, int y, int width, const QString& befor
 
 namespace {
 
-QString ContactTemplate() {
-    return QCoreApplication::translate("Pages", "Please contact %1 if you require assistance.");
+QString ContactTemplate(const Translator* reader) {
+    return texts::Said(Tr("Pages", "Please contact %1 if you require assistance."), reader);
 }
 
 }  // namespace
 
-QString ContactText(const QString& company) { return ContactTemplate().arg(company); }
+QString ContactText(const QString& company, const Translator* reader) { return ContactTemplate(reader).arg(company); }
 
 void TextOutContact(Canvas& canvas, int x, int y, int width, const QString& company) {
-    const QString line = ContactTemplate();
+    const QString line = ContactTemplate(canvas.Language());
     const qsizetype at = line.indexOf(QLatin1String("%1"));
     if (at < 0) {
         TextOutFitted(canvas, x, y, width, line, {});

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "text.h"
+
 namespace zorvik {
 
 class Canvas;
@@ -20,9 +22,9 @@ QString FitText(const Canvas& canvas, const QString& text, int width);
 void TextOutFitted(Canvas& canvas, int x, int y, int width, const QString& before, const QString& name,
                    const QString& after = {});
 
-// "Please contact <company> if you require assistance." in the language in
-// use, the line every printout closes with.
-QString ContactText(const QString& company);
+// "Please contact <company> if you require assistance." in the reader's
+// language, the line every printout closes with.
+QString ContactText(const QString& company, const Translator* reader);
 
 // The same line drawn by TextOutFitted, shortening only the company's name.
 void TextOutContact(Canvas& canvas, int x, int y, int width, const QString& company);

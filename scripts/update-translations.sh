@@ -21,6 +21,6 @@ fi
 for language in de fr it es nl; do
     "$lupdate" -silent -locations none -no-obsolete -source-language en -target-language "$language" \
         -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=ZORVIK_TR_NOOP \
-        engine job session pictures windows app resources/forms \
+        engine texts job session pictures windows app resources/forms \
         -ts "translations/zorvik_$language.ts"
 done

@@ -1,6 +1,7 @@
 #include "continuous_process.h"
 
 #include "catalogue.h"
+#include "duty_checks.h"
 #include "numeric_entry.h"
 #include "selection_run.h"
 
@@ -20,7 +21,7 @@ SelectionResult ContinuousProcessSelection(Session& session, const SelectionCont
         return run.result;
     const FlowDuty duty = session.LastFlowDuty();
     run.result.flowDuty = duty;
-    if (const std::string message = FlowValidationMessage(duty); !message.empty()) return run.Failed(message);
+    if (const DutyCheck check = FlowCheck(duty); check != DutyCheck::None) return run.Failed(DutyCheckText(check));
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
     for (const FlowCandidate& c : SearchContinuousProcess(duty)) {

@@ -13,17 +13,6 @@ constexpr int kSignificantDigits = 10;
 
 }  // namespace
 
-std::string EntryNumberText(const std::string& typed, char separator) {
-    if (separator == '.') return typed;
-    std::string dotted = typed;
-    for (char& c : dotted)
-        if (c == separator) c = '.';
-    std::string trimmed = dotted;
-    TrimLeadingBlanks(trimmed);
-    TrimTrailingBlanks(trimmed);
-    return ParseNumber(trimmed) ? dotted : typed;
-}
-
 std::optional<std::string> ConvertedEntryText(const std::string& text, EntryKind kind, bool toMetric, char separator) {
     const std::optional<double> value = ParseNumber(text);
     if (!value) return std::nullopt;

@@ -7,14 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "number_text.h"
 #include "numeric_entry.h"
 
 namespace zorvik {
-
-// The text as the entry routines read it: with `separator` in place of "."
-// when that makes it a number, otherwise exactly as typed (so a message
-// quotes what the user sees).
-std::string EntryNumberText(const std::string& typed, char separator);
 
 // The text of a field after a unit switch: the value, parsed from the text
 // as it stands, converted with MetricUnits already switched (toMetric):

@@ -5,13 +5,15 @@
 // message it was not told to expect, the command line one that writes to
 // stderr.
 //
-// Texts are the program's fixed English texts; "\r" inside a text is a line
-// break.
+// Texts come as the engine makes them (text.h): each implementation says
+// them in its reader's language - the desktop's in the windows, English on
+// the command line. "\r" inside a text is a line break.
 
 #include <string>
 #include <utility>
 
 #include "number_style.h"
+#include "text.h"
 
 namespace zorvik {
 
@@ -21,23 +23,23 @@ public:
     // The system's exclamation sound.
     virtual void Beep() = 0;
     // A modal warning box with one OK button.
-    virtual void Warning(const std::string& text) = 0;
+    virtual void Warning(const Text& text) = 0;
     // A modal error box with one OK button.
-    virtual void Error(const std::string& text) = 0;
+    virtual void Error(const Text& text) = 0;
     // A modal warning box with OK and Cancel; true for OK.
-    virtual bool Question(const std::string& text) = 0;
+    virtual bool Question(const Text& text) = 0;
     // A modal warning box with the single button Cancel.
-    virtual void CancelWarning(const std::string& text) = 0;
+    virtual void CancelWarning(const Text& text) = 0;
 };
 
 // Notices nobody is shown: for callers that only want the figures.
 class SilentNotices final : public Notices {
 public:
     void Beep() override {}
-    void Warning(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool Question(const std::string&) override { return false; }
-    void CancelWarning(const std::string&) override {}
+    void Warning(const Text&) override {}
+    void Error(const Text&) override {}
+    bool Question(const Text&) override { return false; }
+    void CancelWarning(const Text&) override {}
 };
 
 // The small interface through which the engineering code reads an entry

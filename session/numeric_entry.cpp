@@ -1,22 +1,29 @@
 #include "numeric_entry.h"
 
-#include "entry_units.h"
 #include "number_text.h"
-#include "text_catalog.h"
-#include "units.h"
+#include "typed_duty.h"
 
 namespace zorvik {
 namespace {
 
-std::string NullMessage() { return Tr("Entry", "Null is not valid value"); }
-std::string NotValidMessage(const std::string& text) {
-    return Substitute(Tr("Entry", "%1 is not valid value"), {text});
-}
-
 // "<text> is not valid value", and how to write it when a thousands
 // separator is the fault.
-std::string NotValid(const std::string& text, const NumberStyle& style) {
-    return NotValidMessage(text) + ThousandsHint(text, style);
+Text Refused(EntryFault fault, const std::string& text, const NumberStyle& style) {
+    return EntryFaultText(fault, text) + (fault == EntryFault::NotValid ? ThousandsHint(text, style) : std::string());
+}
+
+// The field's text trimmed of blanks, as a message quotes it.
+std::string Shown(std::string text) {
+    TrimLeadingBlanks(text);
+    TrimTrailingBlanks(text);
+    return text;
+}
+
+// Beep, say why, and put the cursor back where the fault is.
+void Refuse(EntryField& field, EntryFault fault, Notices& notices) {
+    notices.Beep();
+    notices.Warning(Refused(fault, Shown(field.Text()), field.Style()));
+    field.SetFocus();
 }
 
 }  // namespace
@@ -24,69 +31,48 @@ std::string NotValid(const std::string& text, const NumberStyle& style) {
 std::optional<double> ParseEntry(std::string text, bool showMessages, EmptyEntryCount& empties, Notices& notices,
                                  const NumberStyle& style) {
     if (empties.count < 0 || empties.count > 5) empties.count = 0;
-    TrimLeadingBlanks(text);
-    if (text.empty()) {
+    EntryFault fault = EntryFault::None;
+    const std::optional<double> value = ReadTypedNumber(text, style.decimal, fault);
+    if (fault == EntryFault::Empty) {
         notices.Beep();
         ++empties.count;
         // Typing runs this on every keystroke: stay quiet while the user
         // clears a field, speak up if it stays empty.
-        if (empties.count > 3 && showMessages) notices.Warning(text + NullMessage());
+        if (empties.count > 3 && showMessages) notices.Warning(EntryFaultText(fault, text));
         return std::nullopt;
     }
-    TrimTrailingBlanks(text);
-    const auto value = ParseDutyNumber(EntryNumberText(text, style.decimal));
     if (!value) {
         notices.Beep();
-        if (showMessages) notices.Warning(NotValid(text, style));
+        if (showMessages) notices.Warning(Refused(fault, Shown(text), style));
     }
     empties.count = 0;
     return value;
 }
 
 std::optional<double> ReadEntryField(EntryField& field, int kind, bool metric, Notices& notices) {
-    std::string text = field.Text();
     if (!field.IsShowing()) return std::nullopt;
-    TrimLeadingBlanks(text);
-    if (text.empty()) {
-        notices.Beep();
-        notices.Warning(NullMessage());
-        field.SetFocus();
-        return std::nullopt;
-    }
-    TrimTrailingBlanks(text);
-    // barg to psig; litres (per minute) to cubic feet (scfm).
-    std::optional<double> value = ParseDutyNumber(EntryNumberText(text, field.Style().decimal));
-    if (value && metric && kind == PressureEntry) *value *= units::PsiPerBar;
-    if (value && metric && kind == FlowEntry) *value /= units::LitresPerCubicFoot;
-    if (!value) {
-        notices.Beep();
-        notices.Warning(NotValid(text, field.Style()));
-        field.SetFocus();
-        return std::nullopt;
-    }
+    EntryFault fault = EntryFault::None;
+    const char decimal = field.Style().decimal;
+    const UnitSystem units = metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    const std::optional<double> value =
+        kind == PressureEntry ? ReadTypedQuantity(field.Text(), TypedQuantity::Pressure, units, decimal, fault)
+        : kind == FlowEntry   ? ReadTypedQuantity(field.Text(), TypedQuantity::Volume, units, decimal, fault)
+                              : ReadTypedNumber(field.Text(), decimal, fault);
+    if (!value) Refuse(field, fault, notices);
     return value;
 }
 
 TemperatureReading ReadTemperatureField(EntryField& field, bool metric, bool optional, Notices& notices) {
-    std::string text = field.Text();
     if (!field.IsShowing()) return {};
-    TrimLeadingBlanks(text);
-    TrimTrailingBlanks(text);
-    if (text.empty() && optional) return {true, std::nullopt};
-    if (text.empty()) {
-        notices.Beep();
-        notices.Warning(NullMessage());
-        field.SetFocus();
+    EntryFault fault = EntryFault::None;
+    const std::optional<double> celsius = ReadTypedCelsius(
+        field.Text(), metric ? UnitSystem::Metric : UnitSystem::Imperial, field.Style().decimal, fault);
+    if (fault == EntryFault::Empty && optional) return {true, std::nullopt};
+    if (!celsius) {
+        Refuse(field, fault, notices);
         return {};
     }
-    const std::optional<double> value = ParseTemperatureNumber(EntryNumberText(text, field.Style().decimal));
-    if (!value) {
-        notices.Beep();
-        notices.Warning(NotValid(text, field.Style()));
-        field.SetFocus();
-        return {};
-    }
-    return {true, metric ? *value : units::CelsiusOf(*value)};
+    return {true, celsius};
 }
 
 }  // namespace zorvik

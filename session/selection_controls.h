@@ -10,6 +10,7 @@
 // vessel charging) go through those notices.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "gases.h"
@@ -68,6 +69,10 @@ struct SelectionControls {
     EntryField* gasTemperatureEdit = nullptr;    // degF, or degC when metric
     EntryField* temperatureLimitEdit = nullptr;  // the same units; empty: no limit
     bool realGasChecked = false;                 // vessel charging: contents from the real-gas model
+    // Or the temperatures already read (the command line's options), taken
+    // where there is no field.
+    std::optional<double> gasCelsius;
+    std::optional<double> temperatureLimitCelsius;
 };
 
 }  // namespace zorvik

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "numeric_entry.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 

@@ -47,7 +47,7 @@ struct SelectionRow {
 
 struct SelectionResult {
     SelectionStop stop = SelectionStop::None;
-    std::string message;  // the validation message shown, when stop is ValidationFailed
+    Text message;  // the validation message shown, when stop is ValidationFailed
     std::uint8_t applicationType = ApplicationFlow;
     bool metric = false;                            // the units the rows are written in
     std::optional<double> temperatureLimitCelsius;  // the discharge limit the rows are marked by

@@ -28,8 +28,8 @@ bool SelectionRun::ReadFields(std::initializer_list<Field> fields) {
 bool SelectionRun::ReadGas() {
     session.GasBoosted = controls.gas;
     session.RealGasContents = controls.realGasChecked;
-    session.GasCelsius = StandardGasCelsius;
-    session.TemperatureLimitCelsius.reset();
+    session.GasCelsius = controls.gasCelsius.value_or(StandardGasCelsius);
+    session.TemperatureLimitCelsius = controls.temperatureLimitCelsius;
     const bool metric = session.MetricUnits;
     if (controls.gasTemperatureEdit != nullptr) {
         const TemperatureReading gas = ReadTemperatureField(*controls.gasTemperatureEdit, metric, false, notices());
@@ -51,7 +51,7 @@ bool SelectionRun::ReadGas() {
     return true;
 }
 
-SelectionResult SelectionRun::Failed(const std::string& message) {
+SelectionResult SelectionRun::Failed(const Text& message) {
     notices().Beep();
     notices().Error(message);
     result.stop = SelectionStop::ValidationFailed;

@@ -41,13 +41,14 @@ struct SelectionRun {
     bool ReadFields(std::initializer_list<Field> fields);
 
     // Takes the gas, its temperature and the discharge limit into the
-    // session, after the layout's fields; false, with the result stopped,
-    // when a temperature was refused.
+    // session, after the layout's fields, from the fields or, without them,
+    // the temperatures given; false, with the result stopped, when a
+    // temperature was refused.
     bool ReadGas();
 
     // The exclamation beep and an error box with the message of the last
     // failing check; the run ends with no rows.
-    SelectionResult Failed(const std::string& message);
+    SelectionResult Failed(const Text& message);
 
     // The row of a listed model, written in the run's application and units,
     // with the gas's discharge temperatures at `outletPsi` (the outlet or the

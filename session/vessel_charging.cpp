@@ -1,9 +1,10 @@
 #include "vessel_charging.h"
 
 #include "catalogue.h"
+#include "duty_checks.h"
 #include "numeric_entry.h"
 #include "selection_run.h"
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {
@@ -15,7 +16,7 @@ bool EqualiseStartPressure(SelectionRun& run) {
     Session& s = run.session;
     if (!(s.OutStartPsi < s.InletPsi)) return true;
     run.notices().Beep();
-    const std::string question =
+    const Text question =
         Tr("Entry",
            "Initial outlet pressure is lower than supply pressure!\requalise pressures before starting amplifier.");
     if (!run.notices().Question(question)) return false;
@@ -46,7 +47,7 @@ SelectionResult VesselChargingSelection(Session& session, const SelectionControl
     }
     const ChargeDuty duty = session.LastChargeDuty();
     run.result.chargeDuty = duty;
-    if (const std::string message = ChargeValidationMessage(duty); !message.empty()) return run.Failed(message);
+    if (const DutyCheck check = ChargeCheck(duty); check != DutyCheck::None) return run.Failed(DutyCheckText(check));
 
     if (controls.searchingMemo != nullptr) controls.searchingMemo->Show();
     for (const ChargeCandidate& c : SearchVesselCharging(duty)) {

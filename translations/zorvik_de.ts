@@ -820,6 +820,18 @@
         <source>The file names the key %1 twice in one object.</source>
         <translation>Die Datei nennt den Schlüssel %1 zweimal in einem Objekt.</translation>
     </message>
+    <message>
+        <source>The workbook cannot be made in %1.</source>
+        <translation>Die Arbeitsmappe kann in %1 nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 is not installed.</source>
+        <translation>Arbeitsmappen können nicht geschrieben werden: die Bibliothek %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 has no %2.</source>
+        <translation>Arbeitsmappen können nicht geschrieben werden: der Bibliothek %1 fehlt %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -820,6 +820,18 @@
         <source>The file names the key %1 twice in one object.</source>
         <translation>El archivo nombra la clave %1 dos veces en un mismo objeto.</translation>
     </message>
+    <message>
+        <source>The workbook cannot be made in %1.</source>
+        <translation>El libro no se puede crear en %1.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 is not installed.</source>
+        <translation>Los libros no se pueden escribir: la biblioteca %1 no está instalada.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 has no %2.</source>
+        <translation>Los libros no se pueden escribir: a la biblioteca %1 le falta %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -820,6 +820,18 @@
         <source>The file names the key %1 twice in one object.</source>
         <translation>Le fichier nomme la clé %1 deux fois dans un même objet.</translation>
     </message>
+    <message>
+        <source>The workbook cannot be made in %1.</source>
+        <translation>Le classeur ne peut pas être créé dans %1.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 is not installed.</source>
+        <translation>Les classeurs ne peuvent pas être écrits : la bibliothèque %1 n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 has no %2.</source>
+        <translation>Les classeurs ne peuvent pas être écrits : la bibliothèque %1 n&apos;a pas %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -820,6 +820,18 @@
         <source>The file names the key %1 twice in one object.</source>
         <translation>Il file nomina la chiave %1 due volte nello stesso oggetto.</translation>
     </message>
+    <message>
+        <source>The workbook cannot be made in %1.</source>
+        <translation>La cartella di lavoro non può essere creata in %1.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 is not installed.</source>
+        <translation>Le cartelle di lavoro non possono essere scritte: la libreria %1 non è installata.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 has no %2.</source>
+        <translation>Le cartelle di lavoro non possono essere scritte: nella libreria %1 manca %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -820,6 +820,18 @@
         <source>The file names the key %1 twice in one object.</source>
         <translation>Het bestand noemt de sleutel %1 twee keer in één object.</translation>
     </message>
+    <message>
+        <source>The workbook cannot be made in %1.</source>
+        <translation>De werkmap kan niet worden aangemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 is not installed.</source>
+        <translation>Werkmappen kunnen niet worden geschreven: de bibliotheek %1 is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>Workbooks cannot be written: the library %1 has no %2.</source>
+        <translation>Werkmappen kunnen niet worden geschreven: de bibliotheek %1 heeft geen %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModelSelectionChartPrint</name>

@@ -28,13 +28,13 @@ struct CheckFailed : std::logic_error {
 class CountingNotices final : public Notices {
 public:
     void Beep() override { ++beeps; }
-    void Warning(const std::string& text) override { warnings.push_back(text); }
-    void Error(const std::string& text) override { errors.push_back(text); }
-    bool Question(const std::string& text) override {
-        questions.push_back(text);
+    void Warning(const Text& text) override { warnings.push_back(English(text)); }
+    void Error(const Text& text) override { errors.push_back(English(text)); }
+    bool Question(const Text& text) override {
+        questions.push_back(English(text));
         return true;
     }
-    void CancelWarning(const std::string& text) override { errors.push_back(text); }
+    void CancelWarning(const Text& text) override { errors.push_back(English(text)); }
 
     int beeps = 0;
     std::vector<std::string> warnings;

@@ -15,9 +15,10 @@ namespace zorvik::fuzz {
 
 void CheckJobFile(std::string_view data) {
     const job::JobParse read = job::ParseJobText(data);
-    ZORVIK_REQUIRE(read.job.has_value() == read.error.empty(), "a job and a message, or neither");
+    const std::string error = English(read.error);
+    ZORVIK_REQUIRE(read.job.has_value() == error.empty(), "a job and a message, or neither");
     if (!read.job) {
-        ZORVIK_REQUIRE(read.error.find('\n') == std::string::npos, "a message of more than one line: " + read.error);
+        ZORVIK_REQUIRE(error.find('\n') == std::string::npos, "a message of more than one line: " + error);
         return;
     }
     const std::vector<job::ItemResult> results = job::ComputeJob(*read.job);
@@ -28,7 +29,7 @@ void CheckJobFile(std::string_view data) {
                    "an item without a line");
 
     const job::JobParse again = job::ParseJobText(job::JobFileText(*read.job));
-    ZORVIK_REQUIRE(again.job.has_value(), "a job written back does not read: " + again.error);
+    ZORVIK_REQUIRE(again.job.has_value(), "a job written back does not read: " + English(again.error));
     ZORVIK_REQUIRE(*again.job == *read.job, "a job written back reads differently");
 }
 

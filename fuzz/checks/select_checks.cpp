@@ -112,7 +112,7 @@ void CheckSelectArguments(std::string_view data) {
     int status = -1;
     {
         SilencedOutput quiet;
-        status = commands[choice]->run(args);
+        status = commands[choice]->run(args, nullptr);
     }
     ZORVIK_REQUIRE(status == cli::ExitOk || status == cli::ExitFailed, "an exit status other than 0 or 2");
 }

@@ -83,7 +83,7 @@ TEST_F(JobCommandTest, CheckTellsAChangedFigure) {
         {"a fact", "\"listed\": true", "\"listed\": false", 1, "item 2 (V-1): listed was no, is now yes"},
         {"a duty typed anew", "\"flow\": \"0.5\"", "\"flow\": \"0.50\"", 0, ""},
         {"a different duty", "\"flow\": \"0.5\"", "\"flow\": \"0\"", 1,
-         "item 1 (B-101): problem was none, is now Flow rate cannot be zero! No Amplifier needed."},
+         "item 1 (B-101): refused was none, is now flow_zero"},
     };
     for (const auto& c : cases) {
         WriteBytes(file_, Replaced(saved, c.from, c.to));

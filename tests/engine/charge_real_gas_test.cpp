@@ -9,6 +9,7 @@
 #include <string>
 
 #include "charge_search.h"
+#include "duty_checks.h"
 #include "comparison_reasons.h"
 #include "flow_search.h"
 #include "real_gas.h"
@@ -79,7 +80,7 @@ double IdealHydrogenDensity(double psig) { return AbsoluteBar(psig) * 1e5 * 2.01
 TEST(ChargeRealGasTest, HydrogenRealCountTakesLessByTheDensityRatio) {
     const ChargeDuty ideal = HydrogenTo5000Psig(ContentsCount::Ideal);
     const ChargeDuty real = HydrogenTo5000Psig(ContentsCount::RealGas);
-    EXPECT_EQ(ChargeValidationMessage(real), "");
+    EXPECT_EQ(ChargeCheck(real), DutyCheck::None);
     const double ratio =
         (GasStateAtGauge(Gas::Hydrogen, 5000, 20).densityKgM3 - GasStateAtGauge(Gas::Hydrogen, 150, 20).densityKgM3) /
         (IdealHydrogenDensity(5000) - IdealHydrogenDensity(150));
@@ -108,7 +109,8 @@ TEST(ChargeRealGasTest, CarbonDioxideThatWouldLiquefyIsNotListed) {
         for (const ChargeCandidate& c : SearchVesselCharging(duty))
             EXPECT_EQ(c.rejection, Rejection::GasLiquefies) << c.pumpNo;
     }
-    const std::string why = ChargeRejectionText(CatalogueRow(6), duty, EvaluateForCharge(CatalogueRow(6), duty), false);
+    const std::string why =
+        English(ChargeRejectionText(CatalogueRow(6), duty, EvaluateForCharge(CatalogueRow(6), duty), false));
     EXPECT_EQ(why,
               "Carbon dioxide liquefies at the final pressure of 1000 psig at 68.0 \xC2\xB0"
               "F, at and above "
@@ -145,7 +147,8 @@ TEST(ChargeRealGasTest, DutiesOutsideTheModelAreRefused) {
         duty.gas = c.gas;
         duty.contents = c.contents;
         duty.vesselCelsius = c.celsius;
-        EXPECT_EQ(ChargeValidationMessage(duty).rfind(c.message, 0), 0u) << ChargeValidationMessage(duty);
+        const std::string message = English(DutyCheckText(ChargeCheck(duty)));
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
         const bool counted = CountVesselGas(duty).refusal == GasRefusal::None;
         EXPECT_EQ(counted, std::string(c.message).empty() || c.contents == ContentsCount::Ideal);
         if (!counted) {
@@ -162,7 +165,7 @@ TEST(FlowRealGasTest, CarbonDioxideOutletAboveItsVapourPressureIsNotListed) {
     duty.gasCelsius = 35;  // above its critical temperature: no liquid
     EXPECT_TRUE(EvaluateForFlow(CatalogueRow(6), duty).Listed());
     duty.gasCelsius = 70;
-    EXPECT_EQ(FlowValidationMessage(duty),
+    EXPECT_EQ(English(DutyCheckText(FlowCheck(duty))),
               "Gas temperature must be from -20 to 60 \xC2\xB0"
               "C (-4 to 140 \xC2\xB0"
               "F)!");

@@ -16,7 +16,8 @@ namespace {
 const FlowDuty kDuty{100, 100, 100, 200, 2};  // RB-15 (6) listed, 4RBW-2 (4) stalls
 
 const ComparisonTable::Row& RowNamed(const ComparisonTable& t, const std::string& label) {
-    const auto it = std::find_if(t.rows.begin(), t.rows.end(), [&](const auto& r) { return r.label == label; });
+    const auto it =
+        std::find_if(t.rows.begin(), t.rows.end(), [&](const auto& r) { return English(r.label) == label; });
     EXPECT_NE(it, t.rows.end()) << label;
     return *it;
 }
@@ -34,18 +35,18 @@ TEST(ComparisonTableTest, FiguresInTheWindowsUnitsAndNoneForAStalledModel) {
     for (const auto& c : cases) {
         const ComparisonTable t = FlowComparisonTable(CompareForFlow(kDuty, {4, 6}, {}, c.metric), c.metric);
         EXPECT_EQ(t.models, (std::vector<std::string>{"4RBW-2", "RB-15"})) << "names without their trailing blanks";
-        EXPECT_EQ(RowNamed(t, c.flowLabel).cells[1], c.rb15Flow);
+        EXPECT_EQ(English(RowNamed(t, c.flowLabel).cells[1]), c.rb15Flow);
         RowNamed(t, c.marginLabel);
         const std::string spare = std::string("Drive air to spare at the duty, ") + (c.metric ? "n.m3/min" : "scfm");
         for (const std::string& label :
              {std::string("Cycles per minute"), std::string("Speed, % of maximum"),
               std::string("Energy a year at the duty, kWh"), std::string("Cost a year at the duty"),
               std::string("Units in parallel for the flow"), std::string("Speed at the duty, % of maximum"), spare})
-            EXPECT_EQ(RowNamed(t, label).cells[0], "-") << label;
+            EXPECT_EQ(English(RowNamed(t, label).cells[0]), "-") << label;
         // Why a model is not listed stands near the top, beside whether it meets the duty.
-        EXPECT_EQ(t.rows[3].label, ReasonRowLabel);
-        EXPECT_FALSE(RowNamed(t, ReasonRowLabel).cells[0].empty());
-        EXPECT_TRUE(RowNamed(t, ReasonRowLabel).cells[1].empty());
+        EXPECT_EQ(English(t.rows[3].label), ReasonRowLabel);
+        EXPECT_FALSE(RowNamed(t, ReasonRowLabel).cells[0].Empty());
+        EXPECT_TRUE(RowNamed(t, ReasonRowLabel).cells[1].Empty());
     }
 }
 
@@ -53,8 +54,8 @@ TEST(ComparisonTableTest, TabsForPastingQuotesForCsv) {
     ComparisonTable t;
     t.models = {"A \"big\" one", "B"};
     t.rows = {{"Flow, scfm", {"1.5", "2\t3"}}};
-    EXPECT_EQ(TabSeparated(t), "\tA \"big\" one\tB\nFlow, scfm\t1.5\t2 3\n");
-    EXPECT_EQ(CommaSeparated(t), "\"\",\"A \"\"big\"\" one\",\"B\"\n\"Flow, scfm\",\"1.5\",\"2\t3\"\n");
+    EXPECT_EQ(TabSeparated(t, nullptr), "\tA \"big\" one\tB\nFlow, scfm\t1.5\t2 3\n");
+    EXPECT_EQ(CommaSeparated(t, nullptr), "\"\",\"A \"\"big\"\" one\",\"B\"\n\"Flow, scfm\",\"1.5\",\"2\t3\"\n");
 }
 
 TEST(ComparisonCurvesTest, FlowLinesDeliverUpToStallAndMarkTheDuty) {
@@ -109,14 +110,14 @@ TEST(ComparisonTableTest, GasRowsAndTheDischargeLimit) {
         const auto rows = CompareForFlow(duty, {5, 6}, {}, true);
         const ComparisonTable t = FlowComparisonTable(rows, true);
         const bool hasRow = std::any_of(t.rows.begin(), t.rows.end(), [](const ComparisonTable::Row& r) {
-            return r.label.rfind("Discharge temperature", 0) == 0;
+            return English(r.label).rfind("Discharge temperature", 0) == 0;
         });
         EXPECT_EQ(hasRow, c.shown) << static_cast<int>(c.gas);
         int over = 0;
-        for (const std::string& reason : RowNamed(t, ReasonRowLabel).cells)
-            over += reason.find("above the") != std::string::npos;
+        for (const Text& reason : RowNamed(t, ReasonRowLabel).cells)
+            over += English(reason).find("above the") != std::string::npos;
         EXPECT_EQ(over, c.overLimit) << static_cast<int>(c.gas);
-        const std::string conditions = FlowConditionsText(duty, {}, true);
+        const std::string conditions = English(FlowConditionsText(duty, {}, true));
         EXPECT_EQ(conditions.rfind("Drive", 0) == 0, c.gas == Gas::Air) << conditions;
     }
 }
@@ -141,7 +142,7 @@ TEST(ComparisonStatementsTest, CutBackOnlyWhereTheAirTookFlowAway) {
         EXPECT_EQ(row.candidate.delivered.airLimited, c.searched) << c.model;
         EXPECT_EQ(row.candidate.CutBackToAir(), c.cutBack) << c.model;
         const ComparisonTable t = FlowComparisonTable({row}, false);
-        EXPECT_EQ(RowNamed(t, "Cut back to the air available").cells[0], c.cutBack ? "Yes" : "No") << c.model;
+        EXPECT_EQ(English(RowNamed(t, "Cut back to the air available").cells[0]), c.cutBack ? "Yes" : "No") << c.model;
     }
     // A fill cut back at its start, and one whose start stands.
     const ChargeDuty fill{100, 10, 100, 100, 1000, 1};
@@ -171,8 +172,9 @@ TEST(ComparisonStatementsTest, OnlyPlantAirAddsItsFlowToTheAirAndItsCost) {
                          r.candidate.delivered.airUseScfm + (c.counted ? r.candidate.delivered.flowScfm : 0));
         EXPECT_DOUBLE_EQ(r.annualKwh, AnnualKwh(cost, r.duty.unitsDriveAirScfm + gasAir)) << c.plantAir;
         const ComparisonTable t = FlowComparisonTable({r}, false);
-        const bool totals = std::any_of(t.rows.begin(), t.rows.end(),
-                                        [](const auto& row) { return row.label.rfind("Total input air", 0) == 0; });
+        const bool totals = std::any_of(t.rows.begin(), t.rows.end(), [](const auto& row) {
+            return English(row.label).rfind("Total input air", 0) == 0;
+        });
         EXPECT_EQ(totals, c.counted) << static_cast<int>(c.gas) << c.plantAir;
     }
 }
@@ -191,10 +193,11 @@ TEST(ComparisonStatementsTest, EveryLabelOnceAndTheListedFlagsFollow) {
     const auto fillRows = CompareForCharge(fill, AllModels(), plant, false);
     for (const ComparisonTable& t : {FlowComparisonTable(flowRows, true), ChargeComparisonTable(fillRows, false)}) {
         std::set<std::string> labels;
-        for (const auto& row : t.rows) EXPECT_TRUE(labels.insert(row.label).second) << row.label;
+        for (const auto& row : t.rows) EXPECT_TRUE(labels.insert(English(row.label)).second) << row.label;
         ASSERT_EQ(t.listed.size(), t.models.size());
         const auto& listed = RowNamed(t, "Listed by the selection").cells;
-        for (std::size_t i = 0; i < t.models.size(); ++i) EXPECT_EQ(t.listed[i], listed[i] == "Yes") << t.models[i];
+        for (std::size_t i = 0; i < t.models.size(); ++i)
+            EXPECT_EQ(t.listed[i], English(listed[i]) == "Yes") << t.models[i];
     }
 }
 

@@ -90,7 +90,7 @@ TEST(JobFileTest, EveryFieldSurvivesSavingAndReopening) {
         const Job typed = job;
         ASSERT_EQ(SaveJobFile(file, job, DiskStamp{}).status, SaveStatus::Saved) << c.field;
         const OpenedJob opened = OpenJobFile(file);
-        ASSERT_TRUE(opened.job) << c.field << ": " << opened.error;
+        ASSERT_TRUE(opened.job) << c.field << ": " << English(opened.error);
         EXPECT_EQ(*opened.job, job) << c.field;
         Job withoutFigures = *opened.job;
         for (JobItem& item : withoutFigures.items) item.savedFigures.reset();
@@ -104,7 +104,7 @@ TEST(JobFileTest, EveryFieldSurvivesSavingAndReopening) {
 TEST(JobFileTest, SavedFiguresReadBackExactly) {
     const ItemFigures cases[] = {
         {"", {{"flow_scfm", 0.1 + 0.2}, {"annual_cost", 1e300}, {"tiny", 4.9e-324}}, {{"listed", true}}},
-        {"Outlet pressure must be greater\rthan inlet pressure!", {}, {}},
+        {"outlet_below_inlet", {}, {}},
         {"", {}, {{"air_limited", false}, {"equalised", true}}},
     };
     for (const ItemFigures& figures : cases) {
@@ -112,8 +112,8 @@ TEST(JobFileTest, SavedFiguresReadBackExactly) {
         job.items.push_back(FlowItem());
         job.items[0].savedFigures = figures;
         const JobParse read = ParseJobText(JobFileText(job));
-        ASSERT_TRUE(read.job) << read.error;
-        EXPECT_EQ(read.job->items[0].savedFigures, figures) << figures.problem;
+        ASSERT_TRUE(read.job) << English(read.error);
+        EXPECT_EQ(read.job->items[0].savedFigures, figures) << figures.refused;
     }
 }
 
@@ -124,7 +124,7 @@ TEST(JobFileTest, BadFilesAreRefusedWithTheirMessage) {
         WriteBytes(file, bad.bytes);
         const OpenedJob opened = OpenJobFile(file);
         EXPECT_FALSE(opened.job) << bad.what;
-        EXPECT_TRUE(testing::MessageMatches(opened.error, bad.message)) << bad.what << ": " << opened.error;
+        EXPECT_TRUE(testing::MessageMatches(opened.error, bad.message)) << bad.what << ": " << English(opened.error);
         EXPECT_EQ(Bytes(file), bad.bytes) << bad.what;
     }
 }
@@ -143,7 +143,7 @@ TEST(JobFileTest, WhatIsNoFileIsRefused) {
         {folder / "folder.zjob", "The file is a folder, not a job file."},
         {"/dev/null", "The file is not a regular file."},
     };
-    for (const auto& c : cases) EXPECT_EQ(OpenJobFile(c.path).error, c.message) << c.path;
+    for (const auto& c : cases) EXPECT_EQ(English(OpenJobFile(c.path).error), c.message) << c.path;
 }
 
 TEST(JobFileTest, SavesKeepThePreviousFileAndRefuseAFileChangedSince) {
@@ -158,7 +158,7 @@ TEST(JobFileTest, SavesKeepThePreviousFileAndRefuseAFileChangedSince) {
     Job other;
     const SaveOutcome clash = SaveJobFile(file, other, DiskStamp{});
     EXPECT_EQ(clash.status, SaveStatus::ChangedOnDisk);
-    EXPECT_EQ(clash.message, "A file of that name exists already.");
+    EXPECT_EQ(English(clash.message), "A file of that name exists already.");
 
     OpenedJob opened = OpenJobFile(file);
     opened.job->header.name = "second";
@@ -170,7 +170,7 @@ TEST(JobFileTest, SavesKeepThePreviousFileAndRefuseAFileChangedSince) {
     const std::string edited = Bytes(file);
     const SaveOutcome refused = SaveJobFile(file, *opened.job, opened.stamp);
     EXPECT_EQ(refused.status, SaveStatus::ChangedOnDisk);
-    EXPECT_EQ(refused.message, "The file has changed on disk since it was opened.");
+    EXPECT_EQ(English(refused.message), "The file has changed on disk since it was opened.");
     EXPECT_EQ(Bytes(file), edited);
     // ...unless the user says so.
     EXPECT_EQ(SaveJobFile(file, *opened.job, opened.stamp, true).status, SaveStatus::Saved);
@@ -202,11 +202,11 @@ TEST(JobFileTest, AFailedSaveWritesNothing) {
         c.change(changed);
         const SaveOutcome outcome = SaveJobFile(file, changed, opened.stamp);
         EXPECT_EQ(outcome.status, SaveStatus::Failed) << c.what;
-        EXPECT_TRUE(testing::MessageMatches(outcome.message, c.message)) << c.what << ": " << outcome.message;
+        EXPECT_TRUE(testing::MessageMatches(outcome.message, c.message)) << c.what << ": " << English(outcome.message);
         EXPECT_EQ(Bytes(file), before) << c.what;
         EXPECT_EQ((std::vector<std::string>{"job.zjob", "job.zjob~"}), folder.Names()) << c.what;
     }
-    EXPECT_EQ(SaveJobFile(folder / "no folder" / "job.zjob", job, DiskStamp{}).message,
+    EXPECT_EQ(English(SaveJobFile(folder / "no folder" / "job.zjob", job, DiskStamp{}).message),
               "The file cannot be written: " + NoSuchFile() + ".");
 }
 
@@ -221,7 +221,7 @@ TEST(JobFileTest, AJobTooLargeForIndentsIsWrittenCompact) {
     EXPECT_EQ(compact.find("\n "), std::string::npos) << "no indented lines";
     EXPECT_EQ(JobFileText(job, indented.size()), indented) << "indents while they fit";
     const JobParse read = ParseJobText(compact);
-    ASSERT_TRUE(read.job) << read.error;
+    ASSERT_TRUE(read.job) << English(read.error);
     EXPECT_EQ(*read.job, job);
 }
 
@@ -275,14 +275,14 @@ TEST(JobFileTest, AnItemsOwnWordOnPlantAirDecidesItsCost) {
             Replaced(FileWithItem(item), R"("name": "J")",
                      std::string(R"("name": "J", "cost": {"inlet_is_plant_air": )") + c.jobWide + "}");
         const JobParse read = ParseJobText(file);
-        ASSERT_TRUE(read.job) << read.error;
+        ASSERT_TRUE(read.job) << English(read.error);
         const Job& job = *read.job;
         const FlowComparisonRow row = *ComputeItem(job.items[0], job.header.cost).flow;
         EXPECT_DOUBLE_EQ(row.dutyTotalAirScfm - row.duty.unitsDriveAirScfm, c.counted ? 2 : 0)
             << c.jobWide << " " << c.itemKey << " " << c.gas;
         // Written back as it was read: no key is added where there was none.
         const JobParse again = ParseJobText(JobFileText(job));
-        ASSERT_TRUE(again.job) << again.error;
+        ASSERT_TRUE(again.job) << English(again.error);
         EXPECT_EQ(again.job->items[0].duty.inletIsPlantAir, job.items[0].duty.inletIsPlantAir) << c.itemKey;
         EXPECT_EQ(Count(JobFileText(job), "inlet_is_plant_air"), *c.itemKey != '\0' ? 2u : 1u) << c.itemKey;
     }
@@ -306,7 +306,7 @@ TEST(JobFileTest, TheDocumentsExamplePassesTheCheck) {
     ASSERT_NE(start, std::string::npos);
     const std::size_t end = document.find("```", start + 8);
     const JobParse read = ParseJobText(document.substr(start + 8, end - start - 8));
-    ASSERT_TRUE(read.job) << read.error;
+    ASSERT_TRUE(read.job) << English(read.error);
     for (const JobItem& item : read.job->items) {
         ASSERT_TRUE(item.savedFigures) << item.tag;
         EXPECT_TRUE(ChangedFigures(*item.savedFigures, ComputeFigures(item, read.job->header.cost)).empty())
@@ -337,7 +337,7 @@ TEST(JobFileTest, AWholeNumberWrittenWithAPointIsWhole) {
     };
     for (const auto& c : cases) {
         const JobParse read = ParseJobText(c.file);
-        EXPECT_EQ(read.job.has_value(), c.reads) << c.file << ": " << read.error;
+        EXPECT_EQ(read.job.has_value(), c.reads) << c.file << ": " << English(read.error);
         EXPECT_TRUE(!read.job || read.job->items[0].model == 6) << c.file;
     }
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "text.h"
+
 namespace zorvik::testing {
 
 class ScratchFolder {
@@ -117,6 +119,10 @@ inline bool MessageMatches(const std::string& message, const std::string& expect
     if (expected.size() >= 3 && expected.ends_with("..."))
         return message.starts_with(expected.substr(0, expected.size() - 3));
     return message == expected;
+}
+
+inline bool MessageMatches(const Text& message, const std::string& expected) {
+    return MessageMatches(English(message), expected);
 }
 
 }  // namespace zorvik::testing

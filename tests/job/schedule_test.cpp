@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> Values(const JobItem& item) {
     std::vector<std::string> values;
-    for (const DutyLine& line : DutyLines(item)) values.push_back(line.value);
+    for (const DutyLine& line : DutyLines(item)) values.push_back(English(line.value));
     return values;
 }
 
@@ -61,8 +61,9 @@ TEST(ScheduleFiguresTest, AFlowItemShowsTheDutyNotTheModelFlatOut) {
         const ItemResult result = ComputeItem(item, CostSettings{});
         ASSERT_TRUE(result.flow) << model;
         const FlowComparisonRow& r = *result.flow;
-        const std::vector<std::string> row = ScheduleRow(item, result);
-        const std::vector<std::string> figures(row.begin() + 5, row.begin() + 8);
+        const std::vector<Text> row = ScheduleRow(item, result);
+        std::vector<std::string> figures;
+        for (auto cell = row.begin() + 5; cell != row.begin() + 8; ++cell) figures.push_back(English(*cell));
         if (!r.duty.Sized()) {
             EXPECT_EQ(figures, std::vector<std::string>(3, "")) << model;
             continue;
@@ -80,9 +81,9 @@ TEST(ScheduleFiguresTest, AFlowItemShowsTheDutyNotTheModelFlatOut) {
 // The spreadsheet writer is loaded when a workbook is written; without it
 // the workbook is refused with the library named, and nothing is written.
 TEST(ScheduleXlsxTest, AMissingLibraryIsNamed) {
-    std::string error;
+    Text error;
     EXPECT_EQ(LoadXlsxLibrary(error, "libzorvik-absent.so.0"), nullptr);
-    EXPECT_EQ(error, "Workbooks cannot be written: the library libzorvik-absent.so.0 is not installed.");
+    EXPECT_EQ(English(error), "Workbooks cannot be written: the library libzorvik-absent.so.0 is not installed.");
     EXPECT_NE(LoadXlsxLibrary(error), nullptr) << error;
     EXPECT_EQ(LoadXlsxLibrary(error), LoadXlsxLibrary(error)) << "loaded once";
 }

@@ -60,7 +60,7 @@ TEST_F(ChartViewTest, PreparedFromTheGraphSettings) {
         EXPECT_EQ(prepared.view.bar, c.bar);
         EXPECT_DOUBLE_EQ(prepared.view.drivePsi, c.drawnDrive);
         EXPECT_DOUBLE_EQ(prepared.view.inletPsi, c.inlet);
-        EXPECT_EQ(prepared.warning, c.warns ? kTooHigh : "");
+        EXPECT_EQ(English(prepared.warning), c.warns ? kTooHigh : "");
         EXPECT_EQ(prepared.view.axes, ChartAxisRule::GraphWindow);
         EXPECT_FALSE(prepared.view.duty || prepared.view.charge);
     }

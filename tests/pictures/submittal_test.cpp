@@ -54,7 +54,7 @@ public:
     // The pages' texts, written from `job`.
     QStringList Pages(const job::Job& j) {
         QString error;
-        EXPECT_TRUE(WriteSubmittalPdf(FilePath(file), j, InitOffices()[1], error)) << error.toStdString();
+        EXPECT_TRUE(WriteSubmittalPdf(FilePath(file), j, InitOffices()[1], nullptr, error)) << error.toStdString();
         QStringList pages = PdfText(file).split(QLatin1Char('\f'));
         pages.removeLast();  // after the last page's end
         return pages;
@@ -142,7 +142,8 @@ TEST_F(SubmittalTest, AStoppedDocumentLeavesTheFileAsItWas) {
         return done < 2;
     };
     QString error;
-    EXPECT_FALSE(WriteSubmittalPdf(FilePath(file), JobOf({Item("B-1", 6)}), InitOffices()[1], error, stopAtThird));
+    EXPECT_FALSE(
+        WriteSubmittalPdf(FilePath(file), JobOf({Item("B-1", 6)}), InitOffices()[1], nullptr, error, stopAtThird));
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 7}, {1, 7}, {2, 7}}));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));

@@ -84,7 +84,7 @@ TEST_F(VesselChargingTest, OnlyTheLastFailingCheckIsShown) {
         NoticeRecorder notices;
         notices.Expect(NoticeKind::Error, c.message);
         const SelectionResult result = Run();
-        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(English(result.message), c.message);
         EXPECT_TRUE(result.rows.empty());
         EXPECT_EQ(notices.Beeps(), 1);
     }

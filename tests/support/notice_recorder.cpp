@@ -28,10 +28,10 @@ NoticeRecorder* inForce = nullptr;
 class ForwardingNotices final : public Notices {
 public:
     void Beep() override { Target().Beep(); }
-    void Warning(const std::string& text) override { Target().Warning(text); }
-    void Error(const std::string& text) override { Target().Error(text); }
-    bool Question(const std::string& text) override { return Target().Question(text); }
-    void CancelWarning(const std::string& text) override { Target().CancelWarning(text); }
+    void Warning(const Text& text) override { Target().Warning(text); }
+    void Error(const Text& text) override { Target().Error(text); }
+    bool Question(const Text& text) override { return Target().Question(text); }
+    void CancelWarning(const Text& text) override { Target().CancelWarning(text); }
 
 private:
     Notices& Target() {

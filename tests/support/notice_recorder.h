@@ -58,10 +58,14 @@ public:
     void Clear();
 
     void Beep() override { ++beeps_; }
-    void Warning(const std::string& text) override { Take(NoticeKind::Warning, text); }
-    void Error(const std::string& text) override { Take(NoticeKind::Error, text); }
-    bool Question(const std::string& text) override { return Take(NoticeKind::Question, text); }
-    void CancelWarning(const std::string& text) override { Take(NoticeKind::CancelWarning, text); }
+    void Warning(const Text& text) override { Take(NoticeKind::Warning, Say(text, translator_)); }
+    void Error(const Text& text) override { Take(NoticeKind::Error, Say(text, translator_)); }
+    bool Question(const Text& text) override { return Take(NoticeKind::Question, Say(text, translator_)); }
+    void CancelWarning(const Text& text) override { Take(NoticeKind::CancelWarning, Say(text, translator_)); }
+
+    // The language recorders say their texts in, as the program's notices
+    // would: English unless a test main sets the desktop's translator.
+    static void SayTextsWith(const Translator* translator) { translator_ = translator; }
 
 private:
     struct Expected {
@@ -78,6 +82,7 @@ private:
     std::vector<RecordedNotice> shown_;
     std::function<void()> whileShown_;
     int beeps_ = 0;
+    static inline const Translator* translator_ = nullptr;
 };
 
 // The notices to hand to whatever a test makes: each notice goes to the

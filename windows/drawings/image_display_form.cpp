@@ -14,6 +14,7 @@
 #include "printing.h"
 #include "screen_placement.h"
 #include "ui_image_display_form.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -104,7 +105,9 @@ bool TimageDisplayForm::PrintDataSheetOn(QPrinter& printer) {
                            notices_);
 }
 
-void TimageDisplayForm::CopyToClipboardBitBtnClick() { CopyPictureToClipboard(shownPicture_, drawing_); }
+void TimageDisplayForm::CopyToClipboardBitBtnClick() {
+    CopyPictureToClipboard(shownPicture_, Speaking(texts::DesktopTranslator(), drawing_));
+}
 
 void TimageDisplayForm::OkBitBtnClick() { accept(); }
 
@@ -137,6 +140,7 @@ void TimageDisplayForm::Show(const PictureDrawing& drawing) {
     shownPicture_.fill(Qt::white);
     {
         Canvas canvas(shownPicture_);
+        canvas.SetTranslator(texts::DesktopTranslator());
         drawing(canvas);
     }
     ui->PerformanceGraphImage->Show(drawing, size);

@@ -6,6 +6,7 @@
 #include "model_chart_rows.h"
 #include "printing.h"
 #include "text_fit.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -92,7 +93,7 @@ PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows,
     int y = 2 * p.g + e;
     c.TextOut(p.a, y, ModelSelectionChartPage::tr("Air Amplifier  Model Selection Chart"));
     c.SetFontBold(false);
-    c.TextOut(width / 8 * 7, y, ShortDate());
+    c.TextOut(width / 8 * 7, y, texts::ShortDate(texts::DesktopTranslator()));
 
     c.SetFontBold(true);
     y += 2 * e;

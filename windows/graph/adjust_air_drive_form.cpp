@@ -13,6 +13,7 @@
 #include "screen_placement.h"
 #include "system_numbers.h"
 #include "ui_adjust_air_drive_form.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -66,10 +67,10 @@ void TAdjustAirDriveForm::FormShow() {
     const TPumpRecord& pump = Pump();
     MinAirDrivePsi = 40.0;
     ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
-    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi));
-    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi));
-    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi));
-    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi));
+    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi, texts::DesktopTranslator()));
+    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi, texts::DesktopTranslator()));
+    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi, texts::DesktopTranslator()));
+    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi, texts::DesktopTranslator()));
     const QString unit = AdjustShowsBar ? QStringLiteral("barg") : QStringLiteral("psig");
     ui->psiBarLabel1->setText(unit);
     ui->psiBarLabel2->setText(unit);
@@ -182,8 +183,8 @@ void TAdjustAirDriveForm::ShowPressureInEdit(QLineEdit* edit, double psi) {
 
 void TAdjustAirDriveForm::ShowMaxInletLimits() {
     const double limit = MaxInletFor(Pump(), NewAirDrivePsi);
-    ui->maxInletBarLabel->setText(BarLimitText(limit));
-    ui->maxInletPsiLabel->setText(PsiLimitText(limit));
+    ui->maxInletBarLabel->setText(BarLimitText(limit, texts::DesktopTranslator()));
+    ui->maxInletPsiLabel->setText(PsiLimitText(limit, texts::DesktopTranslator()));
 }
 
 double TAdjustAirDriveForm::TypedPressure(const QString& text) {

@@ -5,6 +5,7 @@
 #include "chart_curve_points.h"
 #include "chart_scale.h"
 #include "chart_text.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -21,15 +22,17 @@ QStringList PointRow(const QString& series, double psi, double scfm, bool bar) {
 }
 
 QString InletCurveName(double inletPsi, bool bar) {
-    return ChartTable::tr("Inlet %1 %2").arg(InletLabelText(inletPsi, bar), ChartPressureUnit(bar));
+    return ChartTable::tr("Inlet %1 %2")
+        .arg(InletLabelText(inletPsi, bar, texts::DesktopTranslator()), ChartPressureUnit(bar));
 }
 
 void AddDutyRows(DataTable& table, const ChartDutyPoint& duty, bool bar) {
     table.rows.append(PointRow(ChartTable::tr("Duty at full speed"), duty.outletPsi, duty.flowScfm, bar));
     if (!duty.required) return;
     const ChartRequiredFlow& required = *duty.required;
-    table.rows.append(PointRow(DutyLabelText(required.speedPercent, required.driveAirScfm, bar), duty.outletPsi,
-                               required.flowScfm, bar));
+    table.rows.append(
+        PointRow(DutyLabelText(required.speedPercent, required.driveAirScfm, bar, texts::DesktopTranslator()),
+                 duty.outletPsi, required.flowScfm, bar));
 }
 
 void AddChargeRows(DataTable& table, const ChartChargePoints& charge, bool bar) {
@@ -48,8 +51,8 @@ QString ChartFlowUnit(bool bar) { return bar ? QStringLiteral("nl/min") : QStrin
 DataTable PerformanceChartTable(const ChartView& view) {
     const bool bar = view.bar;
     DataTable table;
-    table.title =
-        ChartTable::tr("Performance chart of %1 - %2").arg(ModelName(view), DrivePressureCaption(view.drivePsi, bar));
+    table.title = ChartTable::tr("Performance chart of %1 - %2")
+                      .arg(ModelName(view), DrivePressureCaption(view.drivePsi, bar, texts::DesktopTranslator()));
     table.columns = {ChartTable::tr("Curve or point"),
                      ChartTable::tr("Outlet pressure, %1").arg(ChartPressureUnit(bar)),
                      ChartTable::tr("Outlet flow, %1").arg(ChartFlowUnit(bar))};

@@ -24,6 +24,7 @@
 #include "printing.h"
 #include "screen_placement.h"
 #include "ui_graph_form.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -55,7 +56,7 @@ bool ShowsChart(const Session& s) { return s.DisplayMode == DisplayChartPsi || s
 
 bool ShowsDrawing(const Session& s) { return s.DisplayMode <= DisplayDrawingMm; }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Plain(const std::string& text) { return QString::fromStdString(text); }
 
 // An option row in the language in use; its part number and index stay.
 QString OptionRowText(std::string_view row) {
@@ -110,7 +111,8 @@ void TzampGraph1Form::Retranslate() {
         ui->TabListBox2->item(i)->setText(OptionRowText(rows[static_cast<std::size_t>(i)]));
     ShowModelType();
     ShowModeControls();
-    if (ShowsChart(session_)) SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar));
+    if (ShowsChart(session_))
+        SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar, texts::DesktopTranslator()));
 }
 
 void TzampGraph1Form::SetSubWindows(TAdjustAirDriveForm* adjustAirDrive, TmodelDataForm* modelData) {
@@ -124,7 +126,8 @@ QImage& TzampGraph1Form::PerformanceGraphImage() { return ui->PerformanceGraphIm
 // smaller where it would otherwise fill the panel from edge to edge.
 void TzampGraph1Form::SetDrivePressureCaption(const QString& caption) {
     QLabel* panel = ui->DrivePressurePanel;
-    const int room = QFontMetrics(captionFont_).horizontalAdvance(DrivePressureCaption(kUsualDrivePsi, false));
+    const int room = QFontMetrics(captionFont_)
+                         .horizontalAdvance(DrivePressureCaption(kUsualDrivePsi, false, texts::DesktopTranslator()));
     QFont font = captionFont_;
     while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > kSmallestCaptionPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -144,7 +147,7 @@ void TzampGraph1Form::FormCreate() {
     ui->TabListBox2->SetTabStops(OptionListTabStops, TabStopScale);
     for (int n = 1; n <= PumpCount; ++n) {
         const TPumpRecord& pump = CatalogueRow(n);
-        ui->TabListBox1->AddRow(QLatin1Char('\t') + Text(pump.Series) + QLatin1Char('\t') + Text(pump.RatioText));
+        ui->TabListBox1->AddRow(QLatin1Char('\t') + Plain(pump.Series) + QLatin1Char('\t') + Plain(pump.RatioText));
     }
     ui->TabListBox1->SelectRow(0);
 }
@@ -197,7 +200,7 @@ void TzampGraph1Form::TabListBox2Click(QRadioButton* fromRadioButton) {
         ui->OptionDimensionsPanel->show();
         if (fromRadioButton != nullptr) fromRadioButton->setFocus();
     }
-    ShowDrawing({session_.CurrentPump.PumpNo, OptionDrawingInMm, option.index, Text(option.partNumber)});
+    ShowDrawing({session_.CurrentPump.PumpNo, OptionDrawingInMm, option.index, Plain(option.partNumber)});
     ui->ShowDrawingBitBtn->hide();
     ui->ShowAmplifierBitBtn->show();
 }
@@ -240,7 +243,7 @@ void TzampGraph1Form::AdjustAirDriveBitBtnClick() {
 void TzampGraph1Form::ShowDataBitBtnClick() { modelDataForm->exec(); }
 
 void TzampGraph1Form::CopyToClipboardBitBtnClick() {
-    CopyPictureToClipboard(PerformanceGraphImage(), PictureDrawingShown());
+    CopyPictureToClipboard(PerformanceGraphImage(), Speaking(texts::DesktopTranslator(), PictureDrawingShown()));
 }
 
 void TzampGraph1Form::PrintBitBtnClick() {
@@ -346,13 +349,13 @@ void TzampGraph1Form::ShowDrawing(const DrawingView& view) {
 void TzampGraph1Form::DrawGraphSettings() {
     const PreparedChart prepared = PrepareGraphChart(session_.CurrentPump.PumpNo, session_.GraphAirDrivePsi,
                                                      session_.GraphInletScale, session_.DisplayMode == DisplayChartBar);
-    if (!prepared.warning.empty()) {
+    if (!prepared.warning.Empty()) {
         notices_.Beep();
         notices_.Warning(prepared.warning);
     }
     chart_ = prepared.view;
     ShowPicture([view = chart_](Canvas& canvas) { zorvik::DrawChart(canvas, view); });
-    SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar));
+    SetDrivePressureCaption(DrivePressureCaption(chart_.drivePsi, chart_.bar, texts::DesktopTranslator()));
     ui->PerformanceGraphImage->setAccessibleName(PerformanceChartName());
     ui->PerformanceGraphImage->setAccessibleDescription(PerformanceChartDescription(chart_));
     if (chartTable_ != nullptr && chartTable_->isVisible()) chartTable_->SetTable(PerformanceChartTable(chart_));

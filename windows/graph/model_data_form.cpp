@@ -7,6 +7,7 @@
 #include "pressure_text.h"
 #include "screen_placement.h"
 #include "ui_model_data_form.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -15,7 +16,9 @@ namespace {
 constexpr double kMinAirDrivePsi = 40.0;
 constexpr int SheetPrecision = 5;
 
-QString SheetNumber(double value, int decimals) { return ChartNumber(value, SheetPrecision, decimals); }
+QString SheetNumber(double value, int decimals) {
+    return ChartNumber(value, SheetPrecision, decimals, texts::DesktopTranslator());
+}
 
 }  // namespace
 
@@ -47,13 +50,13 @@ void TmodelDataForm::FormShow() {
 void TmodelDataForm::ShowModel() {
     const TPumpRecord& pump = session_.CurrentPump;
     ui->pumpModelLabel->setText(QString::fromStdString(pump.DisplayName()));
-    ui->minAirbarLabel->setText(BarLimitText(kMinAirDrivePsi));
-    ui->minAirPsiLabel->setText(PsiLimitText(kMinAirDrivePsi));
-    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi));
-    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi));
+    ui->minAirbarLabel->setText(BarLimitText(kMinAirDrivePsi, texts::DesktopTranslator()));
+    ui->minAirPsiLabel->setText(PsiLimitText(kMinAirDrivePsi, texts::DesktopTranslator()));
+    ui->maxAirBarLabel->setText(BarLimitText(pump.MaxAirDrivePsi, texts::DesktopTranslator()));
+    ui->maxAirPsiLabel->setText(PsiLimitText(pump.MaxAirDrivePsi, texts::DesktopTranslator()));
     ShowInletRows();
-    ui->maxOutletBarLabel->setText(BarLimitText(pump.MaxOutletPsi));
-    ui->maxOutletPsiLabel->setText(PsiLimitText(pump.MaxOutletPsi));
+    ui->maxOutletBarLabel->setText(BarLimitText(pump.MaxOutletPsi, texts::DesktopTranslator()));
+    ui->maxOutletPsiLabel->setText(PsiLimitText(pump.MaxOutletPsi, texts::DesktopTranslator()));
     ui->MaxCompressionRatioLabel->setText(SheetNumber(pump.MaxCompressionRatio, 1) + QStringLiteral(" : 1"));
     ui->pistonDisplacementLitreLabel->setText(
         tr("%1 litre").arg(SheetNumber(pump.DisplacementIn3 / units::CubicInchesPerLitre, 3)));
@@ -68,12 +71,12 @@ void TmodelDataForm::ShowInletRows() {
     const TPumpRecord& pump = session_.CurrentPump;
     ui->gasInletDataPanel->setVisible(!pump.InletIsDriveAir);
     for (QWidget* line : {ui->Label1, ui->Label2, ui->Label3}) line->setVisible(pump.InletIsDriveAir);
-    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi));
-    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi));
+    ui->minInletBarLabel->setText(BarLimitText(pump.MinInletPsi, texts::DesktopTranslator()));
+    ui->minInletPsiLabel->setText(PsiLimitText(pump.MinInletPsi, texts::DesktopTranslator()));
     const bool fixedMaximum = pump.MaxInletPsi > 0;
     if (fixedMaximum) {
-        ui->maxInletBarLabel->setText(BarLimitText(pump.MaxInletPsi));
-        ui->maxInletPsiLabel->setText(PsiLimitText(pump.MaxInletPsi));
+        ui->maxInletBarLabel->setText(BarLimitText(pump.MaxInletPsi, texts::DesktopTranslator()));
+        ui->maxInletPsiLabel->setText(PsiLimitText(pump.MaxInletPsi, texts::DesktopTranslator()));
     } else {
         ui->interstageStallFormulaLabel->setText(tr("less than %1 x pAir").arg(SheetNumber(pump.InterstageFactor, 1)));
     }

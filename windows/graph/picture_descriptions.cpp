@@ -8,6 +8,7 @@
 #include "chart_table.h"
 #include "chart_text.h"
 #include "option_rows.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -28,8 +29,8 @@ QString CurvesDescription(const ChartView& view) {
     const std::vector<InletCurvePoints> curves = ChartInletCurves(view.Pump(), view.drivePsi, view.inletPsi, bar);
     if (curves.empty()) return {};
     return PictureDescriptions::tr(" Curves for an inlet gas pressure of %1 down to %2 %3.")
-        .arg(InletLabelText(curves.front().inletPsi, bar), InletLabelText(curves.back().inletPsi, bar),
-             ChartPressureUnit(bar));
+        .arg(InletLabelText(curves.front().inletPsi, bar, texts::DesktopTranslator()),
+             InletLabelText(curves.back().inletPsi, bar, texts::DesktopTranslator()), ChartPressureUnit(bar));
 }
 
 QString DutyDescription(const ChartView& view) {
@@ -52,7 +53,7 @@ QString PerformanceChartDescription(const ChartView& view) {
     const bool bar = view.bar;
     return PictureDescriptions::tr("Outlet flow in %1 against outlet pressure in %2 of model %3, %4.")
                .arg(ChartFlowUnit(bar), ChartPressureUnit(bar), ModelName(view.model),
-                    DrivePressureCaption(view.drivePsi, bar)) +
+                    DrivePressureCaption(view.drivePsi, bar, texts::DesktopTranslator())) +
            CurvesDescription(view) + DutyDescription(view) +
            PictureDescriptions::tr(" Enter or Ctrl+T gives its figures as a table.");
 }

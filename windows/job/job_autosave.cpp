@@ -73,7 +73,7 @@ JobAutosave::~JobAutosave() = default;
 
 QString JobAutosave::JobFile() const { return HasSlot() ? SlotFile(slot_, "zjob") : QString(); }
 
-bool JobAutosave::Write(const job::Job& job, const QString& origin, const job::DiskStamp& stamp, std::string& error) {
+bool JobAutosave::Write(const job::Job& job, const QString& origin, const job::DiskStamp& stamp, Text& error) {
     if (!HasSlot()) {
         error = "No place is free in " + UserStateFolder().toStdString();
         return false;
@@ -85,7 +85,7 @@ bool JobAutosave::Write(const job::Job& job, const QString& origin, const job::D
     try {
         text = job::JobFileText(job);
     } catch (const nlohmann::json::exception&) {
-        error = "A text of the job is not UTF-8.";
+        error = Tr("Jobs", "A text of the job is not UTF-8, so it cannot be saved.");
         return false;
     }
     return job::ReplaceDurably(Path(SlotFile(slot_, "origin")), OriginText(origin, stamp).toStdString(), {}, error) &&

@@ -37,7 +37,7 @@ public:
     // The job with the file it belongs to (empty for a new job) and that
     // file's stamp when the job was read from it, so that a restored job
     // is still not saved over a file changed since without asking.
-    bool Write(const job::Job& job, const QString& origin, const job::DiskStamp& stamp, std::string& error);
+    bool Write(const job::Job& job, const QString& origin, const job::DiskStamp& stamp, Text& error);
     void Remove();
 
 private:
@@ -49,7 +49,7 @@ private:
 struct LeftJob {
     QString file;  // the kept job in the state folder
     std::optional<job::Job> job;
-    std::string error;  // why it cannot be read, when there is no job
+    Text error;  // why it cannot be read, when there is no job
     QString origin;
     job::DiskStamp stamp;
 };

@@ -14,7 +14,7 @@
 namespace zorvik {
 namespace {
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Plain(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -132,7 +132,7 @@ void JobHeaderPanel::Show(const job::JobHeader& header) {
     shown_ = header;
     for (const auto& [edit, field] : texts_) {
         const QSignalBlocker quiet(edit);
-        if (edit->text() != Text(header.*field)) edit->setText(Text(header.*field));
+        if (edit->text() != Plain(header.*field)) edit->setText(Plain(header.*field));
     }
     for (const auto& [spin, field] : numbers_) {
         const QSignalBlocker quiet(spin);
@@ -151,10 +151,10 @@ void JobHeaderPanel::ShowOffice(const std::string& office) {
     office_->addItem(tr("The office chosen in the program"), QString());
     for (const TAddressData& entry : offices_)
         if (!entry.Field[0].empty())
-            office_->addItem(Text(entry.Field[0] + " - " + entry.Field[1]), Text(entry.Field[0]));
-    int index = office_->findData(Text(office));
+            office_->addItem(Plain(entry.Field[0] + " - " + entry.Field[1]), Plain(entry.Field[0]));
+    int index = office_->findData(Plain(office));
     if (index < 0) {
-        office_->addItem(tr("%1 (not among this program's offices)").arg(Text(office)), Text(office));
+        office_->addItem(tr("%1 (not among this program's offices)").arg(Plain(office)), Plain(office));
         index = office_->count() - 1;
     }
     office_->setCurrentIndex(index);

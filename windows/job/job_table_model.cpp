@@ -1,5 +1,7 @@
 #include "job_table_model.h"
 
+#include "language.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QUndoStack>
@@ -21,8 +23,8 @@ constexpr int kScheduleColumn[JobTableModel::ColumnCount] = {
 // clang-format on
 constexpr int kStatusColumn = 9;
 
-const std::string& ReasonOf(const job::ItemResult& r) {
-    static const std::string none;
+const Text& ReasonOf(const job::ItemResult& r) {
+    static const Text none;
     return r.flow ? r.flow->reason : r.fill ? r.fill->reason : none;
 }
 
@@ -56,11 +58,13 @@ JobTableModel::JobTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 JobTableModel::Row JobTableModel::RowOf(const job::JobItem& item) const {
     Row row;
     row.result = job::ComputeItem(item, job_.header.cost);
-    const std::vector<std::string> cells = job::ScheduleRow(item, row.result);
+    const std::vector<Text> cells = job::ScheduleRow(item, row.result);
     // The tag is the user's own text; every other cell holds figures, shown
     // with the system's separator.
-    for (std::size_t c = 0; c < cells.size(); ++c)
-        row.cells.push_back(c == 0 ? QString::fromStdString(cells[c]) : SystemNumberText(cells[c]));
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const std::string cell = job::CellText(cells[c], texts::DesktopTranslator());
+        row.cells.push_back(c == 0 ? QString::fromStdString(cell) : SystemNumberText(cell));
+    }
     row.status = row.cells[kStatusColumn];
     if (!row.result.reading.Readable())
         row.mark = ItemMark::DutyRefused;
@@ -69,7 +73,7 @@ JobTableModel::Row JobTableModel::RowOf(const job::JobItem& item) const {
         row.status = tr("The figures differ from those saved:") + QLatin1Char('\n') + ChangesText(item, row.result);
     } else if (!item.model)
         row.mark = ItemMark::NoModel;
-    else if (!ReasonOf(row.result).empty())
+    else if (!ReasonOf(row.result).Empty())
         row.mark = ItemMark::FailsDuty;
     return row;
 }

@@ -18,6 +18,7 @@
 #include "recent_jobs.h"
 #include "submittal.h"
 #include "user_files.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -197,7 +198,7 @@ bool JobWindow::WriteSubmittal(const QString& path) {
         return !progress.wasCanceled();
     };
     QString error;
-    const bool written = WriteSubmittalPdf(FilePath(path), job, office, error, pageDone);
+    const bool written = WriteSubmittalPdf(FilePath(path), job, office, texts::DesktopTranslator(), error, pageDone);
     const bool cancelled = progress.wasCanceled();
     progress.reset();
     if (!written && !cancelled)
@@ -225,7 +226,7 @@ void JobWindow::AutosaveNow() {
         return;
     }
     if (autosavedCount_ == changeCount_) return;
-    std::string error;
+    Text error;
     if (!autosave_) autosave_ = std::make_unique<JobAutosave>();
     if (autosave_->Write(model_.Job(), fileName_, stamp_, error)) {
         autosavedCount_ = changeCount_;

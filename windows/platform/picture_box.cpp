@@ -5,6 +5,7 @@
 
 #include "focus_frame.h"
 #include "picture_accessible.h"
+#include "language.h"
 
 namespace zorvik {
 
@@ -44,6 +45,7 @@ void PictureBox::Show(const PictureDrawing& drawing, QSize size) {
     picture_.fill(Qt::white);
     {
         Canvas canvas(picture_);
+        canvas.SetTranslator(texts::DesktopTranslator());
         drawing(canvas);
     }
     drawing_ = drawing;
@@ -63,6 +65,7 @@ const QImage& PictureBox::Sharp() {
         sharp_.setDevicePixelRatio(ratio);
         sharp_.fill(Qt::white);
         Canvas canvas(sharp_);
+        canvas.SetTranslator(texts::DesktopTranslator());
         drawing_(canvas);
     }
     return sharp_;

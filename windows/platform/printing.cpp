@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "notices.h"
+#include "language.h"
 
 namespace zorvik {
 
@@ -51,7 +52,9 @@ QPrinter& Titled(QPrinter& printer, const QString& documentTitle) {
 }  // namespace
 
 PrinterPage::PrinterPage(QPrinter& printer, const QString& documentTitle, bool portrait)
-    : PrintPage(Titled(printer, documentTitle), portrait), printer_(printer) {}
+    : PrintPage(Titled(printer, documentTitle), portrait), printer_(printer) {
+    if (IsOpen()) Page().SetTranslator(texts::DesktopTranslator());
+}
 
 PrinterPage::~PrinterPage() { End(); }
 

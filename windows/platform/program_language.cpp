@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QSettings>
 
-#include "text_catalog.h"
+#include "text.h"
 
 namespace zorvik {
 namespace {
@@ -31,12 +31,9 @@ QString StartLanguage() {
 
 void RememberLanguage(const QString& code) { Settings().setValue(QLatin1String(kLanguageKey), code); }
 
-ProgramLanguage::ProgramLanguage() { SetTextTranslator(TranslateThroughQt); }
+ProgramLanguage::ProgramLanguage() = default;
 
-ProgramLanguage::~ProgramLanguage() {
-    SetTextTranslator(nullptr);
-    Remove();
-}
+ProgramLanguage::~ProgramLanguage() { Remove(); }
 
 void ProgramLanguage::Remove() {
     if (programInstalled_) QCoreApplication::removeTranslator(&program_);

@@ -5,8 +5,8 @@
 //
 // A ProgramLanguage is made once by the application, before its windows,
 // and lives as long as they do. It installs the program's translation and
-// Qt's own and hands the engine a translator over them (text_catalog.h), so
-// the engine's texts - reasons, messages, gas names - follow too. Switching
+// Qt's own; the windows say the engine's texts - reasons, messages, gas
+// names - through them (texts::DesktopTranslator), so those follow too. Switching
 // makes Qt send every window QEvent::LanguageChange, on which each one
 // writes its texts again.
 

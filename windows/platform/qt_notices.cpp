@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "language.h"
+
 namespace zorvik {
 namespace {
 
@@ -12,9 +14,10 @@ namespace {
 constexpr qsizetype kLongestLine = 80;  // characters
 constexpr qsizetype kKeptAtEachEnd = 38;
 
-QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, const std::string& text,
+QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, const Text& text,
                                  QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, MessageBoxText(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, title, MessageBoxText(Say(text, texts::DesktopTranslator())), buttons,
+                    QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -31,17 +34,17 @@ QString MessageBoxText(const std::string& text) {
 
 void QtNotices::Beep() { QApplication::beep(); }
 
-void QtNotices::Warning(const std::string& text) { Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Ok); }
+void QtNotices::Warning(const Text& text) { Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Ok); }
 
-void QtNotices::Error(const std::string& text) {
+void QtNotices::Error(const Text& text) {
     Show(QMessageBox::Critical, QCoreApplication::translate("QtNotices", "Error"), text, QMessageBox::Ok);
 }
 
-bool QtNotices::Question(const std::string& text) {
+bool QtNotices::Question(const Text& text) {
     return Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-void QtNotices::CancelWarning(const std::string& text) {
+void QtNotices::CancelWarning(const Text& text) {
     Show(QMessageBox::Warning, WarningTitle(), text, QMessageBox::Cancel);
 }
 

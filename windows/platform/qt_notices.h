@@ -18,10 +18,10 @@ QString MessageBoxText(const std::string& text);
 class QtNotices final : public Notices {
 public:
     void Beep() override;
-    void Warning(const std::string& text) override;
-    void Error(const std::string& text) override;
-    bool Question(const std::string& text) override;
-    void CancelWarning(const std::string& text) override;
+    void Warning(const Text& text) override;
+    void Error(const Text& text) override;
+    bool Question(const Text& text) override;
+    void CancelWarning(const Text& text) override;
 };
 
 }  // namespace zorvik

@@ -292,8 +292,7 @@ void TAmplifierSelectionForm::Retranslate() {
     if (session_.MetricUnits) ui->metricImperialUnitsBitBtn->setText(LayoutText(UnitSwitchCaption(true)));
     ShowEntryCaptions();
     ShowHeadings();
-    for (int i = 0; i < GasCount; ++i)
-        ui->GasComboBox->setItemText(i, QString::fromStdString(GasDisplayName(AllGases[i])));
+    for (int i = 0; i < GasCount; ++i) ui->GasComboBox->setItemText(i, DesktopText(GasDisplayName(AllGases[i])));
     ShowListTexts();
 }
 
@@ -477,7 +476,7 @@ Gas TAmplifierSelectionForm::ChosenGas() const {
 }
 
 void TAmplifierSelectionForm::FillGasList() {
-    for (const Gas gas : AllGases) ui->GasComboBox->addItem(QString::fromStdString(GasDisplayName(gas)));
+    for (const Gas gas : AllGases) ui->GasComboBox->addItem(DesktopText(GasDisplayName(gas)));
     ui->GasComboBox->setCurrentIndex(0);
 }
 

@@ -12,10 +12,10 @@ struct ComparisonChartTexts {
     Q_DECLARE_TR_FUNCTIONS(ComparisonChartTable)
 };
 
-QString Text(const std::string& text) { return SystemNumberText(text).simplified(); }
+QString Shown(const Text& text) { return DesktopFigures(text).simplified(); }
 
 QString LineName(const ChartLine& line) {
-    return line.listed ? Text(line.name) : ComparisonChartTexts::tr("%1 (not listed)").arg(Text(line.name));
+    return line.listed ? Shown(line.name) : ComparisonChartTexts::tr("%1 (not listed)").arg(Shown(line.name));
 }
 
 }  // namespace
@@ -25,22 +25,22 @@ QString ComparisonChartDescription(const ComparisonChartData& chart) {
     for (const ChartLine& line : chart.lines) models.append(LineName(line));
     QString text =
         ComparisonChartTexts::tr("%1: %2 against %3, one line for each of %4.")
-            .arg(Text(chart.title), Text(chart.yLabel), Text(chart.xLabel), models.join(QStringLiteral(", ")));
+            .arg(Shown(chart.title), Shown(chart.yLabel), Shown(chart.xLabel), models.join(QStringLiteral(", ")));
     if (chart.marker)
         text += ComparisonChartTexts::tr(" %1 at %2, %3.")
-                    .arg(Text(chart.markerLabel), TableNumber((*chart.marker)[0]), TableNumber((*chart.marker)[1]));
+                    .arg(Shown(chart.markerLabel), TableNumber((*chart.marker)[0]), TableNumber((*chart.marker)[1]));
     return text + ComparisonChartTexts::tr(" Enter or Ctrl+T gives its figures as a table.");
 }
 
 DataTable ComparisonChartTable(const ComparisonChartData& chart) {
     DataTable table;
-    table.title = Text(chart.title);
-    table.columns = {ComparisonChartTexts::tr("Model or point"), Text(chart.xLabel), Text(chart.yLabel)};
+    table.title = Shown(chart.title);
+    table.columns = {ComparisonChartTexts::tr("Model or point"), Shown(chart.xLabel), Shown(chart.yLabel)};
     for (const ChartLine& line : chart.lines)
         for (const ChartPoint& point : line.points)
             table.rows.append({LineName(line), TableNumber(point[0]), TableNumber(point[1])});
     if (chart.marker)
-        table.rows.append({Text(chart.markerLabel), TableNumber((*chart.marker)[0]), TableNumber((*chart.marker)[1])});
+        table.rows.append({Shown(chart.markerLabel), TableNumber((*chart.marker)[0]), TableNumber((*chart.marker)[1])});
     return table;
 }
 

@@ -30,6 +30,7 @@
 #include "printing.h"
 #include "comparison_table.h"
 #include "comparison_chart_table.h"
+#include "language.h"
 #include "comparison_window_chart.h"
 #include "data_table_dialog.h"
 #include "comparison_page.h"
@@ -314,7 +315,7 @@ void ComparisonWindow::Refresh() {
     else
         flowRows_ = CompareForFlow(flowDuty_, models_, Cost(), metric_);
     const ComparisonPage page = Page();
-    conditions_->setText(SystemNumberText(page.conditions));
+    conditions_->setText(DesktopFigures(page.conditions));
     chart_->SetChart(page.chart);
     chart_->setAccessibleDescription(ComparisonChartDescription(page.chart));
     if (chartTable_ != nullptr && chartTable_->isVisible()) chartTable_->SetTable(ComparisonChartTable(page.chart));
@@ -341,10 +342,10 @@ void ComparisonWindow::FillTable() {
         table_->setHorizontalHeaderItem(c, heading);
     }
     for (int r = 0; r < table_->rowCount(); ++r) {
-        table_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromStdString(t.rows[r].label)));
+        table_->setVerticalHeaderItem(r, new QTableWidgetItem(DesktopText(t.rows[r].label)));
         const bool reason = t.rows[r].reasons;
         for (int c = 0; c < table_->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(SystemNumberText(t.rows[r].cells[c]));
+            auto* item = new QTableWidgetItem(DesktopFigures(t.rows[r].cells[c]));
             item->setTextAlignment(reason ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(r, c, item);
         }
@@ -359,8 +360,7 @@ void ComparisonWindow::FillTable() {
     // the other shown after it.
     for (int r = 0; r < table_->rowCount(); ++r) {
         const ComparisonTable::Row& row = t.rows[static_cast<std::size_t>(r)];
-        const bool nothing =
-            std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); });
+        const bool nothing = std::all_of(row.cells.begin(), row.cells.end(), [](const Text& c) { return c.Empty(); });
         table_->setRowHidden(r, row.reasons && nothing);
     }
 }
@@ -395,14 +395,14 @@ void ComparisonWindow::RemoveClick() {
 QString ComparisonWindow::TableText() const {
     const ComparisonTable t =
         fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
-    return SystemNumberText(TabSeparated(t));
+    return SystemNumberText(TabSeparated(t, texts::DesktopTranslator()));
 }
 
 bool ComparisonWindow::SaveCsv(const QString& fileName) {
     const ComparisonTable t =
         fill_ ? ChargeComparisonTable(chargeRows_, metric_) : FlowComparisonTable(flowRows_, metric_);
     // Every cell is quoted, so a decimal comma stays inside its cell.
-    const QByteArray text = SystemNumberText(CommaSeparated(t)).toUtf8();
+    const QByteArray text = SystemNumberText(CommaSeparated(t, texts::DesktopTranslator())).toUtf8();
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(text) >= 0 && file.commit()) return true;
     notices_.Beep();
@@ -412,8 +412,8 @@ bool ComparisonWindow::SaveCsv(const QString& fileName) {
 
 bool ComparisonWindow::PrintPage(QPrinter& printer) {
     const ComparisonPage page = Page();
-    printer.setDocName(QString::fromStdString(page.title));
-    const bool printed = PrintComparisonPage(printer, page);
+    printer.setDocName(DesktopText(page.title));
+    const bool printed = PrintComparisonPage(printer, page, texts::DesktopTranslator());
     const QPrinter::PrinterState state = printer.printerState();
     if (printed && state != QPrinter::Error && state != QPrinter::Aborted) return true;
     notices_.Beep();

@@ -6,6 +6,7 @@
 
 #include "comparison_chart_drawing.h"
 #include "focus_frame.h"
+#include "language.h"
 #include "picture_accessible.h"
 
 namespace zorvik {
@@ -24,7 +25,7 @@ void ComparisonChartView::SetChart(ComparisonChartData chart) {
 
 void ComparisonChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawComparisonChart(painter, QRectF(rect()), chart_, QFontInfo(font()).pixelSize());
+    DrawComparisonChart(painter, QRectF(rect()), chart_, QFontInfo(font()).pixelSize(), texts::DesktopTranslator());
     DrawFocusFrame(painter, *this);
 }
 

@@ -5,6 +5,7 @@
 
 #include "catalogue.h"
 #include "charge_nearest.h"
+#include "display_numbers.h"
 #include "duty_search.h"
 #include "gases.h"
 #include "units.h"
@@ -49,8 +50,8 @@ QString ThrottledList(const std::vector<DutyMatch>& throttled, const FlowDuty& d
     return names.join(QStringLiteral(", "));
 }
 
-QString Nearest(int model, const std::string& reason) {
-    return DutyNote::tr("No selections. Nearest model, %1: %2.").arg(NameOf(model), QString::fromStdString(reason));
+QString Nearest(int model, const Text& reason) {
+    return DutyNote::tr("No selections. Nearest model, %1: %2.").arg(NameOf(model), DesktopText(reason));
 }
 
 QString FlowNote(const SelectionResult& run) {

@@ -7,6 +7,7 @@
 #include "session.h"
 #include "printing.h"
 #include "text_fit.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -191,7 +192,7 @@ PrintResult PrintSelectionReport(QPrinter& printer, const SelectionReport& repor
     const int y1 = 2 * (page.Height() / 240) + L;
     c.TextOut(p.Margin(), y1, SelectionReportPage::tr("Air Amplifier  Selection choices"));
     c.SetFontBold(false);
-    c.TextOut(page.Width() / 8 * 7, y1, ShortDate());
+    c.TextOut(page.Width() / 8 * 7, y1, texts::ShortDate(texts::DesktopTranslator()));
 
     int y = y1 + 2 * L;
     out.Text(0, y, SelectionReportPage::tr("Application type"));

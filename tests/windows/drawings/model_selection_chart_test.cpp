@@ -19,6 +19,7 @@
 #include "support/notice_recorder.h"
 #include "support/printed_pdf.h"
 #include "support/shown_figures.h"
+#include "language.h"
 
 namespace zorvik {
 namespace {
@@ -255,7 +256,7 @@ TEST_F(ModelSelectionChartTest, PrintoutFollowsTheUnitsOnScreen) {
 // The columns start at the margin a = W/20 plus 0, 5, 9, 13, 17, 23, 27 and 31
 // units of b = W/40, W being the page width.
 TEST_F(ModelSelectionChartTest, PrintedColumnsStartAtTheirPlaces) {
-    EXPECT_TRUE(PrintedText().contains(ShortDate()));
+    EXPECT_TRUE(PrintedText().contains(texts::ShortDate(texts::DesktopTranslator())));
     const std::vector<testing::PdfWord> words = PrintedWords();
     // The company name stands at the margin; the first heading line is the
     // first line with "Model" there.

@@ -7,6 +7,7 @@
 #include "support/failing_printer.h"
 #include "support/notice_recorder.h"
 #include "support/printed_pdf.h"
+#include "language.h"
 
 namespace zorvik::testing {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(DataSheetPrintTest, NamesTheOfficeTheDateAndHowToGetHelp) {
     const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0].simplified(), QStringLiteral("Zorvik Pneumatics Ltd."));
-    EXPECT_EQ(lines[1].simplified(), QStringLiteral("Data sheet ") + ShortDate());
+    EXPECT_EQ(lines[1].simplified(), QStringLiteral("Data sheet ") + texts::ShortDate(texts::DesktopTranslator()));
     EXPECT_EQ(lines[lines.size() - 3].simplified(),
               QStringLiteral("Please contact Zorvik Pneumatics Ltd. if you require assistance."));
     EXPECT_EQ(lines[lines.size() - 2].simplified(),

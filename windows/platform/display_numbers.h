@@ -8,6 +8,8 @@
 #include <QString>
 #include <string>
 
+#include "text.h"
+
 namespace zorvik {
 
 // The system's decimal separator as a single character; "." when the
@@ -18,5 +20,10 @@ char SystemDecimalSeparator();
 // table's cells), shown with the system's separator; model names and dates
 // keep their points (WithDecimalSeparator).
 QString SystemNumberText(const std::string& text);
+
+// A text of the engine as the windows show it: in the desktop's language
+// (texts::DesktopTranslator), and the same with the system's separator.
+QString DesktopText(const Text& text);
+QString DesktopFigures(const Text& text);
 
 }  // namespace zorvik

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "fixed_format.h"
+#include "language.h"
 
 namespace zorvik {
 
@@ -16,5 +17,9 @@ char SystemDecimalSeparator() {
 QString SystemNumberText(const std::string& text) {
     return QString::fromStdString(WithDecimalSeparator(text, SystemDecimalSeparator()));
 }
+
+QString DesktopText(const Text& text) { return texts::Said(text, texts::DesktopTranslator()); }
+
+QString DesktopFigures(const Text& text) { return SystemNumberText(Say(text, texts::DesktopTranslator())); }
 
 }  // namespace zorvik

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <array>
-#include <string>
 
 class QTranslator;
 
@@ -39,9 +38,5 @@ bool LoadProgramTranslation(QTranslator& translator, const QString& code);
 // Loads Qt's own translation of `code` - the buttons of message boxes and
 // standard dialogs - from Qt's folder (qt6-translations-l10n).
 bool LoadQtTranslation(QTranslator& translator, const QString& code);
-
-// An engine translator (text_catalog.h) over the translations installed in
-// the application: QCoreApplication::translate.
-std::string TranslateThroughQt(const char* context, const char* source);
 
 }  // namespace zorvik

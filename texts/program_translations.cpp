@@ -1,6 +1,5 @@
 #include "program_translations.h"
 
-#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -18,12 +17,6 @@ bool LoadProgramTranslation(QTranslator& translator, const QString& code) {
 
 bool LoadQtTranslation(QTranslator& translator, const QString& code) {
     return translator.load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-}
-
-// QCoreApplication::translate gives the source back when there is no
-// translation; the engine takes the text either way.
-std::string TranslateThroughQt(const char* context, const char* source) {
-    return QCoreApplication::translate(context, source).toStdString();
 }
 
 }  // namespace zorvik
