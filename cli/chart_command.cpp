@@ -38,8 +38,7 @@ struct ChartRequest {
     int model = 1;
     bool barUnits = false;
     double inletScale = 1.0;
-    int scale = 1;
-    std::string out;
+    PictureOutput output;
 };
 
 // The request, or a usage error. The drive pressure is read apart, as an
@@ -59,14 +58,9 @@ std::optional<ChartRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     const auto inletScale = ReadInletScale(*parsed, error);
     if (!inletScale) return std::nullopt;
     r.inletScale = *inletScale;
-    const auto scale = ReadPictureScale(*parsed, error);
-    if (!scale) return std::nullopt;
-    r.scale = *scale;
-    r.out = parsed->Value("out");
-    if (!IsPictureFileName(r.out)) {
-        error = "--out must name a .png, .svg or .pdf file";
-        return std::nullopt;
-    }
+    const auto output = ReadPictureOutput(*parsed, error);
+    if (!output) return std::nullopt;
+    r.output = *output;
     return r;
 }
 
@@ -76,7 +70,8 @@ int DrawChart(const ChartRequest& r, double drivePsi, const Translator* reader) 
     const ChartView view = GraphChartOf(r.model, r.barUnits, drivePsi, r.inletScale, "chart");
     const PictureDrawing chart = Speaking(reader, [view](Canvas& canvas) { DrawChart(canvas, view); });
     QString error;
-    const bool written = DrawPictureFile(r.out, ChartPictureWidth, ChartPictureHeight, chart, error, r.scale);
+    const bool written =
+        DrawPictureFile(r.output.out, ChartPictureWidth, ChartPictureHeight, chart, error, r.output.scale);
     return written ? ExitOk : Failure("chart", error.toStdString());
 }
 

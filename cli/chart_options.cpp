@@ -27,6 +27,15 @@ std::optional<int> ReadPictureScale(const Arguments& parsed, std::string& error)
     return *scale;
 }
 
+std::optional<PictureOutput> ReadPictureOutput(const Arguments& parsed, std::string& error) {
+    const auto scale = ReadPictureScale(parsed, error);
+    if (!scale) return std::nullopt;
+    PictureOutput output{parsed.Value("out"), *scale};
+    if (IsPictureFileName(output.out)) return output;
+    error = "--out must name a .png, .svg or .pdf file";
+    return std::nullopt;
+}
+
 std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error) {
     const auto scale = ParseNumber(parsed.Value("inlet-scale", "1.0"));
     if (!scale || !(*scale > 0)) {

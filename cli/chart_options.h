@@ -13,6 +13,14 @@ namespace zorvik::cli {
 // --scale N: PNG pixels per picture pixel, 1 (the default) to 4.
 std::optional<int> ReadPictureScale(const Arguments& parsed, std::string& error);
 
+// Where a picture command writes: --out FILE, a .png, .svg or .pdf, and the
+// PNG scale.
+struct PictureOutput {
+    std::string out;
+    int scale = 1;
+};
+std::optional<PictureOutput> ReadPictureOutput(const Arguments& parsed, std::string& error);
+
 // --inlet-scale F, above 0 (default 1.0).
 std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error);
 

@@ -45,8 +45,7 @@ struct DrawingRequest {
     std::optional<int> option;
     QString title;
     bool mm = true;
-    int scale = 1;
-    std::string out;
+    PictureOutput output;
 };
 
 std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed, std::string& error) {
@@ -73,14 +72,9 @@ std::optional<DrawingRequest> CheckUsage(const std::optional<Arguments>& parsed,
         return std::nullopt;
     }
     r.mm = units == "mm";
-    const auto scale = ReadPictureScale(*parsed, error);
-    if (!scale) return std::nullopt;
-    r.scale = *scale;
-    r.out = parsed->Value("out");
-    if (!IsPictureFileName(r.out)) {
-        error = "--out must name a .png, .svg or .pdf file";
-        return std::nullopt;
-    }
+    const auto output = ReadPictureOutput(*parsed, error);
+    if (!output) return std::nullopt;
+    r.output = *output;
     return r;
 }
 
@@ -95,9 +89,9 @@ int Run(const Words& args, const Translator* reader) {
     const OffscreenApplication app;
     const DrawingView view{request->model, request->mm, request->option.value_or(0), request->title};
     QString writeError;
-    if (!DrawPictureFile(request->out, kPageWidth, kPageHeight,
+    if (!DrawPictureFile(request->output.out, kPageWidth, kPageHeight,
                          Speaking(reader, [view](Canvas& canvas) { DrawDrawing(canvas, view); }), writeError,
-                         request->scale))
+                         request->output.scale))
         return Failure("drawing", writeError.toLocal8Bit().toStdString());
     return ExitOk;
 }

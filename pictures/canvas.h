@@ -142,6 +142,10 @@ public:
     // (device coordinates of this canvas), drawn afresh as vectors.
     void DrawPicture(const QRectF& target, QSize size, const PictureDrawing& draw);
 
+    // The painter itself, for a picture laid out in its own coordinates
+    // (the saturation chart) rather than in the drawings' pixel rules.
+    QPainter& Painter() { return *painter_; }
+
     // The language of the picture's words, which its drawing code passes
     // (a window the desktop's, the command line its --language): English
     // until set. A picture drawn within this one speaks the same.

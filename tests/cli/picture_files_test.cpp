@@ -165,6 +165,9 @@ TEST(PictureFilesTest, RefusesBadRequests) {
         {{"sheet", "--model", "3", "--show", "chart", "--drive", "30", "--out", pdf},
          "--drive: 30 psig is below the 40 psig a chart starts at"},
         {{"sheet", "--model", "3", "--show", "chart", "--out", dir.filePath("no/such/folder/x.pdf")}, "cannot write"},
+        {{"saturation", "--units", "K", "--out", png}, "--units must be F or C"},
+        {{"saturation", "--units", "C"}, "saturation needs --out"},
+        {{"saturation", "--out", dir.filePath(QStringLiteral("x.jpg"))}, "--out must name a .png, .svg or .pdf file"},
     };
     for (const auto& k : kCases) {
         const SelectOutcome run = Select(k.args);
@@ -173,6 +176,34 @@ TEST(PictureFilesTest, RefusesBadRequests) {
     }
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The saturated-air chart in the reader's words and numbers: English with
+// "." unless --language names another, in either unit system.
+TEST(PictureFilesTest, SaturationChartInTheReadersLanguage) {
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("saturation.pdf"));
+    const struct {
+        QStringList options;
+        std::vector<const char*> words;
+        // clang-format off
+    } cases[] = {
+        {{}, {"Saturation lines", "100 psig", "Air temperature, \u00b0F", "\u22124"}},
+        {{"--units", "C"}, {"Saturation lines", "7 barg", "Air temperature, \u00b0C", "\u221240"}},
+        {{"--units", "C", "--language", "de"}, {"S\u00e4ttigungslinien", "7 barg", "Lufttemperatur, \u00b0C"}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const SelectOutcome run = Select(QStringList{"saturation"} + c.options + QStringList{"--out", pdf});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        const QString text = testing::PdfText(pdf).simplified();
+        for (const char* word : c.words)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word << ": " << text.toStdString();
+    }
+    const QString png = folder.filePath(QStringLiteral("saturation.png"));
+    ASSERT_EQ(Select({"saturation", "--scale", "2", "--out", png}).status, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(1008, 1348));
 }
 
 // The comparison's page names the office asked for, as every printout does,

@@ -1,10 +1,22 @@
 #include "saturated_air_form.h"
 
+#include <QLabel>
+
 #include "info_window_support.h"
+#include "language.h"
 #include "saturation_chart.h"
 #include "ui_saturated_air_form.h"
 
 namespace zorvik {
+namespace {
+
+// The chart in the label, at the label's size and pixel ratio.
+void ShowSaturationChart(QLabel* label, TemperatureScale scale) {
+    label->setPixmap(QPixmap::fromImage(
+        SaturationChart(scale, label->size(), label->devicePixelRatioF(), texts::DesktopTranslator())));
+}
+
+}  // namespace
 
 TZampSaturatedAirForm::TZampSaturatedAirForm(QWidget* parent) : LazyDialog(parent) {}
 
