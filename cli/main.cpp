@@ -18,6 +18,7 @@
 #include "job_command.h"
 #include "point_command.h"
 #include "reader_language.h"
+#include "model_chart_command.h"
 #include "saturation_command.h"
 #include "selection_commands.h"
 #include "sheet_command.h"
@@ -27,8 +28,8 @@ namespace {
 
 // Each command lives in its own file.
 const Command* const kCommands[] = {
-    &FlowCommand,    &FillCommand,  &CompareCommand,    &PointCommand, &ChartCommand,
-    &DrawingCommand, &SheetCommand, &SaturationCommand, &GasesCommand, &JobCommand,
+    &FlowCommand,  &FillCommand,       &CompareCommand,    &PointCommand, &ChartCommand, &DrawingCommand,
+    &SheetCommand, &ModelChartCommand, &SaturationCommand, &GasesCommand, &JobCommand,
 };
 
 void PrintOverview(std::FILE* to) {

@@ -1,7 +1,5 @@
 #include "sheet_command.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -14,7 +12,7 @@
 #include "dimension_drawings.h"
 #include "performance_chart.h"
 #include "output.h"
-#include "picture_file.h"
+#include "printed_page.h"
 
 namespace zorvik::cli {
 namespace {
@@ -113,23 +111,11 @@ int Run(const Words& args, const Translator* reader) {
 
     const OffscreenApplication app;
     const PictureDrawing picture = Picture(*request, *drivePsi);
-    // The page a PDF printer of the window's Print writes: the same
-    // resolution and the page layout the printer starts with.
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    PrintResult printed = PrintResult::NotStarted;
-    {
-        QPdfWriter writer(&bytes);
-        writer.setResolution(600);
-        writer.setTitle(DataSheetTitle);
-        PrintPage sheet(writer);
+    const auto print = [&](PrintPage& sheet) {
         if (sheet.IsOpen()) sheet.Page().SetTranslator(reader);
-        printed = PrintDataSheet(sheet, picture, request->office);
-    }
-    QString reason = QStringLiteral("cannot draw the data sheet");
-    if (printed != PrintResult::Printed || !WriteOutputFile(request->out, bytes.data(), reason, nullptr))
-        return Failure("sheet", reason.toStdString());
-    return ExitOk;
+        return PrintDataSheet(sheet, picture, request->office);
+    };
+    return WritePrintedPage(request->out, DataSheetTitle, print, error) ? ExitOk : Failure("sheet", error);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "chart_view.h"
 #include "performance_chart.h"
 #include "dimension_drawings.h"
+#include "model_chart_page.h"
 #include "data_sheet_print.h"
 #include "printing.h"
 #include "session.h"
@@ -166,6 +167,9 @@ TEST(PictureFilesTest, RefusesBadRequests) {
          "--drive: 30 psig is below the 40 psig a chart starts at"},
         {{"sheet", "--model", "3", "--show", "chart", "--out", dir.filePath("no/such/folder/x.pdf")}, "cannot write"},
         {{"saturation", "--units", "K", "--out", png}, "--units must be F or C"},
+        {{"model-chart", "--units", "mm", "--out", pdf}, "--units must be psi or bar"},
+        {{"model-chart", "--out", png}, "--out must name a .pdf file"},
+        {{"model-chart", "--office", "0", "--out", pdf}, "--office must be a whole number from 1 to 10"},
         {{"saturation", "--units", "C"}, "saturation needs --out"},
         {{"saturation", "--out", dir.filePath(QStringLiteral("x.jpg"))}, "--out must name a .png, .svg or .pdf file"},
     };
@@ -204,6 +208,26 @@ TEST(PictureFilesTest, SaturationChartInTheReadersLanguage) {
     const QString png = folder.filePath(QStringLiteral("saturation.png"));
     ASSERT_EQ(Select({"saturation", "--scale", "2", "--out", png}).status, 0);
     EXPECT_EQ(QImage(png).size(), QSize(1008, 1348));
+}
+
+// The command line's model selection chart is the page the window prints
+// without a language of its own, row for row, in either unit system.
+TEST(PictureFilesTest, ModelChartIsTheWindowsPage) {
+    const QTemporaryDir folder;
+    const QString written = folder.filePath(QStringLiteral("written.pdf"));
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    for (const bool metric : {false, true}) {
+        const SelectOutcome run =
+            Select({"model-chart", "--units", metric ? "bar" : "psi", "--office", "2", "--out", written});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        const auto printer = MakePdfPrinter(printed);
+        PrintPage page(*printer);
+        ASSERT_EQ(PrintModelSelectionChart(page, metric, ModelChartListFont(), InitOffices()[1], nullptr),
+                  PrintResult::Printed);
+        EXPECT_EQ(testing::PdfText(written), testing::PdfText(printed)) << metric;
+        EXPECT_TRUE(testing::PdfText(written).contains(metric ? "(barg)" : "(psig)")) << metric;
+    }
 }
 
 // The comparison's page names the office asked for, as every printout does,

@@ -1,12 +1,13 @@
 #include "model_selection_chart_form.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QPrinter>
 
 #include "notices.h"
 #include "model_chart_rows.h"
-#include "model_selection_chart_print.h"
+#include "language.h"
+#include "model_chart_page.h"
 #include "printing.h"
 #include "system_numbers.h"
 #include "ui_model_selection_chart_form.h"
@@ -90,22 +91,14 @@ void TZampModelSelectionChartForm::FillChart() {
 bool TZampModelSelectionChartForm::AddChartRow(std::string_view row) {
     const std::optional<ChartFields> fields = ChartRowFields(row, ChartInMetric, SystemDecimalSeparator());
     if (!fields) return false;
-    QString text;
-    for (int i = 0; i < ChartFieldCount; ++i)
-        text += QLatin1Char('\t') + PadToWidth(QString::fromStdString((*fields)[i]), ChartFieldMinWidth[i]);
-    ui->TabListBox1->AddRow(text);
+    ui->TabListBox1->AddRow(ModelChartRow(*fields, ui->TabListBox1->font()));
     return true;
 }
 
-QString TZampModelSelectionChartForm::PadToWidth(QString text, int width) const {
-    const QFontMetrics metrics(ui->TabListBox1->font());
-    while (metrics.horizontalAdvance(text) < width) text.prepend(QLatin1Char(' '));
-    return text;
-}
-
 bool TZampModelSelectionChartForm::PrintChart(QPrinter& printer) {
-    const PrintResult printed =
-        PrintModelSelectionChart(printer, ui->TabListBox1->Rows(), ChartInMetric, session_.Office());
+    PrinterPage page(printer, QCoreApplication::translate("ModelSelectionChartPrint", "Zorvik air amplifiers"));
+    const PrintResult printed = PrintModelSelectionChart(page, ChartInMetric, ui->TabListBox1->font(),
+                                                         session_.Office(), texts::DesktopTranslator());
     return TellPrintResult(printed, tr("The chart").toStdString(), notices_);
 }
 

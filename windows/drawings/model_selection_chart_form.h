@@ -48,7 +48,6 @@ private:
     void ModelTypesMemoEnter(bool forward);
 
     void FillChart();
-    QString PadToWidth(QString text, int width) const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -20,7 +20,6 @@
 #include "app_windows.h"
 #include "comparison_window.h"
 #include "job_window.h"
-#include "model_selection_chart_print.h"
 #include "printing.h"
 #include "program_language.h"
 #include "canvas.h"

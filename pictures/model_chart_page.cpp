@@ -1,12 +1,10 @@
-#include "model_selection_chart_print.h"
+#include "model_chart_page.h"
 
-#include <QCoreApplication>
+#include <QFontMetrics>
 #include <array>
 
-#include "model_chart_rows.h"
-#include "printing.h"
-#include "text_fit.h"
 #include "language.h"
+#include "text_fit.h"
 
 namespace zorvik {
 namespace {
@@ -18,22 +16,18 @@ constexpr int StartFontPoints = 10;
 // b = W/40, W being the page width.
 constexpr std::array<int, ChartFieldCount> ColumnStartUnits = {0, 5, 9, 13, 17, 23, 27, 31};
 
-class ModelSelectionChartPage {
-    Q_DECLARE_TR_FUNCTIONS(ModelSelectionChartPrint)
-};
-
 // The heading over each of the eight columns, its lines parted by "\n"; the
 // lines of all headings start together, four at most.
 // clang-format off
 constexpr const char* Headings[ChartFieldCount] = {
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Model\nNumber"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "\nRatio"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nSupply"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nOutlet"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Static Outlet\nPressure\nFormula"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Piston\nDispl.\nPer\nCycle"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Max.\nAir\nDrive"),
-    QT_TRANSLATE_NOOP("ModelSelectionChartPrint", "Drive\nSize"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Model\nNumber"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "\nRatio"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nSupply"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Max.\nRated\nGas\nOutlet"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Static Outlet\nPressure\nFormula"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Piston\nDispl.\nPer\nCycle"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Max.\nAir\nDrive"),
+    ZORVIK_TR_NOOP("ModelSelectionChartPrint", "Drive\nSize"),
 };
 constexpr int HeadingLineCount = 4;
 // clang-format on
@@ -70,13 +64,29 @@ void PrintUnitLine(Canvas& c, const ChartPageLayout& p, int y, bool metric) {
     c.TextOut(p.column[7], y, units.DriveSize);
 }
 
+// Leading blanks until the text measures `width` pixels in the list's font.
+QString PadToWidth(QString text, int width, const QFontMetrics& metrics) {
+    while (metrics.horizontalAdvance(text) < width) text.prepend(QLatin1Char(' '));
+    return text;
+}
+
 }  // namespace
 
-PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows, bool metric,
-                                     const TAddressData& office) {
-    PrinterPage page(printer, ModelSelectionChartPage::tr("Zorvik air amplifiers"));
+QFont ModelChartListFont() { return QFont(QStringLiteral("Arial"), 12); }
+
+QString ModelChartRow(const ChartFields& fields, const QFont& listFont) {
+    const QFontMetrics metrics(listFont);
+    QString row;
+    for (int i = 0; i < ChartFieldCount; ++i)
+        row += QLatin1Char('\t') + PadToWidth(QString::fromStdString(fields[i]), ChartFieldMinWidth[i], metrics);
+    return row;
+}
+
+PrintResult PrintModelSelectionChart(PrintPage& page, bool metric, const QFont& listFont, const TAddressData& office,
+                                     const Translator* reader) {
     if (!page.IsOpen()) return PrintResult::NotStarted;
     Canvas& c = page.Page();
+    c.SetTranslator(reader);
     const int width = page.Width();
     const ChartPageLayout p = LayOut(width, page.Height());
     const QString company = QString::fromStdString(office.Field[1]);
@@ -91,14 +101,14 @@ PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows,
 
     c.SetFontUnderline(false);
     int y = 2 * p.g + e;
-    c.TextOut(p.a, y, ModelSelectionChartPage::tr("Air Amplifier  Model Selection Chart"));
+    c.TextOut(p.a, y, c.Say(Tr("ModelSelectionChartPrint", "Air Amplifier  Model Selection Chart")));
     c.SetFontBold(false);
-    c.TextOut(width / 8 * 7, y, texts::ShortDate(texts::DesktopTranslator()));
+    c.TextOut(width / 8 * 7, y, texts::ShortDate(reader));
 
     c.SetFontBold(true);
     y += 2 * e;
     for (int i = 0; i < ChartFieldCount; ++i) {
-        const QStringList lines = ModelSelectionChartPage::tr(Headings[i]).split(QLatin1Char('\n'));
+        const QStringList lines = c.Say(Tr("ModelSelectionChartPrint", Headings[i])).split(QLatin1Char('\n'));
         for (int line = 0; line < lines.size() && line < HeadingLineCount; ++line)
             c.TextOut(p.column[i], y + line * e, lines[line]);
     }
@@ -109,13 +119,15 @@ PrintResult PrintModelSelectionChart(QPrinter& printer, const QStringList& rows,
     // A print job started from Qt's print dialog cannot be cancelled while
     // the page is drawn, so the page is drawn whole.
     y += 2 * e;
-    for (const QString& row : rows) {
-        PrintRow(c, p, y, row);
+    for (const std::string_view row : ChartRows) {
+        const std::optional<ChartFields> fields = ChartRowFields(row, metric, texts::DecimalOf(reader));
+        if (fields) PrintRow(c, p, y, ModelChartRow(*fields, listFont));
         y += e;
     }
 
     y += e;
-    c.TextOut(p.a, y, ModelSelectionChartPage::tr("Pa = Air Drive Pressure       Ps = Supply Inlet Gas Pressure"));
+    c.TextOut(p.a, y,
+              c.Say(Tr("ModelSelectionChartPrint", "Pa = Air Drive Pressure       Ps = Supply Inlet Gas Pressure")));
 
     c.SetFont(QStringLiteral("arial"), StartFontPoints, true);
     y += 5 * p.g + e;
