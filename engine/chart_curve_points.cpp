@@ -2,6 +2,7 @@
 
 #include "chart_scale.h"
 #include "performance_model.h"
+#include "units.h"
 
 namespace zorvik {
 namespace {
@@ -31,6 +32,22 @@ std::vector<InletCurvePoints> ChartInletCurves(const TPumpRecord& pump, double d
         if (pump.InletIsDriveAir) break;
     }
     return curves;
+}
+
+std::array<AirUseLevelPoints, ChartHighestAirUseLevel + 1> ChartAirUseLevels(const TPumpRecord& pump, double drivePsi,
+                                                                             const std::array<double, 5>& inlets,
+                                                                             bool barMode) {
+    const SpeedRow row = FindSpeedRow(pump, drivePsi);
+    const AirUseBySpeedTable airUseBySpeed = FillAirUseBySpeed(pump, drivePsi, 0, 0);
+    std::array<AirUseLevelPoints, ChartHighestAirUseLevel + 1> levels{};
+    for (int k = ChartHighestAirUseLevel; k >= ChartLowestAirUseLevel; --k) {
+        const double airUse = barMode ? 10.0 * k * units::ChartNormalPerStandard : 10.0 * k;
+        for (int j = 0; j < 5; ++j) {
+            levels[k].outletPsi[j] = OutletAtAirUse(pump, row, airUseBySpeed, airUse, inlets[j]);
+            levels[k].flowScfm[j] = OutletFlow(pump, {drivePsi, inlets[j], levels[k].outletPsi[j]}).flowScfm;
+        }
+    }
+    return levels;
 }
 
 }  // namespace zorvik

@@ -33,4 +33,22 @@ struct InletCurvePoints {
 std::vector<InletCurvePoints> ChartInletCurves(const TPumpRecord& pump, double drivePsi, double topInletPsi,
                                                bool barMode);
 
+// Air-use levels of models 5-14: level k stands for 10 x k scfm (in the
+// bar chart 10 x k normal m3 a minute's worth, x 0.88286).
+inline constexpr int ChartLowestAirUseLevel = 2;
+inline constexpr int ChartHighestAirUseLevel = 24;
+
+// Where one air-use level meets each of the five inlet pressures: the
+// outlet psig at which the model uses that much air, and its flow there.
+struct AirUseLevelPoints {
+    std::array<double, 5> outletPsi;
+    std::array<double, 5> flowScfm;
+};
+
+// Every level from the lowest to the highest, indexed by k (the entries
+// below the lowest are left empty), at the chart's drive pressure.
+std::array<AirUseLevelPoints, ChartHighestAirUseLevel + 1> ChartAirUseLevels(const TPumpRecord& pump, double drivePsi,
+                                                                             const std::array<double, 5>& inlets,
+                                                                             bool barMode);
+
 }  // namespace zorvik

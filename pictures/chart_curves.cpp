@@ -9,23 +9,13 @@
 #include "catalogue.h"
 #include "chart_curve_points.h"
 #include "performance_model.h"
-#include "units.h"
 #include "chart_labels.h"
 #include "chart_text.h"
 
 namespace zorvik {
 namespace {
 
-// Air-use levels of models 5-14: level k stands for 10 x k scfm.
-constexpr int kLowestLevel = 2;
-constexpr int kHighestLevel = 24;
-
 const QColor kCurveColors[5] = {colors::Red, colors::Purple, colors::Green, colors::Maroon, colors::Olive};
-
-// Delivered flow, scfm, of the view's model at the chart's drive pressure.
-double ChartFlow(const ChartView& v, double outletPsi, double inletPsi) {
-    return OutletFlow(v.Pump(), {v.drivePsi, inletPsi, outletPsi}).flowScfm;
-}
 
 struct InletCurve {
     int step;  // of the five inlet steps, top first; sets the colour
@@ -147,32 +137,9 @@ std::vector<QRect> MeasuredLineLabelBoxes(const Canvas& c, const ChartView& v, c
     return boxes;
 }
 
-struct LevelPoints {
-    std::array<double, 5> outletPsi;
-    std::array<double, 5> flowScfm;
-};
-
-// Where each air-use level meets each inlet pressure (models 5-14, whose
-// air use depends on drive and speed alone).
-std::array<LevelPoints, kHighestLevel + 1> ComputeLevels(const ChartView& v, const std::array<double, 5>& inlets,
-                                                         bool barMode) {
-    const TPumpRecord& pump = v.Pump();
-    const SpeedRow row = FindSpeedRow(pump, v.drivePsi);
-    const AirUseBySpeedTable airUseBySpeed = FillAirUseBySpeed(pump, v.drivePsi, 0, 0);
-    std::array<LevelPoints, kHighestLevel + 1> levels{};
-    for (int k = kHighestLevel; k >= kLowestLevel; --k) {
-        const double airUse = barMode ? 10.0 * k * units::ChartNormalPerStandard : 10.0 * k;
-        for (int j = 0; j < 5; ++j) {
-            levels[k].outletPsi[j] = OutletAtAirUse(pump, row, airUseBySpeed, airUse, inlets[j]);
-            levels[k].flowScfm[j] = ChartFlow(v, levels[k].outletPsi[j], inlets[j]);
-        }
-    }
-    return levels;
-}
-
 // Where level k's tag stands: on the top inlet curve, or nothing once the
 // level falls off the chart (which ends the levels above it too).
-std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
+std::optional<QPoint> TagPoint(const ChartAxes& a, const AirUseLevelPoints& level) {
     const int dx = a.PressureOffset(level.outletPsi[0]);
     const int dy = std::min(a.FlowOffset(level.flowScfm[0]), ChartAxisLengthY);
     if (dx <= 0 || dy <= 0) return std::nullopt;
@@ -183,11 +150,11 @@ std::optional<QPoint> TagPoint(const ChartAxes& a, const LevelPoints& level) {
 // curve and joined across the lower inlet curves.
 void DrawComputedAirUseLevels(Canvas& c, const ChartView& v, const ChartAxes& a) {
     const std::array<double, 5> inlets = InletPressures(v.inletPsi, a.barMode);
-    const auto levels = ComputeLevels(v, inlets, a.barMode);
+    const auto levels = ChartAirUseLevels(v.Pump(), v.drivePsi, inlets, a.barMode);
     const bool above = SingleActing(v);
     std::vector<QRect> keepClear = BalloonBoxes(v, a);
     c.SetPenColor(colors::Magenta);
-    for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
+    for (int k = ChartLowestAirUseLevel; k <= ChartHighestAirUseLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) return;
         c.MoveTo(tag->x(), tag->y());
@@ -207,11 +174,11 @@ void DrawComputedAirUseLevels(Canvas& c, const ChartView& v, const ChartAxes& a)
 }
 
 std::vector<QRect> ComputedLevelTagBoxes(const Canvas& c, const ChartView& v, const ChartAxes& a) {
-    const auto levels = ComputeLevels(v, InletPressures(v.inletPsi, a.barMode), a.barMode);
+    const auto levels = ChartAirUseLevels(v.Pump(), v.drivePsi, InletPressures(v.inletPsi, a.barMode), a.barMode);
     const bool above = SingleActing(v);
     std::vector<QRect> keepClear = BalloonBoxes(v, a);
     std::vector<QRect> boxes;
-    for (int k = kLowestLevel; k <= kHighestLevel; ++k) {
+    for (int k = ChartLowestAirUseLevel; k <= ChartHighestAirUseLevel; ++k) {
         const std::optional<QPoint> tag = TagPoint(a, levels[k]);
         if (!tag) break;
         boxes.push_back(AirUseTagBox(c, tag->x(), tag->y(), AirUseTagText(k, a.barMode, c.Language()), above, keepClear,

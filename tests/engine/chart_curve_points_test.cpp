@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "chart_curve_points.h"
+#include "chart_scale.h"
 #include "performance_model.h"
 
 namespace zorvik {
@@ -39,6 +40,25 @@ TEST(ChartCurvePointsTest, EveryCurveRunsFromItsInletToTheStall) {
                 for (std::size_t i = 1; i < curve.points.size(); ++i)
                     EXPECT_LE(curve.points[i][1], curve.points[i - 1][1] + 1e-9) << where << " point " << i;
             }
+        }
+    }
+}
+
+// The air-use levels of models 5-14: more air drives the model faster, so a
+// higher level meets each inlet curve at a lower outlet pressure, where the
+// model delivers more; each point's flow is the model's at that outlet.
+TEST(ChartCurvePointsTest, HigherAirUseLevelsMeetTheCurvesLowerDown) {
+    for (const auto& [model, drivePsi] : {std::pair{6, 100.0}, {10, 80.0}, {13, 120.0}}) {
+        const TPumpRecord& pump = CatalogueRow(model);
+        const std::array<double, 5> inlets = InletPressures(pump.GraphInletPsi, false);
+        const auto levels = ChartAirUseLevels(pump, drivePsi, inlets, false);
+        for (int k = ChartLowestAirUseLevel + 1; k <= ChartHighestAirUseLevel; ++k) {
+            const AirUseLevelPoints& lower = levels[k - 1];
+            const AirUseLevelPoints& higher = levels[k];
+            if (!(higher.outletPsi[0] > inlets[0])) break;  // off the chart from here
+            EXPECT_LE(higher.outletPsi[0], lower.outletPsi[0]) << model << " level " << k;
+            EXPECT_GE(higher.flowScfm[0], lower.flowScfm[0]) << model << " level " << k;
+            EXPECT_DOUBLE_EQ(higher.flowScfm[0], OutletFlow(pump, {drivePsi, inlets[0], higher.outletPsi[0]}).flowScfm);
         }
     }
 }
