@@ -36,6 +36,13 @@ std::optional<PictureOutput> ReadPictureOutput(const Arguments& parsed, std::str
     return std::nullopt;
 }
 
+std::optional<std::string> ReadPdfOutput(const Arguments& parsed, std::string& error) {
+    std::string out = parsed.Value("out");
+    if (LowerExtension(out) == ".pdf") return out;
+    error = "--out must name a .pdf file";
+    return std::nullopt;
+}
+
 std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error) {
     const auto scale = ParseNumber(parsed.Value("inlet-scale", "1.0"));
     if (!scale || !(*scale > 0)) {

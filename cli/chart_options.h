@@ -21,6 +21,9 @@ struct PictureOutput {
 };
 std::optional<PictureOutput> ReadPictureOutput(const Arguments& parsed, std::string& error);
 
+// Where a page command writes: --out FILE, a .pdf.
+std::optional<std::string> ReadPdfOutput(const Arguments& parsed, std::string& error);
+
 // --inlet-scale F, above 0 (default 1.0).
 std::optional<double> ReadInletScale(const Arguments& parsed, std::string& error);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arguments.h"
+#include "chart_options.h"
 #include "model_chart_page.h"
 #include "offscreen_application.h"
 #include "office_option.h"
@@ -46,11 +47,9 @@ std::optional<ModelChartRequest> CheckUsage(const std::optional<Arguments>& pars
     const auto office = ReadOfficeOption(*parsed, error);
     if (!office) return std::nullopt;
     r.office = *office;
-    r.out = parsed->Value("out");
-    if (LowerExtension(r.out) != ".pdf") {
-        error = "--out must name a .pdf file";
-        return std::nullopt;
-    }
+    const auto out = ReadPdfOutput(*parsed, error);
+    if (!out) return std::nullopt;
+    r.out = *out;
     return r;
 }
 

@@ -83,11 +83,9 @@ std::optional<SheetRequest> CheckUsage(const std::optional<Arguments>& parsed, s
     const auto office = ReadOfficeOption(*parsed, error);
     if (!office) return std::nullopt;
     r.office = *office;
-    r.out = parsed->Value("out");
-    if (LowerExtension(r.out) != ".pdf") {
-        error = "--out must name a .pdf file";
-        return std::nullopt;
-    }
+    const auto out = ReadPdfOutput(*parsed, error);
+    if (!out) return std::nullopt;
+    r.out = *out;
     return r;
 }
 

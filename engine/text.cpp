@@ -1,6 +1,7 @@
 #include "text.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace zorvik {
 namespace {
@@ -31,9 +32,9 @@ Text Tr(const char* context, const char* source) {
     return text;
 }
 
-Text Text::With(std::initializer_list<Text> figures) const {
+Text Text::With(std::vector<Text> figures) const {
     Text text = *this;
-    text.parts_.assign(figures.begin(), figures.end());
+    text.parts_ = std::move(figures);
     return text;
 }
 
@@ -72,9 +73,5 @@ std::string Say(const Text& text, const Translator* translator) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Text& text) { return out << English(text); }
-
-std::string Substitute(std::string_view text, std::initializer_list<std::string_view> arguments) {
-    return Filled(text, arguments);
-}
 
 }  // namespace zorvik

@@ -13,10 +13,8 @@
 // in between, so two answers in two languages can be made at the same time,
 // and a text kept for comparison compares what was said, not its words.
 
-#include <initializer_list>
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace zorvik {
@@ -45,8 +43,10 @@ public:
     // hold them (the call is what lupdate looks for: two literals).
     friend Text Tr(const char* context, const char* source);
 
-    // The same text with the figures for its %1 ... %9.
-    Text With(std::initializer_list<Text> figures) const;
+    // The same text with the figures for its %1 ... %9, put in wherever
+    // they stand in the words said. A % followed by anything else, or by a
+    // number beyond the figures, stays as it is ("50 % of maximum").
+    Text With(std::vector<Text> figures) const;
 
     // The texts one after the other, as one.
     friend Text operator+(Text first, Text second);
@@ -83,11 +83,6 @@ inline std::string English(const Text& text) { return Say(text, nullptr); }
 
 // The text in English, for logs and test reports.
 std::ostream& operator<<(std::ostream& out, const Text& text);
-
-// `text` with %1 ... %9 replaced by the arguments in that order, wherever
-// they stand. A % followed by anything else, or by a number beyond the
-// arguments, stays as it is ("50 % of maximum").
-std::string Substitute(std::string_view text, std::initializer_list<std::string_view> arguments);
 
 }  // namespace zorvik
 

@@ -41,7 +41,7 @@ std::vector<std::string> Figures(const std::string& text) {
 TEST(TextTest, FiguresGoWhereTheTextNamesThem) {
     const struct {
         const char* text;
-        std::vector<std::string_view> figures;
+        std::vector<Text> figures;
         const char* filled;
     } cases[] = {
         {"%1 of %2", {"a", "b"}, "a of b"},
@@ -53,19 +53,7 @@ TEST(TextTest, FiguresGoWhereTheTextNamesThem) {
         {"%1", {"%2"}, "%2"},
         {"%9%1", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "91"},
     };
-    for (const auto& c : cases) {
-        std::string filled;
-        if (c.figures.size() == 2)
-            filled = Substitute(c.text, {c.figures[0], c.figures[1]});
-        else if (c.figures.size() == 1)
-            filled = Substitute(c.text, {c.figures[0]});
-        else if (c.figures.empty())
-            filled = Substitute(c.text, {});
-        else
-            filled = Substitute(c.text, {c.figures[0], c.figures[1], c.figures[2], c.figures[3], c.figures[4],
-                                         c.figures[5], c.figures[6], c.figures[7], c.figures[8]});
-        EXPECT_EQ(filled, c.filled) << c.text;
-    }
+    for (const auto& c : cases) EXPECT_EQ(English(Tr("Test", c.text).With(c.figures)), c.filled) << c.text;
 }
 
 TEST(TextTest, EnglishWithoutATranslationAndFiguresAsGiven) {
